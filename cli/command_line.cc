@@ -1,0 +1,73 @@
+#include "command_line.h"
+
+namespace mikawase::cli {
+
+const char kUsage[] =
+    "Usage: mikawase-cli [--data-dir DIR] [--crlf] [FILE]\n"
+    "Renders English text into rough Japanese, word by word.\n"
+    "\n"
+    "Reads UTF-8 text from FILE, or from standard input when FILE is absent or\n"
+    "\"-\", translates all of it as one text and writes the rendering to standard\n"
+    "output. Line breaks may be LF or CR LF; the output has LF.\n"
+    "\n"
+    "  --data-dir DIR   read noun.txt, adjective.txt and rome.txt from DIR\n"
+    "                   (default: the data folder beside this program)\n"
+    "  --crlf           write CR LF line breaks instead of LF\n"
+    "  --engine=NAME    literal: the reference engine, one pass per rule\n"
+    "  --help           show this help and exit\n"
+    "  --version        show the version and exit\n"
+    "\n"
+    "Exit status: 0 on success, 1 when a dictionary or the input is bad,\n"
+    "2 for a usage error.\n";
+
+namespace {
+
+Engine ParseEngine(const std::string& name) {
+  if (name == "literal") return Engine::kLiteral;
+  if (name == "default") return Engine::kDefault;
+  throw UsageError{"unknown engine '" + name + "' (known: literal, default)"};
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+  CommandLine command;
+  bool have_input = false;
+  bool options_ended = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (!options_ended && argument.size() > 1 && argument[0] == '-') {
+      if (argument == "--") {
+        options_ended = true;
+      } else if (argument == "--help" || argument == "-h") {
+        command.help = true;
+      } else if (argument == "--version") {
+        command.version = true;
+      } else if (argument == "--crlf") {
+        command.crlf = true;
+      } else if (argument == "--data-dir") {
+        if (i + 1 == arguments.size()) throw UsageError{"--data-dir needs a folder"};
+        command.data_dir = arguments[++i];
+      } else if (argument.starts_with("--data-dir=")) {
+        command.data_dir = argument.substr(std::string_view("--data-dir=").size());
+      } else if (argument == "--engine") {
+        if (i + 1 == arguments.size()) throw UsageError{"--engine needs a name"};
+        command.engine = ParseEngine(arguments[++i]);
+      } else if (argument.starts_with("--engine=")) {
+        command.engine = ParseEngine(argument.substr(std::string_view("--engine=").size()));
+      } else {
+        throw UsageError{"unknown option '" + argument + "'"};
+      }
+      continue;
+    }
+    if (have_input) throw UsageError{"more than one input file: '" + argument + "'"};
+    command.input = argument;
+    have_input = true;
+  }
+  if (command.data_dir && command.data_dir->empty()) {
+    throw UsageError{"--data-dir needs a folder"};
+  }
+  return command;
+}
+
+}  // namespace mikawase::cli

@@ -1,0 +1,33 @@
+// The command line of mikawase-cli.
+#ifndef MIKAWASE_CLI_COMMAND_LINE_H_
+#define MIKAWASE_CLI_COMMAND_LINE_H_
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "mikawase/translate.h"
+
+namespace mikawase::cli {
+
+struct CommandLine {
+  std::optional<std::string> data_dir;  // default: the data folder beside the program
+  bool crlf = false;                    // keep CR LF in the output
+  std::string input = "-";              // a file, or "-" for standard input
+  Engine engine = Engine::kDefault;
+  bool help = false;
+  bool version = false;
+};
+
+// Parses the arguments after the program's name. Throws UsageError for
+// anything it does not understand.
+struct UsageError {
+  std::string message;
+};
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+extern const char kUsage[];
+
+}  // namespace mikawase::cli
+
+#endif  // MIKAWASE_CLI_COMMAND_LINE_H_

@@ -1,0 +1,25 @@
+// Where the program lives, and so where its dictionaries live.
+#ifndef MIKAWASE_APP_FOLDER_H_
+#define MIKAWASE_APP_FOLDER_H_
+
+#include <string>
+#include <string_view>
+
+namespace mikawase {
+
+// `folder` with exactly one "/" at its end: one is appended unless the folder
+// already ends with one (the root folder "/" stays "/"). Dictionary paths are
+// built by plain concatenation, so a missing or doubled separator would name
+// the wrong file.
+std::string WithTrailingSeparator(std::string_view folder);
+
+// The folder that holds the running executable, symlinks resolved, with one
+// trailing "/". Throws std::runtime_error when the platform cannot tell.
+std::string ExecutableFolder();
+
+// AppFolder + "data/": the folder the three dictionaries are read from.
+std::string DataFolderOf(std::string_view AppFolder);
+
+}  // namespace mikawase
+
+#endif  // MIKAWASE_APP_FOLDER_H_

@@ -1,0 +1,25 @@
+// Line-break conventions at the edges of the engine.
+//
+// The rules expect line breaks as CR LF, as the window's text boxes on the
+// original platform deliver them: they put spaces around CR LF so that the
+// words on either side still match whole-word patterns, but leave a lone LF
+// alone. Text from a Unix file or a Qt text box has LF; the window and the
+// filter convert it here, at one place each way.
+#ifndef MIKAWASE_LINE_BREAKS_H_
+#define MIKAWASE_LINE_BREAKS_H_
+
+#include <string>
+#include <string_view>
+
+namespace mikawase {
+
+// Every LF that does not already follow a CR becomes CR LF. A lone CR stays
+// a lone CR.
+std::string ToCrLf(std::string_view text);
+
+// Every CR LF pair becomes LF. A lone CR stays.
+std::string CrLfToLf(std::string_view text);
+
+}  // namespace mikawase
+
+#endif  // MIKAWASE_LINE_BREAKS_H_

@@ -1,0 +1,55 @@
+// The engine's public interface: English text in, the Japanese rendering out.
+//
+// The rendering is produced by a fixed, ordered sequence of literal string
+// replacements: built-in rule tables plus three dictionary files, "noun.txt",
+// "adjective.txt" and "rome.txt", read from the data folder at every call.
+// Text is UTF-8 in both directions. Line breaks in the input are expected as
+// CR LF: the rules put spaces around CR LF pairs and lone CRs, not around a
+// lone LF, so a word next to a lone LF is not matched as a whole word.
+//
+// Errors: every function here throws mikawase::TranslationError
+// (translation_error.h) for a missing, unreadable or malformed dictionary,
+// for input that is not valid UTF-8, and when the text grows past
+// GrowthLimit(); it may also throw std::bad_alloc. Nothing partial is ever
+// returned, and no other exception leaves the engine.
+#ifndef MIKAWASE_TRANSLATE_H_
+#define MIKAWASE_TRANSLATE_H_
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "mikawase/translation_error.h"
+
+namespace mikawase {
+
+enum class Engine {
+  // The default: the fastest engine that gives exactly the literal result.
+  kDefault,
+  // Every rule is one full pass over the whole text, in the documented order.
+  // Slow on purpose and kept for good: it is the oracle that any faster
+  // engine is tested against.
+  kLiteral,
+};
+
+// Translates `input` with the dictionaries in AppFolder + "data/". AppFolder
+// ends with exactly one "/".
+std::string Translate(std::string_view input, std::string_view AppFolder);
+
+// The same with the dictionaries taken from `data_folder` (ending with "/")
+// and a choice of engine.
+std::string TranslateWithDataFolder(std::string_view input, std::string_view data_folder,
+                                    Engine engine = Engine::kDefault);
+
+// The growth guard: a translation whose working text grows past this many
+// bytes stops with ErrorKind::kRunawayGrowth. Ordinary text never comes near
+// it: the built-in rules grow a text by a small constant factor (the largest
+// is a letter code, 15 bytes for one letter), and even a dictionary line
+// that turns a one-letter word into a long phrase stays far below 256 times.
+// Only a dictionary that feeds on its own output, doubling the text line
+// after line, reaches it; without the guard it would exhaust memory.
+std::size_t GrowthLimit(std::size_t input_bytes);
+
+}  // namespace mikawase
+
+#endif  // MIKAWASE_TRANSLATE_H_

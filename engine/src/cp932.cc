@@ -1,0 +1,68 @@
+#include "cp932.h"
+
+#include <unicode/ucnv.h>
+#include <unicode/ucnv_err.h>
+
+#include <cstdint>
+#include <memory>
+#include <new>
+#include <stdexcept>
+
+namespace mikawase {
+
+namespace {
+
+// ICU's Windows-compatible Shift_JIS table. Named exactly: ICU's alias
+// "cp932" is ambiguous and also names an older IBM table that decodes 0x5C
+// as the yen sign.
+constexpr const char* kCp932Table = "ibm-943_P15A-2003";
+
+struct ConverterCloser {
+  void operator()(UConverter* converter) const { ucnv_close(converter); }
+};
+using ConverterPtr = std::unique_ptr<UConverter, ConverterCloser>;
+
+ConverterPtr OpenStrict(const char* name) {
+  UErrorCode status = U_ZERO_ERROR;
+  ConverterPtr converter(ucnv_open(name, &status));
+  if (U_FAILURE(status)) {
+    throw std::runtime_error(std::string("ICU has no converter for ") + name);
+  }
+  // Stop at the first invalid sequence instead of substituting U+FFFD.
+  ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
+                      &status);
+  return converter;
+}
+
+}  // namespace
+
+bool DecodeCp932(std::string_view bytes, std::string* utf8, std::string* invalid_bytes) {
+  thread_local ConverterPtr cp932 = OpenStrict(kCp932Table);
+  thread_local ConverterPtr to_utf8 = OpenStrict("UTF-8");
+  utf8->clear();
+  if (bytes.empty()) return true;
+  if (bytes.size() > static_cast<std::size_t>(INT32_MAX / 3)) throw std::bad_alloc();
+  ucnv_reset(cp932.get());
+  ucnv_reset(to_utf8.get());
+  // A CP932 character of one or two bytes is at most three bytes of UTF-8.
+  utf8->resize(bytes.size() * 3);
+  char* target = utf8->data();
+  const char* source = bytes.data();
+  UErrorCode status = U_ZERO_ERROR;
+  ucnv_convertEx(to_utf8.get(), cp932.get(), &target, target + utf8->size(), &source,
+                 source + bytes.size(), nullptr, nullptr, nullptr, nullptr, true, true, &status);
+  if (U_FAILURE(status)) {
+    if (invalid_bytes != nullptr) {
+      char invalid[8];
+      int8_t length = sizeof invalid;
+      UErrorCode ignored = U_ZERO_ERROR;
+      ucnv_getInvalidChars(cp932.get(), invalid, &length, &ignored);
+      invalid_bytes->assign(invalid, U_SUCCESS(ignored) ? static_cast<std::size_t>(length) : 0);
+    }
+    return false;
+  }
+  utf8->resize(static_cast<std::size_t>(target - utf8->data()));
+  return true;
+}
+
+}  // namespace mikawase

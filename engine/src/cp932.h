@@ -1,0 +1,23 @@
+// Decoding of code page 932 (Shift_JIS as Windows reads it) with ICU.
+#ifndef MIKAWASE_CP932_H_
+#define MIKAWASE_CP932_H_
+
+#include <string>
+#include <string_view>
+
+namespace mikawase {
+
+// Decodes CP932 `bytes` to UTF-8 in *utf8. Returns false when a byte
+// sequence is not valid CP932, and then puts the offending bytes in
+// *invalid_bytes if it is given. Nothing is substituted: a silently replaced
+// character would corrupt a dictionary entry.
+//
+// The table is Windows' own: 0x5C is "\" and 0x7E is "~" (not yen and
+// overline as in JIS X 0201), 0x8160 is U+FF5E, and the NEC special row and
+// the NEC- and IBM-selected extension rows decode.
+bool DecodeCp932(std::string_view bytes, std::string* utf8,
+                 std::string* invalid_bytes = nullptr);
+
+}  // namespace mikawase
+
+#endif  // MIKAWASE_CP932_H_

@@ -1,0 +1,179 @@
+#include "dictionary_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "cp932.h"
+#include "utf8.h"
+
+namespace mikawase {
+
+namespace {
+
+constexpr std::string_view kSaveAsCp932 = "; save it as Shift_JIS (CP932)";
+
+std::string HexBytes(std::string_view bytes) {
+  std::string hex;
+  for (unsigned char byte : bytes) {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "%s0x%02X", hex.empty() ? "" : " ", byte);
+    hex += buffer;
+  }
+  return hex;
+}
+
+// The raw lines of a file. CR and LF never occur inside a CP932 character
+// (its second bytes are 0x40 and up), so lines can be cut before decoding. A
+// line end right before the end of the file closes the last line and does
+// not begin another.
+std::vector<std::string_view> SplitLines(std::string_view bytes) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  for (std::size_t at = 0; at < bytes.size(); ++at) {
+    if (bytes[at] != '\r' && bytes[at] != '\n') continue;
+    lines.push_back(bytes.substr(start, at - start));
+    if (bytes[at] == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n') ++at;
+    start = at + 1;
+  }
+  if (start < bytes.size()) lines.push_back(bytes.substr(start));
+  return lines;
+}
+
+// A file saved as UTF-8 or UTF-16 is the commonest mistake, and UTF-8
+// Japanese often decodes as valid CP932, turning every value into mojibake
+// without a word. CP932 text with kanji is practically never valid UTF-8, so
+// valid UTF-8 that holds any non-ASCII character is taken for UTF-8.
+void RejectWrongEncoding(std::string_view bytes, const std::string& path) {
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+    throw TranslationError(ErrorKind::kLooksLikeUtf16, path, 1,
+                           "the file looks like UTF-16 (it starts with a UTF-16 byte-order mark)" +
+                               std::string(kSaveAsCp932));
+  }
+  if (bytes.starts_with("\xEF\xBB\xBF")) {
+    throw TranslationError(ErrorKind::kLooksLikeUtf8, path, 1,
+                           "the file looks like UTF-8 (it starts with a UTF-8 byte-order mark)" +
+                               std::string(kSaveAsCp932));
+  }
+  if (!HasNonAscii(bytes) || FindInvalidUtf8(bytes).has_value()) return;
+  std::size_t line = 1;
+  for (unsigned char byte : bytes) {
+    if (byte >= 0x80) break;
+    if (byte == '\n') ++line;
+  }
+  throw TranslationError(ErrorKind::kLooksLikeUtf8, path, line,
+                         "the file looks like UTF-8, not Shift_JIS: this line is valid UTF-8 "
+                         "with non-ASCII characters" +
+                             std::string(kSaveAsCp932));
+}
+
+// Decodes and splits one line, or says what is wrong with it.
+std::optional<TranslationError> ParseLine(std::string_view raw, std::size_t line,
+                                          const std::string& path, DictionaryEntry* entry) {
+  if (std::size_t nul = raw.find('\0'); nul != std::string_view::npos) {
+    return TranslationError(ErrorKind::kNulByte, path, line,
+                            "the line holds a NUL byte (at byte " + std::to_string(nul + 1) +
+                                "); was the file saved as UTF-16?" + std::string(kSaveAsCp932));
+  }
+  std::string text;
+  std::string invalid;
+  if (!DecodeCp932(raw, &text, &invalid)) {
+    return TranslationError(ErrorKind::kInvalidBytes, path, line,
+                            "the line holds bytes that are not valid Shift_JIS (CP932): " +
+                                HexBytes(invalid));
+  }
+  std::size_t length = CountCharacters(text);
+  if (length < kKeyFieldWidth) {
+    std::string problem =
+        length == 0 ? "the line is empty" : "the line is " + std::to_string(length) +
+                                                " characters long";
+    problem +=
+        "; every line needs at least 15 characters, the key padded with spaces to 15 (an empty "
+        "line at the end of the file counts too)";
+    return TranslationError(ErrorKind::kShortLine, path, line, problem);
+  }
+  std::size_t key_end = OffsetAfterCharacters(text, kKeyFieldWidth);
+  std::string_view key = std::string_view(text).substr(0, key_end);
+  while (key.ends_with(' ')) key.remove_suffix(1);
+  entry->key = std::string(key);
+  entry->value = text.substr(key_end);
+  entry->line = line;
+  return std::nullopt;
+}
+
+}  // namespace
+
+DictionaryContents ParseDictionary(std::string_view bytes, const std::string& path) {
+  RejectWrongEncoding(bytes, path);
+  DictionaryContents contents;
+  contents.path = path;
+  std::vector<std::string_view> lines = SplitLines(bytes);
+  contents.entries.reserve(lines.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    DictionaryEntry entry;
+    if (auto failure = ParseLine(lines[i], i + 1, path, &entry)) {
+      contents.failure = std::move(failure);
+      break;
+    }
+    contents.entries.push_back(std::move(entry));
+  }
+  return contents;
+}
+
+DictionaryContents ReadDictionaryFile(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code ignored;
+  fs::path file(path);
+  if (!fs::is_directory(file.parent_path(), ignored)) {
+    throw TranslationError(ErrorKind::kMissingFile, path, 0,
+                           "the dictionary folder " + file.parent_path().string() +
+                               " does not exist");
+  }
+  if (!fs::exists(file, ignored)) {
+    throw TranslationError(ErrorKind::kMissingFile, path, 0, "the dictionary file does not exist");
+  }
+  if (fs::is_directory(file, ignored)) {
+    throw TranslationError(ErrorKind::kUnreadable, path, 0, "this is a folder, not a file");
+  }
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    throw TranslationError(ErrorKind::kUnreadable, path, 0,
+                           std::string("cannot open the file: ") + std::strerror(errno));
+  }
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) {
+    throw TranslationError(ErrorKind::kUnreadable, path, 0,
+                           std::string("cannot read the file: ") + std::strerror(errno));
+  }
+  return ParseDictionary(bytes, path);
+}
+
+std::vector<DictionaryReplacement> ReplacementsFor(const DictionaryEntry& entry, DictMode mode) {
+  switch (mode) {
+    case DictMode::Substring:
+      return {{entry.key, entry.value}};
+    case DictMode::Noun:
+      return {{" " + entry.key + " ", " " + entry.value + " "},
+              {" " + entry.key + "s ", " " + entry.value + " "}};
+    case DictMode::Word:
+      return {{" " + entry.key + " ", " " + entry.value + " "}};
+  }
+  return {};
+}
+
+void ApplyDictionaryFile(WorkText& work, std::string_view data_folder, std::string_view file_name,
+                         DictMode mode) {
+  DictionaryContents contents = ReadDictionaryFile(std::string(data_folder) + std::string(file_name));
+  for (const DictionaryEntry& entry : contents.entries) {
+    for (const DictionaryReplacement& replacement : ReplacementsFor(entry, mode)) {
+      work.Replace(replacement.find, replacement.replace, {contents.path, entry.line});
+    }
+  }
+  if (contents.failure) throw *contents.failure;
+}
+
+}  // namespace mikawase

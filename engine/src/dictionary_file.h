@@ -1,0 +1,73 @@
+// The dictionary files: reading, checking and applying them.
+//
+// A dictionary is a text file in CP932, one entry a line. Characters 1 to 15
+// of a line are the key (trailing spaces removed, leading spaces kept), the
+// rest is the value, taken as it is. Lines end at CR LF, at a lone CR, or at
+// a lone LF: files edited on Linux have LF-only line ends, and reading such
+// a file as one line would corrupt every translation without a word.
+#ifndef MIKAWASE_DICTIONARY_FILE_H_
+#define MIKAWASE_DICTIONARY_FILE_H_
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "mikawase/translation_error.h"
+#include "work_text.h"
+
+namespace mikawase {
+
+// How a file's lines are applied.
+enum class DictMode {
+  Substring = 0,  // key by value, wherever it occurs
+  Noun = 1,       // " key " by " value ", then " key" + "s " by " value "
+  Word = 2,       // " key " by " value "
+};
+
+// The key field is this many characters wide; a line must be at least as
+// long.
+inline constexpr std::size_t kKeyFieldWidth = 15;
+
+struct DictionaryEntry {
+  std::string key;    // UTF-8, trailing U+0020 removed
+  std::string value;  // UTF-8, as written
+  std::size_t line;   // 1-based
+};
+
+// A file as read: its entries up to the first bad line, and that line's
+// failure. Lines before a bad line still take effect, in order, before the
+// failure is raised; so an earlier line that runs away is what gets
+// reported, not a later bad byte.
+struct DictionaryContents {
+  std::string path;
+  std::vector<DictionaryEntry> entries;
+  std::optional<TranslationError> failure;
+};
+
+// Checks and splits the bytes of a dictionary file. Throws TranslationError
+// for what spoils the whole file (saved as UTF-8 or UTF-16); a bad line is
+// returned as `failure`.
+DictionaryContents ParseDictionary(std::string_view bytes, const std::string& path);
+
+// Reads the file at `path` and parses it. Throws TranslationError when the
+// folder or the file is missing or cannot be read.
+DictionaryContents ReadDictionaryFile(const std::string& path);
+
+// The one or two replacements a line makes in `mode`, in the order they are
+// made.
+struct DictionaryReplacement {
+  std::string find;
+  std::string replace;
+};
+std::vector<DictionaryReplacement> ReplacementsFor(const DictionaryEntry& entry, DictMode mode);
+
+// Reads data_folder + file_name and applies its lines to `work`, one line
+// after the other, each line to the whole text.
+void ApplyDictionaryFile(WorkText& work, std::string_view data_folder, std::string_view file_name,
+                         DictMode mode);
+
+}  // namespace mikawase
+
+#endif  // MIKAWASE_DICTIONARY_FILE_H_

@@ -1,0 +1,59 @@
+#include "literal_engine.h"
+
+#include "dictionary_file.h"
+#include "mikawase/translate.h"
+#include "rule_tables.h"
+
+namespace mikawase {
+
+void EncodeProtectedTerms(WorkText& work) { work.ApplyTable(ProtectedTermsTable()); }
+
+void NormaliseSurface(WorkText& work) {
+  work.ApplyTable(CapitalisedNamesTable());
+  work.ApplyTable(PunctuationTable());
+  work.ApplyTable(LineBreakTable());
+  work.ApplyTable(ContractionsTable());
+  work.ApplyTable(SpaceCollapseTable());
+  work.Lowercase();
+}
+
+void ApplyPhrasesAndMarkPlurals(WorkText& work) {
+  work.ApplyTable(PhraseTable());
+  work.ApplyTable(JoinersAndPluralMarkingTable());
+}
+
+void ApplyWordTable(WorkText& work) { work.ApplyTable(WordTable()); }
+
+void TransliterateSpelling(WorkText& work, std::string_view data_folder) {
+  work.ApplyTable(SpellingTable());
+  ApplyDictionaryFile(work, data_folder, "rome.txt", DictMode::Substring);
+}
+
+void RemovePluralMarkers(WorkText& work) { work.ApplyTable(MarkerRemovalTable()); }
+
+void DecodeLetterCodes(WorkText& work) { work.ApplyTable(LetterCodeTable()); }
+
+void RemoveSpaces(WorkText& work) { work.ApplyTable(SpaceRemovalTable()); }
+
+std::string TranslateLiterally(std::string_view input, std::string_view data_folder) {
+  // Wrapped in spaces so that the first and last words match whole-word
+  // patterns too.
+  std::string wrapped;
+  wrapped.reserve(input.size() + 2);
+  wrapped.append(" ").append(input).append(" ");
+  WorkText work(std::move(wrapped), GrowthLimit(input.size()));
+
+  EncodeProtectedTerms(work);
+  NormaliseSurface(work);
+  ApplyPhrasesAndMarkPlurals(work);
+  ApplyDictionaryFile(work, data_folder, "noun.txt", DictMode::Noun);
+  ApplyDictionaryFile(work, data_folder, "adjective.txt", DictMode::Word);
+  ApplyWordTable(work);
+  TransliterateSpelling(work, data_folder);
+  RemovePluralMarkers(work);
+  DecodeLetterCodes(work);
+  RemoveSpaces(work);
+  return work.Release();
+}
+
+}  // namespace mikawase

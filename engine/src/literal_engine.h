@@ -1,0 +1,29 @@
+// The literal engine: the pipeline exactly as documented, every rule one
+// full pass over the whole text. Never tuned for speed: it is the reference
+// that faster engines must match byte for byte.
+#ifndef MIKAWASE_LITERAL_ENGINE_H_
+#define MIKAWASE_LITERAL_ENGINE_H_
+
+#include <string>
+#include <string_view>
+
+#include "work_text.h"
+
+namespace mikawase {
+
+// The stages, in pipeline order.
+void EncodeProtectedTerms(WorkText& work);
+void NormaliseSurface(WorkText& work);
+void ApplyPhrasesAndMarkPlurals(WorkText& work);
+void ApplyWordTable(WorkText& work);
+void TransliterateSpelling(WorkText& work, std::string_view data_folder);
+void RemovePluralMarkers(WorkText& work);
+void DecodeLetterCodes(WorkText& work);
+void RemoveSpaces(WorkText& work);
+
+// `input` must be valid UTF-8; `data_folder` ends with "/".
+std::string TranslateLiterally(std::string_view input, std::string_view data_folder);
+
+}  // namespace mikawase
+
+#endif  // MIKAWASE_LITERAL_ENGINE_H_

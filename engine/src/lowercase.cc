@@ -1,0 +1,87 @@
+#include "lowercase.h"
+
+#include <unicode/ucasemap.h>
+
+#include <cstdint>
+#include <memory>
+#include <new>
+#include <stdexcept>
+
+namespace mikawase {
+
+namespace {
+
+struct CaseMapCloser {
+  void operator()(UCaseMap* map) const { ucasemap_close(map); }
+};
+
+UCaseMap* RootCaseMap() {
+  thread_local std::unique_ptr<UCaseMap, CaseMapCloser> map = [] {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<UCaseMap, CaseMapCloser> opened(ucasemap_open("", 0, &status));
+    if (U_FAILURE(status)) throw std::runtime_error("ICU case mapping is unavailable");
+    return opened;
+  }();
+  return map.get();
+}
+
+bool IsAsciiWhitespace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+void AppendAsciiLowered(std::string_view piece, std::string* out) {
+  for (char c : piece) out->push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c);
+}
+
+void AppendIcuLowered(std::string_view piece, std::string* out) {
+  if (piece.size() > static_cast<std::size_t>(INT32_MAX / 3)) throw std::bad_alloc();
+  std::size_t start = out->size();
+  // Lowercasing can lengthen UTF-8 ("İ", 2 bytes, becomes 3); guess with
+  // room to spare and let ICU say if it needs more.
+  std::size_t room = piece.size() + piece.size() / 2 + 16;
+  for (;;) {
+    out->resize(start + room);
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t length = ucasemap_utf8ToLower(RootCaseMap(), out->data() + start,
+                                          static_cast<int32_t>(room), piece.data(),
+                                          static_cast<int32_t>(piece.size()), &status);
+    if (status == U_BUFFER_OVERFLOW_ERROR) {
+      room = static_cast<std::size_t>(length);
+      continue;
+    }
+    if (U_FAILURE(status)) throw std::runtime_error("ICU could not lowercase the text");
+    out->resize(start + static_cast<std::size_t>(length));
+    return;
+  }
+}
+
+}  // namespace
+
+std::string LowercaseUtf8(std::string_view text) {
+  // Case mapping is context-sensitive only across cased and case-ignorable
+  // characters (the final sigma); ASCII white space is neither, so the text
+  // can be lowercased piece by piece between white space with the same
+  // result. That keeps ASCII pieces on a fast path and each ICU call small.
+  std::string out;
+  out.reserve(text.size());
+  std::size_t begin = 0;
+  while (begin < text.size()) {
+    std::size_t end = begin;
+    bool ascii = true;
+    while (end < text.size() && !IsAsciiWhitespace(text[end])) {
+      if (static_cast<unsigned char>(text[end]) >= 0x80) ascii = false;
+      ++end;
+    }
+    std::string_view piece = text.substr(begin, end - begin);
+    if (ascii) {
+      AppendAsciiLowered(piece, &out);
+    } else {
+      AppendIcuLowered(piece, &out);
+    }
+    while (end < text.size() && IsAsciiWhitespace(text[end])) out.push_back(text[end++]);
+    begin = end;
+  }
+  return out;
+}
+
+}  // namespace mikawase

@@ -1,0 +1,28 @@
+// Small UTF-8 helpers the engine needs at its edges.
+#ifndef MIKAWASE_UTF8_H_
+#define MIKAWASE_UTF8_H_
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace mikawase {
+
+// The offset of the first byte that does not begin a valid UTF-8 sequence
+// (overlong forms, surrogates and values past U+10FFFF are invalid), or
+// nullopt when all of `text` is valid.
+std::optional<std::size_t> FindInvalidUtf8(std::string_view text);
+
+// True when `text` holds any byte of 0x80 or above.
+bool HasNonAscii(std::string_view text);
+
+// The byte offset just past the first `count` characters of valid UTF-8
+// `text`, or text.size() when it has fewer.
+std::size_t OffsetAfterCharacters(std::string_view text, std::size_t count);
+
+// The number of characters (code points) in valid UTF-8 `text`.
+std::size_t CountCharacters(std::string_view text);
+
+}  // namespace mikawase
+
+#endif  // MIKAWASE_UTF8_H_

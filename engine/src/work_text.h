@@ -1,0 +1,44 @@
+// The text under translation, and the guard against runaway growth.
+#ifndef MIKAWASE_WORK_TEXT_H_
+#define MIKAWASE_WORK_TEXT_H_
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "replacement_rule.h"
+
+namespace mikawase {
+
+// Where a replacement came from, so that a growth failure can name the
+// dictionary line that caused it. Built-in rules have no file.
+struct RuleOrigin {
+  std::string_view file;
+  std::size_t line = 0;
+};
+
+class WorkText {
+ public:
+  WorkText(std::string text, std::size_t limit) : text_(std::move(text)), limit_(limit) {}
+
+  // ReplaceAll on the whole text. Throws TranslationError (kRunawayGrowth),
+  // naming `origin`, when the result would pass the limit.
+  void Replace(std::string_view find, std::string_view replace, RuleOrigin origin = {});
+
+  // Each rule of `table` once, in order.
+  void ApplyTable(RuleTable table);
+
+  // Lowercases the whole text with full Unicode case mapping.
+  void Lowercase();
+
+  const std::string& text() const { return text_; }
+  std::string Release() { return std::move(text_); }
+
+ private:
+  std::string text_;
+  std::size_t limit_;
+};
+
+}  // namespace mikawase
+
+#endif  // MIKAWASE_WORK_TEXT_H_
