@@ -1,0 +1,146 @@
+// mikawase-cli end to end: the real executable, real files, real exit codes.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "dictionary_folder.h"
+
+namespace {
+
+using mikawase::fixtures::DictionaryFolder;
+using mikawase::fixtures::DictionaryLine;
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream buffer;
+  buffer << in.rdbuf();
+  return buffer.str();
+}
+
+// Runs the filter with `arguments` (already shell-quoted) and `input` on
+// standard input.
+CliRun RunCli(const std::string& arguments, const std::string& input, const DictionaryFolder& scratch) {
+  std::string in = scratch.path() + "stdin", out = scratch.path() + "stdout",
+              err = scratch.path() + "stderr";
+  std::ofstream(in, std::ios::binary) << input;
+  std::string command = std::string(MIKAWASE_CLI) + " " + arguments + " <'" + in + "' >'" + out +
+                        "' 2>'" + err + "'";
+  int raw = std::system(command.c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
+}
+
+class CliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    data_.Write("noun.txt", {{"cat", "猫"}, {"dog", "犬"}});
+    data_.Write("adjective.txt", {{"black", "黒い"}});
+  }
+  CliRun TranslateWith(const std::string& options, const std::string& input) {
+    return RunCli("--data-dir '" + data_.path() + "' " + options, input, scratch_);
+  }
+  DictionaryFolder data_, scratch_;
+};
+
+TEST_F(CliTest, LineBreaks) {
+  const struct {
+    const char* why;
+    std::string options, input, out;
+  } kCases[] = {
+      {"one sentence", "", "I like you.", "私が好きなのはあなた。"},
+      {"LF in, LF out", "", "The cat is black.\nI like dogs.\n", "その猫黒い。\n私が好きなのは犬。\n"},
+      {"CR LF in, LF out", "", "The cat is black.\r\nI like dogs.\r\n",
+       "その猫黒い。\n私が好きなのは犬。\n"},
+      {"LF in, CR LF out", "--crlf", "The cat is black.\nI like dogs.",
+       "その猫黒い。\r\n私が好きなのは犬。"},
+      // A word before a line break is a whole word, whichever break it is.
+      {"LF makes whole words", "", "I like you\nyou", "私が好きなのはあなた\nあなた"},
+      {"a lone CR stays", "", "cat\rdog", "猫\r犬"},
+      {"empty input", "", "", ""},
+  };
+  for (const auto& c : kCases) {
+    CliRun run = TranslateWith(c.options, c.input);
+    EXPECT_EQ(run.status, 0) << c.why << ": " << run.err;
+    EXPECT_EQ(run.out, c.out) << c.why;
+    EXPECT_EQ(run.err, "") << c.why;
+  }
+}
+
+TEST_F(CliTest, ReadsAFileOrStandardInput) {
+  std::ofstream(scratch_.path() + "in.txt", std::ios::binary) << "The cat.";
+  EXPECT_EQ(TranslateWith("'" + scratch_.path() + "in.txt'", "").out, "その猫。");
+  EXPECT_EQ(TranslateWith("-", "The dog.").out, "その犬。");
+}
+
+TEST_F(CliTest, ExitStatusAndOneLineOnStandardError) {
+  const struct {
+    const char* why;
+    std::string options, input;
+    int status;
+    std::string err_has;
+  } kCases[] = {
+      {"invalid UTF-8", "", "ok\nbad \xFF", 1, "<stdin>:2: the text is not valid UTF-8"},
+      {"missing input file", "/nonexistent/in.txt", "", 1, "/nonexistent/in.txt: cannot open"},
+      {"unknown option", "--frobnicate", "", 2, "unknown option '--frobnicate'"},
+      {"two input files", "a b", "", 2, "more than one input file"},
+      {"--data-dir without folder", "--data-dir", "", 2, "--data-dir needs a folder"},
+      {"unknown engine", "--engine=quantum", "", 2, "unknown engine"},
+  };
+  for (const auto& c : kCases) {
+    CliRun run = TranslateWith(c.options, c.input);
+    EXPECT_EQ(run.status, c.status) << c.why;
+    EXPECT_EQ(run.out, "") << c.why;
+    EXPECT_NE(run.err.find(c.err_has), std::string::npos) << c.why << ": " << run.err;
+  }
+}
+
+TEST_F(CliTest, BadDictionariesFailWithFileAndLine) {
+  const struct {
+    const char* why;
+    std::string file, bytes, err_has;
+  } kCases[] = {
+      {"short line", "noun.txt", DictionaryLine("cat", "猫") + "\r\ncat\r\n", "noun.txt:2: "},
+      {"empty last line", "adjective.txt", DictionaryLine("red", "赤") + "\r\n\r\n",
+       "adjective.txt:2: the line is empty"},
+      {"invalid bytes", "rome.txt", "\r", "rome.txt:1: "},
+      {"invalid bytes", "rome.txt", "abc            \xFF\r\n", "rome.txt:1: the line holds bytes"},
+      {"UTF-8", "noun.txt", "cat            猫\r\n", "noun.txt:1: the file looks like UTF-8"},
+  };
+  for (const auto& c : kCases) {
+    DictionaryFolder broken;
+    broken.WriteBytes(c.file, c.bytes);
+    CliRun run = RunCli("--data-dir '" + broken.path() + "'", "The cat.", scratch_);
+    EXPECT_EQ(run.status, 1) << c.why;
+    EXPECT_EQ(run.out, "") << c.why;
+    EXPECT_NE(run.err.find(broken.path() + c.err_has), std::string::npos) << c.why << ": " << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
+  }
+  CliRun run = RunCli("--data-dir /nonexistent/folder", "cat", scratch_);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("the dictionary folder /nonexistent/folder does not exist"),
+            std::string::npos)
+      << run.err;
+}
+
+TEST_F(CliTest, HelpVersionAndDefaultDataFolder) {
+  CliRun version = RunCli("--version", "", scratch_);
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "mikawase-cli 0.0.4\n");
+  CliRun help = RunCli("--help", "", scratch_);
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("Usage: mikawase-cli [--data-dir DIR] [--crlf] [FILE]"), std::string::npos);
+  // Without --data-dir the shipped dictionaries beside the program are used.
+  CliRun shipped = RunCli("", "I like you.", scratch_);
+  EXPECT_EQ(shipped.status, 0) << shipped.err;
+  EXPECT_EQ(shipped.out, "私が好きなのはあなた。");
+}
+
+}  // namespace

@@ -1,0 +1,107 @@
+#include "rule_tables.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "literal_engine.h"
+#include "mikawase/translate.h"
+
+namespace mikawase {
+namespace {
+
+TEST(RuleTablesTest, EveryTableHasItsRules) {
+  struct {
+    const char* name;
+    RuleTable table;
+    std::size_t rules;
+  } const kTables[] = {
+      {"protected terms", ProtectedTermsTable(), 6},
+      {"letter codes", LetterCodeTable(), 21},
+      {"capitalised names", CapitalisedNamesTable(), 20},
+      {"punctuation", PunctuationTable(), 5},
+      {"line breaks", LineBreakTable(), 2},
+      {"contractions", ContractionsTable(), 3},
+      {"space collapse", SpaceCollapseTable(), 2},
+      {"phrases", PhraseTable(), 30},
+      {"joiners and plural marking", JoinersAndPluralMarkingTable(), 4},
+      {"words", WordTable(), 92},
+      {"spelling", SpellingTable(), 91},
+      {"marker removal", MarkerRemovalTable(), 2},
+      {"space removal", SpaceRemovalTable(), 1},
+  };
+  std::size_t total = 0;
+  for (const auto& t : kTables) {
+    EXPECT_EQ(t.table.size(), t.rules) << t.name;
+    total += t.table.size();
+  }
+  // 278 built-in rules and the final space removal.
+  EXPECT_EQ(total, 279u);
+}
+
+// Tables that run after lowercasing can only ever see small letters; a
+// capital in one of their patterns would be a rule that never fires.
+TEST(RuleTablesTest, TablesAfterLowercasingHaveNoCapitals) {
+  for (RuleTable table : {PhraseTable(), JoinersAndPluralMarkingTable(), WordTable(),
+                          SpellingTable(), MarkerRemovalTable()}) {
+    for (const ReplacementRule& rule : table) {
+      for (char c : rule.find) EXPECT_FALSE(c >= 'A' && c <= 'Z') << rule.find;
+    }
+  }
+}
+
+TEST(RuleTablesTest, ProtectedTermsDecodeToThemselves) {
+  for (const ReplacementRule& term : ProtectedTermsTable()) {
+    WorkText work(std::string(term.replace), GrowthLimit(0));
+    DecodeLetterCodes(work);
+    EXPECT_EQ(work.text(), term.find);
+  }
+}
+
+// Each stage run alone on a wrapped text, where the order inside the stage
+// decides the result.
+struct StageCase {
+  const char* why;
+  void (*stage)(WorkText&);
+  std::string before, after;
+};
+
+void SpellingOnly(WorkText& work) { work.ApplyTable(SpellingTable()); }
+
+const StageCase kOrderings[] = {
+    {"Japanese before Japan", NormaliseSurface, " Japanese Japan ", " 日本人 日本 "},
+    {"U.S. before the period rule", NormaliseSurface, " U.S.A. ", " アメリカa 。 "},
+    {"Mt. before the period rule", NormaliseSurface, " Mt.Fuji ", " 山fuji "},
+    {"I before a space only", NormaliseSurface, " I HI I'm ", " 私 h私 私は "},
+    {"CR LF before lone CR", NormaliseSurface, " a\r\nb\rc\nd ", " a \r \n b \r c\nd "},
+    {"three spaces, then two", NormaliseSurface, " a    b     c ", " a b  c "},
+    {"contractions before lowercasing", NormaliseSurface, " Don't ", " do not "},
+    {"every period, also in numbers", NormaliseSurface, " 3.5 ", " 3 。 5 "},
+    {"longer phrase first", ApplyPhrasesAndMarkPlurals, " this is the reason why ",
+     " こんなわけで "},
+    {"marker after every final s", ApplyPhrasesAndMarkPlurals, " cats dogs ",
+     " cats ％１０００ dogs ％１０００ "},
+    {"'s before the plural marker", ApplyPhrasesAndMarkPlurals, " dog's life ",
+     " dog の life "},
+    {"first do rendered, second dropped", ApplyWordTable, " do do ", " する "},
+    {"some keeps its space before of", ApplyWordTable, " some of ", " いくつかの の "},
+    {"tons joins the word before", ApplyWordTable, " tons ％１０００ of ",
+     "トン％１０００ の "},
+    {"her before ch", SpellingOnly, " teacher ", " teacハー "},
+    {"ther before her before er", SpellingOnly, " mother her er ", " moザー ハー アー "},
+    {"nigh before gh", SpellingOnly, " night light ", " ナイt lit "},
+    {"ing only at a word's end", SpellingOnly, " nothing ingot ", " nothイング iンot "},
+    {"plural s with its marker", RemovePluralMarkers, " glass ％１０００ ", " glas "},
+    {"bare marker", RemovePluralMarkers, " アス ％１０００ ", " アス  "},
+};
+
+TEST(RuleTablesTest, OrderInsideStages) {
+  for (const StageCase& c : kOrderings) {
+    WorkText work(c.before, GrowthLimit(c.before.size()));
+    c.stage(work);
+    EXPECT_EQ(work.text(), c.after) << c.why;
+  }
+}
+
+}  // namespace
+}  // namespace mikawase

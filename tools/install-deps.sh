@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building and testing need, and only
+# those that are missing, so that a second run costs nothing.
+set -euo pipefail
+
+packages=(
+  # Build
+  g++ cmake ninja-build pkg-config
+  libicu-dev qt6-base-dev
+  # Tests and benchmarks
+  libgtest-dev libbenchmark-dev python3 xvfb xauth
+  # The dictionaries are generated from this; its test skips without it.
+  edict
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[[ $(id -u) -ne 0 ]] && sudo=(sudo)
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+  "${missing[@]}"

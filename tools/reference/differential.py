@@ -1,0 +1,327 @@
+#!/usr/bin/env python3
+"""Randomised comparison of mikawase-cli with the Python reference model.
+
+Each case is a random input text and three random dictionary files, some of
+them deliberately broken.  Both sides must agree byte for byte on the output
+and on the exit status; when the reference fails on a dictionary, the CLI
+must fail too and name the same file and line.  Disagreements are shrunk to
+a small reproduction and printed; the exit status is 1 if there were any.
+
+    differential.py --cli PATH [--seed N] [--cases N] [--no-growth]
+"""
+
+import argparse
+import os
+import random
+import re
+import subprocess
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import mikawase_reference as ref  # noqa: E402
+
+FILES = ("noun.txt", "adjective.txt", "rome.txt")
+
+# Cases that would grow past this are regenerated: they only cost time.
+CASE_SIZE_CAP = 1 << 20
+
+
+def _table_words(*tables):
+    words = set()
+    for table in tables:
+        for find, _ in table:
+            words.update(w for w in find.split(" ") if w.strip())
+    return sorted(words)
+
+
+ENGLISH = _table_words(ref.NAMES, ref.CONTRACTIONS, ref.PHRASES, ref.JOINERS,
+                       ref.WORDS, ref.SPELLING) + ["cat", "dog", "black", "pen", "ice", "cream", "glass"]
+PHRASES = [f for f, _ in ref.PHRASES]
+ACRONYMS = ["ActiveX", "CGI", "CPU", "HTML", "USB", "PTA"]
+PUNCT = list(".,?!;'-")
+# Japanese and fullwidth text that maps the same way in every CP932 table.
+JAPANESE = ["猫", "犬", "黒い", "日本", "あ", "ア", "ー", "。", "、", "％", "０", "１", "Ａ", "ｂ", "\u3000", "ｶ", "私"]
+SEPARATORS = [" "] * 12 + ["", "  ", "   ", "    ", "     ", "\r", "\n", "\r\n", "\r\n\r\n", " \r\n "]
+
+
+def letter_code(rng):
+    n = rng.choice([rng.randint(0, 60), 1000, rng.randint(0, 9999)])
+    return "％" + "".join(chr(0xFF10 + int(d)) for d in f"{n:04d}")
+
+
+def random_letters(rng, lo=1, hi=6):
+    return "".join(rng.choice("abcdefghijklmnopqrstuvwxyz") for _ in range(rng.randint(lo, hi)))
+
+
+def vary_case(rng, word):
+    r = rng.random()
+    if r < 0.15:
+        return word[:1].upper() + word[1:]
+    if r < 0.2:
+        return word.upper()
+    return word
+
+
+def random_token(rng, keys):
+    kind = rng.random()
+    if kind < 0.35:
+        return vary_case(rng, rng.choice(ENGLISH)) + ("s" if rng.random() < 0.15 else "")
+    if kind < 0.42:
+        return rng.choice(PHRASES)
+    if kind < 0.55 and keys:
+        return rng.choice(keys).strip() + ("s" if rng.random() < 0.3 else "")
+    if kind < 0.62:
+        return rng.choice(ACRONYMS) + rng.choice(["", "", "s", "x", "X"])
+    if kind < 0.72:
+        return rng.choice(PUNCT)
+    if kind < 0.78:
+        return letter_code(rng)
+    if kind < 0.86:
+        return rng.choice(JAPANESE)
+    return vary_case(rng, random_letters(rng))
+
+
+def random_input(rng, keys):
+    chunks = []
+    for _ in range(rng.randint(0, 25)):
+        chunks.append(random_token(rng, keys))
+        chunks.append(rng.choice(SEPARATORS))
+    return chunks
+
+
+def random_key(rng, keys):
+    r = rng.random()
+    if r < 0.08:
+        return ""
+    if r < 0.16:
+        return " " * rng.randint(1, 3) + rng.choice(ENGLISH)
+    if r < 0.26:
+        return rng.choice(ENGLISH) + " " + rng.choice(ENGLISH)
+    if r < 0.32:
+        return random_letters(rng, 15, 15)
+    if r < 0.40 and keys:
+        return rng.choice(keys)
+    if r < 0.46:
+        return rng.choice(JAPANESE + ["s", PLURAL_WITH_S])
+    if r < 0.52:
+        return vary_case(rng, rng.choice(ENGLISH))
+    return rng.choice(ENGLISH + ["cat", "dog", "black"] * 4)
+
+
+PLURAL_WITH_S = "s " + ref.PLURAL_MARKER
+
+
+def random_value(rng, keys):
+    pieces = []
+    for _ in range(rng.randint(0, 3)):
+        r = rng.random()
+        if r < 0.45:
+            pieces.append(rng.choice(JAPANESE))
+        elif r < 0.6 and keys:
+            pieces.append(rng.choice(keys))
+        elif r < 0.7:
+            pieces.append(rng.choice([ref.PLURAL_MARKER, letter_code(rng), PLURAL_WITH_S]))
+        elif r < 0.8:
+            pieces.append(" ")
+        else:
+            pieces.append(vary_case(rng, rng.choice(ENGLISH)))
+    value = "".join(pieces)
+    if rng.random() < 0.15:
+        value += " " * rng.randint(1, 3)
+    return value
+
+
+def random_file(rng, keys):
+    """A dictionary as a list of byte chunks, one per line with its line end,
+    so that shrinking can drop lines without re-encoding."""
+    ends = rng.choice([[b"\r\n"]] * 6 + [[b"\n"], [b"\r"], [b"\r\n", b"\n", b"\r"]])
+    chunks = []
+    for _ in range(rng.choice([0, 1, 2, 3, 4, 5, 6])):
+        key = random_key(rng, keys)[:15]
+        keys.append(key.rstrip(" ") or "x")
+        line = key.ljust(15) + random_value(rng, keys)
+        chunks.append(line.encode("cp932") + rng.choice(ends))
+    if chunks and rng.random() < 0.2:
+        chunks[-1] = chunks[-1].rstrip(b"\r\n")
+    return chunks
+
+
+def break_file(rng, chunks):
+    """One deliberate fault; returns None for a missing file."""
+    fault = rng.choice(["missing", "short", "short", "invalid", "nul", "utf8", "bom8", "bom16", "blank-end"])
+    at = rng.randint(0, len(chunks))
+    if fault == "missing":
+        return None
+    if fault == "short":
+        chunks.insert(at, random_letters(rng, 0, 14).encode() + b"\r\n")
+    elif fault == "invalid":
+        chunks.insert(at, ("bad" + " " * 12).encode() + rng.choice([b"\x81 ", b"\x81", b"\x82\x7f"]) + b"\r\n")
+    elif fault == "nul":
+        chunks.insert(at, ("nul" + " " * 12).encode() + b"\x00" + b"\r\n")
+    elif fault == "utf8":
+        chunks[:] = [c.decode("cp932").encode("utf-8") for c in chunks]
+        chunks.insert(at, ("cat" + " " * 12 + "猫").encode("utf-8") + b"\r\n")
+    elif fault == "bom8":
+        chunks.insert(0, b"\xef\xbb\xbf")
+    elif fault == "bom16":
+        chunks.insert(0, rng.choice([b"\xff\xfe", b"\xfe\xff"]))
+    elif fault == "blank-end":
+        chunks.append(b"\r\n\r\n")
+    return chunks
+
+
+def random_case(rng):
+    keys = []
+    files = {name: random_file(rng, keys) for name in FILES}
+    if rng.random() < 0.12:
+        name = rng.choice(FILES)
+        files[name] = break_file(rng, files[name])
+    return {"input": random_input(rng, keys), "files": files,
+            "crlf": rng.random() < 0.2, "stdin": rng.random() < 0.7,
+            "no_dir": rng.random() < 0.005}
+
+
+def growth_case():
+    # Each line doubles the text; the 27th takes " z " past 64 MiB + 256 bytes.
+    line = ("z" + " " * 14 + "zz").encode() + b"\r\n"
+    return {"input": ["z"], "files": {"noun.txt": [], "adjective.txt": [], "rome.txt": [line] * 30},
+            "crlf": False, "stdin": True, "no_dir": False}
+
+
+class Runner:
+    def __init__(self, cli, folder):
+        self.cli, self.folder = cli, folder
+
+    def write(self, case):
+        data_dir = os.path.join(self.folder, "data")
+        os.makedirs(data_dir, exist_ok=True)
+        for name, chunks in case["files"].items():
+            path = os.path.join(data_dir, name)
+            if chunks is None:
+                if os.path.exists(path):
+                    os.remove(path)
+            else:
+                with open(path, "wb") as f:
+                    f.write(b"".join(chunks))
+        return data_dir if not case["no_dir"] else os.path.join(self.folder, "nowhere")
+
+    def reference(self, case, data_dir, limit=None):
+        data = "".join(case["input"]).encode("utf-8")
+        return ref.filter_bytes(data, data_dir, case["crlf"], limit)
+
+    def cli_run(self, case, data_dir):
+        data = "".join(case["input"]).encode("utf-8")
+        args = [self.cli, "--data-dir", data_dir] + (["--crlf"] if case["crlf"] else [])
+        if case["stdin"]:
+            # Stdin is read both with no file argument and with "-".
+            args += ["-"] if len(case["input"]) % 2 else []
+            p = subprocess.run(args, input=data, capture_output=True, timeout=60)
+        else:
+            path = os.path.join(self.folder, "input.txt")
+            with open(path, "wb") as f:
+                f.write(data)
+            p = subprocess.run(args + [path], capture_output=True, timeout=60)
+        return p.returncode, p.stdout, p.stderr
+
+    def disagreement(self, case):
+        """None when both sides agree, else a description of both."""
+        return self.compare(case)[0]
+
+    def compare(self, case):
+        data_dir = self.write(case)
+        status, out, err = self.reference(case, data_dir)
+        cli_status, cli_out, cli_err = self.cli_run(case, data_dir)
+        if err is None:
+            agree = (status, out) == (cli_status, cli_out)
+        else:
+            agree = cli_status == 1 and names_place(cli_err, err)
+        if agree:
+            return None, err
+        mine = err.key() if err else out.decode("utf-8")
+        return (f"  reference: status {status}, {mine!r}\n"
+                f"  cli:       status {cli_status}, {cli_out.decode('utf-8', 'replace')!r}, "
+                f"stderr {cli_err.decode('utf-8', 'replace').strip()!r}"), err
+
+
+def names_place(stderr, err):
+    """The message reads "PATH:LINE: problem", or "PATH: problem" without a line."""
+    first = stderr.decode("utf-8", "replace").splitlines()[:1]
+    m = re.match(r"(.+?):(?:(\d+):)? ", first[0]) if first else None
+    return (m is not None and os.path.basename(m.group(1)) == err.file
+            and int(m.group(2) or 0) == err.line)
+
+
+def shrink(runner, case):
+    """Greedily drop input chunks, dictionary lines and flags while the two
+    sides still disagree."""
+    changed = True
+    while changed:
+        changed = False
+        for name in [None] + list(FILES):
+            seq = case["input"] if name is None else case["files"][name]
+            if seq is None:
+                continue
+            i = 0
+            while i < len(seq):
+                removed = seq.pop(i)
+                if runner.disagreement(case):
+                    changed = True
+                else:
+                    seq.insert(i, removed)
+                    i += 1
+        for flag in ("crlf", "stdin"):
+            if case[flag] != (flag == "stdin"):
+                case[flag] = not case[flag]
+                if runner.disagreement(case):
+                    changed = True
+                else:
+                    case[flag] = not case[flag]
+    return case
+
+
+def describe(case):
+    lines = [f"  input: {''.join(case['input'])!r}"]
+    for name, chunks in case["files"].items():
+        lines.append(f"  {name}: " + ("missing" if chunks is None else repr(b"".join(chunks))))
+    lines.append(f"  --crlf: {case['crlf']}, stdin: {case['stdin']}, data folder missing: {case['no_dir']}")
+    return "\n".join(lines)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--cli", required=True)
+    parser.add_argument("--seed", type=int, default=None)
+    parser.add_argument("--cases", type=int, default=2000)
+    parser.add_argument("--no-growth", action="store_true", help="skip the 64 MiB runaway-growth case")
+    parser.add_argument("--no-shrink", action="store_true")
+    args = parser.parse_args()
+    seed = args.seed if args.seed is not None else random.SystemRandom().randrange(1 << 32)
+    print(f"seed {seed}", flush=True)
+    rng = random.Random(seed)
+    mismatches = errors = 0
+    with tempfile.TemporaryDirectory(prefix="mikawase-diff-") as folder:
+        runner = Runner(os.path.abspath(args.cli), folder)
+        cases = [(n, None) for n in range(args.cases)]
+        if not args.no_growth:
+            cases.append(("growth", growth_case()))
+        for number, case in cases:
+            while case is None:
+                case = random_case(rng)
+                _, _, err = runner.reference(case, runner.write(case), CASE_SIZE_CAP)
+                if err is not None and err.kind == "runaway-growth":
+                    case = None
+            problem, err = runner.compare(case)
+            errors += err is not None
+            if problem:
+                mismatches += 1
+                print(f"MISMATCH seed {seed} case {number}\n{describe(case)}\n{problem}", flush=True)
+                if not args.no_shrink:
+                    small = shrink(runner, case)
+                    print(f"  shrunk to:\n{describe(small)}\n{runner.disagreement(small)}", flush=True)
+    print(f"{len(cases)} cases ({errors} with a dictionary error), {mismatches} mismatch(es), seed {seed}")
+    return 1 if mismatches else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
