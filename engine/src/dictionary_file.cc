@@ -165,9 +165,15 @@ std::vector<DictionaryReplacement> ReplacementsFor(const DictionaryEntry& entry,
   return {};
 }
 
-void ApplyDictionaryFile(WorkText& work, std::string_view data_folder, std::string_view file_name,
+DictionaryLoader FolderLoader(std::string data_folder) {
+  return [folder = std::move(data_folder)](std::string_view file_name) {
+    return ReadDictionaryFile(folder + std::string(file_name));
+  };
+}
+
+void ApplyDictionaryFile(WorkText& work, const DictionaryLoader& load, std::string_view file_name,
                          DictMode mode) {
-  DictionaryContents contents = ReadDictionaryFile(std::string(data_folder) + std::string(file_name));
+  DictionaryContents contents = load(file_name);
   for (const DictionaryEntry& entry : contents.entries) {
     for (const DictionaryReplacement& replacement : ReplacementsFor(entry, mode)) {
       work.Replace(replacement.find, replacement.replace, {contents.path, entry.line});

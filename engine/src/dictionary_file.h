@@ -9,6 +9,7 @@
 #define MIKAWASE_DICTIONARY_FILE_H_
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -63,9 +64,17 @@ struct DictionaryReplacement {
 };
 std::vector<DictionaryReplacement> ReplacementsFor(const DictionaryEntry& entry, DictMode mode);
 
-// Reads data_folder + file_name and applies its lines to `work`, one line
-// after the other, each line to the whole text.
-void ApplyDictionaryFile(WorkText& work, std::string_view data_folder, std::string_view file_name,
+// Where dictionaries come from: given a bare file name ("noun.txt"), the
+// file's contents, or a TranslationError thrown. Translations read files
+// through FolderLoader(); tests and fuzzers hand in bytes directly.
+using DictionaryLoader = std::function<DictionaryContents(std::string_view file_name)>;
+
+// Reads data_folder + file_name at every call; data_folder ends with "/".
+DictionaryLoader FolderLoader(std::string data_folder);
+
+// Loads `file_name` and applies its lines to `work`, one line after the
+// other, each line to the whole text.
+void ApplyDictionaryFile(WorkText& work, const DictionaryLoader& load, std::string_view file_name,
                          DictMode mode);
 
 }  // namespace mikawase

@@ -24,9 +24,9 @@ void ApplyPhrasesAndMarkPlurals(WorkText& work) {
 
 void ApplyWordTable(WorkText& work) { work.ApplyTable(WordTable()); }
 
-void TransliterateSpelling(WorkText& work, std::string_view data_folder) {
+void TransliterateSpelling(WorkText& work, const DictionaryLoader& load) {
   work.ApplyTable(SpellingTable());
-  ApplyDictionaryFile(work, data_folder, "rome.txt", DictMode::Substring);
+  ApplyDictionaryFile(work, load, "rome.txt", DictMode::Substring);
 }
 
 void RemovePluralMarkers(WorkText& work) { work.ApplyTable(MarkerRemovalTable()); }
@@ -35,7 +35,7 @@ void DecodeLetterCodes(WorkText& work) { work.ApplyTable(LetterCodeTable()); }
 
 void RemoveSpaces(WorkText& work) { work.ApplyTable(SpaceRemovalTable()); }
 
-std::string TranslateLiterally(std::string_view input, std::string_view data_folder) {
+std::string TranslateLiterally(std::string_view input, const DictionaryLoader& load) {
   // Wrapped in spaces so that the first and last words match whole-word
   // patterns too.
   std::string wrapped;
@@ -46,10 +46,10 @@ std::string TranslateLiterally(std::string_view input, std::string_view data_fol
   EncodeProtectedTerms(work);
   NormaliseSurface(work);
   ApplyPhrasesAndMarkPlurals(work);
-  ApplyDictionaryFile(work, data_folder, "noun.txt", DictMode::Noun);
-  ApplyDictionaryFile(work, data_folder, "adjective.txt", DictMode::Word);
+  ApplyDictionaryFile(work, load, "noun.txt", DictMode::Noun);
+  ApplyDictionaryFile(work, load, "adjective.txt", DictMode::Word);
   ApplyWordTable(work);
-  TransliterateSpelling(work, data_folder);
+  TransliterateSpelling(work, load);
   RemovePluralMarkers(work);
   DecodeLetterCodes(work);
   RemoveSpaces(work);

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "dictionary_file.h"
 #include "work_text.h"
 
 namespace mikawase {
@@ -16,13 +17,13 @@ void EncodeProtectedTerms(WorkText& work);
 void NormaliseSurface(WorkText& work);
 void ApplyPhrasesAndMarkPlurals(WorkText& work);
 void ApplyWordTable(WorkText& work);
-void TransliterateSpelling(WorkText& work, std::string_view data_folder);
+void TransliterateSpelling(WorkText& work, const DictionaryLoader& load);
 void RemovePluralMarkers(WorkText& work);
 void DecodeLetterCodes(WorkText& work);
 void RemoveSpaces(WorkText& work);
 
-// `input` must be valid UTF-8; `data_folder` ends with "/".
-std::string TranslateLiterally(std::string_view input, std::string_view data_folder);
+// `input` must be valid UTF-8.
+std::string TranslateLiterally(std::string_view input, const DictionaryLoader& load);
 
 }  // namespace mikawase
 

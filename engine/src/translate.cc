@@ -48,9 +48,9 @@ std::string TranslateWithDataFolder(std::string_view input, std::string_view dat
   switch (engine) {
     case Engine::kDefault:
     case Engine::kLiteral:
-      return TranslateLiterally(input, data_folder);
+      return TranslateLiterally(input, FolderLoader(std::string(data_folder)));
   }
-  return TranslateLiterally(input, data_folder);
+  return TranslateLiterally(input, FolderLoader(std::string(data_folder)));
 }
 
 std::string Translate(std::string_view input, std::string_view AppFolder) {
