@@ -179,14 +179,19 @@ def random_case(rng):
         files[name] = break_file(rng, files[name])
     return {"input": random_input(rng, keys), "files": files,
             "crlf": rng.random() < 0.2, "stdin": rng.random() < 0.7,
-            "no_dir": rng.random() < 0.005}
+            "no_dir": rng.random() < 0.005, "bad_utf8": rng.random() < 0.005}
 
 
 def growth_case():
     # Each line doubles the text; the 27th takes " z " past 64 MiB + 256 bytes.
     line = ("z" + " " * 14 + "zz").encode() + b"\r\n"
     return {"input": ["z"], "files": {"noun.txt": [], "adjective.txt": [], "rome.txt": [line] * 30},
-            "crlf": False, "stdin": True, "no_dir": False}
+            "crlf": False, "stdin": True, "no_dir": False, "bad_utf8": False}
+
+
+def input_bytes(case):
+    data = "".join(case["input"]).encode("utf-8")
+    return data + b"\xff" if case["bad_utf8"] else data
 
 
 class Runner:
@@ -207,11 +212,10 @@ class Runner:
         return data_dir if not case["no_dir"] else os.path.join(self.folder, "nowhere")
 
     def reference(self, case, data_dir, limit=None):
-        data = "".join(case["input"]).encode("utf-8")
-        return ref.filter_bytes(data, data_dir, case["crlf"], limit)
+        return ref.filter_bytes(input_bytes(case), data_dir, case["crlf"], limit)
 
     def cli_run(self, case, data_dir):
-        data = "".join(case["input"]).encode("utf-8")
+        data = input_bytes(case)
         args = [self.cli, "--data-dir", data_dir] + (["--crlf"] if case["crlf"] else [])
         if case["stdin"]:
             # Stdin is read both with no file argument and with "-".
@@ -232,7 +236,9 @@ class Runner:
         data_dir = self.write(case)
         status, out, err = self.reference(case, data_dir)
         cli_status, cli_out, cli_err = self.cli_run(case, data_dir)
-        if err is None:
+        if err is not None and err.kind == "invalid-input":
+            agree = cli_status == 1
+        elif err is None:
             agree = (status, out) == (cli_status, cli_out)
         else:
             agree = cli_status == 1 and names_place(cli_err, err)
@@ -245,9 +251,10 @@ class Runner:
 
 
 def names_place(stderr, err):
-    """The message reads "PATH:LINE: problem", or "PATH: problem" without a line."""
+    """The message reads "PATH:LINE: problem", or "PATH: problem" without a
+    line, possibly after the program's name; our data paths are absolute."""
     first = stderr.decode("utf-8", "replace").splitlines()[:1]
-    m = re.match(r"(.+?):(?:(\d+):)? ", first[0]) if first else None
+    m = re.match(r"(?:[^:/]+: )?(/.+?):(?:(\d+):)? ", first[0]) if first else None
     return (m is not None and os.path.basename(m.group(1)) == err.file
             and int(m.group(2) or 0) == err.line)
 
@@ -284,7 +291,8 @@ def describe(case):
     lines = [f"  input: {''.join(case['input'])!r}"]
     for name, chunks in case["files"].items():
         lines.append(f"  {name}: " + ("missing" if chunks is None else repr(b"".join(chunks))))
-    lines.append(f"  --crlf: {case['crlf']}, stdin: {case['stdin']}, data folder missing: {case['no_dir']}")
+    lines.append(f"  --crlf: {case['crlf']}, stdin: {case['stdin']}, data folder missing: {case['no_dir']}, "
+                 f"input ends in a stray 0xFF: {case['bad_utf8']}")
     return "\n".join(lines)
 
 
