@@ -124,7 +124,7 @@ DictionaryContents ParseDictionary(std::string_view bytes, const std::string& pa
   return contents;
 }
 
-DictionaryContents ReadDictionaryFile(const std::string& path) {
+std::string ReadDictionaryBytes(const std::string& path) {
   namespace fs = std::filesystem;
   std::error_code ignored;
   fs::path file(path);
@@ -149,7 +149,11 @@ DictionaryContents ReadDictionaryFile(const std::string& path) {
     throw TranslationError(ErrorKind::kUnreadable, path, 0,
                            std::string("cannot read the file: ") + std::strerror(errno));
   }
-  return ParseDictionary(bytes, path);
+  return bytes;
+}
+
+DictionaryContents ReadDictionaryFile(const std::string& path) {
+  return ParseDictionary(ReadDictionaryBytes(path), path);
 }
 
 std::vector<DictionaryReplacement> ReplacementsFor(const DictionaryEntry& entry, DictMode mode) {

@@ -52,8 +52,11 @@ struct DictionaryContents {
 // returned as `failure`.
 DictionaryContents ParseDictionary(std::string_view bytes, const std::string& path);
 
-// Reads the file at `path` and parses it. Throws TranslationError when the
-// folder or the file is missing or cannot be read.
+// The bytes of the file at `path`. Throws TranslationError when the folder
+// or the file is missing or cannot be read.
+std::string ReadDictionaryBytes(const std::string& path);
+
+// Reads the file at `path` and parses it.
 DictionaryContents ReadDictionaryFile(const std::string& path);
 
 // The one or two replacements a line makes in `mode`, in the order they are

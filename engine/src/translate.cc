@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 
+#include "fast_engine.h"
 #include "literal_engine.h"
 #include "mikawase/app_folder.h"
 #include "utf8.h"
@@ -47,6 +48,7 @@ std::string TranslateWithDataFolder(std::string_view input, std::string_view dat
   RequireValidUtf8(input);
   switch (engine) {
     case Engine::kDefault:
+      return TranslateFastFromFolder(input, data_folder);
     case Engine::kLiteral:
       return TranslateLiterally(input, FolderLoader(std::string(data_folder)));
   }

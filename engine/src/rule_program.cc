@@ -1,0 +1,154 @@
+#include "rule_program.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace mikawase {
+
+namespace {
+
+bool IsWholeWordPattern(std::string_view find) {
+  return find.size() >= 2 && find.front() == ' ' && find.back() == ' ';
+}
+
+// The token of a whole-word pattern " X " that a text must hold right after
+// a space: X up to its first space (empty when X starts with one).
+std::string_view FirstToken(std::string_view find) {
+  std::string_view inner = find.substr(1);
+  return inner.substr(0, inner.find(' '));
+}
+
+}  // namespace
+
+// Per-thread working memory, reused across pieces: a min-heap of the rules
+// still to try, and a stamp per rule that says whether it is queued for the
+// current piece.
+struct RuleProgram::Scratch {
+  std::vector<std::uint32_t> heap;
+  std::vector<std::uint32_t> stamp;
+  std::uint32_t generation = 0;
+  std::vector<std::size_t> hits;
+  std::string buffer;
+
+  void Begin(std::size_t rules) {
+    heap.clear();
+    if (stamp.size() < rules) stamp.resize(rules, 0);
+    if (++generation == 0) {  // wrapped: clear the stamps once
+      std::fill(stamp.begin(), stamp.end(), 0);
+      generation = 1;
+    }
+  }
+};
+
+RuleProgram::RuleProgram(std::vector<Rule> rules) : rules_(std::move(rules)) {
+  std::unordered_map<std::string_view, std::uint32_t> pattern_index;
+  std::vector<std::string_view> patterns;
+  for (std::uint32_t index = 0; index < rules_.size(); ++index) {
+    std::string_view find = rules_[index].find;
+    // An empty pattern changes nothing and is never a candidate.
+    if (find.empty()) continue;
+    longest_find_ = std::max(longest_find_, find.size());
+    for (unsigned char c : find) in_pattern_[c] = true;
+    if (IsWholeWordPattern(find)) {
+      by_first_token_[FirstToken(find)].push_back(index);
+      continue;
+    }
+    auto [it, inserted] = pattern_index.try_emplace(find, static_cast<std::uint32_t>(patterns.size()));
+    if (inserted) {
+      patterns.push_back(find);
+      rules_of_pattern_.emplace_back();
+    }
+    rules_of_pattern_[it->second].push_back(index);
+  }
+  matcher_ = std::make_unique<AhoCorasick>(patterns);
+}
+
+void RuleProgram::Queue(const std::vector<std::uint32_t>& rules, std::uint32_t first_rule,
+                        Scratch& scratch) {
+  for (std::uint32_t rule : rules) {
+    if (rule < first_rule || scratch.stamp[rule] == scratch.generation) continue;
+    scratch.stamp[rule] = scratch.generation;
+    scratch.heap.push_back(rule);
+    std::push_heap(scratch.heap.begin(), scratch.heap.end(), std::greater<>());
+  }
+}
+
+void RuleProgram::Collect(std::string_view text, std::size_t begin, std::size_t end,
+                          std::uint32_t first_rule, Scratch& scratch) const {
+  std::string_view window = text.substr(begin, end - begin);
+  matcher_->Scan(window, [&](std::uint32_t pattern) {
+    Queue(rules_of_pattern_[pattern], first_rule, scratch);
+  });
+  if (by_first_token_.empty()) return;
+  for (std::size_t at = begin; at < end; ++at) {
+    if (text[at] != ' ') continue;
+    std::size_t token_end = text.find(' ', at + 1);
+    if (token_end == std::string_view::npos) token_end = text.size();
+    auto found = by_first_token_.find(text.substr(at + 1, token_end - at - 1));
+    if (found != by_first_token_.end()) Queue(found->second, first_rule, scratch);
+  }
+}
+
+bool RuleProgram::Run(std::string& piece, std::size_t limit, std::size_t* peak) const {
+  thread_local Scratch scratch;
+  scratch.Begin(rules_.size());
+  if (piece.size() > limit) return false;
+  *peak = std::max(*peak, piece.size());
+  Collect(piece, 0, piece.size(), 0, scratch);
+
+  while (!scratch.heap.empty()) {
+    std::pop_heap(scratch.heap.begin(), scratch.heap.end(), std::greater<>());
+    std::uint32_t index = scratch.heap.back();
+    scratch.heap.pop_back();
+    const Rule& rule = rules_[index];
+
+    std::vector<std::size_t>& hits = scratch.hits;
+    hits.clear();
+    for (std::size_t at = piece.find(rule.find); at != std::string::npos;
+         at = piece.find(rule.find, at + rule.find.size())) {
+      hits.push_back(at);
+    }
+    if (hits.empty() || rule.find == rule.replace) continue;
+
+    std::size_t kept = piece.size() - hits.size() * rule.find.size();
+    if (kept > limit ||
+        (!rule.replace.empty() && hits.size() > (limit - kept) / rule.replace.size())) {
+      return false;
+    }
+    std::string& out = scratch.buffer;
+    out.clear();
+    out.reserve(kept + hits.size() * rule.replace.size());
+    std::size_t copied_up_to = 0;
+    for (std::size_t& at : hits) {
+      out.append(piece, copied_up_to, at - copied_up_to);
+      copied_up_to = at + rule.find.size();
+      at = out.size();  // now: where the replacement starts in the new text
+      out.append(rule.replace);
+    }
+    out.append(piece, copied_up_to);
+    piece.swap(out);
+    *peak = std::max(*peak, piece.size());
+
+    // Look for new occurrences of later rules around each rewrite, merging
+    // windows that touch.
+    std::size_t reach = longest_find_;
+    std::size_t window_begin = 0, window_end = 0;
+    bool open = false;
+    for (std::size_t start : hits) {
+      std::size_t begin = start > reach ? start - reach : 0;
+      std::size_t end = std::min(piece.size(), start + rule.replace.size() + reach);
+      if (open && begin <= window_end) {
+        window_end = std::max(window_end, end);
+        continue;
+      }
+      if (open) Collect(piece, window_begin, window_end, index + 1, scratch);
+      window_begin = begin;
+      window_end = end;
+      open = true;
+    }
+    if (open) Collect(piece, window_begin, window_end, index + 1, scratch);
+  }
+  return true;
+}
+
+}  // namespace mikawase

@@ -1,0 +1,231 @@
+// The fast engine against the literal one, on random texts and random
+// dictionaries: same text byte for byte, or the same error at the same line.
+//
+// The generator leans on what breaks engines like this: words the tables
+// know, dictionary values that hold other keys or the plural marker, blank
+// and space-padded keys, letter codes typed by the user, every kind of line
+// break, runs of spaces, capitals and non-ASCII text. Each run prints its
+// seed; MIKAWASE_SEED=<seed> reproduces it and MIKAWASE_CASES sets the count.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "dictionary_file.h"
+#include "dictionary_folder.h"
+#include "fast_engine.h"
+#include "literal_engine.h"
+#include "rule_tables.h"
+
+namespace mikawase {
+namespace {
+
+class RandomCase {
+ public:
+  // A dense case draws texts and keys from a handful of short pieces, so
+  // that rules collide, overlap and feed each other far more often than in
+  // prose; the other cases look more like text.
+  RandomCase(std::uint64_t seed, bool dense) : random_(seed), dense_(dense) {}
+
+  std::string Text() {
+    if (dense_) return Dense(Pick(0, 30));
+    std::string text;
+    int tokens = Pick(0, 24);
+    for (int i = 0; i < tokens; ++i) {
+      text += Token();
+      text += Separator();
+    }
+    return text;
+  }
+
+  // The bytes of a dictionary file, sometimes broken.
+  std::string Dictionary(bool allow_failure) {
+    std::string bytes;
+    int lines = Pick(0, 10);
+    const char* line_end = OneOf<const char*>({"\r\n", "\r\n", "\n", "\r"});
+    for (int i = 0; i < lines; ++i) {
+      bytes += fixtures::DictionaryLine(Key(), Value());
+      bytes += line_end;
+    }
+    if (allow_failure && Pick(0, 19) == 0) {
+      switch (Pick(0, 3)) {
+        case 0: bytes += "short\r\n"; break;
+        case 1: bytes += "\r\n"; break;
+        case 2: bytes += fixtures::DictionaryLine("bad", "") + "\xFD\r\n"; break;
+        case 3: bytes += fixtures::DictionaryLine(Key(), Value()) + line_end + line_end; break;
+      }
+      bytes += fixtures::DictionaryLine(Key(), Value());
+    }
+    return bytes;
+  }
+
+  int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+
+ private:
+  template <typename T>
+  T OneOf(std::initializer_list<T> choices) {
+    return *(choices.begin() + Pick(0, static_cast<int>(choices.size()) - 1));
+  }
+
+  // Dictionary lines cannot hold line breaks; texts can.
+  std::string Dense(int pieces, bool line_breaks = true) {
+    std::string text;
+    for (int i = 0; i < pieces; ++i) {
+      int choice = Pick(0, line_breaks ? 18 : 15);
+      text += std::initializer_list<const char*>{
+          "a", "s", " ", " ", "  ", "I", ".", "x", "do", "er", "％１０００", "猫", "ing", "A", "S", " ",
+          "\r", "\n", "\r\n"}.begin()[choice];
+    }
+    return text;
+  }
+
+  std::string KnownWord() {
+    static const std::vector<std::string> words = [] {
+      std::vector<std::string> all;
+      for (RuleTable table : {ProtectedTermsTable(), CapitalisedNamesTable(), PhraseTable(),
+                              JoinersAndPluralMarkingTable(), WordTable(), SpellingTable(),
+                              ContractionsTable()}) {
+        for (const ReplacementRule& rule : table) {
+          std::string word(rule.find);
+          while (!word.empty() && word.front() == ' ') word.erase(0, 1);
+          while (!word.empty() && word.back() == ' ') word.pop_back();
+          if (!word.empty()) all.push_back(word);
+        }
+      }
+      for (const char* extra : {"cat", "cats", "dog", "ice cream", "black", "s", "es", "the",
+                                "do", "a", "I", "pen"}) {
+        all.push_back(extra);
+      }
+      return all;
+    }();
+    return words[static_cast<std::size_t>(Pick(0, static_cast<int>(words.size()) - 1))];
+  }
+
+  std::string RandomLetters() {
+    std::string word;
+    int length = Pick(1, 6);
+    for (int i = 0; i < length; ++i) {
+      word += static_cast<char>(Pick(0, 3) == 0 ? 'A' + Pick(0, 25) : 'a' + Pick(0, 25));
+    }
+    return word;
+  }
+
+  std::string Token() {
+    switch (Pick(0, 12)) {
+      case 0: return RandomLetters();
+      case 1: return OneOf<const char*>({".", ",", "?", "!", ";", "'s", "n't", "-looking", "'"});
+      case 2: return OneOf<const char*>({"％０００１", "％００２４", "％１０００", "％００１０", "％"});
+      case 3: return OneOf<const char*>({"猫", "日本", "　", "ｱ", "🍣", "É", "Σ", "İ"});
+      case 4: {
+        std::string word = KnownWord();
+        if (!word.empty()) word[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(word[0])));
+        return word;
+      }
+      default: return KnownWord() + (Pick(0, 4) == 0 ? "s" : "");
+    }
+  }
+
+  std::string Separator() {
+    switch (Pick(0, 14)) {
+      case 0: return "\r\n";
+      case 1: return "\n";
+      case 2: return "\r";
+      case 3: return std::string(static_cast<std::size_t>(Pick(2, 6)), ' ');
+      case 4: return "";
+      default: return " ";
+    }
+  }
+
+  std::string Key() {
+    if (dense_) return Dense(Pick(0, 4), false);
+    switch (Pick(0, 9)) {
+      case 0: return "";
+      case 1: return " " + KnownWord();
+      case 2: return KnownWord() + " " + KnownWord();
+      case 3: return RandomLetters();
+      case 4: return OneOf<const char*>({"s ％１０００", "％１０００", "、", "猫"});
+      default: return KnownWord();
+    }
+  }
+
+  std::string Value() {
+    if (dense_) return Dense(Pick(0, 5), false);
+    switch (Pick(0, 9)) {
+      case 0: return "";
+      case 1: return KnownWord();  // feeds later lines and later files
+      case 2: return OneOf<const char*>({"％１０００", "％０００１", "値 ", "  "});
+      case 3: return KnownWord() + " " + KnownWord();
+      default: return OneOf<const char*>({"猫", "犬", "黒い", "ネコ", "は", "が好き"});
+    }
+  }
+
+  std::mt19937_64 random_;
+  bool dense_;
+};
+
+struct Outcome {
+  std::string text;
+  std::optional<ErrorKind> kind;
+  std::string file;
+  std::size_t line = 0;
+
+  bool operator==(const Outcome&) const = default;
+};
+
+template <typename Engine>
+Outcome Capture(Engine engine) {
+  Outcome outcome;
+  try {
+    outcome.text = engine();
+  } catch (const TranslationError& error) {
+    outcome.kind = error.kind();
+    outcome.file = error.file();
+    outcome.line = error.line();
+  }
+  return outcome;
+}
+
+std::uint64_t EnvOr(const char* name, std::uint64_t fallback) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? std::strtoull(value, nullptr, 10) : fallback;
+}
+
+TEST(DifferentialTest, FastEngineAgreesWithLiteralEngine) {
+  std::uint64_t seed = EnvOr("MIKAWASE_SEED", std::random_device()());
+  std::uint64_t cases = EnvOr("MIKAWASE_CASES", 3000);
+  std::printf("differential test: MIKAWASE_SEED=%llu MIKAWASE_CASES=%llu\n",
+              static_cast<unsigned long long>(seed), static_cast<unsigned long long>(cases));
+  int failures = 0;
+  for (std::uint64_t i = 0; i < cases && failures < 5; ++i) {
+    RandomCase random(seed * 1000003 + i, i % 2 == 1);
+    std::string input = random.Text();
+    std::string noun = random.Dictionary(true), adjective = random.Dictionary(true),
+                rome = random.Dictionary(true);
+    bool missing = random.Pick(0, 49) == 0;
+    DictionaryLoader load = [&](std::string_view name) {
+      if (missing && name == "adjective.txt") {
+        throw TranslationError(ErrorKind::kMissingFile, "adjective.txt", 0, "missing");
+      }
+      const std::string& bytes = name == "noun.txt" ? noun : name == "adjective.txt" ? adjective : rome;
+      return ParseDictionary(bytes, std::string(name));
+    };
+    Outcome literal = Capture([&] { return TranslateLiterally(input, load); });
+    Outcome fast = Capture([&] { return TranslateFast(input, load); });
+    if (literal == fast) continue;
+    ++failures;
+    ADD_FAILURE() << "case " << i << " of seed " << seed << "\ninput: "
+                  << ::testing::PrintToString(input) << "\nnoun: " << ::testing::PrintToString(noun)
+                  << "\nadjective: " << ::testing::PrintToString(adjective)
+                  << "\nrome: " << ::testing::PrintToString(rome)
+                  << "\nliteral: " << ::testing::PrintToString(literal.text) << " error "
+                  << literal.file << ":" << literal.line
+                  << "\nfast:    " << ::testing::PrintToString(fast.text) << " error " << fast.file
+                  << ":" << fast.line;
+  }
+}
+
+}  // namespace
+}  // namespace mikawase
