@@ -5,7 +5,7 @@
 #include <exception>
 #include <fstream>
 #include <iostream>
-#include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,53 +20,154 @@ namespace {
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
+// Inputs up to this size are translated whole; longer ones line by line,
+// so that memory stays small whatever the input's size.
+constexpr std::size_t kWholeInputLimit = std::size_t{8} << 20;
+constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+
 // Thrown for a failure that has already been worded for the user.
 struct InputFailure {
   std::string message;
 };
 
-std::string ReadAll(const std::string& input) {
-  if (input == "-") {
-    std::string text((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
-    if (std::cin.bad()) throw InputFailure{"<stdin>: cannot read: " + std::string(std::strerror(errno))};
-    return text;
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+class Input {
+ public:
+  explicit Input(const std::string& name) : name_(name == "-" ? "<stdin>" : name) {
+    if (name == "-") {
+      file_ = stdin;
+    } else {
+      owned_.reset(std::fopen(name.c_str(), "rb"));
+      if (!owned_) throw InputFailure{name_ + ": cannot open: " + std::strerror(errno)};
+      file_ = owned_.get();
+    }
   }
-  std::ifstream in(input, std::ios::binary);
-  if (!in) throw InputFailure{input + ": cannot open: " + std::strerror(errno)};
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw InputFailure{input + ": cannot read: " + std::strerror(errno)};
-  return text;
+
+  // Appends up to `count` bytes to *text; false at the end of the input.
+  bool Read(std::size_t count, std::string* text) {
+    std::size_t start = text->size();
+    text->resize(start + count);
+    std::size_t got = std::fread(text->data() + start, 1, count, file_);
+    text->resize(start + got);
+    if (std::ferror(file_)) throw InputFailure{name_ + ": cannot read: " + std::strerror(errno)};
+    return got == count;
+  }
+
+  const std::string& name() const { return name_; }
+
+ private:
+  std::string name_;
+  File owned_;
+  std::FILE* file_;
+};
+
+void Write(std::FILE* out, std::string_view text) {
+  if (std::fwrite(text.data(), 1, text.size(), out) != text.size()) {
+    throw InputFailure{"cannot write the output: " + std::string(std::strerror(errno))};
+  }
 }
 
-void WriteAll(const std::string& text) {
-  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
-    throw InputFailure{"<stdout>: cannot write: " + std::string(std::strerror(errno))};
+// CR LF to LF across parts: a CR that ends one part may pair with an LF
+// that starts the next, so it is held back until the next part comes.
+class LfWriter {
+ public:
+  LfWriter(std::FILE* out, bool keep_crlf) : out_(out), keep_crlf_(keep_crlf) {}
+  void Put(std::string text) {
+    if (keep_crlf_) return Write(out_, text);
+    if (held_cr_) text.insert(0, "\r");
+    held_cr_ = !text.empty() && text.back() == '\r';
+    if (held_cr_) text.pop_back();
+    Write(out_, mikawase::CrLfToLf(text));
   }
+  void Finish() {
+    if (held_cr_) Write(out_, "\r");
+    held_cr_ = false;
+  }
+
+ private:
+  std::FILE* out_;
+  bool keep_crlf_;
+  bool held_cr_ = false;
+};
+
+// The output of a long input goes to a scratch file first and is copied to
+// standard output only once the whole translation has succeeded, so a
+// failure halfway never leaves half a translation behind.
+void TranslateInParts(Input& input, std::string first_block, const std::string& data_folder,
+                      bool crlf) {
+  mikawase::StreamingTranslation translation(data_folder);
+  File spool(std::tmpfile());
+  if (!spool) throw InputFailure{"cannot create a scratch file: " + std::string(std::strerror(errno))};
+  LfWriter writer(spool.get(), crlf);
+  std::string buffer = std::move(first_block);
+  std::size_t done = 0;  // bytes of `buffer` already translated
+  bool more = true;
+  for (;;) {
+    if (more && buffer.size() - done < kBlockSize) {
+      buffer.erase(0, done);
+      done = 0;
+      more = input.Read(kBlockSize, &buffer);
+    }
+    if (buffer.size() == done) break;
+    // Whole lines only, so that no line break and no character is split;
+    // at most a block at a time, to keep memory small.
+    std::string_view rest = std::string_view(buffer).substr(done);
+    std::size_t cut = more ? rest.substr(0, kBlockSize).rfind('\n') : rest.size() - 1;
+    if (cut == std::string::npos) cut = rest.rfind('\n');
+    if (cut == std::string::npos) {
+      if (more) {  // one long line: read on until it ends
+        more = input.Read(kBlockSize, &buffer);
+        continue;
+      }
+      cut = rest.size() - 1;
+    }
+    writer.Put(translation.Feed(mikawase::ToCrLf(rest.substr(0, cut + 1))));
+    done += cut + 1;
+  }
+  writer.Put(translation.Finish());
+  writer.Finish();
+  std::rewind(spool.get());
+  std::vector<char> block(kBlockSize);
+  for (std::size_t got; (got = std::fread(block.data(), 1, block.size(), spool.get())) > 0;) {
+    Write(stdout, std::string_view(block.data(), got));
+  }
+  if (std::ferror(spool.get())) throw InputFailure{"cannot read back the scratch file"};
 }
 
 int Run(const mikawase::cli::CommandLine& command) {
   std::string data_folder = command.data_dir
                                 ? mikawase::WithTrailingSeparator(*command.data_dir)
                                 : mikawase::DataFolderOf(mikawase::ExecutableFolder());
-  std::string input = ReadAll(command.input);
-  std::string translated;
+  Input input(command.input);
+  std::string text;
   try {
-    translated = mikawase::TranslateWithDataFolder(mikawase::ToCrLf(input), data_folder,
-                                                   command.engine);
+    if (input.Read(kWholeInputLimit + 1, &text)) {
+      TranslateInParts(input, std::move(text), data_folder, command.crlf);
+    } else {
+      std::string translated =
+          mikawase::TranslateWithDataFolder(mikawase::ToCrLf(text), data_folder, command.engine);
+      LfWriter writer(stdout, command.crlf);
+      writer.Put(std::move(translated));
+      writer.Finish();
+    }
   } catch (const mikawase::TranslationError& error) {
     if (error.kind() != mikawase::ErrorKind::kInvalidInput) throw;
     // The engine does not know where its input came from; the filter does.
-    std::string name = command.input == "-" ? "<stdin>" : command.input;
-    throw mikawase::TranslationError(error.kind(), name, error.line(), error.problem());
+    throw mikawase::TranslationError(error.kind(), input.name(), error.line(), error.problem());
   }
-  WriteAll(command.crlf ? translated : mikawase::CrLfToLf(translated));
+  if (std::fflush(stdout) != 0) {
+    throw InputFailure{"cannot write the output: " + std::string(std::strerror(errno))};
+  }
   return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::ios::sync_with_stdio(false);
   mikawase::cli::CommandLine command;
   try {
     command = mikawase::cli::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));

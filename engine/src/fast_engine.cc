@@ -4,6 +4,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -17,17 +18,15 @@ namespace mikawase {
 
 namespace {
 
-void Append(RuleTable table, std::vector<Rule>* rules) {
-  for (const ReplacementRule& rule : table) {
-    rules->push_back({std::string(rule.find), std::string(rule.replace)});
-  }
+void Append(RuleTable table, RuleProgram::Builder* rules) {
+  for (const ReplacementRule& rule : table) rules->Add({rule.find}, {rule.replace});
 }
 
 // The rules before the line-break rules: protected terms, capitalised
 // names, punctuation.
 const RuleProgram& BeforeLineBreaks() {
   static const RuleProgram program([] {
-    std::vector<Rule> rules;
+    RuleProgram::Builder rules;
     Append(ProtectedTermsTable(), &rules);
     Append(CapitalisedNamesTable(), &rules);
     Append(PunctuationTable(), &rules);
@@ -39,7 +38,7 @@ const RuleProgram& BeforeLineBreaks() {
 // The rules between the line-break rules and lowercasing.
 const RuleProgram& AfterLineBreaks() {
   static const RuleProgram program([] {
-    std::vector<Rule> rules;
+    RuleProgram::Builder rules;
     Append(ContractionsTable(), &rules);
     Append(SpaceCollapseTable(), &rules);
     return rules;
@@ -52,14 +51,21 @@ const RuleProgram& AfterLineBreaks() {
 // literal engine would, and the failure waits to be raised once the rules
 // before it have run (they may still run away, which would be reported
 // first).
-struct CompiledDictionaries {
+}  // namespace
+
+class CompiledProgram {
+ public:
   std::unique_ptr<RuleProgram> program;
   std::optional<TranslationError> failure;
 };
 
+namespace {
+
+using CompiledDictionaries = CompiledProgram;
+
 CompiledDictionaries Compile(const DictionaryLoader& load) {
   CompiledDictionaries compiled;
-  std::vector<Rule> rules;
+  RuleProgram::Builder rules;
   auto add_dictionary = [&](std::string_view name, DictMode mode) {
     DictionaryContents contents;
     try {
@@ -68,10 +74,17 @@ CompiledDictionaries Compile(const DictionaryLoader& load) {
       compiled.failure = error;
       return false;
     }
+    // The same replacements as ReplacementsFor(), written straight into
+    // the program.
+    bool by_word = mode != DictMode::Substring;
+    rules.Reserve(contents.entries.size() * 2, 0);
     for (const DictionaryEntry& entry : contents.entries) {
-      for (DictionaryReplacement& replacement : ReplacementsFor(entry, mode)) {
-        rules.push_back({std::move(replacement.find), std::move(replacement.replace)});
+      if (!by_word) {
+        rules.Add({entry.key}, {entry.value});
+        continue;
       }
+      rules.Add({" ", entry.key, " "}, {" ", entry.value, " "}, true);
+      if (mode == DictMode::Noun) rules.Add({" ", entry.key, "s "}, {" ", entry.value, " "}, true);
     }
     compiled.failure = std::move(contents.failure);
     return !compiled.failure;
@@ -144,8 +157,35 @@ bool TranslatePiece(std::string& text, bool follows_cr, bool before_cr, bool cr_
   return RunInSeparatePieces(after_lowercasing, text, limit, peak);
 }
 
+// Wraps the ends of the input and runs one piece through the pipeline.
+bool TranslateWrappedPiece(std::string& text, std::string_view piece, bool first, bool last,
+                           bool cr_before_lf, const RuleProgram& after_lowercasing,
+                           std::size_t limit, std::size_t* peak) {
+  text.clear();
+  if (first) text += ' ';
+  text += piece;
+  if (last) text += ' ';
+  return TranslatePiece(text, !first, !last, cr_before_lf, after_lowercasing, limit, peak);
+}
+
+// Runs body(begin, end, part) over [0, count) in two halves on two threads
+// when there is enough work to pay for a thread, else in one part.
+template <typename Body>
+void ForBothCores(std::size_t count, std::size_t bytes, Body&& body) {
+  constexpr std::size_t kWorthAThread = 256 * 1024;
+  if (count < 2 || bytes < kWorthAThread) {
+    body(0, count, 0);
+    return;
+  }
+  std::size_t middle = count / 2;
+  std::thread second([&] { body(middle, count, 1); });
+  body(0, middle, 0);
+  second.join();
+}
+
 // The whole input, piece by piece; nullopt when the literal engine must
-// decide.
+// decide. Pieces are independent, so the two halves of a long input run on
+// both cores and are joined in order.
 std::optional<std::string> TranslateInPieces(std::string_view input,
                                              const RuleProgram& after_lowercasing) {
   std::size_t limit = GrowthLimit(input.size());
@@ -156,27 +196,33 @@ std::optional<std::string> TranslateInPieces(std::string_view input,
     if (cr == std::string_view::npos) break;
     begin = cr + 1;
   }
-  std::string output;
-  output.reserve(input.size() * 2);
-  std::size_t total_peak = pieces.size() - 1;  // the CRs
-  std::string text;
-  for (std::size_t i = 0; i < pieces.size(); ++i) {
-    bool first = i == 0, last = i + 1 == pieces.size();
-    text.clear();
-    if (first) text += ' ';
-    text += pieces[i];
-    if (last) text += ' ';
-    bool cr_before_lf = !last && !pieces[i + 1].empty() && pieces[i + 1][0] == '\n';
-    std::size_t peak = 0;
-    if (!TranslatePiece(text, !first, !last, cr_before_lf, after_lowercasing, limit, &peak)) {
-      return std::nullopt;
+  std::array<std::string, 2> output;
+  std::array<std::size_t, 2> peaks = {0, 0};
+  std::array<bool, 2> ok = {true, true};
+  ForBothCores(pieces.size(), input.size(), [&](std::size_t begin, std::size_t end, int part) {
+    std::string text;
+    output[part].reserve((end - begin) * 2 + input.size() / 2);
+    for (std::size_t i = begin; i < end; ++i) {
+      bool first = i == 0, last = i + 1 == pieces.size();
+      bool cr_before_lf = !last && !pieces[i + 1].empty() && pieces[i + 1][0] == '\n';
+      std::size_t peak = 0;
+      if (!TranslateWrappedPiece(text, pieces[i], first, last, cr_before_lf, after_lowercasing,
+                                 limit, &peak)) {
+        ok[part] = false;
+        return;
+      }
+      peaks[part] += peak + (last ? 0 : 1);  // the CR after it
+      if (peaks[part] > limit) {
+        ok[part] = false;
+        return;
+      }
+      output[part] += text;
+      if (!last) output[part] += '\r';
     }
-    total_peak += peak;
-    if (total_peak > limit) return std::nullopt;
-    output += text;
-    if (!last) output += '\r';
-  }
-  return output;
+  });
+  if (!ok[0] || !ok[1] || peaks[0] + peaks[1] > limit) return std::nullopt;
+  output[0] += output[1];
+  return std::move(output[0]);
 }
 
 std::string TranslateCompiled(std::string_view input, const CompiledDictionaries& compiled,
@@ -193,56 +239,91 @@ std::string TranslateFast(std::string_view input, const DictionaryLoader& load) 
   return TranslateCompiled(input, Compile(load), load);
 }
 
-std::string TranslateFastFromFolder(std::string_view input, std::string_view data_folder) {
-  // The files are read at every call, as the window promises; only their
-  // compilation is kept, for as long as their bytes stay the same.
+namespace {
+
+// The files are read at every call, as the window promises; only their
+// compilation is kept, for as long as their bytes stay the same. Never
+// destroyed: tearing down a large program at exit would only cost time.
+struct CompileCache {
+  std::mutex mutex;
+  std::string folder;
+  std::array<std::string, 3> bytes;
+  std::shared_ptr<const CompiledProgram> compiled;
+};
+CompileCache& TheCompileCache() {
+  static CompileCache* cache = new CompileCache;
+  return *cache;
+}
+
+struct FolderCompilation {
+  std::shared_ptr<const CompiledProgram> compiled;
+  DictionaryLoader load;  // reads nothing again: it parses the bytes read
+};
+
+FolderCompilation CompileFolderCached(const std::string& folder,
+                                      std::array<std::string, 3>& bytes,
+                                      std::array<std::optional<TranslationError>, 3>& failures) {
   static constexpr std::array<std::string_view, 3> kNames = {"noun.txt", "adjective.txt",
                                                              "rome.txt"};
-  struct Cache {
-    std::mutex mutex;
-    std::string folder;
-    std::array<std::string, 3> bytes;
-    std::shared_ptr<const CompiledDictionaries> compiled;
-  };
-  static Cache cache;
-
-  std::string folder(data_folder);
-  std::array<std::string, 3> bytes;
-  std::array<std::optional<TranslationError>, 3> read_failure;
   for (std::size_t i = 0; i < kNames.size(); ++i) {
     try {
       bytes[i] = ReadDictionaryBytes(folder + std::string(kNames[i]));
     } catch (const TranslationError& error) {
-      read_failure[i] = error;
+      failures[i] = error;
     }
   }
-  DictionaryLoader load = [&](std::string_view name) {
+  FolderCompilation result;
+  result.load = [&folder, &bytes, &failures](std::string_view name) {
     for (std::size_t i = 0; i < kNames.size(); ++i) {
       if (name != kNames[i]) continue;
-      if (read_failure[i]) throw *read_failure[i];
+      if (failures[i]) throw *failures[i];
       return ParseDictionary(bytes[i], folder + std::string(name));
     }
     return ReadDictionaryFile(folder + std::string(name));
   };
-  bool cacheable = !read_failure[0] && !read_failure[1] && !read_failure[2];
-
-  std::shared_ptr<const CompiledDictionaries> compiled;
+  bool cacheable = !failures[0] && !failures[1] && !failures[2];
+  CompileCache& cache = TheCompileCache();
   {
     std::lock_guard<std::mutex> lock(cache.mutex);
     if (cacheable && cache.compiled && cache.folder == folder && cache.bytes == bytes) {
-      compiled = cache.compiled;
+      result.compiled = cache.compiled;
+      return result;
     }
   }
-  if (!compiled) {
-    compiled = std::make_shared<const CompiledDictionaries>(Compile(load));
-    if (cacheable) {
-      std::lock_guard<std::mutex> lock(cache.mutex);
-      cache.folder = folder;
-      cache.bytes = bytes;
-      cache.compiled = compiled;
-    }
+  result.compiled = std::make_shared<const CompiledProgram>(Compile(result.load));
+  if (cacheable) {
+    std::lock_guard<std::mutex> lock(cache.mutex);
+    cache.folder = folder;
+    cache.bytes = bytes;
+    cache.compiled = result.compiled;
   }
-  return TranslateCompiled(input, *compiled, load);
+  return result;
+}
+
+}  // namespace
+
+std::string TranslateFastFromFolder(std::string_view input, std::string_view data_folder) {
+  std::string folder(data_folder);
+  std::array<std::string, 3> bytes;
+  std::array<std::optional<TranslationError>, 3> failures;
+  FolderCompilation compilation = CompileFolderCached(folder, bytes, failures);
+  return TranslateCompiled(input, *compilation.compiled, compilation.load);
+}
+
+std::shared_ptr<const CompiledProgram> CompileFolder(std::string_view data_folder) {
+  std::string folder(data_folder);
+  std::array<std::string, 3> bytes;
+  std::array<std::optional<TranslationError>, 3> failures;
+  FolderCompilation compilation = CompileFolderCached(folder, bytes, failures);
+  if (compilation.compiled->failure) throw *compilation.compiled->failure;
+  return compilation.compiled;
+}
+
+bool TranslateOnePiece(const CompiledProgram& program, std::string& text, bool first, bool last,
+                       bool cr_before_lf, std::size_t limit, std::size_t* peak) {
+  std::string piece = std::move(text);
+  return TranslateWrappedPiece(text, piece, first, last, cr_before_lf, *program.program, limit,
+                               peak);
 }
 
 }  // namespace mikawase

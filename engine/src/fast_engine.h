@@ -16,6 +16,8 @@
 #ifndef MIKAWASE_FAST_ENGINE_H_
 #define MIKAWASE_FAST_ENGINE_H_
 
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -29,6 +31,18 @@ std::string TranslateFast(std::string_view input, const DictionaryLoader& load);
 // Reads the three files from `data_folder` (ending with "/") at every call,
 // but compiles them again only when their bytes have changed.
 std::string TranslateFastFromFolder(std::string_view input, std::string_view data_folder);
+
+// The dictionaries of `data_folder`, compiled (or taken from the cache),
+// for a translation that comes in parts. Throws the first dictionary
+// failure at once.
+class CompiledProgram;
+std::shared_ptr<const CompiledProgram> CompileFolder(std::string_view data_folder);
+
+// One piece between CRs of a longer input, translated; false when it grew
+// past `limit`. `first` and `last` say whether it begins or ends the input,
+// `cr_before_lf` whether the CR after it starts a CR LF pair.
+bool TranslateOnePiece(const CompiledProgram& program, std::string& text, bool first, bool last,
+                       bool cr_before_lf, std::size_t limit, std::size_t* peak);
 
 }  // namespace mikawase
 

@@ -2,14 +2,13 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
+#include <stdexcept>
+#include <unordered_map>
 
 namespace mikawase {
 
 namespace {
-
-bool IsWholeWordPattern(std::string_view find) {
-  return find.size() >= 2 && find.front() == ' ' && find.back() == ' ';
-}
 
 // The token of a whole-word pattern " X " that a text must hold right after
 // a space: X up to its first space (empty when X starts with one).
@@ -18,7 +17,35 @@ std::string_view FirstToken(std::string_view find) {
   return inner.substr(0, inner.find(' '));
 }
 
+bool IsWholeWordPattern(std::string_view find) {
+  return find.size() >= 2 && find.front() == ' ' && find.back() == ' ';
+}
+
 }  // namespace
+
+void RuleProgram::Builder::Reserve(std::size_t rules, std::size_t bytes) {
+  spans_.reserve(rules);
+  text_.reserve(bytes);
+}
+
+void RuleProgram::Builder::Add(std::initializer_list<std::string_view> find,
+                               std::initializer_list<std::string_view> replace, bool by_word) {
+  auto append = [&](std::initializer_list<std::string_view> parts, std::uint32_t* at,
+                    std::uint32_t* size) {
+    std::size_t start = text_.size();
+    for (std::string_view part : parts) text_.append(part);
+    if (text_.size() > std::numeric_limits<std::uint32_t>::max()) {
+      throw std::length_error("the dictionaries are too large");
+    }
+    *at = static_cast<std::uint32_t>(start);
+    *size = static_cast<std::uint32_t>(text_.size() - start);
+  };
+  Span span{};
+  append(find, &span.find_at, &span.find_size);
+  append(replace, &span.replace_at, &span.replace_size);
+  span.by_word = by_word;
+  spans_.push_back(span);
+}
 
 // Per-thread working memory, reused across pieces: a min-heap of the rules
 // still to try, and a stamp per rule that says whether it is queued for the
@@ -40,8 +67,20 @@ struct RuleProgram::Scratch {
   }
 };
 
-RuleProgram::RuleProgram(std::vector<Rule> rules) : rules_(std::move(rules)) {
+RuleProgram::RuleProgram(Builder built) : text_(std::move(built.text_)) {
+  const std::vector<Builder::Span>& spans = built.spans_;
+  rules_.reserve(spans.size());
+  next_rule_same_pattern_.assign(spans.size(), TokenIndex::kNone);
+  std::size_t word_rules = 0;
+  for (const Builder::Span& span : spans) {
+    rules_.push_back({std::string_view(text_).substr(span.find_at, span.find_size),
+                      std::string_view(text_).substr(span.replace_at, span.replace_size)});
+    word_rules += span.by_word;
+  }
+  by_first_token_.Reserve(word_rules, spans.size());
+
   std::unordered_map<std::string_view, std::uint32_t> pattern_index;
+  std::vector<std::uint32_t> last_rule_of_pattern;
   std::vector<std::string_view> patterns;
   for (std::uint32_t index = 0; index < rules_.size(); ++index) {
     std::string_view find = rules_[index].find;
@@ -49,43 +88,49 @@ RuleProgram::RuleProgram(std::vector<Rule> rules) : rules_(std::move(rules)) {
     if (find.empty()) continue;
     longest_find_ = std::max(longest_find_, find.size());
     for (unsigned char c : find) in_pattern_[c] = true;
-    if (IsWholeWordPattern(find)) {
-      by_first_token_[FirstToken(find)].push_back(index);
+    if (spans[index].by_word && IsWholeWordPattern(find)) {
+      by_first_token_.Add(FirstToken(find), index);
+      last_word_rule_ = index;
       continue;
     }
-    auto [it, inserted] = pattern_index.try_emplace(find, static_cast<std::uint32_t>(patterns.size()));
+    auto [it, inserted] =
+        pattern_index.try_emplace(find, static_cast<std::uint32_t>(patterns.size()));
     if (inserted) {
       patterns.push_back(find);
-      rules_of_pattern_.emplace_back();
+      first_rule_of_pattern_.push_back(index);
+      last_rule_of_pattern.push_back(index);
+    } else {
+      next_rule_same_pattern_[last_rule_of_pattern[it->second]] = index;
+      last_rule_of_pattern[it->second] = index;
     }
-    rules_of_pattern_[it->second].push_back(index);
   }
   matcher_ = std::make_unique<AhoCorasick>(patterns);
 }
 
-void RuleProgram::Queue(const std::vector<std::uint32_t>& rules, std::uint32_t first_rule,
-                        Scratch& scratch) {
-  for (std::uint32_t rule : rules) {
-    if (rule < first_rule || scratch.stamp[rule] == scratch.generation) continue;
-    scratch.stamp[rule] = scratch.generation;
-    scratch.heap.push_back(rule);
-    std::push_heap(scratch.heap.begin(), scratch.heap.end(), std::greater<>());
-  }
+void RuleProgram::Queue(std::uint32_t rule, std::uint32_t first_rule, Scratch& scratch) const {
+  if (rule < first_rule || scratch.stamp[rule] == scratch.generation) return;
+  scratch.stamp[rule] = scratch.generation;
+  scratch.heap.push_back(rule);
+  std::push_heap(scratch.heap.begin(), scratch.heap.end(), std::greater<>());
 }
 
 void RuleProgram::Collect(std::string_view text, std::size_t begin, std::size_t end,
                           std::uint32_t first_rule, Scratch& scratch) const {
-  std::string_view window = text.substr(begin, end - begin);
-  matcher_->Scan(window, [&](std::uint32_t pattern) {
-    Queue(rules_of_pattern_[pattern], first_rule, scratch);
+  matcher_->Scan(text.substr(begin, end - begin), [&](std::uint32_t pattern) {
+    for (std::uint32_t rule = first_rule_of_pattern_[pattern]; rule != TokenIndex::kNone;
+         rule = next_rule_same_pattern_[rule]) {
+      Queue(rule, first_rule, scratch);
+    }
   });
-  if (by_first_token_.empty()) return;
+  if (by_first_token_.empty() || first_rule > last_word_rule_) return;
   for (std::size_t at = begin; at < end; ++at) {
     if (text[at] != ' ') continue;
     std::size_t token_end = text.find(' ', at + 1);
     if (token_end == std::string_view::npos) token_end = text.size();
-    auto found = by_first_token_.find(text.substr(at + 1, token_end - at - 1));
-    if (found != by_first_token_.end()) Queue(found->second, first_rule, scratch);
+    for (std::uint32_t rule = by_first_token_.First(text.substr(at + 1, token_end - at - 1));
+         rule != TokenIndex::kNone; rule = by_first_token_.Next(rule)) {
+      Queue(rule, first_rule, scratch);
+    }
   }
 }
 
@@ -128,6 +173,7 @@ bool RuleProgram::Run(std::string& piece, std::size_t limit, std::size_t* peak) 
     out.append(piece, copied_up_to);
     piece.swap(out);
     *peak = std::max(*peak, piece.size());
+    if (index + 1 == rules_.size()) break;
 
     // Look for new occurrences of later rules around each rewrite, merging
     // windows that touch.

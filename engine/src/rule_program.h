@@ -24,21 +24,39 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <initializer_list>
 #include <vector>
 
 #include "aho_corasick.h"
+#include "token_index.h"
 
 namespace mikawase {
 
-struct Rule {
-  std::string find;
-  std::string replace;
-};
-
 class RuleProgram {
  public:
-  explicit RuleProgram(std::vector<Rule> rules);
+  // Collects the rules in order. Their text is kept in one buffer: with
+  // real dictionaries a program holds tens of thousands of short rules, and
+  // a string apiece would cost more to build than the translation itself.
+  class Builder {
+   public:
+    // A rule whose pattern and replacement are the concatenations of the
+    // parts given. `by_word` marks a dictionary's whole-word rule, found
+    // through the token index rather than the automaton.
+    void Add(std::initializer_list<std::string_view> find,
+             std::initializer_list<std::string_view> replace, bool by_word = false);
+    void Reserve(std::size_t rules, std::size_t bytes);
+
+   private:
+    friend class RuleProgram;
+    struct Span {
+      std::uint32_t find_at, find_size, replace_at, replace_size;
+      bool by_word;
+    };
+    std::string text_;
+    std::vector<Span> spans_;
+  };
+
+  explicit RuleProgram(Builder built);
   RuleProgram(const RuleProgram&) = delete;
   RuleProgram& operator=(const RuleProgram&) = delete;
 
@@ -55,23 +73,29 @@ class RuleProgram {
   std::size_t size() const { return rules_.size(); }
 
  private:
+  struct Rule {
+    std::string_view find;
+    std::string_view replace;
+  };
   struct Scratch;
 
   void Collect(std::string_view text, std::size_t begin, std::size_t end, std::uint32_t first_rule,
                Scratch& scratch) const;
-  static void Queue(const std::vector<std::uint32_t>& rules, std::uint32_t first_rule,
-                    Scratch& scratch);
+  void Queue(std::uint32_t rule, std::uint32_t first_rule, Scratch& scratch) const;
 
+  std::string text_;
   std::vector<Rule> rules_;
   std::size_t longest_find_ = 0;
   std::array<bool, 256> in_pattern_{};
 
-  // Patterns that begin and end with a space (whole-word patterns, nearly
-  // all dictionary rules) are found by their first space-delimited token in
-  // a hash table: building that for ten thousand dictionary lines costs far
-  // less than an automaton. Everything else goes through the automaton.
-  std::unordered_map<std::string_view, std::vector<std::uint32_t>> by_first_token_;
-  std::vector<std::vector<std::uint32_t>> rules_of_pattern_;  // automaton pattern -> rules
+  // A dictionary's whole-word rules (nearly all of its rules) are found by
+  // the first space-delimited token of their pattern in a hash table:
+  // building that for tens of thousands of lines costs far less than an
+  // automaton. Every other rule goes through the automaton.
+  TokenIndex by_first_token_;
+  std::uint32_t last_word_rule_ = 0;  // no token lookups are needed past it
+  std::vector<std::uint32_t> first_rule_of_pattern_;  // automaton pattern -> first rule
+  std::vector<std::uint32_t> next_rule_same_pattern_;  // rule -> next rule with its pattern
   std::unique_ptr<AhoCorasick> matcher_;
 };
 

@@ -17,6 +17,7 @@
 #include "dictionary_file.h"
 #include "dictionary_folder.h"
 #include "fast_engine.h"
+#include "mikawase/translate.h"
 #include "literal_engine.h"
 #include "rule_tables.h"
 
@@ -224,6 +225,45 @@ TEST(DifferentialTest, FastEngineAgreesWithLiteralEngine) {
                   << literal.file << ":" << literal.line
                   << "\nfast:    " << ::testing::PrintToString(fast.text) << " error " << fast.file
                   << ":" << fast.line;
+  }
+}
+
+}  // namespace
+}  // namespace mikawase
+
+namespace mikawase {
+namespace {
+
+// Streaming must render exactly what a whole translation renders, however
+// the input is cut into parts (at character boundaries, as the filter cuts).
+TEST(DifferentialTest, StreamingAgreesWithWholeTranslation) {
+  std::uint64_t seed = EnvOr("MIKAWASE_SEED", std::random_device()());
+  std::printf("streaming test: MIKAWASE_SEED=%llu\n", static_cast<unsigned long long>(seed));
+  for (std::uint64_t i = 0; i < 300; ++i) {
+    RandomCase random(seed * 7919 + i, i % 2 == 1);
+    std::string input = random.Text() + random.Text();
+    fixtures::DictionaryFolder folder;
+    folder.WriteBytes("noun.txt", random.Dictionary(false));
+    folder.WriteBytes("adjective.txt", random.Dictionary(false));
+    folder.WriteBytes("rome.txt", random.Dictionary(false));
+    std::string whole;
+    try {
+      whole = TranslateWithDataFolder(input, folder.path());
+    } catch (const TranslationError&) {
+      continue;  // a key or value the generator made invalid
+    }
+    StreamingTranslation streaming(folder.path());
+    std::string parts;
+    std::size_t at = 0;
+    while (at < input.size()) {
+      std::size_t cut = std::min(input.size(), at + static_cast<std::size_t>(random.Pick(0, 12)));
+      while (cut < input.size() && (static_cast<unsigned char>(input[cut]) & 0xC0) == 0x80) ++cut;
+      parts += streaming.Feed(std::string_view(input).substr(at, cut - at));
+      at = cut;
+    }
+    parts += streaming.Finish();
+    ASSERT_EQ(parts, whole) << "case " << i << " of seed " << seed
+                            << "\ninput: " << ::testing::PrintToString(input);
   }
 }
 

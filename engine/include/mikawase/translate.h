@@ -41,6 +41,31 @@ std::string Translate(std::string_view input, std::string_view AppFolder);
 std::string TranslateWithDataFolder(std::string_view input, std::string_view data_folder,
                                     Engine engine = Engine::kDefault);
 
+// Translates an input too long to hold in memory, a few lines at a time,
+// with the fast engine: the rendering is the same as Translate's on the
+// whole input. The dictionaries are read and checked when the object is
+// made, so a bad dictionary fails before any output. Two things differ from
+// a whole translation, both only for dictionaries that run away: the growth
+// guard counts the input read so far, and its error names no line.
+class StreamingTranslation {
+ public:
+  explicit StreamingTranslation(std::string_view data_folder);
+  ~StreamingTranslation();
+  StreamingTranslation(const StreamingTranslation&) = delete;
+  StreamingTranslation& operator=(const StreamingTranslation&) = delete;
+
+  // Takes the next part of the input (line breaks as CR LF, valid UTF-8)
+  // and returns the rendering of every line it completes.
+  std::string Feed(std::string_view part);
+
+  // Ends the input and returns the rest of the rendering.
+  std::string Finish();
+
+ private:
+  struct State;
+  State* state_;
+};
+
 // The growth guard: a translation whose working text grows past this many
 // bytes stops with ErrorKind::kRunawayGrowth. Ordinary text never comes near
 // it: the built-in rules grow a text by a small constant factor (the largest

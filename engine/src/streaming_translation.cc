@@ -1,0 +1,91 @@
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "fast_engine.h"
+#include "mikawase/translate.h"
+#include "utf8.h"
+
+namespace mikawase {
+
+struct StreamingTranslation::State {
+  std::shared_ptr<const CompiledProgram> program;
+  std::string pending;  // input not yet translated: the start of a piece
+  bool at_start = true;
+  std::size_t bytes_in = 0;
+  std::size_t total_peak = 0;
+  std::size_t lines_before = 0;  // LFs fed so far, to name the line of bad input
+
+  void Translate(std::string& text, bool last, bool cr_before_lf) {
+    std::size_t limit = GrowthLimit(bytes_in);
+    std::size_t peak = 0;
+    if (!TranslateOnePiece(*program, text, at_start, last, cr_before_lf, limit, &peak) ||
+        (total_peak += peak + 1) > limit) {
+      throw TranslationError(ErrorKind::kRunawayGrowth, "", 0,
+                             "the text grew past the limit of " + std::to_string(limit) +
+                                 " bytes; a dictionary line probably matches text that it or a "
+                                 "line before it wrote");
+    }
+    at_start = false;
+  }
+};
+
+StreamingTranslation::StreamingTranslation(std::string_view data_folder) : state_(new State) {
+  try {
+    state_->program = CompileFolder(data_folder);
+  } catch (...) {
+    delete state_;
+    throw;
+  }
+}
+
+StreamingTranslation::~StreamingTranslation() { delete state_; }
+
+std::string StreamingTranslation::Feed(std::string_view part) {
+  State& state = *state_;
+  if (std::optional<std::size_t> bad = FindInvalidUtf8(part)) {
+    std::string_view before = part.substr(0, *bad);
+    std::size_t line = state.lines_before + 1 +
+                       static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
+    throw TranslationError(ErrorKind::kInvalidInput, "", line, "the text is not valid UTF-8");
+  }
+  state.lines_before += static_cast<std::size_t>(std::count(part.begin(), part.end(), '\n'));
+  state.bytes_in += part.size();
+  state.pending += part;
+  std::string output;
+  std::size_t begin = 0;
+  // A piece is complete once the byte after its CR is known: whether that
+  // is an LF decides the spaces the line-break rules give it.
+  for (std::size_t cr = state.pending.find('\r'); cr != std::string::npos && cr + 1 < state.pending.size();
+       cr = state.pending.find('\r', begin)) {
+    std::string text = state.pending.substr(begin, cr - begin);
+    state.Translate(text, false, state.pending[cr + 1] == '\n');
+    output += text;
+    output += '\r';
+    begin = cr + 1;
+  }
+  state.pending.erase(0, begin);
+  return output;
+}
+
+std::string StreamingTranslation::Finish() {
+  State& state = *state_;
+  std::string output;
+  std::size_t begin = 0;
+  // Whatever is left: pieces whose CR ended the input, then the last one.
+  for (std::size_t cr = state.pending.find('\r'); cr != std::string::npos;
+       cr = state.pending.find('\r', begin)) {
+    std::string text = state.pending.substr(begin, cr - begin);
+    state.Translate(text, false, false);
+    output += text;
+    output += '\r';
+    begin = cr + 1;
+  }
+  std::string text = state.pending.substr(begin);
+  state.Translate(text, true, false);
+  output += text;
+  state.pending.clear();
+  return output;
+}
+
+}  // namespace mikawase

@@ -1,0 +1,73 @@
+#include "token_index.h"
+
+#include <cstring>
+
+namespace mikawase {
+
+std::uint64_t TokenIndex::Hash(std::string_view token) {
+  // Tokens are short words: mix eight bytes at a time, then the tail.
+  std::uint64_t hash = 0x9E3779B97F4A7C15ull ^ token.size();
+  std::size_t at = 0;
+  for (; at + 8 <= token.size(); at += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, token.data() + at, 8);
+    hash = (hash ^ word) * 0xBF58476D1CE4E5B9ull;
+    hash ^= hash >> 31;
+  }
+  std::uint64_t tail = 0;
+  std::memcpy(&tail, token.data() + at, token.size() - at);
+  hash = (hash ^ tail) * 0x94D049BB133111EBull;
+  return hash ^ (hash >> 29);
+}
+
+void TokenIndex::Reserve(std::size_t tokens, std::size_t rule_count) {
+  std::size_t capacity = 16;
+  while (capacity < tokens * 2) capacity *= 2;
+  if (capacity > slots_.size()) {
+    std::vector<Slot> old;
+    old.swap(slots_);
+    slots_.assign(capacity, Slot{});
+    for (const Slot& slot : old) {
+      if (slot.first == kNone) continue;
+      std::size_t at = slot.hash & (slots_.size() - 1);
+      while (slots_[at].first != kNone) at = (at + 1) & (slots_.size() - 1);
+      slots_[at] = slot;
+    }
+  }
+  if (next_.size() < rule_count) next_.resize(rule_count, kNone);
+}
+
+void TokenIndex::Grow() { Reserve(slots_.size(), next_.size()); }
+
+void TokenIndex::Add(std::string_view token, std::uint32_t rule) {
+  if (slots_.empty() || (size_ + 1) * 2 > slots_.size()) Grow();
+  if (next_.size() <= rule) next_.resize(rule + 1, kNone);
+  std::uint64_t hash = Hash(token);
+  std::size_t mask = slots_.size() - 1;
+  for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+    Slot& slot = slots_[at];
+    if (slot.first == kNone) {
+      slot = Slot{hash, token, rule, rule};
+      ++size_;
+      return;
+    }
+    if (slot.hash == hash && slot.token == token) {
+      next_[slot.last] = rule;
+      slot.last = rule;
+      return;
+    }
+  }
+}
+
+std::uint32_t TokenIndex::First(std::string_view token) const {
+  if (size_ == 0) return kNone;
+  std::uint64_t hash = Hash(token);
+  std::size_t mask = slots_.size() - 1;
+  for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+    const Slot& slot = slots_[at];
+    if (slot.first == kNone) return kNone;
+    if (slot.hash == hash && slot.token == token) return slot.first;
+  }
+}
+
+}  // namespace mikawase

@@ -1,0 +1,51 @@
+// Whole-word rules by the first word they need: a flat hash table from a
+// token to the rules, in order, whose pattern " X " starts with that token.
+//
+// Dictionaries bring tens of thousands of such rules, and the table is
+// rebuilt whenever a dictionary file changes, so it is built in one pass
+// with no allocation per entry: the rules of one token are chained through
+// an array indexed by rule.
+#ifndef MIKAWASE_TOKEN_INDEX_H_
+#define MIKAWASE_TOKEN_INDEX_H_
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace mikawase {
+
+class TokenIndex {
+ public:
+  static constexpr std::uint32_t kNone = 0xFFFFFFFF;
+
+  // `rule_count` bounds the rule numbers that Add will be given.
+  void Reserve(std::size_t tokens, std::size_t rule_count);
+
+  // Rules must be added in increasing order. `token` must outlive the index.
+  void Add(std::string_view token, std::uint32_t rule);
+
+  bool empty() const { return size_ == 0; }
+
+  // The first rule for `token`, or kNone; Next() walks the rest in order.
+  std::uint32_t First(std::string_view token) const;
+  std::uint32_t Next(std::uint32_t rule) const { return next_[rule]; }
+
+ private:
+  struct Slot {
+    std::uint64_t hash = 0;
+    std::string_view token;
+    std::uint32_t first = kNone;
+    std::uint32_t last = kNone;
+  };
+
+  static std::uint64_t Hash(std::string_view token);
+  void Grow();
+
+  std::vector<Slot> slots_;
+  std::vector<std::uint32_t> next_;
+  std::size_t size_ = 0;
+};
+
+}  // namespace mikawase
+
+#endif  // MIKAWASE_TOKEN_INDEX_H_
