@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Writes the benchmark inputs into DIR (default: build/bench-inputs):
+#
+#   english-{2k,100k,1m}.txt       real English with CR LF line ends
+#   english-{2k,100k,1m}-line.txt  the same text as one single line
+#   synthetic/{noun,adjective,rome}.txt  a 50,000-line dictionary set
+#
+# The English is Jane Austen's novels (public domain) as Debian's
+# r-cran-janeaustenr package ships them; nobody here wrote it. Cuts fall on
+# character boundaries (the text is ASCII but for a few accented letters).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dir=${1:-build/bench-inputs}
+mkdir -p "$dir"
+
+if ! command -v Rscript >/dev/null || ! Rscript -e 'library(janeaustenr)' >/dev/null 2>&1; then
+  echo "benchmark inputs need Debian's r-cran-janeaustenr: apt-get install r-cran-janeaustenr" >&2
+  exit 1
+fi
+Rscript -e 'library(janeaustenr); writeLines(c(emma, prideprejudice, persuasion, mansfieldpark), useBytes = TRUE)' \
+  > "$dir/austen.txt"
+
+python3 - "$dir" <<'PY'
+import os, random, sys
+d = sys.argv[1]
+text = open(os.path.join(d, "austen.txt"), encoding="utf-8").read()
+for name, size in (("2k", 2 * 1024), ("100k", 100 * 1024), ("1m", 1024 * 1024)):
+    cut = text[:size]
+    while len(cut.encode("utf-8")) > size:
+        cut = cut[:-1]
+    with open(os.path.join(d, f"english-{name}.txt"), "wb") as f:
+        f.write(cut.replace("\n", "\r\n").encode("utf-8"))
+    with open(os.path.join(d, f"english-{name}-line.txt"), "wb") as f:
+        f.write(" ".join(cut.split("\n")).encode("utf-8"))
+
+# 50,000 lines: 40,000 nouns, 8,000 adjectives, 2,000 spellings. Keys are
+# made-up lowercase words, values Japanese; fixed seed, so every run writes
+# the same files.
+rng = random.Random(50000)
+kana = "アイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワン"
+def word(low, high):
+    return "".join(rng.choice("abcdefghijklmnopqrstuvwxyz") for _ in range(rng.randint(low, high)))
+def line(key, value):
+    return (key.ljust(15) + value).encode("cp932") + b"\r\n"
+os.makedirs(os.path.join(d, "synthetic"), exist_ok=True)
+for name, count, low, high in (("noun", 40000, 4, 12), ("adjective", 8000, 4, 12), ("rome", 2000, 2, 4)):
+    with open(os.path.join(d, "synthetic", name + ".txt"), "wb") as f:
+        for _ in range(count):
+            f.write(line(word(low, high), "".join(rng.choice(kana) for _ in range(rng.randint(1, 6)))))
+PY
+ls -l "$dir" "$dir/synthetic"

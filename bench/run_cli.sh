@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Times the real mikawase-cli, fast engine against literal engine, on the
+# inputs of bench/make_inputs.sh, and prints a Markdown table for the
+# README. The whole process is timed: start-up, reading and compiling the
+# dictionaries, translating and writing. Each fast time is the best of
+# five runs; the literal engine runs once (it takes minutes) and only on
+# inputs up to 100 KB: for 1 MB the table says so and gives the 100 KB
+# ratio's basis. Also measures peak memory on a 100 MB input.
+#
+# Usage: bench/run_cli.sh [BUILD_DIR]   (default build/dev)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/dev}
+cli=$build/bin/mikawase-cli
+inputs=build/bench-inputs
+[[ -f $inputs/english-1m.txt ]] || bench/make_inputs.sh "$inputs" >/dev/null
+command -v /usr/bin/time >/dev/null || { echo "needs /usr/bin/time (apt-get install time)" >&2; exit 1; }
+
+seconds() {  # seconds for one run of: cli ARGS < /dev/null > /dev/null
+  local start end
+  start=$(date +%s.%N)
+  "$cli" "$@" >/dev/null
+  end=$(date +%s.%N)
+  echo "$end - $start" | bc -l
+}
+best_of() {
+  local runs=$1 best="" t
+  shift
+  for ((i = 0; i < runs; i++)); do
+    t=$(seconds "$@")
+    if [[ -z $best ]] || (( $(echo "$t < $best" | bc -l) )); then best=$t; fi
+  done
+  echo "$best"
+}
+
+cpu=$(lscpu | sed -n 's/^Model name: *//p' | head -1)
+echo "Machine: $cpu, $(nproc) cores, $(free -g | awk '/Mem:/ {print $2}') GiB; $(date -u +%Y-%m-%d)"
+echo
+echo "| input | dictionaries | literal | fast | ratio | fast MB/s |"
+echo "|---|---|---|---|---|---|"
+for dicts in shipped synthetic; do
+  data=data
+  [[ $dicts == synthetic ]] && data=$inputs/synthetic
+  for input in english-2k english-2k-line english-100k english-100k-line english-1m english-1m-line; do
+    file=$inputs/$input.txt
+    bytes=$(stat -c %s "$file")
+    fast=$(best_of 5 --data-dir "$data" "$file")
+    mbps=$(echo "$bytes / $fast / 1000000" | bc -l)
+    if [[ $input == english-1m* ]]; then
+      literal="—"
+      ratio="see 100 KB"
+    else
+      lit=$(seconds --engine=literal --data-dir "$data" "$file")
+      literal=$(printf '%.3f s' "$lit")
+      ratio=$(printf '%.0f×' "$(echo "$lit / $fast" | bc -l)")
+    fi
+    printf '| %s (%d bytes) | %s | %s | %.3f s | %s | %.1f |\n' \
+      "$input" "$bytes" "$dicts" "$literal" "$fast" "$ratio" "$mbps"
+  done
+done
+
+big=$inputs/english-100m.txt
+if [[ ! -f $big ]]; then
+  for _ in $(seq 100); do cat "$inputs/english-1m.txt"; done >"$big"
+fi
+echo
+/usr/bin/time -f "100 MB input (CR LF lines), shipped dictionaries: %e s, peak resident size %M KiB" \
+  "$cli" "$big" >/dev/null
