@@ -55,7 +55,7 @@ BENCHMARK(BM_CompileDictionaries)->ArgName("synthetic")->Arg(0)->Arg(1)->Unit(be
 void BM_Translate(benchmark::State& state) {
   std::string input = Slurp(InputsFolder() + kInputs[state.range(0)] + ".txt");
   std::string data = DataFolder(state.range(1) == 1);
-  auto engine = state.range(2) == 1 ? mikawase::Engine::kLiteral : mikawase::Engine::kDefault;
+  auto engine = state.range(2) == 1 ? mikawase::Engine::kLiteral : mikawase::Engine::kFast;
   state.SetLabel(std::string(kInputs[state.range(0)]) +
                  (state.range(1) == 1 ? " synthetic" : " shipped") +
                  (engine == mikawase::Engine::kLiteral ? " literal" : " fast"));

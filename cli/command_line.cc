@@ -13,7 +13,8 @@ const char kUsage[] =
     "  --data-dir DIR   read noun.txt, adjective.txt and rome.txt from DIR\n"
     "                   (default: the data folder beside this program)\n"
     "  --crlf           write CR LF line breaks instead of LF\n"
-    "  --engine=NAME    literal: the reference engine, one pass per rule\n"
+    "  --engine=NAME    fast (the default), or literal: the reference engine,\n"
+    "                   one pass over the whole text per rule; same output\n"
     "  --help           show this help and exit\n"
     "  --version        show the version and exit\n"
     "\n"
@@ -24,8 +25,8 @@ namespace {
 
 Engine ParseEngine(const std::string& name) {
   if (name == "literal") return Engine::kLiteral;
-  if (name == "default") return Engine::kDefault;
-  throw UsageError{"unknown engine '" + name + "' (known: literal, default)"};
+  if (name == "fast") return Engine::kFast;
+  throw UsageError{"unknown engine '" + name + "' (known: fast, literal)"};
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ struct CommandLine {
   std::optional<std::string> data_dir;  // default: the data folder beside the program
   bool crlf = false;                    // keep CR LF in the output
   std::string input = "-";              // a file, or "-" for standard input
-  Engine engine = Engine::kDefault;
+  Engine engine = Engine::kFast;
   bool help = false;
   bool version = false;
 };

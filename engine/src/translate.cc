@@ -47,7 +47,7 @@ std::string TranslateWithDataFolder(std::string_view input, std::string_view dat
                                     Engine engine) {
   RequireValidUtf8(input);
   switch (engine) {
-    case Engine::kDefault:
+    case Engine::kFast:
       return TranslateFastFromFolder(input, data_folder);
     case Engine::kLiteral:
       return TranslateLiterally(input, FolderLoader(std::string(data_folder)));

@@ -86,7 +86,7 @@ TEST(TranslateTest, Examples) {
   for (const Example& example : kExamples) {
     DictionaryFolder folder;
     Fill(folder, example.dictionaries);
-    for (Engine engine : {Engine::kDefault, Engine::kLiteral}) {
+    for (Engine engine : {Engine::kFast, Engine::kLiteral}) {
       EXPECT_EQ(TranslateWithDataFolder(example.input, folder.path(), engine), example.expected)
           << "input: " << example.input;
     }
