@@ -1,0 +1,358 @@
+// Form1 driven the way a user drives it: typing, clicking, pressing keys,
+// with dictionaries of the test's own in a data/ folder beside a stand-in
+// for the executable.
+#include "form1.h"
+
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QtTest>
+#include <memory>
+
+#include "mikawase/version.h"
+
+namespace mikawase {
+namespace {
+
+// One dictionary line: the key padded to 15 characters, the value in CP932.
+QByteArray Line(const char* key, const QByteArray& value) {
+  return QByteArray(key).leftJustified(15, ' ') + value + "\r\n";
+}
+
+const QByteArray kCat = "\x94\x4c";            // 猫
+const QByteArray kDog = "\x8c\xa2";            // 犬
+const QByteArray kBlack = "\x8d\x95\x82\xa2";  // 黒い
+const QByteArray kNouns = Line("cat", kCat) + Line("dog", kDog);
+const QByteArray kAdjectives = Line("black", kBlack);
+
+// A stand-in for the program's folder, holding data/ with the three
+// dictionaries.
+class ProgramFolder {
+ public:
+  ProgramFolder() {
+    QDir(scratch_.path()).mkpath(QStringLiteral("program/data"));
+    WriteAll();
+  }
+  bool isValid() const { return scratch_.isValid(); }
+  QString path() const { return scratch_.path() + QStringLiteral("/program"); }
+  QString dataFolder() const { return path() + QStringLiteral("/data"); }
+
+  void Write(const QString& name, const QByteArray& bytes) {
+    QDir().mkpath(dataFolder());
+    QFile file(dataFolder() + '/' + name);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(file.errorString()));
+    QCOMPARE(file.write(bytes), bytes.size());
+  }
+  void WriteAll() {
+    Write(QStringLiteral("noun.txt"), kNouns);
+    Write(QStringLiteral("adjective.txt"), kAdjectives);
+    Write(QStringLiteral("rome.txt"), {});
+  }
+
+ private:
+  QTemporaryDir scratch_;
+};
+
+// A window over a ProgramFolder that records failures instead of showing them.
+struct Window {
+  ProgramFolder folder;
+  QList<TranslationFailure> failures;
+  std::unique_ptr<Form1> form;
+  QPlainTextEdit* Text1 = nullptr;
+  QPlainTextEdit* Text2 = nullptr;
+  QPushButton* Command1 = nullptr;
+
+  // Without `record_failures`, failures take the program's own way: a
+  // message box.
+  explicit Window(bool record_failures = true) {
+    Form1::ErrorReporter reporter;
+    if (record_failures) {
+      reporter = [this](const TranslationFailure& failure) { failures.append(failure); };
+    }
+    form = std::make_unique<Form1>(folder.path(), reporter);
+    Text1 = form->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    Text2 = form->findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
+    Command1 = form->findChild<QPushButton*>(QStringLiteral("Command1"));
+  }
+  bool Show() {
+    form->show();
+    return QTest::qWaitForWindowExposed(form.get()) && Text1 && Text2 && Command1;
+  }
+  void Press() { QTest::mouseClick(Command1, Qt::LeftButton); }
+};
+
+}  // namespace
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void captionCarriesTheVersion() {
+    Window window;
+    QCOMPARE(window.form->windowTitle(),
+             QStringLiteral("ミカワセ ") + QString::fromLatin1(kVersionString));
+  }
+
+  void captionWritesPlainNumbers_data() {
+    QTest::addColumn<int>("major");
+    QTest::addColumn<int>("minor");
+    QTest::addColumn<int>("revision");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("this release") << 0 << 0 << 4 << "ミカワセ 0.0.4";
+    QTest::newRow("no leading zeros or spaces") << 1 << 10 << 200 << "ミカワセ 1.10.200";
+  }
+  void captionWritesPlainNumbers() {
+    QFETCH(int, major);
+    QFETCH(int, minor);
+    QFETCH(int, revision);
+    QFETCH(QString, caption);
+    QCOMPARE(CaptionForVersion(major, minor, revision), caption);
+  }
+
+  // The offscreen screen reports 96 DPI, where the layout is whole pixels.
+  void geometryAt96Dpi() {
+    Window window;
+    QVERIFY(window.Show());
+    QCOMPARE(window.form->logicalDpiX(), 96);
+    QCOMPARE(window.form->logicalDpiY(), 96);
+    QCOMPARE(window.form->size(), QSize(399, 310));
+    QCOMPARE(window.form->minimumSize(), QSize(399, 310));
+    QCOMPARE(window.form->maximumSize(), QSize(399, 310));
+    QCOMPARE(window.Text1->geometry(), QRect(8, 8, 313, 65));
+    QCOMPARE(window.Text2->geometry(), QRect(8, 80, 385, 225));
+    QCOMPARE(window.Command1->geometry(), QRect(328, 8, 65, 65));
+    QCOMPARE(window.Command1->text(), QStringLiteral("英和"));
+  }
+
+  void appFolderIsTheRealExecutableFolder() {
+    Form1 form;
+    QString real = QFileInfo(QStringLiteral(MIKAWASE_TEST_REAL_FOLDER)).canonicalFilePath();
+    QCOMPARE(QString::fromStdString(form.AppFolder()), real + '/');
+  }
+
+  void clickTranslatesTheInputBox_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("built-in rules") << "I like you."
+                                    << "私が好きなのはあなた。";
+    QTest::newRow("nouns from data/") << "cat dog"
+                                      << "猫犬";
+    QTest::newRow("plural nouns") << "cats cats"
+                                  << "猫猫";
+    QTest::newRow("adjectives from data/") << "I like black cats."
+                                           << "私が好きなのは黒い猫。";
+    QTest::newRow("lines stay lines") << "I like you.\nYou like me."
+                                      << "私が好きなのはあなた。\nあなたが好きなのは私。";
+    QTest::newRow("a trailing line break stays") << "I like you.\n"
+                                                 << "私が好きなのはあなた。\n";
+    QTest::newRow("Shift+Enter line break") << QStringLiteral("I like you.\u2028You like me.")
+                                            << "私が好きなのはあなた。\nあなたが好きなのは私。";
+  }
+  void clickTranslatesTheInputBox() {
+    QFETCH(QString, input);
+    QFETCH(QString, output);
+    Window window;
+    QVERIFY(window.Show());
+    window.Text1->setPlainText(input);
+    window.Press();
+    QCOMPARE(window.Text2->toPlainText(), output);
+    QCOMPARE(window.Text1->toPlainText(), QString(input).replace(QChar::LineSeparator, '\n'));
+    QVERIFY(window.failures.isEmpty());
+  }
+
+  void emptyInputEmptiesTheOutputBox() {
+    Window window;
+    QVERIFY(window.Show());
+    window.Text2->setPlainText(QStringLiteral("an earlier result"));
+    window.Press();
+    QCOMPARE(window.Text2->toPlainText(), QString());
+  }
+
+  void twoPressesGiveTheSameResult() {
+    Window window;
+    QVERIFY(window.Show());
+    window.Text1->setPlainText(QStringLiteral("The dog is black."));
+    window.Press();
+    QString first = window.Text2->toPlainText();
+    window.Press();
+    QCOMPARE(window.Text2->toPlainText(), first);
+    QCOMPARE(first, QStringLiteral("その犬黒い。"));
+  }
+
+  // Each way a dictionary can be wrong: the failure names the file and the
+  // line, both boxes keep their text, the window stays, and once the file is
+  // put right the next press works.
+  void brokenDictionaryIsReportedAndRecoverable_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("remove");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("line");
+    QTest::newRow("noun.txt missing") << "noun.txt" << true << QByteArray() << 0;
+    QTest::newRow("short second line") << "adjective.txt" << false << kAdjectives + "red\r\n" << 2;
+    QTest::newRow("empty last line") << "rome.txt" << false << QByteArray("\r\n") << 1;
+    QTest::newRow("saved as UTF-8")
+        << "noun.txt" << false << QByteArray("cat            \xE7\x8C\xAB\r\n") << 1;
+    QTest::newRow("bytes that are not CP932")
+        << "noun.txt" << false << kNouns + Line("bird", "\x85\x40") << 3;
+  }
+  void brokenDictionaryIsReportedAndRecoverable() {
+    QFETCH(QString, file);
+    QFETCH(bool, remove);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, line);
+    Window window;
+    QVERIFY(window.Show());
+    window.Text1->setPlainText(QStringLiteral("I like black cats."));
+    window.Press();
+    QCOMPARE(window.Text2->toPlainText(), QStringLiteral("私が好きなのは黒い猫。"));
+
+    window.Text1->setPlainText(QStringLiteral("The dog is black."));
+    if (remove) {
+      QVERIFY(QFile::remove(window.folder.dataFolder() + '/' + file));
+    } else {
+      window.folder.Write(file, bytes);
+    }
+    window.Press();
+
+    QCOMPARE(window.failures.size(), 1);
+    const TranslationFailure& failure = window.failures.first();
+    QCOMPARE(failure.file, QString::fromStdString(window.form->AppFolder()) + "data/" + file);
+    QCOMPARE(failure.line, std::size_t(line));
+    QVERIFY(!failure.problem.isEmpty());
+    QCOMPARE(window.Text1->toPlainText(), QStringLiteral("The dog is black."));
+    QCOMPARE(window.Text2->toPlainText(), QStringLiteral("私が好きなのは黒い猫。"));
+    QVERIFY(window.form->isVisible());
+
+    window.folder.WriteAll();
+    window.Press();
+    QCOMPARE(window.failures.size(), 1);
+    QCOMPARE(window.Text2->toPlainText(), QStringLiteral("その犬黒い。"));
+  }
+
+  // Without a reporter of its own the window shows a message box; once it
+  // is closed the window is still there and usable.
+  void defaultReportIsAMessageBoxThatLeavesTheWindowOpen() {
+    Window window(/*record_failures=*/false);
+    QVERIFY(window.Show());
+    window.Text1->setPlainText(QStringLiteral("cat"));
+    window.folder.Write(QStringLiteral("adjective.txt"), kAdjectives + "short\r\n");
+
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      shown = box->text();
+      box->accept();
+    });
+    window.Press();
+
+    QVERIFY2(shown.contains(window.folder.dataFolder() + "/adjective.txt"), qPrintable(shown));
+    QVERIFY2(shown.contains(QStringLiteral("Line: 2")), qPrintable(shown));
+    QVERIFY2(shown.contains(QStringLiteral("15 characters")), qPrintable(shown));
+    QVERIFY(window.form->isVisible());
+    QCOMPARE(window.Text1->toPlainText(), QStringLiteral("cat"));
+    QCOMPARE(window.Text2->toPlainText(), QString());
+
+    window.folder.WriteAll();
+    window.Press();
+    QCOMPARE(window.Text2->toPlainText(), QStringLiteral("猫"));
+  }
+
+  void failureMessageSaysWhereAndWhat_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("absent");
+    QTest::newRow("a line of a file")
+        << "/opt/%1/data/noun.txt" << 7
+        << QStringList{"File: /opt/%1/data/noun.txt\nLine: 7\nProblem: PROBLEM"} << QStringList{};
+    QTest::newRow("a whole file") << "/opt/mikawase/data/noun.txt" << 0
+                                  << QStringList{"File: /opt/mikawase/data/noun.txt\nProblem"}
+                                  << QStringList{"Line"};
+    QTest::newRow("no place at all")
+        << "" << 0 << QStringList{"Problem: PROBLEM"} << QStringList{"File", "Line"};
+  }
+  void failureMessageSaysWhereAndWhat() {
+    QFETCH(QString, file);
+    QFETCH(int, line);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, absent);
+    QString message = DescribeFailure({file, std::size_t(line), QStringLiteral("PROBLEM")});
+    for (const QString& part : expected) QVERIFY2(message.contains(part), qPrintable(message));
+    for (const QString& part : absent) QVERIFY2(!message.contains(part), qPrintable(message));
+  }
+
+  // The keyboard alone: the input box has the focus at first, Enter starts
+  // a new line instead of pressing the button, Tab goes round the controls
+  // in order and Space presses the button.
+  void keyboardUse() {
+    Window window;
+    QVERIFY(window.Show());
+    window.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
+    QCOMPARE(QApplication::focusWidget(), window.Text1);
+
+    QTest::keyClicks(window.Text1, QStringLiteral("I like you."));
+    QTest::keyClick(window.Text1, Qt::Key_Return);
+    QCOMPARE(window.Text1->toPlainText(), QStringLiteral("I like you.\n"));
+    QCOMPARE(window.Text2->toPlainText(), QString());
+    QTest::keyClick(window.Text1, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(window.Text1, QStringLiteral("You like me."));
+
+    QTest::keyClick(window.Text1, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window.Text2);
+    QTest::keyClick(window.Text2, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window.Command1);
+    QCOMPARE(window.Text1->toPlainText(), QStringLiteral("I like you.\n\nYou like me."));
+    QCOMPARE(window.Text2->toPlainText(), QString());
+
+    QTest::keyClick(window.Command1, Qt::Key_Space);
+    QCOMPARE(window.Text2->toPlainText(),
+             QStringLiteral("私が好きなのはあなた。\n\nあなたが好きなのは私。"));
+    QTest::keyClick(window.Command1, Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), window.Text2);
+  }
+
+  // Long lines wrap, also a word longer than the box and Japanese, which has
+  // no spaces to break at.
+  void longLinesWrap_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("one long word") << QString(300, 'x');
+    QTest::newRow("Japanese") << QStringLiteral("私が好きなのはあなた。").repeated(30);
+  }
+  void longLinesWrap() {
+    QFETCH(QString, text);
+    Window window;
+    QVERIFY(window.Show());
+    window.Text2->setPlainText(text);
+    QCoreApplication::processEvents();
+    QTextBlock block = window.Text2->document()->firstBlock();
+    QVERIFY(block.layout()->lineCount() > 1);
+    for (int i = 0; i < block.layout()->lineCount(); ++i) {
+      QVERIFY(block.layout()->lineAt(i).naturalTextWidth() <= window.Text2->viewport()->width());
+    }
+  }
+
+  // The boxes show no scroll bars, yet a long text can still be scrolled.
+  void wheelScrollsWithoutScrollBars() {
+    Window window;
+    QVERIFY(window.Show());
+    window.Text2->setPlainText(QStringLiteral("line\n").repeated(100));
+    QCoreApplication::processEvents();
+    QVERIFY(!window.Text2->verticalScrollBar()->isVisible());
+    QCOMPARE(window.Text2->verticalScrollBar()->value(), 0);
+    QPoint centre = window.Text2->viewport()->rect().center();
+    QWheelEvent wheel(centre, window.Text2->viewport()->mapToGlobal(centre), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window.Text2->viewport(), &wheel);
+    QVERIFY(window.Text2->verticalScrollBar()->value() > 0);
+  }
+};
+
+}  // namespace mikawase
+
+QTEST_MAIN(mikawase::Form1Test)
+#include "form1_test.moc"
