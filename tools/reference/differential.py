@@ -7,7 +7,8 @@ and on the exit status; when the reference fails on a dictionary, the CLI
 must fail too and name the same file and line.  Disagreements are shrunk to
 a small reproduction and printed; the exit status is 1 if there were any.
 
-    differential.py --cli PATH [--seed N] [--cases N] [--no-growth]
+    differential.py --cli PATH [--seed N] [--cases N] [--no-growth] [--no-shrink]
+    differential.py --cli PATH --cp932-sweep
 """
 
 import argparse
@@ -296,6 +297,46 @@ def describe(case):
     return "\n".join(lines)
 
 
+def cp932_sweep(runner):
+    """Every CP932 byte and two-byte code, as the value of a rome.txt line
+    for "q": valid codes of one lead byte go together in one line, each
+    invalid one on its own, so both decoders must agree code by code."""
+    def valid(code):
+        try:
+            code.decode("cp932")
+            return True
+        except UnicodeDecodeError:
+            return False
+
+    def case(codes):
+        line = b"q" + b" " * 14 + b"".join(codes) + b"\r\n"
+        return {"input": ["q"], "files": {"noun.txt": [], "adjective.txt": [], "rome.txt": [line]},
+                "crlf": False, "stdin": True, "no_dir": False, "bad_utf8": False}
+
+    leads = set(range(0x81, 0xA0)) | set(range(0xE0, 0xFD))
+    groups = [[bytes([b])] for b in range(0x80, 0x100) if b not in leads]
+    for lead in sorted(leads):
+        codes = [bytes([lead, t]) for t in range(0x40, 0x100)]
+        groups.append([c for c in codes if valid(c)])
+        groups += [[c] for c in codes if not valid(c)]
+    bad = 0
+    for codes in filter(None, groups):
+        problem = runner.disagreement(case(codes))
+        if problem and len(codes) > 1:  # narrow a valid row down to its codes
+            for code in codes:
+                bad += report_code(runner.disagreement(case([code])), code)
+        else:
+            bad += report_code(problem, codes[0])
+    print(f"{len(groups)} CP932 groups, {bad} code(s) decoded differently")
+    return bad
+
+
+def report_code(problem, code):
+    if problem:
+        print(f"MISMATCH CP932 code {code.hex()}\n{problem}", flush=True)
+    return bool(problem)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--cli", required=True)
@@ -303,7 +344,12 @@ def main():
     parser.add_argument("--cases", type=int, default=2000)
     parser.add_argument("--no-growth", action="store_true", help="skip the 64 MiB runaway-growth case")
     parser.add_argument("--no-shrink", action="store_true")
+    parser.add_argument("--cp932-sweep", action="store_true",
+                        help="instead of random cases, try every CP932 byte and code in a dictionary")
     args = parser.parse_args()
+    if args.cp932_sweep:
+        with tempfile.TemporaryDirectory(prefix="mikawase-diff-") as folder:
+            return 1 if cp932_sweep(Runner(os.path.abspath(args.cli), folder)) else 0
     seed = args.seed if args.seed is not None else random.SystemRandom().randrange(1 << 32)
     print(f"seed {seed}", flush=True)
     rng = random.Random(seed)
