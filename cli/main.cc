@@ -78,10 +78,11 @@ class LfWriter {
   LfWriter(std::FILE* out, bool keep_crlf) : out_(out), keep_crlf_(keep_crlf) {}
   void Put(std::string text) {
     if (keep_crlf_) return Write(out_, text);
-    if (held_cr_) text.insert(0, "\r");
-    held_cr_ = !text.empty() && text.back() == '\r';
-    if (held_cr_) text.pop_back();
-    Write(out_, mikawase::CrLfToLf(text));
+    std::string joined(held_cr_ ? "\r" : "");
+    joined += text;
+    held_cr_ = !joined.empty() && joined.back() == '\r';
+    if (held_cr_) joined.pop_back();
+    Write(out_, mikawase::CrLfToLf(joined));
   }
   void Finish() {
     if (held_cr_) Write(out_, "\r");

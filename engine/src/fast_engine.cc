@@ -141,11 +141,10 @@ bool TranslatePiece(std::string& text, bool follows_cr, bool before_cr, bool cr_
   // space; a lone CR becomes space, CR, space. No earlier rule can touch the
   // LF that starts a piece, since no pattern holds an LF.
   if (follows_cr) {
-    if (!text.empty() && text[0] == '\n') {
-      text.replace(0, 1, " \n ");
-    } else {
-      text.insert(0, " ");
-    }
+    bool lf = !text.empty() && text[0] == '\n';
+    std::string spaced(lf ? " \n " : " ");
+    spaced.append(text, lf ? 1 : 0);
+    text.swap(spaced);
   }
   if (before_cr) text += cr_before_lf ? "  " : " ";
   if (text.size() > limit) return false;
