@@ -89,13 +89,21 @@ CompiledDictionaries Compile(const DictionaryLoader& load) {
     compiled.failure = std::move(contents.failure);
     return !compiled.failure;
   };
+  // Stages as the pipeline has them; each begins with a scan of the whole
+  // piece, so the small built-in tables at the end share one.
+  rules.BeginStage();
   Append(PhraseTable(), &rules);
   Append(JoinersAndPluralMarkingTable(), &rules);
+  rules.BeginStage();
   if (add_dictionary("noun.txt", DictMode::Noun) &&
-      add_dictionary("adjective.txt", DictMode::Word)) {
+      (rules.BeginStage(), add_dictionary("adjective.txt", DictMode::Word))) {
+    rules.BeginStage();
     Append(WordTable(), &rules);
+    rules.BeginStage();
     Append(SpellingTable(), &rules);
+    rules.BeginStage();
     if (add_dictionary("rome.txt", DictMode::Substring)) {
+      rules.BeginStage();
       Append(MarkerRemovalTable(), &rules);
       Append(LetterCodeTable(), &rules);
       Append(SpaceRemovalTable(), &rules);

@@ -70,66 +70,87 @@ struct RuleProgram::Scratch {
 RuleProgram::RuleProgram(Builder built) : text_(std::move(built.text_)) {
   const std::vector<Builder::Span>& spans = built.spans_;
   rules_.reserve(spans.size());
-  next_rule_same_pattern_.assign(spans.size(), TokenIndex::kNone);
-  std::size_t word_rules = 0;
+  std::vector<bool> by_word;
+  by_word.reserve(spans.size());
   for (const Builder::Span& span : spans) {
     rules_.push_back({std::string_view(text_).substr(span.find_at, span.find_size),
                       std::string_view(text_).substr(span.replace_at, span.replace_size)});
-    word_rules += span.by_word;
+    by_word.push_back(span.by_word);
   }
-  by_first_token_.Reserve(word_rules, spans.size());
+  std::vector<std::uint32_t> starts = std::move(built.stage_starts_);
+  if (starts.empty() || starts.front() != 0) starts.insert(starts.begin(), 0);
+  stages_.resize(starts.size());
+  for (std::size_t i = 0; i < starts.size(); ++i) {
+    stages_[i].begin = starts[i];
+    stages_[i].end = i + 1 < starts.size() ? starts[i + 1] : static_cast<std::uint32_t>(rules_.size());
+    BuildStage(stages_[i], by_word);
+  }
+}
+
+void RuleProgram::BuildStage(Stage& stage, const std::vector<bool>& by_word) {
+  std::size_t count = stage.end - stage.begin;
+  std::size_t word_rules = 0;
+  for (std::uint32_t rule = stage.begin; rule < stage.end; ++rule) word_rules += by_word[rule];
+  if (word_rules > 0) stage.by_first_token.Reserve(word_rules, count);
+  stage.next_rule_same_pattern.assign(count, TokenIndex::kNone);
 
   std::unordered_map<std::string_view, std::uint32_t> pattern_index;
   std::vector<std::uint32_t> last_rule_of_pattern;
   std::vector<std::string_view> patterns;
-  for (std::uint32_t index = 0; index < rules_.size(); ++index) {
-    std::string_view find = rules_[index].find;
+  for (std::uint32_t local = 0; local < count; ++local) {
+    std::string_view find = rules_[stage.begin + local].find;
     // An empty pattern changes nothing and is never a candidate.
     if (find.empty()) continue;
-    longest_find_ = std::max(longest_find_, find.size());
+    stage.longest_find = std::max(stage.longest_find, find.size());
     for (unsigned char c : find) in_pattern_[c] = true;
-    if (spans[index].by_word && IsWholeWordPattern(find)) {
-      by_first_token_.Add(FirstToken(find), index);
-      last_word_rule_ = index;
+    if (by_word[stage.begin + local] && IsWholeWordPattern(find)) {
+      stage.by_first_token.Add(FirstToken(find), local);
       continue;
     }
     auto [it, inserted] =
         pattern_index.try_emplace(find, static_cast<std::uint32_t>(patterns.size()));
     if (inserted) {
       patterns.push_back(find);
-      first_rule_of_pattern_.push_back(index);
-      last_rule_of_pattern.push_back(index);
+      stage.first_rule_of_pattern.push_back(local);
+      last_rule_of_pattern.push_back(local);
     } else {
-      next_rule_same_pattern_[last_rule_of_pattern[it->second]] = index;
-      last_rule_of_pattern[it->second] = index;
+      stage.next_rule_same_pattern[last_rule_of_pattern[it->second]] = local;
+      last_rule_of_pattern[it->second] = local;
     }
   }
-  matcher_ = std::make_unique<AhoCorasick>(patterns);
+  if (!patterns.empty()) stage.matcher = std::make_unique<AhoCorasick>(patterns);
 }
 
-void RuleProgram::Queue(std::uint32_t rule, std::uint32_t first_rule, Scratch& scratch) const {
+void RuleProgram::Queue(std::uint32_t rule, std::uint32_t first_rule, Scratch& scratch) {
   if (rule < first_rule || scratch.stamp[rule] == scratch.generation) return;
   scratch.stamp[rule] = scratch.generation;
   scratch.heap.push_back(rule);
   std::push_heap(scratch.heap.begin(), scratch.heap.end(), std::greater<>());
 }
 
-void RuleProgram::Collect(std::string_view text, std::size_t begin, std::size_t end,
-                          std::uint32_t first_rule, Scratch& scratch) const {
-  matcher_->Scan(text.substr(begin, end - begin), [&](std::uint32_t pattern) {
-    for (std::uint32_t rule = first_rule_of_pattern_[pattern]; rule != TokenIndex::kNone;
-         rule = next_rule_same_pattern_[rule]) {
-      Queue(rule, first_rule, scratch);
-    }
-  });
-  if (by_first_token_.empty() || first_rule > last_word_rule_) return;
+void RuleProgram::Collect(const Stage& stage, std::string_view text, std::size_t begin,
+                          std::size_t end, std::uint32_t first_rule, Scratch& scratch) const {
+  if (stage.matcher) {
+    stage.matcher->Scan(text.substr(begin, end - begin), [&](std::uint32_t pattern) {
+      for (std::uint32_t local = stage.first_rule_of_pattern[pattern]; local != TokenIndex::kNone;
+           local = stage.next_rule_same_pattern[local]) {
+        Queue(stage.begin + local, first_rule, scratch);
+      }
+    });
+  }
+  if (stage.by_first_token.empty()) return;
   for (std::size_t at = begin; at < end; ++at) {
     if (text[at] != ' ') continue;
     std::size_t token_end = text.find(' ', at + 1);
     if (token_end == std::string_view::npos) token_end = text.size();
-    for (std::uint32_t rule = by_first_token_.First(text.substr(at + 1, token_end - at - 1));
-         rule != TokenIndex::kNone; rule = by_first_token_.Next(rule)) {
-      Queue(rule, first_rule, scratch);
+    for (std::uint32_t local = stage.by_first_token.First(text.substr(at + 1, token_end - at - 1));
+         local != TokenIndex::kNone; local = stage.by_first_token.Next(local)) {
+      // Only a rule whose whole pattern stands here now: dictionaries hold
+      // hundreds of two-word keys that share a first word.
+      if (text.compare(at, rules_[stage.begin + local].find.size(),
+                       rules_[stage.begin + local].find) == 0) {
+        Queue(stage.begin + local, first_rule, scratch);
+      }
     }
   }
 }
@@ -139,60 +160,64 @@ bool RuleProgram::Run(std::string& piece, std::size_t limit, std::size_t* peak) 
   scratch.Begin(rules_.size());
   if (piece.size() > limit) return false;
   *peak = std::max(*peak, piece.size());
-  Collect(piece, 0, piece.size(), 0, scratch);
 
-  while (!scratch.heap.empty()) {
-    std::pop_heap(scratch.heap.begin(), scratch.heap.end(), std::greater<>());
-    std::uint32_t index = scratch.heap.back();
-    scratch.heap.pop_back();
-    const Rule& rule = rules_[index];
+  for (const Stage& stage : stages_) {
+    if (stage.begin == stage.end) continue;
+    Collect(stage, piece, 0, piece.size(), stage.begin, scratch);
+    while (!scratch.heap.empty()) {
+      std::pop_heap(scratch.heap.begin(), scratch.heap.end(), std::greater<>());
+      std::uint32_t index = scratch.heap.back();
+      scratch.heap.pop_back();
+      const Rule& rule = rules_[index];
 
-    std::vector<std::size_t>& hits = scratch.hits;
-    hits.clear();
-    for (std::size_t at = piece.find(rule.find); at != std::string::npos;
-         at = piece.find(rule.find, at + rule.find.size())) {
-      hits.push_back(at);
-    }
-    if (hits.empty() || rule.find == rule.replace) continue;
-
-    std::size_t kept = piece.size() - hits.size() * rule.find.size();
-    if (kept > limit ||
-        (!rule.replace.empty() && hits.size() > (limit - kept) / rule.replace.size())) {
-      return false;
-    }
-    std::string& out = scratch.buffer;
-    out.clear();
-    out.reserve(kept + hits.size() * rule.replace.size());
-    std::size_t copied_up_to = 0;
-    for (std::size_t& at : hits) {
-      out.append(piece, copied_up_to, at - copied_up_to);
-      copied_up_to = at + rule.find.size();
-      at = out.size();  // now: where the replacement starts in the new text
-      out.append(rule.replace);
-    }
-    out.append(piece, copied_up_to);
-    piece.swap(out);
-    *peak = std::max(*peak, piece.size());
-    if (index + 1 == rules_.size()) break;
-
-    // Look for new occurrences of later rules around each rewrite, merging
-    // windows that touch.
-    std::size_t reach = longest_find_;
-    std::size_t window_begin = 0, window_end = 0;
-    bool open = false;
-    for (std::size_t start : hits) {
-      std::size_t begin = start > reach ? start - reach : 0;
-      std::size_t end = std::min(piece.size(), start + rule.replace.size() + reach);
-      if (open && begin <= window_end) {
-        window_end = std::max(window_end, end);
-        continue;
+      std::vector<std::size_t>& hits = scratch.hits;
+      hits.clear();
+      for (std::size_t at = piece.find(rule.find); at != std::string::npos;
+           at = piece.find(rule.find, at + rule.find.size())) {
+        hits.push_back(at);
       }
-      if (open) Collect(piece, window_begin, window_end, index + 1, scratch);
-      window_begin = begin;
-      window_end = end;
-      open = true;
+      if (hits.empty() || rule.find == rule.replace) continue;
+
+      std::size_t kept = piece.size() - hits.size() * rule.find.size();
+      if (kept > limit ||
+          (!rule.replace.empty() && hits.size() > (limit - kept) / rule.replace.size())) {
+        return false;
+      }
+      std::string& out = scratch.buffer;
+      out.clear();
+      out.reserve(kept + hits.size() * rule.replace.size());
+      std::size_t copied_up_to = 0;
+      for (std::size_t& at : hits) {
+        out.append(piece, copied_up_to, at - copied_up_to);
+        copied_up_to = at + rule.find.size();
+        at = out.size();  // now: where the replacement starts in the new text
+        out.append(rule.replace);
+      }
+      out.append(piece, copied_up_to);
+      piece.swap(out);
+      *peak = std::max(*peak, piece.size());
+      // Later stages scan the whole piece when they begin.
+      if (index + 1 == stage.end) continue;
+
+      // Look for new occurrences of this stage's later rules around each
+      // rewrite, merging windows that touch.
+      std::size_t reach = stage.longest_find;
+      std::size_t window_begin = 0, window_end = 0;
+      bool open = false;
+      for (std::size_t start : hits) {
+        std::size_t begin = start > reach ? start - reach : 0;
+        std::size_t end = std::min(piece.size(), start + rule.replace.size() + reach);
+        if (open && begin <= window_end) {
+          window_end = std::max(window_end, end);
+          continue;
+        }
+        if (open) Collect(stage, piece, window_begin, window_end, index + 1, scratch);
+        window_begin = begin;
+        window_end = end;
+        open = true;
+      }
+      if (open) Collect(stage, piece, window_begin, window_end, index + 1, scratch);
     }
-    if (open) Collect(piece, window_begin, window_end, index + 1, scratch);
   }
   return true;
 }

@@ -2,19 +2,21 @@
 // with exactly the result of one ReplaceAll per rule, in order.
 //
 // Most rules match nothing in a given piece. Instead of a pass per rule, the
-// program finds the rules that occur in the piece at all (a multi-pattern
-// scan), applies those in order, and after each rewrite looks for new
-// occurrences only in a window around the rewritten text.
+// program goes stage by stage (a table, a dictionary): it finds the stage's
+// rules that occur in the piece at all (one multi-pattern scan), applies
+// those in order, and after each rewrite looks for new occurrences only in
+// a window around the rewritten text.
 //
-// Why the window suffices: take an occurrence O of a later rule k that
-// exists when k's turn comes. If no rewrite ever touched the bytes of O (or
-// closed a gap inside it), O was in the piece from the start and the first
-// scan saw it. Otherwise let j be the last rule before k whose rewrite
-// touched O: right after j, O already stood as it will at k's turn, and it
-// overlaps j's rewritten region, so it lies within the longest pattern's
-// length of that region, where the scan after j looked. The candidates are
-// therefore a superset of the rules that match; a candidate whose
-// occurrences were destroyed meanwhile simply finds nothing.
+// Why the window suffices: take an occurrence O of a later rule k of the
+// stage that exists when k's turn comes. If no rewrite of the stage touched
+// the bytes of O (or closed a gap inside it), O was in the piece when the
+// stage began and the first scan saw it. Otherwise let j be the last rule
+// before k whose rewrite touched O: right after j, O already stood as it
+// will at k's turn, and it overlaps j's rewritten region, so it lies within
+// the stage's longest pattern's length of that region, where the scan after
+// j looked. The candidates are therefore a superset of the rules that
+// match; a candidate whose occurrences were destroyed meanwhile simply
+// finds nothing.
 #ifndef MIKAWASE_RULE_PROGRAM_H_
 #define MIKAWASE_RULE_PROGRAM_H_
 
@@ -46,8 +48,15 @@ class RuleProgram {
              std::initializer_list<std::string_view> replace, bool by_word = false);
     void Reserve(std::size_t rules, std::size_t bytes);
 
+    // Starts a new stage: a table or a dictionary. Rules are looked for one
+    // stage at a time, each with its own small matcher, so that a rule is
+    // only tried if it occurs in the text as it stands when its stage
+    // begins, or in what its stage wrote since.
+    void BeginStage() { stage_starts_.push_back(static_cast<std::uint32_t>(spans_.size())); }
+
    private:
     friend class RuleProgram;
+    std::vector<std::uint32_t> stage_starts_;
     struct Span {
       std::uint32_t find_at, find_size, replace_at, replace_size;
       bool by_word;
@@ -79,24 +88,29 @@ class RuleProgram {
   };
   struct Scratch;
 
-  void Collect(std::string_view text, std::size_t begin, std::size_t end, std::uint32_t first_rule,
-               Scratch& scratch) const;
-  void Queue(std::uint32_t rule, std::uint32_t first_rule, Scratch& scratch) const;
-
-  std::string text_;
-  std::vector<Rule> rules_;
-  std::size_t longest_find_ = 0;
-  std::array<bool, 256> in_pattern_{};
-
   // A dictionary's whole-word rules (nearly all of its rules) are found by
   // the first space-delimited token of their pattern in a hash table:
   // building that for tens of thousands of lines costs far less than an
-  // automaton. Every other rule goes through the automaton.
-  TokenIndex by_first_token_;
-  std::uint32_t last_word_rule_ = 0;  // no token lookups are needed past it
-  std::vector<std::uint32_t> first_rule_of_pattern_;  // automaton pattern -> first rule
-  std::vector<std::uint32_t> next_rule_same_pattern_;  // rule -> next rule with its pattern
-  std::unique_ptr<AhoCorasick> matcher_;
+  // automaton. Every other rule goes through the stage's automaton. Rule
+  // numbers inside a stage count from its first rule.
+  struct Stage {
+    std::uint32_t begin = 0, end = 0;
+    std::size_t longest_find = 0;
+    TokenIndex by_first_token;
+    std::vector<std::uint32_t> first_rule_of_pattern;   // automaton pattern -> first rule
+    std::vector<std::uint32_t> next_rule_same_pattern;  // rule -> next rule with its pattern
+    std::unique_ptr<AhoCorasick> matcher;
+  };
+
+  void BuildStage(Stage& stage, const std::vector<bool>& by_word);
+  void Collect(const Stage& stage, std::string_view text, std::size_t begin, std::size_t end,
+               std::uint32_t first_rule, Scratch& scratch) const;
+  static void Queue(std::uint32_t rule, std::uint32_t first_rule, Scratch& scratch);
+
+  std::string text_;
+  std::vector<Rule> rules_;
+  std::array<bool, 256> in_pattern_{};
+  std::vector<Stage> stages_;
 };
 
 }  // namespace mikawase
