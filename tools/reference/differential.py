@@ -43,6 +43,22 @@ ACRONYMS = ["ActiveX", "CGI", "CPU", "HTML", "USB", "PTA"]
 PUNCT = list(".,?!;'-")
 # Japanese and fullwidth text that maps the same way in every CP932 table.
 JAPANESE = ["猫", "犬", "黒い", "日本", "あ", "ア", "ー", "。", "、", "％", "０", "１", "Ａ", "ｂ", "\u3000", "ｶ", "私"]
+# Pieces that can join with their neighbours into a pattern of a later rule,
+# to catch an engine that only looks for matches inside whole tokens.
+MARKER_PIECES = ["％", "１", "０", "％１", "０００", " ％", "s ％", "s ", " s"]
+
+
+def fragment(rng):
+    r = rng.random()
+    if r < 0.4:
+        return rng.choice(ref.SPELLING)[0].strip() or "s"
+    if r < 0.6:
+        return rng.choice(MARKER_PIECES)
+    word = rng.choice(ENGLISH)
+    i = rng.randrange(len(word))
+    return word[i:rng.randint(i + 1, len(word))]
+
+
 SEPARATORS = [" "] * 12 + ["", "  ", "   ", "    ", "     ", "\r", "\n", "\r\n", "\r\n\r\n", " \r\n "]
 
 
@@ -107,6 +123,8 @@ def random_key(rng, keys):
         return rng.choice(JAPANESE + ["s", PLURAL_WITH_S])
     if r < 0.52:
         return vary_case(rng, rng.choice(ENGLISH))
+    if r < 0.62:
+        return fragment(rng)
     return rng.choice(ENGLISH + ["cat", "dog", "black"] * 4)
 
 
@@ -125,6 +143,8 @@ def random_value(rng, keys):
             pieces.append(rng.choice([ref.PLURAL_MARKER, letter_code(rng), PLURAL_WITH_S]))
         elif r < 0.8:
             pieces.append(" ")
+        elif r < 0.9:
+            pieces.append(fragment(rng))
         else:
             pieces.append(vary_case(rng, rng.choice(ENGLISH)))
     value = "".join(pieces)
@@ -178,7 +198,7 @@ def random_case(rng):
     if rng.random() < 0.12:
         name = rng.choice(FILES)
         files[name] = break_file(rng, files[name])
-    return {"input": random_input(rng, keys), "files": files,
+    return {"input": random_input(rng, keys), "files": files, "keys": keys,
             "crlf": rng.random() < 0.2, "stdin": rng.random() < 0.7,
             "no_dir": rng.random() < 0.005, "bad_utf8": rng.random() < 0.005}
 
@@ -195,9 +215,31 @@ def input_bytes(case):
     return data + b"\xff" if case["bad_utf8"] else data
 
 
+def big_case(rng):
+    """Over 8 MiB of input, so that a filter which streams long inputs in
+    parts is compared with the translation of the whole; now and then as one
+    single line, or with lone CRs only."""
+    case = random_case(rng)
+    while any(f is None for f in case["files"].values()) or case["no_dir"] or case["bad_utf8"]:
+        case = random_case(rng)
+    pieces = ["".join(random_input(rng, case["keys"])) for _ in range(300)]
+    style = rng.choice(["mixed", "mixed", "one line", "lone CR"])
+    if style == "one line":
+        pieces = [p.replace("\r", " ").replace("\n", " ") for p in pieces]
+    elif style == "lone CR":
+        pieces = [p.replace("\r\n", "\r").replace("\n", "\r") for p in pieces]
+    chunks, size = [], 0
+    while size < 8.5 * 1024 * 1024:
+        piece = rng.choice(pieces) + rng.choice(SEPARATORS)
+        chunks.append(piece)
+        size += len(piece.encode("utf-8"))
+    case["input"] = chunks
+    return case
+
+
 class Runner:
-    def __init__(self, cli, folder):
-        self.cli, self.folder = cli, folder
+    def __init__(self, cli, folder, extra_args=()):
+        self.cli, self.folder, self.extra_args = cli, folder, list(extra_args)
 
     def write(self, case):
         data_dir = os.path.join(self.folder, "data")
@@ -217,7 +259,7 @@ class Runner:
 
     def cli_run(self, case, data_dir):
         data = input_bytes(case)
-        args = [self.cli, "--data-dir", data_dir] + (["--crlf"] if case["crlf"] else [])
+        args = [self.cli, "--data-dir", data_dir] + self.extra_args + (["--crlf"] if case["crlf"] else [])
         if case["stdin"]:
             # Stdin is read both with no file argument and with "-".
             args += ["-"] if len(case["input"]) % 2 else []
@@ -246,8 +288,14 @@ class Runner:
         if agree:
             return None, err
         mine = err.key() if err else out.decode("utf-8")
+        theirs = cli_out.decode("utf-8", "replace")
+        if len(out) + len(cli_out) > 4000:  # show where long outputs part
+            at = next((i for i, (a, b) in enumerate(zip(out, cli_out)) if a != b), min(len(out), len(cli_out)))
+            lo = max(0, at - 200)
+            mine = f"{len(out)} bytes, from byte {lo}: {out[lo:at + 200]!r}" if not err else mine
+            theirs = f"{len(cli_out)} bytes, from byte {lo}: {cli_out[lo:at + 200]!r}"
         return (f"  reference: status {status}, {mine!r}\n"
-                f"  cli:       status {cli_status}, {cli_out.decode('utf-8', 'replace')!r}, "
+                f"  cli:       status {cli_status}, {theirs!r}, "
                 f"stderr {cli_err.decode('utf-8', 'replace').strip()!r}"), err
 
 
@@ -289,7 +337,8 @@ def shrink(runner, case):
 
 
 def describe(case):
-    lines = [f"  input: {''.join(case['input'])!r}"]
+    text = "".join(case["input"])
+    lines = [f"  input: {text!r}" if len(text) < 4000 else f"  input: {len(text)} characters, {text[:300]!r}..."]
     for name, chunks in case["files"].items():
         lines.append(f"  {name}: " + ("missing" if chunks is None else repr(b"".join(chunks))))
     lines.append(f"  --crlf: {case['crlf']}, stdin: {case['stdin']}, data folder missing: {case['no_dir']}, "
@@ -340,6 +389,8 @@ def report_code(problem, code):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--cli", required=True)
+    parser.add_argument("--cli-arg", action="append", default=[], help="extra argument for the CLI, e.g. --engine=literal")
+    parser.add_argument("--big", type=int, default=0, help="also run this many cases with inputs over 8 MiB")
     parser.add_argument("--seed", type=int, default=None)
     parser.add_argument("--cases", type=int, default=2000)
     parser.add_argument("--no-growth", action="store_true", help="skip the 64 MiB runaway-growth case")
@@ -349,14 +400,15 @@ def main():
     args = parser.parse_args()
     if args.cp932_sweep:
         with tempfile.TemporaryDirectory(prefix="mikawase-diff-") as folder:
-            return 1 if cp932_sweep(Runner(os.path.abspath(args.cli), folder)) else 0
+            return 1 if cp932_sweep(Runner(os.path.abspath(args.cli), folder, args.cli_arg)) else 0
     seed = args.seed if args.seed is not None else random.SystemRandom().randrange(1 << 32)
     print(f"seed {seed}", flush=True)
     rng = random.Random(seed)
     mismatches = errors = 0
     with tempfile.TemporaryDirectory(prefix="mikawase-diff-") as folder:
-        runner = Runner(os.path.abspath(args.cli), folder)
+        runner = Runner(os.path.abspath(args.cli), folder, args.cli_arg)
         cases = [(n, None) for n in range(args.cases)]
+        cases += [(f"big {n}", big_case(rng)) for n in range(args.big)]
         if not args.no_growth:
             cases.append(("growth", growth_case()))
         for number, case in cases:
@@ -370,7 +422,15 @@ def main():
             if problem:
                 mismatches += 1
                 print(f"MISMATCH seed {seed} case {number}\n{describe(case)}\n{problem}", flush=True)
-                if not args.no_shrink:
+                if str(number).startswith("big"):
+                    keep = tempfile.mkdtemp(prefix=f"mikawase-diff-{seed}-big-")
+                    with open(os.path.join(keep, "input.txt"), "wb") as f:
+                        f.write(input_bytes(case))
+                    runner.folder, folder_was = keep, runner.folder
+                    runner.write(case)
+                    runner.folder = folder_was
+                    print(f"  kept in {keep}", flush=True)
+                elif not args.no_shrink:
                     small = shrink(runner, case)
                     print(f"  shrunk to:\n{describe(small)}\n{runner.disagreement(small)}", flush=True)
     print(f"{len(cases)} cases ({errors} with a dictionary error), {mismatches} mismatch(es), seed {seed}")

@@ -426,13 +426,20 @@ class _Work:
         self.size = len(self.text.encode("utf-8"))
 
     def replace(self, find, repl, file=None, line=0):
-        if not find or find not in self.text:
+        if not find:
             return
-        count = self.text.count(find)  # same non-overlapping scan as replace
-        self.size += count * (len(repl.encode("utf-8")) - len(find.encode("utf-8")))
-        if self.size > self.limit:
-            raise ReferenceError("runaway-growth", file, line)
-        self.text = self.text.replace(find, repl)
+        old, self.text = self.text, self.text.replace(find, repl)
+        growth = len(repl.encode("utf-8")) - len(find.encode("utf-8"))
+        if growth:
+            # One pass only: the count follows from the change in length,
+            # except when both strings have the same number of characters.
+            if len(repl) != len(find):
+                count = (len(self.text) - len(old)) // (len(repl) - len(find))
+            else:
+                count = old.count(find)  # same non-overlapping scan as replace
+            self.size += count * growth
+            if self.size > self.limit:
+                raise ReferenceError("runaway-growth", file, line)
 
     def table(self, rules):
         for find, repl in rules:
