@@ -1,0 +1,137 @@
+#!/usr/bin/env python3
+"""Check the shipped dictionaries against the rules the program relies on.
+
+The program reads each line as a 15-character key and a value, applies the
+lines in order, and lets every line see what the earlier ones left. These
+checks catch a hand edit or a generator change that would break that:
+wrong encoding or line ends, short lines, duplicate keys, a noun value that
+a later key could match, a two-word key placed after the single word that
+would take it, or a rome.txt that lets Latin letters through.
+Usage: check_format.py [DATA_DIR]; exit 0 when all hold, 1 otherwise.
+"""
+import itertools
+import os
+import re
+import string
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+PLURAL_MARKER = "％１０００"
+KEY_RE = re.compile(r"[a-z]+(?: [a-z]+)?")
+
+problems = []
+
+
+def fail(message):
+    problems.append(message)
+
+
+def read(path):
+    """The (key, value) lines of a dictionary, checking its framing."""
+    name = os.path.basename(path)
+    with open(path, "rb") as f:
+        raw = f.read()
+    try:
+        text = raw.decode("cp932")
+    except UnicodeDecodeError as e:
+        fail("%s: not code page 932: %s" % (name, e))
+        return []
+    if text and not text.endswith("\r\n"):
+        fail("%s: last line has no CR LF" % name)
+    rules, seen = [], set()
+    for number, line in enumerate(text.split("\r\n")[:-1], 1):
+        where = "%s:%d" % (name, number)
+        if "\r" in line or "\n" in line:
+            fail("%s: bare CR or LF" % where)
+        if len(line) < 15:
+            fail("%s: shorter than 15 characters: %r" % (where, line))
+            continue
+        key, value = line[:15].rstrip(" "), line[15:]
+        if key in seen:
+            fail("%s: duplicate key %r" % (where, key))
+        seen.add(key)
+        rules.append((key, value))
+    return rules
+
+
+def check_word_file(name, rules):
+    for key, value in rules:
+        if not KEY_RE.fullmatch(key):
+            fail("%s: key %r is not one or two lowercase words" % (name, key))
+        if not value or re.search(r"[A-Za-z ]", value):
+            # A later key could match Latin letters or spaces in a value.
+            fail("%s: value %r of %r is empty or has Latin letters or "
+                 "spaces" % (name, value, key))
+
+
+def check_noun_order(rules):
+    position = {key: i for i, (key, _) in enumerate(rules)}
+    for i, (key, _) in enumerate(rules):
+        if " " not in key:
+            continue
+        if key.split()[0].endswith("s"):
+            fail("noun.txt: %r can never match: the plural marker follows "
+                 "its first word" % key)
+        for word in key.split():
+            for form in (word, word + "s"):
+                if position.get(form, len(rules)) < i:
+                    fail("noun.txt: %r comes after %r, which takes its "
+                         "word first" % (key, form))
+
+
+def apply_substrings(text, rules):
+    for key, value in rules:
+        if key:
+            text = text.replace(key, value)
+    return text
+
+
+def check_rome(rules):
+    if not rules or rules[0] != ("s " + PLURAL_MARKER, PLURAL_MARKER):
+        fail("rome.txt: the first line must drop the s before the plural "
+             "marker")
+    last = {key: i for i, (key, _) in enumerate(rules)}
+    for letter in string.ascii_lowercase:
+        if letter not in last:
+            fail("rome.txt: no rule for the letter %r" % letter)
+    for i, (key, value) in enumerate(rules):
+        for letter in set(re.findall(r"[a-z]", value)):
+            if last.get(letter, -1) <= i:
+                fail("rome.txt: %r leaves %r that no later rule takes"
+                     % (key, letter))
+        if re.search(r"[A-Z]", value):
+            fail("rome.txt: %r brings in a capital letter" % key)
+    # Every spelling of up to three letters, as a word and inside one,
+    # must come out without a Latin letter.
+    words = ["".join(p) for n in (1, 2, 3)
+             for p in itertools.product(string.ascii_lowercase, repeat=n)]
+    text = " " + " ".join(words) + " " + "".join(words) + " "
+    left = set(re.findall(r"[a-z]+", apply_substrings(text, rules)))
+    if left:
+        fail("rome.txt: Latin letters survive: %s" % sorted(left)[:10])
+    plural = apply_substrings(" pens " + PLURAL_MARKER + " ", rules)
+    if plural.replace(PLURAL_MARKER, "").rstrip().endswith("ス"):
+        fail("rome.txt: an untranslated plural (pens) ends in ス")
+
+
+def main():
+    data = sys.argv[1] if len(sys.argv) > 1 else \
+        os.path.join(HERE, "..", "..", "data")
+    nouns = read(os.path.join(data, "noun.txt"))
+    adjectives = read(os.path.join(data, "adjective.txt"))
+    rome = read(os.path.join(data, "rome.txt"))
+    check_word_file("noun.txt", nouns)
+    check_word_file("adjective.txt", adjectives)
+    check_noun_order(nouns)
+    for key in sorted({k for k, _ in nouns} & {k for k, _ in adjectives}):
+        fail("%r is in both noun.txt and adjective.txt" % key)
+    check_rome(rome)
+    for p in problems[:40]:
+        print(p)
+    print("%d problems in %d noun, %d adjective and %d rome lines"
+          % (len(problems), len(nouns), len(adjectives), len(rome)))
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
