@@ -7,8 +7,9 @@ and on the exit status; when the reference fails on a dictionary, the CLI
 must fail too and name the same file and line.  Disagreements are shrunk to
 a small reproduction and printed; the exit status is 1 if there were any.
 
-    differential.py --cli PATH [--seed N] [--cases N] [--no-growth] [--no-shrink]
-    differential.py --cli PATH --cp932-sweep
+    differential.py --cli PATH [--cli-arg=ARG]... [--seed N] [--cases N]
+                    [--big N] [--no-growth] [--no-shrink]
+    differential.py --cli PATH [--cli-arg=ARG]... --cp932-sweep
 """
 
 import argparse
