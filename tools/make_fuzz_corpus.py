@@ -7,7 +7,8 @@ project instead of drifting from it:
 - the whole-translation examples of tests/engine/translate_examples_test.cc
   (the tables kExamples and kDictionaryCases, read from the C++ source),
   each with the dictionaries it names;
-- the shipped dictionaries in data/;
+- the shipped dictionaries in data/, cut down to the fuzzers' bounds: the
+  lines of a few common words, and the start and end of rome.txt;
 - the hostile inputs listed below: files saved in the wrong encoding, with
   foreign line ends, short and empty lines, NUL and invalid bytes, a value
   that holds its own key, codes and markers typed by the user.
@@ -149,6 +150,32 @@ FIXTURES = {
 }
 
 
+# The fuzzers refuse dictionaries of more than 64 lines or 4096 bytes
+# (fuzz/fuzz_case.h), so the shipped ones go in as samples.
+SAMPLE_LINES = 64
+SAMPLE_BYTES = 4096
+SAMPLE_WORDS = {
+    "cat", "dog", "black", "pen", "glass", "book", "water", "big", "small", "red", "new",
+    "ice cream", "life", "station", "computer", "mother", "night", "flower", "teacher",
+}
+
+
+def shipped_sample(name):
+    raw = open(os.path.join(DATA, name), "rb").read()
+    lines = [l for l in re.split(rb"\r\n|\r|\n", raw) if l]
+    if name == "rome.txt":
+        # Its lines feed each other in order; keep whole runs of them.
+        chosen = lines[:40] + lines[-20:] if len(lines) > 60 else lines
+    else:
+        chosen = [l for l in lines if l[:15].decode("cp932", "replace").rstrip(" ") in SAMPLE_WORDS]
+    sample = b""
+    for l in chosen[:SAMPLE_LINES]:
+        if len(sample) + len(l) + 2 > SAMPLE_BYTES:
+            break
+        sample += l + b"\r\n"
+    return sample
+
+
 def _entries(items):
     return dictionary([(k.decode("utf-8"), v.decode("utf-8")) for k, v in items])
 
@@ -216,7 +243,7 @@ def translation_seeds():
         seeds["dictionary-case-%02d" % (i + 1)] = translation(
             text, _entries(noun), _entries(adjective), _entries(rome))
 
-    shipped = [open(os.path.join(DATA, n), "rb").read() for n in DICTIONARY_NAMES]
+    shipped = [shipped_sample(n) for n in DICTIONARY_NAMES]
     seeds["shipped-dictionaries"] = translation("The cat is black. I like dogs.", *shipped)
 
     for name, text in HOSTILE_TEXTS.items():
@@ -238,7 +265,7 @@ def translation_seeds():
 def dictionary_seeds():
     seeds = {"dictionary-" + name: bytes_ for name, bytes_ in HOSTILE_DICTIONARIES.items()}
     for name in DICTIONARY_NAMES:
-        bytes_ = open(os.path.join(DATA, name), "rb").read()
+        bytes_ = shipped_sample(name)
         if bytes_:
             seeds["shipped-" + name[:-4]] = bytes_
     return seeds
