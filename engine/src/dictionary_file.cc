@@ -60,10 +60,12 @@ void RejectWrongEncoding(std::string_view bytes, const std::string& path) {
                                std::string(kSaveAsCp932));
   }
   if (!HasNonAscii(bytes) || FindInvalidUtf8(bytes).has_value()) return;
+  // The line of the first non-ASCII byte, counting line ends as the reader
+  // does: CR LF, a lone CR, a lone LF.
   std::size_t line = 1;
-  for (unsigned char byte : bytes) {
-    if (byte >= 0x80) break;
-    if (byte == '\n') ++line;
+  for (std::size_t at = 0; at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80; ++at) {
+    if (bytes[at] == '\n' && (at == 0 || bytes[at - 1] != '\r')) ++line;
+    if (bytes[at] == '\r') ++line;
   }
   throw TranslationError(ErrorKind::kLooksLikeUtf8, path, line,
                          "the file looks like UTF-8, not Shift_JIS: this line is valid UTF-8 "

@@ -144,6 +144,15 @@ bool RunInSeparatePieces(const RuleProgram& program, std::string& text, std::siz
 // the one on the right. Returns false when the literal engine must decide.
 bool TranslatePiece(std::string& text, bool follows_cr, bool before_cr, bool cr_before_lf,
                     const RuleProgram& after_lowercasing, std::size_t limit, std::size_t* peak) {
+  // A piece that grows this much is left to the literal engine, which
+  // decides whether the whole text passes the growth limit. Real text stays
+  // far below it, and a runaway dictionary is caught while the piece is
+  // still small instead of after copying and rescanning it at 64 MiB.
+  constexpr std::size_t kPieceGrowthFactor = 256;
+  constexpr std::size_t kPieceAllowance = 64 * 1024;
+  if (text.size() < (limit - kPieceAllowance) / kPieceGrowthFactor) {
+    limit = std::min(limit, text.size() * kPieceGrowthFactor + kPieceAllowance);
+  }
   if (!BeforeLineBreaks().Run(text, limit, peak)) return false;
   // The line-break rules: a CR LF pair becomes two spaces, CR, space, LF,
   // space; a lone CR becomes space, CR, space. No earlier rule can touch the

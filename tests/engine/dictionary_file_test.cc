@@ -141,6 +141,8 @@ TEST(DictionaryFileTest, WrongEncodingsAreRefusedWhole) {
        ErrorKind::kLooksLikeUtf8, 1, 0, "UTF-8"},
       {"UTF-8 without a byte-order mark", "cat            x\r\ndog            犬\r\n",
        ErrorKind::kLooksLikeUtf8, 2, 0, "save it as Shift_JIS (CP932)"},
+      {"UTF-8 after lone CRs", "cat            x\rcow            y\rdog            犬\r",
+       ErrorKind::kLooksLikeUtf8, 3, 0, "UTF-8"},
       {"UTF-16 little-endian", "\xFF\xFE" "c\0a\0t\0", ErrorKind::kLooksLikeUtf16, 1, 0, "UTF-16"},
       {"UTF-16 big-endian", "\xFE\xFF" "\0c\0a\0t", ErrorKind::kLooksLikeUtf16, 1, 0, "UTF-16"},
   };

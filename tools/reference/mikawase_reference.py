@@ -412,6 +412,11 @@ def _lines(data, name):
             line = raw.decode("cp932")
         except UnicodeDecodeError:
             raise ReferenceError("invalid-bytes", name, number) from None
+        # Python maps the five bytes CP932 leaves undefined (0x80, 0xA0,
+        # 0xFD-0xFF) to U+0080 and private-use characters; they are not text,
+        # and the project refuses them like any other invalid byte.
+        if any(ch == "\x80" or "\uf8f0" <= ch <= "\uf8f3" for ch in line):
+            raise ReferenceError("invalid-bytes", name, number)
         if len(line) < 15:
             raise ReferenceError("short-line", name, number)
         yield number, line[:15].rstrip(" "), line[15:]

@@ -45,9 +45,11 @@ std::string TranslateWithDataFolder(std::string_view input, std::string_view dat
 // Translates an input too long to hold in memory, a few lines at a time,
 // with the fast engine: the rendering is the same as Translate's on the
 // whole input. The dictionaries are read and checked when the object is
-// made, so a bad dictionary fails before any output. Two things differ from
-// a whole translation, both only for dictionaries that run away: the growth
-// guard counts the input read so far, and its error names no line.
+// made, so a bad dictionary fails before any output. Some things differ
+// from a whole translation, all only for dictionaries that run away: the
+// growth guard counts the input read so far, it also stops a single line
+// that grows past 256 times its length plus 64 KiB, and its error names no
+// dictionary line.
 class StreamingTranslation {
  public:
   explicit StreamingTranslation(std::string_view data_folder);
