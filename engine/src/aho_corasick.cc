@@ -1,6 +1,7 @@
 #include "aho_corasick.h"
 
 #include <deque>
+#include <stdexcept>
 
 namespace mikawase {
 
@@ -78,6 +79,13 @@ AhoCorasick::AhoCorasick(const std::vector<std::string_view>& patterns) {
         queue.push_back(slot);
       }
     }
+  }
+  // Rows instead of states, and the output bit, for Scan's inner loop.
+  if (static_cast<std::uint64_t>(states) * classes_ >= kHasOutput) {
+    throw std::length_error("too many patterns for one automaton");
+  }
+  for (std::uint32_t& target : next_) {
+    target = target * classes_ | (output_[target] != kNone ? kHasOutput : 0);
   }
 }
 
