@@ -15,6 +15,18 @@ namespace {
 
 using mikawase::fixtures::DictionaryFolder;
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kUnderAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kUnderAddressSanitizer = true;
+#else
+constexpr bool kUnderAddressSanitizer = false;
+#endif
+#else
+constexpr bool kUnderAddressSanitizer = false;
+#endif
+
 struct CliRun {
   int status;
   std::string out, err;
@@ -35,12 +47,25 @@ class HostileCliTest : public ::testing::Test {
   }
 
   // Goes through files, not a pipe, so that no size of input can block.
-  CliRun Run(const std::string& input) {
+  // With `memory_cap_mb` the filter is stopped once it takes more memory
+  // than that, so that a test of a runaway cannot take the machine down.
+  CliRun Run(const std::string& input, const DictionaryFolder* data = nullptr,
+             int memory_cap_mb = 0) {
     std::string in = scratch_.path() + "stdin", out = scratch_.path() + "stdout",
                 err = scratch_.path() + "stderr";
     std::ofstream(in, std::ios::binary) << input;
-    std::string command = std::string(MIKAWASE_CLI) + " --data-dir '" + data_.path() + "' <'" +
-                          in + "' >'" + out + "' 2>'" + err + "'";
+    std::string cap;
+    if (memory_cap_mb > 0) {
+      // AddressSanitizer reserves terabytes of address space up front, so
+      // under it the cap is its own resident-memory limit instead.
+      cap = kUnderAddressSanitizer
+                ? "ASAN_OPTIONS=\"$ASAN_OPTIONS:hard_rss_limit_mb=" + std::to_string(memory_cap_mb) +
+                      "\" "
+                : "ulimit -v " + std::to_string(memory_cap_mb * 1024) + "; ";
+    }
+    std::string command = cap + "timeout 600 " + std::string(MIKAWASE_CLI) + " --data-dir '" +
+                          (data ? data : &data_)->path() + "' <'" + in + "' >'" + out + "' 2>'" +
+                          err + "'";
     int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
   }
@@ -97,6 +122,31 @@ TEST_F(HostileCliTest, DISABLED_Utf8ByteOrderMarkIsNotText) {
   CliRun run = Run("\xEF\xBB\xBF" "cat is black.\n");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "猫黒い。\n");
+}
+
+}  // namespace
+
+namespace {
+
+// Open finding: the growth limit is 256 times the input, so a dictionary
+// that runs away on a text of a few megabytes may grow it to gigabytes.
+// Translated whole (up to 8 MiB), such an input took more than 6 GB before
+// failing with "out of memory" and no file; streamed (past 8 MiB) it fails
+// at once, but its error names no file and no line. Enable once both fail
+// quickly, in little memory, naming the dictionary line.
+TEST_F(HostileCliTest, DISABLED_RunawayDictionaryOnALongInputFailsSmallAndNamesTheLine) {
+  DictionaryFolder runaway;
+  runaway.Write("rome.txt", mikawase::fixtures::Entries(40, {"q", "qq"}));
+  for (std::size_t size : {std::size_t{8} << 20, std::size_t{9} << 20}) {
+    std::string input;
+    while (input.size() + 14 <= size) input += "hello world\n";
+    input += "q\n";
+    CliRun run = Run(input, &runaway, /*memory_cap_mb=*/2048);
+    EXPECT_EQ(run.status, 1) << input.size() << " bytes: " << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find(runaway.path() + "rome.txt:"), std::string::npos)
+        << input.size() << " bytes: " << run.err;
+  }
 }
 
 }  // namespace
