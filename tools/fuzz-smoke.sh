@@ -37,5 +37,5 @@ for fuzzer in build/fuzz/bin/*_fuzzer; do
     echo "$name failed; the input is in $artifacts/" >&2
     exit 1
   }
-  grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units)' "$scratch/$name.log" || true
+  grep -E '^(#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units)' "$scratch/$name.log" || true
 done
