@@ -146,7 +146,12 @@ int Run(const mikawase::cli::CommandLine& command) {
   Input input(command.input);
   std::string text;
   try {
-    if (input.Read(kWholeInputLimit + 1, &text)) {
+    bool more = input.Read(kWholeInputLimit + 1, &text);
+    // Windows editors start UTF-8 files with a byte-order mark. It is no
+    // part of the text, and left in front of the first word it would keep
+    // that word from matching any whole-word rule.
+    if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
+    if (more) {
       TranslateInParts(input, std::move(text), data_folder, command.crlf);
     } else {
       std::string translated =

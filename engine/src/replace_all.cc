@@ -18,20 +18,23 @@ bool ReplaceAllWithin(std::string_view text, std::string_view find, std::string_
     out->assign(text);
     return true;
   }
-  std::vector<std::size_t> hits;
+  // Count first, then build: the size is checked before anything is
+  // allocated, and no list of positions (eight bytes per hit) is kept.
+  std::size_t hits = 0;
   for (std::size_t at = text.find(find); at != std::string_view::npos;
        at = text.find(find, at + find.size())) {
-    hits.push_back(at);
+    ++hits;
   }
   // Compare without forming a size that could wrap around.
-  std::size_t kept = text.size() - hits.size() * find.size();
+  std::size_t kept = text.size() - hits * find.size();
   if (kept > limit) return false;
-  if (!replace.empty() && hits.size() > (limit - kept) / replace.size()) return false;
+  if (!replace.empty() && hits > (limit - kept) / replace.size()) return false;
 
   std::string result;
-  result.reserve(kept + hits.size() * replace.size());
+  result.reserve(kept + hits * replace.size());
   std::size_t copied_up_to = 0;
-  for (std::size_t at : hits) {
+  for (std::size_t at = text.find(find); at != std::string_view::npos;
+       at = text.find(find, at + find.size())) {
     result.append(text, copied_up_to, at - copied_up_to);
     result.append(replace);
     copied_up_to = at + find.size();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "fast_engine.h"
+#include "literal_engine.h"
 #include "mikawase/translate.h"
 #include "utf8.h"
 
@@ -10,6 +11,7 @@ namespace mikawase {
 
 struct StreamingTranslation::State {
   std::shared_ptr<const CompiledProgram> program;
+  DictionaryLoader load;
   std::string pending;  // input not yet translated: the start of a piece
   bool at_start = true;
   std::size_t bytes_in = 0;
@@ -19,20 +21,33 @@ struct StreamingTranslation::State {
   void Translate(std::string& text, bool last, bool cr_before_lf) {
     std::size_t limit = GrowthLimit(bytes_in);
     std::size_t peak = 0;
+    std::string line = text;
     if (!TranslateOnePiece(*program, text, at_start, last, cr_before_lf, limit, &peak) ||
         (total_peak += peak + 1) > limit) {
-      throw TranslationError(ErrorKind::kRunawayGrowth, "", 0,
-                             "the text grew past the limit of " + std::to_string(limit) +
-                                 " bytes; a dictionary line probably matches text that it or a "
-                                 "line before it wrote");
+      ReportRunawayGrowth(line, limit);
     }
     at_start = false;
+  }
+
+  // The literal engine on the line that ran away names the dictionary line
+  // to blame; the whole input is no longer at hand to run it on.
+  [[noreturn]] void ReportRunawayGrowth(const std::string& line, std::size_t limit) const {
+    try {
+      TranslateLiterally(line, load);
+    } catch (const TranslationError& error) {
+      if (error.kind() == ErrorKind::kRunawayGrowth) throw;
+    }
+    throw TranslationError(ErrorKind::kRunawayGrowth, "", 0,
+                           "the text grew past the limit of " + std::to_string(limit) +
+                               " bytes; a dictionary line probably matches text that it or a "
+                               "line before it wrote");
   }
 };
 
 StreamingTranslation::StreamingTranslation(std::string_view data_folder) : state_(new State) {
   try {
     state_->program = CompileFolder(data_folder);
+    state_->load = FolderLoader(std::string(data_folder));
   } catch (...) {
     delete state_;
     throw;

@@ -16,7 +16,7 @@ namespace {
 
 // See GrowthLimit() in the header for why these are generous enough.
 constexpr std::size_t kGrowthAllowance = std::size_t{64} << 20;  // 64 MiB
-constexpr std::size_t kGrowthFactor = 256;
+constexpr std::size_t kGrowthFactor = 32;
 
 // Rejected up front: the rules assume characters, and lowercasing and the
 // window both need valid text. The error names the line (counting LF) and

@@ -8,20 +8,28 @@
 
 namespace mikawase {
 
-[[noreturn]] static void ThrowRunawayGrowth(std::size_t limit, RuleOrigin origin) {
-  std::string problem = "the text grew past the limit of " + std::to_string(limit) + " bytes";
+void WorkText::ThrowRunawayGrowth(RuleOrigin origin) const {
+  std::string problem = "the text grew past the limit of " + std::to_string(limit_) + " bytes";
   if (!origin.file.empty()) {
     problem += "; this dictionary line probably matches text that it or a line before it wrote";
+    throw TranslationError(ErrorKind::kRunawayGrowth, std::string(origin.file), origin.line,
+                           problem);
   }
-  throw TranslationError(ErrorKind::kRunawayGrowth, std::string(origin.file), origin.line,
-                         problem);
+  if (!last_file_.empty()) {
+    problem += " in a built-in rule, after this dictionary line had made it large";
+  }
+  throw TranslationError(ErrorKind::kRunawayGrowth, last_file_, last_line_, problem);
 }
 
 void WorkText::Replace(std::string_view find, std::string_view replace, RuleOrigin origin) {
+  if (!origin.file.empty()) {
+    if (last_file_ != origin.file) last_file_ = origin.file;
+    last_line_ = origin.line;
+  }
   // Most rules match nothing in most texts; skip the copy for those.
   if (find.empty() || text_.find(find) == std::string::npos) return;
   std::string result;
-  if (!ReplaceAllWithin(text_, find, replace, limit_, &result)) ThrowRunawayGrowth(limit_, origin);
+  if (!ReplaceAllWithin(text_, find, replace, limit_, &result)) ThrowRunawayGrowth(origin);
   text_ = std::move(result);
 }
 
@@ -31,7 +39,7 @@ void WorkText::ApplyTable(RuleTable table) {
 
 void WorkText::Lowercase() {
   std::string lowered = LowercaseUtf8(text_);
-  if (lowered.size() > limit_) ThrowRunawayGrowth(limit_, {});
+  if (lowered.size() > limit_) ThrowRunawayGrowth({});
   text_ = std::move(lowered);
 }
 

@@ -35,8 +35,15 @@ class WorkText {
   std::string Release() { return std::move(text_); }
 
  private:
+  [[noreturn]] void ThrowRunawayGrowth(RuleOrigin origin) const;
+
   std::string text_;
   std::size_t limit_;
+  // The dictionary line applied last: when a built-in rule takes the text
+  // past the limit, the dictionaries made it that large, and this is the
+  // line a user can go and fix.
+  std::string last_file_;
+  std::size_t last_line_ = 0;
 };
 
 }  // namespace mikawase

@@ -115,7 +115,7 @@ TEST(TranslateErrorsTest, InvalidUtf8InputNamesLineAndByte) {
 
 TEST(TranslateErrorsTest, GrowthLimitIsGenerousAndNeverWraps) {
   EXPECT_EQ(GrowthLimit(0), std::size_t{64} << 20);
-  EXPECT_EQ(GrowthLimit(1000), (std::size_t{64} << 20) + 256000);
+  EXPECT_EQ(GrowthLimit(1000), (std::size_t{64} << 20) + 32000);
   EXPECT_EQ(GrowthLimit(~std::size_t{0}), ~std::size_t{0});
 }
 

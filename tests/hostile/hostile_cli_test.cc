@@ -118,7 +118,7 @@ TEST_F(HostileCliTest, TenMegabytesOfLines) {
 // editors do) keeps the mark in front of the first word, which then fails
 // every whole-word rule: "cat" comes out as "キャt" instead of "猫", without
 // a word of warning. Enable once the filter drops a leading mark.
-TEST_F(HostileCliTest, DISABLED_Utf8ByteOrderMarkIsNotText) {
+TEST_F(HostileCliTest, Utf8ByteOrderMarkIsNotText) {
   CliRun run = Run("\xEF\xBB\xBF" "cat is black.\n");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "猫黒い。\n");
@@ -134,7 +134,7 @@ namespace {
 // failing with "out of memory" and no file; streamed (past 8 MiB) it fails
 // at once, but its error names no file and no line. Enable once both fail
 // quickly, in little memory, naming the dictionary line.
-TEST_F(HostileCliTest, DISABLED_RunawayDictionaryOnALongInputFailsSmallAndNamesTheLine) {
+TEST_F(HostileCliTest, RunawayDictionaryOnALongInputFailsSmallAndNamesTheLine) {
   DictionaryFolder runaway;
   runaway.Write("rome.txt", mikawase::fixtures::Entries(40, {"q", "qq"}));
   for (std::size_t size : {std::size_t{8} << 20, std::size_t{9} << 20}) {

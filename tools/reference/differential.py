@@ -205,7 +205,7 @@ def random_case(rng):
 
 
 def growth_case():
-    # Each line doubles the text; the 27th takes " z " past 64 MiB + 256 bytes.
+    # Each line doubles the text; the 27th takes " z " past 64 MiB + 32 bytes.
     line = ("z" + " " * 14 + "zz").encode() + b"\r\n"
     return {"input": ["z"], "files": {"noun.txt": [], "adjective.txt": [], "rome.txt": [line] * 30},
             "crlf": False, "stdin": True, "no_dir": False, "bad_utf8": False}

@@ -70,12 +70,14 @@ class StreamingTranslation {
 };
 
 // The growth guard: a translation whose working text grows past this many
-// bytes stops with ErrorKind::kRunawayGrowth. Ordinary text never comes near
-// it: the built-in rules grow a text by a small constant factor (the largest
-// is a letter code, 15 bytes for one letter), and even a dictionary line
-// that turns a one-letter word into a long phrase stays far below 256 times.
-// Only a dictionary that feeds on its own output, doubling the text line
-// after line, reaches it; without the guard it would exhaust memory.
+// bytes, 64 MiB plus 32 times the input, stops with
+// ErrorKind::kRunawayGrowth. Ordinary text never comes near it: the
+// built-in rules grow a text by a small constant factor (the largest is a
+// letter code, 15 bytes for one letter), and real dictionary values are a
+// few words long. Only a dictionary that feeds on its own output, doubling
+// the text line after line, reaches it; without the guard it would exhaust
+// memory, and the bound also caps what the guard itself lets through (a
+// text and its next version, twice 320 MiB for an 8 MiB input).
 std::size_t GrowthLimit(std::size_t input_bytes);
 
 }  // namespace mikawase
