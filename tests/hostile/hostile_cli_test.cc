@@ -114,10 +114,9 @@ TEST_F(HostileCliTest, TenMegabytesOfLines) {
   EXPECT_TRUE(run.out == expected) << "output of " << run.out.size() << " bytes differs";
 }
 
-// Open finding: a text file saved with a UTF-8 byte-order mark (as Windows
-// editors do) keeps the mark in front of the first word, which then fails
-// every whole-word rule: "cat" comes out as "キャt" instead of "猫", without
-// a word of warning. Enable once the filter drops a leading mark.
+// Windows editors save UTF-8 text with a byte-order mark. Kept, it would
+// stand before the first word and keep it from every whole-word rule: "cat"
+// would come out as "キャt" instead of "猫", without a word of warning.
 TEST_F(HostileCliTest, Utf8ByteOrderMarkIsNotText) {
   CliRun run = Run("\xEF\xBB\xBF" "cat is black.\n");
   EXPECT_EQ(run.status, 0) << run.err;
@@ -128,12 +127,11 @@ TEST_F(HostileCliTest, Utf8ByteOrderMarkIsNotText) {
 
 namespace {
 
-// Open finding: the growth limit is 256 times the input, so a dictionary
-// that runs away on a text of a few megabytes may grow it to gigabytes.
-// Translated whole (up to 8 MiB), such an input took more than 6 GB before
-// failing with "out of memory" and no file; streamed (past 8 MiB) it fails
-// at once, but its error names no file and no line. Enable once both fail
-// quickly, in little memory, naming the dictionary line.
+// A dictionary that runs away on a text of megabytes, translated whole (up
+// to 8 MiB) and streamed (past it). With a growth limit of 256 times the
+// input such a text once grew to gigabytes: the filter took more than 6 GB
+// and failed with "out of memory", or, streamed, named no file. The memory
+// cap turns a relapse into a failed test instead of a machine out of memory.
 TEST_F(HostileCliTest, RunawayDictionaryOnALongInputFailsSmallAndNamesTheLine) {
   DictionaryFolder runaway;
   runaway.Write("rome.txt", mikawase::fixtures::Entries(40, {"q", "qq"}));
