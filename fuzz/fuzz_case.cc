@@ -31,6 +31,18 @@ std::string Describe(const TranslationError& error) {
   return "kind " + std::to_string(static_cast<int>(error.kind())) + ", " + error.what();
 }
 
+std::size_t CountSelfFeedingLines(std::string_view bytes) {
+  std::size_t count = 0;
+  try {
+    for (const DictionaryEntry& entry : ParseDictionary(bytes, "").entries) {
+      if (!entry.key.empty() && entry.value.find(entry.key) != std::string::npos) ++count;
+    }
+  } catch (const TranslationError&) {
+    // Refused whole: no line is applied.
+  }
+  return count;
+}
+
 }  // namespace
 
 void Fail(std::string_view what, std::string_view detail) {
@@ -66,11 +78,14 @@ std::optional<FuzzCase> SplitFuzzInput(const std::uint8_t* data, std::size_t siz
   }
   if (fuzz_case.text.size() > kMaxTextBytes) return std::nullopt;
   if (FindInvalidUtf8(fuzz_case.text)) return std::nullopt;
+  std::size_t self_feeding = 0;
   for (const std::optional<std::string_view>& dictionary : fuzz_case.dictionaries) {
     if (!dictionary) continue;
     if (dictionary->size() > kMaxDictionaryBytes) return std::nullopt;
     if (CountLines(*dictionary) > kMaxDictionaryLines) return std::nullopt;
+    self_feeding += CountSelfFeedingLines(*dictionary);
   }
+  if (self_feeding > kMaxSelfFeedingLines) return std::nullopt;
   return fuzz_case;
 }
 

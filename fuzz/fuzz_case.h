@@ -32,6 +32,12 @@ inline constexpr char kPartSeparator = '\x1E';
 inline constexpr std::size_t kMaxTextBytes = 4096;
 inline constexpr std::size_t kMaxDictionaryBytes = 4096;
 inline constexpr std::size_t kMaxDictionaryLines = 64;
+// A line whose value holds its own key can double the text at every pass.
+// Twenty such lines take a short text to the growth limit in passes that
+// cost seconds under the sanitizers, and once libFuzzer finds them it keeps
+// mutating them; a few are enough to fuzz the guard, since a value that
+// holds its key a thousand times gets there in two lines.
+inline constexpr std::size_t kMaxSelfFeedingLines = 4;
 
 // In the order the pipeline applies them.
 inline constexpr std::array<std::string_view, 3> kDictionaryNames = {"noun.txt", "adjective.txt",
