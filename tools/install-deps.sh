@@ -11,6 +11,8 @@ packages=(
   libgtest-dev libbenchmark-dev python3 xvfb xauth
   # The dictionaries are generated from this; its test skips without it.
   edict
+  # Fuzzing with libFuzzer under AddressSanitizer and UBSan.
+  clang-14 libfuzzer-14-dev libclang-rt-14-dev
 )
 
 missing=()
