@@ -151,6 +151,12 @@ int Run(const mikawase::cli::CommandLine& command) {
     // part of the text, and left in front of the first word it would keep
     // that word from matching any whole-word rule.
     if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
+    // The literal engine is the reference: it always sees the whole input.
+    if (more && command.engine == mikawase::Engine::kLiteral) {
+      while (input.Read(kBlockSize, &text)) {
+      }
+      more = false;
+    }
     if (more) {
       TranslateInParts(input, std::move(text), data_folder, command.crlf);
     } else {
