@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "cli_run.h"
 #include "dictionary_folder.h"
 
 namespace {
@@ -14,17 +15,8 @@ namespace {
 using mikawase::fixtures::DictionaryFolder;
 using mikawase::fixtures::DictionaryLine;
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  return buffer.str();
-}
+using mikawase::fixtures::CliRun;
+using mikawase::fixtures::Slurp;
 
 // Runs the filter with `arguments` (already shell-quoted) and `input` on
 // standard input.

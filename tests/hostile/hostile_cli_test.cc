@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "cli_run.h"
 #include "dictionary_folder.h"
 
 namespace {
@@ -27,17 +28,8 @@ constexpr bool kUnderAddressSanitizer = false;
 constexpr bool kUnderAddressSanitizer = false;
 #endif
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  return buffer.str();
-}
+using mikawase::fixtures::CliRun;
+using mikawase::fixtures::Slurp;
 
 class HostileCliTest : public ::testing::Test {
  protected:
