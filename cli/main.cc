@@ -1,4 +1,5 @@
 // mikawase-cli: the translation engine as a Unix filter.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -47,14 +48,20 @@ class Input {
     }
   }
 
-  // Appends up to `count` bytes to *text; false at the end of the input.
+  // Appends up to `count` bytes to *text, a block at a time so that a
+  // short input never costs the whole allowance; false at the end.
   bool Read(std::size_t count, std::string* text) {
-    std::size_t start = text->size();
-    text->resize(start + count);
-    std::size_t got = std::fread(text->data() + start, 1, count, file_);
-    text->resize(start + got);
-    if (std::ferror(file_)) throw InputFailure{name_ + ": cannot read: " + std::strerror(errno)};
-    return got == count;
+    while (count > 0) {
+      std::size_t start = text->size();
+      std::size_t block = std::min(count, kBlockSize);
+      text->resize(start + block);
+      std::size_t got = std::fread(text->data() + start, 1, block, file_);
+      text->resize(start + got);
+      if (std::ferror(file_)) throw InputFailure{name_ + ": cannot read: " + std::strerror(errno)};
+      if (got < block) return false;
+      count -= got;
+    }
+    return true;
   }
 
   const std::string& name() const { return name_; }

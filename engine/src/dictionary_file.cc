@@ -159,16 +159,17 @@ DictionaryContents ReadDictionaryFile(const std::string& path) {
 }
 
 std::vector<DictionaryReplacement> ReplacementsFor(const DictionaryEntry& entry, DictMode mode) {
-  switch (mode) {
-    case DictMode::Substring:
-      return {{entry.key, entry.value}};
-    case DictMode::Noun:
-      return {{" " + entry.key + " ", " " + entry.value + " "},
-              {" " + entry.key + "s ", " " + entry.value + " "}};
-    case DictMode::Word:
-      return {{" " + entry.key + " ", " " + entry.value + " "}};
-  }
-  return {};
+  std::vector<DictionaryReplacement> replacements;
+  auto join = [](std::initializer_list<std::string_view> parts) {
+    std::string joined;
+    for (std::string_view part : parts) joined += part;
+    return joined;
+  };
+  EmitReplacements(entry, mode, [&](std::initializer_list<std::string_view> find,
+                                    std::initializer_list<std::string_view> replace) {
+    replacements.push_back({join(find), join(replace)});
+  });
+  return replacements;
 }
 
 DictionaryLoader FolderLoader(std::string data_folder) {

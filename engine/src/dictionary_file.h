@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,8 +60,26 @@ std::string ReadDictionaryBytes(const std::string& path);
 // Reads the file at `path` and parses it.
 DictionaryContents ReadDictionaryFile(const std::string& path);
 
-// The one or two replacements a line makes in `mode`, in the order they are
-// made.
+// Calls emit(find_parts, replace_parts) for the one or two replacements a
+// line makes in `mode`, in the order they are made; each side is the
+// concatenation of its parts. The one place that says what the modes mean.
+template <typename Emit>
+void EmitReplacements(const DictionaryEntry& entry, DictMode mode, Emit&& emit) {
+  switch (mode) {
+    case DictMode::Substring:
+      emit({entry.key}, {entry.value});
+      return;
+    case DictMode::Noun:
+      emit({" ", entry.key, " "}, {" ", entry.value, " "});
+      emit({" ", entry.key, "s "}, {" ", entry.value, " "});
+      return;
+    case DictMode::Word:
+      emit({" ", entry.key, " "}, {" ", entry.value, " "});
+      return;
+  }
+}
+
+// The same replacements as strings.
 struct DictionaryReplacement {
   std::string find;
   std::string replace;

@@ -61,10 +61,9 @@ class CompiledProgram {
 
 namespace {
 
-using CompiledDictionaries = CompiledProgram;
 
-CompiledDictionaries Compile(const DictionaryLoader& load) {
-  CompiledDictionaries compiled;
+CompiledProgram Compile(const DictionaryLoader& load) {
+  CompiledProgram compiled;
   RuleProgram::Builder rules;
   auto add_dictionary = [&](std::string_view name, DictMode mode) {
     DictionaryContents contents;
@@ -74,17 +73,13 @@ CompiledDictionaries Compile(const DictionaryLoader& load) {
       compiled.failure = error;
       return false;
     }
-    // The same replacements as ReplacementsFor(), written straight into
-    // the program.
+    // Written straight into the program, without a string per rule.
     bool by_word = mode != DictMode::Substring;
-    rules.Reserve(contents.entries.size() * 2, 0);
     for (const DictionaryEntry& entry : contents.entries) {
-      if (!by_word) {
-        rules.Add({entry.key}, {entry.value});
-        continue;
-      }
-      rules.Add({" ", entry.key, " "}, {" ", entry.value, " "}, true);
-      if (mode == DictMode::Noun) rules.Add({" ", entry.key, "s "}, {" ", entry.value, " "}, true);
+      EmitReplacements(entry, mode, [&](std::initializer_list<std::string_view> find,
+                                        std::initializer_list<std::string_view> replace) {
+        rules.Add(find, replace, by_word);
+      });
     }
     compiled.failure = std::move(contents.failure);
     return !compiled.failure;
@@ -241,7 +236,7 @@ std::optional<std::string> TranslateInPieces(std::string_view input,
   return std::move(output[0]);
 }
 
-std::string TranslateCompiled(std::string_view input, const CompiledDictionaries& compiled,
+std::string TranslateCompiled(std::string_view input, const CompiledProgram& compiled,
                               const DictionaryLoader& load) {
   std::optional<std::string> output = TranslateInPieces(input, *compiled.program);
   if (!output) return TranslateLiterally(input, load);

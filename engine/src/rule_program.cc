@@ -23,11 +23,6 @@ bool IsWholeWordPattern(std::string_view find) {
 
 }  // namespace
 
-void RuleProgram::Builder::Reserve(std::size_t rules, std::size_t bytes) {
-  spans_.reserve(rules);
-  text_.reserve(bytes);
-}
-
 void RuleProgram::Builder::Add(std::initializer_list<std::string_view> find,
                                std::initializer_list<std::string_view> replace, bool by_word) {
   auto append = [&](std::initializer_list<std::string_view> parts, std::uint32_t* at,

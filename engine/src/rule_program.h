@@ -46,7 +46,6 @@ class RuleProgram {
     // through the token index rather than the automaton.
     void Add(std::initializer_list<std::string_view> find,
              std::initializer_list<std::string_view> replace, bool by_word = false);
-    void Reserve(std::size_t rules, std::size_t bytes);
 
     // Starts a new stage: a table or a dictionary. Rules are looked for one
     // stage at a time, each with its own small matcher, so that a rule is
