@@ -40,6 +40,14 @@ class AhoCorasick {
     }
   }
 
+  // One step from `row` (0 is the start), for callers that carry a scan
+  // from one text into another; sets *matched when some pattern ends there.
+  std::uint32_t Step(std::uint32_t row, unsigned char byte, bool* matched) const {
+    std::uint32_t target = next_[row + byte_class_[byte]];
+    if (target & kHasOutput) *matched = true;
+    return target & ~kHasOutput;
+  }
+
   // True when `byte` occurs in some pattern: bytes that occur in none can
   // never be part of a match.
   bool InSomePattern(unsigned char byte) const { return byte_class_[byte] != 0; }

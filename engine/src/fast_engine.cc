@@ -13,6 +13,7 @@
 #include "mikawase/translate.h"
 #include "rule_program.h"
 #include "rule_tables.h"
+#include "word_windows.h"
 
 namespace mikawase {
 
@@ -53,9 +54,14 @@ const RuleProgram& AfterLineBreaks() {
 // first).
 }  // namespace
 
+// The last rule of all, which removes every ASCII space, is not part of
+// the program: it would join every word to its neighbours, and word by word
+// it is simply applied to each word's result.
 class CompiledProgram {
  public:
   std::unique_ptr<RuleProgram> program;
+  std::unique_ptr<WordWindows> windows;
+  bool removes_spaces = false;
   std::optional<TranslationError> failure;
 };
 
@@ -101,10 +107,11 @@ CompiledProgram Compile(const DictionaryLoader& load) {
       rules.BeginStage();
       Append(MarkerRemovalTable(), &rules);
       Append(LetterCodeTable(), &rules);
-      Append(SpaceRemovalTable(), &rules);
+      compiled.removes_spaces = true;
     }
   }
   compiled.program = std::make_unique<RuleProgram>(std::move(rules));
+  compiled.windows = std::make_unique<WordWindows>(*compiled.program);
   return compiled;
 }
 
@@ -138,7 +145,8 @@ bool RunInSeparatePieces(const RuleProgram& program, std::string& text, std::siz
 // first piece carries the space that wraps the input on the left, the last
 // the one on the right. Returns false when the literal engine must decide.
 bool TranslatePiece(std::string& text, bool follows_cr, bool before_cr, bool cr_before_lf,
-                    const RuleProgram& after_lowercasing, std::size_t limit, std::size_t* peak) {
+                    const CompiledProgram& after_lowercasing, std::size_t limit,
+                    std::size_t* peak) {
   // A piece that grows this much is left to the literal engine, which
   // decides whether the whole text passes the growth limit. Real text stays
   // far below it, and a runaway dictionary is caught while the piece is
@@ -165,12 +173,17 @@ bool TranslatePiece(std::string& text, bool follows_cr, bool before_cr, bool cr_
   text = LowercaseUtf8(text);
   if (text.size() > limit) return false;
   *peak = std::max(*peak, text.size());
-  return RunInSeparatePieces(after_lowercasing, text, limit, peak);
+  if (after_lowercasing.windows->Run(text, limit, peak, after_lowercasing.removes_spaces)) {
+    return true;
+  }
+  if (!RunInSeparatePieces(*after_lowercasing.program, text, limit, peak)) return false;
+  if (after_lowercasing.removes_spaces) std::erase(text, ' ');
+  return true;
 }
 
 // Wraps the ends of the input and runs one piece through the pipeline.
 bool TranslateWrappedPiece(std::string& text, std::string_view piece, bool first, bool last,
-                           bool cr_before_lf, const RuleProgram& after_lowercasing,
+                           bool cr_before_lf, const CompiledProgram& after_lowercasing,
                            std::size_t limit, std::size_t* peak) {
   text.clear();
   if (first) text += ' ';
@@ -198,7 +211,7 @@ void ForBothCores(std::size_t count, std::size_t bytes, Body&& body) {
 // decide. Pieces are independent, so the two halves of a long input run on
 // both cores and are joined in order.
 std::optional<std::string> TranslateInPieces(std::string_view input,
-                                             const RuleProgram& after_lowercasing) {
+                                             const CompiledProgram& after_lowercasing) {
   std::size_t limit = GrowthLimit(input.size());
   std::vector<std::string_view> pieces;
   for (std::size_t begin = 0;;) {
@@ -238,7 +251,7 @@ std::optional<std::string> TranslateInPieces(std::string_view input,
 
 std::string TranslateCompiled(std::string_view input, const CompiledProgram& compiled,
                               const DictionaryLoader& load) {
-  std::optional<std::string> output = TranslateInPieces(input, *compiled.program);
+  std::optional<std::string> output = TranslateInPieces(input, compiled);
   if (!output) return TranslateLiterally(input, load);
   if (compiled.failure) throw *compiled.failure;
   return std::move(*output);
@@ -333,8 +346,7 @@ std::shared_ptr<const CompiledProgram> CompileFolder(std::string_view data_folde
 bool TranslateOnePiece(const CompiledProgram& program, std::string& text, bool first, bool last,
                        bool cr_before_lf, std::size_t limit, std::size_t* peak) {
   std::string piece = std::move(text);
-  return TranslateWrappedPiece(text, piece, first, last, cr_before_lf, *program.program, limit,
-                               peak);
+  return TranslateWrappedPiece(text, piece, first, last, cr_before_lf, program, limit, peak);
 }
 
 }  // namespace mikawase

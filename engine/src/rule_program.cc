@@ -21,6 +21,40 @@ bool IsWholeWordPattern(std::string_view find) {
   return find.size() >= 2 && find.front() == ' ' && find.back() == ' ';
 }
 
+void AddIfNew(std::vector<std::string>& versions, std::string_view word) {
+  for (const std::string& seen : versions) {
+    if (seen == word) return;
+  }
+  versions.emplace_back(word);
+}
+
+// Records the end words of `text` as it stands, while both end spaces last.
+void NoteEndWords(std::string_view text, RuleProgram::EdgeTrace& trace) {
+  if (text.size() < 2) trace.start_lost = trace.end_lost = true;
+  if (trace.start_lost || trace.end_lost) return;
+  std::size_t first_end = text.find(' ', 1);
+  std::size_t last_begin = text.rfind(' ', text.size() - 2) + 1;
+  AddIfNew(trace.first_words, text.substr(1, first_end - 1));
+  AddIfNew(trace.last_words, text.substr(last_begin, text.size() - 1 - last_begin));
+}
+
+// Before rule `index` rewrites `text` at `hits`: does it take either end?
+// Only the hits count. An occurrence at the end that lost to an overlapping
+// hit loses the same way when a neighbour follows, since the text before it
+// decides; the scan then goes on into the neighbour as it would alone.
+void NoteEndRewrites(std::string_view text, std::string_view find, std::string_view replace,
+                     std::uint32_t index, const std::vector<std::size_t>& hits,
+                     RuleProgram::EdgeTrace& trace) {
+  if (hits.front() == 0) {
+    trace.at_start.push_back(index);
+    if (replace.empty() || replace.front() != ' ') trace.start_lost = true;
+  }
+  if (hits.back() + find.size() == text.size()) {
+    trace.at_end.push_back(index);
+    if (replace.empty() || replace.back() != ' ') trace.end_lost = true;
+  }
+}
+
 }  // namespace
 
 void RuleProgram::Builder::Add(std::initializer_list<std::string_view> find,
@@ -150,11 +184,13 @@ void RuleProgram::Collect(const Stage& stage, std::string_view text, std::size_t
   }
 }
 
-bool RuleProgram::Run(std::string& piece, std::size_t limit, std::size_t* peak) const {
+bool RuleProgram::Run(std::string& piece, std::size_t limit, std::size_t* peak,
+                      EdgeTrace* trace) const {
   thread_local Scratch scratch;
   scratch.Begin(rules_.size());
   if (piece.size() > limit) return false;
   *peak = std::max(*peak, piece.size());
+  if (trace) NoteEndWords(piece, *trace);
 
   for (const Stage& stage : stages_) {
     if (stage.begin == stage.end) continue;
@@ -173,6 +209,7 @@ bool RuleProgram::Run(std::string& piece, std::size_t limit, std::size_t* peak) 
       }
       if (hits.empty() || rule.find == rule.replace) continue;
 
+      if (trace) NoteEndRewrites(piece, rule.find, rule.replace, index, hits, *trace);
       std::size_t kept = piece.size() - hits.size() * rule.find.size();
       if (kept > limit ||
           (!rule.replace.empty() && hits.size() > (limit - kept) / rule.replace.size())) {
@@ -191,6 +228,7 @@ bool RuleProgram::Run(std::string& piece, std::size_t limit, std::size_t* peak) 
       out.append(piece, copied_up_to);
       piece.swap(out);
       *peak = std::max(*peak, piece.size());
+      if (trace) NoteEndWords(piece, *trace);
       // Later stages scan the whole piece when they begin.
       if (index + 1 == stage.end) continue;
 

@@ -68,10 +68,24 @@ class RuleProgram {
   RuleProgram(const RuleProgram&) = delete;
   RuleProgram& operator=(const RuleProgram&) = delete;
 
+  // What a run saw happen at the two ends of its text, for running a long
+  // text word by word (word_windows.h): which rules rewrote an occurrence
+  // that takes the first byte or the last, whether such a rewrite left no
+  // space there, and every version of the first and last word (the text
+  // between the end spaces and the next space inward). Rule numbers are in
+  // increasing order.
+  struct EdgeTrace {
+    std::vector<std::uint32_t> at_start, at_end;
+    bool start_lost = false, end_lost = false;
+    std::vector<std::string> first_words, last_words;
+  };
+
   // Applies every rule once, in order. Returns false, leaving `piece` in an
   // unspecified state, when the piece would grow past `limit` bytes;
-  // otherwise raises *peak to the largest size the piece reached.
-  bool Run(std::string& piece, std::size_t limit, std::size_t* peak) const;
+  // otherwise raises *peak to the largest size the piece reached. With a
+  // trace, the piece must begin and end with a space.
+  bool Run(std::string& piece, std::size_t limit, std::size_t* peak,
+           EdgeTrace* trace = nullptr) const;
 
   // True when `byte` occurs in some rule's pattern. A byte that occurs in
   // none is never matched, never rewritten and never spanned by a match, so
@@ -79,6 +93,7 @@ class RuleProgram {
   bool InSomePattern(unsigned char byte) const { return in_pattern_[byte]; }
 
   std::size_t size() const { return rules_.size(); }
+  std::string_view pattern(std::size_t rule) const { return rules_[rule].find; }
 
  private:
   struct Rule {

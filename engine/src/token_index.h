@@ -30,6 +30,9 @@ class TokenIndex {
   std::uint32_t First(std::string_view token) const;
   std::uint32_t Next(std::uint32_t rule) const { return next_[rule]; }
 
+  // A fast hash for short words.
+  static std::uint64_t Hash(std::string_view token);
+
  private:
   struct Slot {
     std::uint64_t hash = 0;
@@ -38,7 +41,6 @@ class TokenIndex {
     std::uint32_t last = kNone;
   };
 
-  static std::uint64_t Hash(std::string_view token);
   void Grow();
 
   std::vector<Slot> slots_;

@@ -228,6 +228,46 @@ TEST(DifferentialTest, FastEngineAgreesWithLiteralEngine) {
   }
 }
 
+// Words are run one by one and remembered; these are the ways neighbours
+// reach each other, each repeated so that the remembered word is reused.
+TEST(DifferentialTest, NeighbouringWordsAgree) {
+  struct Case {
+    const char* input;
+    const char* noun;  // "key=value" lines, ';' between them
+    const char* rome;
+  };
+  const Case cases[] = {
+      {"cat cat cat. the cat cat.", "cat=dog;dog=x", ""},     // one pass, shared space
+      {"ice cream and ice cream.", "ice cream=A;ice=B", ""},  // two-word key
+      {"an ice. ice cream.", "ice cream=A;cream=C", ""},
+      {"at first, at first.", "", ""},                        // built-in phrase
+      {"cats s cats.", "cat=n", "s ％１０００=Q"},             // marker across words
+      {"ab cd ab cd.", "", "b c=X"},                          // substring across a space
+      {"ab cd ab cd.", "ab=p q;q cd=R", ""},                  // value makes a two-word key
+      {"go go go.", "go=  ;g=h", ""},                         // value of spaces only
+      {"x y x y.", "x= y;y=z", ""},
+  };
+  auto file = [](std::string_view lines) {
+    std::string bytes;
+    while (!lines.empty()) {
+      std::size_t end = std::min(lines.find(';'), lines.size());
+      std::string_view line = lines.substr(0, end);
+      std::size_t eq = line.find('=');
+      bytes += fixtures::DictionaryLine(line.substr(0, eq), line.substr(eq + 1)) + "\r\n";
+      lines.remove_prefix(std::min(end + 1, lines.size()));
+    }
+    return bytes;
+  };
+  for (const Case& c : cases) {
+    std::string noun = file(c.noun), rome = file(c.rome);
+    DictionaryLoader load = [&](std::string_view name) {
+      return ParseDictionary(name == "noun.txt" ? noun : name == "rome.txt" ? rome : "",
+                             std::string(name));
+    };
+    EXPECT_EQ(TranslateFast(c.input, load), TranslateLiterally(c.input, load)) << c.input;
+  }
+}
+
 }  // namespace
 }  // namespace mikawase
 

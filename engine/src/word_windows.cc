@@ -1,0 +1,267 @@
+#include "word_windows.h"
+
+#include <algorithm>
+#include <atomic>
+#include <deque>
+#include <vector>
+
+#include "token_index.h"
+
+namespace mikawase {
+
+namespace {
+
+// Past these the piece is simply run whole: windows that keep joining mean
+// text unlike running prose, where remembering does not pay.
+constexpr std::size_t kLongestWindow = 512;
+constexpr std::size_t kLooseBytesLimit = 8 * 1024;  // keeps the automaton small
+// What one thread remembers before it starts afresh.
+constexpr std::size_t kMemoWindows = 1 << 16;
+constexpr std::size_t kMemoBytes = 16 << 20;
+
+bool ShareARule(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
+  auto i = a.begin(), j = b.begin();
+  while (i != a.end() && j != b.end()) {
+    if (*i == *j) return true;
+    if (*i < *j) {
+      ++i;
+    } else {
+      ++j;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+struct WordWindows::Result {
+  std::string out;  // between the end spaces, after the last rule
+  std::size_t peak = 0;
+  bool too_large = false;
+  RuleProgram::EdgeTrace edges;
+  // Automaton rows reached after a last word and the space that follows
+  // it, other than the start; and whether a pattern ended on that space.
+  std::vector<std::uint32_t> loose_rows;
+  bool loose_on_space = false;
+  bool exact_left = false;  // some last word is the left word of an exact pair
+};
+
+// A thread's remembered windows, by their text between the end spaces:
+// an open-addressing table over a deque, whose elements never move.
+class WordWindows::Memo {
+ public:
+  std::uint64_t serial = 0;
+
+  const Result* Find(std::string_view inside, std::uint64_t hash) const {
+    if (slots_.empty()) return nullptr;
+    std::size_t mask = slots_.size() - 1;
+    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+      std::uint32_t slot = slots_[at];
+      if (slot == 0) return nullptr;
+      const Entry& entry = entries_[slot - 1];
+      if (entry.hash == hash && entry.inside == inside) return &entry.result;
+    }
+  }
+
+  const Result* Add(std::string_view inside, std::uint64_t hash, Result result) {
+    if ((entries_.size() + 1) * 2 > slots_.size()) Grow();
+    bytes_ += inside.size() + result.out.size();
+    entries_.push_back({hash, std::string(inside), std::move(result)});
+    std::size_t mask = slots_.size() - 1;
+    std::size_t at = hash & mask;
+    while (slots_[at] != 0) at = (at + 1) & mask;
+    slots_[at] = static_cast<std::uint32_t>(entries_.size());
+    return &entries_.back().result;
+  }
+
+  bool Full() const { return entries_.size() >= kMemoWindows || bytes_ >= kMemoBytes; }
+
+  void Clear() {
+    entries_.clear();
+    slots_.clear();
+    bytes_ = 0;
+  }
+
+ private:
+  struct Entry {
+    std::uint64_t hash;
+    std::string inside;
+    Result result;
+  };
+
+  void Grow() {
+    std::vector<std::uint32_t> slots(std::max<std::size_t>(1024, slots_.size() * 2), 0);
+    std::size_t mask = slots.size() - 1;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+      std::size_t at = entries_[i].hash & mask;
+      while (slots[at] != 0) at = (at + 1) & mask;
+      slots[at] = static_cast<std::uint32_t>(i + 1);
+    }
+    slots_.swap(slots);
+  }
+
+  std::deque<Entry> entries_;
+  std::vector<std::uint32_t> slots_;
+  std::size_t bytes_ = 0;
+};
+
+WordWindows::WordWindows(const RuleProgram& program) : program_(program) {
+  static std::atomic<std::uint64_t> next_serial{1};
+  serial_ = next_serial++;
+
+  std::vector<std::string> loose;
+  std::size_t loose_bytes = 0;
+  std::uint32_t exact = 0;
+  for (std::size_t rule = 0; rule < program.size(); ++rule) {
+    std::string_view find = program.pattern(rule);
+    for (std::size_t space = find.find(' ', 1); space != std::string_view::npos && space + 1 < find.size();
+         space = find.find(' ', space + 1)) {
+      std::size_t before = find.rfind(' ', space - 1);
+      std::size_t after = find.find(' ', space + 1);
+      std::size_t left_begin = before == std::string_view::npos ? 0 : before + 1;
+      std::size_t right_end = after == std::string_view::npos ? find.size() : after;
+      // "left right", as it stands in the pattern.
+      std::string_view pair = find.substr(left_begin, right_end - left_begin);
+      if (before != std::string_view::npos && after != std::string_view::npos) {
+        exact_lefts_.Add(pair.substr(0, space - left_begin), exact);
+        exact_pairs_.Add(pair, exact++);
+      } else {
+        loose_bytes += pair.size();
+        loose.emplace_back(pair);
+      }
+    }
+  }
+  if (loose_bytes > kLooseBytesLimit) {
+    usable_ = false;
+    return;
+  }
+  std::sort(loose.begin(), loose.end());
+  loose.erase(std::unique(loose.begin(), loose.end()), loose.end());
+  // The automaton keeps views: hold the strings for as long as it lives.
+  loose_patterns_ = std::move(loose);
+  std::vector<std::string_view> views(loose_patterns_.begin(), loose_patterns_.end());
+  if (!views.empty()) loose_ = std::make_unique<AhoCorasick>(views);
+}
+
+WordWindows::~WordWindows() = default;
+
+const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view inside,
+                                               std::size_t limit, bool remove_spaces) const {
+  std::uint64_t hash = TokenIndex::Hash(inside);
+  if (const Result* known = memo.Find(inside, hash)) return known->too_large ? nullptr : known;
+
+  Result result;
+  std::string text;
+  text.reserve(inside.size() + 2);
+  text += ' ';
+  text += inside;
+  text += ' ';
+  if (!program_.Run(text, limit, &result.peak, &result.edges)) {
+    result.too_large = true;
+    memo.Add(inside, hash, std::move(result));
+    return nullptr;
+  }
+  if (!result.edges.start_lost && !result.edges.end_lost) {
+    result.out.assign(text, 1, text.size() - 2);
+    if (remove_spaces) std::erase(result.out, ' ');
+  }
+  if (loose_) {
+    for (const std::string& word : result.edges.last_words) {
+      bool matched = false;
+      std::uint32_t row = 0;
+      for (unsigned char c : word) row = loose_->Step(row, c, &matched);
+      row = loose_->Step(row, ' ', &matched);
+      result.loose_on_space |= matched;
+      if (row != 0 && std::find(result.loose_rows.begin(), result.loose_rows.end(), row) ==
+                          result.loose_rows.end()) {
+        result.loose_rows.push_back(row);
+      }
+    }
+  }
+  for (const std::string& word : result.edges.last_words) {
+    result.exact_left |= exact_lefts_.First(word) != TokenIndex::kNone;
+  }
+  return memo.Add(inside, hash, std::move(result));
+}
+
+bool WordWindows::MayInteract(const Result& left, const Result& right) const {
+  if (left.edges.end_lost || right.edges.start_lost) return true;
+  if (ShareARule(left.edges.at_end, right.edges.at_start)) return true;
+  if (left.loose_on_space) return true;
+  for (std::uint32_t start : left.loose_rows) {
+    for (const std::string& word : right.edges.first_words) {
+      bool matched = false;
+      std::uint32_t row = start;
+      for (unsigned char c : word) {
+        row = loose_->Step(row, c, &matched);
+        if (matched) return true;
+        if (row == 0) break;  // nothing begun before the space is still open
+      }
+    }
+  }
+  if (left.exact_left) {
+    thread_local std::string pair;
+    for (const std::string& last : left.edges.last_words) {
+      if (exact_lefts_.First(last) == TokenIndex::kNone) continue;
+      for (const std::string& first : right.edges.first_words) {
+        pair.assign(last).append(1, ' ').append(first);
+        if (exact_pairs_.First(pair) != TokenIndex::kNone) return true;
+      }
+    }
+  }
+  return false;
+}
+
+bool WordWindows::Run(std::string& text, std::size_t limit, std::size_t* peak,
+                      bool remove_spaces) const {
+  if (!usable_ || text.size() < 2 || text.front() != ' ' || text.back() != ' ') return false;
+  thread_local Memo memo;
+  if (memo.serial != serial_ || memo.Full()) {
+    memo.Clear();
+    memo.serial = serial_;
+  }
+  struct Window {
+    std::size_t begin, end;  // the text between its end spaces
+    const Result* result;
+  };
+  thread_local std::vector<Window> windows;
+  windows.clear();
+  std::string_view all(text);
+  for (std::size_t at = 1; at < text.size();) {
+    std::size_t end = text.find(' ', at);
+    Window window{at, end, Lookup(memo, all.substr(at, end - at), limit, remove_spaces)};
+    if (!window.result) return false;
+    while (!windows.empty() && MayInteract(*windows.back().result, *window.result)) {
+      window.begin = windows.back().begin;
+      windows.pop_back();
+      if (window.end - window.begin > kLongestWindow) return false;
+      window.result = Lookup(memo, all.substr(window.begin, window.end - window.begin), limit,
+                             remove_spaces);
+      if (!window.result) return false;
+    }
+    windows.push_back(window);
+    at = end + 1;
+  }
+  // A window that lost a space at the piece's ends has no place in the
+  // joined result; such a piece is run whole.
+  std::size_t peak_sum = 0;
+  std::size_t size = remove_spaces ? 0 : windows.size() + 1;
+  for (const Window& window : windows) {
+    if (window.result->edges.start_lost || window.result->edges.end_lost) return false;
+    peak_sum += window.result->peak;
+    size += window.result->out.size();
+  }
+  if (peak_sum > limit) return false;
+  std::string out;
+  out.reserve(size);
+  for (const Window& window : windows) {
+    if (!remove_spaces) out += ' ';
+    out += window.result->out;
+  }
+  if (!remove_spaces) out += ' ';
+  text.swap(out);
+  *peak = std::max(*peak, peak_sum);
+  return true;
+}
+
+}  // namespace mikawase

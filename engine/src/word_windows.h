@@ -1,0 +1,88 @@
+// Running the rules after lowercasing word by word, with every word's
+// result remembered.
+//
+// Real text repeats its words endlessly, and most rules only ever rewrite
+// within one word and the spaces around it. A piece " u1 u2 ... un " is cut
+// at its spaces into windows " u1 ", " u2 ", ..., neighbours sharing the
+// space between them, and each window is run alone (and remembered by its
+// text). The joined results are the piece's result whenever, for every pair
+// of neighbours, three things hold; where one might not, the two windows
+// are joined into one and run together, up to the whole piece.
+//
+// Why that is exact. Suppose that when rule k's turn comes every window of
+// the piece still stands as it stands in its own run: its first and last
+// byte are the shared spaces. An occurrence of k's pattern in the piece
+// either lies inside one window (possibly using its end spaces) or has a
+// shared space strictly inside it. (1) The second kind cannot happen: it
+// would join the last word of one window to the first word of the next
+// around a space, and for every pattern with a space inside it we check
+// every version of those two words each window's own run went through.
+// (2) ReplaceAll takes the leftmost occurrence and carries on after it.
+// So within a window it picks what the window's own run picks, as long as
+// it enters the window where that run starts, at the shared space. It
+// enters just past that space only when the previous window's last hit
+// took it, which changes nothing unless the window's own run also has a
+// hit on that space: no rule may, in one pass, take the last byte of one
+// window and the first byte of the next. (3) A rewrite that takes a shared
+// space gives it back: the replacement of a hit at a window's edge starts
+// (or ends) with a space, so each window again begins and ends with the
+// space it shares, and the induction goes on to rule k + 1.
+//
+// The growth guard is kept by an upper bound: the piece is never larger
+// than the sum of its windows' peaks. Nearer the limit than that, and for
+// anything else out of the ordinary, the caller runs the piece whole.
+#ifndef MIKAWASE_WORD_WINDOWS_H_
+#define MIKAWASE_WORD_WINDOWS_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "aho_corasick.h"
+#include "rule_program.h"
+#include "token_index.h"
+
+namespace mikawase {
+
+class WordWindows {
+ public:
+  // Reads the patterns of `program`, which must outlive this.
+  explicit WordWindows(const RuleProgram& program);
+  ~WordWindows();
+  WordWindows(const WordWindows&) = delete;
+  WordWindows& operator=(const WordWindows&) = delete;
+
+  // Runs the program over `text` window by window and, with
+  // `remove_spaces`, removes every ASCII space from the result (the last
+  // rule of all, kept out of the program since it would join every window
+  // to its neighbours). Returns false, with `text` unchanged, when the
+  // piece must be run whole: it does not begin and end with a space, its
+  // windows would join into one too long, or it might pass `limit`.
+  bool Run(std::string& text, std::size_t limit, std::size_t* peak, bool remove_spaces) const;
+
+  struct Result;  // one window's run, remembered
+
+ private:
+  class Memo;
+  const Result* Lookup(Memo& memo, std::string_view inside, std::size_t limit,
+                       bool remove_spaces) const;
+  bool MayInteract(const Result& left, const Result& right) const;
+
+  const RuleProgram& program_;
+  std::uint64_t serial_;  // tells this program's remembered windows from others'
+  bool usable_ = true;
+  // The patterns' inner spaces, as the two words that meet there. Where a
+  // space inside the pattern bounds both words, they must be whole words of
+  // the text ("exact"); at a pattern's ends only part of a word need match
+  // ("loose"), which an automaton over "left right" decides.
+  TokenIndex exact_pairs_, exact_lefts_;  // used as sets; views into the program
+  std::vector<std::string> loose_patterns_;
+  std::unique_ptr<AhoCorasick> loose_;
+};
+
+}  // namespace mikawase
+
+#endif  // MIKAWASE_WORD_WINDOWS_H_
