@@ -145,8 +145,8 @@ bool RunInSeparatePieces(const RuleProgram& program, std::string& text, std::siz
 // first piece carries the space that wraps the input on the left, the last
 // the one on the right. Returns false when the literal engine must decide.
 bool TranslatePiece(std::string& text, bool follows_cr, bool before_cr, bool cr_before_lf,
-                    const CompiledProgram& after_lowercasing, std::size_t limit,
-                    std::size_t* peak) {
+                    const CompiledProgram& after_lowercasing, WordWindows::Session& words,
+                    std::size_t limit, std::size_t* peak) {
   // A piece that grows this much is left to the literal engine, which
   // decides whether the whole text passes the growth limit. Real text stays
   // far below it, and a runaway dictionary is caught while the piece is
@@ -173,7 +173,7 @@ bool TranslatePiece(std::string& text, bool follows_cr, bool before_cr, bool cr_
   text = LowercaseUtf8(text);
   if (text.size() > limit) return false;
   *peak = std::max(*peak, text.size());
-  if (after_lowercasing.windows->Run(text, limit, peak, after_lowercasing.removes_spaces)) {
+  if (words.Run(text, limit, peak, after_lowercasing.removes_spaces)) {
     return true;
   }
   if (!RunInSeparatePieces(*after_lowercasing.program, text, limit, peak)) return false;
@@ -184,12 +184,12 @@ bool TranslatePiece(std::string& text, bool follows_cr, bool before_cr, bool cr_
 // Wraps the ends of the input and runs one piece through the pipeline.
 bool TranslateWrappedPiece(std::string& text, std::string_view piece, bool first, bool last,
                            bool cr_before_lf, const CompiledProgram& after_lowercasing,
-                           std::size_t limit, std::size_t* peak) {
+                           WordWindows::Session& words, std::size_t limit, std::size_t* peak) {
   text.clear();
   if (first) text += ' ';
   text += piece;
   if (last) text += ' ';
-  return TranslatePiece(text, !first, !last, cr_before_lf, after_lowercasing, limit, peak);
+  return TranslatePiece(text, !first, !last, cr_before_lf, after_lowercasing, words, limit, peak);
 }
 
 // Runs body(begin, end, part) over [0, count) in two halves on two threads
@@ -225,13 +225,14 @@ std::optional<std::string> TranslateInPieces(std::string_view input,
   std::array<bool, 2> ok = {true, true};
   ForBothCores(pieces.size(), input.size(), [&](std::size_t begin, std::size_t end, int part) {
     std::string text;
+    WordWindows::Session words(*after_lowercasing.windows);
     output[part].reserve((end - begin) * 2 + input.size() / 2);
     for (std::size_t i = begin; i < end; ++i) {
       bool first = i == 0, last = i + 1 == pieces.size();
       bool cr_before_lf = !last && !pieces[i + 1].empty() && pieces[i + 1][0] == '\n';
       std::size_t peak = 0;
       if (!TranslateWrappedPiece(text, pieces[i], first, last, cr_before_lf, after_lowercasing,
-                                 limit, &peak)) {
+                                 words, limit, &peak)) {
         ok[part] = false;
         return;
       }
@@ -346,7 +347,9 @@ std::shared_ptr<const CompiledProgram> CompileFolder(std::string_view data_folde
 bool TranslateOnePiece(const CompiledProgram& program, std::string& text, bool first, bool last,
                        bool cr_before_lf, std::size_t limit, std::size_t* peak) {
   std::string piece = std::move(text);
-  return TranslateWrappedPiece(text, piece, first, last, cr_before_lf, program, limit, peak);
+  WordWindows::Session words(*program.windows);
+  return TranslateWrappedPiece(text, piece, first, last, cr_before_lf, program, words, limit,
+                               peak);
 }
 
 }  // namespace mikawase

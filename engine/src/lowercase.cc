@@ -30,7 +30,11 @@ bool IsAsciiWhitespace(char c) {
 }
 
 void AppendAsciiLowered(std::string_view piece, std::string* out) {
-  for (char c : piece) out->push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c);
+  std::size_t start = out->size();
+  out->append(piece);
+  for (char* c = out->data() + start; c != out->data() + out->size(); ++c) {
+    if (*c >= 'A' && *c <= 'Z') *c = static_cast<char>(*c + 32);
+  }
 }
 
 void AppendIcuLowered(std::string_view piece, std::string* out) {
@@ -78,7 +82,9 @@ std::string LowercaseUtf8(std::string_view text) {
     } else {
       AppendIcuLowered(piece, &out);
     }
-    while (end < text.size() && IsAsciiWhitespace(text[end])) out.push_back(text[end++]);
+    std::size_t spaces = end;
+    while (end < text.size() && IsAsciiWhitespace(text[end])) ++end;
+    out.append(text, spaces, end - spaces);
     begin = end;
   }
   return out;

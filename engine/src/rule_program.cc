@@ -168,7 +168,9 @@ void RuleProgram::Collect(const Stage& stage, std::string_view text, std::size_t
     });
   }
   if (stage.by_first_token.empty()) return;
-  for (std::size_t at = begin; at < end; ++at) {
+  // A whole-word pattern is at least two bytes: a space that ends the text
+  // starts none.
+  for (std::size_t at = begin; at < end && at + 1 < text.size(); ++at) {
     if (text[at] != ' ') continue;
     std::size_t token_end = text.find(' ', at + 1);
     if (token_end == std::string_view::npos) token_end = text.size();

@@ -1,8 +1,8 @@
 #include "word_windows.h"
 
 #include <algorithm>
-#include <atomic>
 #include <deque>
+#include <mutex>
 #include <vector>
 
 #include "token_index.h"
@@ -43,23 +43,24 @@ struct WordWindows::Result {
   // it, other than the start; and whether a pattern ended on that space.
   std::vector<std::uint32_t> loose_rows;
   bool loose_on_space = false;
-  bool exact_left = false;  // some last word is the left word of an exact pair
+  bool exact_left = false;   // some last word is the left word of an exact pair
+  bool exact_right = false;  // some first word is the right word of one
 };
 
-// A thread's remembered windows, by their text between the end spaces:
-// an open-addressing table over a deque, whose elements never move.
+// Remembered windows, by their text between the end spaces: an
+// open-addressing table over a deque, whose elements never move. Each slot
+// keeps part of the hash, so that a probe rarely leaves the slot array.
 class WordWindows::Memo {
  public:
-  std::uint64_t serial = 0;
-
   const Result* Find(std::string_view inside, std::uint64_t hash) const {
     if (slots_.empty()) return nullptr;
     std::size_t mask = slots_.size() - 1;
     for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
-      std::uint32_t slot = slots_[at];
-      if (slot == 0) return nullptr;
-      const Entry& entry = entries_[slot - 1];
-      if (entry.hash == hash && entry.inside == inside) return &entry.result;
+      const Slot& slot = slots_[at];
+      if (slot.entry == 0) return nullptr;
+      if (slot.tag != Tag(hash)) continue;
+      const Entry& entry = entries_[slot.entry - 1];
+      if (entry.inside == inside) return &entry.result;
     }
   }
 
@@ -67,10 +68,7 @@ class WordWindows::Memo {
     if ((entries_.size() + 1) * 2 > slots_.size()) Grow();
     bytes_ += inside.size() + result.out.size();
     entries_.push_back({hash, std::string(inside), std::move(result)});
-    std::size_t mask = slots_.size() - 1;
-    std::size_t at = hash & mask;
-    while (slots_[at] != 0) at = (at + 1) & mask;
-    slots_[at] = static_cast<std::uint32_t>(entries_.size());
+    Place(slots_, hash, static_cast<std::uint32_t>(entries_.size()));
     return &entries_.back().result;
   }
 
@@ -83,36 +81,79 @@ class WordWindows::Memo {
   }
 
  private:
+  struct Slot {
+    std::uint32_t tag = 0;
+    std::uint32_t entry = 0;  // index + 1; 0 for an empty slot
+  };
   struct Entry {
     std::uint64_t hash;
     std::string inside;
     Result result;
   };
 
-  void Grow() {
-    std::vector<std::uint32_t> slots(std::max<std::size_t>(1024, slots_.size() * 2), 0);
+  static std::uint32_t Tag(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 32); }
+
+  static void Place(std::vector<Slot>& slots, std::uint64_t hash, std::uint32_t entry) {
     std::size_t mask = slots.size() - 1;
+    std::size_t at = hash & mask;
+    while (slots[at].entry != 0) at = (at + 1) & mask;
+    slots[at] = {Tag(hash), entry};
+  }
+
+  void Grow() {
+    std::vector<Slot> slots(std::max<std::size_t>(1024, slots_.size() * 2));
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-      std::size_t at = entries_[i].hash & mask;
-      while (slots[at] != 0) at = (at + 1) & mask;
-      slots[at] = static_cast<std::uint32_t>(i + 1);
+      Place(slots, entries_[i].hash, static_cast<std::uint32_t>(i + 1));
     }
     slots_.swap(slots);
   }
 
   std::deque<Entry> entries_;
-  std::vector<std::uint32_t> slots_;
+  std::vector<Slot> slots_;
   std::size_t bytes_ = 0;
 };
 
-WordWindows::WordWindows(const RuleProgram& program) : program_(program) {
-  static std::atomic<std::uint64_t> next_serial{1};
-  serial_ = next_serial++;
+// A translation borrows a memo for its thread and gives it back, so that
+// the next translation with the same rules starts with everything known.
+class WordWindows::MemoPool {
+ public:
+  std::unique_ptr<Memo> Take() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (free_.empty()) return std::make_unique<Memo>();
+    std::unique_ptr<Memo> memo = std::move(free_.back());
+    free_.pop_back();
+    return memo;
+  }
+  void Give(std::unique_ptr<Memo> memo) {
+    if (memo->Full()) memo->Clear();
+    std::lock_guard<std::mutex> lock(mutex_);
+    free_.push_back(std::move(memo));
+  }
+
+ private:
+  std::mutex mutex_;
+  std::vector<std::unique_ptr<Memo>> free_;
+};
+
+WordWindows::WordWindows(const RuleProgram& program)
+    : program_(program), pool_(std::make_unique<MemoPool>()) {
+
+  // Most patterns are " word ": only those with a space inside matter.
+  std::vector<std::uint32_t> inner_space;
+  for (std::uint32_t rule = 0; rule < program.size(); ++rule) {
+    std::string_view find = program.pattern(rule);
+    if (find.size() > 2 && find.substr(1, find.size() - 2).find(' ') != std::string_view::npos) {
+      inner_space.push_back(rule);
+    }
+  }
+  exact_lefts_.Reserve(inner_space.size(), inner_space.size() * 2);
+  exact_rights_.Reserve(inner_space.size(), inner_space.size() * 2);
+  exact_pairs_.Reserve(inner_space.size(), inner_space.size() * 2);
 
   std::vector<std::string> loose;
   std::size_t loose_bytes = 0;
   std::uint32_t exact = 0;
-  for (std::size_t rule = 0; rule < program.size(); ++rule) {
+  for (std::uint32_t rule : inner_space) {
     std::string_view find = program.pattern(rule);
     for (std::size_t space = find.find(' ', 1); space != std::string_view::npos && space + 1 < find.size();
          space = find.find(' ', space + 1)) {
@@ -124,6 +165,7 @@ WordWindows::WordWindows(const RuleProgram& program) : program_(program) {
       std::string_view pair = find.substr(left_begin, right_end - left_begin);
       if (before != std::string_view::npos && after != std::string_view::npos) {
         exact_lefts_.Add(pair.substr(0, space - left_begin), exact);
+        exact_rights_.Add(pair.substr(space - left_begin + 1), exact);
         exact_pairs_.Add(pair, exact++);
       } else {
         loose_bytes += pair.size();
@@ -181,6 +223,9 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view insi
   for (const std::string& word : result.edges.last_words) {
     result.exact_left |= exact_lefts_.First(word) != TokenIndex::kNone;
   }
+  for (const std::string& word : result.edges.first_words) {
+    result.exact_right |= exact_rights_.First(word) != TokenIndex::kNone;
+  }
   return memo.Add(inside, hash, std::move(result));
 }
 
@@ -199,7 +244,7 @@ bool WordWindows::MayInteract(const Result& left, const Result& right) const {
       }
     }
   }
-  if (left.exact_left) {
+  if (left.exact_left && right.exact_right) {
     thread_local std::string pair;
     for (const std::string& last : left.edges.last_words) {
       if (exact_lefts_.First(last) == TokenIndex::kNone) continue;
@@ -212,14 +257,20 @@ bool WordWindows::MayInteract(const Result& left, const Result& right) const {
   return false;
 }
 
-bool WordWindows::Run(std::string& text, std::size_t limit, std::size_t* peak,
+WordWindows::Session::Session(const WordWindows& windows)
+    : windows_(windows), memo_(windows.pool_->Take()) {}
+
+WordWindows::Session::~Session() { windows_.pool_->Give(std::move(memo_)); }
+
+bool WordWindows::Session::Run(std::string& text, std::size_t limit, std::size_t* peak,
+                               bool remove_spaces) {
+  return windows_.Run(*memo_, text, limit, peak, remove_spaces);
+}
+
+bool WordWindows::Run(Memo& memo, std::string& text, std::size_t limit, std::size_t* peak,
                       bool remove_spaces) const {
   if (!usable_ || text.size() < 2 || text.front() != ' ' || text.back() != ' ') return false;
-  thread_local Memo memo;
-  if (memo.serial != serial_ || memo.Full()) {
-    memo.Clear();
-    memo.serial = serial_;
-  }
+  if (memo.Full()) memo.Clear();
   struct Window {
     std::size_t begin, end;  // the text between its end spaces
     const Result* result;

@@ -48,6 +48,9 @@
 namespace mikawase {
 
 class WordWindows {
+  class Memo;
+  class MemoPool;
+
  public:
   // Reads the patterns of `program`, which must outlive this.
   explicit WordWindows(const RuleProgram& program);
@@ -55,30 +58,46 @@ class WordWindows {
   WordWindows(const WordWindows&) = delete;
   WordWindows& operator=(const WordWindows&) = delete;
 
-  // Runs the program over `text` window by window and, with
-  // `remove_spaces`, removes every ASCII space from the result (the last
-  // rule of all, kept out of the program since it would join every window
-  // to its neighbours). Returns false, with `text` unchanged, when the
-  // piece must be run whole: it does not begin and end with a space, its
-  // windows would join into one too long, or it might pass `limit`.
-  bool Run(std::string& text, std::size_t limit, std::size_t* peak, bool remove_spaces) const;
+  // What one thread remembers while it translates. Translations with the
+  // same rules hand what they learnt on to the next.
+  class Session {
+   public:
+    explicit Session(const WordWindows& windows);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Runs the program over `text` window by window and, with
+    // `remove_spaces`, removes every ASCII space from the result (the last
+    // rule of all, kept out of the program since it would join every
+    // window to its neighbours). Returns false, with `text` unchanged,
+    // when the piece must be run whole: it does not begin and end with a
+    // space, its windows would join into one too long, or it might pass
+    // `limit`.
+    bool Run(std::string& text, std::size_t limit, std::size_t* peak, bool remove_spaces);
+
+   private:
+    const WordWindows& windows_;
+    std::unique_ptr<Memo> memo_;
+  };
 
   struct Result;  // one window's run, remembered
 
  private:
-  class Memo;
+  bool Run(Memo& memo, std::string& text, std::size_t limit, std::size_t* peak,
+           bool remove_spaces) const;
   const Result* Lookup(Memo& memo, std::string_view inside, std::size_t limit,
                        bool remove_spaces) const;
   bool MayInteract(const Result& left, const Result& right) const;
 
   const RuleProgram& program_;
-  std::uint64_t serial_;  // tells this program's remembered windows from others'
+  std::unique_ptr<MemoPool> pool_;
   bool usable_ = true;
   // The patterns' inner spaces, as the two words that meet there. Where a
   // space inside the pattern bounds both words, they must be whole words of
   // the text ("exact"); at a pattern's ends only part of a word need match
   // ("loose"), which an automaton over "left right" decides.
-  TokenIndex exact_pairs_, exact_lefts_;  // used as sets; views into the program
+  TokenIndex exact_pairs_, exact_lefts_, exact_rights_;  // used as sets; views into the program
   std::vector<std::string> loose_patterns_;
   std::unique_ptr<AhoCorasick> loose_;
 };
