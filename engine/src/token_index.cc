@@ -29,7 +29,7 @@ void TokenIndex::Reserve(std::size_t tokens, std::size_t rule_count) {
     slots_.assign(capacity, Slot{});
     for (const Slot& slot : old) {
       if (slot.first == kNone) continue;
-      std::size_t at = slot.hash & (slots_.size() - 1);
+      std::size_t at = Hash(std::string_view(slot.data, slot.size)) & (slots_.size() - 1);
       while (slots_[at].first != kNone) at = (at + 1) & (slots_.size() - 1);
       slots_[at] = slot;
     }
@@ -47,11 +47,11 @@ void TokenIndex::Add(std::string_view token, std::uint32_t rule) {
   for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
     Slot& slot = slots_[at];
     if (slot.first == kNone) {
-      slot = Slot{hash, token, rule, rule};
+      slot = Slot{token.data(), static_cast<std::uint32_t>(token.size()), Tag(hash), rule, rule};
       ++size_;
       return;
     }
-    if (slot.hash == hash && slot.token == token) {
+    if (slot.Holds(token, Tag(hash))) {
       next_[slot.last] = rule;
       slot.last = rule;
       return;
@@ -66,7 +66,7 @@ std::uint32_t TokenIndex::First(std::string_view token) const {
   for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
     const Slot& slot = slots_[at];
     if (slot.first == kNone) return kNone;
-    if (slot.hash == hash && slot.token == token) return slot.first;
+    if (slot.Holds(token, Tag(hash))) return slot.first;
   }
 }
 

@@ -34,12 +34,20 @@ class TokenIndex {
   static std::uint64_t Hash(std::string_view token);
 
  private:
+  // 24 bytes: tables of this kind hold tens of thousands of slots, and
+  // every lookup is a cache miss into them.
   struct Slot {
-    std::uint64_t hash = 0;
-    std::string_view token;
+    const char* data = nullptr;
+    std::uint32_t size = 0;
+    std::uint32_t tag = 0;  // high half of the hash
     std::uint32_t first = kNone;
     std::uint32_t last = kNone;
+
+    bool Holds(std::string_view token, std::uint32_t token_tag) const {
+      return tag == token_tag && size == token.size() && std::string_view(data, size) == token;
+    }
   };
+  static std::uint32_t Tag(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 32); }
 
   void Grow();
 
