@@ -27,11 +27,14 @@ void TokenIndex::Reserve(std::size_t tokens, std::size_t rule_count) {
     std::vector<Slot> old;
     old.swap(slots_);
     slots_.assign(capacity, Slot{});
+    filter_.assign(capacity * kFilterBitsPerSlot / 64, 0);
     for (const Slot& slot : old) {
       if (slot.first == kNone) continue;
-      std::size_t at = Hash(std::string_view(slot.data, slot.size)) & (slots_.size() - 1);
+      std::uint64_t hash = Hash(std::string_view(slot.data, slot.size));
+      std::size_t at = hash & (slots_.size() - 1);
       while (slots_[at].first != kNone) at = (at + 1) & (slots_.size() - 1);
       slots_[at] = slot;
+      SetFilterBit(hash);
     }
   }
   if (next_.size() < rule_count) next_.resize(rule_count, kNone);
@@ -48,6 +51,7 @@ void TokenIndex::Add(std::string_view token, std::uint32_t rule) {
     Slot& slot = slots_[at];
     if (slot.first == kNone) {
       slot = Slot{token.data(), static_cast<std::uint32_t>(token.size()), Tag(hash), rule, rule};
+      SetFilterBit(hash);
       ++size_;
       return;
     }
@@ -62,6 +66,7 @@ void TokenIndex::Add(std::string_view token, std::uint32_t rule) {
 std::uint32_t TokenIndex::First(std::string_view token) const {
   if (size_ == 0) return kNone;
   std::uint64_t hash = Hash(token);
+  if (!FilterBit(hash)) return kNone;
   std::size_t mask = slots_.size() - 1;
   for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
     const Slot& slot = slots_[at];

@@ -49,9 +49,27 @@ class TokenIndex {
   };
   static std::uint32_t Tag(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 32); }
 
+  // Most words of a text are in no dictionary. A bit per hash, from bits
+  // the slot index does not use, answers most of those lookups from a
+  // table small enough to stay in cache (16 bits a token: about one
+  // absent word in sixteen still probes the slots).
+  static constexpr std::size_t kFilterBitsPerSlot = 8;
+  std::size_t FilterIndex(std::uint64_t hash) const {
+    return Tag(hash) & (filter_.size() * 64 - 1);
+  }
+  void SetFilterBit(std::uint64_t hash) {
+    std::size_t bit = FilterIndex(hash);
+    filter_[bit / 64] |= std::uint64_t{1} << (bit % 64);
+  }
+  bool FilterBit(std::uint64_t hash) const {
+    std::size_t bit = FilterIndex(hash);
+    return (filter_[bit / 64] >> (bit % 64)) & 1;
+  }
+
   void Grow();
 
   std::vector<Slot> slots_;
+  std::vector<std::uint64_t> filter_;
   std::vector<std::uint32_t> next_;
   std::size_t size_ = 0;
 };
