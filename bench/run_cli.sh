@@ -3,9 +3,10 @@
 # inputs of bench/make_inputs.sh, and prints a Markdown table for the
 # README. The whole process is timed: start-up, reading and compiling the
 # dictionaries, translating and writing. Each fast time is the best of
-# five runs; the literal engine runs once, as it takes minutes on 1 MB
-# (--quick leaves it out for the 1 MB inputs). Also measures peak memory on
-# a 100 MB input.
+# five runs, once with both cores and once held to one core (taskset);
+# the literal engine runs once, as it takes minutes on 1 MB (--quick
+# leaves it out for the 1 MB inputs). Also measures time and peak memory
+# on a 100 MB input.
 #
 # Usage: bench/run_cli.sh [--quick] [BUILD_DIR]   (default build/dev)
 set -euo pipefail
@@ -20,11 +21,13 @@ cli=$build/bin/mikawase-cli
 inputs=build/bench-inputs
 [[ -f $inputs/english-1m.txt ]] || bench/make_inputs.sh "$inputs" >/dev/null
 command -v /usr/bin/time >/dev/null || { echo "needs /usr/bin/time (apt-get install time)" >&2; exit 1; }
+command -v taskset >/dev/null || { echo "needs taskset (apt-get install util-linux)" >&2; exit 1; }
 
-seconds() {  # seconds for one run of: cli ARGS < /dev/null > /dev/null
+one_core=()  # prefix that holds the next runs to one core, when set
+seconds() {  # seconds for one run of: cli ARGS > /dev/null
   local start end
   start=$(date +%s.%N)
-  "$cli" "$@" >/dev/null
+  "${one_core[@]}" "$cli" "$@" >/dev/null
   end=$(date +%s.%N)
   echo "$end - $start" | bc -l
 }
@@ -41,8 +44,8 @@ best_of() {
 cpu=$(lscpu | sed -n 's/^Model name: *//p' | head -1)
 echo "Machine: $cpu, $(nproc) cores, $(free -g | awk '/Mem:/ {print $2}') GiB; $(date -u +%Y-%m-%d)"
 echo
-echo "| input | dictionaries | literal | fast | ratio | fast MB/s |"
-echo "|---|---|---|---|---|---|"
+echo "| input | dictionaries | literal | fast | ratio | fast MB/s | fast, one core | MB/s, one core |"
+echo "|---|---|---|---|---|---|---|---|"
 for dicts in shipped synthetic; do
   data=data
   [[ $dicts == synthetic ]] && data=$inputs/synthetic
@@ -51,6 +54,10 @@ for dicts in shipped synthetic; do
     bytes=$(stat -c %s "$file")
     fast=$(best_of 5 --data-dir "$data" "$file")
     mbps=$(echo "$bytes / $fast / 1000000" | bc -l)
+    one_core=(taskset -c 0)
+    single=$(best_of 5 --data-dir "$data" "$file")
+    one_core=()
+    single_mbps=$(echo "$bytes / $single / 1000000" | bc -l)
     if [[ $input == english-1m* ]] && $quick; then
       literal="—"
       ratio="—"
@@ -59,8 +66,8 @@ for dicts in shipped synthetic; do
       literal=$(printf '%.3f s' "$lit")
       ratio=$(printf '%.0f×' "$(echo "$lit / $fast" | bc -l)")
     fi
-    printf '| %s (%d bytes) | %s | %s | %.3f s | %s | %.1f |\n' \
-      "$input" "$bytes" "$dicts" "$literal" "$fast" "$ratio" "$mbps"
+    printf '| %s (%d bytes) | %s | %s | %.3f s | %s | %.1f | %.3f s | %.1f |\n' \
+      "$input" "$bytes" "$dicts" "$literal" "$fast" "$ratio" "$mbps" "$single" "$single_mbps"
   done
 done
 
