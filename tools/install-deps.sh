@@ -9,8 +9,8 @@ packages=(
   libicu-dev qt6-base-dev
   # Tests and benchmarks
   libgtest-dev libbenchmark-dev python3 xvfb xauth
-  # The dictionaries are generated from this; its test skips without it.
-  edict
+  # The dictionaries are generated from these; their test skips without them.
+  edict libkkc-data python3-marisa
   # Fuzzing with libFuzzer under AddressSanitizer and UBSan.
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
 )

@@ -17,9 +17,10 @@ import os
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-# Learners' dictionaries were hoped to agree on 90%; choosing from EDICT
-# alone (its one "common" mark, sense and gloss order, compounds) reaches
-# about 82%. The bar guards that level against regressions.
+# Learners' dictionaries were hoped to agree on 90%; choosing from EDICT's
+# own marks (its one "common" mark, sense and gloss order, compounds) and
+# written frequency reaches 81% here and 76% on the held-out list. The bar
+# guards that level against regressions.
 REQUIRED = 0.80
 
 

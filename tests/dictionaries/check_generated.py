@@ -4,8 +4,9 @@ makes from the installed EDICT.
 
 Exit status: 0 when data/noun.txt, data/adjective.txt and data/rome.txt are
 byte-identical to a fresh run of tools/make_dictionaries.py, 1 with a
-summary of the differences otherwise, 77 (skip) when Debian's edict
-package is not installed.
+summary of the differences otherwise, 77 (skip) when one of its inputs is
+missing: Debian's edict, or libkkc-data and python3-marisa, whose word
+frequencies break ties between EDICT entries.
 """
 import os
 import subprocess
@@ -14,7 +15,11 @@ import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
-EDICT = "/usr/share/edict/edict"
+sys.path.insert(0, os.path.join(ROOT, "tools"))
+import make_dictionaries  # noqa: E402  (the generator under test)
+
+EDICT = make_dictionaries.DEFAULT_EDICT
+KKC = make_dictionaries.DEFAULT_KKC
 FILES = ("noun.txt", "adjective.txt", "rome.txt")
 SKIP = 77
 
@@ -44,10 +49,20 @@ def main():
     if not os.path.exists(EDICT):
         print("SKIP: %s not found (install Debian's edict package)" % EDICT)
         return SKIP
+    if not os.path.exists(os.path.join(KKC, "data.1gram.index")):
+        print("SKIP: %s not found (install Debian's libkkc-data package)"
+              % KKC)
+        return SKIP
+    try:
+        make_dictionaries.import_marisa()
+    except ImportError:
+        print("SKIP: the marisa module is missing (install Debian's "
+              "python3-marisa package)")
+        return SKIP
     with tempfile.TemporaryDirectory() as out:
         subprocess.run([sys.executable,
                         os.path.join(ROOT, "tools", "make_dictionaries.py"),
-                        "--edict", EDICT, "--out-dir", out],
+                        "--edict", EDICT, "--kkc", KKC, "--out-dir", out],
                        check=True, stdout=subprocess.DEVNULL)
         bad = 0
         for name in FILES:
