@@ -126,7 +126,12 @@ void RuleProgram::BuildStage(Stage& stage, const std::vector<bool>& by_word) {
   std::unordered_map<std::string_view, std::uint32_t> pattern_index;
   std::vector<std::uint32_t> last_rule_of_pattern;
   std::vector<std::string_view> patterns;
+  constexpr std::uint32_t kPrefetchAhead = 8;
   for (std::uint32_t local = 0; local < count; ++local) {
+    if (local + kPrefetchAhead < count && by_word[stage.begin + local + kPrefetchAhead]) {
+      std::string_view ahead = rules_[stage.begin + local + kPrefetchAhead].find;
+      if (IsWholeWordPattern(ahead)) stage.by_first_token.Prefetch(FirstToken(ahead));
+    }
     std::string_view find = rules_[stage.begin + local].find;
     // An empty pattern changes nothing and is never a candidate.
     if (find.empty()) continue;

@@ -26,6 +26,12 @@ class TokenIndex {
 
   bool empty() const { return size_ == 0; }
 
+  // Asks the processor for the slot `token` hashes to, ahead of an Add or
+  // a lookup: building an index is one cache miss per token otherwise.
+  void Prefetch(std::string_view token) const {
+    if (!slots_.empty()) __builtin_prefetch(&slots_[Hash(token) & (slots_.size() - 1)]);
+  }
+
   // The first rule for `token`, or kNone; Next() walks the rest in order.
   std::uint32_t First(std::string_view token) const;
   std::uint32_t Next(std::uint32_t rule) const { return next_[rule]; }
