@@ -25,6 +25,23 @@ UCaseMap* RootCaseMap() {
   return map.get();
 }
 
+// True when every non-ASCII character of `piece` lies in U+3000..U+9FFF
+// (CJK punctuation, kana, kanji): none of them has a case, and with no
+// other cased letter about, lowercasing is plain ASCII lowering. The
+// engine's own punctuation ("、", "。") lands in every line, and sending
+// each through ICU cost more than the rest of the lowercasing.
+bool HasOnlyUncasedNonAscii(std::string_view piece) {
+  for (std::size_t at = 0; at < piece.size(); ++at) {
+    unsigned char lead = static_cast<unsigned char>(piece[at]);
+    if (lead < 0x80) continue;
+    // Three-byte sequences E3 80 80 (U+3000) up to E9 BF BF (U+9FFF); the
+    // text is valid UTF-8, so the lead byte says it all.
+    if (lead < 0xE3 || lead > 0xE9 || at + 2 >= piece.size()) return false;
+    at += 2;
+  }
+  return true;
+}
+
 bool IsAsciiWhitespace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
 }
@@ -77,7 +94,7 @@ std::string LowercaseUtf8(std::string_view text) {
       ++end;
     }
     std::string_view piece = text.substr(begin, end - begin);
-    if (ascii) {
+    if (ascii || HasOnlyUncasedNonAscii(piece)) {
       AppendAsciiLowered(piece, &out);
     } else {
       AppendIcuLowered(piece, &out);
