@@ -96,30 +96,22 @@ struct RuleProgram::Scratch {
   }
 };
 
-RuleProgram::RuleProgram(Builder built) : text_(std::move(built.text_)) {
-  const std::vector<Builder::Span>& spans = built.spans_;
-  rules_.reserve(spans.size());
-  std::vector<bool> by_word;
-  by_word.reserve(spans.size());
-  for (const Builder::Span& span : spans) {
-    rules_.push_back({std::string_view(text_).substr(span.find_at, span.find_size),
-                      std::string_view(text_).substr(span.replace_at, span.replace_size)});
-    by_word.push_back(span.by_word);
-  }
+RuleProgram::RuleProgram(Builder built)
+    : text_(std::move(built.text_)), rules_(std::move(built.spans_)) {
   std::vector<std::uint32_t> starts = std::move(built.stage_starts_);
   if (starts.empty() || starts.front() != 0) starts.insert(starts.begin(), 0);
   stages_.resize(starts.size());
   for (std::size_t i = 0; i < starts.size(); ++i) {
     stages_[i].begin = starts[i];
     stages_[i].end = i + 1 < starts.size() ? starts[i + 1] : static_cast<std::uint32_t>(rules_.size());
-    BuildStage(stages_[i], by_word);
+    BuildStage(stages_[i]);
   }
 }
 
-void RuleProgram::BuildStage(Stage& stage, const std::vector<bool>& by_word) {
+void RuleProgram::BuildStage(Stage& stage) {
   std::size_t count = stage.end - stage.begin;
   std::size_t word_rules = 0;
-  for (std::uint32_t rule = stage.begin; rule < stage.end; ++rule) word_rules += by_word[rule];
+  for (std::uint32_t rule = stage.begin; rule < stage.end; ++rule) word_rules += rules_[rule].by_word;
   if (word_rules > 0) stage.by_first_token.Reserve(word_rules, count);
   stage.next_rule_same_pattern.assign(count, TokenIndex::kNone);
 
@@ -128,16 +120,16 @@ void RuleProgram::BuildStage(Stage& stage, const std::vector<bool>& by_word) {
   std::vector<std::string_view> patterns;
   constexpr std::uint32_t kPrefetchAhead = 8;
   for (std::uint32_t local = 0; local < count; ++local) {
-    if (local + kPrefetchAhead < count && by_word[stage.begin + local + kPrefetchAhead]) {
-      std::string_view ahead = rules_[stage.begin + local + kPrefetchAhead].find;
+    if (local + kPrefetchAhead < count && rules_[stage.begin + local + kPrefetchAhead].by_word) {
+      std::string_view ahead = Find(rules_[stage.begin + local + kPrefetchAhead]);
       if (IsWholeWordPattern(ahead)) stage.by_first_token.Prefetch(FirstToken(ahead));
     }
-    std::string_view find = rules_[stage.begin + local].find;
+    std::string_view find = Find(rules_[stage.begin + local]);
     // An empty pattern changes nothing and is never a candidate.
     if (find.empty()) continue;
     stage.longest_find = std::max(stage.longest_find, find.size());
     for (unsigned char c : find) in_pattern_[c] = true;
-    if (by_word[stage.begin + local] && IsWholeWordPattern(find)) {
+    if (rules_[stage.begin + local].by_word && IsWholeWordPattern(find)) {
       stage.by_first_token.Add(FirstToken(find), local);
       continue;
     }
@@ -183,8 +175,8 @@ void RuleProgram::Collect(const Stage& stage, std::string_view text, std::size_t
          local != TokenIndex::kNone; local = stage.by_first_token.Next(local)) {
       // Only a rule whose whole pattern stands here now: dictionaries hold
       // hundreds of two-word keys that share a first word.
-      if (text.compare(at, rules_[stage.begin + local].find.size(),
-                       rules_[stage.begin + local].find) == 0) {
+      std::string_view find = Find(rules_[stage.begin + local]);
+      if (text.compare(at, find.size(), find) == 0) {
         Queue(stage.begin + local, first_rule, scratch);
       }
     }
@@ -206,31 +198,32 @@ bool RuleProgram::Run(std::string& piece, std::size_t limit, std::size_t* peak,
       std::pop_heap(scratch.heap.begin(), scratch.heap.end(), std::greater<>());
       std::uint32_t index = scratch.heap.back();
       scratch.heap.pop_back();
-      const Rule& rule = rules_[index];
+      const std::string_view find = Find(rules_[index]);
+      const std::string_view replace = Replace(rules_[index]);
 
       std::vector<std::size_t>& hits = scratch.hits;
       hits.clear();
-      for (std::size_t at = piece.find(rule.find); at != std::string::npos;
-           at = piece.find(rule.find, at + rule.find.size())) {
+      for (std::size_t at = piece.find(find); at != std::string::npos;
+           at = piece.find(find, at + find.size())) {
         hits.push_back(at);
       }
-      if (hits.empty() || rule.find == rule.replace) continue;
+      if (hits.empty() || find == replace) continue;
 
-      if (trace) NoteEndRewrites(piece, rule.find, rule.replace, index, hits, *trace);
-      std::size_t kept = piece.size() - hits.size() * rule.find.size();
+      if (trace) NoteEndRewrites(piece, find, replace, index, hits, *trace);
+      std::size_t kept = piece.size() - hits.size() * find.size();
       if (kept > limit ||
-          (!rule.replace.empty() && hits.size() > (limit - kept) / rule.replace.size())) {
+          (!replace.empty() && hits.size() > (limit - kept) / replace.size())) {
         return false;
       }
       std::string& out = scratch.buffer;
       out.clear();
-      out.reserve(kept + hits.size() * rule.replace.size());
+      out.reserve(kept + hits.size() * replace.size());
       std::size_t copied_up_to = 0;
       for (std::size_t& at : hits) {
         out.append(piece, copied_up_to, at - copied_up_to);
-        copied_up_to = at + rule.find.size();
+        copied_up_to = at + find.size();
         at = out.size();  // now: where the replacement starts in the new text
-        out.append(rule.replace);
+        out.append(replace);
       }
       out.append(piece, copied_up_to);
       piece.swap(out);
@@ -246,7 +239,7 @@ bool RuleProgram::Run(std::string& piece, std::size_t limit, std::size_t* peak,
       bool open = false;
       for (std::size_t start : hits) {
         std::size_t begin = start > reach ? start - reach : 0;
-        std::size_t end = std::min(piece.size(), start + rule.replace.size() + reach);
+        std::size_t end = std::min(piece.size(), start + replace.size() + reach);
         if (open && begin <= window_end) {
           window_end = std::max(window_end, end);
           continue;

@@ -93,13 +93,19 @@ class RuleProgram {
   bool InSomePattern(unsigned char byte) const { return in_pattern_[byte]; }
 
   std::size_t size() const { return rules_.size(); }
-  std::string_view pattern(std::size_t rule) const { return rules_[rule].find; }
+  std::string_view pattern(std::size_t rule) const { return Find(rules_[rule]); }
 
  private:
-  struct Rule {
-    std::string_view find;
-    std::string_view replace;
-  };
+  // Rules stay as the builder wrote them, offsets into text_: tens of
+  // thousands of them, and a copy as string views would be another few
+  // megabytes of fresh memory at every compilation.
+  using Rule = Builder::Span;
+  std::string_view Find(const Rule& rule) const {
+    return std::string_view(text_).substr(rule.find_at, rule.find_size);
+  }
+  std::string_view Replace(const Rule& rule) const {
+    return std::string_view(text_).substr(rule.replace_at, rule.replace_size);
+  }
   struct Scratch;
 
   // A dictionary's whole-word rules (nearly all of its rules) are found by
@@ -116,7 +122,7 @@ class RuleProgram {
     std::unique_ptr<AhoCorasick> matcher;
   };
 
-  void BuildStage(Stage& stage, const std::vector<bool>& by_word);
+  void BuildStage(Stage& stage);
   void Collect(const Stage& stage, std::string_view text, std::size_t begin, std::size_t end,
                std::uint32_t first_rule, Scratch& scratch) const;
   static void Queue(std::uint32_t rule, std::uint32_t first_rule, Scratch& scratch);
