@@ -112,21 +112,17 @@ std::optional<TranslationError> ParseLine(std::string_view raw, std::size_t line
   return SplitEntry(text, line, path, entry);
 }
 
-// The whole file at once, when it decodes cleanly: one call into ICU
-// instead of one a line. CP932 keeps no state from one character to the
-// next, and CR and LF decode to themselves, so the lines of the decoded
-// text are the decoded lines.
-std::optional<DictionaryContents> ParseCleanFile(std::string_view bytes, const std::string& path) {
-  if (bytes.find('\0') != std::string_view::npos) return std::nullopt;
-  std::string text;
-  if (!DecodeCp932(bytes, &text, nullptr)) return std::nullopt;
+// The entries of `text` line by line, up to the first line that fails.
+template <typename ParseOne>
+DictionaryContents CollectEntries(std::string_view text, const std::string& path,
+                                  ParseOne parse_one) {
   DictionaryContents contents;
   contents.path = path;
   std::vector<std::string_view> lines = SplitLines(text);
   contents.entries.reserve(lines.size());
   for (std::size_t i = 0; i < lines.size(); ++i) {
     DictionaryEntry entry;
-    if (auto failure = SplitEntry(lines[i], i + 1, path, &entry)) {
+    if (auto failure = parse_one(lines[i], i + 1, path, &entry)) {
       contents.failure = std::move(failure);
       break;
     }
@@ -139,23 +135,16 @@ std::optional<DictionaryContents> ParseCleanFile(std::string_view bytes, const s
 
 DictionaryContents ParseDictionary(std::string_view bytes, const std::string& path) {
   RejectWrongEncoding(bytes, path);
-  if (std::optional<DictionaryContents> clean = ParseCleanFile(bytes, path)) {
-    return std::move(*clean);
+  // The whole file at once, when it decodes cleanly: one call into ICU
+  // instead of one a line. CP932 keeps no state from one character to the
+  // next, and CR and LF decode to themselves, so the lines of the decoded
+  // text are the decoded lines. Otherwise line by line, to name the first
+  // line that does not decode.
+  std::string text;
+  if (bytes.find('\0') == std::string_view::npos && DecodeCp932(bytes, &text, nullptr)) {
+    return CollectEntries(text, path, SplitEntry);
   }
-  // Line by line, to name the first line that does not decode.
-  DictionaryContents contents;
-  contents.path = path;
-  std::vector<std::string_view> lines = SplitLines(bytes);
-  contents.entries.reserve(lines.size());
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    DictionaryEntry entry;
-    if (auto failure = ParseLine(lines[i], i + 1, path, &entry)) {
-      contents.failure = std::move(failure);
-      break;
-    }
-    contents.entries.push_back(std::move(entry));
-  }
-  return contents;
+  return CollectEntries(bytes, path, ParseLine);
 }
 
 std::string ReadDictionaryBytes(const std::string& path) {
