@@ -344,12 +344,21 @@ std::shared_ptr<const CompiledProgram> CompileFolder(std::string_view data_folde
   return compilation.compiled;
 }
 
-bool TranslateOnePiece(const CompiledProgram& program, std::string& text, bool first, bool last,
-                       bool cr_before_lf, std::size_t limit, std::size_t* peak) {
+struct PieceByPiece::Words {
+  explicit Words(const WordWindows& windows) : session(windows) {}
+  WordWindows::Session session;
+};
+
+PieceByPiece::PieceByPiece(std::shared_ptr<const CompiledProgram> program)
+    : program_(std::move(program)), words_(std::make_unique<Words>(*program_->windows)) {}
+
+PieceByPiece::~PieceByPiece() = default;
+
+bool PieceByPiece::Translate(std::string& text, bool first, bool last, bool cr_before_lf,
+                             std::size_t limit, std::size_t* peak) {
   std::string piece = std::move(text);
-  WordWindows::Session words(*program.windows);
-  return TranslateWrappedPiece(text, piece, first, last, cr_before_lf, program, words, limit,
-                               peak);
+  return TranslateWrappedPiece(text, piece, first, last, cr_before_lf, *program_, words_->session,
+                               limit, peak);
 }
 
 }  // namespace mikawase

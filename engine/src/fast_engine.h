@@ -38,11 +38,26 @@ std::string TranslateFastFromFolder(std::string_view input, std::string_view dat
 class CompiledProgram;
 std::shared_ptr<const CompiledProgram> CompileFolder(std::string_view data_folder);
 
-// One piece between CRs of a longer input, translated; false when it grew
-// past `limit`. `first` and `last` say whether it begins or ends the input,
-// `cr_before_lf` whether the CR after it starts a CR LF pair.
-bool TranslateOnePiece(const CompiledProgram& program, std::string& text, bool first, bool last,
-                       bool cr_before_lf, std::size_t limit, std::size_t* peak);
+// Translates a longer input one piece between CRs at a time, remembering
+// its words from piece to piece.
+class PieceByPiece {
+ public:
+  explicit PieceByPiece(std::shared_ptr<const CompiledProgram> program);
+  ~PieceByPiece();
+  PieceByPiece(const PieceByPiece&) = delete;
+  PieceByPiece& operator=(const PieceByPiece&) = delete;
+
+  // Translates `text`, one piece; false when it grew past `limit`. `first`
+  // and `last` say whether it begins or ends the input, `cr_before_lf`
+  // whether the CR after it starts a CR LF pair.
+  bool Translate(std::string& text, bool first, bool last, bool cr_before_lf, std::size_t limit,
+                 std::size_t* peak);
+
+ private:
+  struct Words;
+  std::shared_ptr<const CompiledProgram> program_;
+  std::unique_ptr<Words> words_;
+};
 
 }  // namespace mikawase
 

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -10,7 +11,7 @@
 namespace mikawase {
 
 struct StreamingTranslation::State {
-  std::shared_ptr<const CompiledProgram> program;
+  std::unique_ptr<PieceByPiece> pieces;
   DictionaryLoader load;
   std::string pending;  // input not yet translated: the start of a piece
   bool at_start = true;
@@ -22,7 +23,7 @@ struct StreamingTranslation::State {
     std::size_t limit = GrowthLimit(bytes_in);
     std::size_t peak = 0;
     std::string line = text;
-    if (!TranslateOnePiece(*program, text, at_start, last, cr_before_lf, limit, &peak) ||
+    if (!pieces->Translate(text, at_start, last, cr_before_lf, limit, &peak) ||
         (total_peak += peak + 1) > limit) {
       ReportRunawayGrowth(line, limit);
     }
@@ -46,7 +47,7 @@ struct StreamingTranslation::State {
 
 StreamingTranslation::StreamingTranslation(std::string_view data_folder) : state_(new State) {
   try {
-    state_->program = CompileFolder(data_folder);
+    state_->pieces = std::make_unique<PieceByPiece>(CompileFolder(data_folder));
     state_->load = FolderLoader(std::string(data_folder));
   } catch (...) {
     delete state_;

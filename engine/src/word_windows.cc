@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <deque>
 #include <mutex>
+#include <type_traits>
 #include <vector>
 
 #include "token_index.h"
@@ -15,9 +16,29 @@ namespace {
 // text unlike running prose, where remembering does not pay.
 constexpr std::size_t kLongestWindow = 512;
 constexpr std::size_t kLooseBytesLimit = 8 * 1024;  // keeps the automaton small
-// What one thread remembers before it starts afresh.
+// What one thread remembers before it starts afresh. Running prose needs
+// a few tens of thousands of windows.
 constexpr std::size_t kMemoWindows = 1 << 16;
 constexpr std::size_t kMemoBytes = 16 << 20;
+// Text whose words never come back (codes, random letters) only pays for
+// remembering: when more than three lookups in four of a round miss, the
+// next pieces are run whole, for twice as many pieces each time it
+// happens again.
+constexpr std::size_t kRoundLookups = 4096;
+constexpr std::size_t kFirstSkip = 64;
+constexpr std::size_t kLongestSkip = 1 << 16;
+
+std::size_t HeapBytes(const std::string& text) {
+  return text.capacity() > 15 ? text.capacity() + 16 : 0;
+}
+template <typename T>
+std::size_t HeapBytes(const std::vector<T>& items) {
+  std::size_t bytes = items.capacity() > 0 ? items.capacity() * sizeof(T) + 16 : 0;
+  if constexpr (std::is_same_v<T, std::string>) {
+    for (const std::string& item : items) bytes += HeapBytes(item);
+  }
+  return bytes;
+}
 
 bool ShareARule(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
   auto i = a.begin(), j = b.begin();
@@ -66,13 +87,42 @@ class WordWindows::Memo {
 
   const Result* Add(std::string_view inside, std::uint64_t hash, Result result) {
     if ((entries_.size() + 1) * 2 > slots_.size()) Grow();
-    bytes_ += inside.size() + result.out.size();
     entries_.push_back({hash, std::string(inside), std::move(result)});
+    bytes_ += Bytes(entries_.back());
     Place(slots_, hash, static_cast<std::uint32_t>(entries_.size()));
     return &entries_.back().result;
   }
 
   bool Full() const { return entries_.size() >= kMemoWindows || bytes_ >= kMemoBytes; }
+
+  // Whether remembering pays, counted per lookup (see kRoundLookups).
+  void StartTranslation() {
+    lookups_ = misses_ = skip_pieces_ = 0;
+    next_skip_ = kFirstSkip;
+  }
+  void Count(bool miss) {
+    ++lookups_;
+    misses_ += miss;
+  }
+  // False when this round of lookups missed too often: the caller then
+  // runs its piece whole, and so the next pieces.
+  bool Pays() {
+    if (lookups_ < kRoundLookups) return true;
+    bool pays = misses_ * 4 <= lookups_ * 3;
+    if (pays) {
+      next_skip_ = kFirstSkip;
+    } else {
+      skip_pieces_ = next_skip_;
+      next_skip_ = std::min(next_skip_ * 2, kLongestSkip);
+    }
+    lookups_ = misses_ = 0;
+    return pays;
+  }
+  bool Skipping() {
+    if (skip_pieces_ == 0) return false;
+    --skip_pieces_;
+    return true;
+  }
 
   void Clear() {
     entries_.clear();
@@ -93,6 +143,14 @@ class WordWindows::Memo {
 
   static std::uint32_t Tag(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 32); }
 
+  static std::size_t Bytes(const Entry& entry) {
+    const Result& result = entry.result;
+    return sizeof(Entry) + sizeof(Slot) * 2 + HeapBytes(entry.inside) + HeapBytes(result.out) +
+           HeapBytes(result.edges.at_start) + HeapBytes(result.edges.at_end) +
+           HeapBytes(result.edges.first_words) + HeapBytes(result.edges.last_words) +
+           HeapBytes(result.loose_rows);
+  }
+
   static void Place(std::vector<Slot>& slots, std::uint64_t hash, std::uint32_t entry) {
     std::size_t mask = slots.size() - 1;
     std::size_t at = hash & mask;
@@ -111,6 +169,7 @@ class WordWindows::Memo {
   std::deque<Entry> entries_;
   std::vector<Slot> slots_;
   std::size_t bytes_ = 0;
+  std::size_t lookups_ = 0, misses_ = 0, skip_pieces_ = 0, next_skip_ = kFirstSkip;
 };
 
 // A translation borrows a memo for its thread and gives it back, so that
@@ -190,7 +249,9 @@ WordWindows::~WordWindows() = default;
 const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view inside,
                                                std::size_t limit, bool remove_spaces) const {
   std::uint64_t hash = TokenIndex::Hash(inside);
-  if (const Result* known = memo.Find(inside, hash)) return known->too_large ? nullptr : known;
+  const Result* known = memo.Find(inside, hash);
+  memo.Count(known == nullptr);
+  if (known) return known->too_large ? nullptr : known;
 
   Result result;
   std::string text;
@@ -258,7 +319,9 @@ bool WordWindows::MayInteract(const Result& left, const Result& right) const {
 }
 
 WordWindows::Session::Session(const WordWindows& windows)
-    : windows_(windows), memo_(windows.pool_->Take()) {}
+    : windows_(windows), memo_(windows.pool_->Take()) {
+  memo_->StartTranslation();
+}
 
 WordWindows::Session::~Session() { windows_.pool_->Give(std::move(memo_)); }
 
@@ -270,6 +333,7 @@ bool WordWindows::Session::Run(std::string& text, std::size_t limit, std::size_t
 bool WordWindows::Run(Memo& memo, std::string& text, std::size_t limit, std::size_t* peak,
                       bool remove_spaces) const {
   if (!usable_ || text.size() < 2 || text.front() != ' ' || text.back() != ' ') return false;
+  if (memo.Skipping()) return false;
   if (memo.Full()) memo.Clear();
   struct Window {
     std::size_t begin, end;  // the text between its end spaces
@@ -281,7 +345,7 @@ bool WordWindows::Run(Memo& memo, std::string& text, std::size_t limit, std::siz
   for (std::size_t at = 1; at < text.size();) {
     std::size_t end = text.find(' ', at);
     Window window{at, end, Lookup(memo, all.substr(at, end - at), limit, remove_spaces)};
-    if (!window.result) return false;
+    if (!window.result || !memo.Pays()) return false;
     while (!windows.empty() && MayInteract(*windows.back().result, *window.result)) {
       window.begin = windows.back().begin;
       windows.pop_back();
