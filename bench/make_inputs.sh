@@ -4,6 +4,8 @@
 #   english-{2k,100k,1m}.txt       real English with CR LF line ends
 #   english-{2k,100k,1m}-line.txt  the same text as one single line
 #   synthetic/{noun,adjective,rome}.txt  a 50,000-line dictionary set
+#   unique-words-10m.txt           10 MB of made-up words, none repeated: the
+#                                  worst case for remembering words
 #
 # The English is Jane Austen's novels (public domain) as Debian's
 # r-cran-janeaustenr package ships them; nobody here wrote it. Cuts fall on
@@ -47,5 +49,13 @@ for name, count, low, high in (("noun", 40000, 4, 12), ("adjective", 8000, 4, 12
     with open(os.path.join(d, "synthetic", name + ".txt"), "wb") as f:
         for _ in range(count):
             f.write(line(word(low, high), "".join(rng.choice(kana) for _ in range(rng.randint(1, 6)))))
+
+# After the dictionaries, so that they stay as they were.
+with open(os.path.join(d, "unique-words-10m.txt"), "wb") as f:
+    words, size = [], 0
+    while size < 10 * 1000 * 1000:
+        words.append(word(3, 9))
+        size += len(words[-1]) + 1
+    f.write("\r\n".join(" ".join(words[i:i + 12]) for i in range(0, len(words), 12)).encode())
 PY
 ls -l "$dir" "$dir/synthetic"

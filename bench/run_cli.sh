@@ -19,7 +19,7 @@ fi
 build=${1:-build/dev}
 cli=$build/bin/mikawase-cli
 inputs=build/bench-inputs
-[[ -f $inputs/english-1m.txt ]] || bench/make_inputs.sh "$inputs" >/dev/null
+[[ -f $inputs/unique-words-10m.txt ]] || bench/make_inputs.sh "$inputs" >/dev/null
 command -v /usr/bin/time >/dev/null || { echo "needs /usr/bin/time (apt-get install time)" >&2; exit 1; }
 command -v taskset >/dev/null || { echo "needs taskset (apt-get install util-linux)" >&2; exit 1; }
 
@@ -78,3 +78,5 @@ fi
 echo
 /usr/bin/time -f "100 MB input (CR LF lines), shipped dictionaries: %e s, peak resident size %M KiB" \
   "$cli" "$big" >/dev/null
+/usr/bin/time -f "10 MB of words that never repeat, shipped dictionaries: %e s, peak resident size %M KiB" \
+  "$cli" "$inputs/unique-words-10m.txt" >/dev/null
