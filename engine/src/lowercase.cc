@@ -76,9 +76,7 @@ void AppendIcuLowered(std::string_view piece, std::string* out) {
   }
 }
 
-}  // namespace
-
-std::string LowercaseUtf8(std::string_view text) {
+std::string LowercaseByPieces(std::string_view text) {
   // Case mapping is context-sensitive only across cased and case-ignorable
   // characters (the final sigma); ASCII white space is neither, so the text
   // can be lowercased piece by piece between white space with the same
@@ -103,6 +101,27 @@ std::string LowercaseUtf8(std::string_view text) {
     while (end < text.size() && IsAsciiWhitespace(text[end])) ++end;
     out.append(text, spaces, end - spaces);
     begin = end;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string LowercaseUtf8(std::string_view text) {
+  // Most text is ASCII with the engine's own CJK punctuation: lowered in
+  // place in one pass. The first character that might have a case sends
+  // the text down the general path.
+  std::string out(text);
+  for (std::size_t at = 0; at < out.size(); ++at) {
+    unsigned char c = static_cast<unsigned char>(out[at]);
+    if (c < 0x80) {
+      if (c >= 'A' && c <= 'Z') out[at] = static_cast<char>(c + 32);
+      continue;
+    }
+    if (!HasOnlyUncasedNonAscii(std::string_view(out).substr(at, 3))) {
+      return LowercaseByPieces(text);
+    }
+    at += 2;
   }
   return out;
 }
