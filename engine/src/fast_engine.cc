@@ -1,5 +1,7 @@
 #include "fast_engine.h"
 
+#include <sched.h>
+
 #include <array>
 #include <memory>
 #include <mutex>
@@ -192,12 +194,21 @@ bool TranslateWrappedPiece(std::string& text, std::string_view piece, bool first
   return TranslatePiece(text, !first, !last, cr_before_lf, after_lowercasing, words, limit, peak);
 }
 
+// Whether this process may run on more than one processor. Held to one
+// (taskset, a container's CPU set), a second thread only takes turns with
+// the first, and learns every word a second time.
+bool SecondCoreFree() {
+  cpu_set_t allowed;
+  if (sched_getaffinity(0, sizeof allowed, &allowed) != 0) return true;
+  return CPU_COUNT(&allowed) > 1;
+}
+
 // Runs body(begin, end, part) over [0, count) in two halves on two threads
 // when there is enough work to pay for a thread, else in one part.
 template <typename Body>
 void ForBothCores(std::size_t count, std::size_t bytes, Body&& body) {
   constexpr std::size_t kWorthAThread = 256 * 1024;
-  if (count < 2 || bytes < kWorthAThread) {
+  if (count < 2 || bytes < kWorthAThread || !SecondCoreFree()) {
     body(0, count, 0);
     return;
   }
