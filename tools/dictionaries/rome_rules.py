@@ -104,8 +104,16 @@ DOUBLED = [
 CONSONANT_LE = [(c + "le", ROWS[c][ALONE] + "ル") for c in "bcdfgkptz"]
 
 
-def _syllable(row, column, tail=""):
-    return row[column] + tail
+def _syllables(table, after_vowels=lambda spelling, row: []):
+    """Every consonant of `table` with each vowel pair, then with each
+    single vowel and whatever `after_vowels` adds for it: pairs first, so
+    that "bea" comes before "be"."""
+    rules = [(spelling + pair, row[column] + tail)
+             for spelling, row in table.items() for pair, column, tail in VOWEL_PAIRS]
+    for spelling, row in table.items():
+        rules += [(spelling + vowel, row[column]) for vowel, column in VOWELS.items()]
+        rules += after_vowels(spelling, row)
+    return rules
 
 
 def build():
@@ -118,19 +126,8 @@ def build():
     rules += AFTER_BUILT_IN + WORD_START + DOUBLED + CONSONANT_LE
     # Clusters before single consonants ("tha" before "ha"), and vowel
     # pairs before single vowels ("bea" before "be").
-    for spelling, row in CLUSTERS.items():
-        for pair, column, tail in VOWEL_PAIRS:
-            rules.append((spelling + pair, _syllable(row, column, tail)))
-    for spelling, row in CLUSTERS.items():
-        for vowel, column in VOWELS.items():
-            rules.append((spelling + vowel, row[column]))
-        rules.append((spelling + "y", row[I] + "ー"))
-    for spelling, row in ROWS.items():
-        for pair, column, tail in VOWEL_PAIRS:
-            rules.append((spelling + pair, _syllable(row, column, tail)))
-    for spelling, row in ROWS.items():
-        for vowel, column in VOWELS.items():
-            rules.append((spelling + vowel, row[column]))
+    rules += _syllables(CLUSTERS, lambda spelling, row: [(spelling + "y", row[I] + "ー")])
+    rules += _syllables(ROWS)
     # A "y" after a consonant is the vowel of "by", "sky", "my".
     for spelling, row in ROWS.items():
         if spelling != "y":
