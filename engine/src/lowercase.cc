@@ -108,21 +108,11 @@ std::string LowercaseByPieces(std::string_view text) {
 }  // namespace
 
 std::string LowercaseUtf8(std::string_view text) {
-  // Most text is ASCII with the engine's own CJK punctuation: lowered in
-  // place in one pass. The first character that might have a case sends
-  // the text down the general path.
-  std::string out(text);
-  for (std::size_t at = 0; at < out.size(); ++at) {
-    unsigned char c = static_cast<unsigned char>(out[at]);
-    if (c < 0x80) {
-      if (c >= 'A' && c <= 'Z') out[at] = static_cast<char>(c + 32);
-      continue;
-    }
-    if (!HasOnlyUncasedNonAscii(std::string_view(out).substr(at, 3))) {
-      return LowercaseByPieces(text);
-    }
-    at += 2;
-  }
+  // Most text is ASCII with the engine's own CJK punctuation, and is lowered
+  // whole; anything else piece by piece.
+  if (!HasOnlyUncasedNonAscii(text)) return LowercaseByPieces(text);
+  std::string out;
+  AppendAsciiLowered(text, &out);
   return out;
 }
 
