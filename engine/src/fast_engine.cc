@@ -49,11 +49,6 @@ const RuleProgram& AfterLineBreaks() {
   return program;
 }
 
-// Everything after lowercasing as one program, the dictionaries' lines in
-// their places. When a dictionary fails, the program stops where the
-// literal engine would, and the failure waits to be raised once the rules
-// before it have run (they may still run away, which would be reported
-// first).
 }  // namespace
 
 // The last rule of all, which removes every ASCII space, is not part of
@@ -69,7 +64,11 @@ class CompiledProgram {
 
 namespace {
 
-
+// Everything after lowercasing as one program, the dictionaries' lines in
+// their places. When a dictionary fails, the program stops where the
+// literal engine would, and the failure waits to be raised once the rules
+// before it have run (they may still run away, which would be reported
+// first).
 CompiledProgram Compile(const DictionaryLoader& load) {
   CompiledProgram compiled;
   RuleProgram::Builder rules;
@@ -113,7 +112,7 @@ CompiledProgram Compile(const DictionaryLoader& load) {
     }
   }
   compiled.program = std::make_unique<RuleProgram>(std::move(rules));
-  compiled.windows = std::make_unique<WordWindows>(*compiled.program);
+  compiled.windows = std::make_unique<WordWindows>(*compiled.program, compiled.removes_spaces);
   return compiled;
 }
 
@@ -147,7 +146,7 @@ bool RunInSeparatePieces(const RuleProgram& program, std::string& text, std::siz
 // first piece carries the space that wraps the input on the left, the last
 // the one on the right. Returns false when the literal engine must decide.
 bool TranslatePiece(std::string& text, bool follows_cr, bool before_cr, bool cr_before_lf,
-                    const CompiledProgram& after_lowercasing, WordWindows::Session& words,
+                    const CompiledProgram& compiled, WordWindows::Session& words,
                     std::size_t limit, std::size_t* peak) {
   // A piece that grows this much is left to the literal engine, which
   // decides whether the whole text passes the growth limit. Real text stays
@@ -175,23 +174,21 @@ bool TranslatePiece(std::string& text, bool follows_cr, bool before_cr, bool cr_
   text = LowercaseUtf8(text);
   if (text.size() > limit) return false;
   *peak = std::max(*peak, text.size());
-  if (words.Run(text, limit, peak, after_lowercasing.removes_spaces)) {
-    return true;
-  }
-  if (!RunInSeparatePieces(*after_lowercasing.program, text, limit, peak)) return false;
-  if (after_lowercasing.removes_spaces) std::erase(text, ' ');
+  if (words.Run(text, limit, peak)) return true;
+  if (!RunInSeparatePieces(*compiled.program, text, limit, peak)) return false;
+  if (compiled.removes_spaces) std::erase(text, ' ');
   return true;
 }
 
 // Wraps the ends of the input and runs one piece through the pipeline.
 bool TranslateWrappedPiece(std::string& text, std::string_view piece, bool first, bool last,
-                           bool cr_before_lf, const CompiledProgram& after_lowercasing,
+                           bool cr_before_lf, const CompiledProgram& compiled,
                            WordWindows::Session& words, std::size_t limit, std::size_t* peak) {
   text.clear();
   if (first) text += ' ';
   text += piece;
   if (last) text += ' ';
-  return TranslatePiece(text, !first, !last, cr_before_lf, after_lowercasing, words, limit, peak);
+  return TranslatePiece(text, !first, !last, cr_before_lf, compiled, words, limit, peak);
 }
 
 // Whether this process may run on more than one processor. Held to one
@@ -222,7 +219,7 @@ void ForBothCores(std::size_t count, std::size_t bytes, Body&& body) {
 // decide. Pieces are independent, so the two halves of a long input run on
 // both cores and are joined in order.
 std::optional<std::string> TranslateInPieces(std::string_view input,
-                                             const CompiledProgram& after_lowercasing) {
+                                             const CompiledProgram& compiled) {
   std::size_t limit = GrowthLimit(input.size());
   std::vector<std::string_view> pieces;
   for (std::size_t begin = 0;;) {
@@ -236,13 +233,13 @@ std::optional<std::string> TranslateInPieces(std::string_view input,
   std::array<bool, 2> ok = {true, true};
   ForBothCores(pieces.size(), input.size(), [&](std::size_t begin, std::size_t end, int part) {
     std::string text;
-    WordWindows::Session words(*after_lowercasing.windows);
+    WordWindows::Session words(*compiled.windows);
     output[part].reserve((end - begin) * 2 + input.size() / 2);
     for (std::size_t i = begin; i < end; ++i) {
       bool first = i == 0, last = i + 1 == pieces.size();
       bool cr_before_lf = !last && !pieces[i + 1].empty() && pieces[i + 1][0] == '\n';
       std::size_t peak = 0;
-      if (!TranslateWrappedPiece(text, pieces[i], first, last, cr_before_lf, after_lowercasing,
+      if (!TranslateWrappedPiece(text, pieces[i], first, last, cr_before_lf, compiled,
                                  words, limit, &peak)) {
         ok[part] = false;
         return;
@@ -355,21 +352,14 @@ std::shared_ptr<const CompiledProgram> CompileFolder(std::string_view data_folde
   return compilation.compiled;
 }
 
-struct PieceByPiece::Words {
-  explicit Words(const WordWindows& windows) : session(windows) {}
-  WordWindows::Session session;
-};
-
 PieceByPiece::PieceByPiece(std::shared_ptr<const CompiledProgram> program)
-    : program_(std::move(program)), words_(std::make_unique<Words>(*program_->windows)) {}
-
-PieceByPiece::~PieceByPiece() = default;
+    : program_(std::move(program)), words_(*program_->windows) {}
 
 bool PieceByPiece::Translate(std::string& text, bool first, bool last, bool cr_before_lf,
                              std::size_t limit, std::size_t* peak) {
   std::string piece = std::move(text);
-  return TranslateWrappedPiece(text, piece, first, last, cr_before_lf, *program_, words_->session,
-                               limit, peak);
+  return TranslateWrappedPiece(text, piece, first, last, cr_before_lf, *program_, words_, limit,
+                               peak);
 }
 
 }  // namespace mikawase

@@ -22,6 +22,7 @@
 #include <string_view>
 
 #include "dictionary_file.h"
+#include "word_windows.h"
 
 namespace mikawase {
 
@@ -43,9 +44,6 @@ std::shared_ptr<const CompiledProgram> CompileFolder(std::string_view data_folde
 class PieceByPiece {
  public:
   explicit PieceByPiece(std::shared_ptr<const CompiledProgram> program);
-  ~PieceByPiece();
-  PieceByPiece(const PieceByPiece&) = delete;
-  PieceByPiece& operator=(const PieceByPiece&) = delete;
 
   // Translates `text`, one piece; false when it grew past `limit`. `first`
   // and `last` say whether it begins or ends the input, `cr_before_lf`
@@ -54,9 +52,8 @@ class PieceByPiece {
                  std::size_t* peak);
 
  private:
-  struct Words;
   std::shared_ptr<const CompiledProgram> program_;
-  std::unique_ptr<Words> words_;
+  WordWindows::Session words_;  // borrows from *program_, so declared after it
 };
 
 }  // namespace mikawase

@@ -197,8 +197,8 @@ class WordWindows::MemoPool {
   std::vector<std::unique_ptr<Memo>> free_;
 };
 
-WordWindows::WordWindows(const RuleProgram& program)
-    : program_(program), pool_(std::make_unique<MemoPool>()) {
+WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
+    : program_(program), remove_spaces_(remove_spaces), pool_(std::make_unique<MemoPool>()) {
   // Most patterns are " word ": only those with a space inside matter.
   std::vector<std::uint32_t> inner_space;
   for (std::uint32_t rule = 0; rule < program.size(); ++rule) {
@@ -249,7 +249,7 @@ WordWindows::WordWindows(const RuleProgram& program)
 WordWindows::~WordWindows() = default;
 
 const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view inside,
-                                               std::size_t limit, bool remove_spaces) const {
+                                               std::size_t limit) const {
   std::uint64_t hash = TokenIndex::Hash(inside);
   const Result* known = memo.Find(inside, hash);
   memo.Count(known == nullptr);
@@ -268,7 +268,7 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view insi
   }
   if (!result.edges.start_lost && !result.edges.end_lost) {
     result.out.assign(text, 1, text.size() - 2);
-    if (remove_spaces) std::erase(result.out, ' ');
+    if (remove_spaces_) std::erase(result.out, ' ');
   }
   if (loose_) {
     for (const std::string& word : result.edges.last_words) {
@@ -327,13 +327,12 @@ WordWindows::Session::Session(const WordWindows& windows)
 
 WordWindows::Session::~Session() { windows_.pool_->Give(std::move(memo_)); }
 
-bool WordWindows::Session::Run(std::string& text, std::size_t limit, std::size_t* peak,
-                               bool remove_spaces) {
-  return windows_.Run(*memo_, text, limit, peak, remove_spaces);
+bool WordWindows::Session::Run(std::string& text, std::size_t limit, std::size_t* peak) {
+  return windows_.Run(*memo_, text, limit, peak);
 }
 
-bool WordWindows::Run(Memo& memo, std::string& text, std::size_t limit, std::size_t* peak,
-                      bool remove_spaces) const {
+bool WordWindows::Run(Memo& memo, std::string& text, std::size_t limit,
+                      std::size_t* peak) const {
   if (!usable_ || text.size() < 2 || text.front() != ' ' || text.back() != ' ') return false;
   if (memo.Skipping()) return false;
   if (memo.Full()) memo.Clear();
@@ -346,14 +345,13 @@ bool WordWindows::Run(Memo& memo, std::string& text, std::size_t limit, std::siz
   std::string_view all(text);
   for (std::size_t at = 1; at < text.size();) {
     std::size_t end = text.find(' ', at);
-    Window window{at, end, Lookup(memo, all.substr(at, end - at), limit, remove_spaces)};
+    Window window{at, end, Lookup(memo, all.substr(at, end - at), limit)};
     if (!window.result || !memo.Pays()) return false;
     while (!windows.empty() && MayInteract(*windows.back().result, *window.result)) {
       window.begin = windows.back().begin;
       windows.pop_back();
       if (window.end - window.begin > kLongestWindow) return false;
-      window.result = Lookup(memo, all.substr(window.begin, window.end - window.begin), limit,
-                             remove_spaces);
+      window.result = Lookup(memo, all.substr(window.begin, window.end - window.begin), limit);
       if (!window.result) return false;
     }
     windows.push_back(window);
@@ -362,7 +360,7 @@ bool WordWindows::Run(Memo& memo, std::string& text, std::size_t limit, std::siz
   // A window that lost a space at the piece's ends has no place in the
   // joined result; such a piece is run whole.
   std::size_t peak_sum = 0;
-  std::size_t size = remove_spaces ? 0 : windows.size() + 1;
+  std::size_t size = remove_spaces_ ? 0 : windows.size() + 1;
   for (const Window& window : windows) {
     if (window.result->edges.start_lost || window.result->edges.end_lost) return false;
     peak_sum += window.result->peak;
@@ -372,10 +370,10 @@ bool WordWindows::Run(Memo& memo, std::string& text, std::size_t limit, std::siz
   std::string out;
   out.reserve(size);
   for (const Window& window : windows) {
-    if (!remove_spaces) out += ' ';
+    if (!remove_spaces_) out += ' ';
     out += window.result->out;
   }
-  if (!remove_spaces) out += ' ';
+  if (!remove_spaces_) out += ' ';
   text.swap(out);
   *peak = std::max(*peak, peak_sum);
   return true;

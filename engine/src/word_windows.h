@@ -52,8 +52,11 @@ class WordWindows {
   class MemoPool;
 
  public:
-  // Reads the patterns of `program`, which must outlive this.
-  explicit WordWindows(const RuleProgram& program);
+  // Reads the patterns of `program`, which must outlive this. With
+  // `remove_spaces`, every ASCII space is removed from each window's result:
+  // the last rule of all, kept out of the program since it would join
+  // every window to its neighbours.
+  WordWindows(const RuleProgram& program, bool remove_spaces);
   ~WordWindows();
   WordWindows(const WordWindows&) = delete;
   WordWindows& operator=(const WordWindows&) = delete;
@@ -67,14 +70,11 @@ class WordWindows {
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // Runs the program over `text` window by window and, with
-    // `remove_spaces`, removes every ASCII space from the result (the last
-    // rule of all, kept out of the program since it would join every
-    // window to its neighbours). Returns false, with `text` unchanged,
-    // when the piece must be run whole: it does not begin and end with a
-    // space, its windows would join into one too long, or it might pass
-    // `limit`.
-    bool Run(std::string& text, std::size_t limit, std::size_t* peak, bool remove_spaces);
+    // Runs the program over `text` window by window. Returns false, with
+    // `text` unchanged, when the piece must be run whole: it does not begin
+    // and end with a space, its windows would join into one too long, or
+    // it might pass `limit`.
+    bool Run(std::string& text, std::size_t limit, std::size_t* peak);
 
    private:
     const WordWindows& windows_;
@@ -84,13 +84,12 @@ class WordWindows {
   struct Result;  // one window's run, remembered
 
  private:
-  bool Run(Memo& memo, std::string& text, std::size_t limit, std::size_t* peak,
-           bool remove_spaces) const;
-  const Result* Lookup(Memo& memo, std::string_view inside, std::size_t limit,
-                       bool remove_spaces) const;
+  bool Run(Memo& memo, std::string& text, std::size_t limit, std::size_t* peak) const;
+  const Result* Lookup(Memo& memo, std::string_view inside, std::size_t limit) const;
   bool MayInteract(const Result& left, const Result& right) const;
 
   const RuleProgram& program_;
+  bool remove_spaces_;
   std::unique_ptr<MemoPool> pool_;
   bool usable_ = true;
   // The patterns' inner spaces, as the two words that meet there. Where a
