@@ -78,6 +78,14 @@ class RuleProgram {
     std::vector<std::uint32_t> at_start, at_end;
     bool start_lost = false, end_lost = false;
     std::vector<std::string> first_words, last_words;
+
+    void Clear() {
+      at_start.clear();
+      at_end.clear();
+      start_lost = end_lost = false;
+      first_words.clear();
+      last_words.clear();
+    }
   };
 
   // Applies every rule once, in order. Returns false, leaving `piece` in an

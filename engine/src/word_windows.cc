@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <deque>
+#include <cstring>
 #include <mutex>
-#include <type_traits>
+#include <span>
 #include <vector>
 
 #include "token_index.h"
@@ -34,16 +35,11 @@ constexpr std::size_t kLongestSkip = 1 << 16;
 std::size_t HeapBytes(const std::string& text) {
   return text.capacity() > 15 ? text.capacity() + 16 : 0;
 }
-template <typename T>
-std::size_t HeapBytes(const std::vector<T>& items) {
-  std::size_t bytes = items.capacity() > 0 ? items.capacity() * sizeof(T) + 16 : 0;
-  if constexpr (std::is_same_v<T, std::string>) {
-    for (const std::string& item : items) bytes += HeapBytes(item);
-  }
-  return bytes;
+std::size_t HeapBytes(const std::vector<std::uint32_t>& numbers) {
+  return numbers.capacity() > 0 ? numbers.capacity() * sizeof(std::uint32_t) + 16 : 0;
 }
 
-bool ShareARule(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
+bool ShareARule(std::span<const std::uint32_t> a, std::span<const std::uint32_t> b) {
   auto i = a.begin(), j = b.begin();
   while (i != a.end() && j != b.end()) {
     if (*i == *j) return true;
@@ -58,22 +54,81 @@ bool ShareARule(const std::vector<std::uint32_t>& a, const std::vector<std::uint
 
 }  // namespace
 
+// One window's run, remembered. What every join reads sits in the memo's
+// table of entries, a few to a cache line; what only an unusual pair of
+// neighbours needs (the rules and the word versions at the edges) sits
+// apart, in `detail`.
 struct WordWindows::Result {
-  std::string out;  // between the end spaces, after the last rule
-  std::size_t peak = 0;
+  // In two blocks: every window that misses makes one, and tens of
+  // thousands of small vectors and strings cost more to make than the run.
+  struct Detail {
+    // The rules that rewrote at the start, then those at the end, then the
+    // loose automaton's rows after a last word and its space (other than
+    // the start): [0, at_end) [at_end, rows) [rows, end).
+    std::vector<std::uint32_t> numbers;
+    std::uint32_t at_end = 0, rows = 0;
+    // Every version of the first word, then of the last, each as a 4-byte
+    // length and its bytes; the last words begin at `last_words`.
+    std::string words;
+    std::uint32_t last_words = 0;
+
+    std::span<const std::uint32_t> AtStart() const { return {numbers.data(), at_end}; }
+    std::span<const std::uint32_t> AtEnd() const { return {numbers.data() + at_end, rows - at_end}; }
+    std::span<const std::uint32_t> LooseRows() const {
+      return {numbers.data() + rows, numbers.size() - rows};
+    }
+    std::string_view FirstWords() const { return std::string_view(words).substr(0, last_words); }
+    std::string_view LastWords() const { return std::string_view(words).substr(last_words); }
+  };
+
+  std::uint64_t peak = 0;
+  std::uint32_t out_at = 0, out_size = 0;  // in the memo's text: between the end spaces, after the last rule
+  // One bit per rule at the start and at the end (the rule number modulo
+  // 64): neighbours whose bits do not meet share no rule.
+  std::uint64_t start_rules = 0, end_rules = 0;
   bool too_large = false;
-  RuleProgram::EdgeTrace edges;
-  // Automaton rows reached after a last word and the space that follows
-  // it, other than the start; and whether a pattern ended on that space.
-  std::vector<std::uint32_t> loose_rows;
-  bool loose_on_space = false;
-  bool exact_left = false;   // some last word is the left word of an exact pair
-  bool exact_right = false;  // some first word is the right word of one
+  bool start_lost = false, end_lost = false;
+  bool loose_on_space = false;  // a loose pattern ended on the space after a last word
+  bool exact_left = false;      // some last word is the left word of an exact pair
+  bool exact_right = false;     // some first word is the right word of one
+  std::unique_ptr<Detail> detail;
 };
+
+namespace {
+
+std::uint64_t RuleBits(std::span<const std::uint32_t> rules) {
+  std::uint64_t bits = 0;
+  for (std::uint32_t rule : rules) bits |= std::uint64_t{1} << (rule % 64);
+  return bits;
+}
+
+void AppendWords(const std::vector<std::string>& versions, std::string* words) {
+  for (const std::string& word : versions) {
+    std::uint32_t size = static_cast<std::uint32_t>(word.size());
+    words->append(reinterpret_cast<const char*>(&size), sizeof size);
+    words->append(word);
+  }
+}
+
+// Calls visit(word) for each word of a block AppendWords wrote, until it
+// returns true; returns whether one did.
+template <typename Visit>
+bool AnyWord(std::string_view words, Visit&& visit) {
+  while (!words.empty()) {
+    std::uint32_t size;
+    std::memcpy(&size, words.data(), sizeof size);
+    if (visit(words.substr(sizeof size, size))) return true;
+    words.remove_prefix(sizeof size + size);
+  }
+  return false;
+}
+
+}  // namespace
 
 // Remembered windows, by their text between the end spaces: an
 // open-addressing table over a deque, whose elements never move. Each slot
-// keeps part of the hash, so that a probe rarely leaves the slot array.
+// keeps part of the hash, so that a probe rarely leaves the slot array;
+// the windows' texts and results are kept end to end in one string.
 class WordWindows::Memo {
  public:
   const Result* Find(std::string_view inside, std::uint64_t hash) const {
@@ -84,17 +139,23 @@ class WordWindows::Memo {
       if (slot.entry == 0) return nullptr;
       if (slot.tag != Tag(hash)) continue;
       const Entry& entry = entries_[slot.entry - 1];
-      if (entry.inside == inside) return &entry.result;
+      if (Text(entry.inside_at, entry.inside_size) == inside) return &entry.result;
     }
   }
 
-  const Result* Add(std::string_view inside, std::uint64_t hash, Result result) {
+  const Result* Add(std::string_view inside, std::uint64_t hash, Result result,
+                    std::string_view out) {
     if ((entries_.size() + 1) * 2 > slots_.size()) Grow();
-    entries_.push_back({hash, std::string(inside), std::move(result)});
+    Entry entry{hash, Append(inside), static_cast<std::uint32_t>(inside.size()), std::move(result)};
+    entry.result.out_at = Append(out);
+    entry.result.out_size = static_cast<std::uint32_t>(out.size());
+    entries_.push_back(std::move(entry));
     bytes_ += Bytes(entries_.back());
     Place(slots_, hash, static_cast<std::uint32_t>(entries_.size()));
     return &entries_.back().result;
   }
+
+  std::string_view Out(const Result& result) const { return Text(result.out_at, result.out_size); }
 
   bool Full() const { return entries_.size() >= kMemoWindows || bytes_ >= kMemoBytes; }
 
@@ -130,6 +191,7 @@ class WordWindows::Memo {
   void Clear() {
     entries_.clear();
     slots_.clear();
+    text_.clear();
     bytes_ = 0;
   }
 
@@ -140,18 +202,29 @@ class WordWindows::Memo {
   };
   struct Entry {
     std::uint64_t hash;
-    std::string inside;
+    std::uint32_t inside_at, inside_size;  // in text_
     Result result;
   };
 
   static std::uint32_t Tag(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 32); }
 
+  std::string_view Text(std::uint32_t at, std::uint32_t size) const {
+    return std::string_view(text_).substr(at, size);
+  }
+  // The memo is cleared long before its text nears 4 GiB (kMemoBytes).
+  std::uint32_t Append(std::string_view text) {
+    std::uint32_t at = static_cast<std::uint32_t>(text_.size());
+    text_.append(text);
+    return at;
+  }
+
   static std::size_t Bytes(const Entry& entry) {
     const Result& result = entry.result;
-    return sizeof(Entry) + sizeof(Slot) * 2 + HeapBytes(entry.inside) + HeapBytes(result.out) +
-           HeapBytes(result.edges.at_start) + HeapBytes(result.edges.at_end) +
-           HeapBytes(result.edges.first_words) + HeapBytes(result.edges.last_words) +
-           HeapBytes(result.loose_rows);
+    std::size_t bytes = sizeof(Entry) + sizeof(Slot) * 2 + entry.inside_size + result.out_size;
+    if (const Result::Detail* detail = result.detail.get()) {
+      bytes += sizeof(Result::Detail) + 16 + HeapBytes(detail->numbers) + HeapBytes(detail->words);
+    }
+    return bytes;
   }
 
   static void Place(std::vector<Slot>& slots, std::uint64_t hash, std::uint32_t entry) {
@@ -171,6 +244,7 @@ class WordWindows::Memo {
 
   std::deque<Entry> entries_;
   std::vector<Slot> slots_;
+  std::string text_;
   std::size_t bytes_ = 0;
   std::size_t lookups_ = 0, misses_ = 0, skip_pieces_ = 0, next_skip_ = kFirstSkip;
 };
@@ -255,49 +329,84 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view insi
   memo.Count(known == nullptr);
   if (known) return known->too_large ? nullptr : known;
 
-  Result result;
-  std::string text;
-  text.reserve(inside.size() + 2);
+  // The trace is kept from run to run, so that its vectors are not made
+  // again at every miss; the result keeps a flat copy.
+  thread_local RuleProgram::EdgeTrace edges;
+  edges.Clear();
+  thread_local std::string text;
+  text.clear();
   text += ' ';
   text += inside;
   text += ' ';
-  if (!program_.Run(text, limit, &result.peak, &result.edges)) {
+  Result result;
+  std::size_t peak = 0;
+  // A window that grows past what a memo holds is left to the whole
+  // piece's run, as one that passes the limit is.
+  if (!program_.Run(text, std::min(limit, kMemoBytes), &peak, &edges)) {
     result.too_large = true;
-    memo.Add(inside, hash, std::move(result));
+    memo.Add(inside, hash, std::move(result), {});
     return nullptr;
   }
-  if (!result.edges.start_lost && !result.edges.end_lost) {
-    result.out.assign(text, 1, text.size() - 2);
-    if (remove_spaces_) std::erase(result.out, ' ');
+  result.peak = peak;
+  result.start_lost = edges.start_lost;
+  result.end_lost = edges.end_lost;
+  result.start_rules = RuleBits(edges.at_start);
+  result.end_rules = RuleBits(edges.at_end);
+  std::string_view out;
+  if (!result.start_lost && !result.end_lost) {
+    if (remove_spaces_) std::erase(text, ' ');
+    out = remove_spaces_ ? std::string_view(text) : std::string_view(text).substr(1, text.size() - 2);
   }
+
+  result.detail = std::make_unique<Result::Detail>();
+  Result::Detail& detail = *result.detail;
+  detail.numbers.reserve(edges.at_start.size() + edges.at_end.size() + edges.last_words.size());
+  detail.numbers.assign(edges.at_start.begin(), edges.at_start.end());
+  detail.at_end = static_cast<std::uint32_t>(detail.numbers.size());
+  detail.numbers.insert(detail.numbers.end(), edges.at_end.begin(), edges.at_end.end());
+  detail.rows = static_cast<std::uint32_t>(detail.numbers.size());
   if (loose_) {
-    for (const std::string& word : result.edges.last_words) {
+    for (const std::string& word : edges.last_words) {
       bool matched = false;
       std::uint32_t row = 0;
       for (unsigned char c : word) row = loose_->Step(row, c, &matched);
       row = loose_->Step(row, ' ', &matched);
       result.loose_on_space |= matched;
-      if (row != 0 && std::find(result.loose_rows.begin(), result.loose_rows.end(), row) ==
-                          result.loose_rows.end()) {
-        result.loose_rows.push_back(row);
+      std::span<const std::uint32_t> rows = detail.LooseRows();
+      if (row != 0 && std::find(rows.begin(), rows.end(), row) == rows.end()) {
+        detail.numbers.push_back(row);
       }
     }
   }
-  for (const std::string& word : result.edges.last_words) {
+  std::size_t word_bytes = 0;
+  for (const std::string& word : edges.first_words) word_bytes += sizeof(std::uint32_t) + word.size();
+  for (const std::string& word : edges.last_words) word_bytes += sizeof(std::uint32_t) + word.size();
+  detail.words.reserve(word_bytes);
+  AppendWords(edges.first_words, &detail.words);
+  detail.last_words = static_cast<std::uint32_t>(detail.words.size());
+  AppendWords(edges.last_words, &detail.words);
+  for (const std::string& word : edges.last_words) {
     result.exact_left |= exact_lefts_.First(word) != TokenIndex::kNone;
   }
-  for (const std::string& word : result.edges.first_words) {
+  for (const std::string& word : edges.first_words) {
     result.exact_right |= exact_rights_.First(word) != TokenIndex::kNone;
   }
-  return memo.Add(inside, hash, std::move(result));
+  return memo.Add(inside, hash, std::move(result), out);
 }
 
 bool WordWindows::MayInteract(const Result& left, const Result& right) const {
-  if (left.edges.end_lost || right.edges.start_lost) return true;
-  if (ShareARule(left.edges.at_end, right.edges.at_start)) return true;
-  if (left.loose_on_space) return true;
-  for (std::uint32_t start : left.loose_rows) {
-    for (const std::string& word : right.edges.first_words) {
+  if (left.end_lost || right.start_lost || left.loose_on_space) return true;
+  // Nearly every pair of neighbours is settled by what the entries hold.
+  bool may_share_a_rule = (left.end_rules & right.start_rules) != 0;
+  bool may_continue_loose = !left.detail->LooseRows().empty();
+  bool may_be_exact_pair = left.exact_left && right.exact_right;
+  if (!may_share_a_rule && !may_continue_loose && !may_be_exact_pair) return false;
+
+  const Result::Detail& left_detail = *left.detail;
+  const Result::Detail& right_detail = *right.detail;
+  if (may_share_a_rule && ShareARule(left_detail.AtEnd(), right_detail.AtStart())) return true;
+  for (std::uint32_t start : left_detail.LooseRows()) {
+    bool continued = AnyWord(right_detail.FirstWords(), [&](std::string_view word) {
       bool matched = false;
       std::uint32_t row = start;
       for (unsigned char c : word) {
@@ -305,17 +414,19 @@ bool WordWindows::MayInteract(const Result& left, const Result& right) const {
         if (matched) return true;
         if (row == 0) break;  // nothing begun before the space is still open
       }
-    }
+      return false;
+    });
+    if (continued) return true;
   }
-  if (left.exact_left && right.exact_right) {
+  if (may_be_exact_pair) {
     thread_local std::string pair;
-    for (const std::string& last : left.edges.last_words) {
-      if (exact_lefts_.First(last) == TokenIndex::kNone) continue;
-      for (const std::string& first : right.edges.first_words) {
+    return AnyWord(left_detail.LastWords(), [&](std::string_view last) {
+      if (exact_lefts_.First(last) == TokenIndex::kNone) return false;
+      return AnyWord(right_detail.FirstWords(), [&](std::string_view first) {
         pair.assign(last).append(1, ' ').append(first);
-        if (exact_pairs_.First(pair) != TokenIndex::kNone) return true;
-      }
-    }
+        return exact_pairs_.First(pair) != TokenIndex::kNone;
+      });
+    });
   }
   return false;
 }
@@ -344,7 +455,10 @@ bool WordWindows::Run(Memo& memo, std::string& text, std::size_t limit,
   windows.clear();
   std::string_view all(text);
   for (std::size_t at = 1; at < text.size();) {
-    std::size_t end = text.find(' ', at);
+    // Words are a few bytes long: a plain loop finds their end sooner
+    // than a call to memchr would.
+    std::size_t end = at;
+    while (text[end] != ' ') ++end;  // the text ends with a space
     Window window{at, end, Lookup(memo, all.substr(at, end - at), limit)};
     if (!window.result || !memo.Pays()) return false;
     while (!windows.empty() && MayInteract(*windows.back().result, *window.result)) {
@@ -362,16 +476,16 @@ bool WordWindows::Run(Memo& memo, std::string& text, std::size_t limit,
   std::size_t peak_sum = 0;
   std::size_t size = remove_spaces_ ? 0 : windows.size() + 1;
   for (const Window& window : windows) {
-    if (window.result->edges.start_lost || window.result->edges.end_lost) return false;
+    if (window.result->start_lost || window.result->end_lost) return false;
     peak_sum += window.result->peak;
-    size += window.result->out.size();
+    size += window.result->out_size;
   }
   if (peak_sum > limit) return false;
   std::string out;
   out.reserve(size);
   for (const Window& window : windows) {
     if (!remove_spaces_) out += ' ';
-    out += window.result->out;
+    out += memo.Out(*window.result);
   }
   if (!remove_spaces_) out += ' ';
   text.swap(out);
