@@ -171,7 +171,7 @@ bool TranslatePiece(std::string& text, bool follows_cr, bool before_cr, bool cr_
   if (text.size() > limit) return false;
   *peak = std::max(*peak, text.size());
   if (!AfterLineBreaks().Run(text, limit, peak)) return false;
-  text = LowercaseUtf8(text);
+  LowercaseUtf8InPlace(text);
   if (text.size() > limit) return false;
   *peak = std::max(*peak, text.size());
   if (words.Run(text, limit, peak)) return true;

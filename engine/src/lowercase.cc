@@ -46,12 +46,16 @@ bool IsAsciiWhitespace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
 }
 
+void LowerAscii(char* begin, char* end) {
+  for (char* c = begin; c != end; ++c) {
+    if (*c >= 'A' && *c <= 'Z') *c = static_cast<char>(*c + 32);
+  }
+}
+
 void AppendAsciiLowered(std::string_view piece, std::string* out) {
   std::size_t start = out->size();
   out->append(piece);
-  for (char* c = out->data() + start; c != out->data() + out->size(); ++c) {
-    if (*c >= 'A' && *c <= 'Z') *c = static_cast<char>(*c + 32);
-  }
+  LowerAscii(out->data() + start, out->data() + out->size());
 }
 
 void AppendIcuLowered(std::string_view piece, std::string* out) {
@@ -108,12 +112,19 @@ std::string LowercaseByPieces(std::string_view text) {
 }  // namespace
 
 std::string LowercaseUtf8(std::string_view text) {
-  // Most text is ASCII with the engine's own CJK punctuation, and is lowered
-  // whole; anything else piece by piece.
-  if (!HasOnlyUncasedNonAscii(text)) return LowercaseByPieces(text);
-  std::string out;
-  AppendAsciiLowered(text, &out);
+  std::string out(text);
+  LowercaseUtf8InPlace(out);
   return out;
+}
+
+void LowercaseUtf8InPlace(std::string& text) {
+  // Most text is ASCII with the engine's own CJK punctuation, and is lowered
+  // where it stands; anything else piece by piece.
+  if (HasOnlyUncasedNonAscii(text)) {
+    LowerAscii(text.data(), text.data() + text.size());
+  } else {
+    text = LowercaseByPieces(text);
+  }
 }
 
 }  // namespace mikawase

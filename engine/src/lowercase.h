@@ -12,6 +12,9 @@ namespace mikawase {
 // ("İ" becomes "i" and a combining dot). `text` must be valid UTF-8.
 std::string LowercaseUtf8(std::string_view text);
 
+// The same, with the result in place of `text`.
+void LowercaseUtf8InPlace(std::string& text);
+
 }  // namespace mikawase
 
 #endif  // MIKAWASE_LOWERCASE_H_

@@ -89,6 +89,7 @@ struct WordWindows::Result {
   bool too_large = false;
   bool start_lost = false, end_lost = false;
   bool loose_on_space = false;  // a loose pattern ended on the space after a last word
+  bool loose_open = false;      // some loose pattern is still open there: detail->LooseRows()
   bool exact_left = false;      // some last word is the left word of an exact pair
   bool exact_right = false;     // some first word is the right word of one
   std::unique_ptr<Detail> detail;
@@ -382,6 +383,7 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view insi
   for (const std::string& word : edges.first_words) word_bytes += sizeof(std::uint32_t) + word.size();
   for (const std::string& word : edges.last_words) word_bytes += sizeof(std::uint32_t) + word.size();
   detail.words.reserve(word_bytes);
+  result.loose_open = !detail.LooseRows().empty();
   AppendWords(edges.first_words, &detail.words);
   detail.last_words = static_cast<std::uint32_t>(detail.words.size());
   AppendWords(edges.last_words, &detail.words);
@@ -398,7 +400,7 @@ bool WordWindows::MayInteract(const Result& left, const Result& right) const {
   if (left.end_lost || right.start_lost || left.loose_on_space) return true;
   // Nearly every pair of neighbours is settled by what the entries hold.
   bool may_share_a_rule = (left.end_rules & right.start_rules) != 0;
-  bool may_continue_loose = !left.detail->LooseRows().empty();
+  bool may_continue_loose = left.loose_open;
   bool may_be_exact_pair = left.exact_left && right.exact_right;
   if (!may_share_a_rule && !may_continue_loose && !may_be_exact_pair) return false;
 
