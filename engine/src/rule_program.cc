@@ -21,21 +21,14 @@ bool IsWholeWordPattern(std::string_view find) {
   return find.size() >= 2 && find.front() == ' ' && find.back() == ' ';
 }
 
-void AddIfNew(std::vector<std::string>& versions, std::string_view word) {
-  for (const std::string& seen : versions) {
-    if (seen == word) return;
-  }
-  versions.emplace_back(word);
-}
-
 // Records the end words of `text` as it stands, while both end spaces last.
 void NoteEndWords(std::string_view text, RuleProgram::EdgeTrace& trace) {
   if (text.size() < 2) trace.start_lost = trace.end_lost = true;
   if (trace.start_lost || trace.end_lost) return;
   std::size_t first_end = text.find(' ', 1);
   std::size_t last_begin = text.rfind(' ', text.size() - 2) + 1;
-  AddIfNew(trace.first_words, text.substr(1, first_end - 1));
-  AddIfNew(trace.last_words, text.substr(last_begin, text.size() - 1 - last_begin));
+  trace.first_words.Add(text.substr(1, first_end - 1));
+  trace.last_words.Add(text.substr(last_begin, text.size() - 1 - last_begin));
 }
 
 // Before rule `index` rewrites `text` at `hits`: does it take either end?

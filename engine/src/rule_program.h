@@ -75,9 +75,34 @@ class RuleProgram {
   // between the end spaces and the next space inward). Rule numbers are in
   // increasing order.
   struct EdgeTrace {
+    // Every version a word went through, each once. A trace is meant to be
+    // kept and cleared between runs: its strings are then reused rather
+    // than made again at each rewrite (a word spelt out letter by letter
+    // goes through a dozen versions, most too long to be kept inline).
+    class WordVersions {
+     public:
+      void Add(std::string_view word) {
+        for (std::size_t i = 0; i < count_; ++i) {
+          if (words_[i] == word) return;
+        }
+        if (count_ == words_.size()) words_.emplace_back();
+        words_[count_++].assign(word);
+      }
+      void clear() { count_ = 0; }
+      std::size_t size() const { return count_; }
+      std::vector<std::string>::const_iterator begin() const { return words_.begin(); }
+      std::vector<std::string>::const_iterator end() const {
+        return words_.begin() + static_cast<std::ptrdiff_t>(count_);
+      }
+
+     private:
+      std::vector<std::string> words_;
+      std::size_t count_ = 0;
+    };
+
     std::vector<std::uint32_t> at_start, at_end;
     bool start_lost = false, end_lost = false;
-    std::vector<std::string> first_words, last_words;
+    WordVersions first_words, last_words;
 
     void Clear() {
       at_start.clear();

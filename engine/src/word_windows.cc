@@ -103,7 +103,7 @@ std::uint64_t RuleBits(std::span<const std::uint32_t> rules) {
   return bits;
 }
 
-void AppendWords(const std::vector<std::string>& versions, std::string* words) {
+void AppendWords(const RuleProgram::EdgeTrace::WordVersions& versions, std::string* words) {
   for (const std::string& word : versions) {
     std::uint32_t size = static_cast<std::uint32_t>(word.size());
     words->append(reinterpret_cast<const char*>(&size), sizeof size);
