@@ -83,13 +83,20 @@ void Write(std::FILE* out, std::string_view text) {
 class LfWriter {
  public:
   LfWriter(std::FILE* out, bool keep_crlf) : out_(out), keep_crlf_(keep_crlf) {}
-  void Put(std::string text) {
+  void Put(std::string_view text) {
     if (keep_crlf_) return Write(out_, text);
-    std::string joined(held_cr_ ? "\r" : "");
-    joined += text;
-    held_cr_ = !joined.empty() && joined.back() == '\r';
-    if (held_cr_) joined.pop_back();
-    Write(out_, mikawase::CrLfToLf(joined));
+    if (text.empty()) return;
+    if (held_cr_ && text.front() != '\n') Write(out_, "\r");
+    held_cr_ = text.back() == '\r';
+    if (held_cr_) text.remove_suffix(1);
+    // Written between the CRs of CR LF pairs, without a converted copy.
+    std::size_t written = 0;
+    for (std::size_t cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r', cr + 1)) {
+      if (cr + 1 == text.size() || text[cr + 1] != '\n') continue;
+      Write(out_, text.substr(written, cr - written));
+      written = cr + 1;
+    }
+    Write(out_, text.substr(written));
   }
   void Finish() {
     if (held_cr_) Write(out_, "\r");
@@ -170,7 +177,7 @@ int Run(const mikawase::cli::CommandLine& command) {
       std::string translated =
           mikawase::TranslateWithDataFolder(mikawase::ToCrLf(text), data_folder, command.engine);
       LfWriter writer(stdout, command.crlf);
-      writer.Put(std::move(translated));
+      writer.Put(translated);
       writer.Finish();
     }
   } catch (const mikawase::TranslationError& error) {
