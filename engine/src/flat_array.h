@@ -55,15 +55,11 @@ class FlatArray {
   const T* end() const { return data_ + size_; }
   std::span<const T> span() const { return {data_, size_}; }
 
-  // Changes, while the array is being built: a view is read-only.
-  T& operator[](std::size_t at) {
-    assert(!views_);
-    return owned_[at];
-  }
-  T* begin() {
-    assert(!views_);
-    return owned_.data();
-  }
+  // For building. Only an owning array may be written to (a view's memory
+  // is mapped read-only), but a non-const view must still read its own
+  // elements, so these too go through data_.
+  T& operator[](std::size_t at) { return const_cast<T*>(data_)[at]; }
+  T* begin() { return const_cast<T*>(data_); }
   T* end() { return begin() + size_; }
   void assign(std::size_t count, const T& value) {
     owned_.assign(count, value);
