@@ -43,6 +43,18 @@ class TokenIndex {
   static TokenIndex Load(ImageReader& image, const char* base, std::size_t text_size,
                          std::size_t rule_bound);
 
+  // Whether `holds(rule)` is true of every rule First or Next can return.
+  template <typename Predicate>
+  bool EveryRule(Predicate&& holds) const {
+    for (const Slot& slot : slots_) {
+      if (slot.first != kNone && !holds(slot.first)) return false;
+    }
+    for (std::uint32_t rule : next_) {
+      if (rule != kNone && !holds(rule)) return false;
+    }
+    return true;
+  }
+
   bool empty() const { return size_ == 0; }
 
   // Asks the processor for the slot `token` hashes to, ahead of an Add or
