@@ -12,6 +12,7 @@
 
 #include "command_line.h"
 #include "mikawase/app_folder.h"
+#include "mikawase/compiled_cache.h"
 #include "mikawase/line_breaks.h"
 #include "mikawase/translate.h"
 #include "mikawase/version.h"
@@ -209,6 +210,9 @@ int main(int argc, char** argv) {
     std::cout << "mikawase-cli " << mikawase::kVersionString << "\n";
     return 0;
   }
+  // A new process per translation: without the cache on disk, every one
+  // would compile the dictionaries again.
+  mikawase::EnableCompiledCache(mikawase::DefaultCompiledCacheFolder());
   try {
     return Run(command);
   } catch (const mikawase::TranslationError& error) {

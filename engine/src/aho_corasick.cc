@@ -1,5 +1,6 @@
 #include "aho_corasick.h"
 
+#include <algorithm>
 #include <deque>
 #include <stdexcept>
 
@@ -87,6 +88,80 @@ AhoCorasick::AhoCorasick(const std::vector<std::string_view>& patterns) {
   for (std::uint32_t& target : next_) {
     target = target * classes_ | (output_[target] != kNone ? kHasOutput : 0);
   }
+}
+
+// Saving and loading.
+
+void AhoCorasick::Save(ImageWriter& image) const {
+  image.PutArray(std::span<const std::uint16_t>(byte_class_));
+  image.PutNumber(classes_);
+  image.PutArray(next_.span());
+  image.PutArray(output_.span());
+  image.PutArray(output_link_.span());
+  image.PutArray(pattern_of_.span());
+}
+
+std::unique_ptr<AhoCorasick> AhoCorasick::Load(ImageReader& image, std::size_t pattern_bound) {
+  std::unique_ptr<AhoCorasick> automaton(new AhoCorasick);
+  std::span<const std::uint16_t> byte_class = image.Array<std::uint16_t>();
+  if (byte_class.size() != automaton->byte_class_.size()) throw BadImage("no byte classes");
+  std::copy(byte_class.begin(), byte_class.end(), automaton->byte_class_.begin());
+  constexpr std::uint64_t kMostClasses = 257;  // a class per byte, and class 0
+  automaton->classes_ = static_cast<std::uint32_t>(image.NumberBelow(kMostClasses + 1));
+  automaton->next_ = FlatArray<std::uint32_t>::View(image.Array<std::uint32_t>());
+  automaton->output_ = FlatArray<std::uint32_t>::View(image.Array<std::uint32_t>());
+  automaton->output_link_ = FlatArray<std::uint32_t>::View(image.Array<std::uint32_t>());
+  automaton->pattern_of_ = FlatArray<std::uint32_t>::View(image.Array<std::uint32_t>());
+  automaton->CheckLoaded(pattern_bound);
+  return automaton;
+}
+
+void AhoCorasick::CheckLoaded(std::size_t pattern_bound) const {
+  if (classes_ == 0 || next_.empty() || next_.size() % classes_ != 0 ||
+      next_.size() >= kHasOutput) {
+    throw BadImage("an automaton is misshapen");
+  }
+  std::size_t states = next_.size() / classes_;
+  if (output_.size() != states || output_link_.size() != states || pattern_of_.size() != states) {
+    throw BadImage("an automaton's tables disagree");
+  }
+  for (std::uint16_t cls : byte_class_) {
+    if (cls >= classes_) throw BadImage("a byte class is out of range");
+  }
+  for (std::uint32_t target : next_) {
+    std::uint32_t row = target & ~kHasOutput;
+    if (row % classes_ != 0 || row >= next_.size()) throw BadImage("a transition leaves the table");
+  }
+  // Whatever an output chain reaches must report a pattern.
+  auto reports = [&](std::uint32_t state) {
+    return state == kNone || (state < states && pattern_of_[state] < pattern_bound);
+  };
+  for (std::size_t state = 0; state < states; ++state) {
+    if (!reports(output_[state]) || !reports(output_link_[state])) {
+      throw BadImage("an output leaves the table");
+    }
+  }
+  if (!OutputChainsEnd()) throw BadImage("an output chain goes round");
+}
+
+// Whether following output_link_ from any state reaches kNone: each state
+// is walked once, marked while on the current path and when known to end.
+bool AhoCorasick::OutputChainsEnd() const {
+  enum : std::uint8_t { kUnseen, kOnPath, kEnds };
+  std::vector<std::uint8_t> mark(output_link_.size(), kUnseen);
+  std::vector<std::uint32_t> path;
+  for (std::uint32_t start = 0; start < output_link_.size(); ++start) {
+    path.clear();
+    std::uint32_t state = start;
+    while (state != kNone && mark[state] == kUnseen) {
+      mark[state] = kOnPath;
+      path.push_back(state);
+      state = output_link_[state];
+    }
+    if (state != kNone && mark[state] == kOnPath) return false;
+    for (std::uint32_t walked : path) mark[walked] = kEnds;
+  }
+  return true;
 }
 
 }  // namespace mikawase

@@ -10,8 +10,12 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
+
+#include "flat_array.h"
+#include "program_image.h"
 
 namespace mikawase {
 
@@ -19,6 +23,13 @@ class AhoCorasick {
  public:
   // Pattern i of `patterns` is reported as i. Empty patterns never match.
   explicit AhoCorasick(const std::vector<std::string_view>& patterns);
+
+  // The automaton as an image, and back, its tables viewed in place. Load
+  // checks that every transition and output stays inside the tables, that
+  // every chain of outputs ends, and that reported patterns are below
+  // `pattern_bound`.
+  void Save(ImageWriter& image) const;
+  static std::unique_ptr<AhoCorasick> Load(ImageReader& image, std::size_t pattern_bound);
 
   // Calls on_match(pattern) for every occurrence that lies entirely inside
   // `text`, in order of the occurrences' ends.
@@ -56,12 +67,18 @@ class AhoCorasick {
   static constexpr std::uint32_t kNone = 0xFFFFFFFF;
   static constexpr std::uint32_t kHasOutput = 0x80000000;
 
+  AhoCorasick() = default;
+  void CheckLoaded(std::size_t pattern_bound) const;
+  bool OutputChainsEnd() const;
+
+  // Copied rather than viewed when loaded: 512 bytes, and this way it keeps
+  // the fixed size Scan's loop is compiled for.
   std::array<std::uint16_t, 256> byte_class_{};  // 0: in no pattern
   std::uint32_t classes_ = 1;
-  std::vector<std::uint32_t> next_;         // row + class -> target row | kHasOutput
-  std::vector<std::uint32_t> output_;       // state -> first state with a pattern, or kNone
-  std::vector<std::uint32_t> output_link_;  // pattern state -> next pattern state
-  std::vector<std::uint32_t> pattern_of_;   // pattern state -> pattern index
+  FlatArray<std::uint32_t> next_;         // row + class -> target row | kHasOutput
+  FlatArray<std::uint32_t> output_;       // state -> first state with a pattern, or kNone
+  FlatArray<std::uint32_t> output_link_;  // pattern state -> next pattern state
+  FlatArray<std::uint32_t> pattern_of_;   // pattern state -> pattern index
 };
 
 }  // namespace mikawase

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "compiled_cache.h"
+#include "compiled_program.h"
 #include "literal_engine.h"
 #include "lowercase.h"
 #include "mikawase/translate.h"
@@ -48,21 +50,6 @@ const RuleProgram& AfterLineBreaks() {
   }());
   return program;
 }
-
-}  // namespace
-
-// The last rule of all, which removes every ASCII space, is not part of
-// the program: it would join every word to its neighbours, and word by word
-// it is simply applied to each word's result.
-class CompiledProgram {
- public:
-  std::unique_ptr<RuleProgram> program;
-  std::unique_ptr<WordWindows> windows;
-  bool removes_spaces = false;
-  std::optional<TranslationError> failure;
-};
-
-namespace {
 
 // Everything after lowercasing as one program, the dictionaries' lines in
 // their places. When a dictionary fails, the program stops where the
@@ -329,7 +316,15 @@ FolderCompilation CompileFolderCached(const std::string& folder,
       return result;
     }
   }
-  result.compiled = std::make_shared<const CompiledProgram>(Compile(result.load));
+  // Behind the cache in memory, the one on disk (when the executable asked
+  // for it): a new process finds there what an earlier one compiled.
+  if (cacheable) result.compiled = LoadCompiledFromDisk(bytes);
+  if (!result.compiled) {
+    result.compiled = std::make_shared<const CompiledProgram>(Compile(result.load));
+    // Only a compilation that holds every line is worth keeping: a failing
+    // one is cheap to redo, and its error names the folder it came from.
+    if (cacheable && !result.compiled->failure) SaveCompiledToDisk(bytes, *result.compiled);
+  }
   if (cacheable) {
     std::lock_guard<std::mutex> lock(cache.mutex);
     cache.folder = folder;
@@ -340,6 +335,14 @@ FolderCompilation CompileFolderCached(const std::string& folder,
 }
 
 }  // namespace
+
+void ForgetCompiledPrograms() {
+  CompileCache& cache = TheCompileCache();
+  std::lock_guard<std::mutex> lock(cache.mutex);
+  cache.folder.clear();
+  cache.bytes = {};
+  cache.compiled.reset();
+}
 
 std::string TranslateFastFromFolder(std::string_view input, std::string_view data_folder) {
   std::string folder(data_folder);

@@ -33,6 +33,11 @@ std::string TranslateFast(std::string_view input, const DictionaryLoader& load);
 // but compiles them again only when their bytes have changed.
 std::string TranslateFastFromFolder(std::string_view input, std::string_view data_folder);
 
+// Drops the compiled program kept in memory, so that the next translation
+// compiles again or takes it from the cache on disk, as a new process
+// would. For tests.
+void ForgetCompiledPrograms();
+
 // The dictionaries of `data_folder`, compiled (or taken from the cache),
 // for a translation that comes in parts. Throws the first dictionary
 // failure at once.

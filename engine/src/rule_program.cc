@@ -55,7 +55,7 @@ void RuleProgram::Builder::Add(std::initializer_list<std::string_view> find,
   auto append = [&](std::initializer_list<std::string_view> parts, std::uint32_t* at,
                     std::uint32_t* size) {
     std::size_t start = text_.size();
-    for (std::string_view part : parts) text_.append(part);
+    for (std::string_view part : parts) text_.insert(text_.end(), part.begin(), part.end());
     if (text_.size() > std::numeric_limits<std::uint32_t>::max()) {
       throw std::length_error("the dictionaries are too large");
     }
@@ -89,8 +89,9 @@ struct RuleProgram::Scratch {
   }
 };
 
-RuleProgram::RuleProgram(Builder built)
-    : text_(std::move(built.text_)), rules_(std::move(built.spans_)) {
+RuleProgram::RuleProgram(Builder built) {
+  text_ = std::move(built.text_);
+  rules_ = std::move(built.spans_);
   std::vector<std::uint32_t> starts = std::move(built.stage_starts_);
   if (starts.empty() || starts.front() != 0) starts.insert(starts.begin(), 0);
   stages_.resize(starts.size());
@@ -105,6 +106,7 @@ void RuleProgram::BuildStage(Stage& stage) {
   std::size_t count = stage.end - stage.begin;
   std::size_t word_rules = 0;
   for (std::uint32_t rule = stage.begin; rule < stage.end; ++rule) word_rules += rules_[rule].by_word;
+  stage.by_first_token = TokenIndex(text_.data());
   if (word_rules > 0) stage.by_first_token.Reserve(word_rules, count);
   stage.next_rule_same_pattern.assign(count, TokenIndex::kNone);
 
@@ -246,6 +248,88 @@ bool RuleProgram::Run(std::string& piece, std::size_t limit, std::size_t* peak,
     }
   }
   return true;
+}
+
+// Saving and loading.
+
+void RuleProgram::Save(ImageWriter& image) const {
+  image.PutArray(text_.span());
+  image.PutArray(rules_.span());
+  std::array<std::uint8_t, 256> in_pattern;
+  std::copy(in_pattern_.begin(), in_pattern_.end(), in_pattern.begin());
+  image.PutArray(std::span<const std::uint8_t>(in_pattern));
+  image.PutNumber(stages_.size());
+  for (const Stage& stage : stages_) SaveStage(stage, image);
+}
+
+void RuleProgram::SaveStage(const Stage& stage, ImageWriter& image) const {
+  image.PutNumber(stage.begin);
+  image.PutNumber(stage.end);
+  image.PutNumber(stage.longest_find);
+  stage.by_first_token.Save(image);
+  image.PutArray(stage.first_rule_of_pattern.span());
+  image.PutArray(stage.next_rule_same_pattern.span());
+  image.PutNumber(stage.matcher ? 1 : 0);
+  if (stage.matcher) stage.matcher->Save(image);
+}
+
+std::unique_ptr<RuleProgram> RuleProgram::Load(ImageReader& image) {
+  std::unique_ptr<RuleProgram> program(new RuleProgram);
+  program->text_ = FlatArray<char>::View(image.Array<char>());
+  program->rules_ = FlatArray<Rule>::View(image.Array<Rule>());
+  program->CheckLoadedRules();
+  std::span<const std::uint8_t> in_pattern = image.Array<std::uint8_t>();
+  if (in_pattern.size() != program->in_pattern_.size()) throw BadImage("no pattern bytes");
+  for (std::size_t byte = 0; byte < in_pattern.size(); ++byte) {
+    program->in_pattern_[byte] = in_pattern[byte] != 0;
+  }
+  // Stage by stage, so that a wrong count runs out of image instead of
+  // asking for memory.
+  std::uint64_t stages = image.Number();
+  for (std::uint64_t i = 0; i < stages; ++i) program->stages_.push_back(program->LoadStage(image));
+  return program;
+}
+
+void RuleProgram::CheckLoadedRules() const {
+  for (const Rule& rule : rules_) {
+    if (std::uint64_t{rule.find_at} + rule.find_size > text_.size() ||
+        std::uint64_t{rule.replace_at} + rule.replace_size > text_.size()) {
+      throw BadImage("a rule lies outside the program's text");
+    }
+  }
+}
+
+RuleProgram::Stage RuleProgram::LoadStage(ImageReader& image) const {
+  Stage stage;
+  stage.begin = static_cast<std::uint32_t>(image.NumberBelow(rules_.size() + 1));
+  stage.end = static_cast<std::uint32_t>(image.NumberBelow(rules_.size() + 1));
+  if (stage.end < stage.begin) throw BadImage("a stage ends before it begins");
+  stage.longest_find = image.NumberBelow(text_.size() + 1);
+  std::size_t count = stage.end - stage.begin;
+  stage.by_first_token = TokenIndex::Load(image, text_.data(), text_.size(), count);
+  stage.first_rule_of_pattern = FlatArray<std::uint32_t>::View(image.Array<std::uint32_t>());
+  stage.next_rule_same_pattern = FlatArray<std::uint32_t>::View(image.Array<std::uint32_t>());
+  // Chains of rules stay inside the stage and only go forward, so that
+  // every walk along one ends; and no rule found through them has an empty
+  // pattern, which Run would find at every byte without end.
+  if (stage.next_rule_same_pattern.size() != count) throw BadImage("a stage is misshapen");
+  auto candidate = [&](std::uint32_t local) {
+    return local < count && rules_[stage.begin + local].find_size > 0;
+  };
+  for (std::uint32_t first : stage.first_rule_of_pattern) {
+    if (!candidate(first)) throw BadImage("a pattern's rule lies outside its stage");
+  }
+  for (std::uint32_t local = 0; local < count; ++local) {
+    std::uint32_t next = stage.next_rule_same_pattern[local];
+    if (next != TokenIndex::kNone && (next <= local || !candidate(next))) {
+      throw BadImage("a stage's rules do not go forward");
+    }
+  }
+  if (!stage.by_first_token.EveryRule(candidate)) throw BadImage("a token finds an empty rule");
+  if (image.NumberBelow(2) == 1) {
+    stage.matcher = AhoCorasick::Load(image, stage.first_rule_of_pattern.size());
+  }
+  return stage;
 }
 
 }  // namespace mikawase

@@ -30,6 +30,8 @@
 #include <vector>
 
 #include "aho_corasick.h"
+#include "flat_array.h"
+#include "program_image.h"
 #include "token_index.h"
 
 namespace mikawase {
@@ -56,11 +58,13 @@ class RuleProgram {
    private:
     friend class RuleProgram;
     std::vector<std::uint32_t> stage_starts_;
+    // A number rather than a bool for by_word: every byte of a rule is then
+    // a value, so rules can be saved and used in place as they are.
     struct Span {
       std::uint32_t find_at, find_size, replace_at, replace_size;
-      bool by_word;
+      std::uint32_t by_word;
     };
-    std::string text_;
+    std::vector<char> text_;
     std::vector<Span> spans_;
   };
 
@@ -127,6 +131,14 @@ class RuleProgram {
 
   std::size_t size() const { return rules_.size(); }
   std::string_view pattern(std::size_t rule) const { return Find(rules_[rule]); }
+  // Every pattern and replacement lies in this text.
+  std::string_view text() const { return std::string_view(text_.data(), text_.size()); }
+
+  // The program as an image, and back, its arrays viewed in place. Load
+  // checks that every rule lies in the text and that every table stays
+  // inside its stage, and throws BadImage where one does not.
+  void Save(ImageWriter& image) const;
+  static std::unique_ptr<RuleProgram> Load(ImageReader& image);
 
  private:
   // Rules stay as the builder wrote them, offsets into text_: tens of
@@ -134,10 +146,10 @@ class RuleProgram {
   // megabytes of fresh memory at every compilation.
   using Rule = Builder::Span;
   std::string_view Find(const Rule& rule) const {
-    return std::string_view(text_).substr(rule.find_at, rule.find_size);
+    return text().substr(rule.find_at, rule.find_size);
   }
   std::string_view Replace(const Rule& rule) const {
-    return std::string_view(text_).substr(rule.replace_at, rule.replace_size);
+    return text().substr(rule.replace_at, rule.replace_size);
   }
   struct Scratch;
 
@@ -150,19 +162,23 @@ class RuleProgram {
     std::uint32_t begin = 0, end = 0;
     std::size_t longest_find = 0;
     TokenIndex by_first_token;
-    std::vector<std::uint32_t> first_rule_of_pattern;   // automaton pattern -> first rule
-    std::vector<std::uint32_t> next_rule_same_pattern;  // rule -> next rule with its pattern
+    FlatArray<std::uint32_t> first_rule_of_pattern;   // automaton pattern -> first rule
+    FlatArray<std::uint32_t> next_rule_same_pattern;  // rule -> next rule with its pattern
     std::unique_ptr<AhoCorasick> matcher;
   };
 
+  RuleProgram() = default;
   void BuildStage(Stage& stage);
+  void SaveStage(const Stage& stage, ImageWriter& image) const;
+  Stage LoadStage(ImageReader& image) const;
+  void CheckLoadedRules() const;
   void Collect(const Stage& stage, std::string_view text, std::size_t begin, std::size_t end,
                std::uint32_t first_rule, Scratch& scratch) const;
   static void Queue(std::uint32_t rule, std::uint32_t first_rule, Scratch& scratch);
 
-  std::string text_;
-  std::vector<Rule> rules_;
-  std::array<bool, 256> in_pattern_{};
+  FlatArray<char> text_;
+  FlatArray<Rule> rules_;
+  std::array<bool, 256> in_pattern_{};  // copied when loaded: 256 bytes
   std::vector<Stage> stages_;
 };
 

@@ -1,5 +1,6 @@
 #include "token_index.h"
 
+#include <bit>
 #include <cstring>
 
 namespace mikawase {
@@ -41,13 +42,12 @@ void TokenIndex::Reserve(std::size_t tokens, std::size_t rule_count) {
   std::size_t capacity = 16;
   while (capacity < tokens * 2) capacity *= 2;
   if (capacity > slots_.size()) {
-    std::vector<Slot> old;
-    old.swap(slots_);
+    FlatArray<Slot> old = std::move(slots_);
     slots_.assign(capacity, Slot{});
     filter_.assign(capacity * kFilterBitsPerSlot / 64, 0);
     for (const Slot& slot : old) {
       if (slot.first == kNone) continue;
-      std::uint64_t hash = Hash(std::string_view(slot.data, slot.size));
+      std::uint64_t hash = Hash(TokenOf(slot));
       std::size_t at = hash & (slots_.size() - 1);
       while (slots_[at].first != kNone) at = (at + 1) & (slots_.size() - 1);
       slots_[at] = slot;
@@ -67,12 +67,13 @@ void TokenIndex::Add(std::string_view token, std::uint32_t rule) {
   for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
     Slot& slot = slots_[at];
     if (slot.first == kNone) {
-      slot = Slot{token.data(), static_cast<std::uint32_t>(token.size()), Tag(hash), rule, rule};
+      slot = Slot{static_cast<std::uint32_t>(token.data() - base_),
+                  static_cast<std::uint32_t>(token.size()), Tag(hash), rule, rule};
       SetFilterBit(hash);
       ++size_;
       return;
     }
-    if (slot.Holds(token, Tag(hash))) {
+    if (Holds(slot, token, Tag(hash))) {
       next_[slot.last] = rule;
       slot.last = rule;
       return;
@@ -88,7 +89,47 @@ std::uint32_t TokenIndex::First(std::string_view token) const {
   for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
     const Slot& slot = slots_[at];
     if (slot.first == kNone) return kNone;
-    if (slot.Holds(token, Tag(hash))) return slot.first;
+    if (Holds(slot, token, Tag(hash))) return slot.first;
+  }
+}
+
+// Saving and loading.
+
+void TokenIndex::Save(ImageWriter& image) const {
+  image.PutArray(slots_.span());
+  image.PutArray(filter_.span());
+  image.PutArray(next_.span());
+}
+
+TokenIndex TokenIndex::Load(ImageReader& image, const char* base, std::size_t text_size,
+                            std::size_t rule_bound) {
+  TokenIndex index(base);
+  index.slots_ = FlatArray<Slot>::View(image.Array<Slot>());
+  index.filter_ = FlatArray<std::uint64_t>::View(image.Array<std::uint64_t>());
+  index.next_ = FlatArray<std::uint32_t>::View(image.Array<std::uint32_t>());
+  for (const Slot& slot : index.slots_) index.size_ += slot.first != kNone;
+  index.CheckLoaded(text_size, rule_bound);
+  return index;
+}
+
+void TokenIndex::CheckLoaded(std::size_t text_size, std::size_t rule_bound) const {
+  // Masks stand for sizes, and a probe ends at a free slot.
+  bool shaped = slots_.empty()
+                    ? filter_.empty()
+                    : std::has_single_bit(slots_.size()) && size_ < slots_.size() &&
+                          filter_.size() == slots_.size() * kFilterBitsPerSlot / 64;
+  if (!shaped || next_.size() > rule_bound) throw BadImage("a token index is misshapen");
+  for (const Slot& slot : slots_) {
+    if (slot.first == kNone) continue;
+    if (slot.offset > text_size || slot.size > text_size - slot.offset ||
+        slot.first >= next_.size() || slot.last >= next_.size()) {
+      throw BadImage("a token index points outside its tables");
+    }
+  }
+  for (std::uint32_t rule = 0; rule < next_.size(); ++rule) {
+    if (next_[rule] != kNone && (next_[rule] <= rule || next_[rule] >= next_.size())) {
+      throw BadImage("a token index's rules do not go forward");
+    }
   }
 }
 

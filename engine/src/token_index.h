@@ -5,12 +5,19 @@
 // rebuilt whenever a dictionary file changes, so it is built in one pass
 // with no allocation per entry: the rules of one token are chained through
 // an array indexed by rule.
+//
+// Tokens are kept as offsets from a base, the start of the text they were
+// cut from, rather than as pointers: a compiled program loaded from the
+// on-disk cache lies at another address in every process, and its tables
+// are used in place.
 #ifndef MIKAWASE_TOKEN_INDEX_H_
 #define MIKAWASE_TOKEN_INDEX_H_
 
 #include <cstdint>
 #include <string_view>
-#include <vector>
+
+#include "flat_array.h"
+#include "program_image.h"
 
 namespace mikawase {
 
@@ -18,11 +25,35 @@ class TokenIndex {
  public:
   static constexpr std::uint32_t kNone = 0xFFFFFFFF;
 
+  // Every token added must lie in the text that starts at `base`, which
+  // must outlive the index.
+  explicit TokenIndex(const char* base = nullptr) : base_(base) {}
+
   // `rule_count` bounds the rule numbers that Add will be given.
   void Reserve(std::size_t tokens, std::size_t rule_count);
 
-  // Rules must be added in increasing order. `token` must outlive the index.
+  // Rules must be added in increasing order.
   void Add(std::string_view token, std::uint32_t rule);
+
+  // The index as an image, and back, its tables viewed in place. Load
+  // checks everything a lookup relies on to stay inside the tables and to
+  // end: tokens inside the `text_size` bytes at `base`, rule numbers below
+  // `rule_bound`, chains of rules that only go forward, a free slot.
+  void Save(ImageWriter& image) const;
+  static TokenIndex Load(ImageReader& image, const char* base, std::size_t text_size,
+                         std::size_t rule_bound);
+
+  // Whether `holds(rule)` is true of every rule First or Next can return.
+  template <typename Predicate>
+  bool EveryRule(Predicate&& holds) const {
+    for (const Slot& slot : slots_) {
+      if (slot.first != kNone && !holds(slot.first)) return false;
+    }
+    for (std::uint32_t rule : next_) {
+      if (rule != kNone && !holds(rule)) return false;
+    }
+    return true;
+  }
 
   bool empty() const { return size_ == 0; }
 
@@ -40,19 +71,21 @@ class TokenIndex {
   static std::uint64_t Hash(std::string_view token);
 
  private:
-  // 24 bytes: tables of this kind hold tens of thousands of slots, and
+  // 20 bytes: tables of this kind hold tens of thousands of slots, and
   // every lookup is a cache miss into them.
   struct Slot {
-    const char* data = nullptr;
+    std::uint32_t offset = 0;  // of the token, from base_
     std::uint32_t size = 0;
     std::uint32_t tag = 0;  // high half of the hash
     std::uint32_t first = kNone;
     std::uint32_t last = kNone;
-
-    bool Holds(std::string_view token, std::uint32_t token_tag) const {
-      return tag == token_tag && size == token.size() && std::string_view(data, size) == token;
-    }
   };
+  std::string_view TokenOf(const Slot& slot) const {
+    return std::string_view(base_ + slot.offset, slot.size);
+  }
+  bool Holds(const Slot& slot, std::string_view token, std::uint32_t token_tag) const {
+    return slot.tag == token_tag && slot.size == token.size() && TokenOf(slot) == token;
+  }
   static std::uint32_t Tag(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 32); }
 
   // Most words of a text are in no dictionary. A bit per hash, from bits
@@ -73,10 +106,12 @@ class TokenIndex {
   }
 
   void Grow();
+  void CheckLoaded(std::size_t text_size, std::size_t rule_bound) const;
 
-  std::vector<Slot> slots_;
-  std::vector<std::uint64_t> filter_;
-  std::vector<std::uint32_t> next_;
+  const char* base_;
+  FlatArray<Slot> slots_;
+  FlatArray<std::uint64_t> filter_;
+  FlatArray<std::uint32_t> next_;
   std::size_t size_ = 0;
 };
 

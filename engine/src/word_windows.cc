@@ -273,7 +273,12 @@ class WordWindows::MemoPool {
 };
 
 WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
-    : program_(program), remove_spaces_(remove_spaces), pool_(std::make_unique<MemoPool>()) {
+    : program_(program),
+      remove_spaces_(remove_spaces),
+      pool_(std::make_unique<MemoPool>()),
+      exact_pairs_(program.text().data()),
+      exact_lefts_(program.text().data()),
+      exact_rights_(program.text().data()) {
   // Most patterns are " word ": only those with a space inside matter.
   std::vector<std::uint32_t> inner_space;
   for (std::uint32_t rule = 0; rule < program.size(); ++rule) {
@@ -319,6 +324,32 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
   loose_patterns_ = std::move(loose);
   std::vector<std::string_view> views(loose_patterns_.begin(), loose_patterns_.end());
   if (!views.empty()) loose_ = std::make_unique<AhoCorasick>(views);
+}
+
+// Saving and loading: everything the constructor derives from the
+// patterns, so that a loaded program need not read them all again.
+
+void WordWindows::Save(ImageWriter& image) const {
+  image.PutNumber(usable_ ? 1 : 0);
+  exact_pairs_.Save(image);
+  exact_lefts_.Save(image);
+  exact_rights_.Save(image);
+  image.PutNumber(loose_ ? loose_patterns_.size() : 0);
+  if (loose_) loose_->Save(image);
+}
+
+WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces, ImageReader& image)
+    : program_(program), remove_spaces_(remove_spaces), pool_(std::make_unique<MemoPool>()) {
+  // The exact pairs are only asked whether they hold a token, so any rule
+  // numbers will do.
+  constexpr std::size_t kAnyRules = TokenIndex::kNone;
+  std::string_view text = program.text();
+  usable_ = image.NumberBelow(2) == 1;
+  exact_pairs_ = TokenIndex::Load(image, text.data(), text.size(), kAnyRules);
+  exact_lefts_ = TokenIndex::Load(image, text.data(), text.size(), kAnyRules);
+  exact_rights_ = TokenIndex::Load(image, text.data(), text.size(), kAnyRules);
+  std::uint64_t loose_patterns = image.Number();
+  if (loose_patterns > 0) loose_ = AhoCorasick::Load(image, loose_patterns);
 }
 
 WordWindows::~WordWindows() = default;

@@ -42,6 +42,7 @@
 #include <vector>
 
 #include "aho_corasick.h"
+#include "program_image.h"
 #include "rule_program.h"
 #include "token_index.h"
 
@@ -57,6 +58,9 @@ class WordWindows {
   // the last rule of all, kept out of the program since it would join
   // every window to its neighbours.
   WordWindows(const RuleProgram& program, bool remove_spaces);
+  // The same from an image that Save wrote for `program`, its tables viewed
+  // in place; throws BadImage when the image does not fit.
+  WordWindows(const RuleProgram& program, bool remove_spaces, ImageReader& image);
   ~WordWindows();
   WordWindows(const WordWindows&) = delete;
   WordWindows& operator=(const WordWindows&) = delete;
@@ -82,6 +86,8 @@ class WordWindows {
   };
 
   struct Result;  // one window's run, remembered
+
+  void Save(ImageWriter& image) const;
 
  private:
   bool Run(Memo& memo, std::string& text, std::size_t limit, std::size_t* peak) const;

@@ -1,9 +1,12 @@
 // mikawase-cli end to end: the real executable, real files, real exit codes.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -133,6 +136,76 @@ TEST_F(CliTest, HelpVersionAndDefaultDataFolder) {
   CliRun shipped = RunCli("", "I like you.", scratch_);
   EXPECT_EQ(shipped.status, 0) << shipped.err;
   EXPECT_EQ(shipped.out, "私が好きなのはあなた。");
+}
+
+// Points the filter's cache somewhere for one test, and back.
+class CacheEnvironment {
+ public:
+  CacheEnvironment() {
+    for (const char* name : {"MIKAWASE_CACHE_DIR", "HOME"}) {
+      const char* value = std::getenv(name);
+      saved_.push_back(value ? std::optional<std::string>(value) : std::nullopt);
+    }
+  }
+  ~CacheEnvironment() {
+    const char* names[] = {"MIKAWASE_CACHE_DIR", "HOME"};
+    for (std::size_t i = 0; i < saved_.size(); ++i) {
+      if (saved_[i]) {
+        setenv(names[i], saved_[i]->c_str(), 1);
+      } else {
+        unsetenv(names[i]);
+      }
+    }
+  }
+
+ private:
+  std::vector<std::optional<std::string>> saved_;
+};
+
+std::vector<std::string> FilesIn(const std::string& folder) {
+  std::vector<std::string> files;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, error)) {
+    if (entry.is_regular_file()) files.push_back(entry.path().string());
+  }
+  return files;
+}
+
+TEST_F(CliTest, ASecondRunUsesTheCacheFileOfTheFirst) {
+  CacheEnvironment restore;
+  std::string cache = scratch_.path() + "cache";
+  setenv("MIKAWASE_CACHE_DIR", cache.c_str(), 1);
+  CliRun first = TranslateWith("", "The cat is black.");
+  EXPECT_EQ(first.out, "その猫黒い。");
+  std::vector<std::string> files = FilesIn(cache);
+  ASSERT_EQ(files.size(), 1u);
+  struct stat written;
+  ASSERT_EQ(stat(files[0].c_str(), &written), 0);
+  CliRun second = TranslateWith("", "The cat is black.");
+  EXPECT_EQ(second.status, 0);
+  EXPECT_EQ(second.out, first.out);
+  EXPECT_EQ(second.err, "");
+  // A run that compiled again would have renamed a new file into place.
+  struct stat used;
+  ASSERT_EQ(stat(files[0].c_str(), &used), 0);
+  EXPECT_EQ(used.st_ino, written.st_ino);
+  EXPECT_EQ(FilesIn(cache).size(), 1u);
+}
+
+TEST_F(CliTest, AnEmptyCacheFolderSettingWritesNothing) {
+  CacheEnvironment restore;
+  std::string home = scratch_.path() + "home";
+  std::filesystem::create_directory(home);
+  setenv("HOME", home.c_str(), 1);
+  setenv("MIKAWASE_CACHE_DIR", "", 1);
+  CliRun run = TranslateWith("", "The cat is black.");
+  EXPECT_EQ(run.out, "その猫黒い。");
+  EXPECT_EQ(FilesIn(home), std::vector<std::string>());
+  // And unset, the cache goes below HOME.
+  unsetenv("MIKAWASE_CACHE_DIR");
+  unsetenv("XDG_CACHE_HOME");
+  EXPECT_EQ(TranslateWith("", "The cat is black.").out, "その猫黒い。");
+  EXPECT_EQ(FilesIn(home + "/.cache/mikawase").size(), 1u);
 }
 
 }  // namespace

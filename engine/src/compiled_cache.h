@@ -1,0 +1,62 @@
+// The on-disk cache of compiled programs, as the fast engine uses it (the
+// public switch is in mikawase/compiled_cache.h).
+//
+// One file per dictionary set, named for a hash of the dictionaries' bytes
+// and of everything else the compiled form depends on. A file is a header
+// and an image (program_image.h): the three dictionaries' bytes, which must
+// equal the bytes just read (a hash alone could collide and silently give
+// another text), then the compiled program.
+#ifndef MIKAWASE_COMPILED_CACHE_INTERNAL_H_
+#define MIKAWASE_COMPILED_CACHE_INTERNAL_H_
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "compiled_program.h"
+
+namespace mikawase {
+
+// The bytes of noun.txt, adjective.txt and rome.txt.
+using DictionaryBytes = std::array<std::string, 3>;
+
+// The program compiled from `bytes`, from the cache; null when the cache is
+// off or holds no usable file for them.
+std::shared_ptr<const CompiledProgram> LoadCompiledFromDisk(const DictionaryBytes& bytes);
+
+// Keeps `compiled`, which holds every line of `bytes`, in the cache when it
+// is on, then drops all but the most recently used files. Fails silently.
+void SaveCompiledToDisk(const DictionaryBytes& bytes, const CompiledProgram& compiled);
+
+// The start of every cache file. A file whose header differs from the one
+// this engine would write in anything but the checksum is not used.
+struct CacheFileHeader {
+  std::uint64_t magic;
+  std::uint32_t format;       // kCacheFormat: raised whenever the layout changes
+  std::uint32_t header_size;  // sizeof(CacheFileHeader)
+  std::uint64_t version;      // a hash of the project version
+  std::uint64_t tables;       // a hash of the built-in rule tables
+  std::uint64_t image_size;   // the bytes after the header
+  std::uint64_t checksum;     // CacheChecksum of those bytes
+  std::uint64_t reserved[2];
+};
+static_assert(sizeof(CacheFileHeader) == 64, "the image must start 64-byte aligned");
+
+inline constexpr std::uint32_t kCacheFormat = 1;
+
+// A fast 64-bit checksum: it is run over the whole file at every use.
+std::uint64_t CacheChecksum(std::span<const std::byte> bytes);
+
+// How often the cache was used since the process began: for tests.
+struct CompiledCacheActivity {
+  std::size_t loads = 0;   // programs taken from a file
+  std::size_t stores = 0;  // files written
+};
+CompiledCacheActivity CompiledCacheActivitySoFar();
+
+}  // namespace mikawase
+
+#endif  // MIKAWASE_COMPILED_CACHE_INTERNAL_H_

@@ -1,0 +1,31 @@
+// The dictionaries compiled together with the built-in rules after
+// lowercasing: what the fast engine runs, and what the on-disk cache keeps.
+#ifndef MIKAWASE_COMPILED_PROGRAM_H_
+#define MIKAWASE_COMPILED_PROGRAM_H_
+
+#include <memory>
+#include <optional>
+
+#include "mikawase/translation_error.h"
+#include "rule_program.h"
+#include "word_windows.h"
+
+namespace mikawase {
+
+// The last rule of all, which removes every ASCII space, is not part of
+// the program: it would join every word to its neighbours, and word by word
+// it is simply applied to each word's result.
+class CompiledProgram {
+ public:
+  // The mapped cache file whose bytes the tables below view, when the
+  // program was loaded from one. Declared first, so that it goes last.
+  std::shared_ptr<const void> image;
+  std::unique_ptr<RuleProgram> program;
+  std::unique_ptr<WordWindows> windows;
+  bool removes_spaces = false;
+  std::optional<TranslationError> failure;
+};
+
+}  // namespace mikawase
+
+#endif  // MIKAWASE_COMPILED_PROGRAM_H_
