@@ -1,6 +1,8 @@
 #include "compiled_cache.h"
 
 #include <dirent.h>
+#include <elf.h>
+#include <link.h>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -97,12 +99,50 @@ std::uint64_t TablesFingerprint() {
   return fingerprint;
 }
 
+// The build of the running program, by its linker's build ID: a compiled
+// image holds hash tables and automata laid out by this build's code, and
+// between two builds of one version (a developer's, a test run's) that code
+// may differ. Without a build ID the version alone has to do.
+std::string ProgramIdentity() {
+  static const std::string identity = [] {
+    std::string id(kVersionString);
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, std::size_t, void* data) {
+          auto* out = static_cast<std::string*>(data);
+          for (int i = 0; i < info->dlpi_phnum; ++i) {
+            const ElfW(Phdr)& header = info->dlpi_phdr[i];
+            if (header.p_type != PT_NOTE) continue;
+            const char* at = reinterpret_cast<const char*>(info->dlpi_addr + header.p_vaddr);
+            const char* end = at + header.p_memsz;
+            while (at + sizeof(ElfW(Nhdr)) <= end) {
+              ElfW(Nhdr) note;
+              std::memcpy(&note, at, sizeof note);
+              const char* name = at + sizeof note;
+              const char* desc = name + ((note.n_namesz + 3) & ~3u);
+              const char* next = desc + ((note.n_descsz + 3) & ~3u);
+              if (next > end) break;
+              if (note.n_type == NT_GNU_BUILD_ID && note.n_namesz == 4 &&
+                  std::memcmp(name, "GNU", 4) == 0) {
+                out->append(1, '/').append(desc, note.n_descsz);
+                return 1;
+              }
+              at = next;
+            }
+          }
+          return 1;  // the first object is the program itself
+        },
+        &id);
+    return id;
+  }();
+  return identity;
+}
+
 CacheFileHeader ExpectedHeader(std::uint64_t image_size, std::uint64_t checksum) {
   CacheFileHeader header{};
   header.magic = kMagic;
   header.format = kCacheFormat;
   header.header_size = sizeof(CacheFileHeader);
-  header.version = ChecksumOf(kVersionString);
+  header.version = ChecksumOf(ProgramIdentity());
   header.tables = TablesFingerprint();
   header.image_size = image_size;
   header.checksum = checksum;
