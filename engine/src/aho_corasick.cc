@@ -88,6 +88,13 @@ AhoCorasick::AhoCorasick(const std::vector<std::string_view>& patterns) {
   for (std::uint32_t& target : next_) {
     target = target * classes_ | (output_[target] != kNone ? kHasOutput : 0);
   }
+  NoteStartingBytes();
+}
+
+void AhoCorasick::NoteStartingBytes() {
+  for (unsigned byte = 0; byte < 256; ++byte) starts_pattern_[byte] = next_[byte_class_[byte]] != 0;
+  skip_at_root_ = !starts_pattern_[' '];
+  for (unsigned char letter = 'a'; letter <= 'z'; ++letter) skip_at_root_ &= !starts_pattern_[letter];
 }
 
 // Saving and loading.
@@ -113,6 +120,7 @@ std::unique_ptr<AhoCorasick> AhoCorasick::Load(ImageReader& image, std::size_t p
   automaton->output_link_ = FlatArray<std::uint32_t>::View(image.Array<std::uint32_t>());
   automaton->pattern_of_ = FlatArray<std::uint32_t>::View(image.Array<std::uint32_t>());
   automaton->CheckLoaded(pattern_bound);
+  automaton->NoteStartingBytes();
   return automaton;
 }
 

@@ -38,16 +38,10 @@ class AhoCorasick {
     // The hottest loop of the fast engine: one table load per byte. A
     // transition holds the target's row offset, with the top bit set where
     // some pattern ends, so that outputs are looked up only there.
-    const std::uint32_t* next = next_.data();
-    const std::uint16_t* byte_class = byte_class_.data();
-    std::uint32_t row = 0;
-    for (char c : text) {
-      std::uint32_t target = next[row + byte_class[static_cast<unsigned char>(c)]];
-      row = target & ~kHasOutput;
-      if ((target & kHasOutput) == 0) continue;
-      for (std::uint32_t out = output_[row / classes_]; out != kNone; out = output_link_[out]) {
-        on_match(pattern_of_[out]);
-      }
+    if (skip_at_root_) {
+      ScanFrom<true>(text, on_match);
+    } else {
+      ScanFrom<false>(text, on_match);
     }
   }
 
@@ -68,12 +62,44 @@ class AhoCorasick {
   static constexpr std::uint32_t kHasOutput = 0x80000000;
 
   AhoCorasick() = default;
+
+  template <bool kSkipAtRoot, typename OnMatch>
+  void ScanFrom(std::string_view text, OnMatch&& on_match) const {
+    const std::uint32_t* next = next_.data();
+    const std::uint16_t* byte_class = byte_class_.data();
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t size = text.size();
+    std::uint32_t row = 0;
+    for (std::size_t at = 0; at < size; ++at) {
+      // At the root, bytes that start no pattern are passed over with one
+      // independent load each instead of the chain of dependent ones.
+      if constexpr (kSkipAtRoot) {
+        if (row == 0) {
+          while (at < size && !starts_pattern_[bytes[at]]) ++at;
+          if (at == size) break;
+        }
+      }
+      std::uint32_t target = next[row + byte_class[bytes[at]]];
+      row = target & ~kHasOutput;
+      if ((target & kHasOutput) == 0) continue;
+      for (std::uint32_t out = output_[row / classes_]; out != kNone; out = output_link_[out]) {
+        on_match(pattern_of_[out]);
+      }
+    }
+  }
   void CheckLoaded(std::size_t pattern_bound) const;
   bool OutputChainsEnd() const;
 
   // Copied rather than viewed when loaded: 512 bytes, and this way it keeps
   // the fixed size Scan's loop is compiled for.
   std::array<std::uint16_t, 256> byte_class_{};  // 0: in no pattern
+  // Bytes that leave the root. Passing over the others pays only where
+  // running text's commonest bytes, lowercase letters and the space, start
+  // no pattern (the names and punctuation before lowercasing); elsewhere
+  // the extra test costs more than it saves.
+  std::array<bool, 256> starts_pattern_{};
+  bool skip_at_root_ = false;
+  void NoteStartingBytes();
   std::uint32_t classes_ = 1;
   FlatArray<std::uint32_t> next_;         // row + class -> target row | kHasOutput
   FlatArray<std::uint32_t> output_;       // state -> first state with a pattern, or kNone
