@@ -18,6 +18,11 @@ const char kUsage[] =
     "  --help           show this help and exit\n"
     "  --version        show the version and exit\n"
     "\n"
+    "The compiled dictionaries are kept in $MIKAWASE_CACHE_DIR, else\n"
+    "$XDG_CACHE_HOME/mikawase, else ~/.cache/mikawase, so that a later run with\n"
+    "the same files need not compile them again; MIKAWASE_CACHE_DIR= (empty)\n"
+    "turns that off. The folder is safe to delete.\n"
+    "\n"
     "Exit status: 0 on success, 1 when a dictionary or the input is bad,\n"
     "2 for a usage error.\n";
 

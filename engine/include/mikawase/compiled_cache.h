@@ -7,7 +7,7 @@
 // for byte, maps that file and uses it in place instead of compiling.
 //
 // The cache never changes a result: a file is used only when it was made by
-// this version of the engine from exactly the bytes just read, and after
+// this very build of the engine from exactly the bytes just read, and after
 // its checksum and every table in it have been checked. A missing, damaged
 // or outdated file, or a folder that cannot be written, only means
 // compiling as without the cache; nothing is reported. The folder holds a
