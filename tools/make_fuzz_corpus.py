@@ -11,7 +11,10 @@ project instead of drifting from it:
   lines of a few common words, and the start and end of rome.txt;
 - the hostile inputs listed below: files saved in the wrong encoding, with
   foreign line ends, short and empty lines, NUL and invalid bytes, a value
-  that holds its own key, codes and markers typed by the user.
+  that holds its own key, codes and markers typed by the user;
+- for the compiled-image target, edits to the start of each array of the
+  image the fuzzer compiles, and cuts of it (see
+  fuzz/program_image_fuzzer.cc for the layout of an edit).
 
 A translation seed is TEXT 0x1E NOUN 0x1E ADJECTIVE 0x1E ROME (see
 fuzz/fuzz_case.h); dictionaries are CP932 bytes with CR LF line ends, as the
@@ -30,6 +33,7 @@ import argparse
 import filecmp
 import os
 import re
+import struct
 import sys
 import tempfile
 
@@ -43,6 +47,7 @@ DICTIONARY_NAMES = ("noun.txt", "adjective.txt", "rome.txt")
 # Both translation targets read the same layout and share the seeds.
 TRANSLATION_TARGETS = ("translate_fuzzer", "fast_engine_fuzzer")
 DICTIONARY_TARGET = "dictionary_fuzzer"
+IMAGE_TARGET = "program_image_fuzzer"
 
 
 # --- Reading the C++ tables -------------------------------------------------
@@ -271,13 +276,46 @@ def dictionary_seeds():
     return seeds
 
 
+# An edit of the image target: op, landmark, delta (in 4-byte steps from the
+# landmark), value. Landmark 0 is the image's end; 2k + 1 and 2k + 2 are the
+# header and the elements of its k-th array.
+SET, ADD, SET_BYTE, SET_WIDE, CUT, FLIP = range(6)
+IMAGE_ARRAYS = 80  # as many as the fuzzer's image holds
+NONE = 0xFFFFFFFF
+
+
+def edit(op, landmark, delta, value, lane=0):
+    return struct.pack("<BBhI", op | lane << 4, landmark, delta, value & 0xFFFFFFFF)
+
+
+def image_seeds():
+    seeds = {"no-edits": b""}
+    for k in range(IMAGE_ARRAYS):
+        header, elements = 2 * k + 1, 2 * k + 2
+        seeds["array-%02d-one-more" % k] = edit(ADD, header, 0, 1)
+        seeds["array-%02d-first-is-none" % k] = edit(SET, elements, 0, NONE)
+        # The number stored just before the array: a stage's bounds, a
+        # count of classes or of loose patterns, a flag.
+        seeds["array-%02d-number-before" % k] = edit(SET_WIDE, header, -2, 1)
+        if k % 8 == 0:
+            seeds["array-%02d-cut-at-header" % k] = edit(CUT, header, 0, 0)
+    seeds["cut-last-byte"] = edit(CUT, 0, -1, 0, lane=3)
+    seeds["extended-by-zeros"] = edit(CUT, 0, 16, 0)
+    return seeds
+
+
 def write(out_dir):
-    for target in TRANSLATION_TARGETS + (DICTIONARY_TARGET,):
+    for target in TRANSLATION_TARGETS + (DICTIONARY_TARGET, IMAGE_TARGET):
         folder = os.path.join(out_dir, target)
         os.makedirs(folder, exist_ok=True)
         for old in os.listdir(folder):
             os.remove(os.path.join(folder, old))
-        seeds = dictionary_seeds() if target == DICTIONARY_TARGET else translation_seeds()
+        if target == IMAGE_TARGET:
+            seeds = image_seeds()
+        elif target == DICTIONARY_TARGET:
+            seeds = dictionary_seeds()
+        else:
+            seeds = translation_seeds()
         for name, bytes_ in sorted(seeds.items()):
             with open(os.path.join(folder, name), "wb") as f:
                 f.write(bytes_)

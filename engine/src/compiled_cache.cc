@@ -201,34 +201,10 @@ std::shared_ptr<const CompiledProgram> ReadCompiled(const MappedFile& file,
   CacheFileHeader expected = ExpectedHeader(image.size(), header.checksum);
   if (std::memcmp(&header, &expected, sizeof header) != 0) return nullptr;
   if (CacheChecksum(image) != header.checksum) return nullptr;
-
-  ImageReader reader(image);
-  for (const std::string& dictionary : bytes) {
-    std::span<const char> stored = reader.Array<char>();
-    if (std::string_view(stored.data(), stored.size()) != dictionary) return nullptr;
-  }
-  auto compiled = std::make_shared<CompiledProgram>();
-  compiled->image = file.memory;
-  compiled->removes_spaces = reader.NumberBelow(2) == 1;
-  compiled->program = RuleProgram::Load(reader);
-  compiled->windows =
-      std::make_unique<WordWindows>(*compiled->program, compiled->removes_spaces, reader);
-  if (!reader.AtEnd()) throw BadImage("the image goes on past the program");
-  return compiled;
+  return ReadProgramImage(image, file.memory, bytes);
 }
 
 // Saving.
-
-std::string ImageOf(const DictionaryBytes& bytes, const CompiledProgram& compiled) {
-  ImageWriter image;
-  for (const std::string& dictionary : bytes) {
-    image.PutArray(std::span<const char>(dictionary.data(), dictionary.size()));
-  }
-  image.PutNumber(compiled.removes_spaces ? 1 : 0);
-  compiled.program->Save(image);
-  compiled.windows->Save(image);
-  return image.bytes();
-}
 
 // Creates `folder` and any missing parent, each readable by its owner
 // only: compiled dictionaries are the user's own business.
@@ -360,6 +336,35 @@ std::uint64_t CacheChecksum(std::span<const std::byte> bytes) {
   return sum;
 }
 
+std::shared_ptr<const CompiledProgram> ReadProgramImage(std::span<const std::byte> image,
+                                                        std::shared_ptr<const void> owner,
+                                                        const DictionaryBytes& bytes) {
+  ImageReader reader(image);
+  for (const std::string& dictionary : bytes) {
+    std::span<const char> stored = reader.Array<char>();
+    if (std::string_view(stored.data(), stored.size()) != dictionary) return nullptr;
+  }
+  auto compiled = std::make_shared<CompiledProgram>();
+  compiled->image = std::move(owner);
+  compiled->removes_spaces = reader.NumberBelow(2) == 1;
+  compiled->program = RuleProgram::Load(reader);
+  compiled->windows =
+      std::make_unique<WordWindows>(*compiled->program, compiled->removes_spaces, reader);
+  if (!reader.AtEnd()) throw BadImage("the image goes on past the program");
+  return compiled;
+}
+
+std::string ProgramImageOf(const DictionaryBytes& bytes, const CompiledProgram& compiled) {
+  ImageWriter image;
+  for (const std::string& dictionary : bytes) {
+    image.PutArray(std::span<const char>(dictionary.data(), dictionary.size()));
+  }
+  image.PutNumber(compiled.removes_spaces ? 1 : 0);
+  compiled.program->Save(image);
+  compiled.windows->Save(image);
+  return image.bytes();
+}
+
 std::shared_ptr<const CompiledProgram> LoadCompiledFromDisk(const DictionaryBytes& bytes) {
   std::string folder = CacheFolder();
   if (folder.empty()) return nullptr;
@@ -383,7 +388,7 @@ void SaveCompiledToDisk(const DictionaryBytes& bytes, const CompiledProgram& com
   std::string folder = CacheFolder();
   if (folder.empty()) return;
   try {
-    std::string image = ImageOf(bytes, compiled);
+    std::string image = ProgramImageOf(bytes, compiled);
     CacheFileHeader header =
         ExpectedHeader(image.size(), CacheChecksum(std::as_bytes(std::span<const char>(image))));
     if (!CreateFolder(folder)) return;

@@ -50,6 +50,17 @@ inline constexpr std::uint32_t kCacheFormat = 1;
 // A fast 64-bit checksum: it is run over the whole file at every use.
 std::uint64_t CacheChecksum(std::span<const std::byte> bytes);
 
+// The image a cache file holds after its header, and the program read back
+// from one: the layer under the files, for tools that damage images in
+// memory. ReadProgramImage views the tables in place in `image`, which
+// must start at a multiple of kImageAlignment and whose bytes `owner` keeps
+// alive (the program holds on to it). Null when the stored dictionaries are
+// not `bytes`; throws BadImage when the tables do not fit.
+std::string ProgramImageOf(const DictionaryBytes& bytes, const CompiledProgram& compiled);
+std::shared_ptr<const CompiledProgram> ReadProgramImage(std::span<const std::byte> image,
+                                                        std::shared_ptr<const void> owner,
+                                                        const DictionaryBytes& bytes);
+
 // How often the cache was used since the process began: for tests.
 struct CompiledCacheActivity {
   std::size_t loads = 0;   // programs taken from a file

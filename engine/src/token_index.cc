@@ -113,10 +113,14 @@ TokenIndex TokenIndex::Load(ImageReader& image, const char* base, std::size_t te
 }
 
 void TokenIndex::CheckLoaded(std::size_t text_size, std::size_t rule_bound) const {
-  // Masks stand for sizes, and a probe ends at a free slot.
+  // Masks stand for sizes, and a probe ends at a free slot. The filter's
+  // mask is its size in bits less one, so it must hold a word at least: a
+  // table of fewer than 64 / kFilterBitsPerSlot slots has none, and every
+  // lookup would read far outside it (Reserve never makes one so small).
   bool shaped = slots_.empty()
                     ? filter_.empty()
                     : std::has_single_bit(slots_.size()) && size_ < slots_.size() &&
+                          !filter_.empty() &&
                           filter_.size() == slots_.size() * kFilterBitsPerSlot / 64;
   if (!shaped || next_.size() > rule_bound) throw BadImage("a token index is misshapen");
   for (const Slot& slot : slots_) {
