@@ -90,14 +90,8 @@ class LfWriter {
     if (held_cr_ && text.front() != '\n') Write(out_, "\r");
     held_cr_ = text.back() == '\r';
     if (held_cr_) text.remove_suffix(1);
-    // Written between the CRs of CR LF pairs, without a converted copy.
-    std::size_t written = 0;
-    for (std::size_t cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r', cr + 1)) {
-      if (cr + 1 == text.size() || text[cr + 1] != '\n') continue;
-      Write(out_, text.substr(written, cr - written));
-      written = cr + 1;
-    }
-    Write(out_, text.substr(written));
+    // Written in parts, without a converted copy of the whole output.
+    mikawase::ForEachPartWithoutCrLf(text, [this](std::string_view part) { Write(out_, part); });
   }
   void Finish() {
     if (held_cr_) Write(out_, "\r");

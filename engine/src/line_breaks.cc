@@ -22,13 +22,7 @@ std::string ToCrLf(std::string_view text) {
 std::string CrLfToLf(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  std::size_t copied = 0;
-  for (std::size_t cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r', cr + 1)) {
-    if (cr + 1 == text.size() || text[cr + 1] != '\n') continue;
-    out.append(text, copied, cr - copied);
-    copied = cr + 1;  // drop the CR, keep its LF
-  }
-  out.append(text, copied);
+  ForEachPartWithoutCrLf(text, [&out](std::string_view part) { out += part; });
   return out;
 }
 

@@ -79,6 +79,9 @@ struct WordWindows::Result {
     }
     std::string_view FirstWords() const { return std::string_view(words).substr(0, last_words); }
     std::string_view LastWords() const { return std::string_view(words).substr(last_words); }
+
+    // The edges of a run, without loose rows yet.
+    static std::unique_ptr<Detail> Of(const RuleProgram::EdgeTrace& edges);
   };
 
   std::uint64_t peak = 0;
@@ -125,6 +128,24 @@ bool AnyWord(std::string_view words, Visit&& visit) {
 }
 
 }  // namespace
+
+std::unique_ptr<WordWindows::Result::Detail> WordWindows::Result::Detail::Of(
+    const RuleProgram::EdgeTrace& edges) {
+  auto detail = std::make_unique<Detail>();
+  detail->numbers.reserve(edges.at_start.size() + edges.at_end.size() + edges.last_words.size());
+  detail->numbers.assign(edges.at_start.begin(), edges.at_start.end());
+  detail->at_end = static_cast<std::uint32_t>(detail->numbers.size());
+  detail->numbers.insert(detail->numbers.end(), edges.at_end.begin(), edges.at_end.end());
+  detail->rows = static_cast<std::uint32_t>(detail->numbers.size());
+  std::size_t word_bytes = 0;
+  for (const std::string& word : edges.first_words) word_bytes += sizeof(std::uint32_t) + word.size();
+  for (const std::string& word : edges.last_words) word_bytes += sizeof(std::uint32_t) + word.size();
+  detail->words.reserve(word_bytes);
+  AppendWords(edges.first_words, &detail->words);
+  detail->last_words = static_cast<std::uint32_t>(detail->words.size());
+  AppendWords(edges.last_words, &detail->words);
+  return detail;
+}
 
 // Remembered windows, by their text between the end spaces: an
 // open-addressing table over a deque, whose elements never move. Each slot
@@ -390,13 +411,8 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view insi
     out = remove_spaces_ ? std::string_view(text) : std::string_view(text).substr(1, text.size() - 2);
   }
 
-  result.detail = std::make_unique<Result::Detail>();
+  result.detail = Result::Detail::Of(edges);
   Result::Detail& detail = *result.detail;
-  detail.numbers.reserve(edges.at_start.size() + edges.at_end.size() + edges.last_words.size());
-  detail.numbers.assign(edges.at_start.begin(), edges.at_start.end());
-  detail.at_end = static_cast<std::uint32_t>(detail.numbers.size());
-  detail.numbers.insert(detail.numbers.end(), edges.at_end.begin(), edges.at_end.end());
-  detail.rows = static_cast<std::uint32_t>(detail.numbers.size());
   if (loose_) {
     for (const std::string& word : edges.last_words) {
       bool matched = false;
@@ -410,14 +426,7 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view insi
       }
     }
   }
-  std::size_t word_bytes = 0;
-  for (const std::string& word : edges.first_words) word_bytes += sizeof(std::uint32_t) + word.size();
-  for (const std::string& word : edges.last_words) word_bytes += sizeof(std::uint32_t) + word.size();
-  detail.words.reserve(word_bytes);
   result.loose_open = !detail.LooseRows().empty();
-  AppendWords(edges.first_words, &detail.words);
-  detail.last_words = static_cast<std::uint32_t>(detail.words.size());
-  AppendWords(edges.last_words, &detail.words);
   for (const std::string& word : edges.last_words) {
     result.exact_left |= exact_lefts_.First(word) != TokenIndex::kNone;
   }

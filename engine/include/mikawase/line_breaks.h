@@ -20,6 +20,20 @@ std::string ToCrLf(std::string_view text);
 // Every CR LF pair becomes LF. A lone CR stays.
 std::string CrLfToLf(std::string_view text);
 
+// The same without a copy: calls put(part) for each stretch of `text`
+// between the CRs of its CR LF pairs, in order; together they are
+// CrLfToLf(text). For a writer that can take the text in parts.
+template <typename Put>
+void ForEachPartWithoutCrLf(std::string_view text, Put&& put) {
+  std::size_t done = 0;
+  for (std::size_t cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r', cr + 1)) {
+    if (cr + 1 == text.size() || text[cr + 1] != '\n') continue;
+    put(text.substr(done, cr - done));
+    done = cr + 1;  // drop the CR, keep its LF
+  }
+  put(text.substr(done));
+}
+
 }  // namespace mikawase
 
 #endif  // MIKAWASE_LINE_BREAKS_H_
