@@ -5,6 +5,7 @@
 #include <limits>
 #include <stdexcept>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace mikawase {
 
@@ -66,6 +67,7 @@ void RuleProgram::Builder::Add(std::initializer_list<std::string_view> find,
   append(find, &span.find_at, &span.find_size);
   append(replace, &span.replace_at, &span.replace_size);
   span.by_word = by_word;
+  span.makes_no_match = false;
   spans_.push_back(span);
 }
 
@@ -99,6 +101,51 @@ RuleProgram::RuleProgram(Builder built) {
     stages_[i].begin = starts[i];
     stages_[i].end = i + 1 < starts.size() ? starts[i + 1] : static_cast<std::uint32_t>(rules_.size());
     BuildStage(stages_[i]);
+    MarkRulesThatMakeNoMatch(stages_[i]);
+  }
+}
+
+// Once a rule has rewritten, its stage looks for new occurrences of later
+// rules around what it wrote; for most spelling rules nothing can be there.
+// The text and every pattern are valid UTF-8, so an occurrence begins and
+// ends between characters, and one that overlaps a replacement holds a
+// whole character of it. When no pattern of the stage holds any character
+// of a non-empty replacement, every occurrence after the rewrite lies
+// within the text on one side of a replacement, unchanged and unbroken, and
+// so was there before the rewrite, and was found then. (An empty
+// replacement joins its two sides, and may make a match across them.)
+void RuleProgram::MarkRulesThatMakeNoMatch(const Stage& stage) {
+  // Characters as their bytes, packed into a number.
+  auto for_each_character = [](std::string_view text, auto&& visit) {
+    for (std::size_t at = 0; at < text.size();) {
+      std::uint32_t packed = static_cast<unsigned char>(text[at]);
+      std::size_t end = at + 1;
+      while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+        packed = packed << 8 | static_cast<unsigned char>(text[end++]);
+      }
+      if (!visit(packed)) return false;
+      at = end;
+    }
+    return true;
+  };
+  std::array<bool, 128> ascii{};
+  std::unordered_set<std::uint32_t> other;
+  for (std::uint32_t rule = stage.begin; rule < stage.end; ++rule) {
+    for_each_character(Find(rules_[rule]), [&](std::uint32_t character) {
+      if (character < ascii.size()) {
+        ascii[character] = true;
+      } else {
+        other.insert(character);
+      }
+      return true;
+    });
+  }
+  for (std::uint32_t rule = stage.begin; rule < stage.end; ++rule) {
+    std::string_view replace = Replace(rules_[rule]);
+    rules_[rule].makes_no_match =
+        !replace.empty() && for_each_character(replace, [&](std::uint32_t character) {
+          return character < ascii.size() ? !ascii[character] : !other.contains(character);
+        });
   }
 }
 
@@ -225,7 +272,7 @@ bool RuleProgram::Run(std::string& piece, std::size_t limit, std::size_t* peak,
       *peak = std::max(*peak, piece.size());
       if (trace) NoteEndWords(piece, *trace);
       // Later stages scan the whole piece when they begin.
-      if (index + 1 == stage.end) continue;
+      if (index + 1 == stage.end || rules_[index].makes_no_match) continue;
 
       // Look for new occurrences of this stage's later rules around each
       // rewrite, merging windows that touch.

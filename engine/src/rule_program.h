@@ -58,11 +58,14 @@ class RuleProgram {
    private:
     friend class RuleProgram;
     std::vector<std::uint32_t> stage_starts_;
-    // A number rather than a bool for by_word: every byte of a rule is then
+    // Numbers rather than bools for the flags: every byte of a rule is then
     // a value, so rules can be saved and used in place as they are.
     struct Span {
       std::uint32_t find_at, find_size, replace_at, replace_size;
-      std::uint32_t by_word;
+      std::uint16_t by_word;
+      // Set when no pattern of the rule's stage holds any character of the
+      // replacement (RuleProgram fills it in; see MarkRulesThatMakeNoMatch).
+      std::uint16_t makes_no_match;
     };
     std::vector<char> text_;
     std::vector<Span> spans_;
@@ -170,6 +173,7 @@ class RuleProgram {
 
   RuleProgram() = default;
   void BuildStage(Stage& stage);
+  void MarkRulesThatMakeNoMatch(const Stage& stage);
   void SaveStage(const Stage& stage, ImageWriter& image) const;
   Stage LoadStage(ImageReader& image) const;
   void CheckLoadedRules() const;
