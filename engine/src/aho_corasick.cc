@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <deque>
 #include <stdexcept>
+#include <string_view>
 
 namespace mikawase {
 
@@ -93,8 +94,30 @@ AhoCorasick::AhoCorasick(const std::vector<std::string_view>& patterns) {
 
 void AhoCorasick::NoteStartingBytes() {
   for (unsigned byte = 0; byte < 256; ++byte) starts_pattern_[byte] = next_[byte_class_[byte]] != 0;
-  skip_at_root_ = !starts_pattern_[' '];
-  for (unsigned char letter = 'a'; letter <= 'z'; ++letter) skip_at_root_ &= !starts_pattern_[letter];
+  // From a first byte's state, a second byte leads one level deeper only
+  // where the two begin a pattern; otherwise back to the root or to a state
+  // one byte deep, which the second byte reaches from the root.
+  std::vector<bool> one_deep(next_.size() / classes_, false);
+  for (std::uint32_t cls = 1; cls < classes_; ++cls) one_deep[(next_[cls] & ~kHasOutput) / classes_] = true;
+  starts_pair_.fill(0);
+  for (unsigned first = 0; first < 256; ++first) {
+    std::uint32_t step = next_[byte_class_[first]];
+    std::uint32_t row = step & ~kHasOutput;
+    if (row == 0) continue;
+    for (unsigned second = 0; second < 256; ++second) {
+      std::uint32_t target = (next_[row + byte_class_[second]] & ~kHasOutput) / classes_;
+      if ((step & kHasOutput) != 0 || (target != 0 && !one_deep[target])) {
+        unsigned pair = first << 8 | second;
+        starts_pair_[pair / 64] |= std::uint64_t{1} << (pair % 64);
+      }
+    }
+  }
+  std::string_view prose = "abcdefghijklmnopqrstuvwxyz ";
+  std::size_t prose_pairs = 0;
+  for (unsigned char first : prose) {
+    for (unsigned char second : prose) prose_pairs += StartsPair(first, second);
+  }
+  skip_at_root_ = prose_pairs * 16 <= prose.size() * prose.size();
 }
 
 // Saving and loading.

@@ -71,12 +71,15 @@ class AhoCorasick {
     const std::size_t size = text.size();
     std::uint32_t row = 0;
     for (std::size_t at = 0; at < size; ++at) {
-      // At the root, bytes that start no pattern are passed over with one
-      // independent load each instead of the chain of dependent ones.
+      // At the root, bytes that start no pattern are passed over with
+      // independent loads instead of the chain of dependent ones. A byte
+      // that starts a pattern only with another byte after it than the one
+      // there leads to the same state as passing it over: from its state,
+      // the next byte falls back to where it leads from the root.
       if constexpr (kSkipAtRoot) {
         if (row == 0) {
-          while (at < size && !starts_pattern_[bytes[at]]) ++at;
-          if (at == size) break;
+          while (at + 1 < size && !StartsPair(bytes[at], bytes[at + 1])) ++at;
+          if (at + 1 == size && !starts_pattern_[bytes[at]]) break;
         }
       }
       std::uint32_t target = next[row + byte_class[bytes[at]]];
@@ -93,11 +96,18 @@ class AhoCorasick {
   // Copied rather than viewed when loaded: 512 bytes, and this way it keeps
   // the fixed size Scan's loop is compiled for.
   std::array<std::uint16_t, 256> byte_class_{};  // 0: in no pattern
-  // Bytes that leave the root. Passing over the others pays only where
-  // running text's commonest bytes, lowercase letters and the space, start
-  // no pattern (the names and punctuation before lowercasing); elsewhere
-  // the extra test costs more than it saves.
+  // Bytes that leave the root, and pairs of bytes that may begin a pattern
+  // (a byte that is a whole pattern begins one with any byte after it).
+  // Passing over the others pays only where the pairs of running text's
+  // commonest bytes, lowercase letters and the space, rarely begin one (the
+  // names, punctuation and spacing before lowercasing); elsewhere the extra
+  // test costs more than it saves.
   std::array<bool, 256> starts_pattern_{};
+  std::array<std::uint64_t, 256 * 256 / 64> starts_pair_{};
+  bool StartsPair(unsigned char first, unsigned char second) const {
+    unsigned pair = unsigned{first} << 8 | second;
+    return (starts_pair_[pair / 64] >> (pair % 64) & 1) != 0;
+  }
   bool skip_at_root_ = false;
   void NoteStartingBytes();
   std::uint32_t classes_ = 1;
