@@ -3,6 +3,7 @@
 #include <unicode/ucasemap.h>
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <stdexcept>
@@ -30,8 +31,20 @@ UCaseMap* RootCaseMap() {
 // other cased letter about, lowercasing is plain ASCII lowering. The
 // engine's own punctuation ("、", "。") lands in every line, and sending
 // each through ICU cost more than the rest of the lowercasing.
+constexpr std::uint64_t kEveryByte = 0x0101010101010101;
+constexpr std::uint64_t kHighBits = 0x80 * kEveryByte;
+
+std::uint64_t Load8(const char* at) {
+  std::uint64_t block;
+  std::memcpy(&block, at, sizeof block);
+  return block;
+}
+
 bool HasOnlyUncasedNonAscii(std::string_view piece) {
   for (std::size_t at = 0; at < piece.size(); ++at) {
+    // ASCII, eight bytes at a time.
+    while (at + 8 <= piece.size() && (Load8(piece.data() + at) & kHighBits) == 0) at += 8;
+    if (at == piece.size()) break;
     unsigned char lead = static_cast<unsigned char>(piece[at]);
     if (lead < 0x80) continue;
     // Three-byte sequences E3 80 80 (U+3000) up to E9 BF BF (U+9FFF); the
@@ -46,8 +59,24 @@ bool IsAsciiWhitespace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
 }
 
+// Adds 0x20 to the bytes 'A' to 'Z', eight at a time: a byte's high bit
+// says, after adding, whether it was at least 'A', and whether it was past
+// 'Z'; bytes of 0x80 and above are left alone.
+std::uint64_t LowerAscii8(std::uint64_t block) {
+  std::uint64_t low_seven = block & ~kHighBits;
+  std::uint64_t from_a = low_seven + (0x80 - 'A') * kEveryByte;
+  std::uint64_t past_z = low_seven + (0x80 - 'Z' - 1) * kEveryByte;
+  std::uint64_t upper = from_a & ~past_z & ~block & kHighBits;
+  return block | upper >> 2;
+}
+
 void LowerAscii(char* begin, char* end) {
-  for (char* c = begin; c != end; ++c) {
+  char* c = begin;
+  for (; end - c >= 8; c += 8) {
+    std::uint64_t block = LowerAscii8(Load8(c));
+    std::memcpy(c, &block, sizeof block);
+  }
+  for (; c != end; ++c) {
     if (*c >= 'A' && *c <= 'Z') *c = static_cast<char>(*c + 32);
   }
 }

@@ -47,5 +47,18 @@ TEST(LowercaseTest, AgreesWithIcuAroundTheShortcut) {
   for (const char* text : cases) EXPECT_EQ(LowercaseUtf8(text), IcuLower(text)) << text;
 }
 
+// ASCII is lowered eight bytes at a time: every byte, at every place in and
+// after a block, beside kana in the same block or not.
+TEST(LowercaseTest, LowersEveryAsciiByteWhereverItStands) {
+  for (int byte = 1; byte < 0x80; ++byte) {
+    for (std::size_t before = 0; before < 18; ++before) {
+      for (const char* after : {"", "x", "\xE7\x8C\xAB", "Z\xE3\x80\x82" "AZ@[`{"}) {
+        std::string text = std::string(before, 'Q') + static_cast<char>(byte) + after;
+        ASSERT_EQ(LowercaseUtf8(text), IcuLower(text)) << byte << " after " << before;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace mikawase
