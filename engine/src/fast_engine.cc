@@ -150,9 +150,7 @@ bool TranslatePiece(std::string& text, bool follows_cr, bool before_cr, bool cr_
   // LF that starts a piece, since no pattern holds an LF.
   if (follows_cr) {
     bool lf = !text.empty() && text[0] == '\n';
-    std::string spaced(lf ? " \n " : " ");
-    spaced.append(text, lf ? 1 : 0);
-    text.swap(spaced);
+    text.replace(0, lf ? 1 : 0, lf ? " \n " : " ");
   }
   if (before_cr) text += cr_before_lf ? "  " : " ";
   if (text.size() > limit) return false;

@@ -523,7 +523,10 @@ bool WordWindows::Run(Memo& memo, std::string& text, std::size_t limit,
     size += window.result->out_size;
   }
   if (peak_sum > limit) return false;
-  std::string out;
+  // Swapped with the text: the two buffers take turns, and neither is
+  // made again for the next piece.
+  thread_local std::string out;
+  out.clear();
   out.reserve(size);
   for (const Window& window : windows) {
     if (!remove_spaces_) out += ' ';

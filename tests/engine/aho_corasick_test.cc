@@ -51,10 +51,10 @@ struct PatternSet {
   std::vector<std::string_view> patterns;
 };
 
-// Sets like the engine's: names and punctuation before lowercasing (passed
-// over pair by pair), spacing with a pattern of spaces, and lowercase
-// spelling (read byte by byte). Each has a byte that begins a pattern only
-// with a particular byte after it, and one-byte patterns.
+// Sets like the engine's: names and punctuation before lowercasing and
+// spacing with a pattern of spaces (passed over pair by pair), and
+// lowercase spelling (read byte by byte). Each has a byte that begins a
+// pattern only with a particular byte after it.
 const PatternSet kSets[] = {
     {"names and punctuation", {"I ", "And ", "Japanese", "Japan", "U.S.", ".", ",", "?"}},
     {"spacing", {"n't", "I'm", "We're", "   ", "  "}},
@@ -68,8 +68,15 @@ TEST(AhoCorasickTest, FindsWhatANaiveSearchFinds) {
     AhoCorasick automaton(set.patterns);
     std::vector<std::string> texts = {"",    "I",     "I ",    "II ",  "Japa",  "Japan",
                                       "U.S", "U.S.", "n'",   "n't",  "  ",    " n't  "};
+    // Every pattern in prose, at every place up to the end.
+    const std::string prose = "the cat sat on the mat and then it ran off to see a dog ";
+    for (std::string_view pattern : set.patterns) {
+      for (std::size_t at = 0; at < 40; ++at) {
+        texts.push_back(prose.substr(0, at) + std::string(pattern) + prose.substr(at, 20));
+      }
+    }
     for (int i = 0; i < 300; ++i) {
-      std::string text(random() % 24, ' ');
+      std::string text(random() % 60, ' ');
       for (char& c : text) c = alphabet[random() % alphabet.size()];
       texts.push_back(text);
     }
