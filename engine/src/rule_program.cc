@@ -115,6 +115,14 @@ RuleProgram::RuleProgram(Builder built) {
 // so was there before the rewrite, and was found then. (An empty
 // replacement joins its two sides, and may make a match across them.)
 void RuleProgram::MarkRulesThatMakeNoMatch(const Stage& stage) {
+  // A dictionary's whole-word stage, tens of thousands of rules, would only
+  // cost time: each replacement " value " holds a space, and so does every
+  // pattern. A rule left unmarked is merely looked after as before.
+  bool by_word = true;
+  for (std::uint32_t rule = stage.begin; rule < stage.end && by_word; ++rule) {
+    by_word = rules_[rule].by_word != 0;
+  }
+  if (by_word) return;
   // Characters as their bytes, packed into a number.
   auto for_each_character = [](std::string_view text, auto&& visit) {
     for (std::size_t at = 0; at < text.size();) {
