@@ -26,11 +26,6 @@ UCaseMap* RootCaseMap() {
   return map.get();
 }
 
-// True when every non-ASCII character of `piece` lies in U+3000..U+9FFF
-// (CJK punctuation, kana, kanji): none of them has a case, and with no
-// other cased letter about, lowercasing is plain ASCII lowering. The
-// engine's own punctuation ("、", "。") lands in every line, and sending
-// each through ICU cost more than the rest of the lowercasing.
 constexpr std::uint64_t kEveryByte = 0x0101010101010101;
 constexpr std::uint64_t kHighBits = 0x80 * kEveryByte;
 
@@ -40,6 +35,11 @@ std::uint64_t Load8(const char* at) {
   return block;
 }
 
+// True when every non-ASCII character of `piece` lies in U+3000..U+9FFF
+// (CJK punctuation, kana, kanji): none of them has a case, and with no
+// other cased letter about, lowercasing is plain ASCII lowering. The
+// engine's own punctuation ("、", "。") lands in every line, and sending
+// each through ICU cost more than the rest of the lowercasing.
 bool HasOnlyUncasedNonAscii(std::string_view piece) {
   for (std::size_t at = 0; at < piece.size(); ++at) {
     // ASCII, eight bytes at a time.
