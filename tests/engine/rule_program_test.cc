@@ -1,0 +1,53 @@
+// After a rewrite, a stage looks for new occurrences of its later rules
+// around what was written, except where the replacement holds no character
+// any of the stage's patterns holds. Each case is a stage whose result
+// depends on getting that exception right, checked against one ReplaceAll
+// per rule.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "replace_all.h"
+#include "rule_program.h"
+
+namespace mikawase {
+namespace {
+
+struct StageCase {
+  const char* name;
+  std::vector<std::pair<std::string, std::string>> rules;
+  std::string text;
+};
+
+const StageCase kCases[] = {
+    {"a replacement's letter begins a later pattern", {{"ab", "X"}, {"Xc", "Y"}}, "abc abc"},
+    {"a replacement's letter ends a later pattern", {{"bc", "X"}, {"aX", "Y"}}, "abc"},
+    {"a later pattern lies inside a replacement", {{"a", "xyz"}, {"y", "Q"}}, "a a"},
+    {"a shared kana", {{"ka", "カ"}, {"カn", "カン"}, {"ンd", "ド"}}, "kand kan"},
+    {"kana that no pattern holds", {{"ka", "カ"}, {"nd", "ンド"}, {"an", "Z"}}, "kand"},
+    {"an empty replacement joins its sides", {{"b", ""}, {"ac", "Z"}}, "abc"},
+    {"a kana next to an unchanged later match", {{"ka", "カ"}, {"tt", "ッt"}}, "katta"},
+};
+
+std::string OneReplaceAllPerRule(const StageCase& stage) {
+  std::string text = stage.text;
+  for (const auto& [find, replace] : stage.rules) text = ReplaceAll(text, find, replace);
+  return text;
+}
+
+TEST(RuleProgramTest, RewritesThatMayMakeAMatchAreLookedAround) {
+  for (const StageCase& stage : kCases) {
+    RuleProgram::Builder builder;
+    for (const auto& [find, replace] : stage.rules) builder.Add({find}, {replace});
+    RuleProgram program(std::move(builder));
+    std::string text = stage.text;
+    std::size_t peak = 0;
+    ASSERT_TRUE(program.Run(text, 1 << 20, &peak)) << stage.name;
+    EXPECT_EQ(text, OneReplaceAllPerRule(stage)) << stage.name;
+  }
+}
+
+}  // namespace
+}  // namespace mikawase
