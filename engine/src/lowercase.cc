@@ -8,6 +8,8 @@
 #include <new>
 #include <stdexcept>
 
+#include "utf8.h"
+
 namespace mikawase {
 
 namespace {
@@ -41,16 +43,11 @@ std::uint64_t Load8(const char* at) {
 // engine's own punctuation ("、", "。") lands in every line, and sending
 // each through ICU cost more than the rest of the lowercasing.
 bool HasOnlyUncasedNonAscii(std::string_view piece) {
-  for (std::size_t at = 0; at < piece.size(); ++at) {
-    // ASCII, eight bytes at a time.
-    while (at + 8 <= piece.size() && (Load8(piece.data() + at) & kHighBits) == 0) at += 8;
-    if (at == piece.size()) break;
+  for (std::size_t at = SkipAscii(piece, 0); at < piece.size(); at = SkipAscii(piece, at + 3)) {
     unsigned char lead = static_cast<unsigned char>(piece[at]);
-    if (lead < 0x80) continue;
     // Three-byte sequences E3 80 80 (U+3000) up to E9 BF BF (U+9FFF); the
     // text is valid UTF-8, so the lead byte says it all.
     if (lead < 0xE3 || lead > 0xE9 || at + 2 >= piece.size()) return false;
-    at += 2;
   }
   return true;
 }

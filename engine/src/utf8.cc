@@ -41,20 +41,8 @@ std::size_t ValidSequenceLength(std::string_view text, std::size_t at) {
 std::optional<std::size_t> FindInvalidUtf8(std::string_view text) {
   std::size_t at = 0;
   while (at < text.size()) {
-    // Skip ASCII quickly, eight bytes at a time where it can: it is nearly
-    // all of an English text.
-    if (text.size() - at >= 8) {
-      std::uint64_t block;
-      std::memcpy(&block, text.data() + at, 8);
-      if ((block & 0x8080808080808080) == 0) {
-        at += 8;
-        continue;
-      }
-    }
-    if (static_cast<unsigned char>(text[at]) < 0x80) {
-      ++at;
-      continue;
-    }
+    at = SkipAscii(text, at);
+    if (at == text.size()) break;
     std::size_t length = ValidSequenceLength(text, at);
     if (length == 0) return at;
     at += length;
@@ -62,11 +50,16 @@ std::optional<std::size_t> FindInvalidUtf8(std::string_view text) {
   return std::nullopt;
 }
 
-bool HasNonAscii(std::string_view text) {
-  for (unsigned char c : text) {
-    if (c >= 0x80) return true;
+bool HasNonAscii(std::string_view text) { return SkipAscii(text, 0) != text.size(); }
+
+std::size_t SkipAscii(std::string_view text, std::size_t at) {
+  for (; text.size() - at >= 8; at += 8) {
+    std::uint64_t block;
+    std::memcpy(&block, text.data() + at, 8);
+    if ((block & 0x8080808080808080) != 0) break;
   }
-  return false;
+  while (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80) ++at;
+  return at;
 }
 
 std::size_t OffsetAfterCharacters(std::string_view text, std::size_t count) {

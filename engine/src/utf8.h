@@ -16,6 +16,11 @@ std::optional<std::size_t> FindInvalidUtf8(std::string_view text);
 // True when `text` holds any byte of 0x80 or above.
 bool HasNonAscii(std::string_view text);
 
+// The offset of the first byte of 0x80 or above at or after `at`, or
+// text.size() when there is none. Reads eight bytes at a time: English
+// text is nearly all ASCII.
+std::size_t SkipAscii(std::string_view text, std::size_t at);
+
 // The byte offset just past the first `count` characters of valid UTF-8
 // `text`, or text.size() when it has fewer.
 std::size_t OffsetAfterCharacters(std::string_view text, std::size_t count);
