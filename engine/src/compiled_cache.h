@@ -37,7 +37,7 @@ struct CacheFileHeader {
   std::uint64_t magic;
   std::uint32_t format;       // kCacheFormat: raised whenever the layout changes
   std::uint32_t header_size;  // sizeof(CacheFileHeader)
-  std::uint64_t version;      // a hash of the project version
+  std::uint64_t version;      // a hash of the project version and the build's ID
   std::uint64_t tables;       // a hash of the built-in rule tables
   std::uint64_t image_size;   // the bytes after the header
   std::uint64_t checksum;     // CacheChecksum of those bytes
@@ -45,7 +45,7 @@ struct CacheFileHeader {
 };
 static_assert(sizeof(CacheFileHeader) == 64, "the image must start 64-byte aligned");
 
-inline constexpr std::uint32_t kCacheFormat = 1;
+inline constexpr std::uint32_t kCacheFormat = 2;
 
 // A fast 64-bit checksum: it is run over the whole file at every use.
 std::uint64_t CacheChecksum(std::span<const std::byte> bytes);

@@ -341,9 +341,8 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
   }
   std::sort(loose.begin(), loose.end());
   loose.erase(std::unique(loose.begin(), loose.end()), loose.end());
-  // The automaton keeps views: hold the strings for as long as it lives.
-  loose_patterns_ = std::move(loose);
-  std::vector<std::string_view> views(loose_patterns_.begin(), loose_patterns_.end());
+  loose_count_ = loose.size();
+  std::vector<std::string_view> views(loose.begin(), loose.end());
   if (!views.empty()) loose_ = std::make_unique<AhoCorasick>(views);
 }
 
@@ -355,7 +354,7 @@ void WordWindows::Save(ImageWriter& image) const {
   exact_pairs_.Save(image);
   exact_lefts_.Save(image);
   exact_rights_.Save(image);
-  image.PutNumber(loose_ ? loose_patterns_.size() : 0);
+  image.PutNumber(loose_ ? loose_count_ : 0);
   if (loose_) loose_->Save(image);
 }
 
@@ -369,8 +368,8 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces, ImageRe
   exact_pairs_ = TokenIndex::Load(image, text.data(), text.size(), kAnyRules);
   exact_lefts_ = TokenIndex::Load(image, text.data(), text.size(), kAnyRules);
   exact_rights_ = TokenIndex::Load(image, text.data(), text.size(), kAnyRules);
-  std::uint64_t loose_patterns = image.Number();
-  if (loose_patterns > 0) loose_ = AhoCorasick::Load(image, loose_patterns);
+  loose_count_ = image.Number();
+  if (loose_count_ > 0) loose_ = AhoCorasick::Load(image, loose_count_);
 }
 
 WordWindows::~WordWindows() = default;

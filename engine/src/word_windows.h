@@ -103,8 +103,8 @@ class WordWindows {
   // the text ("exact"); at a pattern's ends only part of a word need match
   // ("loose"), which an automaton over "left right" decides.
   TokenIndex exact_pairs_, exact_lefts_, exact_rights_;  // used as sets; views into the program
-  std::vector<std::string> loose_patterns_;
   std::unique_ptr<AhoCorasick> loose_;
+  std::size_t loose_count_ = 0;  // its patterns: what an image of it must say
 };
 
 }  // namespace mikawase
