@@ -22,9 +22,13 @@ bool IsWholeWordPattern(std::string_view find) {
   return find.size() >= 2 && find.front() == ' ' && find.back() == ' ';
 }
 
+// Text shorter than two bytes no longer has a space at each end of its own.
+void NoteTooShort(std::string_view text, RuleProgram::EdgeTrace& trace) {
+  if (text.size() < 2) trace.start_lost = trace.end_lost = true;
+}
+
 // Records the end words of `text` as it stands, while both end spaces last.
 void NoteEndWords(std::string_view text, RuleProgram::EdgeTrace& trace) {
-  if (text.size() < 2) trace.start_lost = trace.end_lost = true;
   if (trace.start_lost || trace.end_lost) return;
   std::size_t first_end = text.find(' ', 1);
   std::size_t last_begin = text.rfind(' ', text.size() - 2) + 1;
@@ -103,6 +107,18 @@ RuleProgram::RuleProgram(Builder built) {
     BuildStage(stages_[i]);
     MarkRulesThatMakeNoMatch(stages_[i]);
   }
+  FindSpacesInside();
+}
+
+void RuleProgram::FindSpacesInside() {
+  std::vector<std::uint32_t> next(rules_.size() + 1);
+  next.back() = static_cast<std::uint32_t>(rules_.size());
+  for (std::size_t rule = rules_.size(); rule-- > 0;) {
+    std::string_view find = Find(rules_[rule]);
+    bool inside = find.size() > 2 && find.substr(1, find.size() - 2).find(' ') != std::string_view::npos;
+    next[rule] = inside ? static_cast<std::uint32_t>(rule) : next[rule + 1];
+  }
+  next_space_inside_ = std::move(next);
 }
 
 // Once a rule has rewritten, its stage looks for new occurrences of later
@@ -239,7 +255,10 @@ bool RuleProgram::Run(std::string& piece, std::size_t limit, std::size_t* peak,
   scratch.Begin(rules_.size());
   if (piece.size() > limit) return false;
   *peak = std::max(*peak, piece.size());
-  if (trace) NoteEndWords(piece, *trace);
+  // The end words as they stand now have not been recorded for the turns
+  // of the rules from this one on.
+  std::uint32_t unrecorded_from = 0;
+  if (trace) NoteTooShort(piece, *trace);
 
   for (const Stage& stage : stages_) {
     if (stage.begin == stage.end) continue;
@@ -259,7 +278,13 @@ bool RuleProgram::Run(std::string& piece, std::size_t limit, std::size_t* peak,
       }
       if (hits.empty() || find == replace) continue;
 
-      if (trace) NoteEndRewrites(piece, find, replace, index, hits, *trace);
+      if (trace) {
+        // The words as they stand were seen by the turns of the rules up to
+        // this one; record them if one of those may match across a space.
+        if (next_space_inside_[unrecorded_from] <= index) NoteEndWords(piece, *trace);
+        unrecorded_from = index + 1;
+        NoteEndRewrites(piece, find, replace, index, hits, *trace);
+      }
       std::size_t kept = piece.size() - hits.size() * find.size();
       if (kept > limit ||
           (!replace.empty() && hits.size() > (limit - kept) / replace.size())) {
@@ -278,7 +303,7 @@ bool RuleProgram::Run(std::string& piece, std::size_t limit, std::size_t* peak,
       out.append(piece, copied_up_to);
       piece.swap(out);
       *peak = std::max(*peak, piece.size());
-      if (trace) NoteEndWords(piece, *trace);
+      if (trace) NoteTooShort(piece, *trace);
       // Later stages scan the whole piece when they begin.
       if (index + 1 == stage.end || rules_[index].makes_no_match) continue;
 
@@ -302,6 +327,7 @@ bool RuleProgram::Run(std::string& piece, std::size_t limit, std::size_t* peak,
       if (open) Collect(stage, piece, window_begin, window_end, index + 1, scratch);
     }
   }
+  if (trace && next_space_inside_[unrecorded_from] < rules_.size()) NoteEndWords(piece, *trace);
   return true;
 }
 
@@ -313,6 +339,7 @@ void RuleProgram::Save(ImageWriter& image) const {
   std::array<std::uint8_t, 256> in_pattern;
   std::copy(in_pattern_.begin(), in_pattern_.end(), in_pattern.begin());
   image.PutArray(std::span<const std::uint8_t>(in_pattern));
+  image.PutArray(next_space_inside_.span());
   image.PutNumber(stages_.size());
   for (const Stage& stage : stages_) SaveStage(stage, image);
 }
@@ -337,6 +364,11 @@ std::unique_ptr<RuleProgram> RuleProgram::Load(ImageReader& image) {
   if (in_pattern.size() != program->in_pattern_.size()) throw BadImage("no pattern bytes");
   for (std::size_t byte = 0; byte < in_pattern.size(); ++byte) {
     program->in_pattern_[byte] = in_pattern[byte] != 0;
+  }
+  // Only compared with rule numbers: any values read within bounds.
+  program->next_space_inside_ = FlatArray<std::uint32_t>::View(image.Array<std::uint32_t>());
+  if (program->next_space_inside_.size() != program->rules_.size() + 1) {
+    throw BadImage("the rules with spaces inside are misshapen");
   }
   // Stage by stage, so that a wrong count runs out of image instead of
   // asking for memory.

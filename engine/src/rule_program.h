@@ -78,8 +78,10 @@ class RuleProgram {
   // What a run saw happen at the two ends of its text, for running a long
   // text word by word (word_windows.h): which rules rewrote an occurrence
   // that takes the first byte or the last, whether such a rewrite left no
-  // space there, and every version of the first and last word (the text
-  // between the end spaces and the next space inward). Rule numbers are in
+  // space there, and the versions of the first and last word (the text
+  // between the end spaces and the next space inward) that stood when a
+  // rule with a space inside its pattern had its turn: only such a rule can
+  // match across the space between two words. Rule numbers are in
   // increasing order.
   struct EdgeTrace {
     // Every version a word went through. A trace is meant to be kept and
@@ -177,6 +179,7 @@ class RuleProgram {
   void SaveStage(const Stage& stage, ImageWriter& image) const;
   Stage LoadStage(ImageReader& image) const;
   void CheckLoadedRules() const;
+  void FindSpacesInside();
   void Collect(const Stage& stage, std::string_view text, std::size_t begin, std::size_t end,
                std::uint32_t first_rule, Scratch& scratch) const;
   static void Queue(std::uint32_t rule, std::uint32_t first_rule, Scratch& scratch);
@@ -184,6 +187,13 @@ class RuleProgram {
   FlatArray<char> text_;
   FlatArray<Rule> rules_;
   std::array<bool, 256> in_pattern_{};  // copied when loaded: 256 bytes
+  // For each rule r (and for size()), the first rule from r on whose
+  // pattern has a space that is neither its first byte nor its last, or
+  // size() when none does: a trace need not keep the versions of its end
+  // words that stand only between such rules' turns. Spelling a word out
+  // letter by letter goes through a dozen versions, nearly all of them
+  // between two such turns.
+  FlatArray<std::uint32_t> next_space_inside_;
   std::vector<Stage> stages_;
 };
 

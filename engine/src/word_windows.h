@@ -15,8 +15,10 @@
 // either lies inside one window (possibly using its end spaces) or has a
 // shared space strictly inside it. (1) The second kind cannot happen: it
 // would join the last word of one window to the first word of the next
-// around a space, and for every pattern with a space inside it we check
-// every version of those two words each window's own run went through.
+// around a space, and only a pattern with a space inside it can do that;
+// each window's run records every version of its end words that stood at
+// the turn of such a rule, and we check the versions of the two words
+// against those patterns.
 // (2) ReplaceAll takes the leftmost occurrence and carries on after it.
 // So within a window it picks what the window's own run picks, as long as
 // it enters the window where that run starts, at the shared space. It

@@ -243,6 +243,9 @@ TEST(DifferentialTest, NeighbouringWordsAgree) {
       {"at first, at first.", "", ""},                        // built-in phrase
       {"cats s cats.", "cat=n", "s ％１０００=Q"},             // marker across words
       {"ab cd ab cd.", "", "b c=X"},                          // substring across a space
+      // "b c" sees the word "cb" that "q" made, and changes it for good:
+      // no other turn of a rule with a space inside sees that version.
+      {"b cq c.", "", "q=b;b c=X;b=Z"},
       {"ab cd ab cd.", "ab=p q;q cd=R", ""},                  // value makes a two-word key
       {"go go go.", "go=  ;g=h", ""},                         // value of spaces only
       {"x y x y.", "x= y;y=z", ""},
