@@ -122,14 +122,16 @@ void RuleProgram::FindSpacesInside() {
 }
 
 // Once a rule has rewritten, its stage looks for new occurrences of later
-// rules around what it wrote; for most spelling rules nothing can be there.
-// The text and every pattern are valid UTF-8, so an occurrence begins and
-// ends between characters, and one that overlaps a replacement holds a
-// whole character of it. When no pattern of the stage holds any character
-// of a non-empty replacement, every occurrence after the rewrite lies
-// within the text on one side of a replacement, unchanged and unbroken, and
-// so was there before the rewrite, and was found then. (An empty
-// replacement joins its two sides, and may make a match across them.)
+// rules around what it wrote; for most spelling and punctuation rules
+// nothing can be there. The text and every pattern are valid UTF-8, so an
+// occurrence begins and ends between characters, and one that overlaps a
+// replacement holds a whole character of it. When no later pattern of the
+// stage holds any character of a non-empty replacement, every later
+// occurrence after the rewrite lies within the text on one side of a
+// replacement, unchanged and unbroken, and so was there before the
+// rewrite, and was found then. (An empty replacement joins its two sides,
+// and may make a match across them.) Earlier rules have had their turn:
+// the look around would not take them again whatever it found.
 void RuleProgram::MarkRulesThatMakeNoMatch(const Stage& stage) {
   // A dictionary's whole-word stage, tens of thousands of rules, would only
   // cost time: each replacement " value " holds a space, and so does every
@@ -152,9 +154,15 @@ void RuleProgram::MarkRulesThatMakeNoMatch(const Stage& stage) {
     }
     return true;
   };
+  // From the last rule back, the characters of the patterns after it.
   std::array<bool, 128> ascii{};
   std::unordered_set<std::uint32_t> other;
-  for (std::uint32_t rule = stage.begin; rule < stage.end; ++rule) {
+  for (std::uint32_t rule = stage.end; rule-- > stage.begin;) {
+    std::string_view replace = Replace(rules_[rule]);
+    rules_[rule].makes_no_match =
+        !replace.empty() && for_each_character(replace, [&](std::uint32_t character) {
+          return character < ascii.size() ? !ascii[character] : !other.contains(character);
+        });
     for_each_character(Find(rules_[rule]), [&](std::uint32_t character) {
       if (character < ascii.size()) {
         ascii[character] = true;
@@ -163,13 +171,6 @@ void RuleProgram::MarkRulesThatMakeNoMatch(const Stage& stage) {
       }
       return true;
     });
-  }
-  for (std::uint32_t rule = stage.begin; rule < stage.end; ++rule) {
-    std::string_view replace = Replace(rules_[rule]);
-    rules_[rule].makes_no_match =
-        !replace.empty() && for_each_character(replace, [&](std::uint32_t character) {
-          return character < ascii.size() ? !ascii[character] : !other.contains(character);
-        });
   }
 }
 

@@ -63,8 +63,9 @@ class RuleProgram {
     struct Span {
       std::uint32_t find_at, find_size, replace_at, replace_size;
       std::uint16_t by_word;
-      // Set when no pattern of the rule's stage holds any character of the
-      // replacement (RuleProgram fills it in; see MarkRulesThatMakeNoMatch).
+      // Set when no later pattern of the rule's stage holds any character
+      // of the replacement (RuleProgram fills it in; see
+      // MarkRulesThatMakeNoMatch).
       std::uint16_t makes_no_match;
     };
     std::vector<char> text_;

@@ -1,8 +1,8 @@
 // After a rewrite, a stage looks for new occurrences of its later rules
 // around what was written, except where the replacement holds no character
-// any of the stage's patterns holds. Each case is a stage whose result
-// depends on getting that exception right, checked against one ReplaceAll
-// per rule.
+// that any later pattern of the stage holds. Each case is a stage whose
+// result depends on getting that exception right, checked against one
+// ReplaceAll per rule.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -29,6 +29,7 @@ const StageCase kCases[] = {
     {"kana that no pattern holds", {{"ka", "カ"}, {"nd", "ンド"}, {"an", "Z"}}, "kand"},
     {"an empty replacement joins its sides", {{"b", ""}, {"ac", "Z"}}, "abc"},
     {"a kana next to an unchanged later match", {{"ka", "カ"}, {"tt", "ッt"}}, "katta"},
+    {"a pattern two rules later", {{"a", "b"}, {"x", "y"}, {"b", "c"}}, "xa"},
 };
 
 std::string OneReplaceAllPerRule(const StageCase& stage) {
