@@ -1,9 +1,11 @@
 #include "word_windows.h"
 
 #include <algorithm>
+#include <array>
 #include <deque>
 #include <cstring>
 #include <mutex>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -181,6 +183,19 @@ class WordWindows::Memo {
 
   bool Full() const { return entries_.size() >= kMemoWindows || bytes_ >= kMemoBytes; }
 
+  // What MayInteract found for a pair of neighbours, remembered: running
+  // prose meets the same few tens of thousands of pairs again and again
+  // ("it was", "of the"), and settling one reads both windows' details.
+  // Keyed by the two entries, which stay where they are until Clear.
+  std::optional<bool> KnownInteraction(const Result& left, const Result& right) const {
+    const PairSlot& slot = pairs_[PairIndex(left, right)];
+    if (slot.left != &left || slot.right != &right) return std::nullopt;
+    return slot.interact;
+  }
+  void NoteInteraction(const Result& left, const Result& right, bool interact) {
+    pairs_[PairIndex(left, right)] = {&left, &right, interact};
+  }
+
   // Whether remembering pays, counted per lookup (see kRoundLookups).
   void StartTranslation() {
     lookups_ = misses_ = skip_pieces_ = 0;
@@ -214,10 +229,22 @@ class WordWindows::Memo {
     entries_.clear();
     slots_.clear();
     text_.clear();
+    pairs_.fill({});
     bytes_ = 0;
   }
 
  private:
+  struct PairSlot {
+    const Result* left = nullptr;
+    const Result* right = nullptr;
+    bool interact = false;
+  };
+  static constexpr std::size_t kPairSlots = 1 << 12;
+  static std::size_t PairIndex(const Result& left, const Result& right) {
+    auto bits = [](const Result& result) { return reinterpret_cast<std::uintptr_t>(&result); };
+    std::uint64_t mixed = (bits(left) ^ bits(right) * 0x9E3779B97F4A7C15ull) * 0xBF58476D1CE4E5B9ull;
+    return static_cast<std::size_t>(mixed >> 52);
+  }
   struct Slot {
     std::uint32_t tag = 0;
     std::uint32_t entry = 0;  // index + 1; 0 for an empty slot
@@ -267,6 +294,7 @@ class WordWindows::Memo {
   std::deque<Entry> entries_;
   std::vector<Slot> slots_;
   std::string text_;
+  std::array<PairSlot, kPairSlots> pairs_{};
   std::size_t bytes_ = 0;
   std::size_t lookups_ = 0, misses_ = 0, skip_pieces_ = 0, next_skip_ = kFirstSkip;
 };
@@ -435,14 +463,21 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view insi
   return memo.Add(inside, hash, std::move(result), out);
 }
 
-bool WordWindows::MayInteract(const Result& left, const Result& right) const {
+bool WordWindows::MayInteract(Memo& memo, const Result& left, const Result& right) const {
   if (left.end_lost || right.start_lost || left.loose_on_space) return true;
   // Nearly every pair of neighbours is settled by what the entries hold.
   bool may_share_a_rule = (left.end_rules & right.start_rules) != 0;
   bool may_continue_loose = left.loose_open;
   bool may_be_exact_pair = left.exact_left && right.exact_right;
   if (!may_share_a_rule && !may_continue_loose && !may_be_exact_pair) return false;
+  if (std::optional<bool> known = memo.KnownInteraction(left, right)) return *known;
+  bool interact = InteractInDetail(left, right, may_share_a_rule, may_be_exact_pair);
+  memo.NoteInteraction(left, right, interact);
+  return interact;
+}
 
+bool WordWindows::InteractInDetail(const Result& left, const Result& right, bool may_share_a_rule,
+                                   bool may_be_exact_pair) const {
   const Result::Detail& left_detail = *left.detail;
   const Result::Detail& right_detail = *right.detail;
   if (may_share_a_rule && ShareARule(left_detail.AtEnd(), right_detail.AtStart())) return true;
@@ -502,7 +537,7 @@ bool WordWindows::Run(Memo& memo, std::string& text, std::size_t limit,
     while (text[end] != ' ') ++end;  // the text ends with a space
     Window window{at, end, Lookup(memo, all.substr(at, end - at), limit)};
     if (!window.result || !memo.Pays()) return false;
-    while (!windows.empty() && MayInteract(*windows.back().result, *window.result)) {
+    while (!windows.empty() && MayInteract(memo, *windows.back().result, *window.result)) {
       window.begin = windows.back().begin;
       windows.pop_back();
       if (window.end - window.begin > kLongestWindow) return false;

@@ -94,7 +94,9 @@ class WordWindows {
  private:
   bool Run(Memo& memo, std::string& text, std::size_t limit, std::size_t* peak) const;
   const Result* Lookup(Memo& memo, std::string_view inside, std::size_t limit) const;
-  bool MayInteract(const Result& left, const Result& right) const;
+  bool MayInteract(Memo& memo, const Result& left, const Result& right) const;
+  bool InteractInDetail(const Result& left, const Result& right, bool may_share_a_rule,
+                        bool may_be_exact_pair) const;
 
   const RuleProgram& program_;
   bool remove_spaces_;
