@@ -36,24 +36,16 @@ class TokenIndex {
   void Add(std::string_view token, std::uint32_t rule);
 
   // The index as an image, and back, its tables viewed in place. Load
-  // checks everything a lookup relies on to stay inside the tables and to
-  // end: tokens inside the `text_size` bytes at `base`, rule numbers below
-  // `rule_bound`, chains of rules that only go forward, a free slot.
+  // checks the tables' shapes, rule numbers below `rule_bound` and chains
+  // of rules that only go forward. The slots, a hundred thousand and more
+  // for a large dictionary, are not read at every start: a lookup checks
+  // the one it uses (its token inside the `text_size` bytes at `base`, its
+  // first rule inside the tables) and gives up after a probe of every
+  // slot. A damaged image may then give wrong text, but never a read out
+  // of bounds or a lookup without end.
   void Save(ImageWriter& image) const;
   static TokenIndex Load(ImageReader& image, const char* base, std::size_t text_size,
                          std::size_t rule_bound);
-
-  // Whether `holds(rule)` is true of every rule First or Next can return.
-  template <typename Predicate>
-  bool EveryRule(Predicate&& holds) const {
-    for (const Slot& slot : slots_) {
-      if (slot.first != kNone && !holds(slot.first)) return false;
-    }
-    for (std::uint32_t rule : next_) {
-      if (rule != kNone && !holds(rule)) return false;
-    }
-    return true;
-  }
 
   bool empty() const { return size_ == 0; }
 
@@ -84,7 +76,8 @@ class TokenIndex {
     return std::string_view(base_ + slot.offset, slot.size);
   }
   bool Holds(const Slot& slot, std::string_view token, std::uint32_t token_tag) const {
-    return slot.tag == token_tag && slot.size == token.size() && TokenOf(slot) == token;
+    return slot.tag == token_tag && slot.size == token.size() &&
+           std::uint64_t{slot.offset} + slot.size <= text_size_ && TokenOf(slot) == token;
   }
   static std::uint32_t Tag(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 32); }
 
@@ -106,9 +99,10 @@ class TokenIndex {
   }
 
   void Grow();
-  void CheckLoaded(std::size_t text_size, std::size_t rule_bound) const;
+  void CheckLoaded(std::size_t rule_bound) const;
 
   const char* base_;
+  std::uint64_t text_size_ = UINT64_MAX;  // known only when loaded
   FlatArray<Slot> slots_;
   FlatArray<std::uint64_t> filter_;
   FlatArray<std::uint32_t> next_;
