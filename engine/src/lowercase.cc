@@ -38,16 +38,23 @@ std::uint64_t Load8(const char* at) {
 }
 
 // True when every non-ASCII character of `piece` lies in U+3000..U+9FFF
-// (CJK punctuation, kana, kanji): none of them has a case, and with no
-// other cased letter about, lowercasing is plain ASCII lowering. The
-// engine's own punctuation ("、", "。") lands in every line, and sending
-// each through ICU cost more than the rest of the lowercasing.
+// (CJK punctuation, kana, kanji) or U+FF01..U+FF20 (fullwidth punctuation
+// and digits, short of the fullwidth capitals): none of them has a case,
+// and with no other cased letter about, lowercasing is plain ASCII
+// lowering. The engine's own punctuation ("、", "。", "？", "！") lands in
+// nearly every line, and sending each through ICU cost more than the rest
+// of the lowercasing.
 bool HasOnlyUncasedNonAscii(std::string_view piece) {
   for (std::size_t at = SkipAscii(piece, 0); at < piece.size(); at = SkipAscii(piece, at + 3)) {
+    if (at + 2 >= piece.size()) return false;
     unsigned char lead = static_cast<unsigned char>(piece[at]);
-    // Three-byte sequences E3 80 80 (U+3000) up to E9 BF BF (U+9FFF); the
-    // text is valid UTF-8, so the lead byte says it all.
-    if (lead < 0xE3 || lead > 0xE9 || at + 2 >= piece.size()) return false;
+    unsigned char second = static_cast<unsigned char>(piece[at + 1]);
+    unsigned char third = static_cast<unsigned char>(piece[at + 2]);
+    // Three-byte sequences E3 80 80 (U+3000) up to E9 BF BF (U+9FFF), and
+    // EF BC 81 (U+FF01) up to EF BC A0 (U+FF20); the text is valid UTF-8.
+    bool cjk = lead >= 0xE3 && lead <= 0xE9;
+    bool fullwidth_punctuation = lead == 0xEF && second == 0xBC && third >= 0x81 && third <= 0xA0;
+    if (!cjk && !fullwidth_punctuation) return false;
   }
   return true;
 }

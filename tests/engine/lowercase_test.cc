@@ -1,9 +1,11 @@
 // Lowercasing skips ICU for text whose only non-ASCII characters are CJK
-// punctuation, kana and kanji; that shortcut must never differ from ICU.
+// punctuation, kana, kanji and fullwidth punctuation; that shortcut must
+// never differ from ICU.
 #include <gtest/gtest.h>
 #include <unicode/ucasemap.h>
 
 #include <string>
+#include <utility>
 
 #include "lowercase.h"
 
@@ -30,10 +32,14 @@ std::string Utf8(char32_t c) {
   return s;
 }
 
-TEST(LowercaseTest, CjkRangeNeedsNoIcu) {
-  for (char32_t c = 0x3000; c <= 0x9FFF; ++c) {
-    std::string text = "Ab" + Utf8(c) + "CD";
-    ASSERT_EQ(LowercaseUtf8(text), IcuLower(text)) << std::hex << static_cast<unsigned>(c);
+// The CJK range and the fullwidth forms around the punctuation the
+// shortcut takes, whose capitals (U+FF21..U+FF3A) it must not.
+TEST(LowercaseTest, UncasedRangesNeedNoIcu) {
+  for (auto [first, last] : {std::pair<char32_t, char32_t>{0x3000, 0x9FFF}, {0xFF00, 0xFFEF}}) {
+    for (char32_t c = first; c <= last; ++c) {
+      std::string text = "Ab" + Utf8(c) + "CD";
+      ASSERT_EQ(LowercaseUtf8(text), IcuLower(text)) << std::hex << static_cast<unsigned>(c);
+    }
   }
 }
 
