@@ -50,5 +50,34 @@ TEST(RuleProgramTest, RewritesThatMayMakeAMatchAreLookedAround) {
   }
 }
 
+// A rule's occurrences are searched for eight places at a time, by the
+// pattern's first two bytes: a pattern at every place in and across those
+// blocks, among bytes one away from its own (where a borrow between bytes
+// would show), must be found as the standard search finds it.
+TEST(RuleProgramTest, FindsAPatternWhereverItStands) {
+  const std::string patterns[] = {" ", "  ", "   ", " a", " ab ", "ab", "b a", "\xE3\x80\x82 "};
+  const std::string fillers[] = {"x", " ", "a", "`", "!", " `", "  !", "\x80"};
+  for (const std::string& find : patterns) {
+    RuleProgram::Builder builder;
+    builder.Add({find}, {"<>"});
+    RuleProgram program(std::move(builder));
+    for (const std::string& filler : fillers) {
+      for (std::size_t before = 0; before < 20; ++before) {
+        for (std::size_t after : {0, 1, 7, 8, 9}) {
+          std::string text;
+          for (std::size_t i = 0; i < before; ++i) text += filler;
+          text += find;
+          for (std::size_t i = 0; i < after; ++i) text += filler;
+          text += find.substr(0, find.size() - 1);  // a start without its end
+          std::string run = text;
+          std::size_t peak = 0;
+          ASSERT_TRUE(program.Run(run, 1 << 20, &peak));
+          ASSERT_EQ(run, ReplaceAll(text, find, "<>")) << "[" << find << "] in [" << text << "]";
+        }
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace mikawase
