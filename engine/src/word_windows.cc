@@ -239,11 +239,11 @@ class WordWindows::Memo {
     const Result* right = nullptr;
     bool interact = false;
   };
-  static constexpr std::size_t kPairSlots = 1 << 12;
+  static constexpr int kPairBits = 12;
   static std::size_t PairIndex(const Result& left, const Result& right) {
     auto bits = [](const Result& result) { return reinterpret_cast<std::uintptr_t>(&result); };
     std::uint64_t mixed = (bits(left) ^ bits(right) * 0x9E3779B97F4A7C15ull) * 0xBF58476D1CE4E5B9ull;
-    return static_cast<std::size_t>(mixed >> 52);
+    return static_cast<std::size_t>(mixed >> (64 - kPairBits));
   }
   struct Slot {
     std::uint32_t tag = 0;
@@ -294,7 +294,7 @@ class WordWindows::Memo {
   std::deque<Entry> entries_;
   std::vector<Slot> slots_;
   std::string text_;
-  std::array<PairSlot, kPairSlots> pairs_{};
+  std::array<PairSlot, std::size_t{1} << kPairBits> pairs_{};
   std::size_t bytes_ = 0;
   std::size_t lookups_ = 0, misses_ = 0, skip_pieces_ = 0, next_skip_ = kFirstSkip;
 };
