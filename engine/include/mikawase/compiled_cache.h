@@ -8,10 +8,11 @@
 //
 // The cache never changes a result: a file is used only when it was made by
 // this very build of the engine from exactly the bytes just read, and after
-// its checksum and every table in it have been checked. A missing, damaged
-// or outdated file, or a folder that cannot be written, only means
-// compiling as without the cache; nothing is reported. The folder holds a
-// few files at most, and deleting it is always safe.
+// its checksum and the shape of every table in it have been checked (the
+// largest, the dictionaries' token slots, are checked as lookups use them).
+// A missing, damaged or outdated file, or a folder that cannot be written,
+// only means compiling as without the cache; nothing is reported. The
+// folder holds a few files at most, and deleting it is always safe.
 //
 // Off unless an executable turns it on: library users and tests touch no
 // disk they did not ask for.
