@@ -136,6 +136,11 @@ class RuleProgram {
   // the text on either side of it can be run separately.
   bool InSomePattern(unsigned char byte) const { return in_pattern_[byte]; }
 
+  // The first rule from `rule` on (at most size()) whose pattern has a
+  // space that is neither its first byte nor its last, or size() when none
+  // has: only such a pattern can match across the space between two words.
+  std::size_t NextWithSpaceInside(std::size_t rule) const { return next_space_inside_[rule]; }
+
   std::size_t size() const { return rules_.size(); }
   std::string_view pattern(std::size_t rule) const { return Find(rules_[rule]); }
   // Every pattern and replacement lies in this text.
@@ -188,12 +193,10 @@ class RuleProgram {
   FlatArray<char> text_;
   FlatArray<Rule> rules_;
   std::array<bool, 256> in_pattern_{};  // copied when loaded: 256 bytes
-  // For each rule r (and for size()), the first rule from r on whose
-  // pattern has a space that is neither its first byte nor its last, or
-  // size() when none does: a trace need not keep the versions of its end
-  // words that stand only between such rules' turns. Spelling a word out
-  // letter by letter goes through a dozen versions, nearly all of them
-  // between two such turns.
+  // NextWithSpaceInside for each rule and for size(): a trace need not
+  // keep the versions of its end words that stand only between such rules'
+  // turns. Spelling a word out letter by letter goes through a dozen
+  // versions, nearly all of them between two such turns.
   FlatArray<std::uint32_t> next_space_inside_;
   std::vector<Stage> stages_;
 };

@@ -330,11 +330,9 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
       exact_rights_(program.text().data()) {
   // Most patterns are " word ": only those with a space inside matter.
   std::vector<std::uint32_t> inner_space;
-  for (std::uint32_t rule = 0; rule < program.size(); ++rule) {
-    std::string_view find = program.pattern(rule);
-    if (find.size() > 2 && find.substr(1, find.size() - 2).find(' ') != std::string_view::npos) {
-      inner_space.push_back(rule);
-    }
+  for (std::size_t rule = program.NextWithSpaceInside(0); rule < program.size();
+       rule = program.NextWithSpaceInside(rule + 1)) {
+    inner_space.push_back(static_cast<std::uint32_t>(rule));
   }
   exact_lefts_.Reserve(inner_space.size(), inner_space.size() * 2);
   exact_rights_.Reserve(inner_space.size(), inner_space.size() * 2);
