@@ -8,6 +8,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "byte_blocks.h"
 #include "utf8.h"
 
 namespace mikawase {
@@ -26,15 +27,6 @@ UCaseMap* RootCaseMap() {
     return opened;
   }();
   return map.get();
-}
-
-constexpr std::uint64_t kEveryByte = 0x0101010101010101;
-constexpr std::uint64_t kHighBits = 0x80 * kEveryByte;
-
-std::uint64_t Load8(const char* at) {
-  std::uint64_t block;
-  std::memcpy(&block, at, sizeof block);
-  return block;
 }
 
 // True when every non-ASCII character of `piece` lies in U+3000..U+9FFF
@@ -77,7 +69,7 @@ std::uint64_t LowerAscii8(std::uint64_t block) {
 void LowerAscii(char* begin, char* end) {
   char* c = begin;
   for (; end - c >= 8; c += 8) {
-    std::uint64_t block = LowerAscii8(Load8(c));
+    std::uint64_t block = LowerAscii8(LoadBlock(c));
     std::memcpy(c, &block, sizeof block);
   }
   for (; c != end; ++c) {

@@ -10,6 +10,8 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "byte_blocks.h"
+
 namespace mikawase {
 
 namespace {
@@ -40,34 +42,27 @@ std::size_t SearchByFirstPair(std::string_view text, std::string_view find, std:
   };
   std::size_t at = from;
   if constexpr (std::endian::native == std::endian::little) {
-    constexpr std::uint64_t kEveryByte = 0x0101010101010101;
-    constexpr std::uint64_t kHighBits = 0x8080808080808080;
     const std::uint64_t first = kEveryByte * static_cast<unsigned char>(find[0]);
     const std::uint64_t second = kEveryByte * static_cast<unsigned char>(find[1]);
-    auto load = [](const char* bytes) {
-      std::uint64_t block;
-      std::memcpy(&block, bytes, sizeof block);
-      return block;
-    };
     // Blocks of eight starts, each with the byte after it; the last block
     // is read from a padded copy, so that short texts need no byte loop.
     for (; at <= last_start; at += 8) {
       std::uint64_t here, next;
       if (at + 9 <= text.size()) {
-        here = load(text.data() + at);
-        next = load(text.data() + at + 1);
+        here = LoadBlock(text.data() + at);
+        next = LoadBlock(text.data() + at + 1);
       } else {
         char tail[16] = {};
         std::memcpy(tail, text.data() + at, text.size() - at);
-        here = load(tail);
-        next = load(tail + 1);
+        here = LoadBlock(tail);
+        next = LoadBlock(tail + 1);
       }
       std::uint64_t differ = (here ^ first) | (next ^ second);
       // A zero byte in `differ` is a start; the lowest flagged byte is
       // always one, those above it may be borrows, so each is checked.
       for (std::uint64_t zero = (differ - kEveryByte) & ~differ & kHighBits; zero != 0;
            zero &= zero - 1) {
-        std::size_t start = at + static_cast<std::size_t>(std::countr_zero(zero)) / 8;
+        std::size_t start = at + FirstFlaggedByte(zero);
         if (start > last_start) return std::string_view::npos;
         if (matches_at(start)) return start;
       }

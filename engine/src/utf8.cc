@@ -2,7 +2,8 @@
 
 #include <bit>
 #include <cstdint>
-#include <cstring>
+
+#include "byte_blocks.h"
 
 namespace mikawase {
 
@@ -55,12 +56,10 @@ bool HasNonAscii(std::string_view text) { return SkipAscii(text, 0) != text.size
 
 std::size_t SkipAscii(std::string_view text, std::size_t at) {
   for (; text.size() - at >= 8; at += 8) {
-    std::uint64_t block;
-    std::memcpy(&block, text.data() + at, 8);
-    // The lowest high bit, in memory order on a little-endian machine; a
-    // byte loop's exit mispredicts at nearly every call.
-    if (std::uint64_t high = block & 0x8080808080808080; high != 0) {
-      if constexpr (std::endian::native == std::endian::little) return at + std::countr_zero(high) / 8;
+    // Found from the block itself where it can be: a byte loop's exit
+    // mispredicts at nearly every call.
+    if (std::uint64_t high = LoadBlock(text.data() + at) & kHighBits; high != 0) {
+      if constexpr (std::endian::native == std::endian::little) return at + FirstFlaggedByte(high);
       break;
     }
   }
