@@ -31,16 +31,6 @@ constexpr std::size_t kRoundLookups = 4096;
 constexpr std::size_t kFirstSkip = 64;
 constexpr std::size_t kLongestSkip = 1 << 16;
 
-// What an entry holds beyond its own size, roughly: the memo's bound is
-// on memory, and a count of windows alone let random text take 90 MB. The
-// standard library keeps up to 15 bytes of a string inline.
-std::size_t HeapBytes(const std::string& text) {
-  return text.capacity() > 15 ? text.capacity() + 16 : 0;
-}
-std::size_t HeapBytes(const std::vector<std::uint32_t>& numbers) {
-  return numbers.capacity() > 0 ? numbers.capacity() * sizeof(std::uint32_t) + 16 : 0;
-}
-
 bool ShareARule(std::span<const std::uint32_t> a, std::span<const std::uint32_t> b) {
   auto i = a.begin(), j = b.begin();
   while (i != a.end() && j != b.end()) {
@@ -59,45 +49,42 @@ bool ShareARule(std::span<const std::uint32_t> a, std::span<const std::uint32_t>
 // One window's run, remembered. What every join reads sits in the memo's
 // table of entries, a few to a cache line; what only an unusual pair of
 // neighbours needs (the rules and the word versions at the edges) sits
-// apart, in `detail`.
+// apart, in the memo's detail arenas: every window that misses has one,
+// and tens of thousands of small vectors and strings cost more to make
+// than the runs.
 struct WordWindows::Result {
-  // In two blocks: every window that misses makes one, and tens of
-  // thousands of small vectors and strings cost more to make than the run.
-  struct Detail {
-    // The rules that rewrote at the start, then those at the end, then the
-    // loose automaton's rows after a last word and its space (other than
-    // the start): [0, at_end) [at_end, rows) [rows, end).
-    std::vector<std::uint32_t> numbers;
-    std::uint32_t at_end = 0, rows = 0;
-    // Every version of the first word, then of the last, each as a 4-byte
-    // length and its bytes; the last words begin at `last_words`.
-    std::string words;
-    std::uint32_t last_words = 0;
-
-    std::span<const std::uint32_t> AtStart() const { return {numbers.data(), at_end}; }
-    std::span<const std::uint32_t> AtEnd() const { return {numbers.data() + at_end, rows - at_end}; }
-    std::span<const std::uint32_t> LooseRows() const {
-      return {numbers.data() + rows, numbers.size() - rows};
-    }
-    std::string_view FirstWords() const { return std::string_view(words).substr(0, last_words); }
-    std::string_view LastWords() const { return std::string_view(words).substr(last_words); }
-
-    // The edges of a run, without loose rows yet.
-    static std::unique_ptr<Detail> Of(const RuleProgram::EdgeTrace& edges);
-  };
-
   std::uint64_t peak = 0;
   std::uint32_t out_at = 0, out_size = 0;  // in the memo's text: between the end spaces, after the last rule
+  std::uint32_t detail_at = 0;             // in the memo's details
   // One bit per rule at the start and at the end (the rule number modulo
   // 64): neighbours whose bits do not meet share no rule.
   std::uint64_t start_rules = 0, end_rules = 0;
   bool too_large = false;
   bool start_lost = false, end_lost = false;
   bool loose_on_space = false;  // a loose pattern ended on the space after a last word
-  bool loose_open = false;      // some loose pattern is still open there: detail->LooseRows()
+  bool loose_open = false;      // some loose pattern is still open there: Detail::LooseRows()
   bool exact_left = false;      // some last word is the left word of an exact pair
   bool exact_right = false;     // some first word is the right word of one
-  std::unique_ptr<Detail> detail;
+};
+
+// A window's edges as a run left them: the rules that rewrote at the
+// start, then those at the end, then the loose automaton's rows after a
+// last word and its space (other than the start): [0, at_end)
+// [at_end, rows) [rows, end). And every version of the first word, then
+// of the last, each as a 4-byte length and its bytes; the last words begin
+// at `last_words`. Filled in scratch space, kept in the memo, read as a
+// view of it.
+struct WordWindows::Detail {
+  std::span<const std::uint32_t> numbers;
+  std::uint32_t at_end = 0, rows = 0;
+  std::string_view words;
+  std::uint32_t last_words = 0;
+
+  std::span<const std::uint32_t> AtStart() const { return numbers.first(at_end); }
+  std::span<const std::uint32_t> AtEnd() const { return numbers.subspan(at_end, rows - at_end); }
+  std::span<const std::uint32_t> LooseRows() const { return numbers.subspan(rows); }
+  std::string_view FirstWords() const { return words.substr(0, last_words); }
+  std::string_view LastWords() const { return words.substr(last_words); }
 };
 
 namespace {
@@ -129,25 +116,35 @@ bool AnyWord(std::string_view words, Visit&& visit) {
   return false;
 }
 
-}  // namespace
+// A detail as a run is building it, before the memo keeps a copy.
+struct DetailDraft {
+  std::vector<std::uint32_t> numbers;
+  std::uint32_t at_end = 0, rows = 0;
+  std::string words;
+  std::uint32_t last_words = 0;
 
-std::unique_ptr<WordWindows::Result::Detail> WordWindows::Result::Detail::Of(
-    const RuleProgram::EdgeTrace& edges) {
-  auto detail = std::make_unique<Detail>();
-  detail->numbers.reserve(edges.at_start.size() + edges.at_end.size() + edges.last_words.size());
-  detail->numbers.assign(edges.at_start.begin(), edges.at_start.end());
-  detail->at_end = static_cast<std::uint32_t>(detail->numbers.size());
-  detail->numbers.insert(detail->numbers.end(), edges.at_end.begin(), edges.at_end.end());
-  detail->rows = static_cast<std::uint32_t>(detail->numbers.size());
-  std::size_t word_bytes = 0;
-  for (const std::string& word : edges.first_words) word_bytes += sizeof(std::uint32_t) + word.size();
-  for (const std::string& word : edges.last_words) word_bytes += sizeof(std::uint32_t) + word.size();
-  detail->words.reserve(word_bytes);
-  AppendWords(edges.first_words, &detail->words);
-  detail->last_words = static_cast<std::uint32_t>(detail->words.size());
-  AppendWords(edges.last_words, &detail->words);
-  return detail;
-}
+  // The edges of a run, without loose rows yet.
+  void Fill(const RuleProgram::EdgeTrace& edges) {
+    numbers.assign(edges.at_start.begin(), edges.at_start.end());
+    at_end = static_cast<std::uint32_t>(numbers.size());
+    numbers.insert(numbers.end(), edges.at_end.begin(), edges.at_end.end());
+    rows = static_cast<std::uint32_t>(numbers.size());
+    words.clear();
+    AppendWords(edges.first_words, &words);
+    last_words = static_cast<std::uint32_t>(words.size());
+    AppendWords(edges.last_words, &words);
+  }
+  void Clear() {
+    numbers.clear();
+    words.clear();
+    at_end = rows = last_words = 0;
+  }
+  std::span<const std::uint32_t> LooseRows() const {
+    return std::span<const std::uint32_t>(numbers).subspan(rows);
+  }
+};
+
+}  // namespace
 
 // Remembered windows, by their text between the end spaces: an
 // open-addressing table over a deque, whose elements never move. Each slot
@@ -168,20 +165,42 @@ class WordWindows::Memo {
   }
 
   const Result* Add(std::string_view inside, std::uint64_t hash, Result result,
-                    std::string_view out) {
+                    std::string_view out, const DetailDraft& detail) {
     if ((entries_.size() + 1) * 2 > slots_.size()) Grow();
-    Entry entry{hash, Append(inside), static_cast<std::uint32_t>(inside.size()), std::move(result)};
+    Entry entry{hash, Append(inside), static_cast<std::uint32_t>(inside.size()), result};
     entry.result.out_at = Append(out);
     entry.result.out_size = static_cast<std::uint32_t>(out.size());
-    entries_.push_back(std::move(entry));
-    bytes_ += Bytes(entries_.back());
+    entry.result.detail_at = static_cast<std::uint32_t>(details_.size());
+    details_.insert(details_.end(), {detail.at_end, detail.rows,
+                                     static_cast<std::uint32_t>(detail.numbers.size()),
+                                     Append(detail.words), detail.last_words,
+                                     static_cast<std::uint32_t>(detail.words.size())});
+    details_.insert(details_.end(), detail.numbers.begin(), detail.numbers.end());
+    entries_.push_back(entry);
     Place(slots_, hash, static_cast<std::uint32_t>(entries_.size()));
     return &entries_.back().result;
   }
 
   std::string_view Out(const Result& result) const { return Text(result.out_at, result.out_size); }
 
-  bool Full() const { return entries_.size() >= kMemoWindows || bytes_ >= kMemoBytes; }
+  Detail DetailOf(const Result& result) const {
+    const std::uint32_t* header = details_.data() + result.detail_at;
+    Detail detail;
+    detail.at_end = header[0];
+    detail.rows = header[1];
+    detail.numbers = std::span<const std::uint32_t>(header + kDetailHeader, header[2]);
+    detail.words = Text(header[3], header[5]);
+    detail.last_words = header[4];
+    return detail;
+  }
+
+  // The bound is on memory, and a count of windows alone let random text
+  // take 90 MB.
+  bool Full() const {
+    std::size_t bytes = entries_.size() * (sizeof(Entry) + sizeof(Slot) * 2) + text_.capacity() +
+                        details_.capacity() * sizeof(std::uint32_t);
+    return entries_.size() >= kMemoWindows || bytes >= kMemoBytes;
+  }
 
   // What MayInteract found for a pair of neighbours, remembered: running
   // prose meets the same few tens of thousands of pairs again and again
@@ -228,9 +247,10 @@ class WordWindows::Memo {
   void Clear() {
     entries_.clear();
     slots_.clear();
-    text_.clear();
+    // Released, not just emptied: Full counts what they hold on to.
+    std::string().swap(text_);
+    std::vector<std::uint32_t>().swap(details_);
     pairs_.fill({});
-    bytes_ = 0;
   }
 
  private:
@@ -267,15 +287,6 @@ class WordWindows::Memo {
     return at;
   }
 
-  static std::size_t Bytes(const Entry& entry) {
-    const Result& result = entry.result;
-    std::size_t bytes = sizeof(Entry) + sizeof(Slot) * 2 + entry.inside_size + result.out_size;
-    if (const Result::Detail* detail = result.detail.get()) {
-      bytes += sizeof(Result::Detail) + 16 + HeapBytes(detail->numbers) + HeapBytes(detail->words);
-    }
-    return bytes;
-  }
-
   static void Place(std::vector<Slot>& slots, std::uint64_t hash, std::uint32_t entry) {
     std::size_t mask = slots.size() - 1;
     std::size_t at = hash & mask;
@@ -294,8 +305,11 @@ class WordWindows::Memo {
   std::deque<Entry> entries_;
   std::vector<Slot> slots_;
   std::string text_;
+  // Each entry's detail: at_end, rows, the count of numbers, where the
+  // words lie in text_, last_words, their size; then the numbers.
+  static constexpr std::size_t kDetailHeader = 6;
+  std::vector<std::uint32_t> details_;
   std::array<PairSlot, std::size_t{1} << kPairBits> pairs_{};
-  std::size_t bytes_ = 0;
   std::size_t lookups_ = 0, misses_ = 0, skip_pieces_ = 0, next_skip_ = kFirstSkip;
 };
 
@@ -417,12 +431,15 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view insi
   text += inside;
   text += ' ';
   Result result;
+  // Filled afresh at each miss, like the trace; the memo keeps a copy.
+  thread_local DetailDraft detail;
+  detail.Clear();
   std::size_t peak = 0;
   // A window that grows past what a memo holds is left to the whole
   // piece's run, as one that passes the limit is.
   if (!program_.Run(text, std::min(limit, kMemoBytes), &peak, &edges)) {
     result.too_large = true;
-    memo.Add(inside, hash, std::move(result), {});
+    memo.Add(inside, hash, result, {}, detail);
     return nullptr;
   }
   result.peak = peak;
@@ -436,8 +453,7 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view insi
     out = remove_spaces_ ? std::string_view(text) : std::string_view(text).substr(1, text.size() - 2);
   }
 
-  result.detail = Result::Detail::Of(edges);
-  Result::Detail& detail = *result.detail;
+  detail.Fill(edges);
   if (loose_) {
     for (const std::string& word : edges.last_words) {
       bool matched = false;
@@ -458,7 +474,7 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view insi
   for (const std::string& word : edges.first_words) {
     result.exact_right |= exact_rights_.First(word) != TokenIndex::kNone;
   }
-  return memo.Add(inside, hash, std::move(result), out);
+  return memo.Add(inside, hash, result, out, detail);
 }
 
 bool WordWindows::MayInteract(Memo& memo, const Result& left, const Result& right) const {
@@ -469,15 +485,14 @@ bool WordWindows::MayInteract(Memo& memo, const Result& left, const Result& righ
   bool may_be_exact_pair = left.exact_left && right.exact_right;
   if (!may_share_a_rule && !may_continue_loose && !may_be_exact_pair) return false;
   if (std::optional<bool> known = memo.KnownInteraction(left, right)) return *known;
-  bool interact = InteractInDetail(left, right, may_share_a_rule, may_be_exact_pair);
+  bool interact = InteractInDetail(memo.DetailOf(left), memo.DetailOf(right), may_share_a_rule,
+                                   may_be_exact_pair);
   memo.NoteInteraction(left, right, interact);
   return interact;
 }
 
-bool WordWindows::InteractInDetail(const Result& left, const Result& right, bool may_share_a_rule,
-                                   bool may_be_exact_pair) const {
-  const Result::Detail& left_detail = *left.detail;
-  const Result::Detail& right_detail = *right.detail;
+bool WordWindows::InteractInDetail(const Detail& left_detail, const Detail& right_detail,
+                                   bool may_share_a_rule, bool may_be_exact_pair) const {
   if (may_share_a_rule && ShareARule(left_detail.AtEnd(), right_detail.AtStart())) return true;
   for (std::uint32_t start : left_detail.LooseRows()) {
     bool continued = AnyWord(right_detail.FirstWords(), [&](std::string_view word) {

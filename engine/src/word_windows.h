@@ -88,6 +88,7 @@ class WordWindows {
   };
 
   struct Result;  // one window's run, remembered
+  struct Detail;  // its edges, which only an unusual pair of neighbours reads
 
   void Save(ImageWriter& image) const;
 
@@ -95,7 +96,7 @@ class WordWindows {
   bool Run(Memo& memo, std::string& text, std::size_t limit, std::size_t* peak) const;
   const Result* Lookup(Memo& memo, std::string_view inside, std::size_t limit) const;
   bool MayInteract(Memo& memo, const Result& left, const Result& right) const;
-  bool InteractInDetail(const Result& left, const Result& right, bool may_share_a_rule,
+  bool InteractInDetail(const Detail& left, const Detail& right, bool may_share_a_rule,
                         bool may_be_exact_pair) const;
 
   const RuleProgram& program_;
