@@ -56,6 +56,7 @@ struct WordWindows::Result {
   std::uint64_t peak = 0;
   std::uint32_t out_at = 0, out_size = 0;  // in the memo's text: between the end spaces, after the last rule
   std::uint32_t detail_at = 0;             // in the memo's details
+  std::uint32_t number = 0;                // its entry's, from 1: what pairs of entries are keyed by
   // One bit per rule at the start and at the end (the rule number modulo
   // 64): neighbours whose bits do not meet share no rule.
   std::uint64_t start_rules = 0, end_rules = 0;
@@ -171,6 +172,7 @@ class WordWindows::Memo {
     entry.result.out_at = Append(out);
     entry.result.out_size = static_cast<std::uint32_t>(out.size());
     entry.result.detail_at = static_cast<std::uint32_t>(details_.size());
+    entry.result.number = static_cast<std::uint32_t>(entries_.size() + 1);
     details_.insert(details_.end(), {detail.at_end, detail.rows,
                                      static_cast<std::uint32_t>(detail.numbers.size()),
                                      Append(detail.words), detail.last_words,
@@ -205,14 +207,14 @@ class WordWindows::Memo {
   // What MayInteract found for a pair of neighbours, remembered: running
   // prose meets the same few tens of thousands of pairs again and again
   // ("it was", "of the"), and settling one reads both windows' details.
-  // Keyed by the two entries, which stay where they are until Clear.
+  // Keyed by the two entries' numbers, which stay theirs until Clear.
   std::optional<bool> KnownInteraction(const Result& left, const Result& right) const {
     const PairSlot& slot = pairs_[PairIndex(left, right)];
-    if (slot.left != &left || slot.right != &right) return std::nullopt;
-    return slot.interact;
+    if (slot.left != left.number || (slot.right_and_answer >> 1) != right.number) return std::nullopt;
+    return (slot.right_and_answer & 1) != 0;
   }
   void NoteInteraction(const Result& left, const Result& right, bool interact) {
-    pairs_[PairIndex(left, right)] = {&left, &right, interact};
+    pairs_[PairIndex(left, right)] = {left.number, right.number << 1 | (interact ? 1u : 0u)};
   }
 
   // Whether remembering pays, counted per lookup (see kRoundLookups).
@@ -254,15 +256,15 @@ class WordWindows::Memo {
   }
 
  private:
+  // Eight bytes, so that the table holds the tens of thousands of pairs
+  // of a long text in a few hundred kilobytes.
   struct PairSlot {
-    const Result* left = nullptr;
-    const Result* right = nullptr;
-    bool interact = false;
+    std::uint32_t left = 0;              // 0: empty
+    std::uint32_t right_and_answer = 0;  // the right entry's number, then whether they interact
   };
-  static constexpr int kPairBits = 12;
+  static constexpr int kPairBits = 15;
   static std::size_t PairIndex(const Result& left, const Result& right) {
-    auto bits = [](const Result& result) { return reinterpret_cast<std::uintptr_t>(&result); };
-    std::uint64_t mixed = (bits(left) ^ bits(right) * 0x9E3779B97F4A7C15ull) * 0xBF58476D1CE4E5B9ull;
+    std::uint64_t mixed = (std::uint64_t{left.number} << 32 | right.number) * 0x9E3779B97F4A7C15ull;
     return static_cast<std::size_t>(mixed >> (64 - kPairBits));
   }
   struct Slot {
