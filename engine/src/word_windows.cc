@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <deque>
 #include <cstring>
 #include <mutex>
@@ -9,11 +10,16 @@
 #include <span>
 #include <vector>
 
+#include "byte_blocks.h"
 #include "token_index.h"
 
 namespace mikawase {
 
 namespace {
+
+// What a joined result has to spare after each window's text, so that a
+// short text is copied as a block of this size.
+constexpr std::size_t kCopySlack = 32;
 
 // Past these the piece is simply run whole: windows that keep joining mean
 // text unlike running prose, where remembering does not pay.
@@ -30,6 +36,24 @@ constexpr std::size_t kMemoBytes = 16 << 20;
 constexpr std::size_t kRoundLookups = 4096;
 constexpr std::size_t kFirstSkip = 64;
 constexpr std::size_t kLongestSkip = 1 << 16;
+
+// Where the word that starts at `at` ends: at the next space, which `text`
+// must hold. Words are a few bytes long, so eight are looked at at once
+// (on a little-endian machine) rather than one by one, which the
+// processor mispredicts at nearly every word's end.
+std::size_t WordEnd(std::string_view text, std::size_t at) {
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr std::uint64_t kSpaces = kEveryByte * ' ';
+    for (; at + 8 <= text.size(); at += 8) {
+      std::uint64_t differ = LoadBlock(text.data() + at) ^ kSpaces;
+      // The lowest flagged byte is a space; those above it may be borrows.
+      std::uint64_t spaces = (differ - kEveryByte) & ~differ & kHighBits;
+      if (spaces != 0) return at + FirstFlaggedByte(spaces);
+    }
+  }
+  while (text[at] != ' ') ++at;
+  return at;
+}
 
 bool ShareARule(std::span<const std::uint32_t> a, std::span<const std::uint32_t> b) {
   auto i = a.begin(), j = b.begin();
@@ -183,7 +207,19 @@ class WordWindows::Memo {
     return &entries_.back().result;
   }
 
-  std::string_view Out(const Result& result) const { return Text(result.out_at, result.out_size); }
+  // Writes the result's text at `to`, which must have kCopySlack bytes
+  // to spare after it, and returns where it ends. Most results are short,
+  // and a copy of a fixed size is one pair of moves where a copy of the
+  // exact size is a call that branches on it.
+  char* CopyOut(const Result& result, char* to) const {
+    const char* from = text_.data() + result.out_at;
+    if (result.out_size <= kCopySlack && result.out_at + kCopySlack <= text_.size()) {
+      std::memcpy(to, from, kCopySlack);
+    } else {
+      std::memcpy(to, from, result.out_size);
+    }
+    return to + result.out_size;
+  }
 
   Detail DetailOf(const Result& result) const {
     const std::uint32_t* header = details_.data() + result.detail_at;
@@ -546,10 +582,7 @@ bool WordWindows::Run(Memo& memo, std::string& text, std::size_t limit,
   windows.clear();
   std::string_view all(text);
   for (std::size_t at = 1; at < text.size();) {
-    // Words are a few bytes long: a plain loop finds their end sooner
-    // than a call to memchr would.
-    std::size_t end = at;
-    while (text[end] != ' ') ++end;  // the text ends with a space
+    std::size_t end = WordEnd(all, at);
     Window window{at, end, Lookup(memo, all.substr(at, end - at), limit)};
     if (!window.result || !memo.Pays()) return false;
     while (!windows.empty() && MayInteract(memo, *windows.back().result, *window.result)) {
@@ -575,13 +608,14 @@ bool WordWindows::Run(Memo& memo, std::string& text, std::size_t limit,
   // Swapped with the text: the two buffers take turns, and neither is
   // made again for the next piece.
   thread_local std::string out;
-  out.clear();
-  out.reserve(size);
+  out.resize(size + kCopySlack);
+  char* to = out.data();
   for (const Window& window : windows) {
-    if (!remove_spaces_) out += ' ';
-    out += memo.Out(*window.result);
+    if (!remove_spaces_) *to++ = ' ';
+    to = memo.CopyOut(*window.result, to);
   }
-  if (!remove_spaces_) out += ' ';
+  if (!remove_spaces_) *to++ = ' ';
+  out.resize(size);
   text.swap(out);
   *peak = std::max(*peak, peak_sum);
   return true;
