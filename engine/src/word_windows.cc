@@ -95,10 +95,10 @@ struct WordWindows::Result {
 // A window's edges as a run left them: the rules that rewrote at the
 // start, then those at the end, then the loose automaton's rows after a
 // last word and its space (other than the start): [0, at_end)
-// [at_end, rows) [rows, end). And every version of the first word, then
-// of the last, each as a 4-byte length and its bytes; the last words begin
-// at `last_words`. Filled in scratch space, kept in the memo, read as a
-// view of it.
+// [at_end, rows) [rows, end). And the versions of the first word, then of
+// the last, that a neighbour may ask about (see Lookup), each as a 4-byte
+// length and its bytes; the last words begin at `last_words`. Filled in
+// scratch space, kept in the memo, read as a view of it.
 struct WordWindows::Detail {
   std::span<const std::uint32_t> numbers;
   std::uint32_t at_end = 0, rows = 0;
@@ -120,15 +120,13 @@ std::uint64_t RuleBits(std::span<const std::uint32_t> rules) {
   return bits;
 }
 
-void AppendWords(const RuleProgram::EdgeTrace::WordVersions& versions, std::string* words) {
-  for (const std::string& word : versions) {
-    std::uint32_t size = static_cast<std::uint32_t>(word.size());
-    words->append(reinterpret_cast<const char*>(&size), sizeof size);
-    words->append(word);
-  }
+void AppendWord(std::string_view word, std::string* words) {
+  std::uint32_t size = static_cast<std::uint32_t>(word.size());
+  words->append(reinterpret_cast<const char*>(&size), sizeof size);
+  words->append(word);
 }
 
-// Calls visit(word) for each word of a block AppendWords wrote, until it
+// Calls visit(word) for each word of a block AppendWord wrote, until it
 // returns true; returns whether one did.
 template <typename Visit>
 bool AnyWord(std::string_view words, Visit&& visit) {
@@ -148,16 +146,25 @@ struct DetailDraft {
   std::string words;
   std::uint32_t last_words = 0;
 
-  // The edges of a run, without loose rows yet.
-  void Fill(const RuleProgram::EdgeTrace& edges) {
+  // The rules at the edges of a run, before any loose rows.
+  void FillRules(const RuleProgram::EdgeTrace& edges) {
     numbers.assign(edges.at_start.begin(), edges.at_start.end());
     at_end = static_cast<std::uint32_t>(numbers.size());
     numbers.insert(numbers.end(), edges.at_end.begin(), edges.at_end.end());
     rows = static_cast<std::uint32_t>(numbers.size());
+  }
+  // The word versions a neighbour may ask about: the first words that
+  // `keep_first` accepts, the last words if `keep_last`.
+  template <typename KeepFirst>
+  void FillWords(const RuleProgram::EdgeTrace& edges, KeepFirst&& keep_first, bool keep_last) {
     words.clear();
-    AppendWords(edges.first_words, &words);
+    for (const std::string& word : edges.first_words) {
+      if (keep_first(word)) AppendWord(word, &words);
+    }
     last_words = static_cast<std::uint32_t>(words.size());
-    AppendWords(edges.last_words, &words);
+    if (keep_last) {
+      for (const std::string& word : edges.last_words) AppendWord(word, &words);
+    }
   }
   void Clear() {
     numbers.clear();
@@ -410,6 +417,10 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
       } else {
         loose_bytes += pair.size();
         loose.emplace_back(pair);
+        std::size_t after_space = space - left_begin + 1;
+        if (after_space < pair.size()) {
+          follows_loose_space_[static_cast<unsigned char>(pair[after_space])] = true;
+        }
       }
     }
   }
@@ -434,6 +445,9 @@ void WordWindows::Save(ImageWriter& image) const {
   exact_rights_.Save(image);
   image.PutNumber(loose_ ? loose_count_ : 0);
   if (loose_) loose_->Save(image);
+  std::array<std::uint8_t, 256> follows;
+  std::copy(follows_loose_space_.begin(), follows_loose_space_.end(), follows.begin());
+  image.PutArray(std::span<const std::uint8_t>(follows));
 }
 
 WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces, ImageReader& image)
@@ -448,6 +462,11 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces, ImageRe
   exact_rights_ = TokenIndex::Load(image, text.data(), text.size(), kAnyRules);
   loose_count_ = image.Number();
   if (loose_count_ > 0) loose_ = AhoCorasick::Load(image, loose_count_);
+  std::span<const std::uint8_t> follows = image.Array<std::uint8_t>();
+  if (follows.size() != follows_loose_space_.size()) throw BadImage("no loose pattern bytes");
+  for (std::size_t byte = 0; byte < follows.size(); ++byte) {
+    follows_loose_space_[byte] = follows[byte] != 0;
+  }
 }
 
 WordWindows::~WordWindows() = default;
@@ -491,7 +510,7 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view insi
     out = remove_spaces_ ? std::string_view(text) : std::string_view(text).substr(1, text.size() - 2);
   }
 
-  detail.Fill(edges);
+  detail.FillRules(edges);
   if (loose_) {
     for (const std::string& word : edges.last_words) {
       bool matched = false;
@@ -512,6 +531,17 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view insi
   for (const std::string& word : edges.first_words) {
     result.exact_right |= exact_rights_.First(word) != TokenIndex::kNone;
   }
+  // The last words are read only to find an exact pair; the first words
+  // also to continue a loose pattern across the space before them, which
+  // takes a first byte that follows the space in one. Most windows keep
+  // none, where they kept a dozen versions of a word spelt out.
+  detail.FillWords(
+      edges,
+      [&](std::string_view word) {
+        return result.exact_right ||
+               (!word.empty() && follows_loose_space_[static_cast<unsigned char>(word[0])]);
+      },
+      result.exact_left);
   return memo.Add(inside, hash, result, out, detail);
 }
 

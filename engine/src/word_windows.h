@@ -36,6 +36,7 @@
 #ifndef MIKAWASE_WORD_WINDOWS_H_
 #define MIKAWASE_WORD_WINDOWS_H_
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -110,6 +111,10 @@ class WordWindows {
   TokenIndex exact_pairs_, exact_lefts_, exact_rights_;  // used as sets; views into the program
   std::unique_ptr<AhoCorasick> loose_;
   std::size_t loose_count_ = 0;  // its patterns: what an image of it must say
+  // The bytes that follow the space in some loose pattern: a first word
+  // that starts with none of them continues no loose pattern across the
+  // space before it.
+  std::array<bool, 256> follows_loose_space_{};
 };
 
 }  // namespace mikawase
