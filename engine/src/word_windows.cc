@@ -88,6 +88,8 @@ struct WordWindows::Result {
   bool start_lost = false, end_lost = false;
   bool loose_on_space = false;  // a loose pattern ended on the space after a last word
   bool loose_open = false;      // some loose pattern is still open there: Detail::LooseRows()
+  bool loose_first = false;     // some first word may continue one: it starts with a byte
+                                // that follows the space in a loose pattern
   bool exact_left = false;      // some last word is the left word of an exact pair
   bool exact_right = false;     // some first word is the right word of one
 };
@@ -535,6 +537,9 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view insi
   // also to continue a loose pattern across the space before them, which
   // takes a first byte that follows the space in one. Most windows keep
   // none, where they kept a dozen versions of a word spelt out.
+  for (const std::string& word : edges.first_words) {
+    result.loose_first |= !word.empty() && follows_loose_space_[static_cast<unsigned char>(word[0])];
+  }
   detail.FillWords(
       edges,
       [&](std::string_view word) {
@@ -549,7 +554,7 @@ bool WordWindows::MayInteract(Memo& memo, const Result& left, const Result& righ
   if (left.end_lost || right.start_lost || left.loose_on_space) return true;
   // Nearly every pair of neighbours is settled by what the entries hold.
   bool may_share_a_rule = (left.end_rules & right.start_rules) != 0;
-  bool may_continue_loose = left.loose_open;
+  bool may_continue_loose = left.loose_open && right.loose_first;
   bool may_be_exact_pair = left.exact_left && right.exact_right;
   if (!may_share_a_rule && !may_continue_loose && !may_be_exact_pair) return false;
   if (std::optional<bool> known = memo.KnownInteraction(left, right)) return *known;
