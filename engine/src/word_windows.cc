@@ -419,9 +419,14 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
       } else {
         loose_bytes += pair.size();
         loose.emplace_back(pair);
-        std::size_t after_space = space - left_begin + 1;
-        if (after_space < pair.size()) {
-          follows_loose_space_[static_cast<unsigned char>(pair[after_space])] = true;
+        std::size_t space_in_pair = space - left_begin;
+        if (space_in_pair == 0) {
+          loose_starts_with_space_ = true;
+        } else {
+          loose_space_neighbours_[static_cast<unsigned char>(pair[space_in_pair - 1])] |= kPrecedesSpace;
+        }
+        if (space_in_pair + 1 < pair.size()) {
+          loose_space_neighbours_[static_cast<unsigned char>(pair[space_in_pair + 1])] |= kFollowsSpace;
         }
       }
     }
@@ -447,9 +452,8 @@ void WordWindows::Save(ImageWriter& image) const {
   exact_rights_.Save(image);
   image.PutNumber(loose_ ? loose_count_ : 0);
   if (loose_) loose_->Save(image);
-  std::array<std::uint8_t, 256> follows;
-  std::copy(follows_loose_space_.begin(), follows_loose_space_.end(), follows.begin());
-  image.PutArray(std::span<const std::uint8_t>(follows));
+  image.PutArray(std::span<const std::uint8_t>(loose_space_neighbours_));
+  image.PutNumber(loose_starts_with_space_ ? 1 : 0);
 }
 
 WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces, ImageReader& image)
@@ -464,11 +468,10 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces, ImageRe
   exact_rights_ = TokenIndex::Load(image, text.data(), text.size(), kAnyRules);
   loose_count_ = image.Number();
   if (loose_count_ > 0) loose_ = AhoCorasick::Load(image, loose_count_);
-  std::span<const std::uint8_t> follows = image.Array<std::uint8_t>();
-  if (follows.size() != follows_loose_space_.size()) throw BadImage("no loose pattern bytes");
-  for (std::size_t byte = 0; byte < follows.size(); ++byte) {
-    follows_loose_space_[byte] = follows[byte] != 0;
-  }
+  std::span<const std::uint8_t> neighbours = image.Array<std::uint8_t>();
+  if (neighbours.size() != loose_space_neighbours_.size()) throw BadImage("no loose pattern bytes");
+  std::copy(neighbours.begin(), neighbours.end(), loose_space_neighbours_.begin());
+  loose_starts_with_space_ = image.NumberBelow(2) == 1;
 }
 
 WordWindows::~WordWindows() = default;
@@ -515,6 +518,11 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view insi
   detail.FillRules(edges);
   if (loose_) {
     for (const std::string& word : edges.last_words) {
+      // After the space, the automaton stands where a loose pattern
+      // begins with the space, or with the word's last byte and the space;
+      // with neither, it is back at the start and has matched nothing
+      // (no pattern holds a word's bytes without a space).
+      if (!loose_starts_with_space_ && (word.empty() || !PrecedesLooseSpace(word.back()))) continue;
       bool matched = false;
       std::uint32_t row = 0;
       for (unsigned char c : word) row = loose_->Step(row, c, &matched);
@@ -538,13 +546,13 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view insi
   // takes a first byte that follows the space in one. Most windows keep
   // none, where they kept a dozen versions of a word spelt out.
   for (const std::string& word : edges.first_words) {
-    result.loose_first |= !word.empty() && follows_loose_space_[static_cast<unsigned char>(word[0])];
+    result.loose_first |= !word.empty() && FollowsLooseSpace(word[0]);
   }
   detail.FillWords(
       edges,
       [&](std::string_view word) {
         return result.exact_right ||
-               (!word.empty() && follows_loose_space_[static_cast<unsigned char>(word[0])]);
+               (!word.empty() && FollowsLooseSpace(word[0]));
       },
       result.exact_left);
   return memo.Add(inside, hash, result, out, detail);

@@ -111,10 +111,19 @@ class WordWindows {
   TokenIndex exact_pairs_, exact_lefts_, exact_rights_;  // used as sets; views into the program
   std::unique_ptr<AhoCorasick> loose_;
   std::size_t loose_count_ = 0;  // its patterns: what an image of it must say
-  // The bytes that follow the space in some loose pattern: a first word
-  // that starts with none of them continues no loose pattern across the
-  // space before it.
-  std::array<bool, 256> follows_loose_space_{};
+  // The bytes next to the space in the loose patterns. A first word that
+  // starts with none that follows it continues no loose pattern across the
+  // space before it; a last word that ends with none that precedes it opens
+  // none, unless a pattern starts with the space.
+  static constexpr std::uint8_t kFollowsSpace = 1, kPrecedesSpace = 2;
+  std::array<std::uint8_t, 256> loose_space_neighbours_{};
+  bool loose_starts_with_space_ = false;
+  bool FollowsLooseSpace(char byte) const {
+    return (loose_space_neighbours_[static_cast<unsigned char>(byte)] & kFollowsSpace) != 0;
+  }
+  bool PrecedesLooseSpace(char byte) const {
+    return (loose_space_neighbours_[static_cast<unsigned char>(byte)] & kPrecedesSpace) != 0;
+  }
 };
 
 }  // namespace mikawase

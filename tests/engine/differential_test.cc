@@ -249,6 +249,9 @@ TEST(DifferentialTest, NeighbouringWordsAgree) {
       {"ab cd ab cd.", "ab=p q;q cd=R", ""},                  // value makes a two-word key
       {"go go go.", "go=  ;g=h", ""},                         // value of spaces only
       {"x y x y.", "x= y;y=z", ""},
+      // The value leaves an empty last word, and the pattern starts with
+      // the space before it.
+      {"ab cd ab cd.", "ab=x ", "  c=Q"},
   };
   auto file = [](std::string_view lines) {
     std::string bytes;
