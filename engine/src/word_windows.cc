@@ -522,7 +522,7 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view insi
       // begins with the space, or with the word's last byte and the space;
       // with neither, it is back at the start and has matched nothing
       // (no pattern holds a word's bytes without a space).
-      if (!loose_starts_with_space_ && (word.empty() || !PrecedesLooseSpace(word.back()))) continue;
+      if (!MayOpenLoose(word)) continue;
       bool matched = false;
       std::uint32_t row = 0;
       for (unsigned char c : word) row = loose_->Step(row, c, &matched);
@@ -542,18 +542,12 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view insi
     result.exact_right |= exact_rights_.First(word) != TokenIndex::kNone;
   }
   // The last words are read only to find an exact pair; the first words
-  // also to continue a loose pattern across the space before them, which
-  // takes a first byte that follows the space in one. Most windows keep
-  // none, where they kept a dozen versions of a word spelt out.
-  for (const std::string& word : edges.first_words) {
-    result.loose_first |= !word.empty() && FollowsLooseSpace(word[0]);
-  }
+  // also to continue a loose pattern across the space before them. Most
+  // windows keep none, although a word spelt out letter by letter goes
+  // through a dozen versions.
+  for (const std::string& word : edges.first_words) result.loose_first |= MayContinueLoose(word);
   detail.FillWords(
-      edges,
-      [&](std::string_view word) {
-        return result.exact_right ||
-               (!word.empty() && FollowsLooseSpace(word[0]));
-      },
+      edges, [&](std::string_view word) { return result.exact_right || MayContinueLoose(word); },
       result.exact_left);
   return memo.Add(inside, hash, result, out, detail);
 }

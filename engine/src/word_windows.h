@@ -118,11 +118,15 @@ class WordWindows {
   static constexpr std::uint8_t kFollowsSpace = 1, kPrecedesSpace = 2;
   std::array<std::uint8_t, 256> loose_space_neighbours_{};
   bool loose_starts_with_space_ = false;
-  bool FollowsLooseSpace(char byte) const {
-    return (loose_space_neighbours_[static_cast<unsigned char>(byte)] & kFollowsSpace) != 0;
+  bool MayContinueLoose(std::string_view first_word) const {
+    return !first_word.empty() && (LooseSpaceNeighbour(first_word.front()) & kFollowsSpace) != 0;
   }
-  bool PrecedesLooseSpace(char byte) const {
-    return (loose_space_neighbours_[static_cast<unsigned char>(byte)] & kPrecedesSpace) != 0;
+  bool MayOpenLoose(std::string_view last_word) const {
+    return loose_starts_with_space_ ||
+           (!last_word.empty() && (LooseSpaceNeighbour(last_word.back()) & kPrecedesSpace) != 0);
+  }
+  std::uint8_t LooseSpaceNeighbour(char byte) const {
+    return loose_space_neighbours_[static_cast<unsigned char>(byte)];
   }
 };
 
