@@ -1,5 +1,5 @@
 // Text read eight bytes at a time, as one number, by the loops that pass
-// over long stretches of it: the UTF-8 check, lowercasing, pattern search.
+// over it: the UTF-8 check, lowercasing, pattern search, word ends.
 #ifndef MIKAWASE_BYTE_BLOCKS_H_
 #define MIKAWASE_BYTE_BLOCKS_H_
 
@@ -19,6 +19,14 @@ inline std::uint64_t LoadBlock(const char* at) {
   std::uint64_t block;
   std::memcpy(&block, at, sizeof block);
   return block;
+}
+
+// The high bit of each zero byte of `block` set, and of some bytes above
+// the lowest zero byte that are not zero (a borrow runs through them): the
+// lowest flag is always a zero byte, those above it are only candidates.
+// Zero bytes of block ^ (kEveryByte * c) are the bytes equal to c.
+inline std::uint64_t ZeroByteFlags(std::uint64_t block) {
+  return (block - kEveryByte) & ~block & kHighBits;
 }
 
 // Where the first byte of a block whose high bit is set in `flags`

@@ -57,11 +57,9 @@ std::size_t SearchByFirstPair(std::string_view text, std::string_view find, std:
         here = LoadBlock(tail);
         next = LoadBlock(tail + 1);
       }
+      // A zero byte in `differ` is a start; every candidate is checked.
       std::uint64_t differ = (here ^ first) | (next ^ second);
-      // A zero byte in `differ` is a start; the lowest flagged byte is
-      // always one, those above it may be borrows, so each is checked.
-      for (std::uint64_t zero = (differ - kEveryByte) & ~differ & kHighBits; zero != 0;
-           zero &= zero - 1) {
+      for (std::uint64_t zero = ZeroByteFlags(differ); zero != 0; zero &= zero - 1) {
         std::size_t start = at + FirstFlaggedByte(zero);
         if (start > last_start) return std::string_view::npos;
         if (matches_at(start)) return start;

@@ -45,9 +45,8 @@ std::size_t WordEnd(std::string_view text, std::size_t at) {
   if constexpr (std::endian::native == std::endian::little) {
     constexpr std::uint64_t kSpaces = kEveryByte * ' ';
     for (; at + 8 <= text.size(); at += 8) {
-      std::uint64_t differ = LoadBlock(text.data() + at) ^ kSpaces;
-      // The lowest flagged byte is a space; those above it may be borrows.
-      std::uint64_t spaces = (differ - kEveryByte) & ~differ & kHighBits;
+      // The lowest flagged byte is a space.
+      std::uint64_t spaces = ZeroByteFlags(LoadBlock(text.data() + at) ^ kSpaces);
       if (spaces != 0) return at + FirstFlaggedByte(spaces);
     }
   }
