@@ -13,8 +13,8 @@
 #include <sstream>
 #include <string>
 
-#include "dictionary_file.h"
-#include "fast_engine.h"
+#include "dictionary/dictionary_file.h"
+#include "fast/fast_engine.h"
 #include "mikawase/translate.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "dictionary_file.h"
+#include "dictionary/dictionary_file.h"
 #include "fuzz_case.h"
-#include "utf8.h"
+#include "util/utf8.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "fast_engine.h"
+#include "fast/fast_engine.h"
 #include "fuzz_case.h"
-#include "literal_engine.h"
+#include "literal/literal_engine.h"
 
 namespace {
 

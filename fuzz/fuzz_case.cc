@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "mikawase/translate.h"
-#include "utf8.h"
+#include "util/utf8.h"
 
 namespace mikawase::fuzz {
 

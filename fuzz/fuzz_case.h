@@ -18,7 +18,7 @@
 #include <string>
 #include <string_view>
 
-#include "dictionary_file.h"
+#include "dictionary/dictionary_file.h"
 #include "mikawase/translation_error.h"
 
 namespace mikawase::fuzz {

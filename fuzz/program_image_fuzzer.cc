@@ -46,11 +46,11 @@
 #include <string_view>
 #include <vector>
 
-#include "compiled_cache.h"
-#include "compiled_program.h"
-#include "fast_engine.h"
+#include "fast/compiled_cache.h"
+#include "fast/compiled_program.h"
+#include "fast/fast_engine.h"
+#include "fast/program_image.h"
 #include "fuzz_case.h"
-#include "program_image.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "fuzz_case.h"
-#include "literal_engine.h"
+#include "literal/literal_engine.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace mikawase;

@@ -5,10 +5,10 @@
 #include <limits>
 #include <optional>
 
-#include "fast_engine.h"
-#include "literal_engine.h"
+#include "fast/fast_engine.h"
+#include "literal/literal_engine.h"
 #include "mikawase/app_folder.h"
-#include "utf8.h"
+#include "util/utf8.h"
 
 namespace mikawase {
 

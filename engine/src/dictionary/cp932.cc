@@ -1,4 +1,4 @@
-#include "cp932.h"
+#include "dictionary/cp932.h"
 
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_err.h>

@@ -1,4 +1,4 @@
-#include "dictionary_file.h"
+#include "dictionary/dictionary_file.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -7,8 +7,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "cp932.h"
-#include "utf8.h"
+#include "dictionary/cp932.h"
+#include "util/utf8.h"
 
 namespace mikawase {
 
@@ -203,17 +203,6 @@ DictionaryLoader FolderLoader(std::string data_folder) {
   return [folder = std::move(data_folder)](std::string_view file_name) {
     return ReadDictionaryFile(folder + std::string(file_name));
   };
-}
-
-void ApplyDictionaryFile(WorkText& work, const DictionaryLoader& load, std::string_view file_name,
-                         DictMode mode) {
-  DictionaryContents contents = load(file_name);
-  for (const DictionaryEntry& entry : contents.entries) {
-    for (const DictionaryReplacement& replacement : ReplacementsFor(entry, mode)) {
-      work.Replace(replacement.find, replacement.replace, {contents.path, entry.line});
-    }
-  }
-  if (contents.failure) throw *contents.failure;
 }
 
 }  // namespace mikawase

@@ -1,4 +1,4 @@
-// The dictionary files: reading, checking and applying them.
+// The dictionary files: reading and checking them, and what each mode replaces.
 //
 // A dictionary is a text file in CP932, one entry a line. Characters 1 to 15
 // of a line are the key (trailing spaces removed, leading spaces kept), the
@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "mikawase/translation_error.h"
-#include "work_text.h"
 
 namespace mikawase {
 
@@ -94,10 +93,6 @@ using DictionaryLoader = std::function<DictionaryContents(std::string_view file_
 // Reads data_folder + file_name at every call; data_folder ends with "/".
 DictionaryLoader FolderLoader(std::string data_folder);
 
-// Loads `file_name` and applies its lines to `work`, one line after the
-// other, each line to the whole text.
-void ApplyDictionaryFile(WorkText& work, const DictionaryLoader& load, std::string_view file_name,
-                         DictMode mode);
 
 }  // namespace mikawase
 

@@ -1,4 +1,4 @@
-#include "aho_corasick.h"
+#include "fast/aho_corasick.h"
 
 #include <algorithm>
 #include <deque>

@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "flat_array.h"
-#include "program_image.h"
+#include "fast/flat_array.h"
+#include "fast/program_image.h"
 
 namespace mikawase {
 

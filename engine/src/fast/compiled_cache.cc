@@ -1,4 +1,4 @@
-#include "compiled_cache.h"
+#include "fast/compiled_cache.h"
 
 #include <dirent.h>
 #include <elf.h>
@@ -23,11 +23,11 @@
 #include <utility>
 #include <vector>
 
+#include "fast/program_image.h"
 #include "mikawase/app_folder.h"
 #include "mikawase/compiled_cache.h"
 #include "mikawase/version.h"
-#include "program_image.h"
-#include "rule_tables.h"
+#include "rules/rule_tables.h"
 
 namespace mikawase {
 

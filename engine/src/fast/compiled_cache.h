@@ -16,7 +16,7 @@
 #include <span>
 #include <string>
 
-#include "compiled_program.h"
+#include "fast/compiled_program.h"
 
 namespace mikawase {
 

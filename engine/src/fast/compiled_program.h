@@ -6,9 +6,9 @@
 #include <memory>
 #include <optional>
 
+#include "fast/rule_program.h"
+#include "fast/word_windows.h"
 #include "mikawase/translation_error.h"
-#include "rule_program.h"
-#include "word_windows.h"
 
 namespace mikawase {
 

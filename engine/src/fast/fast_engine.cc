@@ -1,4 +1,4 @@
-#include "fast_engine.h"
+#include "fast/fast_engine.h"
 
 #include <sched.h>
 
@@ -10,14 +10,14 @@
 #include <utility>
 #include <vector>
 
-#include "compiled_cache.h"
-#include "compiled_program.h"
-#include "literal_engine.h"
-#include "lowercase.h"
+#include "fast/compiled_cache.h"
+#include "fast/compiled_program.h"
+#include "fast/rule_program.h"
+#include "fast/word_windows.h"
+#include "literal/literal_engine.h"
 #include "mikawase/translate.h"
-#include "rule_program.h"
-#include "rule_tables.h"
-#include "word_windows.h"
+#include "platform/lowercase.h"
+#include "rules/rule_tables.h"
 
 namespace mikawase {
 

@@ -21,8 +21,8 @@
 #include <string>
 #include <string_view>
 
-#include "dictionary_file.h"
-#include "word_windows.h"
+#include "dictionary/dictionary_file.h"
+#include "fast/word_windows.h"
 
 namespace mikawase {
 

@@ -1,4 +1,4 @@
-#include "rule_program.h"
+#include "fast/rule_program.h"
 
 #include <algorithm>
 #include <bit>
@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "byte_blocks.h"
+#include "util/byte_blocks.h"
 
 namespace mikawase {
 

@@ -29,10 +29,10 @@
 #include <initializer_list>
 #include <vector>
 
-#include "aho_corasick.h"
-#include "flat_array.h"
-#include "program_image.h"
-#include "token_index.h"
+#include "fast/aho_corasick.h"
+#include "fast/flat_array.h"
+#include "fast/program_image.h"
+#include "fast/token_index.h"
 
 namespace mikawase {
 

@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "fast_engine.h"
-#include "literal_engine.h"
+#include "fast/fast_engine.h"
+#include "literal/literal_engine.h"
 #include "mikawase/translate.h"
-#include "utf8.h"
+#include "util/utf8.h"
 
 namespace mikawase {
 

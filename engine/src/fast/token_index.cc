@@ -1,4 +1,4 @@
-#include "token_index.h"
+#include "fast/token_index.h"
 
 #include <bit>
 #include <cstring>

@@ -16,8 +16,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "flat_array.h"
-#include "program_image.h"
+#include "fast/flat_array.h"
+#include "fast/program_image.h"
 
 namespace mikawase {
 

@@ -1,4 +1,4 @@
-#include "word_windows.h"
+#include "fast/word_windows.h"
 
 #include <algorithm>
 #include <array>
@@ -10,8 +10,8 @@
 #include <span>
 #include <vector>
 
-#include "byte_blocks.h"
-#include "token_index.h"
+#include "fast/token_index.h"
+#include "util/byte_blocks.h"
 
 namespace mikawase {
 

@@ -44,10 +44,10 @@
 #include <string_view>
 #include <vector>
 
-#include "aho_corasick.h"
-#include "program_image.h"
-#include "rule_program.h"
-#include "token_index.h"
+#include "fast/aho_corasick.h"
+#include "fast/program_image.h"
+#include "fast/rule_program.h"
+#include "fast/token_index.h"
 
 namespace mikawase {
 

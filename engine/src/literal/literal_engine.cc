@@ -1,10 +1,21 @@
-#include "literal_engine.h"
+#include "literal/literal_engine.h"
 
-#include "dictionary_file.h"
+#include "dictionary/dictionary_file.h"
 #include "mikawase/translate.h"
-#include "rule_tables.h"
+#include "rules/rule_tables.h"
 
 namespace mikawase {
+
+void ApplyDictionaryFile(WorkText& work, const DictionaryLoader& load, std::string_view file_name,
+                         DictMode mode) {
+  DictionaryContents contents = load(file_name);
+  for (const DictionaryEntry& entry : contents.entries) {
+    for (const DictionaryReplacement& replacement : ReplacementsFor(entry, mode)) {
+      work.Replace(replacement.find, replacement.replace, {contents.path, entry.line});
+    }
+  }
+  if (contents.failure) throw *contents.failure;
+}
 
 void EncodeProtectedTerms(WorkText& work) { work.ApplyTable(ProtectedTermsTable()); }
 

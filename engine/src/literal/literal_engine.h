@@ -7,10 +7,15 @@
 #include <string>
 #include <string_view>
 
-#include "dictionary_file.h"
-#include "work_text.h"
+#include "dictionary/dictionary_file.h"
+#include "literal/work_text.h"
 
 namespace mikawase {
+
+// Loads `file_name` and applies its lines to `work`, one line after the
+// other, each line to the whole text.
+void ApplyDictionaryFile(WorkText& work, const DictionaryLoader& load, std::string_view file_name,
+                         DictMode mode);
 
 // The stages, in pipeline order.
 void EncodeProtectedTerms(WorkText& work);

@@ -1,10 +1,10 @@
-#include "work_text.h"
+#include "literal/work_text.h"
 
 #include <string>
 
-#include "lowercase.h"
+#include "literal/replace_all.h"
 #include "mikawase/translation_error.h"
-#include "replace_all.h"
+#include "platform/lowercase.h"
 
 namespace mikawase {
 

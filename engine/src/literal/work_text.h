@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "replacement_rule.h"
+#include "rules/replacement_rule.h"
 
 namespace mikawase {
 

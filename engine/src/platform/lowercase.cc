@@ -1,4 +1,4 @@
-#include "lowercase.h"
+#include "platform/lowercase.h"
 
 #include <unicode/ucasemap.h>
 
@@ -8,8 +8,8 @@
 #include <new>
 #include <stdexcept>
 
-#include "byte_blocks.h"
-#include "utf8.h"
+#include "util/byte_blocks.h"
+#include "util/utf8.h"
 
 namespace mikawase {
 

@@ -1,5 +1,5 @@
 // The last step of every translation.
-#include "rule_tables.h"
+#include "rules/rule_tables.h"
 
 namespace mikawase {
 

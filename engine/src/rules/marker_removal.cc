@@ -1,5 +1,5 @@
 // Removal of the plural markers, after the katakana stage.
-#include "rule_tables.h"
+#include "rules/rule_tables.h"
 
 namespace mikawase {
 

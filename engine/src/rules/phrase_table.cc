@@ -1,5 +1,5 @@
 // Phrases, joiners and plural marking: the first tables after lowercasing.
-#include "rule_tables.h"
+#include "rules/rule_tables.h"
 
 namespace mikawase {
 

@@ -6,7 +6,7 @@
 // fullwidth digits, which no English pattern, lowercasing or space removal
 // can touch. Capitals are numbered 1 to 26, small letters 31 to 56. The
 // terms also match inside longer words ("CPUs" keeps its "s").
-#include "rule_tables.h"
+#include "rules/rule_tables.h"
 
 namespace mikawase {
 

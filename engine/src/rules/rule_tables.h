@@ -3,7 +3,7 @@
 #ifndef MIKAWASE_RULE_TABLES_H_
 #define MIKAWASE_RULE_TABLES_H_
 
-#include "replacement_rule.h"
+#include "rules/replacement_rule.h"
 
 namespace mikawase {
 

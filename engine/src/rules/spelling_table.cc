@@ -7,7 +7,7 @@
 // in a pattern ("se ", "tude ", "ing ", "ed ") means the end of a word.
 #include <iterator>
 
-#include "rule_tables.h"
+#include "rules/rule_tables.h"
 
 namespace mikawase {
 

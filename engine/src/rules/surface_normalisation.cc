@@ -1,5 +1,5 @@
 // Surface normalisation: everything that must happen before lowercasing.
-#include "rule_tables.h"
+#include "rules/rule_tables.h"
 
 namespace mikawase {
 

@@ -7,7 +7,7 @@
 // that is liked is"); copulas and auxiliaries are dropped at the end.
 #include <iterator>
 
-#include "rule_tables.h"
+#include "rules/rule_tables.h"
 
 namespace mikawase {
 

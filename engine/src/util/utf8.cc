@@ -1,9 +1,9 @@
-#include "utf8.h"
+#include "util/utf8.h"
 
 #include <bit>
 #include <cstdint>
 
-#include "byte_blocks.h"
+#include "util/byte_blocks.h"
 
 namespace mikawase {
 

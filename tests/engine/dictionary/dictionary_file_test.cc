@@ -1,11 +1,11 @@
-#include "dictionary_file.h"
+#include "dictionary/dictionary_file.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "cp932.h"
+#include "dictionary/cp932.h"
 #include "dictionary_folder.h"
 #include "mikawase/translate.h"
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "aho_corasick.h"
+#include "fast/aho_corasick.h"
 
 namespace mikawase {
 namespace {

@@ -17,14 +17,14 @@
 #include <string>
 #include <vector>
 
-#include "compiled_cache.h"
 #include "dictionary_folder.h"
-#include "fast_engine.h"
+#include "fast/compiled_cache.h"
+#include "fast/fast_engine.h"
+#include "fast/program_image.h"
+#include "fast/rule_program.h"
+#include "fast/word_windows.h"
 #include "mikawase/compiled_cache.h"
 #include "mikawase/translate.h"
-#include "program_image.h"
-#include "rule_program.h"
-#include "word_windows.h"
 
 namespace mikawase {
 namespace {

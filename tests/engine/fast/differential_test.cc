@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "dictionary_file.h"
+#include "dictionary/dictionary_file.h"
 #include "dictionary_folder.h"
-#include "fast_engine.h"
+#include "fast/fast_engine.h"
+#include "literal/literal_engine.h"
 #include "mikawase/translate.h"
-#include "literal_engine.h"
-#include "rule_tables.h"
+#include "rules/rule_tables.h"
 
 namespace mikawase {
 namespace {

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "replace_all.h"
-#include "rule_program.h"
+#include "fast/rule_program.h"
+#include "literal/replace_all.h"
 
 namespace mikawase {
 namespace {

@@ -1,4 +1,4 @@
-#include "replace_all.h"
+#include "literal/replace_all.h"
 
 #include <gtest/gtest.h>
 

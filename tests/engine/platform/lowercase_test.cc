@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "lowercase.h"
+#include "platform/lowercase.h"
 
 namespace mikawase {
 namespace {

@@ -1,10 +1,10 @@
-#include "rule_tables.h"
+#include "rules/rule_tables.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "literal_engine.h"
+#include "literal/literal_engine.h"
 #include "mikawase/translate.h"
 
 namespace mikawase {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "utf8.h"
+#include "util/utf8.h"
 
 namespace mikawase {
 namespace {
