@@ -1,7 +1,5 @@
 #include "fast/fast_engine.h"
 
-#include <sched.h>
-
 #include <array>
 #include <memory>
 #include <mutex>
@@ -17,6 +15,7 @@
 #include "literal/literal_engine.h"
 #include "mikawase/translate.h"
 #include "platform/lowercase.h"
+#include "platform/processors.h"
 #include "rules/rule_tables.h"
 
 namespace mikawase {
@@ -179,11 +178,7 @@ bool TranslateWrappedPiece(std::string& text, std::string_view piece, bool first
 // Whether this process may run on more than one processor. Held to one
 // (taskset, a container's CPU set), a second thread only takes turns with
 // the first, and learns every word a second time.
-bool SecondCoreFree() {
-  cpu_set_t allowed;
-  if (sched_getaffinity(0, sizeof allowed, &allowed) != 0) return true;
-  return CPU_COUNT(&allowed) > 1;
-}
+bool SecondCoreFree() { return UsableProcessorCount() > 1; }
 
 // Runs body(begin, end, part) over [0, count) in two halves on two threads
 // when there is enough work to pay for a thread, else in one part.
