@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Times the real mikawase-cli, fast engine against literal engine, on the
-# inputs of bench/make_inputs.sh, and prints a Markdown table for the
-# README. The whole process is timed: start-up, reading and compiling the
+# inputs of bench/make_inputs.sh, and prints a Markdown table for
+# docs/engine.md. The whole process is timed: start-up, reading and compiling the
 # dictionaries, translating and writing. Each fast time is the best of
 # five runs, once with both cores and once held to one core (taskset);
 # the literal engine runs once, as it takes minutes on 1 MB (--quick

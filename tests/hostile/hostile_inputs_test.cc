@@ -1,7 +1,8 @@
 // Whatever a user can type, paste or save with any editor: each input gets
 // its defined result, or an error that names the file and the line, and
 // both engines agree. Rows that other tests already pin are not repeated
-// here; the README's table of hostile inputs says where each one is tested.
+// here; the table of hostile inputs in docs/robustness.md says where each
+// one is tested.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -22,7 +23,7 @@ const Entries kCatDog = {{"cat", "猫"}, {"dog", "犬"}};
 const Entries kBlack = {{"black", "黒い"}};
 
 // Big enough to hurt anything that copies per character or per line, and
-// the size the README promises to handle.
+// the size docs/robustness.md promises to handle.
 constexpr std::size_t kTenMegabytes = 10u << 20;
 
 struct TextCase {
