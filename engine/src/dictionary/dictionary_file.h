@@ -52,6 +52,16 @@ struct DictionaryContents {
 // returned as `failure`.
 DictionaryContents ParseDictionary(std::string_view bytes, const std::string& path);
 
+// Every line of a file, for a tool that reports all its problems at once:
+// the entries of the good lines and the failure of each bad one, each in
+// line order. Throws TranslationError, as ParseDictionary does, for a file
+// saved whole in another encoding.
+struct DictionaryLines {
+  std::vector<DictionaryEntry> entries;
+  std::vector<TranslationError> failures;
+};
+DictionaryLines ParseEveryLine(std::string_view bytes, const std::string& path);
+
 // The bytes of the file at `path`. Throws TranslationError when the folder
 // or the file is missing or cannot be read.
 std::string ReadDictionaryBytes(const std::string& path);

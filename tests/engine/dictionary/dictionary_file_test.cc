@@ -120,6 +120,12 @@ TEST(DictionaryFileTest, BadLinesNameTheirLine) {
       {"invalid trail byte", kCat + "\x81\x20", ErrorKind::kInvalidBytes, 1, 0, "Shift_JIS"},
       {"NUL byte", kCat + "\r\ndog" + std::string(1, '\0') + "           x", ErrorKind::kNulByte, 2,
        1, "NUL"},
+      // Appended from a UTF-8 terminal to a Shift_JIS file: the bytes of
+      // パソコン happen to be valid CP932 too, and would turn to mojibake.
+      {"a UTF-8 line among CP932 lines", kCat + "\r\nlaptop         パソコン\r\n" + kDog,
+       ErrorKind::kLooksLikeUtf8, 2, 1, "iconv -f UTF-8 -t CP932"},
+      {"a UTF-8 line of kanji alone", kCat + "\r\n" + kDog + "\r\nbird           鳥類\r\n",
+       ErrorKind::kLooksLikeUtf8, 3, 2, "looks like UTF-8"},
   };
   for (const ErrorCase& c : kCases) {
     DictionaryContents contents = ParseDictionary(c.bytes, "/d/noun.txt");
@@ -132,6 +138,25 @@ TEST(DictionaryFileTest, BadLinesNameTheirLine) {
         << c.why << ": " << contents.failure->what();
     EXPECT_EQ(std::string(contents.failure->what()).rfind("/d/noun.txt:" + std::to_string(c.line) + ": ", 0), 0u)
         << contents.failure->what();
+  }
+}
+
+// Shift_JIS whose bytes also form valid UTF-8 must still read as Shift_JIS.
+TEST(DictionaryFileTest, ShiftJisThatIsAlsoValidUtf8IsAccepted) {
+  const struct {
+    const char* why;
+    std::string value;  // UTF-8; written as CP932
+  } kCases[] = {
+      {"halfwidth katakana read as UTF-8 Latin: C3 BD is ½", "ﾃｽ"},
+      {"rare kanji read as UTF-8 kanji glued to a letter: 鏉P", "髀臼"},
+      {"rare kanji read as UTF-8 of another script", "鼈甲"},
+  };
+  for (const auto& c : kCases) {
+    std::string line = DictionaryLine("word", c.value);
+    DictionaryContents contents = ParseDictionary(line + "\r\n" + kCat, "noun.txt");
+    EXPECT_FALSE(contents.failure) << c.why << ": " << contents.failure->what();
+    ASSERT_EQ(contents.entries.size(), 2u) << c.why;
+    EXPECT_EQ(contents.entries[0].value, c.value) << c.why;
   }
 }
 
