@@ -3,7 +3,8 @@
 namespace mikawase::cli {
 
 const char kUsage[] =
-    "Usage: mikawase-cli [--data-dir DIR] [--crlf] [FILE]\n"
+    "Usage: mikawase-cli [--data-dir DIR] [--crlf] [--trace] [FILE]\n"
+    "       mikawase-cli --check [--data-dir DIR]\n"
     "Renders English text into rough Japanese, word by word.\n"
     "\n"
     "Reads UTF-8 text from FILE, or from standard input when FILE is absent or\n"
@@ -15,6 +16,12 @@ const char kUsage[] =
     "  --crlf           write CR LF line breaks instead of LF\n"
     "  --engine=NAME    fast (the default), or literal: the reference engine,\n"
     "                   one pass over the whole text per rule; same output\n"
+    "  --check          check the dictionaries and report every problem, one\n"
+    "                   per line (FILE:LINE: error: ... or warning: ...);\n"
+    "                   translates nothing; exit status 1 when there is an error\n"
+    "  --trace          translate as usual, and write to standard error every\n"
+    "                   rule that changed the text, in order: where it comes\n"
+    "                   from, what it replaced, how often, and the text after it\n"
     "  --help           show this help and exit\n"
     "  --version        show the version and exit\n"
     "\n"
@@ -24,7 +31,7 @@ const char kUsage[] =
     "turns that off. The folder is safe to delete.\n"
     "\n"
     "Exit status: 0 on success, 1 when a dictionary or the input is bad,\n"
-    "2 for a usage error.\n";
+    "2 for a usage error. See mikawase-cli(1) for the dictionary format.\n";
 
 namespace {
 
@@ -40,6 +47,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   CommandLine command;
   bool have_input = false;
   bool options_ended = false;
+  bool explicit_engine = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (!options_ended && argument.size() > 1 && argument[0] == '-') {
@@ -49,6 +57,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         command.help = true;
       } else if (argument == "--version") {
         command.version = true;
+      } else if (argument == "--check") {
+        command.check = true;
+      } else if (argument == "--trace") {
+        command.trace = true;
       } else if (argument == "--crlf") {
         command.crlf = true;
       } else if (argument == "--data-dir") {
@@ -59,8 +71,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       } else if (argument == "--engine") {
         if (i + 1 == arguments.size()) throw UsageError{"--engine needs a name"};
         command.engine = ParseEngine(arguments[++i]);
+        explicit_engine = true;
       } else if (argument.starts_with("--engine=")) {
         command.engine = ParseEngine(argument.substr(std::string_view("--engine=").size()));
+        explicit_engine = true;
       } else {
         throw UsageError{"unknown option '" + argument + "'"};
       }
@@ -72,6 +86,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   }
   if (command.data_dir && command.data_dir->empty()) {
     throw UsageError{"--data-dir needs a folder"};
+  }
+  if (command.check && (have_input || command.trace || command.crlf)) {
+    throw UsageError{"--check reads only the dictionaries; it takes no input file, --trace or "
+                     "--crlf"};
+  }
+  if (command.trace && command.engine == Engine::kFast && explicit_engine) {
+    throw UsageError{"--trace always uses the literal engine, whose order of rules is the "
+                     "definition; leave out --engine=fast"};
   }
   return command;
 }

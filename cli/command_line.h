@@ -15,6 +15,8 @@ struct CommandLine {
   bool crlf = false;                    // keep CR LF in the output
   std::string input = "-";              // a file, or "-" for standard input
   Engine engine = Engine::kFast;
+  bool check = false;                   // report every dictionary problem, translate nothing
+  bool trace = false;                   // name every rule that changes the text, on stderr
   bool help = false;
   bool version = false;
 };

@@ -13,9 +13,12 @@
 #include "command_line.h"
 #include "mikawase/app_folder.h"
 #include "mikawase/compiled_cache.h"
+#include "mikawase/dictionary_check.h"
 #include "mikawase/line_breaks.h"
+#include "mikawase/trace.h"
 #include "mikawase/translate.h"
 #include "mikawase/version.h"
+#include "reports.h"
 
 namespace {
 
@@ -148,18 +151,44 @@ void TranslateInParts(Input& input, std::string first_block, const std::string& 
   if (std::ferror(spool.get())) throw InputFailure{"cannot read back the scratch file"};
 }
 
+std::string DataFolderFor(const mikawase::cli::CommandLine& command) {
+  return command.data_dir ? mikawase::WithTrailingSeparator(*command.data_dir)
+                          : mikawase::DataFolderOf(mikawase::ExecutableFolder());
+}
+
+// Reads up to `limit` bytes of the input into *text, without the UTF-8
+// byte-order mark that Windows editors put first: it is no part of the
+// text, and left in front of the first word it would keep that word from
+// matching any whole-word rule. False when there is more.
+bool ReadStart(Input& input, std::size_t limit, std::string* text) {
+  bool more = input.Read(limit, text);
+  if (text->starts_with("\xEF\xBB\xBF")) text->erase(0, 3);
+  return more;
+}
+
+// Input errors from the engine name no file; the filter knows which it was.
+template <typename Body>
+void NamingTheInput(const Input& input, Body&& body) {
+  try {
+    body();
+  } catch (const mikawase::TranslationError& error) {
+    if (error.kind() != mikawase::ErrorKind::kInvalidInput) throw;
+    throw mikawase::TranslationError(error.kind(), input.name(), error.line(), error.problem());
+  }
+}
+
+void FlushOutput() {
+  if (std::fflush(stdout) != 0) {
+    throw InputFailure{"cannot write the output: " + std::string(std::strerror(errno))};
+  }
+}
+
 int Run(const mikawase::cli::CommandLine& command) {
-  std::string data_folder = command.data_dir
-                                ? mikawase::WithTrailingSeparator(*command.data_dir)
-                                : mikawase::DataFolderOf(mikawase::ExecutableFolder());
+  std::string data_folder = DataFolderFor(command);
   Input input(command.input);
   std::string text;
-  try {
-    bool more = input.Read(kWholeInputLimit + 1, &text);
-    // Windows editors start UTF-8 files with a byte-order mark. It is no
-    // part of the text, and left in front of the first word it would keep
-    // that word from matching any whole-word rule.
-    if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
+  NamingTheInput(input, [&] {
+    bool more = ReadStart(input, kWholeInputLimit + 1, &text);
     // The literal engine is the reference: it always sees the whole input.
     if (more && command.engine == mikawase::Engine::kLiteral) {
       while (input.Read(kBlockSize, &text)) {
@@ -175,15 +204,49 @@ int Run(const mikawase::cli::CommandLine& command) {
       writer.Put(translated);
       writer.Finish();
     }
-  } catch (const mikawase::TranslationError& error) {
-    if (error.kind() != mikawase::ErrorKind::kInvalidInput) throw;
-    // The engine does not know where its input came from; the filter does.
-    throw mikawase::TranslationError(error.kind(), input.name(), error.line(), error.problem());
-  }
-  if (std::fflush(stdout) != 0) {
-    throw InputFailure{"cannot write the output: " + std::string(std::strerror(errno))};
-  }
+  });
+  FlushOutput();
   return 0;
+}
+
+// The rendering as usual on standard output; on standard error, every rule
+// that changed the text. The whole input is one translation, so it is read
+// whole, as the literal engine needs it.
+int RunTrace(const mikawase::cli::CommandLine& command) {
+  std::string data_folder = DataFolderFor(command);
+  Input input(command.input);
+  std::string text;
+  NamingTheInput(input, [&] {
+    if (ReadStart(input, kBlockSize, &text)) {
+      while (input.Read(kBlockSize, &text)) {
+      }
+    }
+    std::string translated = mikawase::TranslateWithTrace(
+        mikawase::ToCrLf(text), data_folder, [](const mikawase::TraceStep& step) {
+          std::string shown = mikawase::cli::FormatTraceStep(step);
+          std::fwrite(shown.data(), 1, shown.size(), stderr);
+        });
+    LfWriter writer(stdout, command.crlf);
+    writer.Put(translated);
+    writer.Finish();
+  });
+  FlushOutput();
+  return 0;
+}
+
+// Every problem of every dictionary, then the count; nothing is translated.
+int RunCheck(const mikawase::cli::CommandLine& command) {
+  std::vector<mikawase::DictionaryFinding> findings =
+      mikawase::CheckDictionaries(DataFolderFor(command));
+  bool errors = false;
+  for (const mikawase::DictionaryFinding& finding : findings) {
+    std::string line = mikawase::cli::FormatFinding(finding) + "\n";
+    Write(stdout, line);
+    errors = errors || finding.severity == mikawase::DictionaryFinding::Severity::kError;
+  }
+  Write(stdout, mikawase::cli::CheckSummary(findings, 3) + "\n");
+  FlushOutput();
+  return errors ? kExitFailure : 0;
 }
 
 }  // namespace
@@ -208,6 +271,8 @@ int main(int argc, char** argv) {
   // would compile the dictionaries again.
   mikawase::EnableCompiledCache(mikawase::DefaultCompiledCacheFolder());
   try {
+    if (command.check) return RunCheck(command);
+    if (command.trace) return RunTrace(command);
     return Run(command);
   } catch (const mikawase::TranslationError& error) {
     std::cerr << "mikawase-cli: " << error.what() << "\n";

@@ -8,6 +8,7 @@
 #include "fast/fast_engine.h"
 #include "literal/literal_engine.h"
 #include "mikawase/app_folder.h"
+#include "mikawase/trace.h"
 #include "util/utf8.h"
 
 namespace mikawase {
@@ -53,6 +54,26 @@ std::string TranslateWithDataFolder(std::string_view input, std::string_view dat
       return TranslateLiterally(input, FolderLoader(std::string(data_folder)));
   }
   return TranslateLiterally(input, FolderLoader(std::string(data_folder)));
+}
+
+std::string TranslateWithTrace(std::string_view input, std::string_view data_folder,
+                               const TraceObserver& observe) {
+  struct Adapter : RuleObserver {
+    const TraceObserver* observe;
+    void Changed(const RuleOrigin& origin, std::string_view find, std::string_view replace,
+                 std::size_t count, const std::string& text) override {
+      (*observe)({.table = origin.table,
+                  .file = origin.file,
+                  .number = origin.file.empty() ? origin.rule : origin.line,
+                  .find = find,
+                  .replace = replace,
+                  .count = count,
+                  .text = text});
+    }
+  } adapter;
+  adapter.observe = &observe;
+  RequireValidUtf8(input);
+  return TranslateLiterallyObserved(input, FolderLoader(std::string(data_folder)), &adapter);
 }
 
 std::string Translate(std::string_view input, std::string_view AppFolder) {

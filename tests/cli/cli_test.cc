@@ -88,6 +88,8 @@ TEST_F(CliTest, ExitStatusAndOneLineOnStandardError) {
       {"two input files", "a b", "", 2, "more than one input file"},
       {"--data-dir without folder", "--data-dir", "", 2, "--data-dir needs a folder"},
       {"unknown engine", "--engine=quantum", "", 2, "unknown engine"},
+      {"--check with an input file", "--check story.txt", "", 2, "takes no input file"},
+      {"--trace with the fast engine", "--trace --engine=fast", "", 2, "literal engine"},
   };
   for (const auto& c : kCases) {
     CliRun run = TranslateWith(c.options, c.input);
@@ -125,13 +127,70 @@ TEST_F(CliTest, BadDictionariesFailWithFileAndLine) {
       << run.err;
 }
 
+std::size_t CountOf(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
+TEST_F(CliTest, CheckReportsEveryProblemOnItsLine) {
+  DictionaryFolder broken;
+  broken.WriteBytes("noun.txt", DictionaryLine("cat", "猫") + "\r\nshort\r\n" +
+                                    DictionaryLine("dog", "犬") + "\xFF\r\n");
+  broken.WriteBytes("rome.txt", "ka             カ\r\n");  // UTF-8 among CP932 files
+  CliRun run = RunCli("--check --data-dir '" + broken.path() + "'", "", scratch_);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "");
+  for (const char* place : {"noun.txt:2: error: ", "noun.txt:3: error: ", "rome.txt:1: error: "}) {
+    EXPECT_EQ(CountOf(run.out, broken.path() + place), 1u) << place << " in:\n" << run.out;
+  }
+  EXPECT_EQ(CountOf(run.out, "\n"), 4u) << "three findings and the summary:\n" << run.out;
+  EXPECT_NE(run.out.find("3 errors, 0 warnings"), std::string::npos) << run.out;
+
+  // Warnings alone do not fail the check.
+  DictionaryFolder doubtful;
+  doubtful.Write("noun.txt", {{"cat", "猫"}, {"Dog", "犬"}, {"cat", "ネコ"}});
+  run = RunCli("--check --data-dir '" + doubtful.path() + "'", "", scratch_);
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_NE(run.out.find(doubtful.path() + "noun.txt:2: warning: "), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find(doubtful.path() + "noun.txt:3: warning: line 1 "), std::string::npos)
+      << run.out;
+
+  // And the shipped dictionaries beside the program give nothing to report.
+  run = RunCli("--check", "", scratch_);
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(run.out, "checked 3 dictionary files: no problems found\n");
+}
+
+TEST_F(CliTest, TraceNamesTheRulesThatChangedTheText) {
+  CliRun plain = TranslateWith("", "The cat is black.");
+  CliRun traced = TranslateWith("--trace", "The cat is black.");
+  EXPECT_EQ(traced.status, 0) << traced.err;
+  EXPECT_EQ(traced.out, plain.out);
+  std::size_t cat = traced.err.find(data_.path() + "noun.txt:1: \"␣cat␣\" → \"␣猫␣\", 1 time");
+  std::size_t black = traced.err.find(data_.path() + "adjective.txt:1: ");
+  EXPECT_NE(cat, std::string::npos) << traced.err;
+  EXPECT_NE(black, std::string::npos) << traced.err;
+  EXPECT_LT(cat, black) << "in the order they ran";
+  EXPECT_EQ(traced.err.find("noun.txt:2"), std::string::npos) << "dog changed nothing";
+  // Built-in rules by table and number, each followed by the text after it.
+  EXPECT_NE(traced.err.find("punctuation 1: \".\" → \"␣。␣\", 1 time\n    ␣The␣cat␣is␣black␣。␣"),
+            std::string::npos)
+      << traced.err;
+  EXPECT_NE(traced.err.find("words 86: \"␣is␣\" → \"␣\", 1 time"), std::string::npos) << traced.err;
+  EXPECT_EQ(traced.err.find("words 85"), std::string::npos) << "\" a \" matched nothing";
+}
+
 TEST_F(CliTest, HelpVersionAndDefaultDataFolder) {
   CliRun version = RunCli("--version", "", scratch_);
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "mikawase-cli 0.0.4\n");
   CliRun help = RunCli("--help", "", scratch_);
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("Usage: mikawase-cli [--data-dir DIR] [--crlf] [FILE]"), std::string::npos);
+  EXPECT_NE(help.out.find("Usage: mikawase-cli [--data-dir DIR] [--crlf] [--trace] [FILE]"),
+            std::string::npos);
   // Without --data-dir the shipped dictionaries beside the program are used.
   CliRun shipped = RunCli("", "I like you.", scratch_);
   EXPECT_EQ(shipped.status, 0) << shipped.err;

@@ -30,6 +30,10 @@ void RemoveSpaces(WorkText& work);
 // `input` must be valid UTF-8.
 std::string TranslateLiterally(std::string_view input, const DictionaryLoader& load);
 
+// The same, telling `observer` of every rule that changes the text.
+std::string TranslateLiterallyObserved(std::string_view input, const DictionaryLoader& load,
+                                       RuleObserver* observer);
+
 }  // namespace mikawase
 
 #endif  // MIKAWASE_LITERAL_ENGINE_H_
