@@ -15,6 +15,7 @@
 
 class QPlainTextEdit;
 class QPushButton;
+class QResizeEvent;
 
 namespace mikawase {
 
@@ -50,8 +51,14 @@ class Form1 : public QWidget {
   // Fixed by Form_Load; ends with exactly one "/".
   const std::string& AppFolder() const { return AppFolder_; }
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
   void Form_Load(const QString& executable_folder);
+  // The one place that positions the controls: at start-up and after
+  // every change of the window's size.
+  void LayOutControls();
   void Command1_Click();
   void ShowFailure(const TranslationFailure& failure);
 

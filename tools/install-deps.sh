@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   libicu-dev qt6-base-dev
   # Tests and benchmarks
-  libgtest-dev libbenchmark-dev python3 xvfb xauth
+  libgtest-dev libbenchmark-dev python3 xvfb xauth xdotool xclip
   # The dictionaries are generated from these; their test skips without them.
   edict libkkc-data python3-marisa
   # Fuzzing with libFuzzer under AddressSanitizer and UBSan.
