@@ -13,6 +13,7 @@
 
 #include "app_folder_for.h"
 #include "form1_layout.h"
+#include "mikawase/app_folder.h"
 #include "mikawase/line_breaks.h"
 #include "mikawase/translate.h"
 #include "mikawase/version.h"
@@ -116,6 +117,7 @@ void Form1::LayOutControls() {
 
 void Form1::Form_Load(const QString& executable_folder) {
   AppFolder_ = AppFolderFor(executable_folder);
+  personal_folder_ = PersonalDictionaryFolder();
   setWindowTitle(CaptionForVersion(kVersionMajor, kVersionMinor, kVersionRevision));
 }
 
@@ -125,7 +127,8 @@ void Form1::Form_Load(const QString& executable_folder) {
 void Form1::Command1_Click() {
   std::string result;
   try {
-    result = Translate(ToEngineText(*Text1), AppFolder_);
+    result = TranslateWithDictionaries(ToEngineText(*Text1),
+                                       {DataFolderOf(AppFolder_), personal_folder_});
   } catch (const TranslationError& error) {
     ShowFailure({QFile::decodeName(error.file().c_str()), error.line(),
                  QString::fromStdString(error.problem())});

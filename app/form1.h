@@ -51,6 +51,10 @@ class Form1 : public QWidget {
   // Fixed by Form_Load; ends with exactly one "/".
   const std::string& AppFolder() const { return AppFolder_; }
 
+  // The user's personal dictionaries, in front of the shipped ones; fixed
+  // by Form_Load, and "" when the platform knows no such folder.
+  const std::string& PersonalFolder() const { return personal_folder_; }
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
 
@@ -69,6 +73,7 @@ class Form1 : public QWidget {
   QPushButton* Command1;
 
   std::string AppFolder_;
+  std::string personal_folder_;
   ErrorReporter report_error_;
 };
 

@@ -3,8 +3,9 @@
 namespace mikawase::cli {
 
 const char kUsage[] =
-    "Usage: mikawase-cli [--data-dir DIR] [--crlf] [--trace] [FILE]\n"
-    "       mikawase-cli --check [--data-dir DIR]\n"
+    "Usage: mikawase-cli [--data-dir DIR] [--no-personal] [--crlf] [--trace] [FILE]\n"
+    "       mikawase-cli --check [--data-dir DIR] [--no-personal]\n"
+    "       mikawase-cli --add noun|adjective|rome KEY VALUE\n"
     "Renders English text into rough Japanese, word by word.\n"
     "\n"
     "Reads UTF-8 text from FILE, or from standard input when FILE is absent or\n"
@@ -13,6 +14,7 @@ const char kUsage[] =
     "\n"
     "  --data-dir DIR   read noun.txt, adjective.txt and rome.txt from DIR\n"
     "                   (default: the data folder beside this program)\n"
+    "  --no-personal    leave out your personal dictionaries (see below)\n"
     "  --crlf           write CR LF line breaks instead of LF\n"
     "  --engine=NAME    fast (the default), or literal: the reference engine,\n"
     "                   one pass over the whole text per rule; same output\n"
@@ -22,8 +24,17 @@ const char kUsage[] =
     "  --trace          translate as usual, and write to standard error every\n"
     "                   rule that changed the text, in order: where it comes\n"
     "                   from, what it replaced, how often, and the text after it\n"
+    "  --add KIND KEY VALUE\n"
+    "                   write one entry into your personal KIND.txt (KIND is\n"
+    "                   noun, adjective or rome), replacing a line with the\n"
+    "                   same key; prints the file, the line and how KEY reads now\n"
     "  --help           show this help and exit\n"
     "  --version        show the version and exit\n"
+    "\n"
+    "Your personal dictionaries, in $XDG_DATA_HOME/mikawase (by default\n"
+    "~/.local/share/mikawase), have the same names and format as the shipped\n"
+    "ones. Each that exists is applied right before the shipped file of the same\n"
+    "name, so its entries win; they survive upgrades and rebuilds.\n"
     "\n"
     "The compiled dictionaries are kept in $MIKAWASE_CACHE_DIR, else\n"
     "$XDG_CACHE_HOME/mikawase, else ~/.cache/mikawase, so that a later run with\n"
@@ -57,6 +68,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         command.help = true;
       } else if (argument == "--version") {
         command.version = true;
+      } else if (argument == "--no-personal") {
+        command.personal = false;
+      } else if (argument == "--add") {
+        if (arguments.size() - i - 1 < 3) {
+          throw UsageError{"--add needs three words: noun, adjective or rome, then the key "
+                           "and the value"};
+        }
+        command.add = AddCommand{arguments[i + 1], arguments[i + 2], arguments[i + 3]};
+        i += 3;
       } else if (argument == "--check") {
         command.check = true;
       } else if (argument == "--trace") {
@@ -86,6 +106,17 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   }
   if (command.data_dir && command.data_dir->empty()) {
     throw UsageError{"--data-dir needs a folder"};
+  }
+  if (command.add) {
+    if (command.check || command.trace || have_input || command.crlf || !command.personal) {
+      throw UsageError{"--add writes one entry; of the other options it takes only --data-dir, "
+                       "for the shipped dictionaries it shows the new rendering with"};
+    }
+    if (command.add->kind != "noun" && command.add->kind != "adjective" &&
+        command.add->kind != "rome") {
+      throw UsageError{"--add: unknown dictionary '" + command.add->kind +
+                       "' (known: noun, adjective, rome)"};
+    }
   }
   if (command.check && (have_input || command.trace || command.crlf)) {
     throw UsageError{"--check reads only the dictionaries; it takes no input file, --trace or "

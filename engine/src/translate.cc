@@ -44,19 +44,24 @@ std::size_t GrowthLimit(std::size_t input_bytes) {
   return kGrowthAllowance + kGrowthFactor * input_bytes;
 }
 
-std::string TranslateWithDataFolder(std::string_view input, std::string_view data_folder,
-                                    Engine engine) {
+std::string TranslateWithDictionaries(std::string_view input, const DictionaryFolders& folders,
+                                      Engine engine) {
   RequireValidUtf8(input);
   switch (engine) {
     case Engine::kFast:
-      return TranslateFastFromFolder(input, data_folder);
+      return TranslateFastFromFolders(input, folders);
     case Engine::kLiteral:
-      return TranslateLiterally(input, FolderLoader(std::string(data_folder)));
+      break;
   }
-  return TranslateLiterally(input, FolderLoader(std::string(data_folder)));
+  return TranslateLiterally(input, FolderLoader(folders));
 }
 
-std::string TranslateWithTrace(std::string_view input, std::string_view data_folder,
+std::string TranslateWithDataFolder(std::string_view input, std::string_view data_folder,
+                                    Engine engine) {
+  return TranslateWithDictionaries(input, {std::string(data_folder), ""}, engine);
+}
+
+std::string TranslateWithTrace(std::string_view input, const DictionaryFolders& folders,
                                const TraceObserver& observe) {
   struct Adapter : RuleObserver {
     const TraceObserver* observe;
@@ -73,7 +78,7 @@ std::string TranslateWithTrace(std::string_view input, std::string_view data_fol
   } adapter;
   adapter.observe = &observe;
   RequireValidUtf8(input);
-  return TranslateLiterallyObserved(input, FolderLoader(std::string(data_folder)), &adapter);
+  return TranslateLiterallyObserved(input, FolderLoader(folders), &adapter);
 }
 
 std::string Translate(std::string_view input, std::string_view AppFolder) {

@@ -162,6 +162,33 @@ class Form1Test : public QObject {
     QVERIFY(window.failures.isEmpty());
   }
 
+  // The user's own noun.txt, in $XDG_DATA_HOME/mikawase, takes the word
+  // before the shipped one; without it the shipped one acts.
+  void personalDictionaryTakesTheWordFirst() {
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    QDir(home.path()).mkpath(QStringLiteral("mikawase"));
+    QFile personal(home.path() + QStringLiteral("/mikawase/noun.txt"));
+    QVERIFY(personal.open(QIODevice::WriteOnly));
+    personal.write(Line("cat", "\x83\x6c\x83\x52"));  // ネコ
+    personal.close();
+    {
+      Window window;
+      QVERIFY(window.Show());
+      QCOMPARE(QString::fromStdString(window.form->PersonalFolder()),
+               home.path() + QStringLiteral("/mikawase/"));
+      window.Text1->setPlainText(QStringLiteral("The cat and the dog."));
+      window.Press();
+      QCOMPARE(window.Text2->toPlainText(), QStringLiteral("そのネコそしてその犬。"));
+      personal.remove();
+      window.Press();
+      QCOMPARE(window.Text2->toPlainText(), QStringLiteral("その猫そしてその犬。"));
+    }
+    qputenv("XDG_DATA_HOME", saved);
+  }
+
   void emptyInputEmptiesTheOutputBox() {
     Window window;
     QVERIFY(window.Show());

@@ -90,6 +90,9 @@ TEST_F(CliTest, ExitStatusAndOneLineOnStandardError) {
       {"unknown engine", "--engine=quantum", "", 2, "unknown engine"},
       {"--check with an input file", "--check story.txt", "", 2, "takes no input file"},
       {"--trace with the fast engine", "--trace --engine=fast", "", 2, "literal engine"},
+      {"--add with too few words", "--add noun cat", "", 2, "three words"},
+      {"--add to no such file", "--add verb go 行く", "", 2, "unknown dictionary 'verb'"},
+      {"--add with an input file", "--add noun cat 猫 story.txt", "", 2, "--add writes one entry"},
   };
   for (const auto& c : kCases) {
     CliRun run = TranslateWith(c.options, c.input);
@@ -183,13 +186,99 @@ TEST_F(CliTest, TraceNamesTheRulesThatChangedTheText) {
   EXPECT_EQ(traced.err.find("words 85"), std::string::npos) << "\" a \" matched nothing";
 }
 
+// The personal folder of these tests: XDG_DATA_HOME set to a scratch
+// folder for one test, and back.
+class PersonalFolder {
+ public:
+  explicit PersonalFolder(const std::string& data_home) {
+    if (const char* value = std::getenv("XDG_DATA_HOME")) saved_ = value;
+    setenv("XDG_DATA_HOME", data_home.c_str(), 1);
+    path_ = data_home + "/mikawase/";
+  }
+  ~PersonalFolder() {
+    if (saved_) {
+      setenv("XDG_DATA_HOME", saved_->c_str(), 1);
+    } else {
+      unsetenv("XDG_DATA_HOME");
+    }
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::optional<std::string> saved_;
+  std::string path_;
+};
+
+TEST_F(CliTest, AddWritesAPersonalEntryThatWinsFromThenOn) {
+  PersonalFolder personal(scratch_.path() + "data-home");
+  data_.Write("noun.txt", {{"laptop", "ノートＰＣ"}, {"cat", "猫"}});
+  EXPECT_EQ(TranslateWith("", "A laptop.").out, "一つのノートＰＣ。");
+
+  CliRun run = TranslateWith("--add noun laptop ノートパソコン", "");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, personal.path() + "noun.txt:1: added \"laptop\"\nlaptop → ノートパソコン\n");
+  EXPECT_EQ(Slurp(personal.path() + "noun.txt"),
+            DictionaryLine("laptop", "ノートパソコン") + "\r\n");
+  EXPECT_EQ(TranslateWith("", "A laptop and the laptops.").out,
+            "一つのノートパソコンそしてそのノートパソコン。");
+  EXPECT_EQ(TranslateWith("--no-personal", "A laptop.").out, "一つのノートＰＣ。");
+
+  run = TranslateWith("--add noun laptop ノートＰＣ機", "");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("noun.txt:1: replaced the line for \"laptop\""), std::string::npos)
+      << run.out;
+
+  // Refusals say why, exit 1, and leave the file as it was.
+  const struct {
+    const char* arguments;
+    const char* says;
+  } kRefused[] = {
+      {"--add noun Laptop ノートパソコン", "capital letters"},
+      {"--add noun abcdefghijklmnop x", "at most 15"},
+      {"--add noun \"$(printf 'lap\\ttop')\" x", "tab"},
+  };
+  std::string before = Slurp(personal.path() + "noun.txt");
+  for (const auto& refused : kRefused) {
+    run = TranslateWith(refused.arguments, "");
+    EXPECT_EQ(run.status, 1) << refused.arguments;
+    EXPECT_EQ(run.out, "") << refused.arguments;
+    EXPECT_NE(run.err.find("not written: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(refused.says), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(Slurp(personal.path() + "noun.txt"), before);
+}
+
+TEST_F(CliTest, PersonalFilesAreCheckedAndTracedToo) {
+  PersonalFolder personal(scratch_.path() + "data-home");
+  std::filesystem::create_directories(personal.path());
+  std::ofstream(personal.path() + "adjective.txt", std::ios::binary)
+      << DictionaryLine("black", "真っ黒な") + "\r\n" + DictionaryLine("Red", "赤い") + "\r\n";
+  CliRun check = TranslateWith("--check", "");
+  EXPECT_EQ(check.status, 0) << check.out;
+  EXPECT_NE(check.out.find(personal.path() + "adjective.txt:2: warning: "), std::string::npos)
+      << check.out;
+  EXPECT_NE(check.out.find("checked 4 dictionary files"), std::string::npos) << check.out;
+  CliRun trace = TranslateWith("--trace", "The cat is black.");
+  EXPECT_EQ(trace.out, "その猫真っ黒な。");
+  EXPECT_NE(trace.err.find(personal.path() + "adjective.txt:1: "), std::string::npos) << trace.err;
+  EXPECT_EQ(trace.err.find(data_.path() + "adjective.txt:1: "), std::string::npos) << trace.err;
+
+  // Broken, it stops the translation with its full path and line.
+  std::ofstream(personal.path() + "noun.txt", std::ios::binary) << "short\r\n";
+  CliRun broken = TranslateWith("", "The cat.");
+  EXPECT_EQ(broken.status, 1);
+  EXPECT_NE(broken.err.find(personal.path() + "noun.txt:1: "), std::string::npos) << broken.err;
+  EXPECT_EQ(TranslateWith("--no-personal", "The cat.").out, "その猫。");
+}
+
 TEST_F(CliTest, HelpVersionAndDefaultDataFolder) {
   CliRun version = RunCli("--version", "", scratch_);
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "mikawase-cli 0.0.4\n");
   CliRun help = RunCli("--help", "", scratch_);
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("Usage: mikawase-cli [--data-dir DIR] [--crlf] [--trace] [FILE]"),
+  EXPECT_NE(help.out.find(
+                "Usage: mikawase-cli [--data-dir DIR] [--no-personal] [--crlf] [--trace] [FILE]"),
             std::string::npos);
   // Without --data-dir the shipped dictionaries beside the program are used.
   CliRun shipped = RunCli("", "I like you.", scratch_);

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "mikawase/translate.h"
+
 namespace mikawase {
 
 struct DictionaryFinding {
@@ -25,10 +27,18 @@ struct DictionaryFinding {
   std::string message;   // why, in plain words, and what to do
 };
 
-// Every problem of the three dictionaries in `data_folder` (ending with the
-// separator), in the order the translation reads them: by file, then by
-// line. Never throws for a bad dictionary; may throw std::bad_alloc.
+// Every problem of the dictionaries of `folders`, in the order the
+// translation reads them: by file (each personal file that exists before
+// its shipped one), then by line. Never throws for a bad dictionary; may
+// throw std::bad_alloc.
+std::vector<DictionaryFinding> CheckDictionaries(const DictionaryFolders& folders);
+
+// The shipped dictionaries of `data_folder` alone.
 std::vector<DictionaryFinding> CheckDictionaries(std::string_view data_folder);
+
+// How many files CheckDictionaries(folders) looks at: the three shipped
+// ones and each personal one that exists.
+std::size_t CountDictionaryFiles(const DictionaryFolders& folders);
 
 }  // namespace mikawase
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "mikawase/translate.h"
+
 namespace mikawase {
 
 struct TraceStep {
@@ -27,11 +29,11 @@ struct TraceStep {
 // Everything a step refers to lives only for the call.
 using TraceObserver = std::function<void(const TraceStep& step)>;
 
-// Translates as TranslateWithDataFolder does, with the literal engine,
+// Translates as TranslateWithDictionaries does, with the literal engine,
 // whose order of rules is the definition, and calls `observe` after every
 // rule that changed the text. The result and the errors are the same as
 // without the trace.
-std::string TranslateWithTrace(std::string_view input, std::string_view data_folder,
+std::string TranslateWithTrace(std::string_view input, const DictionaryFolders& folders,
                                const TraceObserver& observe);
 
 }  // namespace mikawase

@@ -1,7 +1,9 @@
 #include "mikawase/dictionary_check.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
+#include <system_error>
 #include <utility>
 
 #include "dictionary/dictionary_file.h"
@@ -69,13 +71,15 @@ class Checker {
  public:
   explicit Checker(std::vector<DictionaryFinding>* findings) : findings_(findings) {}
 
-  void CheckFile(const std::string& path, DictMode mode) {
+  // A personal file that does not exist is no problem: it is skipped.
+  void CheckFile(const std::string& path, DictMode mode, DictionaryLayer layer) {
     std::string bytes;
     DictionaryLines lines;
     try {
       bytes = ReadDictionaryBytes(path);
       lines = ParseEveryLine(bytes, path);
     } catch (const TranslationError& error) {
+      if (layer == DictionaryLayer::kPersonal && error.kind() == ErrorKind::kMissingFile) return;
       // A missing folder would be reported once for each of its files.
       bool same_as_before = !findings_->empty() && findings_->back().line == 0 &&
                             findings_->back().message == error.problem();
@@ -226,13 +230,32 @@ class Checker {
 
 }  // namespace
 
-std::vector<DictionaryFinding> CheckDictionaries(std::string_view data_folder) {
+std::vector<DictionaryFinding> CheckDictionaries(const DictionaryFolders& folders) {
   std::vector<DictionaryFinding> findings;
   Checker checker(&findings);
   for (const FileToCheck& file : kFiles) {
-    checker.CheckFile(std::string(data_folder) + std::string(file.name), file.mode);
+    if (!folders.personal.empty()) {
+      checker.CheckFile(folders.personal + std::string(file.name), file.mode,
+                        DictionaryLayer::kPersonal);
+    }
+    checker.CheckFile(folders.shipped + std::string(file.name), file.mode,
+                      DictionaryLayer::kShipped);
   }
   return findings;
+}
+
+std::vector<DictionaryFinding> CheckDictionaries(std::string_view data_folder) {
+  return CheckDictionaries(DictionaryFolders{std::string(data_folder), ""});
+}
+
+std::size_t CountDictionaryFiles(const DictionaryFolders& folders) {
+  std::size_t files = std::size(kFiles);
+  if (folders.personal.empty()) return files;
+  for (const FileToCheck& file : kFiles) {
+    std::error_code ignored;
+    if (std::filesystem::exists(folders.personal + std::string(file.name), ignored)) ++files;
+  }
+  return files;
 }
 
 }  // namespace mikawase

@@ -18,6 +18,12 @@ namespace mikawase {
 bool DecodeCp932(std::string_view bytes, std::string* utf8,
                  std::string* invalid_bytes = nullptr);
 
+// Encodes valid UTF-8 `utf8` as CP932 in *bytes. Returns false when a
+// character has no CP932 form of its own, and then puts the first such
+// character in *missing if it is given: nothing is approximated, and the
+// bytes always decode back to exactly `utf8`.
+bool EncodeCp932(std::string_view utf8, std::string* bytes, std::string* missing = nullptr);
+
 }  // namespace mikawase
 
 #endif  // MIKAWASE_CP932_H_

@@ -263,9 +263,24 @@ std::vector<DictionaryReplacement> ReplacementsFor(const DictionaryEntry& entry,
   return replacements;
 }
 
-DictionaryLoader FolderLoader(std::string data_folder) {
-  return [folder = std::move(data_folder)](std::string_view file_name) {
-    return ReadDictionaryFile(folder + std::string(file_name));
+DictionaryContents ReadPersonalDictionaryFile(const std::string& path) {
+  try {
+    return ReadDictionaryFile(path);
+  } catch (const TranslationError& error) {
+    if (error.kind() != ErrorKind::kMissingFile) throw;
+    DictionaryContents none;
+    none.path = path;
+    return none;
+  }
+}
+
+DictionaryLoader FolderLoader(DictionaryFolders folders) {
+  return [folders = std::move(folders)](std::string_view file_name, DictionaryLayer layer) {
+    if (layer == DictionaryLayer::kShipped) {
+      return ReadDictionaryFile(folders.shipped + std::string(file_name));
+    }
+    if (folders.personal.empty()) return DictionaryContents{};
+    return ReadPersonalDictionaryFile(folders.personal + std::string(file_name));
   };
 }
 

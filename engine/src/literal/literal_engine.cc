@@ -8,13 +8,15 @@ namespace mikawase {
 
 void ApplyDictionaryFile(WorkText& work, const DictionaryLoader& load, std::string_view file_name,
                          DictMode mode) {
-  DictionaryContents contents = load(file_name);
-  for (const DictionaryEntry& entry : contents.entries) {
-    for (const DictionaryReplacement& replacement : ReplacementsFor(entry, mode)) {
-      work.Replace(replacement.find, replacement.replace, {contents.path, entry.line, {}, 0});
+  for (DictionaryLayer layer : kDictionaryLayers) {
+    DictionaryContents contents = load(file_name, layer);
+    for (const DictionaryEntry& entry : contents.entries) {
+      for (const DictionaryReplacement& replacement : ReplacementsFor(entry, mode)) {
+        work.Replace(replacement.find, replacement.replace, {contents.path, entry.line, {}, 0});
+      }
     }
+    if (contents.failure) throw *contents.failure;
   }
-  if (contents.failure) throw *contents.failure;
 }
 
 void EncodeProtectedTerms(WorkText& work) { work.ApplyTable(ProtectedTermsTable(), "protected terms"); }

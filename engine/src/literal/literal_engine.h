@@ -12,8 +12,9 @@
 
 namespace mikawase {
 
-// Loads `file_name` and applies its lines to `work`, one line after the
-// other, each line to the whole text.
+// Loads `file_name`, the personal file first, then the shipped one, and
+// applies their lines to `work`, one line after the other, each line to the
+// whole text.
 void ApplyDictionaryFile(WorkText& work, const DictionaryLoader& load, std::string_view file_name,
                          DictMode mode);
 
