@@ -9,6 +9,8 @@ packages=(
   libicu-dev qt6-base-dev
   # Tests and benchmarks
   libgtest-dev libbenchmark-dev python3 xvfb xauth xdotool xclip
+  # Packaging, and Debian's rules for packages
+  dpkg-dev file lintian
   # The dictionaries are generated from these; their test skips without them.
   edict libkkc-data python3-marisa
   # Fuzzing with libFuzzer under AddressSanitizer and UBSan.
