@@ -16,10 +16,10 @@ import tempfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 sys.path.insert(0, os.path.join(ROOT, "tools"))
-import make_dictionaries  # noqa: E402  (the generator under test)
+from dictionaries import edict, kkc  # noqa: E402  (the generator under test)
 
-EDICT = make_dictionaries.DEFAULT_EDICT
-KKC = make_dictionaries.DEFAULT_KKC
+EDICT = edict.DEFAULT_PATH
+KKC = kkc.DEFAULT_DIR
 FILES = ("noun.txt", "adjective.txt", "rome.txt")
 SKIP = 77
 
@@ -54,7 +54,7 @@ def main():
               % KKC)
         return SKIP
     try:
-        make_dictionaries.import_marisa()
+        kkc.import_marisa()
     except ImportError:
         print("SKIP: the marisa module is missing (install Debian's "
               "python3-marisa package)")

@@ -1,0 +1,130 @@
+"""Words kept out of the EDICT-derived entries, each list with the reason
+it exists, and the small sets of words that are treated apart."""
+
+# ---------------------------------------------------------------------------
+# Exclusions. Every word below is kept out of noun.txt and adjective.txt.
+# ---------------------------------------------------------------------------
+
+# Every word of the built-in tables (capitalised names, phrases and the
+# words inside them, joiners, the word table), lowercased. The word table
+# runs after the dictionaries, so a dictionary key for one of these would
+# replace the word before the built-in rule could render it.
+BUILT_IN_WORDS = """
+    i and alice aristotle america asia britain china chinese english hawaii
+    japanese japan korea swiss june saturday u s mt what
+    not m we re
+    this is the reason why came to an end fell in love with have a sweet
+    tooth has tell truth was hard on should there were at first least by
+    halves each other good bye for instance subject more than of course
+    fire post office from come get gets had reffer went out want wants
+    looking
+    especially everywhere contained actually recently suddenly adopted
+    central however studded called melted please every heard hello learn
+    sleep speak their these think today where best draw hate help know like
+    lived mean most much need once said show some that they then tell told
+    tons your very add any ate but die eat her his how now our saw say see
+    you who won do go he if it me my or are am did
+"""
+
+# Pronouns, determiners, numbers used as pronouns, prepositions,
+# conjunctions, modal and auxiliary verbs. None of them is ever the noun
+# that EDICT happens to gloss with the same spelling ("can", "will",
+# "might", "may", "must").
+FUNCTION_WORDS = """
+    me mine myself you yours yourself yourselves him himself she hers
+    herself its itself us ours ourselves them theirs themselves one oneself
+    whom whose which whoever whomever whatever whichever
+    anyone anybody anything everyone everybody everything someone somebody
+    something nobody nothing none
+    those either neither others another all both few many several such own
+    same enough less little
+    about above across after against along amid amidst among amongst around
+    as before behind below beneath beside besides between beyond despite
+    down during except inside into near off onto outside over past per
+    round since through throughout till toward towards under underneath
+    until unto up upon via within without concerning regarding
+    or nor so yet because although though while whilst whereas unless when
+    whenever wherever whether lest
+    be been being having does doing done will would shall can could may
+    might must ought dare used cannot
+"""
+
+# Adverbs, particles and interjections whose noun homograph in EDICT would
+# mislead far more often than help: "well" (a water well), "still" (a
+# distillery still), "down" (feathers), "back" (of the body) are in running
+# text nearly always the adverb.
+ADVERBS_AND_PARTICLES = """
+    never too also just only even still already always often sometimes
+    ever again soon here therefore thus hence quite rather almost perhaps
+    indeed really yes no oh ah alas well back away forth together ago else
+    instead otherwise anyway somewhat nay pray sir madam mr mrs miss
+"""
+
+# Past tenses and participles of irregular verbs. EDICT has unrelated nouns
+# with some of these spellings ("felt" the cloth, "spoke" of a wheel,
+# "rose" the flower, "left" the side), but in text they are verbs.
+IRREGULAR_VERB_FORMS = """
+    left felt spoke rose found bound lay led bore sat set meant sent spent
+    kept held stood understood took drew grew knew threw flew blew drove
+    rode wrote chose broke gave came became began ran got made paid laid
+    went seen known shown given taken written risen chosen spoken broken
+    fallen worn torn born borne bought brought caught fought sought
+    taught sold struck hung shook stole bit hit cut put shut let lit met fed
+    fled swept wept slept lost won sank sang rang swung stuck dealt
+    lent bent built forgot forgotten hidden
+"""
+
+# Spellings that the program's built-in katakana rules treat as endings,
+# or that no reader would want as a noun; kept here so the reason is seen.
+MISC_EXCLUDED = """
+    ing ed er ly th
+"""
+
+
+# Capitalised glosses that are kept. "May", "March" and "August" are left
+# out: lowercased they are a modal, a verb and an adjective; "June" and
+# "Saturday" are built in.
+CALENDAR_NAMES = set("""
+    monday tuesday wednesday thursday friday sunday january february april
+    july september october november december
+""".split())
+
+# Numbers are nouns in EDICT (二 "two"), but many are also glossed with
+# counter words as adjectives (四本 "four long things"); the plain numeral
+# is what a text needs.
+NUMBER_WORDS = set("""
+    two three four five six seven eight nine ten eleven twelve thirteen
+    fourteen fifteen sixteen seventeen eighteen nineteen twenty thirty forty
+    fifty sixty seventy eighty ninety hundred thousand million billion
+""".split())
+
+# Plurals with a meaning of their own, kept as keys although their singular
+# is a key too; any other plural gloss ("minutes" for 記録, "months" for
+# 烏兎) is left to the singular's plural rule.
+LEXICAL_PLURALS = set("""
+    manners stairs means glasses spectacles goods customs savings scissors
+    trousers surroundings belongings thanks congratulations remains premises
+    headquarters clothes riches
+""".split())
+
+
+def _words(text):
+    return sorted(set(text.split()))
+
+
+BUILT_IN = set(_words(BUILT_IN_WORDS))
+EXCLUDED = set(_words(BUILT_IN_WORDS)) | set(_words(FUNCTION_WORDS)) \
+    | set(_words(ADVERBS_AND_PARTICLES)) | set(_words(IRREGULAR_VERB_FORMS)) \
+    | set(_words(MISC_EXCLUDED))
+
+# A key is dropped when its best verb reading beats its best noun or
+
+
+def excluded(key):
+    return any(word in EXCLUDED for word in key.split())
+
+
+def excluded_by_function(key):
+    """Excluded for a reason other than being a word of a built-in table."""
+    return any(word in EXCLUDED and word not in BUILT_IN for word in
+               key.split())
