@@ -17,7 +17,10 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 PLURAL_MARKER = "％１０００"
-KEY_RE = re.compile(r"[a-z]+(?: [a-z]+)?")
+# One or two lowercase words; a word may hold an apostrophe ("you're"), and
+# the second may be the の that "'s " has become ("it の" for "it's").
+WORD = r"[a-z]+(?:'[a-z]+)?"
+KEY_RE = re.compile(r"%s(?: (?:%s|の))?" % (WORD, WORD))
 
 problems = []
 
@@ -58,10 +61,11 @@ def check_word_file(name, rules):
     for key, value in rules:
         if not KEY_RE.fullmatch(key):
             fail("%s: key %r is not one or two lowercase words" % (name, key))
-        if not value or re.search(r"[A-Za-z ]", value):
+        if re.search(r"[A-Za-z ]", value):
             # A later key could match Latin letters or spaces in a value.
-            fail("%s: value %r of %r is empty or has Latin letters or "
-                 "spaces" % (name, value, key))
+            # (An empty value is a word deleted, as the copulas are.)
+            fail("%s: value %r of %r has Latin letters or spaces"
+                 % (name, value, key))
 
 
 def check_noun_order(rules):

@@ -53,6 +53,12 @@ FREQ_WEIGHT = 2.0
 FREQ_CAP = 3.0
 FREQ_WINDOW = 2.0
 
+# FreeDict's agreement (see freedict_bonus), in points off: its first
+# translation, one of its first sense, one of a later sense.
+FREEDICT_FIRST = 3.0
+FREEDICT_FIRST_SENSE = 2.0
+FREEDICT_LATER_SENSE = 1.0
+
 KATAKANA_PENALTY = 3.0
 LENGTH_WEIGHT = 0.25
 SENSE_STEP = 2.0
@@ -75,6 +81,9 @@ class Candidate:
     line: int
     headword: str
     base: float = 0.0
+    # The sense's parts of speech: a verb's conjugation class and whether
+    # it takes an object.
+    pos: frozenset = frozenset()
 
 
 def rendering(entry, sense, role):
@@ -153,7 +162,8 @@ def collect(entries):
                         sc = score(entry, si, sense, gi, narrowed, capital,
                                    value)
                         cand = Candidate(sc, value, entry.reading,
-                                         entry.line, entry.headword)
+                                         entry.line, entry.headword,
+                                         pos=sense.pos)
                         bucket = mixed if role == "mixed" else found[role]
                         bucket.setdefault(key, []).append(cand)
     # An adjectival noun (自然 "nature; natural") is the adjective only for
@@ -265,7 +275,30 @@ class FreeUse:
 
 
 
-def best_of(candidates, support, free, freq, key):
+def freedict_bonus(freedict, key, role, candidate):
+    """Points off for a candidate that FreeDict, written from the English
+    side, also gives for the word: most where it is its first translation,
+    less in its first sense, least in a later one. Two independent
+    dictionaries agreeing is the strongest sign of the everyday word."""
+    if freedict is None or " " in key:
+        return 0.0
+    word = candidate.value
+    if role == "adj" and word[-1:] in ("な", "の") and word != \
+            candidate.headword:
+        word = word[:-1]
+    for form in (word, candidate.headword):
+        rank = freedict.rank(key, role, form)
+        if rank:
+            break
+    if rank is None:
+        return 0.0
+    if rank == (0, 0):
+        return FREEDICT_FIRST
+    return FREEDICT_FIRST_SENSE if rank[0] == 0 else FREEDICT_LATER_SENSE
+
+
+def best_of(candidates, support, free, freq, key, freedict=None,
+            role="noun"):
     """The winning candidate: the base score, less bonuses for compound
     support and free use among the candidates close enough to the best to
     compete; among those, a headword seen less often in running text than
@@ -284,6 +317,7 @@ def best_of(candidates, support, free, freq, key):
             s -= min(weight * math.log2(1 + n), SUPPORT_CAP)
             n = free.count(c.headword)
             s -= min(FREE_WEIGHT * math.log2(1 + n), FREE_CAP)
+            s -= freedict_bonus(freedict, key, role, c)
         adjusted.append((s, c))
     best = min(s for s, _ in adjusted)
     close = [(s, c) for s, c in adjusted if s <= best + FREQ_WINDOW]
@@ -302,17 +336,23 @@ def best_of(candidates, support, free, freq, key):
     return Candidate(s, c.value, c.reading, c.line, c.headword, c.score)
 
 
-def best_candidates(entries, freq=None):
+def best_candidates(entries, freq=None, freedict=None):
+    """The best candidate of every key in each role, and under "verbs"
+    all verb candidates, which the verb module weighs by its own signs."""
     found = collect(entries)
     support = CompoundSupport(entries)
     free = FreeUse(entries)
     # Only nouns are weighed by frequency: the model counts inflected words
     # by their stems (小さ, not 小さい), so an adjective or verb in its
     # dictionary form would look rarer than an adjectival noun (細か).
-    return {role: {key: best_of(cands, support, free,
-                                freq if role == "noun" else None, key)
+    best = {role: {key: best_of(cands, support, free,
+                                freq if role == "noun" else None, key,
+                                freedict if role in ("noun", "adj")
+                                else None, role)
                    for key, cands in sorted(found[role].items())}
             for role in found}
+    best["verbs"] = found["verb"]
+    return best
 
 
 def choose(best):

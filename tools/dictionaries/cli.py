@@ -138,8 +138,13 @@ import os
 from . import rome_rules
 from .choosing import best_candidates, choose
 from .edict import DEFAULT_PATH as DEFAULT_EDICT, parse_edict
+from . import freedict, vocabulary
 from .kkc import DEFAULT_DIR as DEFAULT_KKC, WordFrequency, import_marisa
-from .writing import adjective_lines, noun_lines, write
+from .names import DEFAULT_PATH as DEFAULT_ENAMDICT, read_names
+from .wordnet import DEFAULT_DIR as DEFAULT_WORDNET, WordNet
+from .writing import write
+
+DEFAULT_FREEDICT = freedict.DEFAULT_DIR
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 DEFAULT_OUT = os.path.join(ROOT, "data")
@@ -151,6 +156,14 @@ def main(argv=None):
         formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--edict", default=DEFAULT_EDICT,
                         help="EDICT file, EUC-JP (default: %(default)s)")
+    parser.add_argument("--enamdict", default=DEFAULT_ENAMDICT,
+                        help="ENAMDICT file, EUC-JP (default: %(default)s)")
+    parser.add_argument("--freedict", default=DEFAULT_FREEDICT,
+                        help="folder of FreeDict's eng-jpn dictd files "
+                             "(default: %(default)s)")
+    parser.add_argument("--wordnet", default=DEFAULT_WORDNET,
+                        help="WordNet 3.0 database folder "
+                             "(default: %(default)s)")
     parser.add_argument("--out-dir", default=DEFAULT_OUT,
                         help="folder to write the three files to "
                              "(default: the repository's data folder)")
@@ -162,9 +175,15 @@ def main(argv=None):
                         help="rank without word frequencies (the files "
                              "then differ from the shipped ones)")
     args = parser.parse_args(argv)
-    if not os.path.exists(args.edict):
-        parser.error("%s not found: install Debian's edict package"
-                     % args.edict)
+    for path, package in ((args.edict, "edict"),
+                          (args.enamdict, "enamdict"),
+                          (os.path.join(args.freedict, freedict.NAME
+                                        + ".index"), "dict-freedict-eng-jpn"),
+                          (os.path.join(args.wordnet, "cntlist.rev"),
+                           "wordnet-base")):
+        if not os.path.exists(path):
+            parser.error("%s not found: install Debian's %s package"
+                         % (path, package))
     freq = None
     if not args.no_kkc:
         if not os.path.exists(os.path.join(args.kkc, "data.1gram.index")):
@@ -176,15 +195,16 @@ def main(argv=None):
         except ImportError:
             parser.error("the marisa module is missing: install Debian's "
                          "python3-marisa package, or pass --no-kkc")
-    nouns, adjectives = choose(best_candidates(parse_edict(args.edict),
-                                               freq))
+    english_first = freedict.FreeDict(args.freedict)
+    best = best_candidates(parse_edict(args.edict), freq, english_first)
+    nouns, adjectives = choose(best)
+    noun_rules, adj_rules = vocabulary.build(
+        nouns, adjectives, best, WordNet(args.wordnet), english_first,
+        read_names(args.enamdict))
     os.makedirs(args.out_dir, exist_ok=True)
-    noun_rules = noun_lines(nouns, adjectives)
-    adj_rules = adjective_lines(adjectives)
     write(os.path.join(args.out_dir, "noun.txt"), noun_rules)
     write(os.path.join(args.out_dir, "adjective.txt"), adj_rules)
     write(os.path.join(args.out_dir, "rome.txt"), rome_rules.RULES)
     print("noun.txt: %d lines, adjective.txt: %d lines, rome.txt: %d lines"
           % (len(noun_rules), len(adj_rules), len(rome_rules.RULES)))
     return 0
-

@@ -72,3 +72,86 @@ def plural(word):
     return prefix + last + "s"
 
 
+
+
+# ---------------------------------------------------------------------------
+# Verb forms.
+# ---------------------------------------------------------------------------
+
+# The verbs whose present forms no spelling rule gives.
+IRREGULAR_THIRD_PERSON = {"be": "is", "have": "has", "do": "does",
+                          "go": "goes"}
+
+
+def third_person(base):
+    if base in IRREGULAR_THIRD_PERSON:
+        return IRREGULAR_THIRD_PERSON[base]
+    if re.search(r"(?:s|x|z|ch|sh|o)$", base):
+        return base + "es"
+    if re.search(r"[^aeiou]y$", base):
+        return base[:-1] + "ies"
+    return base + "s"
+
+
+def regular_past(base):
+    if base.endswith("e"):
+        return base + "d"
+    if re.search(r"[^aeiou]y$", base):
+        return base[:-1] + "ied"
+    return base + "ed"
+
+
+def regular_ing(base):
+    if base.endswith("ie"):
+        return base[:-2] + "ying"
+    if re.search(r"[^aeioy]e$", base) and base not in ("be",):
+        return base[:-1] + "ing"
+    return base + "ing"
+
+
+# Verbs whose past is the base, which WordNet lists nothing for since no
+# spelling changes (those that double a consonant before -ing, such as
+# "hit", are told by that).
+UNCHANGED_PAST = {"cost", "hurt", "burst", "cast", "spread", "broadcast",
+                  "thrust", "shed", "upset", "forecast", "bid", "read"}
+
+
+def verb_forms(base, irregular):
+    """The forms of an English verb: {"base", "s", "past", "pp", "ing"} to
+    the spelling of each. irregular holds the forms WordNet lists for the
+    verb (verb.exc: "went", "gone", "stopping", "stopped"), which take the
+    place of the regular ones. WordNet does not say which of two listed
+    forms is the past and which the participle: a form in -n or -ne
+    ("gone", "seen", "taken") or with u for the other's a ("sung" beside
+    "sang") is the participle; a single listed form is both ("left")."""
+    ing = [f for f in irregular if f.endswith("ing")]
+    rest = [f for f in irregular if not f.endswith("ing")
+            and f not in ("is", "am", "are", "has", "does")]
+    past, participle = [], []
+    for f in rest:
+        paired = [o for o in rest if o != f and len(o) == len(f)
+                  and (re.sub("u", "a", f) == o or re.sub("u", "a", o) == f)]
+        if len(rest) == 1 or f.endswith("ed"):
+            past.append(f)
+            participle.append(f)
+        elif paired:
+            (participle if "u" in set(f) - set(paired[0]) else past).append(f)
+        elif f.endswith(("en", "wn", "ne", "rn", "ain")):
+            participle.append(f)
+        else:
+            past.append(f)
+    if not past and (base in UNCHANGED_PAST or any(
+            f == base + base[-1] + "ing" for f in ing)):
+        # "hitting" is listed for its doubled consonant, but no "hitted":
+        # the past is the base itself.
+        past = [base]
+    if base == "be":
+        past = ["was", "were"]
+    forms = {
+        "base": [base],
+        "s": [third_person(base)],
+        "past": past or [regular_past(base)],
+        "pp": participle or past or [regular_past(base)],
+        "ing": ing or [regular_ing(base)],
+    }
+    return forms

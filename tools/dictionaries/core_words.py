@@ -1,0 +1,342 @@
+"""The reviewed core: English's closed-class words and a few of its most
+frequent words, rendered by hand, as data.
+
+No source decides these. EDICT glosses Japanese words, so its entries for
+"at", "with" or "will" are Japanese nouns that merely share an English
+gloss (遺言 "will"); FreeDict lists the particles (に, で, と) that a word-
+by-word rendering cannot place after the noun. What is here is every
+pronoun, determiner, preposition, conjunction, modal and auxiliary of
+English that the built-in tables do not already render, the number and
+order words, the commonest interjections and adverbs, and the pieces the
+built-in contraction rule leaves ("ca not" from "can't"). The adverbs and
+the other open-class words are the most frequent ones of English by
+WordNet's tagged counts (cntlist.rev) whose EDICT reading misleads: "well"
+is not a water well, "still" not a distillery.
+
+The style is the built-in one: a verb is a topic phrase with が ("will" as
+だろう needs none), a preposition becomes the Japanese postposition or
+phrase that carries its meaning, placed where the English word stands
+("with" 一緒に, "from" から). Negation is written so that it cannot be
+missed: "not" is ない and "no" 無い, never a kana that reads as a particle.
+
+Keys with a space hold two words; the engine sees "n't" as " not" and
+"'s " as " の ", so "do not", "ca not" and "it の" are what "don't",
+"can't" and "it's" look like when the dictionaries run. A key whose first
+word ends in "s" could never match (the plural marker stands after that
+word), so "is not" and "does not" are left to "not" alone.
+"""
+
+# Two-word keys. They run before the single words they contain.
+PHRASES = """
+do not          しない
+did not         しなかった
+ca not          できない
+can not         できない
+could not       できなかった
+wo not          しないだろう
+will not        しないだろう
+would not       しないだろう
+shall not       しないだろう
+sha not         しないだろう
+must not        してはならない
+may not         ないかもしれない
+might not       ないかもしれない
+need not        必要はない
+are not         ではない
+am not          ではない
+were not        ではなかった
+ai not          ではない
+have not        ない
+had not         なかった
+no one          誰も…ない
+thank you       ありがとう
+a lot           たくさん
+have to         がしなければならないのは
+so that         するために
+even though     たとえ…でも
+rather than     よりむしろ
+such as         例えば
+because of      のために
+instead of      の代わりに
+in front        の前に
+out of          から外へ
+it の           それは
+that の         それは
+what の         何が
+who の          誰が
+where の        どこに
+here の         ここに
+there の        そこにあるのは
+he の           彼は
+she の          彼女は
+let の          しよう
+"""
+
+WORDS = """
+i               私
+him             彼
+she             彼女
+its             その
+we              私たち
+us              私たち
+them            彼ら
+mine            私のもの
+yours           あなたのもの
+hers            彼女のもの
+ours            私たちのもの
+theirs          彼らのもの
+myself          私自身
+yourself        あなた自身
+yourselves      あなたたち自身
+himself         彼自身
+herself         彼女自身
+itself          それ自体
+ourselves       私たち自身
+themselves      彼ら自身
+oneself         自分自身
+someone         誰か
+somebody        誰か
+anyone          誰でも
+anybody         誰でも
+everyone        皆
+everybody       皆
+nobody          誰も…ない
+something       何か
+anything        何でも
+everything      すべて
+nothing         何も…ない
+none            一つも…ない
+what            何
+which           どの
+whose           誰の
+whom            誰を
+whoever         誰でも
+whatever        何でも
+whichever       どちらでも
+those           それらの
+all             すべての
+each            それぞれの
+both            両方の
+either          どちらかの
+neither         どちらも…ない
+few             少数の
+many            多くの
+more            もっと
+less            より少ない
+least           最も少ない
+several         いくつかの
+such            そのような
+other           他の
+others          他のもの
+another         別の
+own             自身の
+same            同じ
+enough          十分な
+little          少し
+past            過去の
+no              無い
+about           について
+above           の上に
+across          を横切って
+after           の後で
+against         に対して
+along           に沿って
+among           の間で
+amongst         の間で
+amid            の中で
+around          の周りに
+as              として
+at              で
+before          の前に
+behind          の後ろに
+below           の下に
+beneath         の下に
+beside          のそばに
+besides         の他に
+between         の間に
+beyond          を越えて
+by              によって
+despite         にもかかわらず
+down            下へ
+during          の間
+except          を除いて
+for             のために
+from            から
+inside          の中に
+into            の中へ
+near            の近くに
+off             離れて
+on              の上に
+onto            の上へ
+out             外へ
+outside         の外に
+over            の上に
+per             につき
+since           以来
+through         を通って
+throughout      の至る所で
+till            まで
+toward          の方へ
+towards         の方へ
+under           の下に
+underneath      の下に
+until           まで
+unto            に
+up              上へ
+upon            の上に
+via             経由で
+with            と一緒に
+within          の中で
+without         なしで
+nor             も…ない
+so              だから
+yet             まだ
+because         なぜなら
+although        けれども
+though          けれども
+while           の間に
+whilst          の間に
+whereas         一方
+unless          でない限り
+when            時
+whenever        いつでも
+wherever        どこでも
+whether         かどうか
+than            より
+lest            しないように
+can             できる
+could           できた
+will            だろう
+would           だろう
+shall           だろう
+should          べき
+may             かもしれない
+might           かもしれない
+must            ねばならない
+ought           べき
+cannot          できない
+be
+been
+being
+does
+has             が持っているのは
+not             ない
+never           決して…ない
+nowhere         どこにも…ない
+also            また
+just            ちょうど
+only            だけ
+even            でさえ
+still           まだ
+already         すでに
+always          いつも
+often           よく
+sometimes       時々
+ever            かつて
+again           再び
+soon            すぐに
+here            ここ
+therefore       したがって
+thus            このように
+hence           それゆえ
+quite           かなり
+rather          むしろ
+almost          ほとんど
+perhaps         たぶん
+maybe           たぶん
+probably        たぶん
+indeed          確かに
+really          本当に
+well            よく
+back            戻って
+away            離れて
+forth           前へ
+together        一緒に
+ago             前に
+else            他に
+instead         代わりに
+otherwise       さもなければ
+anyway          とにかく
+too             あまりに
+somewhat        いくぶん
+somehow         どうにかして
+somewhere       どこかで
+anywhere        どこでも
+sometime        いつか
+someday         いつか
+later           後で
+first           最初の
+last            最後の
+next            次の
+second          二番目の
+third           三番目の
+fourth          四番目の
+fifth           五番目の
+sixth           六番目の
+seventh         七番目の
+eighth          八番目の
+ninth           九番目の
+tenth           十番目の
+one             一つ
+ones            もの
+twice           二度
+yes             はい
+oh              ああ
+ah              ああ
+alas            ああ
+hi              やあ
+hey             おい
+ok              オーケー
+okay            オーケー
+thanks          ありがとう
+goodbye         さようなら
+sorry           すみません
+means           が意味するのは
+i'm             私は
+i'll            私は
+i've            私は
+i'd             私は
+you're          あなたは
+you'll          あなたは
+you've          あなたは
+you'd           あなたは
+he'll           彼は
+he'd            彼は
+she'll          彼女は
+she'd           彼女は
+it'll           それは
+it'd            それは
+we're           私たちは
+we'll           私たちは
+we've           私たちは
+we'd            私たちは
+they're         彼らは
+they'll         彼らは
+they've         彼らは
+they'd          彼らは
+that'll         それは
+there'll        そこに
+who'll          誰が
+who'd           誰が
+could've        できた
+would've        だっただろう
+should've       すべきだった
+might've        だったかもしれない
+must've         だったに違いない
+o'clock         時
+"""
+
+
+def parse(text):
+    """(key, value) pairs from a table: the key, then two or more spaces,
+    then the value; a key alone has an empty value, which deletes the
+    word."""
+    rules = []
+    for line in text.strip("\n").split("\n"):
+        key, _, value = line.partition("  ")
+        rules.append((key, value.strip(" ")))
+    return rules
+
+
+CORE_PHRASES = parse(PHRASES)
+CORE_WORDS = parse(WORDS)
