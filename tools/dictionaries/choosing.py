@@ -337,8 +337,10 @@ def best_of(candidates, support, free, freq, key, freedict=None,
 
 
 def best_candidates(entries, freq=None, freedict=None):
-    """The best candidate of every key in each role, and under "verbs"
-    all verb candidates, which the verb module weighs by its own signs."""
+    """The best candidate of every key in each role; under "verbs" all
+    verb candidates, which the verb module weighs by its own signs, and
+    under "nouns" all noun candidates, against which the reviewed core is
+    checked."""
     found = collect(entries)
     support = CompoundSupport(entries)
     free = FreeUse(entries)
@@ -352,6 +354,7 @@ def best_candidates(entries, freq=None, freedict=None):
                    for key, cands in sorted(found[role].items())}
             for role in found}
     best["verbs"] = found["verb"]
+    best["nouns"] = found["noun"]
     return best
 
 

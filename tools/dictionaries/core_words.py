@@ -292,6 +292,12 @@ thanks          ありがとう
 goodbye         さようなら
 sorry           すみません
 means           が意味するのは
+let             がさせるのは
+lets            がさせるのは
+letting         がさせているのは
+lie             が横たわる
+lying           が横たわっている
+lain            横たわった
 i'm             私は
 i'll            私は
 i've            私は
@@ -340,3 +346,94 @@ def parse(text):
 
 CORE_PHRASES = parse(PHRASES)
 CORE_WORDS = parse(WORDS)
+
+
+# The 250 most frequent nouns of English by WordNet's tagged counts were
+# reviewed against what learners' English-Japanese dictionaries give first;
+# where the sources chose otherwise (EDICT's 人民 for "people", where both
+# sources give 人々 too but neither first), the word is given here. Each
+# is one of EDICT's candidates for the key; the generator checks that.
+# "love" is here too, though less frequent: the phrase table takes it only
+# in "fell in love with", and EDICT's 恋愛 is romance, not love.
+NOUNS = """
+group           グループ
+way             方法
+people          人々
+form            形
+face            顔
+area            地域
+child           子供
+number          数
+side            側
+field           野原
+soldier         兵士
+girl            女の子
+program         プログラム
+interest        興味
+door            ドア
+change          変化
+country         国
+spirit          精神
+power           力
+difference      違い
+reason          理由
+week            週
+ground          地面
+earth           大地
+money           お金
+center          中心
+table           テーブル
+town            町
+view            眺め
+range           範囲
+attention       注意
+land            陸
+trouble         困難
+size            大きさ
+manner          方法
+scene           場面
+letter          手紙
+performance     上演
+source          源
+example         例
+event           出来事
+tone            調子
+army            軍
+kind            種類
+love            愛
+"""
+
+# The 100 most frequent verbs, reviewed the same way: the Japanese verb
+# and its conjugation class where the sources chose another ("take" is
+# 取る, not 撮る "to take a photograph").
+VERBS = """
+take            取る v5r
+seem            見える v1
+look            見る v1
+hold            持つ v5t
+keep            保つ v5t
+provide         与える v1
+begin           始める v1
+follow          従う v5u
+play            遊ぶ v5b
+consider        考える v1
+serve           仕える v1
+develop         育てる v1
+pass            通る v5r
+produce         作り出す v5s
+understand      わかる v5r
+offer           勧める v1
+talk            話す v5s
+grow            育つ v5t
+leave           去る v5r
+ask             尋ねる v1
+live            住む v5m
+indicate        示す v5s
+remember        覚える v1
+determine       決める v1
+spend           費やす v5s
+"""
+
+CORE_NOUNS = dict(parse(NOUNS))
+CORE_VERBS = {english: tuple(spec.split()) for english, spec in
+              parse(VERBS)}

@@ -26,6 +26,7 @@ in English should be a transitive one in Japanese (打つ, not 当たる, for
 "hit"), as EDICT's vt and vi marks say.
 """
 
+from . import core_words
 from .conjugate import CLASSES, Verb
 from .english import verb_forms
 
@@ -85,7 +86,16 @@ def freedict_bonus(freedict, english, verb, candidate):
 
 
 def japanese_verb(english, candidates, transitive, freedict):
-    """The best conjugable EDICT verb for an English verb, or None."""
+    """The best conjugable EDICT verb for an English verb, or None; for
+    the verbs of the reviewed core, the one it names, which must be among
+    the candidates."""
+    if english in core_words.CORE_VERBS:
+        headword, klass = core_words.CORE_VERBS[english]
+        if not any(c.headword == headword or c.value == headword
+                   for c in candidates):
+            raise ValueError("core verb %s = %s is no EDICT candidate"
+                             % (english, headword))
+        return Verb(headword, klass)
     ranked = []
     for c in candidates:
         verb = conjugable(c)

@@ -24,11 +24,15 @@ line of its own at the top of noun.txt, which runs before the noun's.
 """
 
 from . import core_words, verbs
+from .choosing import MAX_SCORE
 from .edict import KEY_WIDTH
 from .english import plural
 from .exclusions import BUILT_IN
 from .names import choose_name
 
+# Where WordNet counts neither the noun nor the adjective reading of a key,
+# the one EDICT's scores preferred gets this much weight to win by.
+EDICT_PREFERENCE = 0.01
 # Tagged occurrences as a common word under which a name may take a word.
 NAME_MAX_COMMON = 2
 # Verbs with fewer tagged occurrences in WordNet get no forms: too rare to
@@ -58,6 +62,7 @@ def common_count(wordnet, word):
 def build(nouns, adjectives, best, wordnet, freedict, names):
     """The rules of noun.txt and adjective.txt, in file order, as lists of
     (key, value)."""
+    check_core_nouns(best["nouns"])
     core = dict(core_words.CORE_WORDS)
     core_phrases = dict(core_words.CORE_PHRASES)
     readings = {}
@@ -71,22 +76,37 @@ def build(nouns, adjectives, best, wordnet, freedict, names):
             return
         readings.setdefault(spelling, []).append(reading)
 
-    for key, value in sorted(nouns.items()):
-        count = wordnet.count(key, "n")
-        add(key, Reading(verbs.NOUN_SHARE["singular"] * count, value,
-                         "noun", key))
-        # The form with "s" is the noun line's own second pattern; it is a
-        # reading here only to be weighed against what else it may be.
-        forms = {plural(key)} if plural(key) else set()
-        if " " not in key and not key.endswith("s"):
-            forms.add(key + "s")
-        for form in sorted(forms):
-            if form != key:
-                add(form, Reading(verbs.NOUN_SHARE["plural"] * count, value,
-                                  "plural", key))
-    for key, value in sorted(adjectives.items()):
-        weight = wordnet.count(key, "a") + wordnet.count(key, "r")
-        add(key, Reading(weight, value, "adj", key))
+    # Both the noun and the adjective reading of a key compete, whichever
+    # EDICT made the better candidate; where WordNet counts neither, the
+    # one EDICT preferred wins by EDICT_PREFERENCE.
+    for key in sorted(set(nouns) | set(adjectives)):
+        noun = core_words.CORE_NOUNS.get(key) or nouns.get(key)
+        if noun is None and key in best["noun"] \
+                and best["noun"][key].base <= MAX_SCORE:
+            noun = best["noun"][key].value
+        adj = adjectives.get(key)
+        if adj is None and key in best["adj"] \
+                and best["adj"][key].base <= MAX_SCORE:
+            adj = best["adj"][key].value
+        if noun is not None:
+            count = wordnet.count(key, "n")
+            add(key, Reading(verbs.NOUN_SHARE["singular"] * count
+                             + EDICT_PREFERENCE * (key in nouns), noun,
+                             "noun", key))
+            # The form with "s" is the noun line's own second pattern; it
+            # is a reading here only to be weighed against what else it
+            # may be.
+            forms = {plural(key)} if plural(key) else set()
+            if " " not in key and not key.endswith("s"):
+                forms.add(key + "s")
+            for form in sorted(forms):
+                if form != key:
+                    add(form, Reading(verbs.NOUN_SHARE["plural"] * count,
+                                      noun, "plural", key))
+        if adj is not None:
+            weight = wordnet.count(key, "a") + wordnet.count(key, "r")
+            add(key, Reading(weight + EDICT_PREFERENCE * (key in adjectives),
+                             adj, "adj", key))
     verb_readings = verbs.verb_readings(wordnet, best["verbs"], freedict,
                                         VERB_MIN_COUNT)
     for spelling, found in sorted(verb_readings.items()):
@@ -120,6 +140,15 @@ def build(nouns, adjectives, best, wordnet, freedict, names):
         if value:
             chosen[key] = Reading(0, value, "name", key)
     return layout(chosen, core, core_phrases)
+
+
+def check_core_nouns(candidates):
+    """Every noun of the reviewed core must be one of EDICT's candidates
+    for its key: the core picks among the sources, it adds no words."""
+    for key, value in sorted(core_words.CORE_NOUNS.items()):
+        if value not in {c.value for c in candidates.get(key, ())}:
+            raise ValueError("core noun %s = %s is no EDICT candidate"
+                             % (key, value))
 
 
 def capitalised(wordnet, key):
