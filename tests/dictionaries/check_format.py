@@ -17,9 +17,10 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 PLURAL_MARKER = "％１０００"
-# One or two lowercase words; a word may hold an apostrophe ("you're"), and
+# One or two lowercase words; a word may hold an apostrophe ("you're",
+# "'tis"), and
 # the second may be the の that "'s " has become ("it の" for "it's").
-WORD = r"[a-z]+(?:'[a-z]+)?"
+WORD = r"'?[a-z]+(?:'[a-z]+)?"
 KEY_RE = re.compile(r"%s(?: (?:%s|の))?" % (WORD, WORD))
 
 problems = []

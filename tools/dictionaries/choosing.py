@@ -358,7 +358,7 @@ def best_candidates(entries, freq=None, freedict=None):
     return best
 
 
-def choose(best):
+def choose(best, verb_spellings=None):
     """Split the keys between the noun and adjective files, leaving out
     what should not be a key at all."""
     nouns, adjectives = {}, {}
@@ -387,7 +387,7 @@ def choose(best):
         verb = best["verb"].get(key)
         if verb and verb.score + VERB_MARGIN <= top:
             continue
-        if verb_form(key, best) and min(
+        if verb_form(key, best, verb_spellings) and min(
                 c.base - LENGTH_WEIGHT * len(c.value)
                 for c in candidates) > STRONG:
             # "continued" is a past tense, not 承前 "continued from the
@@ -423,8 +423,13 @@ def adverb_of_adjective(key, best):
     return any(s in best["adj"] for s in stems if len(s) > 2)
 
 
-def verb_form(key, best):
-    """True for a past tense or participle of a verb EDICT knows."""
+def verb_form(key, best, verb_spellings=None):
+    """True for a past tense or participle of a verb: one of
+    verb_spellings, the forms made from WordNet's verbs, where given; else
+    a guess from the spelling and the verbs EDICT knows (which takes
+    "bed" for a past of "be")."""
+    if verb_spellings is not None:
+        return key in verb_spellings
     if key.endswith("ed"):
         stems = (key[:-2], key[:-1], key[:-3], key[:-3] + "y")
     elif key.endswith("ing"):

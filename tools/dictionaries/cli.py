@@ -138,7 +138,7 @@ import os
 from . import rome_rules
 from .choosing import best_candidates, choose
 from .edict import DEFAULT_PATH as DEFAULT_EDICT, parse_edict
-from . import freedict, vocabulary
+from . import freedict, verbs, vocabulary
 from .kkc import DEFAULT_DIR as DEFAULT_KKC, WordFrequency, import_marisa
 from .names import DEFAULT_PATH as DEFAULT_ENAMDICT, read_names
 from .wordnet import DEFAULT_DIR as DEFAULT_WORDNET, WordNet
@@ -197,9 +197,11 @@ def main(argv=None):
                          "python3-marisa package, or pass --no-kkc")
     english_first = freedict.FreeDict(args.freedict)
     best = best_candidates(parse_edict(args.edict), freq, english_first)
-    nouns, adjectives = choose(best)
+    wordnet = WordNet(args.wordnet)
+    nouns, adjectives = choose(best, verbs.inflected_spellings(
+        wordnet, vocabulary.VERB_MIN_COUNT))
     noun_rules, adj_rules = vocabulary.build(
-        nouns, adjectives, best, WordNet(args.wordnet), english_first,
+        nouns, adjectives, best, wordnet, english_first,
         read_names(args.enamdict))
     os.makedirs(args.out_dir, exist_ok=True)
     write(os.path.join(args.out_dir, "noun.txt"), noun_rules)

@@ -7,7 +7,8 @@ gloss (遺言 "will"); FreeDict lists the particles (に, で, と) that a word-
 by-word rendering cannot place after the noun. What is here is every
 pronoun, determiner, preposition, conjunction, modal and auxiliary of
 English that the built-in tables do not already render, the number and
-order words, the commonest interjections and adverbs, and the pieces the
+order words, the commonest interjections and adverbs, the pronouns and
+adverbs of older prose (thou, thee, whereby, thence), and the pieces the
 built-in contraction rule leaves ("ca not" from "can't"). The adverbs and
 the other open-class words are the most frequent ones of English by
 WordNet's tagged counts (cntlist.rev) whose EDICT reading misleads: "well"
@@ -330,6 +331,42 @@ should've       すべきだった
 might've        だったかもしれない
 must've         だったに違いない
 o'clock         時
+thou            あなた
+thee            あなた
+thy             あなたの
+thine           あなたのもの
+ye              あなたたち
+hath            が持っているのは
+doth
+shalt           だろう
+wilt            だろう
+'tis            それは
+'twas           それは
+tis             それは
+twas            それは
+ere             前に
+oft             しばしば
+nay             いや
+aye             はい
+whence          どこから
+thence          そこから
+whither         どこへ
+hither          ここへ
+thither         そこへ
+whereby         それによって
+thereby         それによって
+therein         その中に
+thereof         その
+thereto         それに
+wherein         その中で
+whereof         それについて
+wherewith       それで
+wherefore       なぜ
+whereupon       そこで
+therewith       それと共に
+thereon         その上に
+whereon         その上に
+therefrom       そこから
 """
 
 

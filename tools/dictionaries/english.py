@@ -93,6 +93,13 @@ def third_person(base):
     return base + "s"
 
 
+def archaic_third_person(base):
+    """The third person in -eth of older prose ("thinketh", "maketh")."""
+    if base in ("be", "have", "do"):
+        return {"be": "is", "have": "hath", "do": "doth"}[base]
+    return base + ("th" if base.endswith("e") else "eth")
+
+
 def regular_past(base):
     if base.endswith("e"):
         return base + "d"
@@ -116,14 +123,16 @@ UNCHANGED_PAST = {"cost", "hurt", "burst", "cast", "spread", "broadcast",
                   "thrust", "shed", "upset", "forecast", "bid", "read"}
 
 
-def verb_forms(base, irregular):
-    """The forms of an English verb: {"base", "s", "past", "pp", "ing"} to
-    the spelling of each. irregular holds the forms WordNet lists for the
+def verb_forms(base, irregular, in_use=lambda spelling: False):
+    """The forms of an English verb: {"base", "s", "eth", "past", "pp",
+    "ing"} to the spellings of each. irregular holds the forms WordNet lists for the
     verb (verb.exc: "went", "gone", "stopping", "stopped"), which take the
     place of the regular ones. WordNet does not say which of two listed
     forms is the past and which the participle: a form in -n or -ne
     ("gone", "seen", "taken") or with u for the other's a ("sung" beside
-    "sang") is the participle; a single listed form is both ("left")."""
+    "sang") is the participle; a single listed form is both ("left").
+    in_use tells whether a regular spelling is a word of English at all,
+    for verbs that have both kinds of form."""
     ing = [f for f in irregular if f.endswith("ing")]
     rest = [f for f in irregular if not f.endswith("ing")
             and f not in ("is", "am", "are", "has", "does")]
@@ -140,6 +149,15 @@ def verb_forms(base, irregular):
             participle.append(f)
         else:
             past.append(f)
+    # "learnt", "burnt", "spelt", "wrought": WordNet lists the irregular
+    # form, but the regular one in -ed may be as common, or more. It is
+    # taken where in_use says it is written ("worked" is, "goed" is not).
+    regular = regular_past(base)
+    if past and regular not in past and (
+            any(f in (base + "t", base[:-1] + "t") for f in past)
+            or in_use(regular)):
+        past.append(regular)
+        participle.append(regular)
     if not past and (base in UNCHANGED_PAST or any(
             f == base + base[-1] + "ing" for f in ing)):
         # "hitting" is listed for its doubled consonant, but no "hitted":
@@ -148,6 +166,7 @@ def verb_forms(base, irregular):
     if base == "be":
         past = ["was", "were"]
     forms = {
+        "eth": [archaic_third_person(base)],
         "base": [base],
         "s": [third_person(base)],
         "past": past or [regular_past(base)],

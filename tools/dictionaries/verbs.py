@@ -43,17 +43,18 @@ MAX_SCORE = 9.0
 
 # How the occurrences of an English verb are shared among its forms, as
 # in running text (roughly as the Brown corpus tags them): the base form
-# covers the infinitive and the present. A form spelt like another one
+# covers the infinitive and the present. The archaic "-eth" of older prose
+# has no share: it wins only where nothing else is spelt so. A form spelt like another one
 # has the sum. These weigh a form against a noun or adjective of the same
 # spelling, whose count is shared the same way (NOUN_SHARE).
 FORM_SHARE = {"base": 0.35, "s": 0.10, "past": 0.22, "pp": 0.20,
-              "ing": 0.13}
+              "ing": 0.13, "eth": 0.0}
 # Of a noun's occurrences, the singular and the plural.
 NOUN_SHARE = {"singular": 0.7, "plural": 0.3}
 
 # A form's rendering by its role. Where two forms spell alike, the first
 # of this order gives the rendering ("hit" is the present).
-FORM_ORDER = ("base", "s", "past", "ing", "pp")
+FORM_ORDER = ("base", "s", "past", "ing", "pp", "eth")
 
 
 def conjugable(candidate):
@@ -120,6 +121,7 @@ def renderings(verb, transitive):
     return {
         "base": "が" + verb.dictionary + topic,
         "s": "が" + verb.dictionary + topic,
+        "eth": "が" + verb.dictionary + topic,
         "past": "が" + verb.past() + topic,
         "ing": "が" + verb.te() + "いる" + topic,
         "pp": verb.passive_past() if transitive else verb.past(),
@@ -128,29 +130,49 @@ def renderings(verb, transitive):
     }
 
 
+def inflected_spellings(wordnet, min_count):
+    """Every past, participle and -ing form of the verbs WordNet has counts
+    for: the spellings that are verb forms before they are anything else,
+    unless a noun or adjective reading is a strong one."""
+    spellings = set()
+    for base, forms in sorted(english_verbs(wordnet, min_count).items()):
+        for form in ("past", "pp", "ing"):
+            spellings.update(forms[form])
+    return spellings
+
+
+def english_verbs(wordnet, min_count):
+    """Base form -> its forms, for every single-word verb WordNet has at
+    least min_count tagged occurrences of."""
+    irregular = {}
+    for form, base in wordnet.irregular_forms("v"):
+        irregular.setdefault(base, []).append(form)
+
+    def in_use(spelling):
+        return wordnet.in_use(spelling) and not any(
+            wordnet.has(spelling, p) for p in "nvar")
+    return {base: verb_forms(base, irregular.get(base, []), in_use)
+            for base in wordnet.lemmas("v")
+            if base.isalpha() and wordnet.count(base, "v") >= min_count}
+
+
 def verb_readings(wordnet, verb_candidates, freedict, min_count):
     """Every form of every English verb WordNet has counts for (at least
     min_count tagged occurrences) and EDICT a verb for:
     {spelling: [(weight, value, base, form)]}, the weight being the verb's
     count times the share of the form (FORM_SHARE, summed over forms that
     spell alike)."""
-    irregular = {}
-    for form, base in wordnet.irregular_forms("v"):
-        irregular.setdefault(base, []).append(form)
     readings = {}
-    for base in wordnet.lemmas("v"):
-        if not base.isalpha() or base not in verb_candidates:
+    for base, forms_of in sorted(english_verbs(wordnet, min_count).items()):
+        if base not in verb_candidates:
             continue
         count = wordnet.count(base, "v")
-        if count < min_count:
-            continue
         transitive = wordnet.transitive(base)
         verb = japanese_verb(base, verb_candidates[base], transitive,
                              freedict)
         if verb is None:
             continue
         values = renderings(verb, transitive)
-        forms_of = verb_forms(base, irregular.get(base, []))
         spelt = {}
         for form in FORM_ORDER:
             for spelling in forms_of[form]:

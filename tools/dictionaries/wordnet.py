@@ -15,6 +15,7 @@ senses mostly have a frame with an object is transitive.
 """
 
 import os
+import re
 
 DEFAULT_DIR = "/usr/share/wordnet"
 
@@ -47,6 +48,7 @@ class WordNet:
                     lemma, n_synsets = fields[0], int(fields[2])
                     self.offsets[lemma, pos] = fields[-n_synsets:]
         self.synsets = {}      # (pos, offset) -> (words, frame numbers)
+        self.gloss_words = set()  # every word of the glosses and examples
         for pos, name in POS_FILES.items():
             with open(os.path.join(folder, "data." + name),
                       encoding="latin-1") as f:
@@ -54,6 +56,8 @@ class WordNet:
                     if line.startswith(" "):
                         continue
                     self.synsets[pos, line[:8]] = parse_synset(line)
+                    gloss = line.partition(" | ")[2].lower()
+                    self.gloss_words.update(re.findall(r"[a-z]+", gloss))
         self.sense_counts = {}  # (lemma, pos) -> {sense number: count}
         with open(os.path.join(folder, "cntlist.rev"),
                   encoding="latin-1") as f:
@@ -123,6 +127,11 @@ class WordNet:
             if p == pos:
                 for base in bases:
                     yield form, base
+
+    def in_use(self, spelling):
+        """True when the spelling occurs in WordNet's own glosses and
+        examples: a word of current English."""
+        return spelling in self.gloss_words
 
     def lemmas(self, pos):
         return sorted(lemma for lemma, p in self.offsets if p == pos)
