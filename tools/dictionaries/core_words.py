@@ -59,6 +59,7 @@ rather than     よりむしろ
 such as         例えば
 because of      のために
 instead of      の代わりに
+according to    によれば
 in front        の前に
 out of          から外へ
 it の           それは
@@ -134,6 +135,8 @@ own             自身の
 same            同じ
 enough          十分な
 little          少し
+better          より良い
+afraid          怖がって
 past            過去の
 no              無い
 about           について
@@ -331,6 +334,14 @@ should've       すべきだった
 might've        だったかもしれない
 must've         だったに違いない
 o'clock         時
+mr              氏
+mrs             夫人
+ms              女史
+dr              博士
+sir             殿
+madam           奥様
+afterward       その後
+afterwards      その後
 thou            あなた
 thee            あなた
 thy             あなたの

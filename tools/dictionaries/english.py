@@ -174,3 +174,33 @@ def verb_forms(base, irregular, in_use=lambda spelling: False):
         "ing": ing or [regular_ing(base)],
     }
     return forms
+
+
+# ---------------------------------------------------------------------------
+# Comparison of adjectives.
+# ---------------------------------------------------------------------------
+
+def comparison_forms(base, irregular):
+    """{"er": [...], "est": [...]}: the comparative and superlative of an
+    adjective. irregular holds WordNet's listed forms of it (adj.exc:
+    "bigger", "happiest", "worse"), which replace the regular ones; they
+    are told apart by their ending, or, for "worse" and "worst", by being
+    the shorter one."""
+    er = [f for f in irregular if f.endswith("er")
+          or (not f.endswith("st") and f != base)]
+    est = [f for f in irregular if f.endswith("st")]
+    if not er:
+        if base.endswith("e"):
+            er = [base + "r"]
+        elif re.search(r"[^aeiou]y$", base):
+            er = [base[:-1] + "ier"]
+        else:
+            er = [base + "er"]
+    if not est:
+        if base.endswith("e"):
+            est = [base + "st"]
+        elif re.search(r"[^aeiou]y$", base):
+            est = [base[:-1] + "iest"]
+        else:
+            est = [base + "est"]
+    return {"er": er, "est": est}

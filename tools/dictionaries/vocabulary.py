@@ -26,13 +26,20 @@ line of its own at the top of noun.txt, which runs before the noun's.
 from . import core_words, verbs
 from .choosing import MAX_SCORE
 from .edict import KEY_WIDTH
-from .english import plural
+from .english import comparison_forms, plural
 from .exclusions import BUILT_IN
 from .names import choose_name
 
 # Where WordNet counts neither the noun nor the adjective reading of a key,
 # the one EDICT's scores preferred gets this much weight to win by.
 EDICT_PREFERENCE = 0.01
+# Adjectives up to this length take "-er" and "-est"; longer ones take
+# "more" and "most", unless WordNet lists a form ("happier").
+COMPARISON_MAX_LENGTH = 6
+# The share of an adjective's occurrences in the comparative and the
+# superlative, to weigh them against other readings ("number" is not more
+# "numb").
+COMPARISON_SHARE = {"er": 0.1, "est": 0.05}
 # Tagged occurrences as a common word under which a name may take a word.
 NAME_MAX_COMMON = 2
 # Verbs with fewer tagged occurrences in WordNet get no forms: too rare to
@@ -107,6 +114,21 @@ def build(nouns, adjectives, best, wordnet, freedict, names):
             weight = wordnet.count(key, "a") + wordnet.count(key, "r")
             add(key, Reading(weight + EDICT_PREFERENCE * (key in adjectives),
                              adj, "adj", key))
+    # Comparatives and superlatives of the adjectives with their own "-er"
+    # (short words, or those WordNet lists a form for): より速い, 最も速い.
+    compared = {}
+    for form, base in wordnet.irregular_forms("a"):
+        compared.setdefault(base, []).append(form)
+    for key, value in sorted(adjectives.items()):
+        count = wordnet.count(key, "a")
+        if " " in key or not count or not (
+                len(key) <= COMPARISON_MAX_LENGTH or key in compared):
+            continue
+        forms = comparison_forms(key, compared.get(key, []))
+        for degree, prefix in (("er", "より"), ("est", "最も")):
+            for form in forms[degree]:
+                add(form, Reading(COMPARISON_SHARE[degree] * count,
+                                  prefix + value, "adj", key))
     verb_readings = verbs.verb_readings(wordnet, best["verbs"], freedict,
                                         VERB_MIN_COUNT)
     for spelling, found in sorted(verb_readings.items()):
