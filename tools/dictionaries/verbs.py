@@ -184,7 +184,10 @@ def verb_readings(wordnet, verb_candidates, freedict, min_count):
                 (weight, values[forms[0]], base, forms[0]))
         readings.setdefault("to " + base, []).append(
             (count * FORM_SHARE["base"], values["to"], base, "to"))
-        for spelling in forms_of["pp"]:
+        # Only a participle spelt apart from the past needs a key: "have
+        # walked" reads well enough as が持っているのは + が歩いたのは, but
+        # "have seen" would be a possession and a passive.
+        for spelling in sorted(set(forms_of["pp"]) - set(forms_of["past"])):
             for auxiliary in ("have", "had"):
                 readings.setdefault(auxiliary + " " + spelling, []).append(
                     (count * FORM_SHARE["pp"], values["perfect"], base,
