@@ -1,25 +1,58 @@
 """Generate the shipped dictionaries data/noun.txt, data/adjective.txt and
-data/rome.txt.
+data/rome.txt from Debian packages alone.
 
-noun.txt and adjective.txt are derived from EDICT, the Japanese-English
-dictionary of the Electronic Dictionary Research and Development Group, as
-Debian's "edict" package installs it (/usr/share/edict/edict, EUC-JP).
-rome.txt does not depend on EDICT: it is written out from the hand-made
-table in tools/dictionaries/rome_rules.py.
+Every frequent English word gets a rendering in the built-in style:
+nouns and adjectives from EDICT; verbs in all their forms as topic
+phrases (" saw " is が見たのは); pronouns, prepositions, modals, negation
+and the pieces of contractions from a reviewed core; names from ENAMDICT.
+rome.txt is written out from the hand-made table in rome_rules.py.
 
-Which of several EDICT entries becomes a word's rendering is also weighed by
-how often each is written in Japanese text, taken from the unigram table of
-libkkc's language model (Debian's libkkc-data, read with python3-marisa).
-Only choices among EDICT entries are influenced; no text of libkkc's ends
-up in the files.
+The sources and what each decides:
 
-The same EDICT and language model always give byte-identical files:
-nothing here depends on dictionary iteration order, hashing, the locale or
-the clock.
+  EDICT (edict)        the Japanese: every gloss of every entry, read
+                       backwards, is a candidate rendering of its English
+                       word; a verb's conjugation class and transitivity
+  FreeDict eng-jpn     written from the English side: a candidate that it
+    (dict-freedict-    also gives for the word wins ties (two independent
+     eng-jpn)          sources agreeing)
+  WordNet 3.0          which reading of a spelling is the frequent one:
+    (wordnet-base)     "hit" is mostly a verb, "disk" a noun, "does" a
+                       form of "do" and not the plural of "doe"; which
+                       verbs take an object (のは); irregular forms
+  ENAMDICT (enamdict)  the katakana of names that an English source knows
+                       as names (london ロンドン, john ジョン)
+  libkkc-data          how often a Japanese word is written: the last
+                       tie-break among EDICT's nouns; nothing of it is
+                       copied into the files
+  core_words.py        English's closed-class words, which no source
+                       decides, and the EDICT entry to use for the most
+                       frequent nouns and verbs where the sources choose
+                       another (chosen by WordNet's counts)
+
+The same packages always give byte-identical files: nothing here depends
+on dictionary iteration order, hashing, the locale or the clock.
 
 Usage:
-    tools/make_dictionaries.py [--edict PATH] [--kkc DIR | --no-kkc]
-                               [--out-dir DIR]
+    tools/make_dictionaries.py [--edict PATH] [--enamdict PATH]
+        [--freedict DIR] [--wordnet DIR] [--kkc DIR | --no-kkc]
+        [--out-dir DIR]
+
+Which reading a spelling gets
+-----------------------------
+A spelling may be a noun, an adjective, a form of a verb and a name. Each
+reading weighs WordNet's tagged count of its word times the share of the
+form in running text (a verb's base form 0.35, its past 0.22, ...; a
+noun's singular 0.7, its plural 0.3); the heaviest wins (vocabulary.py).
+The core always wins; a name only where the word is hardly anything else.
+
+Verbs (verbs.py): the forms come from the base by the spelling rules and
+WordNet's irregular forms; the Japanese verb is EDICT's best candidate for
+"to VERB", one of the same transitivity as the English verb where it can
+be, conjugated by its EDICT class (conjugate.py): base and -s が+dictionary
+form, past が+past, -ing が+te-form+いる, each with のは for a verb with an
+object; a participle spelt apart from the past is the passive past (書か
+れた); "to" + verb is the dictionary form + こと; "have" + participle the
+past.
 
 How an English key gets its Japanese
 ------------------------------------
@@ -70,6 +103,12 @@ of the best:
     free use: how many EDICT expressions use the headword as a free word,
         followed by a particle (目 in 目が高い). FREE_WEIGHT points per
         doubling, at most FREE_CAP.
+    FreeDict's agreement: FREEDICT_FIRST points off where FreeDict gives
+        the candidate as its first translation of the word,
+        FREEDICT_FIRST_SENSE or FREEDICT_LATER_SENSE where it gives it at
+        all (its senses come in no reliable order, so the difference is
+        small). This is what makes 妻 "wife" rather than 女房, 空 "sky"
+        rather than 天, 車 "car" rather than カー.
 
 Among the candidates left within FREQ_WINDOW points of the best after
 these bonuses, the word's frequency in running text decides: each loses
@@ -90,29 +129,34 @@ marked "(uk)" (usually written in kana). In adjective.txt an adjectival
 noun takes the particle it needs before a noun: "quiet" is 静かな, "wooden"
 is 木製の.
 
-Which file a key goes to, and which keys are left out
-----------------------------------------------------
+Which EDICT keys are nouns and adjectives, and which are left out
+-----------------------------------------------------------------
 A candidate is a noun candidate if its sense is tagged as a noun or
 number, and an adjective candidate if its sense is a true adjective
 (adj-i, adj-na without noun use, ...), or an adjectival noun glossed with
 an English adjective (one that some true adjective is glossed with, or one
 with an adjective's ending). A word with a noun's ending ("-ness",
 "-ence", "-ity", ...) is never taken for an English adjective, though a
-"taru" adjective may be glossed with it (黙然 "muteness; silence"). A key whose best adjective candidate scores
-within ADJECTIVE_MARGIN points of its best noun candidate goes to
-adjective.txt, otherwise to noun.txt; no key is in both.
+"taru" adjective may be glossed with it (黙然 "muteness; silence"). Both
+readings of a key then compete by WordNet's counts with each other and
+with the verb forms spelt alike; where WordNet counts none, the adjective
+wins if its best candidate scores within ADJECTIVE_MARGIN points of the
+best noun candidate. No key is in both files.
 
 Left out are:
-  * the words of the program's built-in tables, function words of every
-    kind, misleading adverbs and irregular past tenses (the lists are
-    below as data, each with the reason it exists);
-  * keys whose English word is far more often a verb: its best verb sense
-    ("to walk") scores at least VERB_MARGIN better than its best noun or
-    adjective sense;
-  * "-ing" and "-ed" forms of verbs, unless their noun or adjective reading
-    is a strong one, a common entry glossed with the word in its first
-    sense (meeting 会議, wedding 結婚式), and never from a verbal noun
-    (拝見 "seeing");
+  * the words of the program's built-in word table and capitalised-names
+    table (not those of the phrase table, which runs before the
+    dictionaries and takes "love" only inside "fell in love with");
+  * EDICT's readings of function words, misleading adverbs and irregular
+    past tenses (the lists are in exclusions.py, each with the reason it
+    exists): the core and the verbs render them;
+  * keys whose English word is far more often a verb by EDICT's scores:
+    its best verb sense ("to walk") scores at least VERB_MARGIN better
+    than its best noun or adjective sense;
+  * forms of WordNet's verbs as nouns or adjectives, unless the reading is
+    a strong one, a common entry glossed with the word in its first sense
+    (meeting 会議, wedding 結婚式), and never from a verbal noun (拝見
+    "seeing");
   * "-ly" adverbs of adjectives, unless EDICT has an adverb for them;
   * plural glosses whose singular is a key, since the singular's line
     covers them, apart from plurals with a meaning of their own;
@@ -123,13 +167,15 @@ Layout of the files
 -------------------
 Fixed columns, one rule a line: the key left-aligned in characters 1 to 15
 and filled with spaces, the Japanese from character 16 on. Code page 932,
-CR LF line ends. The dictionaries are applied line by line, so in noun.txt
-two-word keys ("ice cream") come first, before the single words they
-contain would be replaced; then lexicalised plurals that differ in meaning
-from their singular ("glasses" is not only more than one glass); then all
-single words in alphabetical order. A noun line also matches the key with
-"s" added, so extra lines are written only for plurals that do not end in
-a bare "s" (cities, boxes, knives, children, feet, ...).
+CR LF line ends. The dictionaries are applied line by line, and noun.txt
+before adjective.txt, so noun.txt begins with every key that holds a
+space ("do not", "to go", "ice cream"), before the single words they
+contain would be replaced; then the spellings that look like a noun's
+plural but are read otherwise ("does" before "doe", "leaves" before
+"leaf"); then lexicalised plurals ("glasses") before their singular; then
+the nouns in alphabetical order, and lines for plurals that do not end in
+a bare "s" (cities, knives, children, feet, ...). adjective.txt holds
+every other single word in alphabetical order.
 """
 
 import argparse
