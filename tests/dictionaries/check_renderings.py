@@ -36,7 +36,7 @@ PINNED = [
     # take an object; prepositions as the postposition they stand for; a
     # disk is no discus.
     ("You swing at the Sun. He hits you with a disk!",
-     "あなたが揺さぶるのはでその太陽。彼が打つのはあなたと一緒に一つの円盤！"),
+     "あなたが揺さぶるのはでその太陽。彼が打つのはあなたと一緒に一つのディスク！"),
     ("My wife looked at the sky.", "私の妻が見たでその空。"),
     # Words that the built-in "every", "some", "there", "want" and "think"
     # would break from inside.

@@ -9,7 +9,9 @@ pronoun, determiner, preposition, conjunction, modal and auxiliary of
 English that the built-in tables do not already render, the number and
 order words, the commonest interjections and adverbs, the pronouns and
 adverbs of older prose (thou, thee, whereby, thence), and the pieces the
-built-in contraction rule leaves ("ca not" from "can't"). The adverbs and
+built-in contraction rule leaves ("ca not" from "can't"), and the most
+frequent adjectives and adverbs by WordNet's counts whose EDICT reading
+misleads ("late" is not 亡き, "poor" not 下手な). The adverbs and
 the other open-class words are the most frequent ones of English by
 WordNet's tagged counts (cntlist.rev) whose EDICT reading misleads: "well"
 is not a water well, "still" not a distillery.
@@ -296,6 +298,42 @@ thanks          ありがとう
 goodbye         さようなら
 sorry           すみません
 means           が意味するのは
+done            された
+doing           がしているのは
+able            できる
+different       違う
+whole           全体の
+major           主要な
+real            本当の
+national        国家の
+human           人間の
+single          単一の
+modern          現代の
+common          普通の
+ready           用意ができた
+free            自由な
+following       次の
+total           全体の
+poor            貧しい
+late            遅い
+recent          最近の
+natural         自然な
+average         平均の
+successful      成功した
+proper          適切な
+southern        南の
+direct          直接の
+wrong           間違った
+finally         ついに
+certainly       確かに
+nearly          ほとんど
+completely      完全に
+carefully       注意深く
+obviously       明らかに
+highly          非常に
+alone           一人で
+forward         前へ
+generally       一般に
 let             がさせるのは
 lets            がさせるのは
 letting         がさせているのは
@@ -401,8 +439,9 @@ CORE_WORDS = parse(WORDS)
 # where the sources chose otherwise (EDICT's 人民 for "people", where both
 # sources give 人々 too but neither first), the word is given here. Each
 # is one of EDICT's candidates for the key; the generator checks that.
-# "love" is here too, though less frequent: the phrase table takes it only
-# in "fell in love with", and EDICT's 恋愛 is romance, not love.
+# "love" and "disk" are here too, though less frequent: the phrase table
+# takes "love" only in "fell in love with", and EDICT's 恋愛 is romance,
+# not love; a computer's disk is ディスク, not 円盤 (a discus).
 NOUNS = """
 group           グループ
 way             方法
@@ -449,6 +488,8 @@ tone            調子
 army            軍
 kind            種類
 love            愛
+system          システム
+disk            ディスク
 """
 
 # The 100 most frequent verbs, reviewed the same way: the Japanese verb

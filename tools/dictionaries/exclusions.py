@@ -19,6 +19,7 @@ BUILT_IN_WORDS = """
     central however studded called melted please every heard hello learn
     sleep speak their there these think today where best draw hate help have
     know like lived mean most much need once said show some that they then
+    this want
     tell told tons your very add any ate but die eat had her his how now
     our saw say see the you who why won an do go he if in it me my of or
     to a is are am was were did

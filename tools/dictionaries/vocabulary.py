@@ -27,7 +27,7 @@ from . import core_words, verbs
 from .choosing import MAX_SCORE
 from .edict import KEY_WIDTH
 from .english import comparison_forms, plural
-from .exclusions import BUILT_IN
+from .exclusions import BUILT_IN, NUMBER_WORDS
 from .names import choose_name
 
 # Where WordNet counts neither the noun nor the adjective reading of a key,
@@ -95,7 +95,7 @@ def build(nouns, adjectives, best, wordnet, freedict, names):
                 and best["noun"][key].base <= MAX_SCORE:
             noun = best["noun"][key].value
         adj = adjectives.get(key)
-        if adj is None and key in best["adj"] \
+        if adj is None and key in best["adj"] and key not in NUMBER_WORDS \
                 and best["adj"][key].base <= MAX_SCORE:
             adj = best["adj"][key].value
         if noun is not None:
