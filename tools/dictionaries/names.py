@@ -74,3 +74,23 @@ def choose_name(key, spellings, freedict):
     if spellings:
         return spellings[0]
     return given[0] if given else None
+
+
+DEMONYM_RE = re.compile(r"^[\u30a1-\u30fa\u30fc]+(?:教)?$")
+
+
+def demonyms(freedict):
+    """Lowercased adjective of a people or place -> its Japanese with の
+    (american アメリカの, christian キリスト教の), from FreeDict's
+    capitalised adjectives: the shortest of their katakana translations
+    that names the place or faith rather than its people or language (人,
+    語), since before a noun the place is what Japanese writes."""
+    found = {}
+    for headword in sorted(freedict.entries):
+        if not re.fullmatch(r"[A-Z][a-z]+", headword):
+            continue
+        spellings = [t for sense in freedict.entries[headword].get("adj", [])
+                     for t in sense if DEMONYM_RE.match(t)]
+        if spellings:
+            found[headword.lower()] = min(spellings, key=len) + "の"
+    return found

@@ -28,7 +28,7 @@ from .choosing import MAX_SCORE
 from .edict import KEY_WIDTH
 from .english import comparison_forms, plural
 from .exclusions import BUILT_IN, NUMBER_WORDS
-from .names import choose_name
+from .names import choose_name, demonyms
 
 # Where WordNet counts neither the noun nor the adjective reading of a key,
 # the one EDICT's scores preferred gets this much weight to win by.
@@ -167,6 +167,17 @@ def build(nouns, adjectives, best, wordnet, freedict, names):
         value = choose_name(key, spellings, freedict)
         if value:
             chosen[key] = Reading(0, value, "name", key)
+    # The adjectives of peoples and places (american, roman), which EDICT
+    # glosses only with a capital, under the same conditions.
+    for key, value in sorted(demonyms(freedict).items()):
+        if key in core or key in BUILT_IN or len(key) > KEY_WIDTH:
+            continue
+        other = chosen.get(key)
+        if common_count(wordnet, key) > NAME_MAX_COMMON or (
+                other and other.kind != "name"
+                and other.weight > NAME_MAX_COMMON):
+            continue
+        chosen[key] = Reading(0, value, "name", key)
     return layout(chosen, core, core_phrases)
 
 
