@@ -8,6 +8,7 @@ import re
 from dataclasses import dataclass
 
 from .edict import (ADJ_NOUN_POS, ADV_POS, BAD_TAGS, FIELD_TAGS, KATAKANA_RE,
+                    OFFENSIVE_TAGS,
                     NOUN_POS, NOUN_SUFFIX_RE, ADJECTIVE_SUFFIX_RE,
                     REGISTER_TAGS, TRUE_ADJ_POS, VERB_POS_RE, bare_gloss,
                     encodable, key_of)
@@ -137,6 +138,8 @@ def collect(entries):
     adjectival = set()  # keys that some true adjective is glossed with
     for entry in entries:
         for si, sense in enumerate(entry.senses):
+            if (entry.tags | sense.tags) & OFFENSIVE_TAGS:
+                continue
             is_verb = any(VERB_POS_RE.match(p) for p in sense.pos)
             for gi, gloss in enumerate(sense.glosses):
                 for verb in ((True, False) if is_verb else (False,)):

@@ -183,7 +183,7 @@ import os
 
 from . import rome_rules
 from .choosing import best_candidates, choose
-from .edict import DEFAULT_PATH as DEFAULT_EDICT, parse_edict
+from .edict import DEFAULT_PATH as DEFAULT_EDICT, parse_edict, slang_headwords
 from . import freedict, verbs, vocabulary
 from .kkc import DEFAULT_DIR as DEFAULT_KKC, WordFrequency, import_marisa
 from .names import DEFAULT_PATH as DEFAULT_ENAMDICT, read_names
@@ -242,13 +242,14 @@ def main(argv=None):
             parser.error("the marisa module is missing: install Debian's "
                          "python3-marisa package, or pass --no-kkc")
     english_first = freedict.FreeDict(args.freedict)
-    best = best_candidates(parse_edict(args.edict), freq, english_first)
+    entries = parse_edict(args.edict)
+    best = best_candidates(entries, freq, english_first)
     wordnet = WordNet(args.wordnet)
     nouns, adjectives = choose(best, verbs.inflected_spellings(
         wordnet, vocabulary.VERB_MIN_COUNT))
     noun_rules, adj_rules = vocabulary.build(
         nouns, adjectives, best, wordnet, english_first,
-        read_names(args.enamdict))
+        read_names(args.enamdict), slang_headwords(entries))
     os.makedirs(args.out_dir, exist_ok=True)
     write(os.path.join(args.out_dir, "noun.txt"), noun_rules)
     write(os.path.join(args.out_dir, "adjective.txt"), adj_rules)

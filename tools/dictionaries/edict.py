@@ -38,6 +38,11 @@ BAD_TAGS = {"arch", "obs", "obsc", "rare", "vulg", "derog", "sl", "net-sl",
             "m-sl", "X", "ok", "oK", "iK", "ik", "io", "dated", "hist",
             "joc", "litf", "poet", "chn", "id", "proverb", "yoji",
             "ateji", "gikun", "rK", "sK", "sk", "eK", "ek", "uK", "tradem"}
+# Markings that no everyday English word should take as its rendering,
+# however few other candidates it has: a derogatory word (醜女 for "homely
+# woman", 河原者 for "derelict") would put an insult where the English has
+# none.
+OFFENSIVE_TAGS = {"derog"}
 # Register markings: a fine word, but one for a particular situation
 # (母 "mother" is the humble form one uses of one's own mother).
 REGISTER_TAGS = {"hum", "hon", "pol", "fam", "male", "fem", "col", "sens"}
@@ -202,3 +207,15 @@ def encodable(value):
     return True
 
 
+
+
+# Markings of a word that a name must not be mistaken for.
+SLANG_TAGS = {"vulg", "derog", "sl", "X"}
+
+
+def slang_headwords(entries):
+    """Headwords of EDICT entries that are vulgar, derogatory or slang in
+    every sense: a name spelt like one (Debs as デブス) would read as the
+    slang word, so the name is better left to the spelling stage."""
+    return {e.headword for e in entries if e.senses and all(
+        (e.tags | s.tags) & SLANG_TAGS for s in e.senses)}

@@ -25,6 +25,23 @@ BUILT_IN_WORDS = """
     to a is are am was were did
 """
 
+# The phrase table's patterns. It runs before the dictionaries and its
+# patterns match inside longer text, so a key that holds one of them ("post
+# office", "at first") can never match: the phrase has been replaced first.
+PHRASE_TABLE = (
+    "this is the reason why", "came to an end", "fell in love with",
+    "have a sweet tooth", "has a sweet tooth", "to tell the truth",
+    "was hard on", "should not", "there were", "at first", "at least",
+    "by halves", "each other", "good bye", "for instance", "is subject to",
+    "more than", "of course", "on fire", "post office", "came from",
+    "come from", "get on", "gets on", "had to", "reffer to", "went to",
+    "went out", "want to", "wants to", "-looking ")
+
+
+def holds_phrase(key):
+    return any(phrase in key for phrase in PHRASE_TABLE)
+
+
 # Pronouns, determiners, numbers used as pronouns, prepositions,
 # conjunctions, modal and auxiliary verbs. None of them is ever the noun
 # that EDICT happens to gloss with the same spelling ("can", "will",

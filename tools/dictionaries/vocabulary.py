@@ -27,7 +27,7 @@ from . import core_words, verbs
 from .choosing import MAX_SCORE
 from .edict import KEY_WIDTH
 from .english import comparison_forms, plural
-from .exclusions import BUILT_IN, NUMBER_WORDS
+from .exclusions import BUILT_IN, NUMBER_WORDS, holds_phrase
 from .names import choose_name, demonyms
 
 # Where WordNet counts neither the noun nor the adjective reading of a key,
@@ -69,7 +69,8 @@ def common_count(wordnet, word):
     return sum(wordnet.count(word, p) for p in "nvar")
 
 
-def build(nouns, adjectives, best, wordnet, freedict, names):
+def build(nouns, adjectives, best, wordnet, freedict, names,
+          slang=frozenset()):
     """The rules of noun.txt and adjective.txt, in file order, as lists of
     (key, value)."""
     check_core_nouns(best["nouns"])
@@ -79,7 +80,7 @@ def build(nouns, adjectives, best, wordnet, freedict, names):
 
     def add(spelling, reading):
         if spelling in core or spelling in core_phrases \
-                or len(spelling) > KEY_WIDTH:
+                or len(spelling) > KEY_WIDTH or holds_phrase(spelling):
             return
         if any(w in BUILT_IN for w in spelling.split()) \
                 and not spelling.startswith(("to ", "have ", "had ")):
@@ -165,7 +166,7 @@ def build(nouns, adjectives, best, wordnet, freedict, names):
         if other and other.weight > NAME_MAX_COMMON:
             continue
         value = choose_name(key, spellings, freedict)
-        if value:
+        if value and value not in slang:
             chosen[key] = Reading(0, value, "name", key)
     # The adjectives of peoples and places (american, roman), which EDICT
     # glosses only with a capital, under the same conditions.
@@ -224,10 +225,17 @@ def layout(chosen, core, core_phrases):
             stolen.add(key)
     plural_lines = {}
     for s, r in chosen.items():
-        # An irregular plural, or a plural whose singular lost to a verb
-        # ("swings" can still be... the verb's; "lives" the noun's).
-        if r.kind == "plural" and " " not in s and (
-                r.word not in noun_set or s != r.word + "s"):
+        # An irregular plural ("children"), or the plural of a noun whose
+        # singular is mostly a verb but whose plural is still mostly the
+        # noun's ("walk" is a verb, "walks" the noun's plural). Only the
+        # true plural: "lilys" is no spelling of "lilies". A noun that lost
+        # to an adjective ("worthless") has no plural worth a line.
+        if r.kind != "plural" or " " in s or s != plural(r.word):
+            continue
+        singular = chosen.get(r.word)
+        if (r.word in noun_set and s != r.word + "s") or (
+                r.word not in noun_set and singular is not None
+                and singular.kind == "verb"):
             plural_lines[s] = r.value
     spaced = dict(core_phrases)
     for s, r in chosen.items():
