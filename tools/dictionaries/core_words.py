@@ -9,7 +9,9 @@ pronoun, determiner, preposition, conjunction, modal and auxiliary of
 English that the built-in tables do not already render, the number and
 order words, the commonest interjections and adverbs, the pronouns and
 adverbs of older prose (thou, thee, whereby, thence), and the pieces the
-built-in contraction rule leaves ("ca not" from "can't"), and the most
+built-in contraction rule leaves ("ca not" from "can't"), the forms of
+"mean" and "need" (EDICT glosses them only as nouns, 意味 and 必要, so
+no verb of its own gives their forms), and the most
 frequent adjectives and adverbs by WordNet's counts whose EDICT reading
 misleads ("late" is not 亡き, "poor" not 下手な). The adverbs and
 the other open-class words are the most frequent ones of English by
@@ -55,6 +57,8 @@ no one          誰も…ない
 thank you       ありがとう
 a lot           たくさん
 have to         がしなければならないのは
+to mean         意味すること
+to need         必要とすること
 so that         するために
 even though     たとえ…でも
 rather than     よりむしろ
@@ -298,6 +302,11 @@ thanks          ありがとう
 goodbye         さようなら
 sorry           すみません
 means           が意味するのは
+meant           が意味したのは
+needs           が必要とするのは
+needed          が必要としたのは
+needing         が必要としているのは
+lay             が横たわった
 done            された
 doing           がしているのは
 able            できる
