@@ -246,7 +246,7 @@ def main(argv=None):
     best = best_candidates(entries, freq, english_first)
     wordnet = WordNet(args.wordnet)
     nouns, adjectives = choose(best, verbs.inflected_spellings(
-        wordnet, vocabulary.VERB_MIN_COUNT))
+        wordnet, vocabulary.VERB_MIN_COUNT), english_first)
     noun_rules, adj_rules = vocabulary.build(
         nouns, adjectives, best, wordnet, english_first,
         read_names(args.enamdict), slang_headwords(entries))
