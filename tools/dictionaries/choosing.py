@@ -62,6 +62,11 @@ FREQ_WINDOW = 2.0
 # "completely", 嘖々 "highly"); 1 point lost the idiomatic ones.
 DERIVED_ADVERB_PENALTY = 2.0
 
+# A noun that takes する (旅行 "travel") as a candidate for the English verb
+# costs this much more than as the noun: a verb EDICT glosses "to travel"
+# is the plainer rendering where there is one.
+VERBAL_NOUN_PENALTY = 1.5
+
 # FreeDict's agreement (see freedict_bonus), in points off: its first
 # translation, one of its first sense, one of a later sense.
 FREEDICT_FIRST = 3.0
@@ -177,6 +182,19 @@ def collect(entries):
                                          pos=sense.pos)
                         bucket = mixed if role == "mixed" else found[role]
                         bucket.setdefault(key, []).append(cand)
+                    if not verb and "vs" in sense.pos and " " not in key \
+                            and sense.pos & NOUN_POS:
+                        # A noun that becomes a verb with する, glossed as
+                        # the noun (旅行 "travel"), is also a candidate for
+                        # the verb: EDICT rarely glosses it "to travel".
+                        value = rendering(entry, sense, "noun")
+                        if encodable(value):
+                            sc = score(entry, si, sense, gi, narrowed,
+                                       capital, value)
+                            found["verb"].setdefault(key, []).append(
+                                Candidate(sc + VERBAL_NOUN_PENALTY, value,
+                                          entry.reading, entry.line,
+                                          entry.headword, pos=sense.pos))
     # An adjectival noun (自然 "nature; natural") is the adjective only for
     # a key that is an English adjective: one some true adjective is glossed
     # with, or one with an adjective's ending.

@@ -530,6 +530,7 @@ indicate        示す v5s
 remember        覚える v1
 determine       決める v1
 spend           費やす v5s
+fight           戦う v5u
 """
 
 CORE_NOUNS = dict(parse(NOUNS))
