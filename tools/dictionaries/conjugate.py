@@ -86,6 +86,8 @@ class Verb:
             return self._split("る") + "ない" \
                 if self.dictionary.endswith("来る") \
                 else self._split("くる") + "こない"
-        if k in ("vs", "vs-i", "vs-s"):
+        if k == "vs-s":
+            return self._split("する") + "さない"  # 愛さない
+        if k in ("vs", "vs-i"):
             return self._split("する") + "しない"
         return self._split("ずる") + "じない"
