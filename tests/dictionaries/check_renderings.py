@@ -38,11 +38,19 @@ WORDS_REQUIRED = 0.74
 
 PINNED = [
     # Verbs by their most frequent reading (hit, swing), with のは where they
-    # take an object; prepositions as the postposition they stand for; a
-    # disk is no discus.
+    # take an object, and the verb Japanese writes most among those EDICT
+    # glosses alike (振る, not 揺さぶる); prepositions as the postposition
+    # they stand for; a disk is no discus.
     ("You swing at the Sun. He hits you with a disk!",
-     "あなたが揺さぶるのはでその太陽。彼が打つのはあなたと一緒に一つのディスク！"),
+     "あなたが振るのはでその太陽。彼が打つのはあなたと一緒に一つのディスク！"),
     ("My wife looked at the sky.", "私の妻が見たでその空。"),
+    # Verbs EDICT glosses only with a preposition after them (着く "to
+    # arrive at", 属する "to belong to"), or only through their noun (無視
+    # "ignoring", a noun that takes する).
+    ("They arrived late and ignored me.",
+     "それらが着いた遅いそしてが無視したのは私。"),
+    ("The book belongs to her; it consists of two parts.",
+     "その本が属するその対象は彼女、それが成り立つの二部。"),
     # Words that the built-in "every", "some", "there", "want" and "think"
     # would break from inside.
     ("Everyone wanted something.", "皆が欲したのは何か。"),

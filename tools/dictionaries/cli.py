@@ -249,7 +249,7 @@ def main(argv=None):
         wordnet, vocabulary.VERB_MIN_COUNT), english_first)
     noun_rules, adj_rules = vocabulary.build(
         nouns, adjectives, best, wordnet, english_first,
-        read_names(args.enamdict), slang_headwords(entries))
+        read_names(args.enamdict), slang_headwords(entries), freq)
     os.makedirs(args.out_dir, exist_ok=True)
     write(os.path.join(args.out_dir, "noun.txt"), noun_rules)
     write(os.path.join(args.out_dir, "adjective.txt"), adj_rules)
