@@ -51,6 +51,8 @@ PINNED = [
      "それらが着いた遅いそしてが無視したのは私。"),
     ("The book belongs to her; it consists of two parts.",
      "その本が属するその対象は彼女、それが成り立つの二部。"),
+    # An "-ly" adverb that EDICT glosses nowhere, from its adjective.
+    ("It is significantly larger.", "それ有意義により大きい。"),
     # Words that the built-in "every", "some", "there", "want" and "think"
     # would break from inside.
     ("Everyone wanted something.", "皆が欲したのは何か。"),

@@ -422,11 +422,15 @@ def best_candidates(entries, freq=None, freedict=None):
     return best
 
 
-def choose(best, verb_spellings=None, freedict=None):
+def choose(best, verb_spellings=None, freedict=None, adverbs=()):
     """Split the keys between the noun and adjective files, leaving out
-    what should not be a key at all."""
+    what should not be a key at all. adverbs are English "-ly" adverbs
+    (WordNet's) to render from their adjective where EDICT has no gloss
+    for them at all ("significantly" from 有意義な)."""
     nouns, adjectives = {}, {}
-    for key in sorted(set(best["noun"]) | set(best["adj"]) | set(best["adv"])):
+    derived = set(a for a in adverbs if adjective_stem(a, best))
+    for key in sorted(set(best["noun"]) | set(best["adj"]) | set(best["adv"])
+                      | derived):
         if excluded(key):
             continue
         if " " in key and key.split()[0].endswith("s"):

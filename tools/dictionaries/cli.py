@@ -246,7 +246,11 @@ def main(argv=None):
     best = best_candidates(entries, freq, english_first)
     wordnet = WordNet(args.wordnet)
     nouns, adjectives = choose(best, verbs.inflected_spellings(
-        wordnet, vocabulary.VERB_MIN_COUNT), english_first)
+        wordnet, vocabulary.VERB_MIN_COUNT), english_first,
+        # Only adverbs met in WordNet's tagged texts: each line costs the
+        # filter time, and the rest are too rare to be worth one.
+        [a for a in wordnet.lemmas("r") if a.isalpha() and a.endswith("ly")
+         and wordnet.count(a, "r") >= 1])
     noun_rules, adj_rules = vocabulary.build(
         nouns, adjectives, best, wordnet, english_first,
         read_names(args.enamdict), slang_headwords(entries), freq)
