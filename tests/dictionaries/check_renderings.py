@@ -30,11 +30,16 @@ sys.path.insert(0, os.path.join(ROOT, "tools"))
 from dictionaries import core_words  # noqa: E402
 
 # Held-out shares the vocabulary must keep. The aim is 92% of the nouns
-# and 85% of the other words; the files reached 87.5% and 76.0% when these
-# lists were first judged (they hold none of the reviewed core's words, so
-# they measure the generator's own choices). The floors guard that level.
+# and 85% of the other words; the files reached 87.5% and 76.0% on the
+# first lists when they were first judged (they hold none of the reviewed
+# core's words, so they measure the generator's own choices), and 87.5%
+# and 90.0% after the second round on verbs. The second lists, drawn from
+# another frequency source, were first judged at 85.6% and 86.0%. The
+# floors guard those levels.
 NOUNS_REQUIRED = 0.85
-WORDS_REQUIRED = 0.74
+WORDS_REQUIRED = 0.88
+ROUND2_NOUNS_REQUIRED = 0.84
+ROUND2_WORDS_REQUIRED = 0.84
 
 PINNED = [
     # Verbs by their most frequent reading (hit, swing), with のは where they
@@ -168,6 +173,8 @@ def judge(cli, data_dir, name, verbose):
 HELD_OUT = [
     ("heldout/nouns.tsv", NOUNS_REQUIRED),
     ("heldout/words.tsv", WORDS_REQUIRED),
+    ("heldout/round2_nouns.tsv", ROUND2_NOUNS_REQUIRED),
+    ("heldout/round2_words.tsv", ROUND2_WORDS_REQUIRED),
 ]
 
 
