@@ -8,12 +8,14 @@ sees, not what the files hold.
   * Every key of the reviewed core acts: alone, it comes out as its
     entry. An earlier line that takes its word (a noun whose plural is
     spelt like it, "doe" and "does") would change it.
-  * --held-out: the share of the held-out lists (heldout/nouns.tsv,
-    heldout/words.tsv) that the filter renders right; the lists were
-    written before the generator was tuned and are never tuned to.
+  * --held-out: the share of the held-out lists (heldout/*.tsv) that the
+    filter renders right; the lists were written before the generator was
+    tuned and are never tuned to.
+  * --judge LIST...: only the shares of the named lists, such as the
+    tuning lists (tuning/*.tsv), with --verbose the words it gets wrong.
 
 Usage: check_renderings.py --cli PATH [--data-dir DIR] [--held-out]
-       [--verbose]; exit 0 when all hold.
+       [--verbose] [--judge LIST...]; exit 0 when all hold.
 """
 import argparse
 import os
@@ -28,19 +30,34 @@ sys.path.insert(0, os.path.join(ROOT, "tools"))
 from dictionaries import core_words  # noqa: E402
 
 # Held-out shares the vocabulary must keep. The aim is 92% of the nouns
-# and 85% of the other words; the files reached 87.5% and 76.0% when these
-# lists were first judged (they hold none of the reviewed core's words, so
-# they measure the generator's own choices). The floors guard that level.
+# and 85% of the other words; the files reached 87.5% and 76.0% on the
+# first lists when they were first judged (they hold none of the reviewed
+# core's words, so they measure the generator's own choices), and 87.5%
+# and 90.0% after the second round on verbs. The second lists, drawn from
+# another frequency source, were first judged at 85.6% and 86.0%. The
+# floors guard those levels.
 NOUNS_REQUIRED = 0.85
-WORDS_REQUIRED = 0.74
+WORDS_REQUIRED = 0.88
+ROUND2_NOUNS_REQUIRED = 0.84
+ROUND2_WORDS_REQUIRED = 0.84
 
 PINNED = [
     # Verbs by their most frequent reading (hit, swing), with のは where they
-    # take an object; prepositions as the postposition they stand for; a
-    # disk is no discus.
+    # take an object, and the verb Japanese writes most among those EDICT
+    # glosses alike (振る, not 揺さぶる); prepositions as the postposition
+    # they stand for; a disk is no discus.
     ("You swing at the Sun. He hits you with a disk!",
-     "あなたが揺さぶるのはでその太陽。彼が打つのはあなたと一緒に一つのディスク！"),
+     "あなたが振るのはでその太陽。彼が打つのはあなたと一緒に一つのディスク！"),
     ("My wife looked at the sky.", "私の妻が見たでその空。"),
+    # Verbs EDICT glosses only with a preposition after them (着く "to
+    # arrive at", 属する "to belong to"), or only through their noun (無視
+    # "ignoring", a noun that takes する).
+    ("They arrived late and ignored me.",
+     "それらが着いた遅いそしてが無視したのは私。"),
+    ("The book belongs to her; it consists of two parts.",
+     "その本が属するその対象は彼女、それが成り立つの二部。"),
+    # An "-ly" adverb that EDICT glosses nowhere, from its adjective.
+    ("It is significantly larger.", "それ有意義により大きい。"),
     # Words that the built-in "every", "some", "there", "want" and "think"
     # would break from inside.
     ("Everyone wanted something.", "皆が欲したのは何か。"),
@@ -109,31 +126,63 @@ def check_core_acts(cli, data_dir, problems):
 
 
 def read_list(name):
-    with open(os.path.join(HERE, "heldout", name), encoding="utf-8") as f:
-        return [line.rstrip("\n").split("\t") for line in f
-                if line.strip() and not line.startswith("#")]
+    """(word, accepted renderings, kind) for each line of a list; the
+    first round's lists have no kind column."""
+    rows = []
+    with open(os.path.join(HERE, name), encoding="utf-8") as f:
+        for line in f:
+            if line.strip() and not line.startswith("#"):
+                fields = line.rstrip("\n").split("\t")
+                rows.append((fields[0], fields[1].split("|"),
+                             fields[2] if len(fields) > 2 else ""))
+    return rows
+
+
+def right(is_noun_list, out, accepted):
+    """A noun must be rendered as one of its words, whole; any other word
+    must hold one of its pieces (a verb's stem, whatever its form)."""
+    if is_noun_list:
+        return out in accepted
+    return any(a in out for a in accepted)
+
+
+def judge(cli, data_dir, name, verbose):
+    """The share of a list that the filter renders right, printed with
+    the share of each kind; returns the share."""
+    rows = read_list(name)
+    is_noun_list = os.path.basename(name).endswith("nouns.tsv")
+    got = alone(cli, data_dir, [w for w, _, _ in rows])
+    misses = [(w, kind) for w, accepted, kind in rows
+              if not right(is_noun_list, got[w], accepted)]
+    share = 1 - len(misses) / len(rows)
+    kinds = sorted(set(k for _, _, k in rows if k))
+    by_kind = ", ".join(
+        "%s %d/%d" % (k, sum(1 for _, _, r in rows if r == k)
+                      - sum(1 for _, m in misses if m == k),
+                      sum(1 for _, _, r in rows if r == k)) for k in kinds)
+    print("%s: %d of %d right (%.1f%%)%s"
+          % (name, len(rows) - len(misses), len(rows), 100 * share,
+             "; " + by_kind if by_kind else ""))
+    if verbose:
+        for w, kind in misses:
+            print("  %s%s: %s" % (w, " (%s)" % kind if kind else "", got[w]))
+    return share
+
+
+# The held-out lists and the share each must keep.
+HELD_OUT = [
+    ("heldout/nouns.tsv", NOUNS_REQUIRED),
+    ("heldout/words.tsv", WORDS_REQUIRED),
+    ("heldout/round2_nouns.tsv", ROUND2_NOUNS_REQUIRED),
+    ("heldout/round2_words.tsv", ROUND2_WORDS_REQUIRED),
+]
 
 
 def check_held_out(cli, data_dir, verbose, problems):
-    nouns = read_list("nouns.tsv")
-    words = read_list("words.tsv")
-    got = alone(cli, data_dir, [e for e, _ in nouns + words])
-    for name, rows, required, right in (
-            ("nouns", nouns, NOUNS_REQUIRED,
-             lambda out, accepted: out in accepted),
-            ("verbs, function words and names", words, WORDS_REQUIRED,
-             lambda out, accepted: any(a in out for a in accepted))):
-        misses = [(e, got[e]) for e, j in rows
-                  if not right(got[e], j.split("|"))]
-        share = 1 - len(misses) / len(rows)
-        print("held-out %s: %d of %d right (%.1f%%), %d%% required"
-              % (name, len(rows) - len(misses), len(rows), 100 * share,
-                 100 * required))
-        if verbose:
-            for e, out in misses:
-                print("  %s: %s" % (e, out))
+    for name, required in HELD_OUT:
+        share = judge(cli, data_dir, name, verbose)
         if share < required:
-            problems.append("held-out %s below %d%%" % (name, 100 * required))
+            problems.append("%s below %d%%" % (name, 100 * required))
 
 
 def main():
@@ -142,7 +191,15 @@ def main():
     parser.add_argument("--data-dir", default=os.path.join(ROOT, "data"))
     parser.add_argument("--held-out", action="store_true")
     parser.add_argument("--verbose", action="store_true")
+    parser.add_argument("--judge", nargs="+", metavar="LIST",
+                        help="only report the share of these lists "
+                             "(paths below tests/dictionaries) that the "
+                             "filter renders right")
     args = parser.parse_args()
+    if args.judge:
+        for name in args.judge:
+            judge(args.cli, args.data_dir, name, args.verbose)
+        return 0
     problems = []
     check_pinned(args.cli, args.data_dir, problems)
     check_core_acts(args.cli, args.data_dir, problems)

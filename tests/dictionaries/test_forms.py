@@ -46,6 +46,20 @@ class ConjugationTest(unittest.TestCase):
                  verb.negative()), (past, te, passive, negative),
                 "%s (%s)" % (headword, klass))
 
+    # The stem a language model that splits off endings counts, for the
+    # headword and for the kana reading alike; None where no part stays.
+    STEMS = [
+        ("振る", "v5r", "振る", "振"), ("振る", "v5r", "ふる", "ふ"),
+        ("食べる", "v1", "食べる", "食べ"), ("勉強", "vs", "勉強", "勉強"),
+        ("科する", "vs-s", "科する", "科"), ("信ずる", "vz", "信ずる", "信"),
+        ("来る", "vk", "来る", None), ("る", "v5r", "る", None),
+    ]
+
+    def test_stems(self):
+        for headword, klass, spelling, stem in self.STEMS:
+            self.assertEqual(Verb(headword, klass).stem(spelling), stem,
+                             "%s (%s)" % (spelling, klass))
+
     def test_unknown_class_and_misfit_headword_are_refused(self):
         with self.assertRaises(ValueError):
             Verb("ござる", "v4r")

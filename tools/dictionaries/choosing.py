@@ -67,6 +67,16 @@ DERIVED_ADVERB_PENALTY = 2.0
 # is the plainer rendering where there is one.
 VERBAL_NOUN_PENALTY = 1.5
 
+# A verb glossed with a preposition after it ("to belong to", "to consist
+# of", "to arrive at") is a candidate for the bare verb at this many
+# points more: the preposition only marks the object. Adverbial particles
+# ("give up", "put off") change the verb's meaning and are not taken, nor
+# are "on", "over" and "through", which make phrasal verbs of frequent
+# ones ("gain on" is 追い上げる, "watch over" 見守る).
+PREPOSITION_PENALTY = 1.0
+OBJECT_PREPOSITIONS = {"at", "to", "of", "in", "into", "onto", "upon", "with",
+                       "for", "from", "about", "along", "across"}
+
 # FreeDict's agreement (see freedict_bonus), in points off: its first
 # translation, one of its first sense, one of a later sense.
 FREEDICT_FIRST = 3.0
@@ -146,7 +156,7 @@ def score(entry, sense_index, sense, gloss_index, narrowed, capital, value):
 
 def collect(entries):
     """Every candidate per key for each role: noun, adj, adv and verb."""
-    found = {"noun": {}, "adj": {}, "adv": {}, "verb": {}}
+    found = {"noun": {}, "adj": {}, "adv": {}, "verb": {}, "vs_noun": {}}
     mixed = {}          # adjectival nouns: adjectives only for some keys
     adjectival = set()  # keys that some true adjective is glossed with
     for entry in entries:
@@ -165,12 +175,35 @@ def collect(entries):
                     if sense.pos & TRUE_ADJ_POS \
                             and not NOUN_SUFFIX_RE.search(key):
                         adjectival.add(key)
+                    if not verb and "vs" in sense.pos \
+                            and sense.pos & NOUN_POS and " " not in key:
+                        # Every noun that takes する, by its English noun
+                        # (到着 "arrival", 無視 "ignoring"): the verb
+                        # module offers it to the verb the noun is made
+                        # from.
+                        value = rendering(entry, sense, "noun")
+                        if encodable(value):
+                            found["vs_noun"].setdefault(key, []).append(
+                                Candidate(score(entry, si, sense, gi,
+                                                narrowed, capital, value),
+                                          value, entry.reading, entry.line,
+                                          entry.headword, pos=sense.pos))
                     if re.search(r"(?:ing|ed)$", key) and any(
                             p.startswith("vs") for p in sense.pos):
                         # A verbal noun glossed with a gerund (拝見 "seeing")
                         # translates the verb, which English text almost
                         # always means by "seeing".
                         continue
+                    if verb and " " in key \
+                            and key.split()[1] in OBJECT_PREPOSITIONS:
+                        value = rendering(entry, sense, "verb")
+                        if encodable(value):
+                            found["verb"].setdefault(key.split()[0], []).append(
+                                Candidate(score(entry, si, sense, gi, narrowed,
+                                                capital, value)
+                                          + PREPOSITION_PENALTY, value,
+                                          entry.reading, entry.line,
+                                          entry.headword, pos=sense.pos))
                     for role in roles_of(sense, key, verb):
                         value = rendering(entry, sense, role)
                         if not encodable(value):
@@ -367,9 +400,10 @@ def best_of(candidates, support, free, freq, key, freedict=None,
 
 def best_candidates(entries, freq=None, freedict=None):
     """The best candidate of every key in each role; under "verbs" all
-    verb candidates, which the verb module weighs by its own signs, and
-    under "nouns" all noun candidates, against which the reviewed core is
-    checked."""
+    verb candidates, which the verb module weighs by its own signs, with
+    under "vs_nouns" every noun that takes する by its English noun, for
+    the verbs those nouns are made from; and under "nouns" all noun
+    candidates, against which the reviewed core is checked."""
     found = collect(entries)
     support = CompoundSupport(entries)
     free = FreeUse(entries)
@@ -381,17 +415,22 @@ def best_candidates(entries, freq=None, freedict=None):
                                 freedict if role in ("noun", "adj", "adv")
                                 else None, role)
                    for key, cands in sorted(found[role].items())}
-            for role in found}
+            for role in ("noun", "adj", "adv", "verb")}
     best["verbs"] = found["verb"]
     best["nouns"] = found["noun"]
+    best["vs_nouns"] = found["vs_noun"]
     return best
 
 
-def choose(best, verb_spellings=None, freedict=None):
+def choose(best, verb_spellings=None, freedict=None, adverbs=()):
     """Split the keys between the noun and adjective files, leaving out
-    what should not be a key at all."""
+    what should not be a key at all. adverbs are English "-ly" adverbs
+    (WordNet's) to render from their adjective where EDICT has no gloss
+    for them at all ("significantly" from 有意義な)."""
     nouns, adjectives = {}, {}
-    for key in sorted(set(best["noun"]) | set(best["adj"]) | set(best["adv"])):
+    derived = set(a for a in adverbs if adjective_stem(a, best))
+    for key in sorted(set(best["noun"]) | set(best["adj"]) | set(best["adv"])
+                      | derived):
         if excluded(key):
             continue
         if " " in key and key.split()[0].endswith("s"):

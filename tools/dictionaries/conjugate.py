@@ -73,6 +73,28 @@ class Verb:
             return self._split("する") + "された"
         return self._split("ずる") + "じられた"
 
+    def stem(self, spelling):
+        """The part of a spelling of this verb (its headword or its kana
+        reading) that stays the same in every form: what a language model
+        that splits words from their endings counts (振 for 振る, 食べ for
+        食べる, 勉強 for 勉強する). None for a class with no such stem."""
+        k = self.klass
+        if k in GODAN:
+            ending = GODAN[k][0]
+        elif k == "v1":
+            ending = "る"
+        elif k == "vs":
+            return spelling
+        elif k in ("vs-i", "vs-s"):
+            ending = "する"
+        elif k == "vz":
+            ending = "ずる"
+        else:
+            return None
+        if not spelling.endswith(ending) or len(spelling) == len(ending):
+            return None
+        return spelling[:-len(ending)]
+
     def negative(self):
         k = self.klass
         if k == "v5r-i":

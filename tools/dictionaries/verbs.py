@@ -26,9 +26,13 @@ in English should be a transitive one in Japanese (打つ, not 当たる, for
 "hit"), as EDICT's vt and vi marks say.
 """
 
+import re
+
 from . import core_words
+from .choosing import Candidate
 from .conjugate import CLASSES, Verb
 from .english import verb_forms
+from .exclusions import BUILT_IN
 
 # Points against a Japanese verb whose transitivity is the other one.
 TRANSITIVITY_PENALTY = 2.0
@@ -40,6 +44,27 @@ FREEDICT_LATER_SENSE = 1.0
 # A verb candidate scoring above this (a rare, archaic or slang entry, a
 # late sense) is no rendering.
 MAX_SCORE = 9.0
+
+# A noun that takes する, glossed with the noun WordNet derives from the
+# English verb (到着 "arrival" for "arrive", 承認 "approval" for
+# "approve") or with its gerund (無視 "ignoring"), is a candidate for the
+# verb at this many points more than for its noun; EDICT glosses such
+# nouns as nouns, so this is often the only way to the everyday verb. Only
+# nouns of the action count, from a sense of the verb that is met at all:
+# not the doer ("arriver", "manager"), nor "ignorance" from a rare sense
+# of "ignore".
+DERIVED_NOUN_PENALTY = 2.0
+AGENT_NOUN_RE = re.compile(r"(?:er|or|ist|ee|ant|(?<!m)ent|ive|s)$")
+
+# How often the Japanese verb is written decides among the candidates
+# within FREQ_WINDOW points of the best, as it does for nouns: FREQ_WEIGHT
+# points per factor of ten by which its stem is rarer in libkkc's model
+# than the most frequent of them, at most FREQ_CAP. EDICT glosses 振る,
+# 揺さぶる and 揺るがす all "to swing" in their first sense; the everyday
+# word is the one Japanese writes most.
+FREQ_WEIGHT = 1.0
+FREQ_CAP = 2.0
+FREQ_WINDOW = 1.0
 
 # How the occurrences of an English verb are shared among its forms, as
 # in running text (roughly as the Brown corpus tags them): the base form
@@ -86,7 +111,18 @@ def freedict_bonus(freedict, english, verb, candidate):
     return 0.0
 
 
-def japanese_verb(english, candidates, transitive, freedict):
+def written_frequency(freq, verb, candidate):
+    """The log10 frequency of a verb's stem in libkkc's model, by its
+    headword and reading (the kanji spelling counts for a verb EDICT
+    writes in kana)."""
+    written = verb.stem(candidate.headword)
+    reading = verb.stem(candidate.reading)
+    if written is None or reading is None:
+        return None
+    return freq.of(written, reading)
+
+
+def japanese_verb(english, candidates, transitive, freedict, freq=None):
     """The best conjugable EDICT verb for an English verb, or None; for
     the verbs of the reviewed core, the one it names, which must be among
     the candidates."""
@@ -108,9 +144,20 @@ def japanese_verb(english, candidates, transitive, freedict):
                                               and not vi):
             s += TRANSITIVITY_PENALTY
         s -= freedict_bonus(freedict, english, verb, c)
-        ranked.append((s, c.line, verb.dictionary, verb))
+        ranked.append((s, c.line, verb.dictionary, verb, c))
     if not ranked:
         return None
+    if freq is not None:
+        best = min(r[0] for r in ranked)
+        written = {r[1]: written_frequency(freq, r[3], r[4])
+                   for r in ranked if r[0] <= best + FREQ_WINDOW}
+        known = [lp for lp in written.values() if lp is not None]
+        if known:
+            top = max(known)
+            ranked = [(s + (min(FREQ_WEIGHT * (top - written[line]), FREQ_CAP)
+                            if written.get(line) is not None else FREQ_CAP),
+                       line, dictionary, verb, c)
+                      for s, line, dictionary, verb, c in ranked]
     ranked.sort(key=lambda r: r[:3])
     return ranked[0][3]
 
@@ -156,7 +203,26 @@ def english_verbs(wordnet, min_count):
             if base.isalpha() and wordnet.count(base, "v") >= min_count}
 
 
-def verb_readings(wordnet, verb_candidates, freedict, min_count):
+def derived_candidates(wordnet, base, forms_of, vs_nouns):
+    """The nouns that take する and are glossed with a noun of the verb's
+    action or with its gerund, as candidates for the verb itself. Not for
+    the verbs the core or the built-in tables render ("be" is no 存在,
+    "to be" stays あること)."""
+    found = []
+    if base in dict(core_words.CORE_WORDS) or base in BUILT_IN:
+        return found
+    nouns = [n for n, count in sorted(wordnet.derived_nouns(base).items())
+             if n != base and count > 1 and not AGENT_NOUN_RE.search(n)]
+    for noun in nouns + [f for f in forms_of["ing"] if f != base]:
+        for c in vs_nouns.get(noun, ()):
+            found.append(Candidate(c.score + DERIVED_NOUN_PENALTY, c.value,
+                                   c.reading, c.line, c.headword,
+                                   pos=c.pos))
+    return found
+
+
+def verb_readings(wordnet, verb_candidates, freedict, min_count,
+                  freq=None, vs_nouns=None):
     """Every form of every English verb WordNet has counts for (at least
     min_count tagged occurrences) and EDICT a verb for:
     {spelling: [(weight, value, base, form)]}, the weight being the verb's
@@ -164,12 +230,13 @@ def verb_readings(wordnet, verb_candidates, freedict, min_count):
     spell alike)."""
     readings = {}
     for base, forms_of in sorted(english_verbs(wordnet, min_count).items()):
-        if base not in verb_candidates:
+        candidates = verb_candidates.get(base, []) + derived_candidates(
+            wordnet, base, forms_of, vs_nouns or {})
+        if not candidates:
             continue
         count = wordnet.count(base, "v")
         transitive = wordnet.transitive(base)
-        verb = japanese_verb(base, verb_candidates[base], transitive,
-                             freedict)
+        verb = japanese_verb(base, candidates, transitive, freedict, freq)
         if verb is None:
             continue
         values = renderings(verb, transitive)

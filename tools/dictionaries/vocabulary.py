@@ -70,7 +70,7 @@ def common_count(wordnet, word):
 
 
 def build(nouns, adjectives, best, wordnet, freedict, names,
-          slang=frozenset()):
+          slang=frozenset(), freq=None):
     """The rules of noun.txt and adjective.txt, in file order, as lists of
     (key, value)."""
     check_core_nouns(best["nouns"])
@@ -137,7 +137,8 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
                 add(form, Reading(COMPARISON_SHARE[degree] * count,
                                   prefix + value, "adj", key))
     verb_readings = verbs.verb_readings(wordnet, best["verbs"], freedict,
-                                        VERB_MIN_COUNT)
+                                        VERB_MIN_COUNT, freq,
+                                        best.get("vs_nouns"))
     for spelling, found in sorted(verb_readings.items()):
         for weight, value, base, form in found:
             if form in ("to", "perfect") and \

@@ -48,6 +48,8 @@ class WordNet:
                     lemma, n_synsets = fields[0], int(fields[2])
                     self.offsets[lemma, pos] = fields[-n_synsets:]
         self.synsets = {}      # (pos, offset) -> (words, frame numbers)
+        # (pos, offset) -> the derivationally related nouns of its words
+        self.derivations = {}
         self.gloss_words = set()  # every word of the glosses and examples
         for pos, name in POS_FILES.items():
             with open(os.path.join(folder, "data." + name),
@@ -56,6 +58,9 @@ class WordNet:
                     if line.startswith(" "):
                         continue
                     self.synsets[pos, line[:8]] = parse_synset(line)
+                    if pos == "v":
+                        self.derivations[pos, line[:8]] = \
+                            parse_derivations(line)
                     gloss = line.partition(" | ")[2].lower()
                     self.gloss_words.update(re.findall(r"[a-z]+", gloss))
         self.sense_counts = {}  # (lemma, pos) -> {sense number: count}
@@ -117,6 +122,26 @@ class WordNet:
                 without += weight
         return with_object >= without
 
+    def derived_nouns(self, lemma):
+        """The nouns WordNet derives from a verb ("arrival" from "arrive",
+        "approval" from "approve"), each with the tagged occurrences of the
+        verb's senses it is derived from, plus one for each sense, so that
+        a noun of the verb's frequent sense weighs most."""
+        nouns = {}
+        for number, offset in enumerate(self.offsets.get((lemma, "v"), ()),
+                                        1):
+            count = self.sense_counts.get((lemma, "v"), {}).get(number, 0)
+            words, _ = self.synsets["v", offset]
+            for source, target_offset, target in \
+                    self.derivations.get(("v", offset), ()):
+                if source and words[source - 1].lower() != lemma:
+                    continue
+                noun_words, _ = self.synsets["n", target_offset]
+                noun = noun_words[target - 1].lower()
+                if target and noun.isalpha():
+                    nouns[noun] = nouns.get(noun, 0) + count + 1
+        return nouns
+
     def bases(self, form, pos):
         """The irregular base forms WordNet lists for an inflected form."""
         return self.exceptions.get((form, pos), [])
@@ -152,6 +177,21 @@ def parse_synset(line):
         for i in range(n_frames):
             frames.add(int(rest[2 + 3 * i]))
     return words, frames
+
+
+def parse_derivations(line):
+    """(source word, noun synset offset, target word) for each pointer of a
+    data line to a derivationally related noun ("+"); word numbers from
+    1, 0 for the whole synset."""
+    fields = line.split(" | ")[0].split()
+    n_words = int(fields[3], 16)
+    rest = fields[4 + 2 * n_words:]
+    found = []
+    for i in range(int(rest[0])):
+        symbol, offset, pos, words = rest[1 + 4 * i:5 + 4 * i]
+        if symbol == "+" and pos == "n":
+            found.append((int(words[:2], 16), offset, int(words[2:], 16)))
+    return found
 
 
 def is_name(lemma, words):
