@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "dictionary/cp932.h"
+#include "platform/cp932.h"
 #include "dictionary_folder.h"
 #include "mikawase/translate.h"
 

@@ -5,7 +5,9 @@
 // Each "new process" is played by forgetting the program compiled in
 // memory, so that the next translation looks on disk.
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +20,7 @@
 #include <vector>
 
 #include "dictionary_folder.h"
+#include "environment.h"
 #include "fast/compiled_cache.h"
 #include "fast/fast_engine.h"
 #include "fast/program_image.h"
@@ -32,6 +35,7 @@ namespace {
 using fixtures::DictionaryFolder;
 using fixtures::DictionaryLine;
 using fixtures::Entries;
+using fixtures::ScopedEnvironment;
 
 constexpr const char* kText =
     "The cat is black. I like dogs. I like you.\r\nMy black cats ran to the old house, "
@@ -340,9 +344,12 @@ TEST_F(CompiledCacheTest, TheFolderIsPrivateAndKeepsTheFilesUsedLast) {
     TranslateAfresh("The cat.", data.path());
   }
   EXPECT_EQ(CacheFiles().size(), 4u);
+#ifndef _WIN32
+  // On Windows the folder inherits the user's profile's permissions.
   struct stat info;
   ASSERT_EQ(stat(CacheFolder().c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0700u);
+#endif
   // The last sets are still there.
   for (const char* value : {"三", "六"}) {
     data.Write("noun.txt", {{"cat", value}});
@@ -383,32 +390,19 @@ TEST(ProgramImage, LoadedWordWindowsJoinWhereTheSavedOnesDo) {
   }
 }
 
-// Sets or clears environment variables for one scope.
-class ScopedEnvironment {
- public:
-  void Set(const char* name, const char* value) {
-    const char* old = std::getenv(name);
-    saved_.push_back({name, old ? std::optional<std::string>(old) : std::nullopt});
-    if (value) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
-  }
-  ~ScopedEnvironment() {
-    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-      if (it->second) {
-        setenv(it->first, it->second->c_str(), 1);
-      } else {
-        unsetenv(it->first);
-      }
-    }
-  }
-
- private:
-  std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
-};
-
+#ifdef _WIN32
+TEST(DefaultCompiledCacheFolder, FollowsTheEnvironment) {
+  ScopedEnvironment environment;
+  environment.Set("MIKAWASE_CACHE_DIR", "C:\\c");
+  EXPECT_EQ(DefaultCompiledCacheFolder(), "C:\\c");
+  // Set but empty, as a test harness or a program can set it: off.
+  environment.Set("MIKAWASE_CACHE_DIR", "");
+  EXPECT_EQ(DefaultCompiledCacheFolder(), "");
+  environment.Set("MIKAWASE_CACHE_DIR", nullptr);
+  EXPECT_TRUE(DefaultCompiledCacheFolder().ends_with("\\mikawase\\cache"))
+      << DefaultCompiledCacheFolder();
+}
+#else
 TEST(DefaultCompiledCacheFolder, FollowsTheEnvironment) {
   const struct {
     const char *cache_dir, *xdg, *home, *folder;
@@ -432,6 +426,7 @@ TEST(DefaultCompiledCacheFolder, FollowsTheEnvironment) {
         << (c.home ? c.home : "-");
   }
 }
+#endif
 
 }  // namespace
 }  // namespace mikawase

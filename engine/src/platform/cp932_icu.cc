@@ -1,4 +1,4 @@
-#include "dictionary/cp932.h"
+#include "platform/cp932.h"
 
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_err.h>
