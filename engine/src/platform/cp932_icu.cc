@@ -34,6 +34,22 @@ ConverterPtr OpenStrict(const char* name) {
   return converter;
 }
 
+// IBM's table, which ICU's is, rotates three control codes as IBM's PC
+// code pages do: it reads 0x1A as U+001C, 0x1C as U+007F and 0x7F as
+// U+001A. Windows reads each as itself, and so does this decoder. They are
+// ASCII in the UTF-8 too, so they are put back byte by byte.
+void UndoControlRotation(std::string* utf8) {
+  for (char& c : *utf8) {
+    if (c == '\x1C') {
+      c = '\x1A';
+    } else if (c == '\x7F') {
+      c = '\x1C';
+    } else if (c == '\x1A') {
+      c = '\x7F';
+    }
+  }
+}
+
 }  // namespace
 
 bool DecodeCp932(std::string_view bytes, std::string* utf8, std::string* invalid_bytes) {
@@ -62,6 +78,7 @@ bool DecodeCp932(std::string_view bytes, std::string* utf8, std::string* invalid
     return false;
   }
   utf8->resize(static_cast<std::size_t>(target - utf8->data()));
+  if (utf8->find_first_of("\x1A\x1C\x7F") != std::string::npos) UndoControlRotation(utf8);
   return true;
 }
 

@@ -78,6 +78,7 @@ TEST(Cp932Test, DecodesAsWindowsDoes) {
   } kCases[] = {
       {"0x5C is a backslash", "\x5C", "\\"},
       {"0x7E is a tilde", "\x7E", "~"},
+      {"control codes are themselves", "\x1A\x1C\x7F", "\x1A\x1C\x7F"},
       {"0x8160 is the fullwidth tilde", "\x81\x60", "～"},
       {"0x815F is the fullwidth backslash", "\x81\x5F", "＼"},
       {"0x817C is the fullwidth minus", "\x81\x7C", "－"},

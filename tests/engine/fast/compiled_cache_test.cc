@@ -111,6 +111,13 @@ class CompiledCacheTest : public ::testing::Test {
 
   std::string CacheFolder() const { return root_.path() + "cache/"; }
 
+  // Windows cannot delete a file while it is mapped: the program taken from
+  // it is dropped first.
+  void RemoveCacheFolder() {
+    ForgetCompiledPrograms();
+    std::filesystem::remove_all(CacheFolder());
+  }
+
   std::vector<std::string> CacheFiles() const {
     std::vector<std::string> files;
     std::error_code error;
@@ -138,7 +145,7 @@ class CompiledCacheTest : public ::testing::Test {
 
   // The one cache file written for `data`, fresh.
   std::string FreshCacheFile(const std::string& data) {
-    std::filesystem::remove_all(CacheFolder());
+    RemoveCacheFolder();
     TranslateAfresh(kText, data);
     std::vector<std::string> files = CacheFiles();
     EXPECT_EQ(files.size(), 1u);
@@ -159,7 +166,7 @@ TEST_F(CompiledCacheTest, AProgramFromTheCacheGivesTheTextOfACompilation) {
       {"random dictionaries", synthetic.folder.path(), synthetic.text + kText},
   };
   for (const auto& c : kCases) {
-    std::filesystem::remove_all(CacheFolder());
+    RemoveCacheFolder();
     std::string expected = TranslateUncached(c.text, c.data);
     CompiledCacheActivity before = CompiledCacheActivitySoFar();
     EXPECT_TRUE(Same(TranslateAfresh(c.text, c.data), expected)) << c.why << ": compiled and saved";
@@ -373,9 +380,9 @@ TEST(ProgramImage, LoadedWordWindowsJoinWhereTheSavedOnesDo) {
   built.Save(writer);
   built_windows.Save(writer);
   // Images are read in place, from memory aligned as a mapping is.
-  std::unique_ptr<void, decltype(&std::free)> memory(
-      std::aligned_alloc(kImageAlignment, (writer.bytes().size() / kImageAlignment + 1) * kImageAlignment),
-      &std::free);
+  auto release = [](void* at) { ::operator delete(at, std::align_val_t(kImageAlignment)); };
+  std::unique_ptr<void, decltype(release)> memory(
+      ::operator new(writer.bytes().size() + 1, std::align_val_t(kImageAlignment)), release);
   std::memcpy(memory.get(), writer.bytes().data(), writer.bytes().size());
   ImageReader reader(std::span(static_cast<const std::byte*>(memory.get()), writer.bytes().size()));
   std::unique_ptr<RuleProgram> loaded = RuleProgram::Load(reader);
