@@ -5,7 +5,6 @@
 #include <cstring>
 #include <exception>
 #include <fstream>
-#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +15,7 @@
 #include "mikawase/line_breaks.h"
 #include "mikawase/translate.h"
 #include "mikawase/version.h"
+#include "standard_streams.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ class Input {
     if (name == "-") {
       file_ = stdin;
     } else {
-      owned_.reset(std::fopen(name.c_str(), "rb"));
+      owned_.reset(mikawase::cli::OpenForReading(name));
       if (!owned_) throw InputFailure{name_ + ": cannot open: " + std::strerror(errno)};
       file_ = owned_.get();
     }
@@ -56,9 +56,10 @@ class Input {
       std::size_t start = text->size();
       std::size_t block = std::min(count, kBlockSize);
       text->resize(start + block);
-      std::size_t got = std::fread(text->data() + start, 1, block, file_);
+      bool failed = false;
+      std::size_t got = mikawase::cli::ReadBytes(file_, text->data() + start, block, &failed);
       text->resize(start + got);
-      if (std::ferror(file_)) throw InputFailure{name_ + ": cannot read: " + std::strerror(errno)};
+      if (failed) throw InputFailure{name_ + ": cannot read: " + std::strerror(errno)};
       if (got < block) return false;
       count -= got;
     }
@@ -74,7 +75,7 @@ class Input {
 };
 
 void Write(std::FILE* out, std::string_view text) {
-  if (std::fwrite(text.data(), 1, text.size(), out) != text.size()) {
+  if (!mikawase::cli::WriteBytes(out, text)) {
     throw InputFailure{"cannot write the output: " + std::string(std::strerror(errno))};
   }
 }
@@ -110,7 +111,7 @@ class LfWriter {
 void TranslateInParts(Input& input, std::string first_block, const std::string& data_folder,
                       bool crlf) {
   mikawase::StreamingTranslation translation(data_folder);
-  File spool(std::tmpfile());
+  File spool(mikawase::cli::OpenScratchFile());
   if (!spool) throw InputFailure{"cannot create a scratch file: " + std::string(std::strerror(errno))};
   LfWriter writer(spool.get(), crlf);
   std::string buffer = std::move(first_block);
@@ -188,20 +189,27 @@ int Run(const mikawase::cli::CommandLine& command) {
 
 }  // namespace
 
+// Messages go out through the same writer as the text, so that a path in
+// Japanese reads right on a console too.
+void Report(const std::string& message) {
+  mikawase::cli::WriteBytes(stderr, "mikawase-cli: " + message + "\n");
+}
+
 int main(int argc, char** argv) {
+  mikawase::cli::PrepareStandardStreams();
   mikawase::cli::CommandLine command;
   try {
-    command = mikawase::cli::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    command = mikawase::cli::ParseCommandLine(mikawase::cli::Arguments(argc, argv));
   } catch (const mikawase::cli::UsageError& error) {
-    std::cerr << "mikawase-cli: " << error.message << "\nTry 'mikawase-cli --help'.\n";
+    Report(error.message + "\nTry 'mikawase-cli --help'.");
     return kExitUsage;
   }
   if (command.help) {
-    std::cout << mikawase::cli::kUsage;
+    mikawase::cli::WriteBytes(stdout, mikawase::cli::kUsage);
     return 0;
   }
   if (command.version) {
-    std::cout << "mikawase-cli " << mikawase::kVersionString << "\n";
+    mikawase::cli::WriteBytes(stdout, std::string("mikawase-cli ") + mikawase::kVersionString + "\n");
     return 0;
   }
   // A new process per translation: without the cache on disk, every one
@@ -210,13 +218,13 @@ int main(int argc, char** argv) {
   try {
     return Run(command);
   } catch (const mikawase::TranslationError& error) {
-    std::cerr << "mikawase-cli: " << error.what() << "\n";
+    Report(error.what());
   } catch (const InputFailure& failure) {
-    std::cerr << "mikawase-cli: " << failure.message << "\n";
+    Report(failure.message);
   } catch (const std::bad_alloc&) {
-    std::cerr << "mikawase-cli: out of memory\n";
+    Report("out of memory");
   } catch (const std::exception& error) {
-    std::cerr << "mikawase-cli: " << error.what() << "\n";
+    Report(error.what());
   }
   return kExitFailure;
 }
