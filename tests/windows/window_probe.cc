@@ -187,6 +187,9 @@ int Tooltip() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Pixels as the window has them, not scaled for a program that knows
+  // nothing of DPI.
+  SetProcessDPIAware();
   std::string command = argc > 1 ? argv[1] : "";
   if (command == "wait" && argc == 3) return Wait(std::atof(argv[2]));
   if (command == "state") return State();

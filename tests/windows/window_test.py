@@ -47,6 +47,23 @@ class Session:
     def state(self):
         return json.loads(self.probe("state"))
 
+    def wait_until_gone(self, seconds=30):
+        """Until the system has taken down the window of a killed process."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            p = subprocess.run([self.args.wine, self.args.probe, "state"], env=self.env,
+                               capture_output=True, timeout=60)
+            if p.returncode != 0:
+                return
+            time.sleep(0.2)
+        raise RuntimeError("the window outlived its process")
+
+    def set_dpi(self, dpi):
+        """The DPI of wine's screen, read by programs as they start."""
+        subprocess.run([self.args.wine, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
+                        "/t", "REG_DWORD", "/d", str(dpi), "/f"], env=self.env, check=True,
+                       capture_output=True, timeout=60)
+
     def xdotool(self, *arguments):
         subprocess.run(["xdotool", *arguments], env=self.env, check=True, timeout=60)
 
@@ -93,15 +110,23 @@ def start_display():
     return xvfb, ":" + number.decode().strip()
 
 
-def layout_checks(s, width, height, label):
-    """The controls at client size width × height (96 DPI): the table's gaps
-    (8 px left and top, 6 right, 5 below, 7 between), the button a 65 px
-    square at the top right, Text2 taking the rest."""
+def pixels(twips, dpi):
+    return (twips * dpi + 720) // 1440
+
+
+def layout_checks(s, width, height, label, dpi=96):
+    """The controls at client size width × height: each edge of the twips
+    table at the DPI, the right and bottom ones moved by what the window
+    gained, so that the gaps stay (at 96 DPI: 8 px left and top, 6 right,
+    5 below, 7 between) and the button stays a square at the top right."""
     st = s.state()
+    wider, taller = width - pixels(5985, dpi), height - pixels(4650, dpi)
+    px = lambda twips: pixels(twips, dpi)  # noqa: E731
     check(f"{label}: client area", st["client"], [width, height])
-    check(f"{label}: Text1", st["Text1"]["rect"], [8, 8, width - 6 - 65 - 7, 73])
-    check(f"{label}: Command1", st["Command1"]["rect"], [width - 6 - 65, 8, width - 6, 73])
-    check(f"{label}: Text2", st["Text2"]["rect"], [8, 80, width - 6, height - 5])
+    check(f"{label}: Text1", st["Text1"]["rect"], [px(120), px(120), px(4815) + wider, px(1095)])
+    check(f"{label}: Command1", st["Command1"]["rect"],
+          [px(4920) + wider, px(120), px(5895) + wider, px(1095)])
+    check(f"{label}: Text2", st["Text2"]["rect"], [px(120), px(1200), px(5895) + wider, px(4575) + taller])
 
 
 def run(args, folder):
@@ -119,8 +144,8 @@ def run(args, folder):
     xvfb, display = start_display()
     env = dict(os.environ, DISPLAY=display)
     window = None
+    s = Session(args, display, env)
     try:
-        s = Session(args, display, env)
         window = subprocess.Popen([args.wine, os.path.join(program, "mikawase.exe")], env=env,
                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         s.probe("wait", "60")
@@ -239,7 +264,20 @@ def run(args, folder):
         s.click("Command1")
         st = s.settle(lambda st: st["Text2"]["text"] == "私が好きなのはあなた。")
         check("mended, the next press translates", st["Text2"]["text"], "私が好きなのはあなた。")
+        window.kill()
+        window.wait()
+        s.wait_until_gone()
+
+        # At 144 DPI the same table makes a window half as large again.
+        s.set_dpi(144)
+        window = subprocess.Popen([args.wine, os.path.join(program, "mikawase.exe")], env=env,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        s.probe("wait", "60")
+        st = s.settle()
+        layout_checks(s, 599, 465, "144 DPI", dpi=144)
+        check("144 DPI: minimum size is the opening size", st["min_track"], st["frame"])
     finally:
+        s.set_dpi(96)
         if window is not None and window.poll() is None:
             window.kill()
             window.wait()
