@@ -17,6 +17,8 @@ data folder beside itself.
 import argparse
 import os
 import random
+import re
+import shlex
 import shutil
 import subprocess
 import sys
@@ -117,6 +119,16 @@ class Filters:
         return linux, windows
 
 
+def on_a_terminal(command, cwd, env):
+    """What `command` shows on a terminal: wine gives the program a console
+    there, so the filter writes through the console's wide calls; the
+    console's own escape sequences and CRs are taken out."""
+    p = subprocess.run(["script", "-qec", shlex.join(command), "/dev/null"], cwd=cwd, env=env,
+                       capture_output=True, stdin=subprocess.DEVNULL, timeout=120)
+    shown = re.sub(rb"\x1b\[[0-9;?]*[A-Za-z]|\x1b\][^\x07]*\x07", b"", p.stdout).replace(b"\r", b"")
+    return p.returncode, shown.decode("utf-8", "replace")
+
+
 def describe(result):
     status, out, err = result
     return f"status {status}, out {out[:300]!r}, err {err[:300]!r}"
@@ -177,6 +189,22 @@ def main():
             windows = filters.run([args.wine, exe] + crlf, filters.windows_env, home,
                                   "I like you.\nHello, Japan!\n".encode())
             check(f"shipped dictionaries beside the program {crlf}", linux, windows)
+
+        # A console shows the text as characters, whatever its code page.
+        with open(os.path.join(home, "入力.txt"), "wb") as f:
+            f.write("I like you.\nHello, Japan!\n".encode())
+        status, shown = on_a_terminal([args.wine, exe, "入力.txt"], home, filters.windows_env)
+        if (status, shown) != (0, "私が好きなのはあなた。\nこんにちは、日本！\n"):
+            failures.append(f"output on a console: status {status}, shown {shown!r}")
+        broken = os.path.join(folder, "辞書 壊れ")
+        os.makedirs(broken)
+        for name in FILES:
+            with open(os.path.join(broken, name), "wb") as f:
+                f.write(b"short\r\n" if name == "noun.txt" else b"")
+        status, shown = on_a_terminal([args.wine, exe, "--data-dir", "../../辞書 壊れ/", "入力.txt"], home,
+                                      filters.windows_env)
+        if status != 1 or not shown.startswith("mikawase-cli: ../../辞書 壊れ/noun.txt:1: the line"):
+            failures.append(f"an error on a console: status {status}, shown {shown!r}")
 
         seed = args.seed if args.seed is not None else random.SystemRandom().randrange(1 << 32)
         print(f"random cases: --seed {seed} --cases {args.cases}", flush=True)

@@ -11,6 +11,10 @@
 //   window_probe maximize | restore
 //   window_probe dismiss          presses OK in the window's message box
 //   window_probe tooltip          the text of a tooltip on show, or ""
+//   window_probe set-text FILE    puts FILE's UTF-8 text into Text1
+//   window_probe press N          presses Command1 N times, each press sent
+//                                 and waited for, and prints each one's
+//                                 milliseconds
 #include <windows.h>
 
 #include <cstdio>
@@ -184,6 +188,36 @@ int Tooltip() {
   return 0;
 }
 
+int SetText(const char* path) {
+  std::FILE* file = std::fopen(path, "rb");
+  if (!file) return 1;
+  std::string text;
+  char block[4096];
+  for (std::size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;) text.append(block, got);
+  std::fclose(file);
+  std::wstring wide = mikawase::WideFromUtf8(text);
+  SendMessageW(GetDlgItem(Form1(), kText1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  return 0;
+}
+
+// A press as the button sends it; SendMessage returns once the window has
+// translated and shown the result.
+int Press(int times) {
+  HWND form = Form1();
+  HWND button = GetDlgItem(form, kCommand1);
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  for (int i = 0; i < times; ++i) {
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    SendMessageW(form, WM_COMMAND, MAKEWPARAM(kCommand1, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+    QueryPerformanceCounter(&end);
+    std::printf("%.3f\n", (end.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart);
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -197,12 +231,14 @@ int main(int argc, char** argv) {
   if (command == "maximize") return ShowWindow(Form1(), SW_MAXIMIZE), 0;
   if (command == "restore") return ShowWindow(Form1(), SW_RESTORE), 0;
   if (command == "tooltip") return Tooltip();
+  if (command == "set-text" && argc == 3) return SetText(argv[2]);
+  if (command == "press" && argc == 3) return Press(std::atoi(argv[2]));
   if (command == "dismiss") {
     HWND box = MessageBoxOf(Form1());
     return box && PostMessageW(box, WM_COMMAND, IDOK, 0) ? 0 : 1;
   }
   std::fputs("usage: window_probe wait SECONDS | state | resize W H | maximize | restore |"
-             " dismiss | tooltip\n",
+             " dismiss | tooltip | set-text FILE | press N\n",
              stderr);
   return 2;
 }
