@@ -190,6 +190,31 @@ def main():
                                   "I like you.\nHello, Japan!\n".encode())
             check(f"shipped dictionaries beside the program {crlf}", linux, windows)
 
+        # At a drive's root AppFolder is "M:\" itself, and data\ lies there.
+        prefix = os.environ.get("WINEPREFIX") or os.path.join(os.path.dirname(args.wine), "..", "..",
+                                                              "build", "windows", "wineprefix")
+        drive = os.path.join(prefix, "dosdevices", "m:")
+        root = os.path.join(folder, "drive-m")
+        shutil.copytree(os.path.join(home, "data"), os.path.join(root, "data"))
+        shutil.copy(exe, root)
+        if not os.path.lexists(drive):
+            os.symlink(root, drive)
+            try:
+                text = b"I like you. The cat is on the desk."
+                windows = filters.run([args.wine, "M:\\mikawase-cli.exe"], filters.windows_env, root, text)
+                linux = filters.run([args.linux_cli, "--data-dir", args.shipped_data], filters.linux_env, root,
+                                    text)
+                check("run from a drive's root", linux, windows)
+                os.remove(os.path.join(root, "data", "noun.txt"))
+                windows = filters.run([args.wine, "M:\\mikawase-cli.exe"], filters.windows_env, root, text)
+                expected = (1, b"", "mikawase-cli: M:\\data\\noun.txt: the dictionary file does not exist\n".encode())
+                if windows != expected:
+                    failures.append(f"a drive's root: {describe(windows)}, expected {describe(expected)}")
+            finally:
+                os.remove(drive)
+        else:
+            failures.append(f"drive M: is taken in {prefix}; cannot try a drive's root")
+
         # A console shows the text as characters, whatever its code page.
         with open(os.path.join(home, "入力.txt"), "wb") as f:
             f.write("I like you.\nHello, Japan!\n".encode())

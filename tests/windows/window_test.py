@@ -37,9 +37,9 @@ class Session:
     def __init__(self, args, display, environment):
         self.args, self.display, self.env = args, display, environment
 
-    def probe(self, *arguments):
+    def probe(self, *arguments, timeout=60):
         p = subprocess.run([self.args.wine, self.args.probe, *arguments], env=self.env,
-                           capture_output=True, timeout=60)
+                           capture_output=True, timeout=timeout)
         if p.returncode != 0:
             raise RuntimeError(f"window_probe {' '.join(arguments)}: {p.stderr.decode(errors='replace')}")
         return p.stdout.decode("utf-8")
@@ -148,7 +148,10 @@ def run(args, folder):
     try:
         window = subprocess.Popen([args.wine, os.path.join(program, "mikawase.exe")], env=env,
                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        s.probe("wait", "60")
+        # Generous, for a machine busy with other builds.
+        started = time.monotonic()
+        s.probe("wait", "120", timeout=150)
+        print(f"the window opened after {time.monotonic() - started:.1f} s", flush=True)
         xid = s.x_window()
         st = s.settle()
 

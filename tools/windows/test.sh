@@ -12,10 +12,12 @@ linux_cli=$(realpath "$1")
 tools/windows/install-deps.sh
 export WINEPREFIX=$PWD/build/windows/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 rm -rf "$WINEPREFIX"
-mkdir -p "$WINEPREFIX"
+# The prefix is made with a server of its own, which writes the registry
+# out as it ends; then one server stays for every test.
+tools/windows/wine-run.sh cmd /c exit
+wineserver --wait
 wineserver --persistent
 trap 'wineserver --kill' EXIT
-wineboot --init >/dev/null 2>&1
 
 cmake --preset windows-ci -DMIKAWASE_LINUX_CLI="$linux_cli"
 cmake --build --preset windows-ci

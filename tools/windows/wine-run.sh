@@ -9,14 +9,17 @@ export WINEPREFIX=${WINEPREFIX:-$root/build/windows/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko: their install dialogs would wait for a user.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-if [[ ! -f $WINEPREFIX/system.reg ]]; then
-  mkdir -p "$(dirname "$WINEPREFIX")"
+# A mark of our own says the prefix is made: a wine server that keeps
+# running holds the registry in memory and writes system.reg only later.
+ready=$WINEPREFIX/.made-by-wine-run
+if [[ ! -f $ready ]]; then
+  mkdir -p "$WINEPREFIX"
   # Two tests starting at once make the prefix once.
   exec 9>"$WINEPREFIX.lock"
   flock 9
-  if [[ ! -f $WINEPREFIX/system.reg ]]; then
+  if [[ ! -f $ready ]]; then
     wineboot --init >/dev/null 2>&1
-    wineserver --wait
+    touch "$ready"
   fi
   exec 9>&-
 fi

@@ -12,7 +12,9 @@ namespace {
 
 constexpr UINT kCp932 = 932;
 
-bool IsLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || byte >= 0xE0; }
+bool IsLeadByte(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
 
 bool IsTrailByte(unsigned char byte) {
   return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
@@ -23,8 +25,9 @@ bool IsTrailByte(unsigned char byte) {
 // not written as Japanese text.
 bool IsRefusedSingleByte(unsigned char byte) { return byte == 0x80 || byte == 0xA0 || byte >= 0xFD; }
 
-// Where the first character starting at `at` ends, or 0 when the bytes
-// there are malformed; *length is then how many bytes are at fault.
+// The length of the character that starts at `at`: 1 or 2, or 0 when the
+// byte there cannot start one (a refused single byte, a lead byte without a
+// second byte), which is then the one byte at fault.
 std::size_t CharacterLength(std::string_view bytes, std::size_t at) {
   unsigned char lead = static_cast<unsigned char>(bytes[at]);
   if (IsRefusedSingleByte(lead)) return 0;
