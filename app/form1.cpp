@@ -5,12 +5,15 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QShortcut>
 #include <exception>
 #include <new>
 #include <utility>
 
 #include "app_folder_for.h"
 #include "form1_layout.h"
+#include "mikawase/app_folder.h"
 #include "mikawase/line_breaks.h"
 #include "mikawase/translate.h"
 #include "mikawase/version.h"
@@ -35,9 +38,9 @@ QPlainTextEdit* NewTextBox(const QString& name, QWidget* parent) {
   box->setObjectName(name);
   // Tab belongs to the keyboard's way round the window, not to the text.
   box->setTabChangesFocus(true);
-  // The boxes have no scroll bars; the text still scrolls with the caret and
-  // the mouse wheel.
-  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // A scroll bar only while the text does not fit, so that a mouse can reach
+  // the end of a long rendering; lines wrap, so never a horizontal one.
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   return box;
 }
@@ -72,12 +75,25 @@ Form1::Form1(const QString& executable_folder, ErrorReporter report_error, QWidg
   Command1->setAutoDefault(false);
   Command1->setDefault(false);
 
-  double dpi_x = logicalDpiX();
-  double dpi_y = logicalDpiY();
-  setFixedSize(TwipsToPixels(kForm1ClientSize, dpi_x, dpi_y));
-  Text1->setGeometry(TwipsToPixels(kText1Rect, dpi_x, dpi_y));
-  Text2->setGeometry(TwipsToPixels(kText2Rect, dpi_x, dpi_y));
-  Command1->setGeometry(TwipsToPixels(kCommand1Rect, dpi_x, dpi_y));
+  Command1->setToolTip(QStringLiteral("Translate (Ctrl+Enter)"));
+  // Opens at the table's size and may grow from there, never shrink.
+  QSize size = TwipsToPixels(kForm1ClientSize, logicalDpiX(), logicalDpiY());
+  setMinimumSize(size);
+  resize(size);
+  LayOutControls();
+
+  // Ctrl+Enter anywhere in the window, on either Enter key, does what the
+  // button does; a window shortcut comes before the boxes' own handling of
+  // the key, so it types no line break.
+  const QKeyCombination kTranslateKeys[] = {
+      QKeyCombination(Qt::ControlModifier, Qt::Key_Return),
+      QKeyCombination(Qt::ControlModifier, Qt::Key_Enter),
+      QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Enter)};
+  for (QKeyCombination keys : kTranslateKeys) {
+    auto* shortcut = new QShortcut(keys, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, Command1, &QPushButton::click);
+  }
 
   setTabOrder(Text1, Text2);
   setTabOrder(Text2, Command1);
@@ -87,8 +103,21 @@ Form1::Form1(const QString& executable_folder, ErrorReporter report_error, QWidg
   Form_Load(executable_folder);
 }
 
+void Form1::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayOutControls();
+}
+
+void Form1::LayOutControls() {
+  Form1Geometry geometry = Form1LayoutFor(size(), logicalDpiX(), logicalDpiY());
+  Text1->setGeometry(geometry.text1);
+  Text2->setGeometry(geometry.text2);
+  Command1->setGeometry(geometry.command1);
+}
+
 void Form1::Form_Load(const QString& executable_folder) {
   AppFolder_ = AppFolderFor(executable_folder);
+  personal_folder_ = PersonalDictionaryFolder();
   setWindowTitle(CaptionForVersion(kVersionMajor, kVersionMinor, kVersionRevision));
 }
 
@@ -98,7 +127,8 @@ void Form1::Form_Load(const QString& executable_folder) {
 void Form1::Command1_Click() {
   std::string result;
   try {
-    result = Translate(ToEngineText(*Text1), AppFolder_);
+    result = TranslateWithDictionaries(ToEngineText(*Text1),
+                                       {DataFolderOf(AppFolder_), personal_folder_});
   } catch (const TranslationError& error) {
     ShowFailure({QFile::decodeName(error.file().c_str()), error.line(),
                  QString::fromStdString(error.problem())});

@@ -15,6 +15,7 @@
 
 class QPlainTextEdit;
 class QPushButton;
+class QResizeEvent;
 
 namespace mikawase {
 
@@ -50,8 +51,18 @@ class Form1 : public QWidget {
   // Fixed by Form_Load; ends with exactly one "/".
   const std::string& AppFolder() const { return AppFolder_; }
 
+  // The user's personal dictionaries, in front of the shipped ones; fixed
+  // by Form_Load, and "" when the platform knows no such folder.
+  const std::string& PersonalFolder() const { return personal_folder_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
   void Form_Load(const QString& executable_folder);
+  // The one place that positions the controls: at start-up and after
+  // every change of the window's size.
+  void LayOutControls();
   void Command1_Click();
   void ShowFailure(const TranslationFailure& failure);
 
@@ -62,6 +73,7 @@ class Form1 : public QWidget {
   QPushButton* Command1;
 
   std::string AppFolder_;
+  std::string personal_folder_;
   ErrorReporter report_error_;
 };
 

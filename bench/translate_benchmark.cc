@@ -45,7 +45,7 @@ const char* const kInputs[] = {"english-2k", "english-2k-line", "english-100k",
 // Reading and compiling the three dictionaries, which the fast engine does
 // again only when a file's bytes change.
 void BM_CompileDictionaries(benchmark::State& state) {
-  mikawase::DictionaryLoader load = mikawase::FolderLoader(DataFolder(state.range(0) == 1));
+  mikawase::DictionaryLoader load = mikawase::FolderLoader({DataFolder(state.range(0) == 1), ""});
   for (auto _ : state) benchmark::DoNotOptimize(mikawase::TranslateFast("", load));
 }
 BENCHMARK(BM_CompileDictionaries)->ArgName("synthetic")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

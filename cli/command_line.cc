@@ -3,7 +3,9 @@
 namespace mikawase::cli {
 
 const char kUsage[] =
-    "Usage: mikawase-cli [--data-dir DIR] [--crlf] [FILE]\n"
+    "Usage: mikawase-cli [--data-dir DIR] [--no-personal] [--crlf] [--trace] [FILE]\n"
+    "       mikawase-cli --check [--data-dir DIR] [--no-personal]\n"
+    "       mikawase-cli --add noun|adjective|rome KEY VALUE\n"
     "Renders English text into rough Japanese, word by word.\n"
     "\n"
     "Reads UTF-8 text from FILE, or from standard input when FILE is absent or\n"
@@ -12,11 +14,27 @@ const char kUsage[] =
     "\n"
     "  --data-dir DIR   read noun.txt, adjective.txt and rome.txt from DIR\n"
     "                   (default: the data folder beside this program)\n"
+    "  --no-personal    leave out your personal dictionaries (see below)\n"
     "  --crlf           write CR LF line breaks instead of LF\n"
     "  --engine=NAME    fast (the default), or literal: the reference engine,\n"
     "                   one pass over the whole text per rule; same output\n"
+    "  --check          check the dictionaries and report every problem, one\n"
+    "                   per line (FILE:LINE: error: ... or warning: ...);\n"
+    "                   translates nothing; exit status 1 when there is an error\n"
+    "  --trace          translate as usual, and write to standard error every\n"
+    "                   rule that changed the text, in order: where it comes\n"
+    "                   from, what it replaced, how often, and the text after it\n"
+    "  --add KIND KEY VALUE\n"
+    "                   write one entry into your personal KIND.txt (KIND is\n"
+    "                   noun, adjective or rome), replacing a line with the\n"
+    "                   same key; prints the file, the line and how KEY reads now\n"
     "  --help           show this help and exit\n"
     "  --version        show the version and exit\n"
+    "\n"
+    "Your personal dictionaries, in $XDG_DATA_HOME/mikawase (by default\n"
+    "~/.local/share/mikawase), have the same names and format as the shipped\n"
+    "ones. Each that exists is applied right before the shipped file of the same\n"
+    "name, so its entries win; they survive upgrades and rebuilds.\n"
     "\n"
     "The compiled dictionaries are kept in $MIKAWASE_CACHE_DIR, else\n"
     "$XDG_CACHE_HOME/mikawase, else ~/.cache/mikawase, so that a later run with\n"
@@ -24,7 +42,7 @@ const char kUsage[] =
     "turns that off. The folder is safe to delete.\n"
     "\n"
     "Exit status: 0 on success, 1 when a dictionary or the input is bad,\n"
-    "2 for a usage error.\n";
+    "2 for a usage error. See mikawase-cli(1) for the dictionary format.\n";
 
 namespace {
 
@@ -40,6 +58,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   CommandLine command;
   bool have_input = false;
   bool options_ended = false;
+  bool explicit_engine = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (!options_ended && argument.size() > 1 && argument[0] == '-') {
@@ -49,6 +68,19 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         command.help = true;
       } else if (argument == "--version") {
         command.version = true;
+      } else if (argument == "--no-personal") {
+        command.personal = false;
+      } else if (argument == "--add") {
+        if (arguments.size() - i - 1 < 3) {
+          throw UsageError{"--add needs three words: noun, adjective or rome, then the key "
+                           "and the value"};
+        }
+        command.add = AddCommand{arguments[i + 1], arguments[i + 2], arguments[i + 3]};
+        i += 3;
+      } else if (argument == "--check") {
+        command.check = true;
+      } else if (argument == "--trace") {
+        command.trace = true;
       } else if (argument == "--crlf") {
         command.crlf = true;
       } else if (argument == "--data-dir") {
@@ -59,8 +91,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       } else if (argument == "--engine") {
         if (i + 1 == arguments.size()) throw UsageError{"--engine needs a name"};
         command.engine = ParseEngine(arguments[++i]);
+        explicit_engine = true;
       } else if (argument.starts_with("--engine=")) {
         command.engine = ParseEngine(argument.substr(std::string_view("--engine=").size()));
+        explicit_engine = true;
       } else {
         throw UsageError{"unknown option '" + argument + "'"};
       }
@@ -72,6 +106,25 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   }
   if (command.data_dir && command.data_dir->empty()) {
     throw UsageError{"--data-dir needs a folder"};
+  }
+  if (command.add) {
+    if (command.check || command.trace || have_input || command.crlf || !command.personal) {
+      throw UsageError{"--add writes one entry; of the other options it takes only --data-dir, "
+                       "for the shipped dictionaries it shows the new rendering with"};
+    }
+    if (command.add->kind != "noun" && command.add->kind != "adjective" &&
+        command.add->kind != "rome") {
+      throw UsageError{"--add: unknown dictionary '" + command.add->kind +
+                       "' (known: noun, adjective, rome)"};
+    }
+  }
+  if (command.check && (have_input || command.trace || command.crlf)) {
+    throw UsageError{"--check reads only the dictionaries; it takes no input file, --trace or "
+                     "--crlf"};
+  }
+  if (command.trace && command.engine == Engine::kFast && explicit_engine) {
+    throw UsageError{"--trace always uses the literal engine, whose order of rules is the "
+                     "definition; leave out --engine=fast"};
   }
   return command;
 }

@@ -10,11 +10,22 @@
 
 namespace mikawase::cli {
 
+// --add KIND KEY VALUE
+struct AddCommand {
+  std::string kind;  // noun, adjective or rome
+  std::string key;
+  std::string value;
+};
+
 struct CommandLine {
   std::optional<std::string> data_dir;  // default: the data folder beside the program
   bool crlf = false;                    // keep CR LF in the output
   std::string input = "-";              // a file, or "-" for standard input
   Engine engine = Engine::kFast;
+  bool personal = true;                 // apply the user's personal dictionaries
+  bool check = false;                   // report every dictionary problem, translate nothing
+  bool trace = false;                   // name every rule that changes the text, on stderr
+  std::optional<AddCommand> add;        // write one entry into a personal file
   bool help = false;
   bool version = false;
 };

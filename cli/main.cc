@@ -12,9 +12,13 @@
 #include "command_line.h"
 #include "mikawase/app_folder.h"
 #include "mikawase/compiled_cache.h"
+#include "mikawase/dictionary_check.h"
 #include "mikawase/line_breaks.h"
+#include "mikawase/personal_dictionary.h"
+#include "mikawase/trace.h"
 #include "mikawase/translate.h"
 #include "mikawase/version.h"
+#include "reports.h"
 #include "standard_streams.h"
 
 namespace {
@@ -108,9 +112,9 @@ class LfWriter {
 // The output of a long input goes to a scratch file first and is copied to
 // standard output only once the whole translation has succeeded, so a
 // failure halfway never leaves half a translation behind.
-void TranslateInParts(Input& input, std::string first_block, const std::string& data_folder,
-                      bool crlf) {
-  mikawase::StreamingTranslation translation(data_folder);
+void TranslateInParts(Input& input, std::string first_block,
+                      const mikawase::DictionaryFolders& folders, bool crlf) {
+  mikawase::StreamingTranslation translation(folders);
   File spool(mikawase::cli::OpenScratchFile());
   if (!spool) throw InputFailure{"cannot create a scratch file: " + std::string(std::strerror(errno))};
   LfWriter writer(spool.get(), crlf);
@@ -149,18 +153,48 @@ void TranslateInParts(Input& input, std::string first_block, const std::string& 
   if (std::ferror(spool.get())) throw InputFailure{"cannot read back the scratch file"};
 }
 
+// The shipped folder, and the personal one unless the user left it out.
+mikawase::DictionaryFolders FoldersFor(const mikawase::cli::CommandLine& command) {
+  mikawase::DictionaryFolders folders;
+  folders.shipped = command.data_dir ? mikawase::WithTrailingSeparator(*command.data_dir)
+                                     : mikawase::DataFolderOf(mikawase::ExecutableFolder());
+  if (command.personal) folders.personal = mikawase::PersonalDictionaryFolder();
+  return folders;
+}
+
+// Reads up to `limit` bytes of the input into *text, without the UTF-8
+// byte-order mark that Windows editors put first: it is no part of the
+// text, and left in front of the first word it would keep that word from
+// matching any whole-word rule. False when there is more.
+bool ReadStart(Input& input, std::size_t limit, std::string* text) {
+  bool more = input.Read(limit, text);
+  if (text->starts_with("\xEF\xBB\xBF")) text->erase(0, 3);
+  return more;
+}
+
+// Input errors from the engine name no file; the filter knows which it was.
+template <typename Body>
+void NamingTheInput(const Input& input, Body&& body) {
+  try {
+    body();
+  } catch (const mikawase::TranslationError& error) {
+    if (error.kind() != mikawase::ErrorKind::kInvalidInput) throw;
+    throw mikawase::TranslationError(error.kind(), input.name(), error.line(), error.problem());
+  }
+}
+
+void FlushOutput() {
+  if (std::fflush(stdout) != 0) {
+    throw InputFailure{"cannot write the output: " + std::string(std::strerror(errno))};
+  }
+}
+
 int Run(const mikawase::cli::CommandLine& command) {
-  std::string data_folder = command.data_dir
-                                ? mikawase::WithTrailingSeparator(*command.data_dir)
-                                : mikawase::DataFolderOf(mikawase::ExecutableFolder());
+  mikawase::DictionaryFolders folders = FoldersFor(command);
   Input input(command.input);
   std::string text;
-  try {
-    bool more = input.Read(kWholeInputLimit + 1, &text);
-    // Windows editors start UTF-8 files with a byte-order mark. It is no
-    // part of the text, and left in front of the first word it would keep
-    // that word from matching any whole-word rule.
-    if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
+  NamingTheInput(input, [&] {
+    bool more = ReadStart(input, kWholeInputLimit + 1, &text);
     // The literal engine is the reference: it always sees the whole input.
     if (more && command.engine == mikawase::Engine::kLiteral) {
       while (input.Read(kBlockSize, &text)) {
@@ -168,22 +202,85 @@ int Run(const mikawase::cli::CommandLine& command) {
       more = false;
     }
     if (more) {
-      TranslateInParts(input, std::move(text), data_folder, command.crlf);
+      TranslateInParts(input, std::move(text), folders, command.crlf);
     } else {
       std::string translated =
-          mikawase::TranslateWithDataFolder(mikawase::ToCrLf(text), data_folder, command.engine);
+          mikawase::TranslateWithDictionaries(mikawase::ToCrLf(text), folders, command.engine);
       LfWriter writer(stdout, command.crlf);
       writer.Put(translated);
       writer.Finish();
     }
-  } catch (const mikawase::TranslationError& error) {
-    if (error.kind() != mikawase::ErrorKind::kInvalidInput) throw;
-    // The engine does not know where its input came from; the filter does.
-    throw mikawase::TranslationError(error.kind(), input.name(), error.line(), error.problem());
+  });
+  FlushOutput();
+  return 0;
+}
+
+// The rendering as usual on standard output; on standard error, every rule
+// that changed the text. The whole input is one translation, so it is read
+// whole, as the literal engine needs it.
+int RunTrace(const mikawase::cli::CommandLine& command) {
+  mikawase::DictionaryFolders folders = FoldersFor(command);
+  Input input(command.input);
+  std::string text;
+  NamingTheInput(input, [&] {
+    if (ReadStart(input, kBlockSize, &text)) {
+      while (input.Read(kBlockSize, &text)) {
+      }
+    }
+    std::string translated = mikawase::TranslateWithTrace(
+        mikawase::ToCrLf(text), folders, [](const mikawase::TraceStep& step) {
+          std::string shown = mikawase::cli::FormatTraceStep(step);
+          mikawase::cli::WriteBytes(stderr, shown);
+        });
+    LfWriter writer(stdout, command.crlf);
+    writer.Put(translated);
+    writer.Finish();
+  });
+  FlushOutput();
+  return 0;
+}
+
+// Every problem of every dictionary, then the count; nothing is translated.
+int RunCheck(const mikawase::cli::CommandLine& command) {
+  mikawase::DictionaryFolders folders = FoldersFor(command);
+  std::vector<mikawase::DictionaryFinding> findings = mikawase::CheckDictionaries(folders);
+  bool errors = false;
+  for (const mikawase::DictionaryFinding& finding : findings) {
+    std::string line = mikawase::cli::FormatFinding(finding) + "\n";
+    Write(stdout, line);
+    errors = errors || finding.severity == mikawase::DictionaryFinding::Severity::kError;
   }
-  if (std::fflush(stdout) != 0) {
-    throw InputFailure{"cannot write the output: " + std::string(std::strerror(errno))};
+  Write(stdout,
+        mikawase::cli::CheckSummary(findings, mikawase::CountDictionaryFiles(folders)) + "\n");
+  FlushOutput();
+  return errors ? kExitFailure : 0;
+}
+
+// One entry into the user's personal file; then how the key reads with it.
+int RunAdd(const mikawase::cli::CommandLine& command) {
+  const mikawase::cli::AddCommand& add = *command.add;
+  std::string folder = mikawase::PersonalDictionaryFolder();
+  if (folder.empty()) {
+    throw InputFailure{"cannot tell where your personal dictionaries go: neither XDG_DATA_HOME "
+                       "nor HOME is set"};
   }
+  std::string file_name = *mikawase::DictionaryFileNamed(add.kind);
+  mikawase::AddedEntry added = mikawase::AddPersonalEntry(folder, file_name, add.key, add.value);
+  if (!added.refusal.empty()) throw InputFailure{added.path + ": not written: " + added.refusal};
+  Write(stdout, added.path + ":" + std::to_string(added.line) + ": " +
+                    (added.replaced ? "replaced the line for " : "added ") + "\"" + add.key +
+                    "\"\n");
+  // What the check says of the new line, if anything: an entry can still be
+  // shadowed by an earlier one, or hold letters the spelling rules rewrite.
+  mikawase::DictionaryFolders folders = FoldersFor(command);
+  for (const mikawase::DictionaryFinding& finding : mikawase::CheckDictionaries(folders)) {
+    if (finding.file == added.path && finding.line == added.line) {
+      Write(stdout, mikawase::cli::FormatFinding(finding) + "\n");
+    }
+  }
+  std::string rendering = mikawase::TranslateWithDictionaries(add.key, folders);
+  Write(stdout, add.key + " → " + rendering + "\n");
+  FlushOutput();
   return 0;
 }
 
@@ -216,6 +313,9 @@ int main(int argc, char** argv) {
   // would compile the dictionaries again.
   mikawase::EnableCompiledCache(mikawase::DefaultCompiledCacheFolder());
   try {
+    if (command.add) return RunAdd(command);
+    if (command.check) return RunCheck(command);
+    if (command.trace) return RunTrace(command);
     return Run(command);
   } catch (const mikawase::TranslationError& error) {
     Report(error.what());

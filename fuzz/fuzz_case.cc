@@ -90,7 +90,9 @@ std::optional<FuzzCase> SplitFuzzInput(const std::uint8_t* data, std::size_t siz
 }
 
 DictionaryLoader BytesLoader(const FuzzCase& fuzz_case) {
-  return [&fuzz_case](std::string_view file_name) {
+  return [&fuzz_case](std::string_view file_name, DictionaryLayer layer) {
+    // The cases hold no personal dictionaries: a missing one changes nothing.
+    if (layer == DictionaryLayer::kPersonal) return DictionaryContents{};
     for (std::size_t i = 0; i < kDictionaryNames.size(); ++i) {
       if (file_name != kDictionaryNames[i]) continue;
       if (!fuzz_case.dictionaries[i]) {

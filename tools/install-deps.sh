@@ -8,9 +8,13 @@ packages=(
   g++ cmake ninja-build pkg-config
   libicu-dev qt6-base-dev
   # Tests and benchmarks
-  libgtest-dev libbenchmark-dev python3 xvfb xauth
+  libgtest-dev libbenchmark-dev python3 xvfb xauth xdotool xclip
+  # Packaging, and Debian's rules for packages
+  dpkg-dev file lintian
   # The dictionaries are generated from these; their test skips without them.
-  edict libkkc-data python3-marisa
+  edict enamdict dict-freedict-eng-jpn wordnet-base libkkc-data python3-marisa
+  # English text the vocabulary is measured on (tools/dictionaries/coverage.py).
+  fortunes dict-devil
   # Fuzzing with libFuzzer under AddressSanitizer and UBSan.
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
 )

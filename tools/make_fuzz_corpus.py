@@ -203,6 +203,9 @@ HOSTILE_DICTIONARIES = {
     "ideographic-space-key": line("cat\u3000", "猫") + b"\r\n",
     "utf8-with-bom": b"\xef\xbb\xbf" + "cat            猫\r\n".encode("utf-8"),
     "utf8-without-bom": "cat            猫\r\ndog            犬\r\n".encode("utf-8"),
+    "utf8-line-among-cp932": line("cat", "猫") + b"\r\n"
+    + "laptop         パソコン\r\n".encode("utf-8"),
+    "cp932-that-is-valid-utf8": line("acetabulum", "髀臼") + b"\r\n" + line("cat", "猫") + b"\r\n",
     "utf16le-with-bom": "\ufeffcat            猫\r\n".encode("utf-16-le"),
     "utf16be-with-bom": "\ufeffcat            猫\r\n".encode("utf-16-be"),
     "utf16le-without-bom": "cat            猫\r\n".encode("utf-16-le"),

@@ -89,8 +89,9 @@ def main():
                 window.wait()
                 time.sleep(2)  # until the system has taken the window down
         finally:
-            xvfb.terminate()
-            xvfb.wait()
+            if xvfb is not None:
+                xvfb.terminate()
+                xvfb.wait()
 
 
 if __name__ == "__main__":

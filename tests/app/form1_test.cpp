@@ -120,7 +120,6 @@ class Form1Test : public QObject {
     QCOMPARE(window.form->logicalDpiY(), 96);
     QCOMPARE(window.form->size(), QSize(399, 310));
     QCOMPARE(window.form->minimumSize(), QSize(399, 310));
-    QCOMPARE(window.form->maximumSize(), QSize(399, 310));
     QCOMPARE(window.Text1->geometry(), QRect(8, 8, 313, 65));
     QCOMPARE(window.Text2->geometry(), QRect(8, 80, 385, 225));
     QCOMPARE(window.Command1->geometry(), QRect(328, 8, 65, 65));
@@ -161,6 +160,33 @@ class Form1Test : public QObject {
     QCOMPARE(window.Text2->toPlainText(), output);
     QCOMPARE(window.Text1->toPlainText(), QString(input).replace(QChar::LineSeparator, '\n'));
     QVERIFY(window.failures.isEmpty());
+  }
+
+  // The user's own noun.txt, in $XDG_DATA_HOME/mikawase, takes the word
+  // before the shipped one; without it the shipped one acts.
+  void personalDictionaryTakesTheWordFirst() {
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    QDir(home.path()).mkpath(QStringLiteral("mikawase"));
+    QFile personal(home.path() + QStringLiteral("/mikawase/noun.txt"));
+    QVERIFY(personal.open(QIODevice::WriteOnly));
+    personal.write(Line("cat", "\x83\x6c\x83\x52"));  // ネコ
+    personal.close();
+    {
+      Window window;
+      QVERIFY(window.Show());
+      QCOMPARE(QString::fromStdString(window.form->PersonalFolder()),
+               home.path() + QStringLiteral("/mikawase/"));
+      window.Text1->setPlainText(QStringLiteral("The cat and the dog."));
+      window.Press();
+      QCOMPARE(window.Text2->toPlainText(), QStringLiteral("そのネコそしてその犬。"));
+      personal.remove();
+      window.Press();
+      QCOMPARE(window.Text2->toPlainText(), QStringLiteral("その猫そしてその犬。"));
+    }
+    qputenv("XDG_DATA_HOME", saved);
   }
 
   void emptyInputEmptiesTheOutputBox() {
@@ -336,19 +362,88 @@ class Form1Test : public QObject {
     }
   }
 
-  // The boxes show no scroll bars, yet a long text can still be scrolled.
-  void wheelScrollsWithoutScrollBars() {
+  // A larger window gives the boxes the room: Text1 wider, the button
+  // along at its right, Text2 wider and taller; the gaps to the edges stay
+  // (8 px left and top, 6 right, 5 below Text2, 7 between Text1 and the
+  // button, 7 between the rows). Never smaller than the opening size.
+  void layoutAfterResize_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QSize>("expected_size");
+    QTest::addColumn<QRect>("text1");
+    QTest::addColumn<QRect>("command1");
+    QTest::addColumn<QRect>("text2");
+    QTest::newRow("the opening size") << QSize(399, 310) << QSize(399, 310)
+                                      << QRect(8, 8, 313, 65) << QRect(328, 8, 65, 65)
+                                      << QRect(8, 80, 385, 225);
+    QTest::newRow("900 x 700") << QSize(900, 700) << QSize(900, 700) << QRect(8, 8, 814, 65)
+                               << QRect(829, 8, 65, 65) << QRect(8, 80, 886, 615);
+    QTest::newRow("wider only") << QSize(640, 310) << QSize(640, 310) << QRect(8, 8, 554, 65)
+                                << QRect(569, 8, 65, 65) << QRect(8, 80, 626, 225);
+    QTest::newRow("smaller than the minimum") << QSize(200, 150) << QSize(399, 310)
+                                              << QRect(8, 8, 313, 65) << QRect(328, 8, 65, 65)
+                                              << QRect(8, 80, 385, 225);
+  }
+  void layoutAfterResize() {
+    QFETCH(QSize, size);
+    QFETCH(QSize, expected_size);
+    QFETCH(QRect, text1);
+    QFETCH(QRect, command1);
+    QFETCH(QRect, text2);
     Window window;
     QVERIFY(window.Show());
-    window.Text2->setPlainText(QStringLiteral("line\n").repeated(100));
+    window.form->resize(size);
     QCoreApplication::processEvents();
-    QVERIFY(!window.Text2->verticalScrollBar()->isVisible());
-    QCOMPARE(window.Text2->verticalScrollBar()->value(), 0);
-    QPoint centre = window.Text2->viewport()->rect().center();
-    QWheelEvent wheel(centre, window.Text2->viewport()->mapToGlobal(centre), QPoint(),
-                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(window.Text2->viewport(), &wheel);
-    QVERIFY(window.Text2->verticalScrollBar()->value() > 0);
+    QCOMPARE(window.form->size(), expected_size);
+    QCOMPARE(window.Text1->geometry(), text1);
+    QCOMPARE(window.Command1->geometry(), command1);
+    QCOMPARE(window.Text2->geometry(), text2);
+  }
+
+  // Ctrl+Enter, on either Enter key and wherever the focus is, does what
+  // the button does, and types nothing; Enter alone still breaks the line.
+  void ctrlEnterTranslates_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("in Text1, Return") << "Text1" << int(Qt::Key_Return) << int(Qt::ControlModifier);
+    QTest::newRow("in Text1, keypad Enter")
+        << "Text1" << int(Qt::Key_Enter) << int(Qt::ControlModifier | Qt::KeypadModifier);
+    QTest::newRow("in Text2") << "Text2" << int(Qt::Key_Return) << int(Qt::ControlModifier);
+    QTest::newRow("on the button") << "Command1" << int(Qt::Key_Return) << int(Qt::ControlModifier);
+  }
+  void ctrlEnterTranslates() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    Window window;
+    QVERIFY(window.Show());
+    window.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
+    QTest::keyClicks(window.Text1, QStringLiteral("I like you."));
+    QTest::keyClick(window.Text1, Qt::Key_Return);
+    QTest::keyClicks(window.Text1, QStringLiteral("Hello, Japan!"));
+    QWidget* target = window.form->findChild<QWidget*>(focus);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(window.Text2->toPlainText(), QStringLiteral("私が好きなのはあなた。\nこんにちは、日本！"));
+    QCOMPARE(window.Text1->toPlainText(), QStringLiteral("I like you.\nHello, Japan!"));
+    QVERIFY(window.Command1->toolTip().contains(QStringLiteral("Ctrl+Enter")));
+  }
+
+  // A vertical scroll bar only while the text does not fit; lines wrap, so
+  // never a horizontal one.
+  void scrollBarOnlyWhileTheTextDoesNotFit() {
+    Window window;
+    QVERIFY(window.Show());
+    for (QPlainTextEdit* box : {window.Text1, window.Text2}) {
+      box->setPlainText(QStringLiteral("line"));
+      QCoreApplication::processEvents();
+      QVERIFY(!box->verticalScrollBar()->isVisible());
+      box->setPlainText(QStringLiteral("line\n").repeated(100) + QString(500, 'x'));
+      QCoreApplication::processEvents();
+      QVERIFY(box->verticalScrollBar()->isVisible());
+      QVERIFY(!box->horizontalScrollBar()->isVisible());
+    }
   }
 };
 

@@ -30,6 +30,21 @@ done
 [[ -f $prefix/share/applications/mikawase.desktop ]] || fail "no share/applications/mikawase.desktop"
 [[ -f $prefix/share/icons/hicolor/scalable/apps/mikawase.svg ]] ||
   fail "no share/icons/hicolor/scalable/apps/mikawase.svg"
+# What Debian wants beside a program: the copyright with the dictionaries'
+# licence, the changelog and a manual page for each executable, compressed.
+doc=$prefix/share/doc/mikawase
+[[ -f $doc/copyright ]] || fail "no share/doc/mikawase/copyright"
+grep -q "Attribution-ShareAlike" "$doc/copyright" 2>/dev/null ||
+  fail "the copyright file does not carry the dictionaries' licence"
+cmp -s <(tail -c "$(wc -c <"$source_dir/data/LICENSE-dictionaries.txt")" "$doc/copyright") \
+  "$source_dir/data/LICENSE-dictionaries.txt" ||
+  fail "the copyright file does not end with data/LICENSE-dictionaries.txt, word for word"
+gzip -t "$doc/changelog.gz" 2>/dev/null || fail "no valid share/doc/mikawase/changelog.gz"
+[[ -f $doc/README.dictionaries ]] || fail "no share/doc/mikawase/README.dictionaries"
+for page in mikawase mikawase-cli; do
+  gzip -t "$prefix/share/man/man1/$page.1.gz" 2>/dev/null || fail "no manual page for $page"
+done
+
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$prefix/share/applications/mikawase.desktop" || fail "invalid desktop entry"
 fi

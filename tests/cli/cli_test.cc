@@ -88,6 +88,11 @@ TEST_F(CliTest, ExitStatusAndOneLineOnStandardError) {
       {"two input files", "a b", "", 2, "more than one input file"},
       {"--data-dir without folder", "--data-dir", "", 2, "--data-dir needs a folder"},
       {"unknown engine", "--engine=quantum", "", 2, "unknown engine"},
+      {"--check with an input file", "--check story.txt", "", 2, "takes no input file"},
+      {"--trace with the fast engine", "--trace --engine=fast", "", 2, "literal engine"},
+      {"--add with too few words", "--add noun cat", "", 2, "three words"},
+      {"--add to no such file", "--add verb go 行く", "", 2, "unknown dictionary 'verb'"},
+      {"--add with an input file", "--add noun cat 猫 story.txt", "", 2, "--add writes one entry"},
   };
   for (const auto& c : kCases) {
     CliRun run = TranslateWith(c.options, c.input);
@@ -125,13 +130,156 @@ TEST_F(CliTest, BadDictionariesFailWithFileAndLine) {
       << run.err;
 }
 
+std::size_t CountOf(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
+TEST_F(CliTest, CheckReportsEveryProblemOnItsLine) {
+  DictionaryFolder broken;
+  broken.WriteBytes("noun.txt", DictionaryLine("cat", "猫") + "\r\nshort\r\n" +
+                                    DictionaryLine("dog", "犬") + "\xFF\r\n");
+  broken.WriteBytes("rome.txt", "ka             カ\r\n");  // UTF-8 among CP932 files
+  CliRun run = RunCli("--check --data-dir '" + broken.path() + "'", "", scratch_);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "");
+  for (const char* place : {"noun.txt:2: error: ", "noun.txt:3: error: ", "rome.txt:1: error: "}) {
+    EXPECT_EQ(CountOf(run.out, broken.path() + place), 1u) << place << " in:\n" << run.out;
+  }
+  EXPECT_EQ(CountOf(run.out, "\n"), 4u) << "three findings and the summary:\n" << run.out;
+  EXPECT_NE(run.out.find("3 errors, 0 warnings"), std::string::npos) << run.out;
+
+  // Warnings alone do not fail the check.
+  DictionaryFolder doubtful;
+  doubtful.Write("noun.txt", {{"cat", "猫"}, {"Dog", "犬"}, {"cat", "ネコ"}});
+  run = RunCli("--check --data-dir '" + doubtful.path() + "'", "", scratch_);
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_NE(run.out.find(doubtful.path() + "noun.txt:2: warning: "), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find(doubtful.path() + "noun.txt:3: warning: line 1 "), std::string::npos)
+      << run.out;
+
+  // And the shipped dictionaries beside the program give nothing to report.
+  run = RunCli("--check", "", scratch_);
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(run.out, "checked 3 dictionary files: no problems found\n");
+}
+
+TEST_F(CliTest, TraceNamesTheRulesThatChangedTheText) {
+  CliRun plain = TranslateWith("", "The cat is black.");
+  CliRun traced = TranslateWith("--trace", "The cat is black.");
+  EXPECT_EQ(traced.status, 0) << traced.err;
+  EXPECT_EQ(traced.out, plain.out);
+  std::size_t cat = traced.err.find(data_.path() + "noun.txt:1: \"␣cat␣\" → \"␣猫␣\", 1 time");
+  std::size_t black = traced.err.find(data_.path() + "adjective.txt:1: ");
+  EXPECT_NE(cat, std::string::npos) << traced.err;
+  EXPECT_NE(black, std::string::npos) << traced.err;
+  EXPECT_LT(cat, black) << "in the order they ran";
+  EXPECT_EQ(traced.err.find("noun.txt:2"), std::string::npos) << "dog changed nothing";
+  // Built-in rules by table and number, each followed by the text after it.
+  EXPECT_NE(traced.err.find("punctuation 1: \".\" → \"␣。␣\", 1 time\n    ␣The␣cat␣is␣black␣。␣"),
+            std::string::npos)
+      << traced.err;
+  EXPECT_NE(traced.err.find("words 86: \"␣is␣\" → \"␣\", 1 time"), std::string::npos) << traced.err;
+  EXPECT_EQ(traced.err.find("words 85"), std::string::npos) << "\" a \" matched nothing";
+}
+
+// The personal folder of these tests: XDG_DATA_HOME set to a scratch
+// folder for one test, and back.
+class PersonalFolder {
+ public:
+  explicit PersonalFolder(const std::string& data_home) {
+    if (const char* value = std::getenv("XDG_DATA_HOME")) saved_ = value;
+    setenv("XDG_DATA_HOME", data_home.c_str(), 1);
+    path_ = data_home + "/mikawase/";
+  }
+  ~PersonalFolder() {
+    if (saved_) {
+      setenv("XDG_DATA_HOME", saved_->c_str(), 1);
+    } else {
+      unsetenv("XDG_DATA_HOME");
+    }
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::optional<std::string> saved_;
+  std::string path_;
+};
+
+TEST_F(CliTest, AddWritesAPersonalEntryThatWinsFromThenOn) {
+  PersonalFolder personal(scratch_.path() + "data-home");
+  data_.Write("noun.txt", {{"laptop", "ノートＰＣ"}, {"cat", "猫"}});
+  EXPECT_EQ(TranslateWith("", "A laptop.").out, "一つのノートＰＣ。");
+
+  CliRun run = TranslateWith("--add noun laptop ノートパソコン", "");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, personal.path() + "noun.txt:1: added \"laptop\"\nlaptop → ノートパソコン\n");
+  EXPECT_EQ(Slurp(personal.path() + "noun.txt"),
+            DictionaryLine("laptop", "ノートパソコン") + "\r\n");
+  EXPECT_EQ(TranslateWith("", "A laptop and the laptops.").out,
+            "一つのノートパソコンそしてそのノートパソコン。");
+  EXPECT_EQ(TranslateWith("--no-personal", "A laptop.").out, "一つのノートＰＣ。");
+
+  run = TranslateWith("--add noun laptop ノートＰＣ機", "");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("noun.txt:1: replaced the line for \"laptop\""), std::string::npos)
+      << run.out;
+
+  // Refusals say why, exit 1, and leave the file as it was.
+  const struct {
+    const char* arguments;
+    const char* says;
+  } kRefused[] = {
+      {"--add noun Laptop ノートパソコン", "capital letters"},
+      {"--add noun abcdefghijklmnop x", "at most 15"},
+      {"--add noun \"$(printf 'lap\\ttop')\" x", "tab"},
+  };
+  std::string before = Slurp(personal.path() + "noun.txt");
+  for (const auto& refused : kRefused) {
+    run = TranslateWith(refused.arguments, "");
+    EXPECT_EQ(run.status, 1) << refused.arguments;
+    EXPECT_EQ(run.out, "") << refused.arguments;
+    EXPECT_NE(run.err.find("not written: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(refused.says), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(Slurp(personal.path() + "noun.txt"), before);
+}
+
+TEST_F(CliTest, PersonalFilesAreCheckedAndTracedToo) {
+  PersonalFolder personal(scratch_.path() + "data-home");
+  std::filesystem::create_directories(personal.path());
+  std::ofstream(personal.path() + "adjective.txt", std::ios::binary)
+      << DictionaryLine("black", "真っ黒な") + "\r\n" + DictionaryLine("Red", "赤い") + "\r\n";
+  CliRun check = TranslateWith("--check", "");
+  EXPECT_EQ(check.status, 0) << check.out;
+  EXPECT_NE(check.out.find(personal.path() + "adjective.txt:2: warning: "), std::string::npos)
+      << check.out;
+  EXPECT_NE(check.out.find("checked 4 dictionary files"), std::string::npos) << check.out;
+  CliRun trace = TranslateWith("--trace", "The cat is black.");
+  EXPECT_EQ(trace.out, "その猫真っ黒な。");
+  EXPECT_NE(trace.err.find(personal.path() + "adjective.txt:1: "), std::string::npos) << trace.err;
+  EXPECT_EQ(trace.err.find(data_.path() + "adjective.txt:1: "), std::string::npos) << trace.err;
+
+  // Broken, it stops the translation with its full path and line.
+  std::ofstream(personal.path() + "noun.txt", std::ios::binary) << "short\r\n";
+  CliRun broken = TranslateWith("", "The cat.");
+  EXPECT_EQ(broken.status, 1);
+  EXPECT_NE(broken.err.find(personal.path() + "noun.txt:1: "), std::string::npos) << broken.err;
+  EXPECT_EQ(TranslateWith("--no-personal", "The cat.").out, "その猫。");
+}
+
 TEST_F(CliTest, HelpVersionAndDefaultDataFolder) {
   CliRun version = RunCli("--version", "", scratch_);
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "mikawase-cli 0.0.4\n");
   CliRun help = RunCli("--help", "", scratch_);
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("Usage: mikawase-cli [--data-dir DIR] [--crlf] [FILE]"), std::string::npos);
+  EXPECT_NE(help.out.find(
+                "Usage: mikawase-cli [--data-dir DIR] [--no-personal] [--crlf] [--trace] [FILE]"),
+            std::string::npos);
   // Without --data-dir the shipped dictionaries beside the program are used.
   CliRun shipped = RunCli("", "I like you.", scratch_);
   EXPECT_EQ(shipped.status, 0) << shipped.err;

@@ -6,7 +6,8 @@ lines in order, and lets every line see what the earlier ones left. These
 checks catch a hand edit or a generator change that would break that:
 wrong encoding or line ends, short lines, duplicate keys, a noun value that
 a later key could match, a two-word key placed after the single word that
-would take it, or a rome.txt that lets Latin letters through.
+would take it, a key that holds a phrase of the built-in phrase table, or a
+rome.txt that lets Latin letters through.
 Usage: check_format.py [DATA_DIR]; exit 0 when all hold, 1 otherwise.
 """
 import itertools
@@ -17,7 +18,11 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 PLURAL_MARKER = "％１０００"
-KEY_RE = re.compile(r"[a-z]+(?: [a-z]+)?")
+# One or two lowercase words; a word may hold an apostrophe ("you're",
+# "'tis"), and
+# the second may be the の that "'s " has become ("it の" for "it's").
+WORD = r"'?[a-z]+(?:'[a-z]+)?"
+KEY_RE = re.compile(r"%s(?: (?:%s|の))?" % (WORD, WORD))
 
 problems = []
 
@@ -54,14 +59,31 @@ def read(path):
     return rules
 
 
+# The built-in phrase table's patterns (it runs before the dictionaries and
+# matches inside longer text): a key holding one can never match.
+PHRASES = (
+    "this is the reason why", "came to an end", "fell in love with",
+    "have a sweet tooth", "has a sweet tooth", "to tell the truth",
+    "was hard on", "should not", "there were", "at first", "at least",
+    "by halves", "each other", "good bye", "for instance", "is subject to",
+    "more than", "of course", "on fire", "post office", "came from",
+    "come from", "get on", "gets on", "had to", "reffer to", "went to",
+    "went out", "want to", "wants to")
+
+
 def check_word_file(name, rules):
     for key, value in rules:
+        for phrase in PHRASES:
+            if phrase in key:
+                fail("%s: key %r holds the built-in phrase %r and can never "
+                     "match" % (name, key, phrase))
         if not KEY_RE.fullmatch(key):
             fail("%s: key %r is not one or two lowercase words" % (name, key))
-        if not value or re.search(r"[A-Za-z ]", value):
+        if re.search(r"[A-Za-z ]", value):
             # A later key could match Latin letters or spaces in a value.
-            fail("%s: value %r of %r is empty or has Latin letters or "
-                 "spaces" % (name, value, key))
+            # (An empty value is a word deleted, as the copulas are.)
+            fail("%s: value %r of %r has Latin letters or spaces"
+                 % (name, value, key))
 
 
 def check_noun_order(rules):

@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
 """Check that the committed dictionaries are exactly what the generator
-makes from the installed EDICT.
+makes from the installed Debian packages.
 
 Exit status: 0 when data/noun.txt, data/adjective.txt and data/rome.txt are
 byte-identical to a fresh run of tools/make_dictionaries.py, 1 with a
 summary of the differences otherwise, 77 (skip) when one of its inputs is
-missing: Debian's edict, or libkkc-data and python3-marisa, whose word
-frequencies break ties between EDICT entries.
+missing: Debian's edict, enamdict, dict-freedict-eng-jpn, wordnet-base,
+libkkc-data or python3-marisa.
 """
 import os
 import subprocess
@@ -16,10 +16,20 @@ import tempfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 sys.path.insert(0, os.path.join(ROOT, "tools"))
-import make_dictionaries  # noqa: E402  (the generator under test)
+from dictionaries import (edict, freedict, kkc, names,  # noqa: E402
+                          wordnet)  # (the generator under test)
 
-EDICT = make_dictionaries.DEFAULT_EDICT
-KKC = make_dictionaries.DEFAULT_KKC
+EDICT = edict.DEFAULT_PATH
+KKC = kkc.DEFAULT_DIR
+# Each source file the generator reads, and the Debian package it is in.
+SOURCES = (
+    (EDICT, "edict"),
+    (names.DEFAULT_PATH, "enamdict"),
+    (os.path.join(freedict.DEFAULT_DIR, freedict.NAME + ".index"),
+     "dict-freedict-eng-jpn"),
+    (os.path.join(wordnet.DEFAULT_DIR, "cntlist.rev"), "wordnet-base"),
+    (os.path.join(KKC, "data.1gram.index"), "libkkc-data"),
+)
 FILES = ("noun.txt", "adjective.txt", "rome.txt")
 SKIP = 77
 
@@ -46,15 +56,13 @@ def describe(name, committed, fresh):
 
 
 def main():
-    if not os.path.exists(EDICT):
-        print("SKIP: %s not found (install Debian's edict package)" % EDICT)
-        return SKIP
-    if not os.path.exists(os.path.join(KKC, "data.1gram.index")):
-        print("SKIP: %s not found (install Debian's libkkc-data package)"
-              % KKC)
-        return SKIP
+    for path, package in SOURCES:
+        if not os.path.exists(path):
+            print("SKIP: %s not found (install Debian's %s package)"
+                  % (path, package))
+            return SKIP
     try:
-        make_dictionaries.import_marisa()
+        kkc.import_marisa()
     except ImportError:
         print("SKIP: the marisa module is missing (install Debian's "
               "python3-marisa package)")

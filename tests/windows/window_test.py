@@ -95,7 +95,12 @@ class Session:
 
 
 def start_display():
-    """An Xvfb of our own, on the first free display number."""
+    """The run's display when the test run has one (MIKAWASE_TEST_DISPLAY;
+    wine's desktop process keeps the display it first saw), else an Xvfb of
+    our own on the first free display number. Returns (process or None,
+    display)."""
+    if os.environ.get("MIKAWASE_TEST_DISPLAY"):
+        return None, os.environ["MIKAWASE_TEST_DISPLAY"]
     read, write = os.pipe()
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1600x1200x24",
                              "-nolisten", "tcp"], pass_fds=(write,), stderr=subprocess.DEVNULL)
@@ -284,8 +289,9 @@ def run(args, folder):
         if window is not None and window.poll() is None:
             window.kill()
             window.wait()
-        xvfb.terminate()
-        xvfb.wait()
+        if xvfb is not None:
+            xvfb.terminate()
+            xvfb.wait()
 
 
 def main():

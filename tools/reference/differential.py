@@ -171,7 +171,8 @@ def random_file(rng, keys):
 
 def break_file(rng, chunks):
     """One deliberate fault; returns None for a missing file."""
-    fault = rng.choice(["missing", "short", "short", "invalid", "nul", "utf8", "bom8", "bom16", "blank-end"])
+    fault = rng.choice(["missing", "short", "short", "invalid", "nul", "utf8", "utf8-line", "bom8",
+                        "bom16", "blank-end"])
     at = rng.randint(0, len(chunks))
     if fault == "missing":
         return None
@@ -184,6 +185,10 @@ def break_file(rng, chunks):
     elif fault == "utf8":
         chunks[:] = [c.decode("cp932").encode("utf-8") for c in chunks]
         chunks.insert(at, ("cat" + " " * 12 + "猫").encode("utf-8") + b"\r\n")
+    elif fault == "utf8-line":
+        # One line appended from a UTF-8 terminal to an otherwise CP932 file.
+        chunks.insert(at, rng.choice(["dog            犬", "pc             パソコン", "x              黒い"])
+                      .encode("utf-8") + b"\r\n")
     elif fault == "bom8":
         chunks.insert(0, b"\xef\xbb\xbf")
     elif fault == "bom16":

@@ -400,6 +400,39 @@ def read_dictionary(path, name):
     return _lines(data, name)
 
 
+def _is_kanji(ch):
+    return "\u3400" <= ch <= "\u4dbf" or "\u4e00" <= ch <= "\u9fff" or "\uf900" <= ch <= "\ufaff"
+
+
+def _is_kana_or_symbol(ch):
+    return "\u3000" <= ch <= "\u30ff" or "\u31f0" <= ch <= "\u31ff" or "\uff00" <= ch <= "\uffef"
+
+
+def _looks_like_utf8_line(raw):
+    """A line saved as UTF-8 among CP932 lines. Kana or CJK punctuation in
+    valid UTF-8 settle it; kanji alone only when they stand clear of Latin
+    letters and other scripts, or when CP932 cannot read the line cleanly
+    (it fails, or finds halfwidth katakana among the kanji)."""
+    try:
+        text = raw.decode("utf-8")
+    except UnicodeDecodeError:
+        return False
+    if any(_is_kana_or_symbol(ch) for ch in text):
+        return True
+    if not any(_is_kanji(ch) for ch in text):
+        return False
+    other = any(ord(ch) >= 0x80 and not _is_kanji(ch) for ch in text)
+    glued = any((_is_kanji(a) and "\x40" <= b <= "\x7e") or (_is_kanji(b) and "\x40" <= a <= "\x7e")
+                for a, b in zip(text, text[1:]))
+    if not other and not glued:
+        return True
+    try:
+        as_cp932 = raw.decode("cp932")
+    except UnicodeDecodeError:
+        return True
+    return any("\uff61" <= ch <= "\uff9f" for ch in as_cp932)
+
+
 def _lines(data, name):
     # CR and LF never occur as CP932 trail bytes, so splitting bytes is safe.
     raw_lines = _LINE_END.split(data)
@@ -408,6 +441,8 @@ def _lines(data, name):
     for number, raw in enumerate(raw_lines, 1):
         if b"\0" in raw:
             raise ReferenceError("nul-byte", name, number)
+        if _looks_like_utf8_line(raw):
+            raise ReferenceError("looks-like-utf8", name, number)
         try:
             line = raw.decode("cp932")
         except UnicodeDecodeError:

@@ -25,6 +25,12 @@ std::string ExecutableFolder();
 // dictionaries are read from.
 std::string DataFolderOf(std::string_view AppFolder);
 
+// The user's own folder for personal dictionaries, with one trailing
+// separator: $XDG_DATA_HOME/mikawase/, or ~/.local/share/mikawase/ when
+// XDG_DATA_HOME is unset or not an absolute path. "" when neither is known.
+// It may not exist.
+std::string PersonalDictionaryFolder();
+
 }  // namespace mikawase
 
 #endif  // MIKAWASE_APP_FOLDER_H_

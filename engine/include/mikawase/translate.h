@@ -33,6 +33,17 @@ enum class Engine {
   kLiteral,
 };
 
+// Where a translation's dictionaries are read from. Each of the three files
+// that exists in the user's own `personal` folder is applied right before
+// the shipped file of the same name, in the same mode, so that its entries
+// take their words first; one that does not exist is skipped, while a
+// shipped one must exist. With no personal files the rendering is the
+// shipped dictionaries' alone.
+struct DictionaryFolders {
+  std::string shipped;   // ends with the separator
+  std::string personal;  // ends with the separator; empty for none
+};
+
 // Translates `input` with the dictionaries in AppFolder + "data/". AppFolder
 // ends with exactly one "/".
 std::string Translate(std::string_view input, std::string_view AppFolder);
@@ -41,6 +52,10 @@ std::string Translate(std::string_view input, std::string_view AppFolder);
 // and a choice of engine.
 std::string TranslateWithDataFolder(std::string_view input, std::string_view data_folder,
                                     Engine engine = Engine::kFast);
+
+// The same with personal dictionaries in front of the shipped ones.
+std::string TranslateWithDictionaries(std::string_view input, const DictionaryFolders& folders,
+                                      Engine engine = Engine::kFast);
 
 // Translates an input too long to hold in memory, a few lines at a time,
 // with the fast engine: the rendering is the same as Translate's on the
@@ -53,6 +68,7 @@ std::string TranslateWithDataFolder(std::string_view input, std::string_view dat
 class StreamingTranslation {
  public:
   explicit StreamingTranslation(std::string_view data_folder);
+  explicit StreamingTranslation(const DictionaryFolders& folders);
   ~StreamingTranslation();
   StreamingTranslation(const StreamingTranslation&) = delete;
   StreamingTranslation& operator=(const StreamingTranslation&) = delete;

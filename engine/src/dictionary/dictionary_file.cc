@@ -15,7 +15,11 @@ namespace mikawase {
 
 namespace {
 
-constexpr std::string_view kSaveAsCp932 = "; save it as Shift_JIS (CP932)";
+// Every encoding message ends with what to do about it.
+constexpr std::string_view kSaveUtf8AsCp932 =
+    "; save it as Shift_JIS (CP932), for instance with iconv -f UTF-8 -t CP932";
+constexpr std::string_view kSaveUtf16AsCp932 =
+    "; save it as Shift_JIS (CP932), for instance with iconv -f UTF-16 -t CP932";
 
 std::string HexBytes(std::string_view bytes) {
   std::string hex;
@@ -52,12 +56,12 @@ void RejectWrongEncoding(std::string_view bytes, const std::string& path) {
   if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
     throw TranslationError(ErrorKind::kLooksLikeUtf16, path, 1,
                            "the file looks like UTF-16 (it starts with a UTF-16 byte-order mark)" +
-                               std::string(kSaveAsCp932));
+                               std::string(kSaveUtf16AsCp932));
   }
   if (bytes.starts_with("\xEF\xBB\xBF")) {
     throw TranslationError(ErrorKind::kLooksLikeUtf8, path, 1,
                            "the file looks like UTF-8 (it starts with a UTF-8 byte-order mark)" +
-                               std::string(kSaveAsCp932));
+                               std::string(kSaveUtf8AsCp932));
   }
   if (!HasNonAscii(bytes) || FindInvalidUtf8(bytes).has_value()) return;
   // The line of the first non-ASCII byte, counting line ends as the reader
@@ -70,7 +74,36 @@ void RejectWrongEncoding(std::string_view bytes, const std::string& path) {
   throw TranslationError(ErrorKind::kLooksLikeUtf8, path, line,
                          "the file looks like UTF-8, not Shift_JIS: this line is valid UTF-8 "
                          "with non-ASCII characters" +
-                             std::string(kSaveAsCp932));
+                             std::string(kSaveUtf8AsCp932));
+}
+
+// Whether a line of raw bytes was saved as UTF-8. Shift_JIS with kana or
+// common kanji is never valid UTF-8, but a word of rarer kanji can be:
+// 髀臼 is E9 8F 89 50, which UTF-8 reads as 鏉P. Such words read as noise
+// in UTF-8 (a "kanji" glued to a Latin letter, or beside characters of
+// other scripts), while kanji saved as UTF-8 read as noise in Shift_JIS
+// (猫 is E7 8C AB, which Shift_JIS reads as 醫ｫ). Of the 267,000 EDICT
+// headwords, 4 in Shift_JIS pass for UTF-8 and 81 in UTF-8 pass for
+// Shift_JIS.
+bool LooksLikeUtf8Line(std::string_view raw) {
+  switch (ClassifyUtf8Japanese(raw)) {
+    case Utf8Japanese::kNone:
+      return false;
+    case Utf8Japanese::kKanaOrSymbols:
+    case Utf8Japanese::kKanjiApart:
+      return true;
+    case Utf8Japanese::kKanjiAmongOthers:
+      break;
+  }
+  std::string as_cp932;
+  return !DecodeCp932(raw, &as_cp932) || HasHalfwidthKatakana(as_cp932);
+}
+
+bool HasUtf8Line(std::string_view bytes) {
+  for (std::string_view line : SplitLines(bytes)) {
+    if (LooksLikeUtf8Line(line)) return true;
+  }
+  return false;
 }
 
 // Splits one decoded line into key and value, or says what is wrong with it.
@@ -95,20 +128,35 @@ std::optional<TranslationError> SplitEntry(std::string_view text, std::size_t li
   return std::nullopt;
 }
 
+// One line in UTF-8 among Shift_JIS lines: typically appended from a UTF-8
+// terminal (echo ... >> noun.txt). Its bytes may well be valid CP932 too,
+// and would then turn into mojibake without a word.
+TranslationError Utf8LineError(const std::string& path, std::size_t line) {
+  return TranslationError(ErrorKind::kLooksLikeUtf8, path, line,
+                          "the line looks like UTF-8, not Shift_JIS: its bytes are valid UTF-8 "
+                          "that spells Japanese; was it added from a UTF-8 terminal or editor? "
+                          "convert it to Shift_JIS (CP932), for instance with "
+                          "iconv -f UTF-8 -t CP932");
+}
+
 // Decodes and splits one line, or says what is wrong with it.
 std::optional<TranslationError> ParseLine(std::string_view raw, std::size_t line,
                                           const std::string& path, DictionaryEntry* entry) {
   if (std::size_t nul = raw.find('\0'); nul != std::string_view::npos) {
     return TranslationError(ErrorKind::kNulByte, path, line,
                             "the line holds a NUL byte (at byte " + std::to_string(nul + 1) +
-                                "); was the file saved as UTF-16?" + std::string(kSaveAsCp932));
+                                "); was the file saved as UTF-16?" +
+                                std::string(kSaveUtf16AsCp932));
   }
+  if (LooksLikeUtf8Line(raw)) return Utf8LineError(path, line);
   std::string text;
   std::string invalid;
   if (!DecodeCp932(raw, &text, &invalid)) {
     return TranslationError(ErrorKind::kInvalidBytes, path, line,
                             "the line holds bytes that are not valid Shift_JIS (CP932): " +
-                                HexBytes(invalid));
+                                HexBytes(invalid) +
+                                "; retype the line in an editor set to Shift_JIS, or remove "
+                                "those bytes");
   }
   return SplitEntry(text, line, path, entry);
 }
@@ -142,10 +190,26 @@ DictionaryContents ParseDictionary(std::string_view bytes, const std::string& pa
   // text are the decoded lines. Otherwise line by line, to name the first
   // line that does not decode.
   std::string text;
-  if (bytes.find('\0') == std::string_view::npos && DecodeCp932(bytes, &text, nullptr)) {
+  if (bytes.find('\0') == std::string_view::npos && !HasUtf8Line(bytes) &&
+      DecodeCp932(bytes, &text, nullptr)) {
     return CollectEntries(text, path, SplitEntry);
   }
   return CollectEntries(bytes, path, ParseLine);
+}
+
+DictionaryLines ParseEveryLine(std::string_view bytes, const std::string& path) {
+  RejectWrongEncoding(bytes, path);
+  DictionaryLines lines;
+  std::vector<std::string_view> raw_lines = SplitLines(bytes);
+  for (std::size_t i = 0; i < raw_lines.size(); ++i) {
+    DictionaryEntry entry;
+    if (auto failure = ParseLine(raw_lines[i], i + 1, path, &entry)) {
+      lines.failures.push_back(std::move(*failure));
+    } else {
+      lines.entries.push_back(std::move(entry));
+    }
+  }
+  return lines;
 }
 
 std::string ReadDictionaryBytes(const std::string& path) {
@@ -200,9 +264,24 @@ std::vector<DictionaryReplacement> ReplacementsFor(const DictionaryEntry& entry,
   return replacements;
 }
 
-DictionaryLoader FolderLoader(std::string data_folder) {
-  return [folder = std::move(data_folder)](std::string_view file_name) {
-    return ReadDictionaryFile(folder + std::string(file_name));
+DictionaryContents ReadPersonalDictionaryFile(const std::string& path) {
+  try {
+    return ReadDictionaryFile(path);
+  } catch (const TranslationError& error) {
+    if (error.kind() != ErrorKind::kMissingFile) throw;
+    DictionaryContents none;
+    none.path = path;
+    return none;
+  }
+}
+
+DictionaryLoader FolderLoader(DictionaryFolders folders) {
+  return [folders = std::move(folders)](std::string_view file_name, DictionaryLayer layer) {
+    if (layer == DictionaryLayer::kShipped) {
+      return ReadDictionaryFile(folders.shipped + std::string(file_name));
+    }
+    if (folders.personal.empty()) return DictionaryContents{};
+    return ReadPersonalDictionaryFile(folders.personal + std::string(file_name));
   };
 }
 

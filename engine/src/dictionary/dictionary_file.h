@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "mikawase/translate.h"
 #include "mikawase/translation_error.h"
 
 namespace mikawase {
@@ -52,6 +53,16 @@ struct DictionaryContents {
 // returned as `failure`.
 DictionaryContents ParseDictionary(std::string_view bytes, const std::string& path);
 
+// Every line of a file, for a tool that reports all its problems at once:
+// the entries of the good lines and the failure of each bad one, each in
+// line order. Throws TranslationError, as ParseDictionary does, for a file
+// saved whole in another encoding.
+struct DictionaryLines {
+  std::vector<DictionaryEntry> entries;
+  std::vector<TranslationError> failures;
+};
+DictionaryLines ParseEveryLine(std::string_view bytes, const std::string& path);
+
 // The bytes of the file at `path`. Throws TranslationError when the folder
 // or the file is missing or cannot be read.
 std::string ReadDictionaryBytes(const std::string& path);
@@ -85,13 +96,26 @@ struct DictionaryReplacement {
 };
 std::vector<DictionaryReplacement> ReplacementsFor(const DictionaryEntry& entry, DictMode mode);
 
-// Where dictionaries come from: given a bare file name ("noun.txt"), the
-// file's contents, or a TranslationError thrown. Translations read files
-// through FolderLoader(); tests and fuzzers hand in bytes directly.
-using DictionaryLoader = std::function<DictionaryContents(std::string_view file_name)>;
+// Each dictionary comes in up to two layers, applied in this order: the
+// user's personal file, when there is one, and the shipped file.
+enum class DictionaryLayer { kPersonal, kShipped };
+inline constexpr DictionaryLayer kDictionaryLayers[] = {DictionaryLayer::kPersonal,
+                                                        DictionaryLayer::kShipped};
 
-// Reads data_folder + file_name at every call; data_folder ends with "/".
-DictionaryLoader FolderLoader(std::string data_folder);
+// Where dictionaries come from: given a bare file name ("noun.txt") and a
+// layer, the file's contents, or a TranslationError thrown. A layer that
+// has no such file gives no entries; a missing shipped file is an error.
+// Translations read files through FolderLoader(); tests and fuzzers hand in
+// bytes directly.
+using DictionaryLoader =
+    std::function<DictionaryContents(std::string_view file_name, DictionaryLayer layer)>;
+
+// Reads the files of `folders` at every call.
+DictionaryLoader FolderLoader(DictionaryFolders folders);
+
+// A personal file as the loaders give it: its contents, or none when it
+// does not exist (nor its folder). Other failures are raised as for any file.
+DictionaryContents ReadPersonalDictionaryFile(const std::string& path);
 
 
 }  // namespace mikawase

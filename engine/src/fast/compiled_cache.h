@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -20,8 +21,10 @@
 
 namespace mikawase {
 
-// The bytes of noun.txt, adjective.txt and rome.txt.
-using DictionaryBytes = std::array<std::string, 3>;
+// The bytes of the shipped noun.txt, adjective.txt and rome.txt, then of
+// the personal ones (empty where there is none).
+using DictionaryBytes = std::array<std::string, 6>;
+using DictionaryFailures = std::array<std::optional<TranslationError>, 6>;
 
 // The program compiled from `bytes`, from the cache; null when the cache is
 // off or holds no usable file for them.
@@ -45,7 +48,7 @@ struct CacheFileHeader {
 };
 static_assert(sizeof(CacheFileHeader) == 64, "the image must start 64-byte aligned");
 
-inline constexpr std::uint32_t kCacheFormat = 6;
+inline constexpr std::uint32_t kCacheFormat = 7;
 
 // A fast 64-bit checksum: it is run over the whole file at every use.
 std::uint64_t CacheChecksum(std::span<const std::byte> bytes);

@@ -58,24 +58,28 @@ const RuleProgram& AfterLineBreaks() {
 CompiledProgram Compile(const DictionaryLoader& load) {
   CompiledProgram compiled;
   RuleProgram::Builder rules;
+  // A dictionary's personal lines, then its shipped ones, in one stage.
   auto add_dictionary = [&](std::string_view name, DictMode mode) {
-    DictionaryContents contents;
-    try {
-      contents = load(name);
-    } catch (const TranslationError& error) {
-      compiled.failure = error;
-      return false;
+    for (DictionaryLayer layer : kDictionaryLayers) {
+      DictionaryContents contents;
+      try {
+        contents = load(name, layer);
+      } catch (const TranslationError& error) {
+        compiled.failure = error;
+        return false;
+      }
+      // Written straight into the program, without a string per rule.
+      bool by_word = mode != DictMode::Substring;
+      for (const DictionaryEntry& entry : contents.entries) {
+        EmitReplacements(entry, mode, [&](std::initializer_list<std::string_view> find,
+                                          std::initializer_list<std::string_view> replace) {
+          rules.Add(find, replace, by_word);
+        });
+      }
+      compiled.failure = std::move(contents.failure);
+      if (compiled.failure) return false;
     }
-    // Written straight into the program, without a string per rule.
-    bool by_word = mode != DictMode::Substring;
-    for (const DictionaryEntry& entry : contents.entries) {
-      EmitReplacements(entry, mode, [&](std::initializer_list<std::string_view> find,
-                                        std::initializer_list<std::string_view> replace) {
-        rules.Add(find, replace, by_word);
-      });
-    }
-    compiled.failure = std::move(contents.failure);
-    return !compiled.failure;
+    return true;
   };
   // Stages as the pipeline has them; each begins with a scan of the whole
   // piece, so the small built-in tables at the end share one.
@@ -265,8 +269,8 @@ namespace {
 // destroyed: tearing down a large program at exit would only cost time.
 struct CompileCache {
   std::mutex mutex;
-  std::string folder;
-  std::array<std::string, 3> bytes;
+  DictionaryFolders folders;
+  DictionaryBytes bytes;
   std::shared_ptr<const CompiledProgram> compiled;
 };
 CompileCache& TheCompileCache() {
@@ -279,32 +283,54 @@ struct FolderCompilation {
   DictionaryLoader load;  // reads nothing again: it parses the bytes read
 };
 
-FolderCompilation CompileFolderCached(const std::string& folder,
-                                      std::array<std::string, 3>& bytes,
-                                      std::array<std::optional<TranslationError>, 3>& failures) {
-  static constexpr std::array<std::string_view, 3> kNames = {"noun.txt", "adjective.txt",
-                                                             "rome.txt"};
+// Where each file's bytes are kept: the shipped ones first, as before there
+// were personal ones, so that a cache image keeps its layout at the front.
+constexpr std::array<std::string_view, 3> kNames = {"noun.txt", "adjective.txt", "rome.txt"};
+constexpr std::size_t SlotOf(std::size_t name, DictionaryLayer layer) {
+  return layer == DictionaryLayer::kShipped ? name : kNames.size() + name;
+}
+
+bool SameFolders(const DictionaryFolders& a, const DictionaryFolders& b) {
+  return a.shipped == b.shipped && a.personal == b.personal;
+}
+
+FolderCompilation CompileFolderCached(const DictionaryFolders& folders, DictionaryBytes& bytes,
+                                      DictionaryFailures& failures) {
+  // A personal file that does not exist reads as empty: it changes nothing,
+  // and gives the same program as an empty one.
   for (std::size_t i = 0; i < kNames.size(); ++i) {
+    std::string name(kNames[i]);
     try {
-      bytes[i] = ReadDictionaryBytes(folder + std::string(kNames[i]));
+      bytes[SlotOf(i, DictionaryLayer::kShipped)] = ReadDictionaryBytes(folders.shipped + name);
     } catch (const TranslationError& error) {
-      failures[i] = error;
+      failures[SlotOf(i, DictionaryLayer::kShipped)] = error;
+    }
+    if (folders.personal.empty()) continue;
+    try {
+      bytes[SlotOf(i, DictionaryLayer::kPersonal)] = ReadDictionaryBytes(folders.personal + name);
+    } catch (const TranslationError& error) {
+      if (error.kind() != ErrorKind::kMissingFile) failures[SlotOf(i, DictionaryLayer::kPersonal)] = error;
     }
   }
   FolderCompilation result;
-  result.load = [&folder, &bytes, &failures](std::string_view name) {
+  result.load = [&folders, &bytes, &failures](std::string_view name, DictionaryLayer layer) {
     for (std::size_t i = 0; i < kNames.size(); ++i) {
       if (name != kNames[i]) continue;
-      if (failures[i]) throw *failures[i];
-      return ParseDictionary(bytes[i], folder + std::string(name));
+      std::size_t slot = SlotOf(i, layer);
+      if (failures[slot]) throw *failures[slot];
+      const std::string& folder =
+          layer == DictionaryLayer::kShipped ? folders.shipped : folders.personal;
+      return ParseDictionary(bytes[slot], folder + std::string(name));
     }
-    return ReadDictionaryFile(folder + std::string(name));
+    return FolderLoader(folders)(name, layer);
   };
-  bool cacheable = !failures[0] && !failures[1] && !failures[2];
+  bool cacheable = std::none_of(failures.begin(), failures.end(),
+                                [](const auto& failure) { return failure.has_value(); });
   CompileCache& cache = TheCompileCache();
   {
     std::lock_guard<std::mutex> lock(cache.mutex);
-    if (cacheable && cache.compiled && cache.folder == folder && cache.bytes == bytes) {
+    if (cacheable && cache.compiled && SameFolders(cache.folders, folders) &&
+        cache.bytes == bytes) {
       result.compiled = cache.compiled;
       return result;
     }
@@ -320,7 +346,7 @@ FolderCompilation CompileFolderCached(const std::string& folder,
   }
   if (cacheable) {
     std::lock_guard<std::mutex> lock(cache.mutex);
-    cache.folder = folder;
+    cache.folders = folders;
     cache.bytes = bytes;
     cache.compiled = result.compiled;
   }
@@ -332,24 +358,22 @@ FolderCompilation CompileFolderCached(const std::string& folder,
 void ForgetCompiledPrograms() {
   CompileCache& cache = TheCompileCache();
   std::lock_guard<std::mutex> lock(cache.mutex);
-  cache.folder.clear();
+  cache.folders = {};
   cache.bytes = {};
   cache.compiled.reset();
 }
 
-std::string TranslateFastFromFolder(std::string_view input, std::string_view data_folder) {
-  std::string folder(data_folder);
-  std::array<std::string, 3> bytes;
-  std::array<std::optional<TranslationError>, 3> failures;
-  FolderCompilation compilation = CompileFolderCached(folder, bytes, failures);
+std::string TranslateFastFromFolders(std::string_view input, const DictionaryFolders& folders) {
+  DictionaryBytes bytes;
+  DictionaryFailures failures;
+  FolderCompilation compilation = CompileFolderCached(folders, bytes, failures);
   return TranslateCompiled(input, *compilation.compiled, compilation.load);
 }
 
-std::shared_ptr<const CompiledProgram> CompileFolder(std::string_view data_folder) {
-  std::string folder(data_folder);
-  std::array<std::string, 3> bytes;
-  std::array<std::optional<TranslationError>, 3> failures;
-  FolderCompilation compilation = CompileFolderCached(folder, bytes, failures);
+std::shared_ptr<const CompiledProgram> CompileFolders(const DictionaryFolders& folders) {
+  DictionaryBytes bytes;
+  DictionaryFailures failures;
+  FolderCompilation compilation = CompileFolderCached(folders, bytes, failures);
   if (compilation.compiled->failure) throw *compilation.compiled->failure;
   return compilation.compiled;
 }

@@ -29,20 +29,20 @@ namespace mikawase {
 // `input` must be valid UTF-8. Compiles the dictionaries at every call.
 std::string TranslateFast(std::string_view input, const DictionaryLoader& load);
 
-// Reads the three files from `data_folder` (ending with "/") at every call,
-// but compiles them again only when their bytes have changed.
-std::string TranslateFastFromFolder(std::string_view input, std::string_view data_folder);
+// Reads the dictionaries of `folders` at every call, but compiles them
+// again only when their bytes have changed.
+std::string TranslateFastFromFolders(std::string_view input, const DictionaryFolders& folders);
 
 // Drops the compiled program kept in memory, so that the next translation
 // compiles again or takes it from the cache on disk, as a new process
 // would. For tests.
 void ForgetCompiledPrograms();
 
-// The dictionaries of `data_folder`, compiled (or taken from the cache),
-// for a translation that comes in parts. Throws the first dictionary
-// failure at once.
+// The dictionaries of `folders`, compiled (or taken from the cache), for a
+// translation that comes in parts. Throws the first dictionary failure at
+// once.
 class CompiledProgram;
-std::shared_ptr<const CompiledProgram> CompileFolder(std::string_view data_folder);
+std::shared_ptr<const CompiledProgram> CompileFolders(const DictionaryFolders& folders);
 
 // Translates a longer input one piece between CRs at a time, remembering
 // its words from piece to piece.

@@ -45,10 +45,13 @@ struct StreamingTranslation::State {
   }
 };
 
-StreamingTranslation::StreamingTranslation(std::string_view data_folder) : state_(new State) {
+StreamingTranslation::StreamingTranslation(std::string_view data_folder)
+    : StreamingTranslation(DictionaryFolders{std::string(data_folder), ""}) {}
+
+StreamingTranslation::StreamingTranslation(const DictionaryFolders& folders) : state_(new State) {
   try {
-    state_->pieces = std::make_unique<PieceByPiece>(CompileFolder(data_folder));
-    state_->load = FolderLoader(std::string(data_folder));
+    state_->pieces = std::make_unique<PieceByPiece>(CompileFolders(folders));
+    state_->load = FolderLoader(folders);
   } catch (...) {
     delete state_;
     throw;

@@ -8,51 +8,59 @@ namespace mikawase {
 
 void ApplyDictionaryFile(WorkText& work, const DictionaryLoader& load, std::string_view file_name,
                          DictMode mode) {
-  DictionaryContents contents = load(file_name);
-  for (const DictionaryEntry& entry : contents.entries) {
-    for (const DictionaryReplacement& replacement : ReplacementsFor(entry, mode)) {
-      work.Replace(replacement.find, replacement.replace, {contents.path, entry.line});
+  for (DictionaryLayer layer : kDictionaryLayers) {
+    DictionaryContents contents = load(file_name, layer);
+    for (const DictionaryEntry& entry : contents.entries) {
+      for (const DictionaryReplacement& replacement : ReplacementsFor(entry, mode)) {
+        work.Replace(replacement.find, replacement.replace, {contents.path, entry.line, {}, 0});
+      }
     }
+    if (contents.failure) throw *contents.failure;
   }
-  if (contents.failure) throw *contents.failure;
 }
 
-void EncodeProtectedTerms(WorkText& work) { work.ApplyTable(ProtectedTermsTable()); }
+void EncodeProtectedTerms(WorkText& work) { work.ApplyTable(ProtectedTermsTable(), "protected terms"); }
 
 void NormaliseSurface(WorkText& work) {
-  work.ApplyTable(CapitalisedNamesTable());
-  work.ApplyTable(PunctuationTable());
-  work.ApplyTable(LineBreakTable());
-  work.ApplyTable(ContractionsTable());
-  work.ApplyTable(SpaceCollapseTable());
+  work.ApplyTable(CapitalisedNamesTable(), "capitalised names");
+  work.ApplyTable(PunctuationTable(), "punctuation");
+  work.ApplyTable(LineBreakTable(), "line breaks");
+  work.ApplyTable(ContractionsTable(), "contractions");
+  work.ApplyTable(SpaceCollapseTable(), "space collapse");
   work.Lowercase();
 }
 
 void ApplyPhrasesAndMarkPlurals(WorkText& work) {
-  work.ApplyTable(PhraseTable());
-  work.ApplyTable(JoinersAndPluralMarkingTable());
+  work.ApplyTable(PhraseTable(), "phrases");
+  work.ApplyTable(JoinersAndPluralMarkingTable(), "joiners and plural marking");
 }
 
-void ApplyWordTable(WorkText& work) { work.ApplyTable(WordTable()); }
+void ApplyWordTable(WorkText& work) { work.ApplyTable(WordTable(), "words"); }
 
 void TransliterateSpelling(WorkText& work, const DictionaryLoader& load) {
-  work.ApplyTable(SpellingTable());
+  work.ApplyTable(SpellingTable(), "spelling");
   ApplyDictionaryFile(work, load, "rome.txt", DictMode::Substring);
 }
 
-void RemovePluralMarkers(WorkText& work) { work.ApplyTable(MarkerRemovalTable()); }
+void RemovePluralMarkers(WorkText& work) { work.ApplyTable(MarkerRemovalTable(), "marker removal"); }
 
-void DecodeLetterCodes(WorkText& work) { work.ApplyTable(LetterCodeTable()); }
+void DecodeLetterCodes(WorkText& work) { work.ApplyTable(LetterCodeTable(), "letter codes"); }
 
-void RemoveSpaces(WorkText& work) { work.ApplyTable(SpaceRemovalTable()); }
+void RemoveSpaces(WorkText& work) { work.ApplyTable(SpaceRemovalTable(), "space removal"); }
 
 std::string TranslateLiterally(std::string_view input, const DictionaryLoader& load) {
+  return TranslateLiterallyObserved(input, load, nullptr);
+}
+
+std::string TranslateLiterallyObserved(std::string_view input, const DictionaryLoader& load,
+                                       RuleObserver* observer) {
   // Wrapped in spaces so that the first and last words match whole-word
   // patterns too.
   std::string wrapped;
   wrapped.reserve(input.size() + 2);
   wrapped.append(" ").append(input).append(" ");
   WorkText work(std::move(wrapped), GrowthLimit(input.size()));
+  work.set_observer(observer);
 
   EncodeProtectedTerms(work);
   NormaliseSurface(work);

@@ -12,8 +12,9 @@
 
 namespace mikawase {
 
-// Loads `file_name` and applies its lines to `work`, one line after the
-// other, each line to the whole text.
+// Loads `file_name`, the personal file first, then the shipped one, and
+// applies their lines to `work`, one line after the other, each line to the
+// whole text.
 void ApplyDictionaryFile(WorkText& work, const DictionaryLoader& load, std::string_view file_name,
                          DictMode mode);
 
@@ -29,6 +30,10 @@ void RemoveSpaces(WorkText& work);
 
 // `input` must be valid UTF-8.
 std::string TranslateLiterally(std::string_view input, const DictionaryLoader& load);
+
+// The same, telling `observer` of every rule that changes the text.
+std::string TranslateLiterallyObserved(std::string_view input, const DictionaryLoader& load,
+                                       RuleObserver* observer);
 
 }  // namespace mikawase
 

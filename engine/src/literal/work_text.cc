@@ -8,6 +8,20 @@
 
 namespace mikawase {
 
+namespace {
+
+// As ReplaceAll counts them: left to right, never overlapping.
+std::size_t CountOccurrences(std::string_view text, std::string_view find) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(find); at != std::string_view::npos;
+       at = text.find(find, at + find.size())) {
+    ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
 void WorkText::ThrowRunawayGrowth(RuleOrigin origin) const {
   std::string problem = "the text grew past the limit of " + std::to_string(limit_) + " bytes";
   if (!origin.file.empty()) {
@@ -30,17 +44,23 @@ void WorkText::Replace(std::string_view find, std::string_view replace, RuleOrig
   if (find.empty() || text_.find(find) == std::string::npos) return;
   std::string result;
   if (!ReplaceAllWithin(text_, find, replace, limit_, &result)) ThrowRunawayGrowth(origin);
+  std::size_t count = observer_ != nullptr && find != replace ? CountOccurrences(text_, find) : 0;
   text_ = std::move(result);
+  if (count > 0) observer_->Changed(origin, find, replace, count, text_);
 }
 
-void WorkText::ApplyTable(RuleTable table) {
-  for (const ReplacementRule& rule : table) Replace(rule.find, rule.replace);
+void WorkText::ApplyTable(RuleTable table, std::string_view name) {
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    Replace(table[i].find, table[i].replace, {{}, 0, name, i + 1});
+  }
 }
 
 void WorkText::Lowercase() {
   std::string lowered = LowercaseUtf8(text_);
   if (lowered.size() > limit_) ThrowRunawayGrowth({});
+  bool changed = observer_ != nullptr && lowered != text_;
   text_ = std::move(lowered);
+  if (changed) observer_->Changed({{}, 0, "lowercasing", 0}, "", "", 1, text_);
 }
 
 }  // namespace mikawase

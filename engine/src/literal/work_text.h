@@ -11,10 +11,22 @@
 namespace mikawase {
 
 // Where a replacement came from, so that a growth failure can name the
-// dictionary line that caused it. Built-in rules have no file.
+// dictionary line that caused it, and a trace every rule. Built-in rules
+// have no file but a table and their number in it.
 struct RuleOrigin {
   std::string_view file;
   std::size_t line = 0;
+  std::string_view table;
+  std::size_t rule = 0;
+};
+
+// Told of every rule that changes the text, in order: a trace of the
+// translation. `text` is the whole text after the rule.
+class RuleObserver {
+ public:
+  virtual ~RuleObserver() = default;
+  virtual void Changed(const RuleOrigin& origin, std::string_view find, std::string_view replace,
+                       std::size_t count, const std::string& text) = 0;
 };
 
 class WorkText {
@@ -25,11 +37,14 @@ class WorkText {
   // naming `origin`, when the result would pass the limit.
   void Replace(std::string_view find, std::string_view replace, RuleOrigin origin = {});
 
-  // Each rule of `table` once, in order.
-  void ApplyTable(RuleTable table);
+  // Each rule of `table` once, in order; `name` names the table in a trace.
+  void ApplyTable(RuleTable table, std::string_view name);
 
   // Lowercases the whole text with full Unicode case mapping.
   void Lowercase();
+
+  // Tells `observer` (null: nobody) of every change from now on.
+  void set_observer(RuleObserver* observer) { observer_ = observer; }
 
   const std::string& text() const { return text_; }
   std::string Release() { return std::move(text_); }
@@ -44,6 +59,7 @@ class WorkText {
   // line a user can go and fix.
   std::string last_file_;
   std::size_t last_line_ = 0;
+  RuleObserver* observer_ = nullptr;
 };
 
 }  // namespace mikawase

@@ -1,5 +1,6 @@
 #include "mikawase/app_folder.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 #include <system_error>
@@ -24,6 +25,18 @@ std::string ExecutableFolder() {
 
 std::string DataFolderOf(std::string_view AppFolder) {
   return std::string(AppFolder) + "data/";
+}
+
+std::string PersonalDictionaryFolder() {
+  // Relative paths in XDG_DATA_HOME are to be ignored, as the XDG base
+  // directory rules say.
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  if (xdg != nullptr && xdg[0] == '/') return WithTrailingSeparator(xdg) + "mikawase/";
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] != '\0') {
+    return WithTrailingSeparator(home) + ".local/share/mikawase/";
+  }
+  return "";
 }
 
 }  // namespace mikawase

@@ -5,6 +5,7 @@
 
 #include "mikawase/app_folder.h"
 #include "mikawase/wide_text.h"
+#include "platform/known_folders_win32.h"
 
 namespace mikawase {
 
@@ -40,6 +41,13 @@ std::string ExecutableFolder() {
 
 std::string DataFolderOf(std::string_view AppFolder) {
   return std::string(AppFolder) + "data\\";
+}
+
+// Roaming: the user's own words follow the user from machine to machine.
+std::string PersonalDictionaryFolder() {
+  std::string roaming = RoamingAppDataFolder();
+  if (roaming.empty()) return "";
+  return WithTrailingSeparator(roaming) + "mikawase\\";
 }
 
 }  // namespace mikawase

@@ -2,7 +2,6 @@
 // application data folder (not the roaming one: a cache has no business
 // travelling with the user's profile).
 #include <windows.h>
-#include <shlobj.h>
 
 #include <algorithm>
 #include <atomic>
@@ -14,6 +13,7 @@
 #include "mikawase/app_folder.h"
 #include "mikawase/wide_text.h"
 #include "platform/cache_files.h"
+#include "platform/known_folders_win32.h"
 #include "util/utf8_path.h"
 
 namespace mikawase {
@@ -40,18 +40,6 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     bytes.remove_prefix(written);
   }
   return true;
-}
-
-// A known folder of the user's, such as the local application data folder,
-// in UTF-8 without a trailing separator; "" when the system has none.
-std::string KnownUserFolder(REFKNOWNFOLDERID which) {
-  PWSTR path = nullptr;
-  std::string folder;
-  if (SHGetKnownFolderPath(which, KF_FLAG_DEFAULT, nullptr, &path) == S_OK) {
-    folder = Utf8FromWide(path);
-  }
-  CoTaskMemFree(path);
-  return folder;
 }
 
 std::uint64_t FileTimeValue(const FILETIME& time) {
@@ -189,7 +177,7 @@ std::string ThisBuildsIdentity() {
 }
 
 std::string UserCacheFolder() {
-  std::string local = KnownUserFolder(FOLDERID_LocalAppData);
+  std::string local = LocalAppDataFolder();
   if (local.empty()) return "";
   return WithTrailingSeparator(local) + "mikawase\\cache";
 }

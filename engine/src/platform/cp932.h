@@ -1,4 +1,4 @@
-// Decoding of code page 932 (Shift_JIS as Windows reads it): ICU's table on
+// Code page 932 (Shift_JIS as Windows reads it), decoded and encoded: ICU's table on
 // Linux, the system's own on Windows. Both give the same characters for the
 // same bytes and refuse the same bytes; tests/engine/platform/cp932_table.txt
 // holds every single byte and lead/trail pair as ICU decodes it, and both
@@ -24,6 +24,12 @@ namespace mikawase {
 // 0xA0 and 0xFD to 0xFF are refused.
 bool DecodeCp932(std::string_view bytes, std::string* utf8,
                  std::string* invalid_bytes = nullptr);
+
+// Encodes valid UTF-8 `utf8` as CP932 in *bytes. Returns false when a
+// character has no CP932 form of its own, and then puts the first such
+// character in *missing if it is given: nothing is approximated, and the
+// bytes always decode back to exactly `utf8`.
+bool EncodeCp932(std::string_view utf8, std::string* bytes, std::string* missing = nullptr);
 
 }  // namespace mikawase
 

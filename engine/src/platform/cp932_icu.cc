@@ -50,7 +50,71 @@ void UndoControlRotation(std::string* utf8) {
   }
 }
 
+// The same rotation undone for encoding: ICU writes U+001A as 0x7F, U+001C
+// as 0x1A and U+007F as 0x1C. No second byte of CP932 is below 0x40 or
+// 0x7F, so these bytes are always characters of their own.
+void UndoControlRotationInBytes(std::string* bytes) {
+  for (char& c : *bytes) {
+    if (c == '\x7F') {
+      c = '\x1A';
+    } else if (c == '\x1A') {
+      c = '\x1C';
+    } else if (c == '\x1C') {
+      c = '\x7F';
+    }
+  }
+}
+
+// The CP932 bytes of `utf8`, when every character has them and they decode
+// back to exactly `utf8`: a table's one-way mappings (a Unicode character
+// that CP932 writes like another) are refused too.
+bool EncodeExactly(std::string_view utf8, std::string* bytes) {
+  thread_local ConverterPtr cp932 = OpenStrict(kCp932Table);
+  thread_local ConverterPtr from_utf8 = OpenStrict("UTF-8");
+  bytes->clear();
+  if (utf8.empty()) return true;
+  if (utf8.size() > static_cast<std::size_t>(INT32_MAX / 2)) throw std::bad_alloc();
+  ucnv_reset(cp932.get());
+  ucnv_reset(from_utf8.get());
+  UErrorCode status = U_ZERO_ERROR;
+  ucnv_setFromUCallBack(cp932.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
+                        &status);
+  ucnv_setFallback(cp932.get(), false);
+  // A character of UTF-8 is at most two bytes of CP932.
+  bytes->resize(utf8.size() * 2);
+  char* target = bytes->data();
+  const char* source = utf8.data();
+  ucnv_convertEx(cp932.get(), from_utf8.get(), &target, target + bytes->size(), &source,
+                 source + utf8.size(), nullptr, nullptr, nullptr, nullptr, true, true, &status);
+  bytes->resize(static_cast<std::size_t>(target - bytes->data()));
+  if (bytes->find_first_of("\x1A\x1C\x7F") != std::string::npos) UndoControlRotationInBytes(bytes);
+  std::string back;
+  return U_SUCCESS(status) && DecodeCp932(*bytes, &back) && back == utf8;
+}
+
 }  // namespace
+
+bool EncodeCp932(std::string_view utf8, std::string* bytes, std::string* missing) {
+  if (EncodeExactly(utf8, bytes)) return true;
+  if (missing != nullptr) {
+    // Character by character, to name the first that has no CP932 form.
+    missing->clear();
+    std::string one;
+    for (std::size_t at = 0; at < utf8.size();) {
+      std::size_t length = 1;
+      while (at + length < utf8.size() &&
+             (static_cast<unsigned char>(utf8[at + length]) & 0xC0) == 0x80) {
+        ++length;
+      }
+      if (!EncodeExactly(utf8.substr(at, length), &one)) {
+        missing->assign(utf8.substr(at, length));
+        break;
+      }
+      at += length;
+    }
+  }
+  return false;
+}
 
 bool DecodeCp932(std::string_view bytes, std::string* utf8, std::string* invalid_bytes) {
   thread_local ConverterPtr cp932 = OpenStrict(kCp932Table);

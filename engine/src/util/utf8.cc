@@ -52,6 +52,54 @@ std::optional<std::size_t> FindInvalidUtf8(std::string_view text) {
   return std::nullopt;
 }
 
+Utf8Japanese ClassifyUtf8Japanese(std::string_view text) {
+  auto is_latin = [](unsigned char c) { return c >= 0x40 && c <= 0x7E; };
+  bool kanji = false, kana_or_symbols = false, other = false;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    at = SkipAscii(text, at);
+    if (at == text.size()) break;
+    std::size_t length = ValidSequenceLength(text, at);
+    if (length == 0) return Utf8Japanese::kNone;
+    char32_t code = 0;
+    if (length == 3) {
+      code = (static_cast<char32_t>(text[at] & 0x0F) << 12) |
+             (static_cast<char32_t>(text[at + 1] & 0x3F) << 6) |
+             static_cast<char32_t>(text[at + 2] & 0x3F);
+    }
+    if ((code >= 0x3000 && code <= 0x30FF) ||  // kana, 、 and 。
+        (code >= 0x31F0 && code <= 0x31FF) ||  // small katakana
+        (code >= 0xFF00 && code <= 0xFFEF)) {  // fullwidth and halfwidth forms
+      kana_or_symbols = true;
+    } else if ((code >= 0x3400 && code <= 0x4DBF) || (code >= 0x4E00 && code <= 0x9FFF) ||
+               (code >= 0xF900 && code <= 0xFAFF)) {
+      kanji = true;
+      // Shift_JIS read as UTF-8 glues its ASCII-range trail bytes to the
+      // "kanji" before them (髀臼 reads as 鏉P); Japanese rarely does.
+      bool latin_before = at > 0 && is_latin(static_cast<unsigned char>(text[at - 1]));
+      bool latin_after = at + 3 < text.size() && is_latin(static_cast<unsigned char>(text[at + 3]));
+      other = other || latin_before || latin_after;
+    } else {
+      other = true;
+    }
+    at += length;
+  }
+  if (kana_or_symbols) return Utf8Japanese::kKanaOrSymbols;
+  if (!kanji) return Utf8Japanese::kNone;
+  return other ? Utf8Japanese::kKanjiAmongOthers : Utf8Japanese::kKanjiApart;
+}
+
+bool HasHalfwidthKatakana(std::string_view text) {
+  // U+FF61 to U+FF9F: EF BD A1..BF and EF BE 80..9F.
+  for (std::size_t at = text.find('\xEF'); at != std::string_view::npos && at + 2 < text.size();
+       at = text.find('\xEF', at + 1)) {
+    auto second = static_cast<unsigned char>(text[at + 1]);
+    auto third = static_cast<unsigned char>(text[at + 2]);
+    if ((second == 0xBD && third >= 0xA1) || (second == 0xBE && third <= 0x9F)) return true;
+  }
+  return false;
+}
+
 bool HasNonAscii(std::string_view text) { return SkipAscii(text, 0) != text.size(); }
 
 std::size_t SkipAscii(std::string_view text, std::size_t at) {

@@ -13,6 +13,20 @@ namespace mikawase {
 // nullopt when all of `text` is valid.
 std::optional<std::size_t> FindInvalidUtf8(std::string_view text);
 
+// What valid UTF-8 `text` holds of Japanese writing, for telling a line
+// saved as UTF-8 from one in Shift_JIS. kNone also when `text` is not valid
+// UTF-8 at all, as Shift_JIS with kana never is.
+enum class Utf8Japanese {
+  kNone,              // no kana, kanji, CJK punctuation, fullwidth or halfwidth forms
+  kKanaOrSymbols,     // kana, CJK punctuation, or fullwidth or halfwidth forms
+  kKanjiApart,        // kanji, with no other non-ASCII and no Latin letter next to one
+  kKanjiAmongOthers,  // kanji beside other non-ASCII characters, or next to a Latin letter
+};
+Utf8Japanese ClassifyUtf8Japanese(std::string_view text);
+
+// True when UTF-8 `text` holds a halfwidth katakana character.
+bool HasHalfwidthKatakana(std::string_view text);
+
 // True when `text` holds any byte of 0x80 or above.
 bool HasNonAscii(std::string_view text);
 

@@ -101,6 +101,35 @@ TEST(Cp932Test, DecodesAsWindowsDoes) {
   }
 }
 
+// Encoding gives bytes that decode back to exactly the text, or refuses and
+// names the first character CP932 has no form of its own for; look-alikes
+// ("¥" written as the backslash's byte) are refused on both platforms.
+TEST(Cp932Test, EncodesOnlyWhatDecodesBack) {
+  const struct {
+    const char* text;
+    std::string bytes;    // when it encodes
+    const char* missing;  // when it does not
+  } kCases[] = {
+      {"猫 cat", "\x94\x4c cat", nullptr},
+      {"ｱ~\\①", "\xB1~\\\x87\x40", nullptr},
+      {"\x1A\x1C\x7F", "\x1A\x1C\x7F", nullptr},
+      {"", "", nullptr},
+      {"ok ¥100", "", "¥"},
+      {"sushi 🍣", "", "🍣"},
+      {"€", "", "€"},
+  };
+  for (const auto& c : kCases) {
+    std::string bytes, missing;
+    bool encoded = mikawase::EncodeCp932(c.text, &bytes, &missing);
+    EXPECT_EQ(encoded, c.missing == nullptr) << c.text;
+    if (encoded) {
+      EXPECT_EQ(bytes, c.bytes) << c.text;
+    } else {
+      EXPECT_EQ(missing, c.missing) << c.text;
+    }
+  }
+}
+
 struct ErrorCase {
   const char* why;
   std::string bytes;
@@ -121,6 +150,12 @@ TEST(DictionaryFileTest, BadLinesNameTheirLine) {
       {"invalid trail byte", kCat + "\x81\x20", ErrorKind::kInvalidBytes, 1, 0, "Shift_JIS"},
       {"NUL byte", kCat + "\r\ndog" + std::string(1, '\0') + "           x", ErrorKind::kNulByte, 2,
        1, "NUL"},
+      // Appended from a UTF-8 terminal to a Shift_JIS file: the bytes of
+      // パソコン happen to be valid CP932 too, and would turn to mojibake.
+      {"a UTF-8 line among CP932 lines", kCat + "\r\nlaptop         パソコン\r\n" + kDog,
+       ErrorKind::kLooksLikeUtf8, 2, 1, "iconv -f UTF-8 -t CP932"},
+      {"a UTF-8 line of kanji alone", kCat + "\r\n" + kDog + "\r\nbird           鳥類\r\n",
+       ErrorKind::kLooksLikeUtf8, 3, 2, "looks like UTF-8"},
   };
   for (const ErrorCase& c : kCases) {
     DictionaryContents contents = ParseDictionary(c.bytes, "/d/noun.txt");
@@ -133,6 +168,25 @@ TEST(DictionaryFileTest, BadLinesNameTheirLine) {
         << c.why << ": " << contents.failure->what();
     EXPECT_EQ(std::string(contents.failure->what()).rfind("/d/noun.txt:" + std::to_string(c.line) + ": ", 0), 0u)
         << contents.failure->what();
+  }
+}
+
+// Shift_JIS whose bytes also form valid UTF-8 must still read as Shift_JIS.
+TEST(DictionaryFileTest, ShiftJisThatIsAlsoValidUtf8IsAccepted) {
+  const struct {
+    const char* why;
+    std::string value;  // UTF-8; written as CP932
+  } kCases[] = {
+      {"halfwidth katakana read as UTF-8 Latin: C3 BD is ½", "ﾃｽ"},
+      {"rare kanji read as UTF-8 kanji glued to a letter: 鏉P", "髀臼"},
+      {"rare kanji read as UTF-8 of another script", "鼈甲"},
+  };
+  for (const auto& c : kCases) {
+    std::string line = DictionaryLine("word", c.value);
+    DictionaryContents contents = ParseDictionary(line + "\r\n" + kCat, "noun.txt");
+    EXPECT_FALSE(contents.failure) << c.why << ": " << contents.failure->what();
+    ASSERT_EQ(contents.entries.size(), 2u) << c.why;
+    EXPECT_EQ(contents.entries[0].value, c.value) << c.why;
   }
 }
 

@@ -66,7 +66,7 @@ struct StageCase {
   std::string before, after;
 };
 
-void SpellingOnly(WorkText& work) { work.ApplyTable(SpellingTable()); }
+void SpellingOnly(WorkText& work) { work.ApplyTable(SpellingTable(), "spelling"); }
 
 const StageCase kOrderings[] = {
     {"Japanese before Japan", NormaliseSurface, " Japanese Japan ", " 日本人 日本 "},

@@ -1,0 +1,263 @@
+#include "mikawase/dictionary_check.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <system_error>
+#include <utility>
+
+#include "dictionary/dictionary_file.h"
+#include "mikawase/translation_error.h"
+#include "rules/rule_tables.h"
+#include "util/utf8.h"
+#include "util/utf8_path.h"
+
+namespace mikawase {
+
+namespace {
+
+using Severity = DictionaryFinding::Severity;
+
+struct FileToCheck {
+  std::string_view name;
+  DictMode mode;
+};
+
+// In the order the translation applies them.
+constexpr FileToCheck kFiles[] = {
+    {"noun.txt", DictMode::Noun},
+    {"adjective.txt", DictMode::Word},
+    {"rome.txt", DictMode::Substring},
+};
+
+// What the surface rules have made of these before any dictionary runs:
+// they are spaced out, replaced or expanded, so a key that holds one never
+// matches.
+struct GoneBefore {
+  std::string_view text;
+  std::string_view became;
+};
+constexpr GoneBefore kGoneBefore[] = {
+    {".", "\" 。 \""},
+    {",", "\" 、 \""},
+    {"?", "\" ？ \""},
+    {"!", "\" ！ \""},
+    {";", "\" 、 \""},
+    {"n't", "\" not\""},
+};
+
+bool IsWholeWordMode(DictMode mode) { return mode != DictMode::Substring; }
+
+// Whether `search` goes on after a word that ends in "s" with anything but
+// the plural marker, which stands after every such word when the
+// dictionaries run (" does not " is " does ％１０００ not " by then).
+bool HasWordEndingInSBeforeMore(std::string_view search) {
+  constexpr std::string_view kMarker = "％１０００";
+  for (std::size_t at = search.find("s "); at != std::string_view::npos;
+       at = search.find("s ", at + 1)) {
+    std::string_view after = search.substr(at + 2);
+    if (!after.empty() && !after.starts_with(kMarker)) return true;
+  }
+  return false;
+}
+
+// The first replacement a line makes: the one that says whether it can act.
+std::string SearchStringOf(const DictionaryEntry& entry, DictMode mode) {
+  return ReplacementsFor(entry, mode).front().find;
+}
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+class Checker {
+ public:
+  explicit Checker(std::vector<DictionaryFinding>* findings) : findings_(findings) {}
+
+  // A personal file that does not exist is no problem: it is skipped.
+  void CheckFile(const std::string& path, DictMode mode, DictionaryLayer layer) {
+    std::string bytes;
+    DictionaryLines lines;
+    try {
+      bytes = ReadDictionaryBytes(path);
+      lines = ParseEveryLine(bytes, path);
+    } catch (const TranslationError& error) {
+      if (layer == DictionaryLayer::kPersonal && error.kind() == ErrorKind::kMissingFile) return;
+      // A missing folder would be reported once for each of its files.
+      bool same_as_before = !findings_->empty() && findings_->back().line == 0 &&
+                            findings_->back().message == error.problem();
+      if (!same_as_before) Report(Severity::kError, error.file(), error.line(), error.problem());
+      return;
+    }
+    for (const TranslationError& failure : lines.failures) {
+      Report(Severity::kError, failure.file(), failure.line(), failure.problem());
+    }
+    // Errors and warnings of one file in line order, as an editor lists them.
+    std::size_t first_of_file = findings_->size() - lines.failures.size();
+    std::map<std::string, std::size_t> first_line_of_key;
+    for (const DictionaryEntry& entry : lines.entries) {
+      CheckEntry(path, mode, entry, first_line_of_key);
+      first_line_of_key.emplace(entry.key, entry.line);
+    }
+    std::stable_sort(findings_->begin() + static_cast<std::ptrdiff_t>(first_of_file),
+                     findings_->end(), [](const DictionaryFinding& a, const DictionaryFinding& b) {
+                       return a.line < b.line;
+                     });
+  }
+
+ private:
+  void Report(Severity severity, const std::string& file, std::size_t line,
+              std::string message) {
+    findings_->push_back({severity, file, line, std::move(message)});
+  }
+
+  void Warn(const std::string& path, const DictionaryEntry& entry, std::string message) {
+    Report(Severity::kWarning, path, entry.line, std::move(message));
+  }
+
+  void CheckEntry(const std::string& path, DictMode mode, const DictionaryEntry& entry,
+                  const std::map<std::string, std::size_t>& first_line_of_key) {
+    if (CheckKeyField(path, mode, entry)) return;
+    if (CheckShadowed(path, mode, entry, first_line_of_key)) return;
+    if (CheckNeverInText(path, mode, entry)) return;
+    CheckValue(path, mode, entry);
+  }
+
+  // The key field as typed: blank, padded with tabs, or too long.
+  bool CheckKeyField(const std::string& path, DictMode mode, const DictionaryEntry& entry) {
+    if (entry.key.find('\t') != std::string::npos) {
+      Warn(path, entry,
+           "the key field holds a tab; the key is the first 15 characters, padded with spaces, "
+           "so the tab becomes part of the key and the line never matches; pad with spaces");
+      return true;
+    }
+    if (IsWholeWordMode(mode) && entry.key.find_first_not_of(' ') == std::string::npos) {
+      Warn(path, entry,
+           "the key is blank, so this line replaces a run of two spaces instead of a word; "
+           "write the English word in characters 1 to 15");
+      return true;
+    }
+    if (CountCharacters(entry.key) == kKeyFieldWidth && !entry.value.empty() &&
+        IsAsciiLetter(entry.value.front())) {
+      Warn(path, entry,
+           "the key fills all 15 characters and the value starts with a Latin letter: is the "
+           "key longer than 15 characters? A key holds at most 15; the rest became part of the "
+           "value");
+      return true;
+    }
+    return false;
+  }
+
+  // A line with the same key earlier in the file has already taken every
+  // occurrence; in the noun file an earlier key also takes its plural.
+  bool CheckShadowed(const std::string& path, DictMode mode, const DictionaryEntry& entry,
+                     const std::map<std::string, std::size_t>& first_line_of_key) {
+    if (auto same = first_line_of_key.find(entry.key); same != first_line_of_key.end()) {
+      Warn(path, entry,
+           "line " + std::to_string(same->second) + " has the same key " + Quoted(entry.key) +
+               " and takes the word first, so this line never acts; keep one of the two");
+      return true;
+    }
+    if (mode == DictMode::Noun && entry.key.ends_with('s')) {
+      std::string singular = entry.key.substr(0, entry.key.size() - 1);
+      if (auto earlier = first_line_of_key.find(singular); earlier != first_line_of_key.end()) {
+        Warn(path, entry,
+             "line " + std::to_string(earlier->second) + " (" + Quoted(singular) +
+                 ") already takes " + Quoted(entry.key) +
+                 " as its plural, so this line never acts; move this line above it");
+        return true;
+      }
+    }
+    return false;
+  }
+
+  // Text the line looks for that is never there when the file runs.
+  bool CheckNeverInText(const std::string& path, DictMode mode, const DictionaryEntry& entry) {
+    if (IsWholeWordMode(mode) && HasAsciiCapital(entry.key)) {
+      Warn(path, entry,
+           "the key has capital letters, but the text is all lowercase when this file runs; "
+           "write the key in lowercase");
+      return true;
+    }
+    for (const GoneBefore& gone : kGoneBefore) {
+      if (entry.key.find(gone.text) == std::string::npos) continue;
+      Warn(path, entry,
+           "the key holds " + Quoted(gone.text) + ", which the text never holds when this file "
+               "runs (it has become " + std::string(gone.became) +
+               "); leave it out of the key");
+      return true;
+    }
+    std::string search = SearchStringOf(entry, mode);
+    for (RuleTable table : {PhraseTable(), JoinersAndPluralMarkingTable()}) {
+      for (const ReplacementRule& rule : table) {
+        // The plural marker is put after a word, not into one: it is the
+        // case below.
+        if (rule.find == "s " || search.find(rule.find) == std::string::npos) continue;
+        Warn(path, entry,
+             "the built-in rule " + Quoted(rule.find) + " → " + Quoted(rule.replace) +
+                 " runs before this file and takes that text first, so this line never "
+                 "matches; use a key without " + Quoted(rule.find));
+        return true;
+      }
+    }
+    // Every word that ends in "s" has the plural marker after it by now, so
+    // a key that goes on after such a word never matches.
+    if (HasWordEndingInSBeforeMore(search)) {
+      Warn(path, entry,
+           "a word of the key ends in \"s\" and is followed by more, but by the time this file "
+           "runs a plural marker stands after every word that ends in \"s\", so the key never "
+           "matches; use a key whose inner words do not end in \"s\"");
+      return true;
+    }
+    return false;
+  }
+
+  void CheckValue(const std::string& path, DictMode mode, const DictionaryEntry& entry) {
+    if (!IsWholeWordMode(mode)) return;
+    if (std::none_of(entry.value.begin(), entry.value.end(),
+                     [](char c) { return c >= 'a' && c <= 'z'; })) {
+      return;
+    }
+    Warn(path, entry,
+         "the value holds lowercase Latin letters, which the spelling rules and rome.txt will "
+         "turn into katakana; write them in capitals or in fullwidth letters");
+  }
+
+  static bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+  static bool HasAsciiCapital(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+  }
+
+  std::vector<DictionaryFinding>* findings_;
+};
+
+}  // namespace
+
+std::vector<DictionaryFinding> CheckDictionaries(const DictionaryFolders& folders) {
+  std::vector<DictionaryFinding> findings;
+  Checker checker(&findings);
+  for (const FileToCheck& file : kFiles) {
+    if (!folders.personal.empty()) {
+      checker.CheckFile(folders.personal + std::string(file.name), file.mode,
+                        DictionaryLayer::kPersonal);
+    }
+    checker.CheckFile(folders.shipped + std::string(file.name), file.mode,
+                      DictionaryLayer::kShipped);
+  }
+  return findings;
+}
+
+std::vector<DictionaryFinding> CheckDictionaries(std::string_view data_folder) {
+  return CheckDictionaries(DictionaryFolders{std::string(data_folder), ""});
+}
+
+std::size_t CountDictionaryFiles(const DictionaryFolders& folders) {
+  std::size_t files = std::size(kFiles);
+  if (folders.personal.empty()) return files;
+  for (const FileToCheck& file : kFiles) {
+    std::error_code ignored;
+    std::string personal = folders.personal + std::string(file.name);
+    if (std::filesystem::exists(PathFromUtf8(personal), ignored)) ++files;
+  }
+  return files;
+}
+
+}  // namespace mikawase

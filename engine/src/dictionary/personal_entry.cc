@@ -1,0 +1,172 @@
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+#include <vector>
+
+#include "dictionary/dictionary_file.h"
+#include "mikawase/personal_dictionary.h"
+#include "platform/cp932.h"
+#include "util/utf8.h"
+#include "util/utf8_path.h"
+
+namespace mikawase {
+
+namespace {
+
+struct Kind {
+  std::string_view word;
+  std::string_view file_name;
+};
+constexpr Kind kKinds[] = {
+    {"noun", "noun.txt"},
+    {"adjective", "adjective.txt"},
+    {"rome", "rome.txt"},
+};
+
+// Why `key` and `value` can never make a line that acts, or "".
+std::string WhyNot(std::string_view file_name, std::string_view key, std::string_view value) {
+  if (key.find_first_of("\t\r\n") != std::string_view::npos ||
+      value.find_first_of("\t\r\n") != std::string_view::npos) {
+    return "a key or value with a tab or a line break would break the line apart";
+  }
+  if (key.find_first_not_of(' ') == std::string_view::npos) return "the key is blank";
+  if (key.front() == ' ') {
+    return "the key starts with a space, so it could never match a word; leave the space out";
+  }
+  if (CountCharacters(key) > kKeyFieldWidth) {
+    return "the key has " + std::to_string(CountCharacters(key)) +
+           " characters; a key holds at most 15";
+  }
+  if (file_name != "rome.txt") {
+    for (char c : key) {
+      if (c >= 'A' && c <= 'Z') {
+        return "the key has capital letters, but the text is all lowercase when " +
+               std::string(file_name) + " runs; write the key in lowercase";
+      }
+    }
+  }
+  return "";
+}
+
+// Key and value as one line of the file, in CP932, without its line end.
+std::optional<std::string> EncodedLine(std::string_view key, std::string_view value,
+                                       std::string* refusal) {
+  std::string text(key);
+  text.append(kKeyFieldWidth - CountCharacters(key), ' ');
+  text += value;
+  std::string bytes, missing;
+  if (!EncodeCp932(text, &bytes, &missing)) {
+    *refusal = "\"" + missing + "\" has no form in Shift_JIS (CP932), which the file is in";
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+// The raw lines of a file with their line ends, so that every other line
+// is written back byte for byte.
+std::vector<std::string> LinesWithEnds(std::string_view bytes) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t at = 0; at < bytes.size(); ++at) {
+    if (bytes[at] != '\r' && bytes[at] != '\n') continue;
+    if (bytes[at] == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n') ++at;
+    lines.emplace_back(bytes.substr(start, at + 1 - start));
+    start = at + 1;
+  }
+  if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
+  return lines;
+}
+
+bool WriteWhole(const std::filesystem::path& path, const std::string& bytes, std::string* why) {
+  std::filesystem::path temporary = path;
+  temporary += ".new";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+      *why = "cannot write " + Utf8FromPath(temporary);
+      return false;
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, path, error);
+  if (error) {
+    *why = "cannot replace " + Utf8FromPath(path) + ": " + error.message();
+    std::filesystem::remove(temporary, error);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> DictionaryFileNamed(std::string_view kind) {
+  for (const Kind& known : kKinds) {
+    if (known.word == kind) return std::string(known.file_name);
+  }
+  return std::nullopt;
+}
+
+AddedEntry AddPersonalEntry(std::string_view folder, std::string_view file_name,
+                            std::string_view key, std::string_view value) {
+  AddedEntry added;
+  added.path = std::string(folder) + std::string(file_name);
+  if (FindInvalidUtf8(key) || FindInvalidUtf8(value)) {
+    added.refusal = "the key or value is not valid UTF-8";
+    return added;
+  }
+  added.refusal = WhyNot(file_name, key, value);
+  if (!added.refusal.empty()) return added;
+  std::optional<std::string> line = EncodedLine(key, value, &added.refusal);
+  if (!line) return added;
+
+  std::error_code error;
+  std::filesystem::path path = PathFromUtf8(added.path);
+  std::filesystem::create_directories(path.parent_path(), error);
+  if (error) {
+    added.refusal = "cannot create the folder " + Utf8FromPath(path.parent_path()) + ": " +
+                    error.message();
+    return added;
+  }
+  std::string bytes;
+  DictionaryLines existing;
+  if (std::filesystem::exists(path, error)) {
+    try {
+      bytes = ReadDictionaryBytes(added.path);
+      existing = ParseEveryLine(bytes, added.path);
+      if (!existing.failures.empty()) throw existing.failures.front();
+    } catch (const TranslationError& failure) {
+      added.refusal = std::string(failure.what()) +
+                      "; the file has errors already, so it is left as it is: mend it first "
+                      "(mikawase-cli --check shows them all)";
+      return added;
+    }
+  }
+  std::vector<std::string> lines = LinesWithEnds(bytes);
+  std::string wanted_key(key);
+  while (wanted_key.ends_with(' ')) wanted_key.pop_back();
+  for (const DictionaryEntry& entry : existing.entries) {
+    if (entry.key != wanted_key || entry.line > lines.size()) continue;
+    std::string& old = lines[entry.line - 1];
+    std::size_t end = old.find_first_of("\r\n");
+    old = *line + (end == std::string::npos ? std::string("\r\n") : old.substr(end));
+    added.line = entry.line;
+    added.replaced = true;
+    break;
+  }
+  if (!added.replaced) {
+    // A last line without its line end gets one before the new line.
+    if (!lines.empty() && !lines.back().ends_with('\n') && !lines.back().ends_with('\r')) {
+      lines.back() += "\r\n";
+    }
+    lines.push_back(*line + "\r\n");
+    added.line = lines.size();
+  }
+  std::string written;
+  for (const std::string& one : lines) written += one;
+  if (!WriteWhole(path, written, &added.refusal)) added.line = 0;
+  return added;
+}
+
+}  // namespace mikawase

@@ -1,0 +1,123 @@
+#!/usr/bin/env python3
+"""The generator's word forms, without its sources: Japanese conjugation by
+EDICT class, English verb forms from WordNet's kind of exception list,
+plurals and comparison. Each table pins forms a wrong rule would get wrong
+in its own way (a godan ending, a doubled consonant, a past told from a
+participle)."""
+import os
+import sys
+import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
+from dictionaries.conjugate import Verb  # noqa: E402
+from dictionaries.english import (comparison_forms, plural,  # noqa: E402
+                                  verb_forms)
+from dictionaries.verbs import renderings  # noqa: E402
+
+
+class ConjugationTest(unittest.TestCase):
+    # headword, class, past, te-form, passive past, negative
+    CASES = [
+        ("食べる", "v1", "食べた", "食べて", "食べられた", "食べない"),
+        ("書く", "v5k", "書いた", "書いて", "書かれた", "書かない"),
+        ("泳ぐ", "v5g", "泳いだ", "泳いで", "泳がれた", "泳がない"),
+        ("話す", "v5s", "話した", "話して", "話された", "話さない"),
+        ("打つ", "v5t", "打った", "打って", "打たれた", "打たない"),
+        ("死ぬ", "v5n", "死んだ", "死んで", "死なれた", "死なない"),
+        ("遊ぶ", "v5b", "遊んだ", "遊んで", "遊ばれた", "遊ばない"),
+        ("読む", "v5m", "読んだ", "読んで", "読まれた", "読まない"),
+        ("取る", "v5r", "取った", "取って", "取られた", "取らない"),
+        ("言う", "v5u", "言った", "言って", "言われた", "言わない"),
+        ("行く", "v5k-s", "行った", "行って", "行かれた", "行かない"),
+        ("ある", "v5r-i", "あった", "あって", "あられた", "ない"),
+        ("問う", "v5u-s", "問うた", "問うて", "問われた", "問わない"),
+        ("来る", "vk", "来た", "来て", "来られた", "来ない"),
+        ("旅行", "vs", "旅行した", "旅行して", "旅行された", "旅行しない"),
+        ("愛する", "vs-s", "愛した", "愛して", "愛された", "愛さない"),
+        ("信ずる", "vz", "信じた", "信じて", "信じられた", "信じない"),
+    ]
+
+    def test_forms(self):
+        for headword, klass, past, te, passive, negative in self.CASES:
+            verb = Verb(headword, klass)
+            self.assertEqual(
+                (verb.past(), verb.te(), verb.passive_past(),
+                 verb.negative()), (past, te, passive, negative),
+                "%s (%s)" % (headword, klass))
+
+    def test_unknown_class_and_misfit_headword_are_refused(self):
+        with self.assertRaises(ValueError):
+            Verb("ござる", "v4r")
+        with self.assertRaises(ValueError):
+            Verb("食べる", "v5k").past()
+
+    def test_topic_phrase_only_with_an_object(self):
+        hit = renderings(Verb("打つ", "v5t"), transitive=True)
+        go = renderings(Verb("行く", "v5k-s"), transitive=False)
+        self.assertEqual((hit["base"], hit["past"], hit["ing"], hit["pp"]),
+                         ("が打つのは", "が打ったのは", "が打っているのは",
+                          "打たれた"))
+        self.assertEqual((go["base"], go["pp"], go["to"]),
+                         ("が行く", "行った", "行くこと"))
+
+
+class EnglishFormsTest(unittest.TestCase):
+    # base, WordNet's listed forms, then the forms that must come out
+    VERBS = [
+        ("walk", [], {"s": ["walks"], "past": ["walked"], "pp": ["walked"],
+                      "ing": ["walking"]}),
+        ("go", ["went", "gone"], {"s": ["goes"], "past": ["went"],
+                                  "pp": ["gone"], "ing": ["going"]}),
+        ("sing", ["sang", "sung", "singing"], {"past": ["sang"],
+                                              "pp": ["sung"]}),
+        ("begin", ["began", "begun", "beginning"], {"past": ["began"],
+                                                   "pp": ["begun"]}),
+        ("hit", ["hitting"], {"past": ["hit"], "ing": ["hitting"]}),
+        ("stop", ["stopped", "stopping"], {"past": ["stopped"],
+                                          "ing": ["stopping"]}),
+        ("learn", ["learnt"], {"past": ["learnt", "learned"]}),
+        ("try", [], {"s": ["tries"], "past": ["tried"], "ing": ["trying"]}),
+        ("make", ["made"], {"past": ["made"], "pp": ["made"],
+                            "ing": ["making"], "eth": ["maketh"]}),
+        ("die", ["dying"], {"past": ["died"], "ing": ["dying"]}),
+        ("be", ["am", "are", "is", "was", "were", "been", "being"],
+         {"s": ["is"], "past": ["was", "were"], "pp": ["been"]}),
+    ]
+
+    def test_verb_forms(self):
+        for base, listed, expected in self.VERBS:
+            forms = verb_forms(base, listed)
+            for form, spellings in expected.items():
+                self.assertEqual(forms[form], spellings, "%s %s" % (base,
+                                                                   form))
+
+    def test_regular_form_beside_a_listed_one_only_where_in_use(self):
+        in_use = {"worked"}.__contains__
+        self.assertEqual(verb_forms("work", ["wrought"], in_use)["past"],
+                         ["wrought", "worked"])
+        self.assertEqual(verb_forms("see", ["saw", "seen"], in_use)["past"],
+                         ["saw"])
+
+    def test_plurals(self):
+        for single, expected in [("city", "cities"), ("box", "boxes"),
+                                 ("knife", "knives"), ("child", "children"),
+                                 ("tomato", "tomatoes"), ("day", "days"),
+                                 ("policeman", "policemen"),
+                                 ("human", "humans"), ("ice cream",
+                                                       "ice creams")]:
+            self.assertEqual(plural(single), expected)
+
+    def test_comparison(self):
+        for base, listed, er, est in [
+                ("long", [], ["longer"], ["longest"]),
+                ("wide", [], ["wider"], ["widest"]),
+                ("easy", ["easier", "easiest"], ["easier"], ["easiest"]),
+                ("big", ["bigger", "biggest"], ["bigger"], ["biggest"]),
+                ("bad", ["worse", "worst"], ["worse"], ["worst"])]:
+            self.assertEqual(comparison_forms(base, listed),
+                             {"er": er, "est": est}, base)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,192 @@
+// The user's own dictionaries: applied right before the shipped file of the
+// same name, skipped when missing, reported like any file when broken; and
+// the one writer that adds an entry to them.
+#include "mikawase/personal_dictionary.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "dictionary_folder.h"
+#include "fast/fast_engine.h"
+#include "mikawase/compiled_cache.h"
+#include "mikawase/translate.h"
+
+namespace mikawase {
+namespace {
+
+using fixtures::DictionaryFolder;
+using fixtures::DictionaryLine;
+using fixtures::EncodeCp932;
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class PersonalDictionaryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    shipped_.Write("noun.txt", {{"cat", "猫"}, {"dog", "犬"}});
+    shipped_.Write("adjective.txt", {{"black", "黒い"}});
+    shipped_.Write("rome.txt", {{"pen", "ペン"}});
+    for (const char* name : {"noun.txt", "adjective.txt", "rome.txt"}) personal_.Remove(name);
+  }
+  DictionaryFolders Folders() const { return {shipped_.path(), personal_.path()}; }
+  std::string Both(const std::string& input, Engine engine) {
+    return TranslateWithDictionaries(input, Folders(), engine);
+  }
+  DictionaryFolder shipped_, personal_;
+};
+
+constexpr Engine kEngines[] = {Engine::kFast, Engine::kLiteral};
+
+TEST_F(PersonalDictionaryTest, PersonalEntriesTakeTheWordFirst) {
+  const struct {
+    const char* file;
+    fixtures::Entries entries;
+    const char* input;
+    const char* expected;
+  } kCases[] = {
+      {"noun.txt", {{"cat", "ネコ"}}, "The cat and the cats.", "そのネコそしてそのネコ。"},
+      {"adjective.txt", {{"black", "真っ黒な"}}, "The cat is black.", "その猫真っ黒な。"},
+      {"rome.txt", {{"pen", "筆"}}, "This is a pen.", "これ一つの筆。"},
+      // A personal line can also name a word the shipped file lacks.
+      {"noun.txt", {{"laptop", "ノートパソコン"}}, "A laptop.", "一つのノートパソコン。"},
+  };
+  for (const auto& c : kCases) {
+    SetUp();
+    for (Engine engine : kEngines) {
+      std::string before = Both(c.input, engine);
+      personal_.Write(c.file, c.entries);
+      EXPECT_EQ(Both(c.input, engine), c.expected) << c.file;
+      EXPECT_NE(before, c.expected) << c.file;
+      personal_.Remove(c.file);
+    }
+  }
+}
+
+TEST_F(PersonalDictionaryTest, WithoutPersonalFilesNothingChanges) {
+  const char* kInput = "The cat is black. This is a pen.";
+  for (Engine engine : kEngines) {
+    std::string shipped_alone = TranslateWithDataFolder(kInput, shipped_.path(), engine);
+    EXPECT_EQ(Both(kInput, engine), shipped_alone) << "files missing";
+    EXPECT_EQ(TranslateWithDictionaries(kInput, {shipped_.path(), "/nonexistent/mikawase/"}, engine),
+              shipped_alone)
+        << "folder missing";
+    personal_.Write("noun.txt", {});
+    EXPECT_EQ(Both(kInput, engine), shipped_alone) << "an empty file";
+    personal_.Remove("noun.txt");
+  }
+}
+
+TEST_F(PersonalDictionaryTest, ABrokenPersonalFileIsNamedWithItsPathAndLine) {
+  personal_.WriteBytes("adjective.txt", DictionaryLine("red", "赤い") + "\r\nshort\r\n");
+  for (Engine engine : kEngines) {
+    try {
+      Both("The cat.", engine);
+      ADD_FAILURE() << "translated";
+    } catch (const TranslationError& error) {
+      EXPECT_EQ(error.file(), personal_.path() + "adjective.txt");
+      EXPECT_EQ(error.line(), 2u);
+      EXPECT_EQ(error.kind(), ErrorKind::kShortLine);
+    }
+  }
+  // A missing shipped file is still an error, personal files or not.
+  personal_.Write("adjective.txt", {{"red", "赤い"}});
+  shipped_.Remove("rome.txt");
+  EXPECT_THROW(Both("The cat.", Engine::kFast), TranslationError);
+}
+
+// The compiled program, in memory and on disk, belongs to the bytes of all
+// six files: a changed personal file is seen at the next translation.
+TEST_F(PersonalDictionaryTest, TheCompiledCacheKeysOnThePersonalBytes) {
+  DictionaryFolder cache;
+  EnableCompiledCache(cache.path());
+  personal_.Write("noun.txt", {{"cat", "ネコ"}});
+  EXPECT_EQ(Both("The cat.", Engine::kFast), "そのネコ。");
+  personal_.Write("noun.txt", {{"cat", "ねこ"}});
+  EXPECT_EQ(Both("The cat.", Engine::kFast), "そのねこ。") << "in the same process";
+  ForgetCompiledPrograms();
+  EXPECT_EQ(Both("The cat.", Engine::kFast), "そのねこ。") << "in a new process";
+  personal_.Remove("noun.txt");
+  ForgetCompiledPrograms();
+  EXPECT_EQ(Both("The cat.", Engine::kFast), "その猫。") << "once it is gone";
+  EnableCompiledCache("");
+  ForgetCompiledPrograms();
+}
+
+TEST(AddPersonalEntryTest, WritesCp932WithThePaddedKeyAndCrLf) {
+  DictionaryFolder home;
+  std::string folder = home.path() + "new/mikawase/";
+  AddedEntry added = AddPersonalEntry(folder, "noun.txt", "laptop", "ノートパソコン");
+  ASSERT_EQ(added.refusal, "");
+  EXPECT_EQ(added.path, folder + "noun.txt");
+  EXPECT_EQ(added.line, 1u);
+  EXPECT_FALSE(added.replaced);
+  EXPECT_EQ(ReadFile(folder + "noun.txt"), DictionaryLine("laptop", "ノートパソコン") + "\r\n");
+
+  added = AddPersonalEntry(folder, "noun.txt", "desk", "机");
+  EXPECT_EQ(added.line, 2u);
+  added = AddPersonalEntry(folder, "noun.txt", "laptop", "ノートＰＣ");
+  EXPECT_EQ(added.line, 1u);
+  EXPECT_TRUE(added.replaced);
+  EXPECT_EQ(ReadFile(folder + "noun.txt"),
+            DictionaryLine("laptop", "ノートＰＣ") + "\r\n" + DictionaryLine("desk", "机") + "\r\n");
+}
+
+// Lines the writer did not touch stay byte for byte, line ends and all.
+TEST(AddPersonalEntryTest, KeepsEveryOtherLineAsItWas) {
+  DictionaryFolder folder;
+  std::string kept = DictionaryLine("cat", "猫") + "\n" + DictionaryLine("dog", "犬") + "\r" +
+                     DictionaryLine("bird", "鳥");
+  folder.WriteBytes("noun.txt", kept);
+  AddedEntry added = AddPersonalEntry(folder.path(), "noun.txt", "fish", "魚");
+  ASSERT_EQ(added.refusal, "");
+  EXPECT_EQ(added.line, 4u);
+  EXPECT_EQ(ReadFile(folder.path() + "noun.txt"),
+            kept + "\r\n" + DictionaryLine("fish", "魚") + "\r\n");
+  AddPersonalEntry(folder.path(), "noun.txt", "dog", "イヌ");
+  EXPECT_EQ(ReadFile(folder.path() + "noun.txt"),
+            DictionaryLine("cat", "猫") + "\n" + DictionaryLine("dog", "イヌ") + "\r" +
+                DictionaryLine("bird", "鳥") + "\r\n" + DictionaryLine("fish", "魚") + "\r\n");
+}
+
+TEST(AddPersonalEntryTest, RefusesWhatCouldNeverActOrWouldSpoilTheFile) {
+  const struct {
+    const char* file;
+    std::string key, value;
+    const char* says;
+  } kCases[] = {
+      {"noun.txt", "abcdefghijklmnop", "x", "16 characters"},
+      {"noun.txt", "", "x", "blank"},
+      {"noun.txt", "   ", "x", "blank"},
+      {"noun.txt", " cat", "猫", "starts with a space"},
+      {"noun.txt", "a\tb", "x", "tab"},
+      {"adjective.txt", "red", "赤\nい", "line break"},
+      {"noun.txt", "Laptop", "ノートパソコン", "capital"},
+      {"adjective.txt", "Red", "赤い", "capital"},
+      {"noun.txt", "sushi", "🍣", "🍣"},
+  };
+  for (const auto& c : kCases) {
+    DictionaryFolder folder;
+    folder.Write(c.file, {{"cat", "猫"}});
+    std::string before = ReadFile(folder.path() + c.file);
+    AddedEntry added = AddPersonalEntry(folder.path(), c.file, c.key, c.value);
+    EXPECT_NE(added.refusal.find(c.says), std::string::npos) << c.key << ": " << added.refusal;
+    EXPECT_EQ(ReadFile(folder.path() + c.file), before) << c.key;
+  }
+  // rome.txt is applied to what dictionaries wrote, capitals and all.
+  DictionaryFolder folder;
+  EXPECT_EQ(AddPersonalEntry(folder.path(), "rome.txt", "PC", "ピーシー").refusal, "");
+  // A file with errors is left alone rather than rewritten around them.
+  folder.WriteBytes("noun.txt", "short\r\n");
+  AddedEntry added = AddPersonalEntry(folder.path(), "noun.txt", "cat", "猫");
+  EXPECT_NE(added.refusal.find("errors already"), std::string::npos) << added.refusal;
+  EXPECT_EQ(ReadFile(folder.path() + "noun.txt"), "short\r\n");
+}
+
+}  // namespace
+}  // namespace mikawase

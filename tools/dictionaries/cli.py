@@ -1,0 +1,259 @@
+"""Generate the shipped dictionaries data/noun.txt, data/adjective.txt and
+data/rome.txt from Debian packages alone.
+
+Every frequent English word gets a rendering in the built-in style:
+nouns and adjectives from EDICT; verbs in all their forms as topic
+phrases (" saw " is が見たのは); pronouns, prepositions, modals, negation
+and the pieces of contractions from a reviewed core; names from ENAMDICT.
+rome.txt is written out from the hand-made table in rome_rules.py.
+
+The sources and what each decides:
+
+  EDICT (edict)        the Japanese: every gloss of every entry, read
+                       backwards, is a candidate rendering of its English
+                       word; a verb's conjugation class and transitivity
+  FreeDict eng-jpn     written from the English side: a candidate that it
+    (dict-freedict-    also gives for the word wins ties (two independent
+     eng-jpn)          sources agreeing)
+  WordNet 3.0          which reading of a spelling is the frequent one:
+    (wordnet-base)     "hit" is mostly a verb, "disk" a noun, "does" a
+                       form of "do" and not the plural of "doe"; which
+                       verbs take an object (のは); irregular forms
+  ENAMDICT (enamdict)  the katakana of names that an English source knows
+                       as names (london ロンドン, john ジョン)
+  libkkc-data          how often a Japanese word is written: the last
+                       tie-break among EDICT's nouns; nothing of it is
+                       copied into the files
+  core_words.py        English's closed-class words, which no source
+                       decides, and the EDICT entry to use for the most
+                       frequent nouns and verbs where the sources choose
+                       another (chosen by WordNet's counts)
+
+The same packages always give byte-identical files: nothing here depends
+on dictionary iteration order, hashing, the locale or the clock.
+
+Usage:
+    tools/make_dictionaries.py [--edict PATH] [--enamdict PATH]
+        [--freedict DIR] [--wordnet DIR] [--kkc DIR | --no-kkc]
+        [--out-dir DIR]
+
+Which reading a spelling gets
+-----------------------------
+A spelling may be a noun, an adjective, a form of a verb and a name. Each
+reading weighs WordNet's tagged count of its word times the share of the
+form in running text (a verb's base form 0.35, its past 0.22, ...; a
+noun's singular 0.7, its plural 0.3); the heaviest wins (vocabulary.py).
+The core always wins; a name only where the word is hardly anything else.
+
+Verbs (verbs.py): the forms come from the base by the spelling rules and
+WordNet's irregular forms; the Japanese verb is EDICT's best candidate for
+"to VERB", one of the same transitivity as the English verb where it can
+be, conjugated by its EDICT class (conjugate.py): base and -s が+dictionary
+form, past が+past, -ing が+te-form+いる, each with のは for a verb with an
+object; a participle spelt apart from the past is the passive past (書か
+れた); "to" + verb is the dictionary form + こと; "have" + participle the
+past.
+
+How an English key gets its Japanese
+------------------------------------
+EDICT is a Japanese-to-English list, so it is read backwards. Every gloss
+of every sense of every entry is reduced to a bare English form: the
+parenthesised notes are removed ("cat (esp. the domestic cat)" gives
+"cat"), a leading "the " goes, and "to " is removed from verb glosses. A
+gloss that is then one or two lowercase words of at most 15 characters is
+a candidate key, and the entry is a candidate rendering of it. A gloss in
+the plural ("sisters" for 姉妹) is also offered to the singular key.
+
+Each candidate gets a penalty score; the lowest wins. The terms follow what
+a learner's dictionary puts first:
+
+    +4    the entry is not marked common "(P)"
+    +2    for every sense before the one that holds the gloss
+          (the first sense is the word's main meaning)
+    +1    for every gloss before it within its sense
+    +2    a restricting note, such as "(of alphabet)" or "(i.e. not
+          heavy)"; "(esp. ...)" and "(e.g. ...)" only illustrate and
+          cost nothing
+    +3    the headword is in katakana: a native word is preferred over a
+          loanword wherever one is common enough to compete
+    +6    archaic, obsolete, rare, slang, vulgar, derogatory or
+          irregular-spelling markings
+    +1    a register marking (humble, honorific, colloquial, ...), or a
+          form of address such as 母さん
+    +2    a specialised field (baseball, mathematics, sumo, ...)
+    +2    an abbreviation
+    +1    mostly a part of compounds (noun suffix or prefix)
+    +1    the kana spelling of a word that also has a kanji form ("(uk)")
+    +1    the gloss is the plural of the key
+    +1    the gloss was a capitalised day or month name
+    +0.25 for every character of the rendering (shorter headwords first)
+
+EDICT's one "common" mark leaves many ties among everyday words (手紙 and
+文 are both common, first-gloss "letter"), so two more signals, taken from
+EDICT itself, are weighed for the candidates within SUPPORT_WINDOW points
+of the best:
+
+    compound support: how many EDICT words are built on the headword, with
+        its reading in the same place, and still carry the English word
+        in their glosses (本 in 本棚 "bookshelf", 絵本 "picture book",
+        ...). A word that compounds freely in its sense is the everyday
+        word for it. SUPPORT_WEIGHT points per doubling of the count
+        (SUPPORT_WEIGHT_SINGLE for one-kanji headwords, whose count is
+        muddied by their use as bound morphemes), at most SUPPORT_CAP.
+    free use: how many EDICT expressions use the headword as a free word,
+        followed by a particle (目 in 目が高い). FREE_WEIGHT points per
+        doubling, at most FREE_CAP.
+    FreeDict's agreement: FREEDICT_FIRST points off where FreeDict gives
+        the candidate as its first translation of the word,
+        FREEDICT_FIRST_SENSE or FREEDICT_LATER_SENSE where it gives it at
+        all (its senses come in no reliable order, so the difference is
+        small). This is what makes 妻 "wife" rather than 女房, 空 "sky"
+        rather than 天, 車 "car" rather than カー.
+
+Among the candidates left within FREQ_WINDOW points of the best after
+these bonuses, the word's frequency in running text decides: each loses
+FREQ_WEIGHT points per factor of ten by which its headword, with the
+entry's reading, is rarer in libkkc's unigram model than the most frequent
+of them (at most FREQ_CAP). Counting by reading tells 町 [まち] "town" from
+the address ward 町 [ちょう]. Only nouns are weighed so, since the model
+counts inflected words by their stems. The window is narrow because the
+count is of the word in all its senses: 夜 "evening; night" is more
+frequent than 晩, but is not the word for "evening". On 100 held-out
+common nouns this raised agreement with learners' dictionaries from 72 to
+76; on the 200 nouns the other weights were tuned on it cost 2.
+
+Ties are then broken by the rendering, its reading and its line in EDICT.
+
+The rendering is the headword, or its kana reading where the sense is
+marked "(uk)" (usually written in kana). In adjective.txt an adjectival
+noun takes the particle it needs before a noun: "quiet" is 静かな, "wooden"
+is 木製の.
+
+Which EDICT keys are nouns and adjectives, and which are left out
+-----------------------------------------------------------------
+A candidate is a noun candidate if its sense is tagged as a noun or
+number, and an adjective candidate if its sense is a true adjective
+(adj-i, adj-na without noun use, ...), or an adjectival noun glossed with
+an English adjective (one that some true adjective is glossed with, or one
+with an adjective's ending). A word with a noun's ending ("-ness",
+"-ence", "-ity", ...) is never taken for an English adjective, though a
+"taru" adjective may be glossed with it (黙然 "muteness; silence"). Both
+readings of a key then compete by WordNet's counts with each other and
+with the verb forms spelt alike; where WordNet counts none, the adjective
+wins if its best candidate scores within ADJECTIVE_MARGIN points of the
+best noun candidate. No key is in both files.
+
+Left out are:
+  * the words of the program's built-in word table and capitalised-names
+    table (not those of the phrase table, which runs before the
+    dictionaries and takes "love" only inside "fell in love with");
+  * EDICT's readings of function words, misleading adverbs and irregular
+    past tenses (the lists are in exclusions.py, each with the reason it
+    exists): the core and the verbs render them;
+  * keys whose English word is far more often a verb by EDICT's scores:
+    its best verb sense ("to walk") scores at least VERB_MARGIN better
+    than its best noun or adjective sense;
+  * forms of WordNet's verbs as nouns or adjectives, unless the reading is
+    a strong one, a common entry glossed with the word in its first sense
+    (meeting 会議, wedding 結婚式), and never from a verbal noun (拝見
+    "seeing");
+  * "-ly" adverbs of adjectives, unless EDICT has an adverb for them;
+  * plural glosses whose singular is a key, since the singular's line
+    covers them, apart from plurals with a meaning of their own;
+  * keys whose best candidate scores above MAX_SCORE, and two-word keys
+    from uncommon entries.
+
+Layout of the files
+-------------------
+Fixed columns, one rule a line: the key left-aligned in characters 1 to 15
+and filled with spaces, the Japanese from character 16 on. Code page 932,
+CR LF line ends. The dictionaries are applied line by line, and noun.txt
+before adjective.txt, so noun.txt begins with every key that holds a
+space ("do not", "to go", "ice cream"), before the single words they
+contain would be replaced; then the spellings that look like a noun's
+plural but are read otherwise ("does" before "doe", "leaves" before
+"leaf"); then lexicalised plurals ("glasses") before their singular; then
+the nouns in alphabetical order, and lines for plurals that do not end in
+a bare "s" (cities, knives, children, feet, ...). adjective.txt holds
+every other single word in alphabetical order.
+"""
+
+import argparse
+import os
+
+from . import rome_rules
+from .choosing import best_candidates, choose
+from .edict import DEFAULT_PATH as DEFAULT_EDICT, parse_edict, slang_headwords
+from . import freedict, verbs, vocabulary
+from .kkc import DEFAULT_DIR as DEFAULT_KKC, WordFrequency, import_marisa
+from .names import DEFAULT_PATH as DEFAULT_ENAMDICT, read_names
+from .wordnet import DEFAULT_DIR as DEFAULT_WORDNET, WordNet
+from .writing import write
+
+DEFAULT_FREEDICT = freedict.DEFAULT_DIR
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+DEFAULT_OUT = os.path.join(ROOT, "data")
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(
+        description=__doc__,
+        formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--edict", default=DEFAULT_EDICT,
+                        help="EDICT file, EUC-JP (default: %(default)s)")
+    parser.add_argument("--enamdict", default=DEFAULT_ENAMDICT,
+                        help="ENAMDICT file, EUC-JP (default: %(default)s)")
+    parser.add_argument("--freedict", default=DEFAULT_FREEDICT,
+                        help="folder of FreeDict's eng-jpn dictd files "
+                             "(default: %(default)s)")
+    parser.add_argument("--wordnet", default=DEFAULT_WORDNET,
+                        help="WordNet 3.0 database folder "
+                             "(default: %(default)s)")
+    parser.add_argument("--out-dir", default=DEFAULT_OUT,
+                        help="folder to write the three files to "
+                             "(default: the repository's data folder)")
+    parser.add_argument("--kkc", default=DEFAULT_KKC,
+                        help="libkkc language model folder, whose word "
+                             "frequencies break ties between EDICT entries "
+                             "(default: %(default)s)")
+    parser.add_argument("--no-kkc", action="store_true",
+                        help="rank without word frequencies (the files "
+                             "then differ from the shipped ones)")
+    args = parser.parse_args(argv)
+    for path, package in ((args.edict, "edict"),
+                          (args.enamdict, "enamdict"),
+                          (os.path.join(args.freedict, freedict.NAME
+                                        + ".index"), "dict-freedict-eng-jpn"),
+                          (os.path.join(args.wordnet, "cntlist.rev"),
+                           "wordnet-base")):
+        if not os.path.exists(path):
+            parser.error("%s not found: install Debian's %s package"
+                         % (path, package))
+    freq = None
+    if not args.no_kkc:
+        if not os.path.exists(os.path.join(args.kkc, "data.1gram.index")):
+            parser.error("%s/data.1gram.index not found: install Debian's "
+                         "libkkc-data package, or pass --no-kkc" % args.kkc)
+        try:
+            import_marisa()
+            freq = WordFrequency(args.kkc)
+        except ImportError:
+            parser.error("the marisa module is missing: install Debian's "
+                         "python3-marisa package, or pass --no-kkc")
+    english_first = freedict.FreeDict(args.freedict)
+    entries = parse_edict(args.edict)
+    best = best_candidates(entries, freq, english_first)
+    wordnet = WordNet(args.wordnet)
+    nouns, adjectives = choose(best, verbs.inflected_spellings(
+        wordnet, vocabulary.VERB_MIN_COUNT), english_first)
+    noun_rules, adj_rules = vocabulary.build(
+        nouns, adjectives, best, wordnet, english_first,
+        read_names(args.enamdict), slang_headwords(entries))
+    os.makedirs(args.out_dir, exist_ok=True)
+    write(os.path.join(args.out_dir, "noun.txt"), noun_rules)
+    write(os.path.join(args.out_dir, "adjective.txt"), adj_rules)
+    write(os.path.join(args.out_dir, "rome.txt"), rome_rules.RULES)
+    print("noun.txt: %d lines, adjective.txt: %d lines, rome.txt: %d lines"
+          % (len(noun_rules), len(adj_rules), len(rome_rules.RULES)))
+    return 0

@@ -1,0 +1,96 @@
+"""Place and person names from ENAMDICT, the proper-name dictionary of the
+Electronic Dictionary Research and Development Group, as Debian's
+"enamdict" package installs it (/usr/share/edict/enamdict, EUC-JP).
+
+ENAMDICT lists Japanese names, and with them the foreign names that
+Japanese writes in katakana, glossed with their English spelling:
+ロンドン /(p) London/, ジョン /(g) Jon/John/. Only such katakana entries are
+read, since a name written in kanji is a Japanese name that merely
+romanises like an English word. The text is lowercased before the
+dictionaries run, so every name becomes a lowercase key; which of them may
+be a key at all is for the vocabulary to say (a name must not take an
+everyday word: "bill", "rose").
+"""
+
+import re
+
+DEFAULT_PATH = "/usr/share/edict/enamdict"
+
+# The kinds of name, and how much an entry of each kind costs: places and
+# given names are what English text names most; a surname or an entry of
+# unclassified kind ("u") is next; the rest (companies, products, works)
+# are not read.
+KIND_COST = {"p": 0, "st": 1, "g": 0, "m": 0, "f": 0, "s": 1, "u": 2,
+             "h": 3}
+KATAKANA_NAME_RE = re.compile(r"^[\u30a1-\u30fa\u30fc]+$")
+GLOSS_RE = re.compile(r"^[A-Z][a-z]+$")
+
+
+def read_names(path=DEFAULT_PATH):
+    """Lowercased English name -> its katakana spellings, cheapest first:
+    by the kind of name (KIND_COST), then the position of the name among
+    the entry's glosses (ロンドン has London first), then the shorter
+    katakana, then the earlier line."""
+    with open(path, "rb") as f:
+        lines = f.read().decode("euc_jp", errors="replace").split("\n")
+    best = {}
+    for number, line in enumerate(lines):
+        head, _, body = line.partition(" /")
+        head = head.strip()
+        if not KATAKANA_NAME_RE.match(head) or not body:
+            continue
+        m = re.match(r"\(([a-z,]+)\)\s*(.*)", body)
+        if not m:
+            continue
+        kinds = m.group(1).split(",")
+        cost = min((KIND_COST[k] for k in kinds if k in KIND_COST),
+                   default=None)
+        if cost is None:
+            continue
+        glosses = m.group(2).rstrip("/").split("/")
+        for position, gloss in enumerate(glosses):
+            gloss = re.sub(r"\s*\([^)]*\)", "", gloss).strip()
+            if not GLOSS_RE.match(gloss):
+                continue
+            key = gloss.lower()
+            best.setdefault(key, {})
+            rank = (cost, position, len(head), number)
+            if head not in best[key] or rank < best[key][head]:
+                best[key][head] = rank
+    return {key: sorted(heads, key=heads.get)
+            for key, heads in sorted(best.items())}
+
+
+def choose_name(key, spellings, freedict):
+    """The katakana for a name: the first of ENAMDICT's spellings that
+    FreeDict also gives for it (ENAMDICT's first spelling of "Rome" is ロマ,
+    both give ローマ), else ENAMDICT's first; FreeDict alone where ENAMDICT
+    has no katakana for the name (Europe, ヨーロッパ)."""
+    given = [t for sense in freedict.senses(key, "name") for t in sense
+             if KATAKANA_NAME_RE.match(t)] if freedict else []
+    for s in spellings:
+        if s in given:
+            return s
+    if spellings:
+        return spellings[0]
+    return given[0] if given else None
+
+
+DEMONYM_RE = re.compile(r"^[\u30a1-\u30fa\u30fc]+(?:教)?$")
+
+
+def demonyms(freedict):
+    """Lowercased adjective of a people or place -> its Japanese with の
+    (american アメリカの, christian キリスト教の), from FreeDict's
+    capitalised adjectives: the shortest of their katakana translations
+    that names the place or faith rather than its people or language (人,
+    語), since before a noun the place is what Japanese writes."""
+    found = {}
+    for headword in sorted(freedict.entries):
+        if not re.fullmatch(r"[A-Z][a-z]+", headword):
+            continue
+        spellings = [t for sense in freedict.entries[headword].get("adj", [])
+                     for t in sense if DEMONYM_RE.match(t)]
+        if spellings:
+            found[headword.lower()] = min(spellings, key=len) + "の"
+    return found

@@ -1,0 +1,195 @@
+"""English verbs in all their forms, rendered in the built-in style: a
+topic phrase by tense (" like " is が好きなのは, " saw " が見たのは, " go "
+が行く), with のは where the verb takes an object, since what follows is
+then what the verb is done to.
+
+  base, -s     が + dictionary form   (hits: が打つのは)
+  past         が + past              (swung: が振ったのは; where the base
+                                       and past spell alike, as in "hit",
+                                       the present gives the rendering)
+  -ing         が + te-form + いる    (hitting: が打っているのは)
+  participle   where it is spelt apart from the past: the passive past for
+               a verb with an object (written: 書かれた), the past for one
+               without (gone: 行った); after "was" (dropped) or "has" it
+               reads as what became of the subject
+  to + base    dictionary form + こと (to go: 行くこと), two-word keys that
+               run before the built-in " to "
+  have + participle, had + participle
+               が + past (have seen: が見たのは), before the built-in
+               " have " makes a possession of the perfect ("has" cannot
+               stand in a two-word key: the plural marker follows it)
+
+Which Japanese verb: EDICT's candidates for the gloss "to VERB" (scored
+as the nouns are, see choosing.py), of a class that conjugates, weighed
+by FreeDict's agreement and by transitivity: a verb that takes an object
+in English should be a transitive one in Japanese (打つ, not 当たる, for
+"hit"), as EDICT's vt and vi marks say.
+"""
+
+from . import core_words
+from .conjugate import CLASSES, Verb
+from .english import verb_forms
+
+# Points against a Japanese verb whose transitivity is the other one.
+TRANSITIVITY_PENALTY = 2.0
+# Points off for FreeDict's agreement: its first translation of the verb,
+# one of its first sense, one of a later sense.
+FREEDICT_FIRST = 3.0
+FREEDICT_FIRST_SENSE = 2.0
+FREEDICT_LATER_SENSE = 1.0
+# A verb candidate scoring above this (a rare, archaic or slang entry, a
+# late sense) is no rendering.
+MAX_SCORE = 9.0
+
+# How the occurrences of an English verb are shared among its forms, as
+# in running text (roughly as the Brown corpus tags them): the base form
+# covers the infinitive and the present. The archaic "-eth" of older prose
+# has no share: it wins only where nothing else is spelt so. A form spelt like another one
+# has the sum. These weigh a form against a noun or adjective of the same
+# spelling, whose count is shared the same way (NOUN_SHARE).
+FORM_SHARE = {"base": 0.35, "s": 0.10, "past": 0.22, "pp": 0.20,
+              "ing": 0.13, "eth": 0.0}
+# Of a noun's occurrences, the singular and the plural.
+NOUN_SHARE = {"singular": 0.7, "plural": 0.3}
+
+# A form's rendering by its role. Where two forms spell alike, the first
+# of this order gives the rendering ("hit" is the present).
+FORM_ORDER = ("base", "s", "past", "ing", "pp", "eth")
+
+
+def conjugable(candidate):
+    """The Verb for an EDICT candidate, or None when its class is not one
+    the conjugation knows (or its headword does not fit the class)."""
+    classes = sorted(p for p in candidate.pos if p in CLASSES)
+    if not classes:
+        return None
+    try:
+        verb = Verb(candidate.value, classes[0])
+        verb.past()
+        verb.passive_past()
+        verb.negative()
+    except ValueError:
+        return None
+    return verb
+
+
+def freedict_bonus(freedict, english, verb, candidate):
+    if freedict is None:
+        return 0.0
+    for form in (verb.dictionary, candidate.headword, candidate.value):
+        rank = freedict.rank(english, "verb", form)
+        if rank:
+            if rank == (0, 0):
+                return FREEDICT_FIRST
+            return FREEDICT_FIRST_SENSE if rank[0] == 0 \
+                else FREEDICT_LATER_SENSE
+    return 0.0
+
+
+def japanese_verb(english, candidates, transitive, freedict):
+    """The best conjugable EDICT verb for an English verb, or None; for
+    the verbs of the reviewed core, the one it names, which must be among
+    the candidates."""
+    if english in core_words.CORE_VERBS:
+        headword, klass = core_words.CORE_VERBS[english]
+        if not any(c.headword == headword or c.value == headword
+                   for c in candidates):
+            raise ValueError("core verb %s = %s is no EDICT candidate"
+                             % (english, headword))
+        return Verb(headword, klass)
+    ranked = []
+    for c in candidates:
+        verb = conjugable(c)
+        if verb is None or c.score > MAX_SCORE:
+            continue
+        s = c.score
+        vt, vi = "vt" in c.pos, "vi" in c.pos
+        if (transitive and vi and not vt) or (not transitive and vt
+                                              and not vi):
+            s += TRANSITIVITY_PENALTY
+        s -= freedict_bonus(freedict, english, verb, c)
+        ranked.append((s, c.line, verb.dictionary, verb))
+    if not ranked:
+        return None
+    ranked.sort(key=lambda r: r[:3])
+    return ranked[0][3]
+
+
+def renderings(verb, transitive):
+    """The value for each form of a Japanese verb."""
+    topic = "のは" if transitive else ""
+    return {
+        "base": "が" + verb.dictionary + topic,
+        "s": "が" + verb.dictionary + topic,
+        "eth": "が" + verb.dictionary + topic,
+        "past": "が" + verb.past() + topic,
+        "ing": "が" + verb.te() + "いる" + topic,
+        "pp": verb.passive_past() if transitive else verb.past(),
+        "to": verb.dictionary + "こと",
+        "perfect": "が" + verb.past() + topic,
+    }
+
+
+def inflected_spellings(wordnet, min_count):
+    """Every past, participle and -ing form of the verbs WordNet has counts
+    for: the spellings that are verb forms before they are anything else,
+    unless a noun or adjective reading is a strong one."""
+    spellings = set()
+    for base, forms in sorted(english_verbs(wordnet, min_count).items()):
+        for form in ("past", "pp", "ing"):
+            spellings.update(forms[form])
+    return spellings
+
+
+def english_verbs(wordnet, min_count):
+    """Base form -> its forms, for every single-word verb WordNet has at
+    least min_count tagged occurrences of."""
+    irregular = {}
+    for form, base in wordnet.irregular_forms("v"):
+        irregular.setdefault(base, []).append(form)
+
+    def in_use(spelling):
+        return wordnet.in_use(spelling) and not any(
+            wordnet.has(spelling, p) for p in "nvar")
+    return {base: verb_forms(base, irregular.get(base, []), in_use)
+            for base in wordnet.lemmas("v")
+            if base.isalpha() and wordnet.count(base, "v") >= min_count}
+
+
+def verb_readings(wordnet, verb_candidates, freedict, min_count):
+    """Every form of every English verb WordNet has counts for (at least
+    min_count tagged occurrences) and EDICT a verb for:
+    {spelling: [(weight, value, base, form)]}, the weight being the verb's
+    count times the share of the form (FORM_SHARE, summed over forms that
+    spell alike)."""
+    readings = {}
+    for base, forms_of in sorted(english_verbs(wordnet, min_count).items()):
+        if base not in verb_candidates:
+            continue
+        count = wordnet.count(base, "v")
+        transitive = wordnet.transitive(base)
+        verb = japanese_verb(base, verb_candidates[base], transitive,
+                             freedict)
+        if verb is None:
+            continue
+        values = renderings(verb, transitive)
+        spelt = {}
+        for form in FORM_ORDER:
+            for spelling in forms_of[form]:
+                if spelling.isalpha():  # not "co-ordinated" for coordinate
+                    spelt.setdefault(spelling, []).append(form)
+        for spelling, forms in sorted(spelt.items()):
+            weight = count * sum(FORM_SHARE[f] for f in forms)
+            readings.setdefault(spelling, []).append(
+                (weight, values[forms[0]], base, forms[0]))
+        readings.setdefault("to " + base, []).append(
+            (count * FORM_SHARE["base"], values["to"], base, "to"))
+        # Only a participle spelt apart from the past needs a key: "have
+        # walked" reads well enough as が持っているのは + が歩いたのは, but
+        # "have seen" would be a possession and a passive.
+        for spelling in sorted(set(forms_of["pp"]) - set(forms_of["past"])):
+            for auxiliary in ("have", "had"):
+                readings.setdefault(auxiliary + " " + spelling, []).append(
+                    (count * FORM_SHARE["pp"], values["perfect"], base,
+                     "perfect"))
+    return readings

@@ -1,0 +1,262 @@
+"""One rendering per English spelling, from all sources at once.
+
+A spelling can be read several ways: "hit" is a noun and a verb, "does" a
+verb form and the plural of "doe", "leaves" the plural of "leaf" and a form
+of "leave", "john" a name and (in EDICT) a slang noun. Each reading gets a
+weight, WordNet's tagged count of its word times the share of the form
+(verbs.FORM_SHARE, verbs.NOUN_SHARE), and the heaviest wins:
+
+  * the reviewed core (core_words.py) always wins: no source decides it;
+  * a noun weighs its count as a noun, an adjective or adverb its counts
+    as both (adjective.txt holds the "-ly" adverbs too), a verb form the
+    verb's count times its share;
+  * a name from ENAMDICT wins only where the word is hardly anything
+    else: its common senses have at most NAME_MAX_COMMON tagged
+    occurrences and WordNet knows it as a name or not at all ("john" is a
+    name; "bill" and "rose" stay words);
+  * where WordNet has no count for any reading, the noun or adjective that
+    EDICT gives stays, as it did before verbs had readings.
+
+The engine applies the noun file before the adjective file and lets a noun
+line take the key with "s" too, so the files must agree with the choice:
+a noun's plural that is mostly something else ("does", "leaves") gets a
+line of its own at the top of noun.txt, which runs before the noun's.
+"""
+
+from . import core_words, verbs
+from .choosing import MAX_SCORE
+from .edict import KEY_WIDTH
+from .english import comparison_forms, plural
+from .exclusions import BUILT_IN, NUMBER_WORDS, holds_phrase
+from .names import choose_name, demonyms
+
+# Where WordNet counts neither the noun nor the adjective reading of a key,
+# the one EDICT's scores preferred gets this much weight to win by.
+EDICT_PREFERENCE = 0.01
+# Adjectives up to this length take "-er" and "-est"; longer ones take
+# "more" and "most", unless WordNet lists a form ("happier").
+COMPARISON_MAX_LENGTH = 6
+# The share of an adjective's occurrences in the comparative and the
+# superlative, to weigh them against other readings ("number" is not more
+# "numb").
+COMPARISON_SHARE = {"er": 0.1, "est": 0.05}
+# Tagged occurrences as a common word under which a name may take a word.
+NAME_MAX_COMMON = 2
+# Verbs with fewer tagged occurrences in WordNet get no forms: too rare to
+# be worth a line, and their counts too small to weigh against a noun.
+VERB_MIN_COUNT = 1
+# "to" + verb and "have" + participle keys for the verbs met at least
+# this often (about the 250 most frequent). Every key with a space costs
+# the filter time at each "to" and "have" of a text, the commonest words
+# there are: with all verbs of ten occurrences the filter took a quarter
+# longer on a megabyte of English; with these, a tenth.
+TWO_WORD_MIN_COUNT = 60
+
+
+class Reading:
+    def __init__(self, weight, value, kind, word):
+        self.weight, self.value, self.kind, self.word = \
+            weight, value, kind, word
+
+    def rank(self):
+        # Heaviest first; among equals the noun, then the adjective, then
+        # the verb; then the word it belongs to, for a stable order.
+        order = {"noun": 0, "plural": 0, "adj": 1, "verb": 2}
+        return (-self.weight, order[self.kind], self.word, self.value)
+
+
+def common_count(wordnet, word):
+    return sum(wordnet.count(word, p) for p in "nvar")
+
+
+def build(nouns, adjectives, best, wordnet, freedict, names,
+          slang=frozenset()):
+    """The rules of noun.txt and adjective.txt, in file order, as lists of
+    (key, value)."""
+    check_core_nouns(best["nouns"])
+    core = dict(core_words.CORE_WORDS)
+    core_phrases = dict(core_words.CORE_PHRASES)
+    readings = {}
+
+    def add(spelling, reading):
+        if spelling in core or spelling in core_phrases \
+                or len(spelling) > KEY_WIDTH or holds_phrase(spelling):
+            return
+        if any(w in BUILT_IN for w in spelling.split()) \
+                and not spelling.startswith(("to ", "have ", "had ")):
+            return
+        readings.setdefault(spelling, []).append(reading)
+
+    # Both the noun and the adjective reading of a key compete, whichever
+    # EDICT made the better candidate; where WordNet counts neither, the
+    # one EDICT preferred wins by EDICT_PREFERENCE.
+    for key in sorted(set(nouns) | set(adjectives)):
+        noun = core_words.CORE_NOUNS.get(key) or nouns.get(key)
+        if noun is None and key in best["noun"] \
+                and best["noun"][key].base <= MAX_SCORE:
+            noun = best["noun"][key].value
+        adj = adjectives.get(key)
+        if adj is None and key in best["adj"] and key not in NUMBER_WORDS \
+                and best["adj"][key].base <= MAX_SCORE:
+            adj = best["adj"][key].value
+        if noun is not None:
+            count = wordnet.count(key, "n")
+            add(key, Reading(verbs.NOUN_SHARE["singular"] * count
+                             + EDICT_PREFERENCE * (key in nouns), noun,
+                             "noun", key))
+            # The form with "s" is the noun line's own second pattern; it
+            # is a reading here only to be weighed against what else it
+            # may be.
+            # A two-word key's plural in "s" needs no reading: no other word
+            # is spelt so, and the noun line takes it.
+            forms = {plural(key)} if plural(key) and (
+                " " not in key or plural(key) != key + "s") else set()
+            if " " not in key and not key.endswith("s"):
+                forms.add(key + "s")
+            for form in sorted(forms):
+                if form != key:
+                    add(form, Reading(verbs.NOUN_SHARE["plural"] * count,
+                                      noun, "plural", key))
+        if adj is not None:
+            weight = wordnet.count(key, "a") + wordnet.count(key, "r")
+            add(key, Reading(weight + EDICT_PREFERENCE * (key in adjectives),
+                             adj, "adj", key))
+    # Comparatives and superlatives of the adjectives with their own "-er"
+    # (short words, or those WordNet lists a form for): より速い, 最も速い.
+    compared = {}
+    for form, base in wordnet.irregular_forms("a"):
+        compared.setdefault(base, []).append(form)
+    for key, value in sorted(adjectives.items()):
+        count = wordnet.count(key, "a")
+        if " " in key or not count or not (
+                len(key) <= COMPARISON_MAX_LENGTH or key in compared):
+            continue
+        forms = comparison_forms(key, compared.get(key, []))
+        for degree, prefix in (("er", "より"), ("est", "最も")):
+            for form in forms[degree]:
+                add(form, Reading(COMPARISON_SHARE[degree] * count,
+                                  prefix + value, "adj", key))
+    verb_readings = verbs.verb_readings(wordnet, best["verbs"], freedict,
+                                        VERB_MIN_COUNT)
+    for spelling, found in sorted(verb_readings.items()):
+        for weight, value, base, form in found:
+            if form in ("to", "perfect") and \
+                    wordnet.count(base, "v") < TWO_WORD_MIN_COUNT:
+                continue
+            add(spelling, Reading(weight, value, "verb", base))
+
+    chosen = {}
+    for spelling, found in sorted(readings.items()):
+        found.sort(key=Reading.rank)
+        chosen[spelling] = found[0]
+    # Names, where the word is hardly anything else.
+    for key, spellings in sorted(names.items()):
+        if key in core or key in BUILT_IN or not 3 <= len(key) <= KEY_WIDTH:
+            continue
+        if common_count(wordnet, key) > NAME_MAX_COMMON:
+            continue
+        # Only names that one of the English sources knows as a name: the
+        # rest of ENAMDICT's sixty thousand spellings are names too rare
+        # to be worth a line each.
+        named = any(capitalised(wordnet, key)) or \
+            bool(freedict.senses(key, "name"))
+        if not named:
+            continue
+        other = chosen.get(key)
+        if other and other.weight > NAME_MAX_COMMON:
+            continue
+        value = choose_name(key, spellings, freedict)
+        if value and value not in slang:
+            chosen[key] = Reading(0, value, "name", key)
+    # The adjectives of peoples and places (american, roman), which EDICT
+    # glosses only with a capital, under the same conditions.
+    for key, value in sorted(demonyms(freedict).items()):
+        if key in core or key in BUILT_IN or len(key) > KEY_WIDTH:
+            continue
+        other = chosen.get(key)
+        if common_count(wordnet, key) > NAME_MAX_COMMON or (
+                other and other.kind != "name"
+                and other.weight > NAME_MAX_COMMON):
+            continue
+        chosen[key] = Reading(0, value, "name", key)
+    return layout(chosen, core, core_phrases)
+
+
+def check_core_nouns(candidates):
+    """Every noun of the reviewed core must be one of EDICT's candidates
+    for its key: the core picks among the sources, it adds no words."""
+    for key, value in sorted(core_words.CORE_NOUNS.items()):
+        if value not in {c.value for c in candidates.get(key, ())}:
+            raise ValueError("core noun %s = %s is no EDICT candidate"
+                             % (key, value))
+
+
+def capitalised(wordnet, key):
+    """For each noun sense of the word, whether WordNet writes it with a
+    capital there."""
+    from .wordnet import is_name
+    return [is_name(key, words) for _, words, _ in wordnet._senses(key, "n")]
+
+
+def layout(chosen, core, core_phrases):
+    """Split the chosen readings between the two files and order them.
+
+    noun.txt: first every key with a space (the core's two-word keys, the
+    "to" + verb keys, two-word nouns), since a single word's line would
+    take its words first; then the spellings that look like a noun's
+    plural but are read otherwise ("does", "leaves"), which must run
+    before that noun's line; then lexical plurals ("glasses") before their
+    singular; then the nouns, each with a line for an irregular plural.
+    adjective.txt: every other single word."""
+    # A noun whose "s" form is a built-in word ("wa" and "was") would take
+    # that word from the built-in rule.
+    noun_keys = sorted(s for s, r in chosen.items()
+                       if r.kind == "noun" and " " not in s
+                       and s + "s" not in BUILT_IN)
+    noun_set = set(noun_keys)
+    stolen = set()
+    for key in noun_keys:
+        form = key + "s"
+        r = chosen.get(form)
+        if r is not None and not (r.kind == "plural" and r.word == key):
+            stolen.add(form)
+    for key in sorted(core):
+        if key.endswith("s") and key[:-1] in noun_set:
+            stolen.add(key)
+    plural_lines = {}
+    for s, r in chosen.items():
+        # An irregular plural ("children"), or the plural of a noun whose
+        # singular is mostly a verb but whose plural is still mostly the
+        # noun's ("walk" is a verb, "walks" the noun's plural). Only the
+        # true plural: "lilys" is no spelling of "lilies". A noun that lost
+        # to an adjective ("worthless") has no plural worth a line.
+        if r.kind != "plural" or " " in s or s != plural(r.word):
+            continue
+        singular = chosen.get(r.word)
+        if (r.word in noun_set and s != r.word + "s") or (
+                r.word not in noun_set and singular is not None
+                and singular.kind == "verb"):
+            plural_lines[s] = r.value
+    spaced = dict(core_phrases)
+    for s, r in chosen.items():
+        if " " in s:
+            spaced[s] = r.value
+    first = [(k, spaced[k]) for k in sorted(spaced)]
+    value_of = dict((k, r.value) for k, r in chosen.items())
+    value_of.update(core)
+    guards = [(k, value_of[k]) for k in sorted(stolen)]
+    lexical = sorted(k for k in noun_keys if k.endswith("s")
+                     and k[:-1] in noun_set and k not in stolen)
+    rest = [k for k in noun_keys if k not in lexical and k not in stolen]
+    noun_rules = first + guards + [(k, chosen[k].value) for k in lexical] \
+        + [(k, chosen[k].value) for k in rest] \
+        + [(k, v) for k, v in sorted(plural_lines.items())
+           if k not in noun_set and k not in stolen]
+    taken = set(k for k, _ in noun_rules)
+    words = {k: v for k, v in core.items() if k not in taken}
+    for s, r in chosen.items():
+        if s in taken or " " in s or r.kind in ("noun", "plural"):
+            continue
+        words[s] = r.value
+    adjective_rules = [(k, words[k]) for k in sorted(words)]
+    return noun_rules, adjective_rules
