@@ -5,7 +5,6 @@
 #include <cstring>
 #include <exception>
 #include <fstream>
-#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +19,7 @@
 #include "mikawase/translate.h"
 #include "mikawase/version.h"
 #include "reports.h"
+#include "standard_streams.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ class Input {
     if (name == "-") {
       file_ = stdin;
     } else {
-      owned_.reset(std::fopen(name.c_str(), "rb"));
+      owned_.reset(mikawase::cli::OpenForReading(name));
       if (!owned_) throw InputFailure{name_ + ": cannot open: " + std::strerror(errno)};
       file_ = owned_.get();
     }
@@ -60,9 +60,10 @@ class Input {
       std::size_t start = text->size();
       std::size_t block = std::min(count, kBlockSize);
       text->resize(start + block);
-      std::size_t got = std::fread(text->data() + start, 1, block, file_);
+      bool failed = false;
+      std::size_t got = mikawase::cli::ReadBytes(file_, text->data() + start, block, &failed);
       text->resize(start + got);
-      if (std::ferror(file_)) throw InputFailure{name_ + ": cannot read: " + std::strerror(errno)};
+      if (failed) throw InputFailure{name_ + ": cannot read: " + std::strerror(errno)};
       if (got < block) return false;
       count -= got;
     }
@@ -78,7 +79,7 @@ class Input {
 };
 
 void Write(std::FILE* out, std::string_view text) {
-  if (std::fwrite(text.data(), 1, text.size(), out) != text.size()) {
+  if (!mikawase::cli::WriteBytes(out, text)) {
     throw InputFailure{"cannot write the output: " + std::string(std::strerror(errno))};
   }
 }
@@ -114,7 +115,7 @@ class LfWriter {
 void TranslateInParts(Input& input, std::string first_block,
                       const mikawase::DictionaryFolders& folders, bool crlf) {
   mikawase::StreamingTranslation translation(folders);
-  File spool(std::tmpfile());
+  File spool(mikawase::cli::OpenScratchFile());
   if (!spool) throw InputFailure{"cannot create a scratch file: " + std::string(std::strerror(errno))};
   LfWriter writer(spool.get(), crlf);
   std::string buffer = std::move(first_block);
@@ -229,7 +230,7 @@ int RunTrace(const mikawase::cli::CommandLine& command) {
     std::string translated = mikawase::TranslateWithTrace(
         mikawase::ToCrLf(text), folders, [](const mikawase::TraceStep& step) {
           std::string shown = mikawase::cli::FormatTraceStep(step);
-          std::fwrite(shown.data(), 1, shown.size(), stderr);
+          mikawase::cli::WriteBytes(stderr, shown);
         });
     LfWriter writer(stdout, command.crlf);
     writer.Put(translated);
@@ -285,20 +286,27 @@ int RunAdd(const mikawase::cli::CommandLine& command) {
 
 }  // namespace
 
+// Messages go out through the same writer as the text, so that a path in
+// Japanese reads right on a console too.
+void Report(const std::string& message) {
+  mikawase::cli::WriteBytes(stderr, "mikawase-cli: " + message + "\n");
+}
+
 int main(int argc, char** argv) {
+  mikawase::cli::PrepareStandardStreams();
   mikawase::cli::CommandLine command;
   try {
-    command = mikawase::cli::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    command = mikawase::cli::ParseCommandLine(mikawase::cli::Arguments(argc, argv));
   } catch (const mikawase::cli::UsageError& error) {
-    std::cerr << "mikawase-cli: " << error.message << "\nTry 'mikawase-cli --help'.\n";
+    Report(error.message + "\nTry 'mikawase-cli --help'.");
     return kExitUsage;
   }
   if (command.help) {
-    std::cout << mikawase::cli::kUsage;
+    mikawase::cli::WriteBytes(stdout, mikawase::cli::kUsage);
     return 0;
   }
   if (command.version) {
-    std::cout << "mikawase-cli " << mikawase::kVersionString << "\n";
+    mikawase::cli::WriteBytes(stdout, std::string("mikawase-cli ") + mikawase::kVersionString + "\n");
     return 0;
   }
   // A new process per translation: without the cache on disk, every one
@@ -310,13 +318,13 @@ int main(int argc, char** argv) {
     if (command.trace) return RunTrace(command);
     return Run(command);
   } catch (const mikawase::TranslationError& error) {
-    std::cerr << "mikawase-cli: " << error.what() << "\n";
+    Report(error.what());
   } catch (const InputFailure& failure) {
-    std::cerr << "mikawase-cli: " << failure.message << "\n";
+    Report(failure.message);
   } catch (const std::bad_alloc&) {
-    std::cerr << "mikawase-cli: out of memory\n";
+    Report("out of memory");
   } catch (const std::exception& error) {
-    std::cerr << "mikawase-cli: " << error.what() << "\n";
+    Report(error.what());
   }
   return kExitFailure;
 }

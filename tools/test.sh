@@ -25,6 +25,12 @@ cmake --preset ci
 cmake --build --preset ci
 ctest --preset ci | tee "$logs/ci.log"
 
+# The Windows program, cross-built and tested under wine against the Linux
+# filter just built, then packed as a zip.
+windows_start=$(date +%s)
+tools/windows/test.sh build/ci/bin/mikawase-cli | tee "$logs/windows.log"
+windows_seconds=$(($(date +%s) - windows_start))
+
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # then every fuzz target for a short, bounded time on its committed corpus.
 cmake --preset asan
@@ -34,4 +40,4 @@ fuzz_seconds=20
 tools/fuzz-smoke.sh "$fuzz_seconds"
 fuzzers=$(find build/fuzz/bin -name '*_fuzzer' -type f | wc -l)
 
-echo "All passed: ci build $(ctest_summary "$logs/ci.log"); asan build $(ctest_summary "$logs/asan.log"); $fuzzers fuzz targets, ${fuzz_seconds} s each, no finding."
+echo "All passed: ci build $(ctest_summary "$logs/ci.log"); windows build $(ctest_summary "$logs/windows.log") under wine, ${windows_seconds} s with the zip; asan build $(ctest_summary "$logs/asan.log"); $fuzzers fuzz targets, ${fuzz_seconds} s each, no finding."

@@ -82,12 +82,21 @@ const Example kExamples[] = {
     {Dictionaries::kEmpty, "ÀÉ ΣΑΣ", "àéσας"},
 };
 
+// Beyond A to Z the platform's case mapping decides. The table gives ICU's
+// (Linux); Windows maps letter by letter and knows no final sigma.
+std::string ExpectedHere(const Example& example) {
+#ifdef _WIN32
+  if (example.input == "ÀÉ ΣΑΣ") return "àéσασ";
+#endif
+  return example.expected;
+}
+
 TEST(TranslateTest, Examples) {
   for (const Example& example : kExamples) {
     DictionaryFolder folder;
     Fill(folder, example.dictionaries);
     for (Engine engine : {Engine::kFast, Engine::kLiteral}) {
-      EXPECT_EQ(TranslateWithDataFolder(example.input, folder.path(), engine), example.expected)
+      EXPECT_EQ(TranslateWithDataFolder(example.input, folder.path(), engine), ExpectedHere(example))
           << "input: " << example.input;
     }
   }

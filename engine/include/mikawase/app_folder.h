@@ -7,17 +7,22 @@
 
 namespace mikawase {
 
-// `folder` with exactly one "/" at its end: one is appended unless the folder
-// already ends with one (the root folder "/" stays "/"). Dictionary paths are
-// built by plain concatenation, so a missing or doubled separator would name
-// the wrong file.
+// Paths are UTF-8; the separator is "/" on Linux and "\" on Windows.
+//
+// `folder` with exactly one separator at its end: one is appended unless the
+// folder already ends with one (the root folder "/" stays "/", a drive's
+// root "C:\" stays "C:\"; on Windows a "/" the user wrote counts too).
+// Dictionary paths are built by plain concatenation, so a missing or doubled
+// separator would name the wrong file.
 std::string WithTrailingSeparator(std::string_view folder);
 
-// The folder that holds the running executable, symlinks resolved, with one
-// trailing "/". Throws std::runtime_error when the platform cannot tell.
+// The folder that holds the running executable (on Linux with symlinks
+// resolved), with one trailing separator. Throws std::runtime_error when the
+// platform cannot tell.
 std::string ExecutableFolder();
 
-// AppFolder + "data/": the folder the three dictionaries are read from.
+// AppFolder + "data/" (Windows: "data\"): the folder the three
+// dictionaries are read from.
 std::string DataFolderOf(std::string_view AppFolder);
 
 // The user's own folder for personal dictionaries, with one trailing

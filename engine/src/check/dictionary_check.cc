@@ -10,6 +10,7 @@
 #include "mikawase/translation_error.h"
 #include "rules/rule_tables.h"
 #include "util/utf8.h"
+#include "util/utf8_path.h"
 
 namespace mikawase {
 
@@ -253,7 +254,8 @@ std::size_t CountDictionaryFiles(const DictionaryFolders& folders) {
   if (folders.personal.empty()) return files;
   for (const FileToCheck& file : kFiles) {
     std::error_code ignored;
-    if (std::filesystem::exists(folders.personal + std::string(file.name), ignored)) ++files;
+    std::string personal = folders.personal + std::string(file.name);
+    if (std::filesystem::exists(PathFromUtf8(personal), ignored)) ++files;
   }
   return files;
 }

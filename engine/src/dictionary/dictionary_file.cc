@@ -7,8 +7,9 @@
 #include <fstream>
 #include <system_error>
 
-#include "dictionary/cp932.h"
+#include "platform/cp932.h"
 #include "util/utf8.h"
+#include "util/utf8_path.h"
 
 namespace mikawase {
 
@@ -214,10 +215,10 @@ DictionaryLines ParseEveryLine(std::string_view bytes, const std::string& path) 
 std::string ReadDictionaryBytes(const std::string& path) {
   namespace fs = std::filesystem;
   std::error_code ignored;
-  fs::path file(path);
+  fs::path file = PathFromUtf8(path);
   if (!fs::is_directory(file.parent_path(), ignored)) {
     throw TranslationError(ErrorKind::kMissingFile, path, 0,
-                           "the dictionary folder " + file.parent_path().string() +
+                           "the dictionary folder " + Utf8FromPath(file.parent_path()) +
                                " does not exist");
   }
   if (!fs::exists(file, ignored)) {

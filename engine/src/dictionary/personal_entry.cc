@@ -3,10 +3,11 @@
 #include <system_error>
 #include <vector>
 
-#include "dictionary/cp932.h"
 #include "dictionary/dictionary_file.h"
 #include "mikawase/personal_dictionary.h"
+#include "platform/cp932.h"
 #include "util/utf8.h"
+#include "util/utf8_path.h"
 
 namespace mikawase {
 
@@ -84,14 +85,14 @@ bool WriteWhole(const std::filesystem::path& path, const std::string& bytes, std
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) {
-      *why = "cannot write " + temporary.string();
+      *why = "cannot write " + Utf8FromPath(temporary);
       return false;
     }
   }
   std::error_code error;
   std::filesystem::rename(temporary, path, error);
   if (error) {
-    *why = "cannot replace " + path.string() + ": " + error.message();
+    *why = "cannot replace " + Utf8FromPath(path) + ": " + error.message();
     std::filesystem::remove(temporary, error);
     return false;
   }
@@ -121,10 +122,10 @@ AddedEntry AddPersonalEntry(std::string_view folder, std::string_view file_name,
   if (!line) return added;
 
   std::error_code error;
-  std::filesystem::path path(added.path);
+  std::filesystem::path path = PathFromUtf8(added.path);
   std::filesystem::create_directories(path.parent_path(), error);
   if (error) {
-    added.refusal = "cannot create the folder " + path.parent_path().string() + ": " +
+    added.refusal = "cannot create the folder " + Utf8FromPath(path.parent_path()) + ": " +
                     error.message();
     return added;
   }

@@ -150,7 +150,7 @@ void EnableCompiledCache(std::string_view folder) {
 }
 
 std::string DefaultCompiledCacheFolder() {
-  if (const char* folder = std::getenv("MIKAWASE_CACHE_DIR")) return folder;
+  if (std::optional<std::string> folder = EnvironmentVariable("MIKAWASE_CACHE_DIR")) return *folder;
   return UserCacheFolder();
 }
 

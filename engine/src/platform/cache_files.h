@@ -23,6 +23,8 @@ struct MappedFile {
 // `max_size` bytes; nullopt otherwise. Mapped rather than read: the
 // program's tables are used in place, and pages no translation touches
 // cost nothing more.
+//
+// Paths here are UTF-8, folders end with the platform's separator.
 std::optional<MappedFile> MapWholeFile(const std::string& path, std::size_t min_size,
                                        std::size_t max_size);
 
@@ -56,8 +58,13 @@ void KeepRecentlyUsed(const std::string& folder, std::string_view prefix, std::s
 std::string ThisBuildsIdentity();
 
 // The user's own folder for caches, with this program's name appended and
-// no trailing separator; "" when the platform does not know one.
+// no trailing separator; "" when the platform does not know one. Linux:
+// $XDG_CACHE_HOME/mikawase or ~/.cache/mikawase; Windows: the local
+// application data folder's mikawase\cache.
 std::string UserCacheFolder();
+
+// The environment variable `name` in UTF-8, or nullopt when it is not set.
+std::optional<std::string> EnvironmentVariable(const char* name);
 
 }  // namespace mikawase
 

@@ -153,6 +153,12 @@ std::string ThisBuildsIdentity() {
   return id;
 }
 
+std::optional<std::string> EnvironmentVariable(const char* name) {
+  const char* value = std::getenv(name);
+  if (value == nullptr) return std::nullopt;
+  return value;
+}
+
 std::string UserCacheFolder() {
   // Relative paths in XDG_CACHE_HOME are to be ignored.
   const char* xdg = std::getenv("XDG_CACHE_HOME");

@@ -1,13 +1,12 @@
+// The part of lowercasing that is the same on every platform: ASCII, and
+// text whose only other characters have no case, are lowered here; only
+// the rest goes to the platform's case mapping (case_mapping.h).
 #include "platform/lowercase.h"
-
-#include <unicode/ucasemap.h>
 
 #include <cstdint>
 #include <cstring>
-#include <memory>
-#include <new>
-#include <stdexcept>
 
+#include "platform/case_mapping.h"
 #include "util/byte_blocks.h"
 #include "util/utf8.h"
 
@@ -15,26 +14,12 @@ namespace mikawase {
 
 namespace {
 
-struct CaseMapCloser {
-  void operator()(UCaseMap* map) const { ucasemap_close(map); }
-};
-
-UCaseMap* RootCaseMap() {
-  thread_local std::unique_ptr<UCaseMap, CaseMapCloser> map = [] {
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<UCaseMap, CaseMapCloser> opened(ucasemap_open("", 0, &status));
-    if (U_FAILURE(status)) throw std::runtime_error("ICU case mapping is unavailable");
-    return opened;
-  }();
-  return map.get();
-}
-
 // True when every non-ASCII character of `piece` lies in U+3000..U+9FFF
 // (CJK punctuation, kana, kanji) or U+FF01..U+FF20 (fullwidth punctuation
 // and digits, short of the fullwidth capitals): none of them has a case,
 // and with no other cased letter about, lowercasing is plain ASCII
 // lowering. The engine's own punctuation ("、", "。", "？", "！") lands in
-// nearly every line, and sending each through ICU cost more than the rest
+// nearly every line, and sending each through the platform's case mapping (ICU) cost more than the rest
 // of the lowercasing.
 bool HasOnlyUncasedNonAscii(std::string_view piece) {
   for (std::size_t at = SkipAscii(piece, 0); at < piece.size(); at = SkipAscii(piece, at + 3)) {
@@ -83,33 +68,11 @@ void AppendAsciiLowered(std::string_view piece, std::string* out) {
   LowerAscii(out->data() + start, out->data() + out->size());
 }
 
-void AppendIcuLowered(std::string_view piece, std::string* out) {
-  if (piece.size() > static_cast<std::size_t>(INT32_MAX / 3)) throw std::bad_alloc();
-  std::size_t start = out->size();
-  // Lowercasing can lengthen UTF-8 ("İ", 2 bytes, becomes 3); guess with
-  // room to spare and let ICU say if it needs more.
-  std::size_t room = piece.size() + piece.size() / 2 + 16;
-  for (;;) {
-    out->resize(start + room);
-    UErrorCode status = U_ZERO_ERROR;
-    int32_t length = ucasemap_utf8ToLower(RootCaseMap(), out->data() + start,
-                                          static_cast<int32_t>(room), piece.data(),
-                                          static_cast<int32_t>(piece.size()), &status);
-    if (status == U_BUFFER_OVERFLOW_ERROR) {
-      room = static_cast<std::size_t>(length);
-      continue;
-    }
-    if (U_FAILURE(status)) throw std::runtime_error("ICU could not lowercase the text");
-    out->resize(start + static_cast<std::size_t>(length));
-    return;
-  }
-}
-
 std::string LowercaseByPieces(std::string_view text) {
   // Case mapping is context-sensitive only across cased and case-ignorable
   // characters (the final sigma); ASCII white space is neither, so the text
   // can be lowercased piece by piece between white space with the same
-  // result. That keeps ASCII pieces on a fast path and each ICU call small.
+  // result. That keeps ASCII pieces on a fast path and each call to the platform small.
   std::string out;
   out.reserve(text.size());
   std::size_t begin = 0;
@@ -124,7 +87,7 @@ std::string LowercaseByPieces(std::string_view text) {
     if (ascii || HasOnlyUncasedNonAscii(piece)) {
       AppendAsciiLowered(piece, &out);
     } else {
-      AppendIcuLowered(piece, &out);
+      AppendLoweredByPlatform(piece, &out);
     }
     std::size_t spaces = end;
     while (end < text.size() && IsAsciiWhitespace(text[end])) ++end;

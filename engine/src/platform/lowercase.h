@@ -1,4 +1,5 @@
-// Lowercasing of a whole UTF-8 text with ICU's full Unicode case mapping.
+// Lowercasing of a whole UTF-8 text: A to Z everywhere, other letters by
+// the platform's case mapping (case_mapping.h).
 #ifndef MIKAWASE_LOWERCASE_H_
 #define MIKAWASE_LOWERCASE_H_
 
@@ -7,9 +8,9 @@
 
 namespace mikawase {
 
-// Full (not simple) case mapping in the root locale, so the result does not
-// depend on the user's language settings; a letter may change its length
-// ("İ" becomes "i" and a combining dot). `text` must be valid UTF-8.
+// The result does not depend on the user's language settings; a letter may
+// change its length ("İ" becomes "i" and a combining dot with ICU). `text`
+// must be valid UTF-8.
 std::string LowercaseUtf8(std::string_view text);
 
 // The same, with the result in place of `text`.

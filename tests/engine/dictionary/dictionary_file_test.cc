@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "dictionary/cp932.h"
+#include "platform/cp932.h"
 #include "dictionary_folder.h"
 #include "mikawase/translate.h"
 
@@ -78,6 +78,7 @@ TEST(Cp932Test, DecodesAsWindowsDoes) {
   } kCases[] = {
       {"0x5C is a backslash", "\x5C", "\\"},
       {"0x7E is a tilde", "\x7E", "~"},
+      {"control codes are themselves", "\x1A\x1C\x7F", "\x1A\x1C\x7F"},
       {"0x8160 is the fullwidth tilde", "\x81\x60", "～"},
       {"0x815F is the fullwidth backslash", "\x81\x5F", "＼"},
       {"0x817C is the fullwidth minus", "\x81\x7C", "－"},
@@ -97,6 +98,35 @@ TEST(Cp932Test, DecodesAsWindowsDoes) {
   for (std::string invalid : {"\x81\x20", "\x81", "\xFD", "\xA0", "\x85\x40"}) {
     std::string text;
     EXPECT_FALSE(DecodeCp932(invalid, &text)) << ::testing::PrintToString(invalid);
+  }
+}
+
+// Encoding gives bytes that decode back to exactly the text, or refuses and
+// names the first character CP932 has no form of its own for; look-alikes
+// ("¥" written as the backslash's byte) are refused on both platforms.
+TEST(Cp932Test, EncodesOnlyWhatDecodesBack) {
+  const struct {
+    const char* text;
+    std::string bytes;    // when it encodes
+    const char* missing;  // when it does not
+  } kCases[] = {
+      {"猫 cat", "\x94\x4c cat", nullptr},
+      {"ｱ~\\①", "\xB1~\\\x87\x40", nullptr},
+      {"\x1A\x1C\x7F", "\x1A\x1C\x7F", nullptr},
+      {"", "", nullptr},
+      {"ok ¥100", "", "¥"},
+      {"sushi 🍣", "", "🍣"},
+      {"€", "", "€"},
+  };
+  for (const auto& c : kCases) {
+    std::string bytes, missing;
+    bool encoded = mikawase::EncodeCp932(c.text, &bytes, &missing);
+    EXPECT_EQ(encoded, c.missing == nullptr) << c.text;
+    if (encoded) {
+      EXPECT_EQ(bytes, c.bytes) << c.text;
+    } else {
+      EXPECT_EQ(missing, c.missing) << c.text;
+    }
   }
 }
 

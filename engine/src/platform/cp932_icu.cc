@@ -1,4 +1,4 @@
-#include "dictionary/cp932.h"
+#include "platform/cp932.h"
 
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_err.h>
@@ -34,6 +34,37 @@ ConverterPtr OpenStrict(const char* name) {
   return converter;
 }
 
+// IBM's table, which ICU's is, rotates three control codes as IBM's PC
+// code pages do: it reads 0x1A as U+001C, 0x1C as U+007F and 0x7F as
+// U+001A. Windows reads each as itself, and so does this decoder. They are
+// ASCII in the UTF-8 too, so they are put back byte by byte.
+void UndoControlRotation(std::string* utf8) {
+  for (char& c : *utf8) {
+    if (c == '\x1C') {
+      c = '\x1A';
+    } else if (c == '\x7F') {
+      c = '\x1C';
+    } else if (c == '\x1A') {
+      c = '\x7F';
+    }
+  }
+}
+
+// The same rotation undone for encoding: ICU writes U+001A as 0x7F, U+001C
+// as 0x1A and U+007F as 0x1C. No second byte of CP932 is below 0x40 or
+// 0x7F, so these bytes are always characters of their own.
+void UndoControlRotationInBytes(std::string* bytes) {
+  for (char& c : *bytes) {
+    if (c == '\x7F') {
+      c = '\x1A';
+    } else if (c == '\x1A') {
+      c = '\x1C';
+    } else if (c == '\x1C') {
+      c = '\x7F';
+    }
+  }
+}
+
 // The CP932 bytes of `utf8`, when every character has them and they decode
 // back to exactly `utf8`: a table's one-way mappings (a Unicode character
 // that CP932 writes like another) are refused too.
@@ -56,6 +87,7 @@ bool EncodeExactly(std::string_view utf8, std::string* bytes) {
   ucnv_convertEx(cp932.get(), from_utf8.get(), &target, target + bytes->size(), &source,
                  source + utf8.size(), nullptr, nullptr, nullptr, nullptr, true, true, &status);
   bytes->resize(static_cast<std::size_t>(target - bytes->data()));
+  if (bytes->find_first_of("\x1A\x1C\x7F") != std::string::npos) UndoControlRotationInBytes(bytes);
   std::string back;
   return U_SUCCESS(status) && DecodeCp932(*bytes, &back) && back == utf8;
 }
@@ -110,6 +142,7 @@ bool DecodeCp932(std::string_view bytes, std::string* utf8, std::string* invalid
     return false;
   }
   utf8->resize(static_cast<std::size_t>(target - utf8->data()));
+  if (utf8->find_first_of("\x1A\x1C\x7F") != std::string::npos) UndoControlRotation(utf8);
   return true;
 }
 

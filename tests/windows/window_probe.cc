@@ -1,0 +1,244 @@
+// window_probe.exe: looks at the running mikawase.exe from outside, as
+// accessibility tools do, for the window's tests under wine. Typing and
+// clicking are done by xdotool, as a user would; this only reads what the
+// window shows, and resizes it as dragging its frame would.
+//
+//   window_probe wait SECONDS     until the window is there and idle
+//   window_probe state            one JSON object: caption, client size,
+//                                 each control's text, place, scroll bar,
+//                                 the focus, the minimum size, a message box
+//   window_probe resize W H       makes the client area W × H pixels
+//   window_probe maximize | restore
+//   window_probe dismiss          presses OK in the window's message box
+//   window_probe tooltip          the text of a tooltip on show, or ""
+//   window_probe set-text FILE    puts FILE's UTF-8 text into Text1
+//   window_probe press N          presses Command1 N times, each press sent
+//                                 and waited for, and prints each one's
+//                                 milliseconds
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+
+#include "mikawase/wide_text.h"
+
+namespace {
+
+constexpr wchar_t kForm1Class[] = L"MikawaseForm1";
+constexpr int kText1 = 101, kText2 = 102, kCommand1 = 103;
+
+HWND Form1() { return FindWindowW(kForm1Class, nullptr); }
+
+std::string Json(const std::wstring& text) {
+  std::string utf8 = mikawase::Utf8FromWide(text);
+  std::string out = "\"";
+  for (char c : utf8) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\r': out += "\\r"; break;
+      case '\n': out += "\\n"; break;
+      case '\t': out += "\\t"; break;
+      default: out += c;
+    }
+  }
+  return out + "\"";
+}
+
+// WM_GETTEXT, which the system carries across processes.
+std::wstring TextOf(HWND window) {
+  LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  LRESULT got = SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(got));
+  return text;
+}
+
+std::string RectInClient(HWND control, HWND parent) {
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  char buffer[96];
+  std::snprintf(buffer, sizeof buffer, "[%ld, %ld, %ld, %ld]", rect.left, rect.top, rect.right,
+                rect.bottom);
+  return buffer;
+}
+
+std::string ScreenCentre(HWND control) {
+  RECT rect;
+  GetWindowRect(control, &rect);
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "[%ld, %ld]", (rect.left + rect.right) / 2,
+                (rect.top + rect.bottom) / 2);
+  return buffer;
+}
+
+// A message box is a dialog owned by the window; its text is a static.
+HWND MessageBoxOf(HWND owner) {
+  struct Search {
+    HWND owner, found;
+  } search{owner, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        wchar_t kind[16];
+        if (GetWindow(window, GW_OWNER) == s->owner && IsWindowVisible(window) &&
+            GetClassNameW(window, kind, 16) && std::wcscmp(kind, L"#32770") == 0) {
+          s->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::wstring MessageBoxText(HWND box) {
+  std::wstring text;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t kind[16];
+    if (GetClassNameW(child, kind, 16) && std::wcscmp(kind, L"Static") == 0) {
+      text += TextOf(child);
+    }
+  }
+  return text;
+}
+
+int State() {
+  HWND form = Form1();
+  if (!form) return std::puts("{}"), 1;
+  RECT client;
+  GetClientRect(form, &client);
+  RECT frame;
+  GetWindowRect(form, &frame);
+  MINMAXINFO limits = {};
+  SendMessageW(form, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+  GUITHREADINFO gui = {};
+  gui.cbSize = sizeof gui;
+  GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &gui);
+  HWND box = MessageBoxOf(form);
+  std::printf("{\"caption\": %s, \"client\": [%ld, %ld], \"frame\": [%ld, %ld],"
+              " \"min_track\": [%ld, %ld], \"zoomed\": %d, \"focus\": %d,"
+              " \"message_box\": %s",
+              Json(TextOf(form)).c_str(), client.right, client.bottom, frame.right - frame.left,
+              frame.bottom - frame.top, limits.ptMinTrackSize.x, limits.ptMinTrackSize.y,
+              IsZoomed(form) ? 1 : 0, gui.hwndFocus ? GetDlgCtrlID(gui.hwndFocus) : 0,
+              box ? Json(MessageBoxText(box)).c_str() : "null");
+  for (auto [name, id] : {std::pair{"Text1", kText1}, std::pair{"Text2", kText2},
+                          std::pair{"Command1", kCommand1}}) {
+    HWND control = GetDlgItem(form, id);
+    if (!control) continue;
+    wchar_t kind[32];
+    GetClassNameW(control, kind, 32);
+    LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+    std::printf(", \"%s\": {\"class\": %s, \"text\": %s, \"rect\": %s, \"centre\": %s,"
+                " \"vscroll\": %d, \"hscroll\": %d, \"style\": %lld}",
+                name, Json(kind).c_str(), Json(TextOf(control)).c_str(),
+                RectInClient(control, form).c_str(), ScreenCentre(control).c_str(),
+                (style & WS_VSCROLL) ? 1 : 0, (style & WS_HSCROLL) ? 1 : 0,
+                static_cast<long long>(style));
+  }
+  std::puts("}");
+  return 0;
+}
+
+int Wait(double seconds) {
+  for (DWORD start = GetTickCount(); GetTickCount() - start < seconds * 1000; Sleep(100)) {
+    HWND form = Form1();
+    DWORD_PTR result = 0;
+    // Answering a message means its thread is in its loop, idle.
+    if (form && SendMessageTimeoutW(form, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result)) {
+      return 0;
+    }
+  }
+  std::fputs("no window\n", stderr);
+  return 1;
+}
+
+int Resize(int width, int height) {
+  HWND form = Form1();
+  RECT client, frame;
+  GetClientRect(form, &client);
+  GetWindowRect(form, &frame);
+  int extra_width = (frame.right - frame.left) - client.right;
+  int extra_height = (frame.bottom - frame.top) - client.bottom;
+  return SetWindowPos(form, nullptr, 0, 0, width + extra_width, height + extra_height,
+                      SWP_NOMOVE | SWP_NOZORDER)
+             ? 0
+             : 1;
+}
+
+int Tooltip() {
+  struct Search {
+    std::wstring text;
+  } search;
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        wchar_t kind[32];
+        if (IsWindowVisible(window) && GetClassNameW(window, kind, 32) &&
+            std::wcscmp(kind, L"tooltips_class32") == 0) {
+          reinterpret_cast<Search*>(data)->text += TextOf(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  std::printf("%s\n", Json(search.text).c_str());
+  return 0;
+}
+
+int SetText(const char* path) {
+  std::FILE* file = std::fopen(path, "rb");
+  if (!file) return 1;
+  std::string text;
+  char block[4096];
+  for (std::size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;) text.append(block, got);
+  std::fclose(file);
+  std::wstring wide = mikawase::WideFromUtf8(text);
+  SendMessageW(GetDlgItem(Form1(), kText1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  return 0;
+}
+
+// A press as the button sends it; SendMessage returns once the window has
+// translated and shown the result.
+int Press(int times) {
+  HWND form = Form1();
+  HWND button = GetDlgItem(form, kCommand1);
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  for (int i = 0; i < times; ++i) {
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    SendMessageW(form, WM_COMMAND, MAKEWPARAM(kCommand1, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+    QueryPerformanceCounter(&end);
+    std::printf("%.3f\n", (end.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Pixels as the window has them, not scaled for a program that knows
+  // nothing of DPI.
+  SetProcessDPIAware();
+  std::string command = argc > 1 ? argv[1] : "";
+  if (command == "wait" && argc == 3) return Wait(std::atof(argv[2]));
+  if (command == "state") return State();
+  if (command == "resize" && argc == 4) return Resize(std::atoi(argv[2]), std::atoi(argv[3]));
+  if (command == "maximize") return ShowWindow(Form1(), SW_MAXIMIZE), 0;
+  if (command == "restore") return ShowWindow(Form1(), SW_RESTORE), 0;
+  if (command == "tooltip") return Tooltip();
+  if (command == "set-text" && argc == 3) return SetText(argv[2]);
+  if (command == "press" && argc == 3) return Press(std::atoi(argv[2]));
+  if (command == "dismiss") {
+    HWND box = MessageBoxOf(Form1());
+    return box && PostMessageW(box, WM_COMMAND, IDOK, 0) ? 0 : 1;
+  }
+  std::fputs("usage: window_probe wait SECONDS | state | resize W H | maximize | restore |"
+             " dismiss | tooltip | set-text FILE | press N\n",
+             stderr);
+  return 2;
+}

@@ -1,0 +1,310 @@
+#!/usr/bin/env python3
+"""mikawase.exe under wine on its own Xvfb display, driven as a user would:
+xdotool types and clicks, window_probe.exe reads back what the window
+shows (WM_GETTEXT, the controls' places, the focus, a message box).
+
+The program is unpacked into a folder named in Japanese with a space in it,
+with its data folder beside it, as from the zip.
+
+    window_test.py --window mikawase.exe --probe window_probe.exe --wine RUNNER
+"""
+
+import argparse
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+CAT_DOG = ("cat".ljust(15) + "猫\r\n" + "dog".ljust(15) + "犬\r\n").encode("cp932")
+BLACK = ("black".ljust(15) + "黒い\r\n").encode("cp932")
+TEXT1, TEXT2, COMMAND1 = 101, 102, 103
+
+failures = []
+
+
+def check(what, got, expected):
+    if got != expected:
+        failures.append(f"{what}: got {got!r}, expected {expected!r}")
+        print(f"FAIL {what}: got {got!r}, expected {expected!r}", flush=True)
+    else:
+        print(f"ok   {what}", flush=True)
+
+
+class Session:
+    def __init__(self, args, display, environment):
+        self.args, self.display, self.env = args, display, environment
+
+    def probe(self, *arguments, timeout=60):
+        p = subprocess.run([self.args.wine, self.args.probe, *arguments], env=self.env,
+                           capture_output=True, timeout=timeout)
+        if p.returncode != 0:
+            raise RuntimeError(f"window_probe {' '.join(arguments)}: {p.stderr.decode(errors='replace')}")
+        return p.stdout.decode("utf-8")
+
+    def state(self):
+        return json.loads(self.probe("state"))
+
+    def wait_until_gone(self, seconds=30):
+        """Until the system has taken down the window of a killed process."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            p = subprocess.run([self.args.wine, self.args.probe, "state"], env=self.env,
+                               capture_output=True, timeout=60)
+            if p.returncode != 0:
+                return
+            time.sleep(0.2)
+        raise RuntimeError("the window outlived its process")
+
+    def set_dpi(self, dpi):
+        """The DPI of wine's screen, read by programs as they start."""
+        subprocess.run([self.args.wine, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
+                        "/t", "REG_DWORD", "/d", str(dpi), "/f"], env=self.env, check=True,
+                       capture_output=True, timeout=60)
+
+    def xdotool(self, *arguments):
+        subprocess.run(["xdotool", *arguments], env=self.env, check=True, timeout=60)
+
+    def settle(self, until=lambda state: True, seconds=10):
+        """Waits for the window to go idle, then until `until` holds."""
+        deadline = time.monotonic() + seconds
+        while True:
+            self.probe("wait", "10")
+            state = self.state()
+            if until(state) or time.monotonic() > deadline:
+                return state
+            time.sleep(0.2)
+
+    def x_window(self):
+        for _ in range(100):
+            p = subprocess.run(["xdotool", "search", "--onlyvisible", "--classname", "mikawase.exe"],
+                               env=self.env, capture_output=True, text=True)
+            if p.stdout.split():
+                return p.stdout.split()[0]
+            time.sleep(0.1)
+        raise RuntimeError("the window never showed on the display")
+
+    def type(self, text):
+        self.xdotool("type", "--delay", "15", text)
+
+    def click(self, control):
+        x, y = self.state()[control]["centre"]
+        self.xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
+
+
+def start_display():
+    """The run's display when the test run has one (MIKAWASE_TEST_DISPLAY;
+    wine's desktop process keeps the display it first saw), else an Xvfb of
+    our own on the first free display number. Returns (process or None,
+    display)."""
+    if os.environ.get("MIKAWASE_TEST_DISPLAY"):
+        return None, os.environ["MIKAWASE_TEST_DISPLAY"]
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1600x1200x24",
+                             "-nolisten", "tcp"], pass_fds=(write,), stderr=subprocess.DEVNULL)
+    os.close(write)
+    number = b""
+    while not number.endswith(b"\n"):
+        chunk = os.read(read, 16)
+        if not chunk:
+            raise RuntimeError("Xvfb did not start")
+        number += chunk
+    os.close(read)
+    return xvfb, ":" + number.decode().strip()
+
+
+def pixels(twips, dpi):
+    return (twips * dpi + 720) // 1440
+
+
+def layout_checks(s, width, height, label, dpi=96):
+    """The controls at client size width × height: each edge of the twips
+    table at the DPI, the right and bottom ones moved by what the window
+    gained, so that the gaps stay (at 96 DPI: 8 px left and top, 6 right,
+    5 below, 7 between) and the button stays a square at the top right."""
+    st = s.state()
+    wider, taller = width - pixels(5985, dpi), height - pixels(4650, dpi)
+    px = lambda twips: pixels(twips, dpi)  # noqa: E731
+    check(f"{label}: client area", st["client"], [width, height])
+    check(f"{label}: Text1", st["Text1"]["rect"], [px(120), px(120), px(4815) + wider, px(1095)])
+    check(f"{label}: Command1", st["Command1"]["rect"],
+          [px(4920) + wider, px(120), px(5895) + wider, px(1095)])
+    check(f"{label}: Text2", st["Text2"]["rect"], [px(120), px(1200), px(5895) + wider, px(4575) + taller])
+
+
+def run(args, folder):
+    program = os.path.join(folder, "山田 太郎", "ミカワセ 0.0.4")
+    data = os.path.join(program, "data")
+    os.makedirs(data)
+    shutil.copy(args.window, os.path.join(program, "mikawase.exe"))
+
+    def write_data(noun=CAT_DOG):
+        for name, content in (("noun.txt", noun), ("adjective.txt", BLACK), ("rome.txt", b"")):
+            with open(os.path.join(data, name), "wb") as f:
+                f.write(content)
+
+    write_data()
+    xvfb, display = start_display()
+    env = dict(os.environ, DISPLAY=display)
+    window = None
+    s = Session(args, display, env)
+    try:
+        window = subprocess.Popen([args.wine, os.path.join(program, "mikawase.exe")], env=env,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Generous, for a machine busy with other builds.
+        started = time.monotonic()
+        s.probe("wait", "120", timeout=150)
+        print(f"the window opened after {time.monotonic() - started:.1f} s", flush=True)
+        xid = s.x_window()
+        st = s.settle()
+
+        # Opening: caption from the version resource, the table's size and
+        # places, empty boxes, no scroll bars, the focus in Text1.
+        check("caption", st["caption"], "ミカワセ 0.0.4")
+        layout_checks(s, 399, 310, "opening")
+        check("minimum size is the opening size", st["min_track"], st["frame"])
+        check("focus at start", st["focus"], TEXT1)
+        check("classes", [st[c]["class"] for c in ("Text1", "Text2", "Command1")], ["Edit", "Edit", "Button"])
+        check("button caption", st["Command1"]["text"], "英和")
+        check("empty boxes", [st["Text1"]["text"], st["Text2"]["text"]], ["", ""])
+        check("no scroll bars while empty", [st["Text1"]["vscroll"], st["Text2"]["vscroll"]], [0, 0])
+        check("no horizontal scroll bars", [st["Text1"]["hscroll"], st["Text2"]["hscroll"]], [0, 0])
+
+        # Typing, Enter for a new line, and the button.
+        s.xdotool("windowfocus", "--sync", xid)
+        s.type("I like you.")
+        s.xdotool("key", "Return")
+        s.type("Hello, Japan!")
+        st = s.settle(lambda st: st["Text1"]["text"].endswith("!"))
+        check("Enter starts a new line", st["Text1"]["text"], "I like you.\r\nHello, Japan!")
+        check("Enter translates nothing", st["Text2"]["text"], "")
+        s.click("Command1")
+        st = s.settle(lambda st: st["Text2"]["text"] != "")
+        check("the button translates", st["Text2"]["text"], "私が好きなのはあなた。\r\nこんにちは、日本！")
+        check("Text1 is left as typed", st["Text1"]["text"], "I like you.\r\nHello, Japan!")
+
+        # Tab goes Text1, Text2, Command1 and round again.
+        s.click("Text1")
+        order = []
+        for _ in range(3):
+            s.xdotool("key", "Tab")
+            order.append(s.settle()["focus"])
+        check("Tab order", order, [TEXT2, COMMAND1, TEXT1])
+
+        # Ctrl+Enter translates from anywhere, and types no line break.
+        s.click("Text1")
+        s.xdotool("key", "ctrl+End")
+        s.xdotool("key", "Return")
+        s.type("The black cat.")
+        s.xdotool("key", "ctrl+Return")
+        st = s.settle(lambda st: "猫" in st["Text2"]["text"])
+        check("Ctrl+Enter translates", st["Text2"]["text"],
+              "私が好きなのはあなた。\r\nこんにちは、日本！\r\nその黒い猫。")
+        check("Ctrl+Enter types no line break", st["Text1"]["text"],
+              "I like you.\r\nHello, Japan!\r\nThe black cat.")
+        s.click("Text2")
+        s.xdotool("key", "ctrl+Return")
+        st = s.settle()
+        check("Ctrl+Enter in Text2 leaves it as it was", st["Text2"]["text"],
+              "私が好きなのはあなた。\r\nこんにちは、日本！\r\nその黒い猫。")
+
+        # A vertical scroll bar only while the text does not fit.
+        s.click("Text1")
+        s.xdotool("key", "ctrl+End")
+        for _ in range(6):
+            s.xdotool("key", "Return")
+        s.type("cat")
+        st = s.settle(lambda st: st["Text1"]["text"].endswith("cat"))
+        check("scroll bar once the text does not fit", st["Text1"]["vscroll"], 1)
+        s.xdotool("key", "ctrl+a")
+        s.type("I like you.")
+        st = s.settle(lambda st: st["Text1"]["text"] == "I like you.")
+        check("scroll bar gone once it fits again", st["Text1"]["vscroll"], 0)
+
+        # The tooltip on the button.
+        x, y = s.state()["Command1"]["centre"]
+        s.xdotool("mousemove", "--sync", str(x - 3), str(y - 3))
+        tip = ""
+        for _ in range(30):
+            tip = json.loads(s.probe("tooltip"))
+            if tip:
+                break
+            time.sleep(0.2)
+        check("the button's tooltip", tip, "Translate (Ctrl+Enter)")
+
+        # Resizing: two sizes, the minimum, maximised.
+        for width, height in ((600, 450), (820, 333)):
+            s.probe("resize", str(width), str(height))
+            s.settle()
+            layout_checks(s, width, height, f"resized to {width} x {height}")
+        s.probe("resize", "399", "310")
+        s.settle()
+        layout_checks(s, 399, 310, "back at the opening size")
+        s.probe("maximize")
+        st = s.settle(lambda st: st["zoomed"] == 1)
+        check("maximised", st["zoomed"], 1)
+        if st["client"][0] > 399 and st["client"][1] > 310:
+            layout_checks(s, st["client"][0], st["client"][1], "maximised")
+        else:
+            failures.append(f"maximised client area not larger: {st['client']}")
+        s.probe("restore")
+        st = s.settle(lambda st: st["zoomed"] == 0)
+        layout_checks(s, 399, 310, "restored")
+
+        # A broken dictionary: a message box naming file, line and problem;
+        # afterwards the window stays, both boxes as they were.
+        before = s.state()
+        write_data(noun=CAT_DOG + b"cat\r\n")
+        s.click("Command1")
+        st = s.settle(lambda st: st["message_box"] is not None)
+        box = st["message_box"] or ""
+        check("message box names the file", "山田 太郎\\ミカワセ 0.0.4\\data\\noun.txt" in box, True)
+        check("message box names the line", "Line: 3" in box, True)
+        check("message box names the problem", "3 characters long" in box, True)
+        s.probe("dismiss")
+        st = s.settle(lambda st: st["message_box"] is None)
+        check("the window stays", window.poll(), None)
+        check("Text1 as typed", st["Text1"]["text"], before["Text1"]["text"])
+        check("Text2 as it was", st["Text2"]["text"], before["Text2"]["text"])
+        write_data()
+        s.click("Command1")
+        st = s.settle(lambda st: st["Text2"]["text"] == "私が好きなのはあなた。")
+        check("mended, the next press translates", st["Text2"]["text"], "私が好きなのはあなた。")
+        window.kill()
+        window.wait()
+        s.wait_until_gone()
+
+        # At 144 DPI the same table makes a window half as large again.
+        s.set_dpi(144)
+        window = subprocess.Popen([args.wine, os.path.join(program, "mikawase.exe")], env=env,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        s.probe("wait", "60")
+        st = s.settle()
+        layout_checks(s, 599, 465, "144 DPI", dpi=144)
+        check("144 DPI: minimum size is the opening size", st["min_track"], st["frame"])
+    finally:
+        s.set_dpi(96)
+        if window is not None and window.poll() is None:
+            window.kill()
+            window.wait()
+        if xvfb is not None:
+            xvfb.terminate()
+            xvfb.wait()
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--window", required=True)
+    parser.add_argument("--probe", required=True)
+    parser.add_argument("--wine", required=True)
+    args = parser.parse_args()
+    with tempfile.TemporaryDirectory(prefix="mikawase-window-") as folder:
+        run(args, folder)
+    print(f"{len(failures)} failed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

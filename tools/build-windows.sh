@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows program and packs it as one zip:
+# build/windows/mikawase-VERSION-win64.zip holding mikawase.exe,
+# mikawase-cli.exe, data\ with the three dictionaries and their licence, and
+# README.txt. Unpacking it anywhere is the whole installation.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/windows/install-deps.sh
+cmake --preset windows-release
+cmake --build --preset windows-release
+
+build=build/windows/release
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+stage=build/windows/package
+zip_file=build/windows/mikawase-$version-win64.zip
+rm -rf "$stage" "$zip_file"
+cmake --install "$build" --prefix "$stage" --strip >/dev/null
+
+# Text for Notepad has CR LF; the dictionaries stay byte for byte as shipped.
+to_crlf() { sed 's/\r$//; s/$/\r/' "$1" >"$2"; }
+to_crlf tools/windows/README.txt "$stage/README.txt"
+for text in "$stage"/data/README.txt "$stage"/data/LICENSE-dictionaries.txt; do
+  to_crlf "$text" "$text.crlf" && mv "$text.crlf" "$text"
+done
+
+# The programs may need nothing beyond the DLLs that come with Windows.
+allowed=' kernel32.dll user32.dll gdi32.dll comctl32.dll shell32.dll ole32.dll version.dll msvcrt.dll advapi32.dll '
+for program in "$stage"/*.exe; do
+  for dll in $(x86_64-w64-mingw32-objdump -p "$program" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z'); do
+    if [[ $allowed != *" $dll "* ]]; then
+      echo "$program needs $dll, which Windows does not ship" >&2
+      exit 1
+    fi
+  done
+done
+
+# The same bytes from the same sources: every file dated as the last commit.
+stamp=$(git log -1 --format=%ct 2>/dev/null || date +%s)
+find "$stage" -exec touch -d "@$stamp" {} +
+(cd "$stage" && find . -type f | LC_ALL=C sort | sed 's|^\./||' | zip -X -q -9 "../$(basename "$zip_file")" -@)
+echo "$zip_file: $(stat -c %s "$zip_file") bytes"
+unzip -l "$zip_file"
