@@ -2,6 +2,8 @@
 # Installs the Debian 12 packages that building and testing need, and only
 # those that are missing, so that a second run costs nothing.
 set -euo pipefail
+# shellcheck source=lib/install-missing.sh
+source "$(dirname "$0")/lib/install-missing.sh"
 
 packages=(
   # Build
@@ -19,17 +21,4 @@ packages=(
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
 )
 
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$package")
-  fi
-done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
-
-echo "Installing: ${missing[*]}"
-sudo=()
-[[ $(id -u) -ne 0 ]] && sudo=(sudo)
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-  "${missing[@]}"
+install_missing "${packages[@]}"

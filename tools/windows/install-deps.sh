@@ -2,6 +2,8 @@
 # Installs the Debian 12 packages that cross-building the Windows program and
 # testing it under wine need, and only those that are missing.
 set -euo pipefail
+# shellcheck source=../lib/install-missing.sh
+source "$(dirname "$0")/../lib/install-missing.sh"
 
 packages=(
   # Cross-building: g++ for 64-bit Windows with posix threads, and the build.
@@ -13,17 +15,4 @@ packages=(
   wine wine64 xvfb xauth xdotool zip
 )
 
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$package")
-  fi
-done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
-
-echo "Installing: ${missing[*]}"
-sudo=()
-[[ $(id -u) -ne 0 ]] && sudo=(sudo)
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-  "${missing[@]}"
+install_missing "${packages[@]}"

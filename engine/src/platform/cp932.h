@@ -31,6 +31,11 @@ bool DecodeCp932(std::string_view bytes, std::string* utf8,
 // bytes always decode back to exactly `utf8`.
 bool EncodeCp932(std::string_view utf8, std::string* bytes, std::string* missing = nullptr);
 
+// The platform's half of EncodeCp932: the bytes of all of `utf8`, when every
+// character has them and they decode back to exactly `utf8` (a table's
+// one-way mappings, a character CP932 writes like another, are refused).
+bool EncodeCp932Exactly(std::string_view utf8, std::string* bytes);
+
 }  // namespace mikawase
 
 #endif  // MIKAWASE_PLATFORM_CP932_H_

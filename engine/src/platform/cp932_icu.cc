@@ -65,10 +65,9 @@ void UndoControlRotationInBytes(std::string* bytes) {
   }
 }
 
-// The CP932 bytes of `utf8`, when every character has them and they decode
-// back to exactly `utf8`: a table's one-way mappings (a Unicode character
-// that CP932 writes like another) are refused too.
-bool EncodeExactly(std::string_view utf8, std::string* bytes) {
+}  // namespace
+
+bool EncodeCp932Exactly(std::string_view utf8, std::string* bytes) {
   thread_local ConverterPtr cp932 = OpenStrict(kCp932Table);
   thread_local ConverterPtr from_utf8 = OpenStrict("UTF-8");
   bytes->clear();
@@ -90,30 +89,6 @@ bool EncodeExactly(std::string_view utf8, std::string* bytes) {
   if (bytes->find_first_of("\x1A\x1C\x7F") != std::string::npos) UndoControlRotationInBytes(bytes);
   std::string back;
   return U_SUCCESS(status) && DecodeCp932(*bytes, &back) && back == utf8;
-}
-
-}  // namespace
-
-bool EncodeCp932(std::string_view utf8, std::string* bytes, std::string* missing) {
-  if (EncodeExactly(utf8, bytes)) return true;
-  if (missing != nullptr) {
-    // Character by character, to name the first that has no CP932 form.
-    missing->clear();
-    std::string one;
-    for (std::size_t at = 0; at < utf8.size();) {
-      std::size_t length = 1;
-      while (at + length < utf8.size() &&
-             (static_cast<unsigned char>(utf8[at + length]) & 0xC0) == 0x80) {
-        ++length;
-      }
-      if (!EncodeExactly(utf8.substr(at, length), &one)) {
-        missing->assign(utf8.substr(at, length));
-        break;
-      }
-      at += length;
-    }
-  }
-  return false;
 }
 
 bool DecodeCp932(std::string_view bytes, std::string* utf8, std::string* invalid_bytes) {

@@ -85,42 +85,21 @@ bool DecodeCp932(std::string_view bytes, std::string* utf8, std::string* invalid
 // No best fit: WideCharToMultiByte would otherwise write a look-alike for
 // a character CP932 lacks. The round trip also refuses the table's one-way
 // mappings, as the Linux build does.
-bool EncodeCp932(std::string_view utf8, std::string* bytes, std::string* missing) {
-  auto encode = [](std::string_view text, std::string* out) {
-    out->clear();
-    if (text.empty()) return true;
-    std::wstring wide = WideFromUtf8(text);
-    if (wide.size() > static_cast<std::size_t>(INT_MAX / 2)) throw std::bad_alloc();
-    int size = static_cast<int>(wide.size());
-    BOOL lacks = FALSE;
-    int length = WideCharToMultiByte(kCp932, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0,
-                                     nullptr, &lacks);
-    if (length <= 0 || lacks) return false;
-    out->resize(static_cast<std::size_t>(length));
-    WideCharToMultiByte(kCp932, WC_NO_BEST_FIT_CHARS, wide.data(), size, out->data(), length,
-                        nullptr, &lacks);
-    std::string back;
-    return !lacks && DecodeCp932(*out, &back) && back == text;
-  };
-  if (encode(utf8, bytes)) return true;
-  if (missing != nullptr) {
-    // Character by character, to name the first that has no CP932 form.
-    missing->clear();
-    std::string one;
-    for (std::size_t at = 0; at < utf8.size();) {
-      std::size_t length = 1;
-      while (at + length < utf8.size() &&
-             (static_cast<unsigned char>(utf8[at + length]) & 0xC0) == 0x80) {
-        ++length;
-      }
-      if (!encode(utf8.substr(at, length), &one)) {
-        missing->assign(utf8.substr(at, length));
-        break;
-      }
-      at += length;
-    }
-  }
-  return false;
+bool EncodeCp932Exactly(std::string_view utf8, std::string* bytes) {
+  bytes->clear();
+  if (utf8.empty()) return true;
+  std::wstring wide = WideFromUtf8(utf8);
+  if (wide.size() > static_cast<std::size_t>(INT_MAX / 2)) throw std::bad_alloc();
+  int size = static_cast<int>(wide.size());
+  BOOL lacks = FALSE;
+  int length = WideCharToMultiByte(kCp932, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0,
+                                   nullptr, &lacks);
+  if (length <= 0 || lacks) return false;
+  bytes->resize(static_cast<std::size_t>(length));
+  WideCharToMultiByte(kCp932, WC_NO_BEST_FIT_CHARS, wide.data(), size, bytes->data(), length,
+                      nullptr, &lacks);
+  std::string back;
+  return !lacks && DecodeCp932(*bytes, &back) && back == utf8;
 }
 
 }  // namespace mikawase
