@@ -31,6 +31,17 @@ const char kUsage[] =
     "  --help           show this help and exit\n"
     "  --version        show the version and exit\n"
     "\n"
+// The user's folders are each platform's own.
+#ifdef _WIN32
+    "Your personal dictionaries, in %APPDATA%\\mikawase, have the same names\n"
+    "and format as the shipped ones. Each that exists is applied right before\n"
+    "the shipped file of the same name, so its entries win.\n"
+    "\n"
+    "The compiled dictionaries are kept in %MIKAWASE_CACHE_DIR%, else in\n"
+    "%LOCALAPPDATA%\\mikawase\\cache, so that a later run with the same files\n"
+    "need not compile them again; MIKAWASE_CACHE_DIR set but empty turns that\n"
+    "off. The folder is safe to delete.\n"
+#else
     "Your personal dictionaries, in $XDG_DATA_HOME/mikawase (by default\n"
     "~/.local/share/mikawase), have the same names and format as the shipped\n"
     "ones. Each that exists is applied right before the shipped file of the same\n"
@@ -40,6 +51,7 @@ const char kUsage[] =
     "$XDG_CACHE_HOME/mikawase, else ~/.cache/mikawase, so that a later run with\n"
     "the same files need not compile them again; MIKAWASE_CACHE_DIR= (empty)\n"
     "turns that off. The folder is safe to delete.\n"
+#endif
     "\n"
     "Exit status: 0 on success, 1 when a dictionary or the input is bad,\n"
     "2 for a usage error. See mikawase-cli(1) for the dictionary format.\n";
