@@ -183,6 +183,19 @@ void NamingTheInput(const Input& input, Body&& body) {
   }
 }
 
+// The rest of the input, after what *text already holds.
+void ReadToEnd(Input& input, std::string* text) {
+  while (input.Read(kBlockSize, text)) {
+  }
+}
+
+// A whole rendering to standard output, its line breaks as asked.
+void WriteRendering(std::string_view rendering, bool crlf) {
+  LfWriter writer(stdout, crlf);
+  writer.Put(rendering);
+  writer.Finish();
+}
+
 void FlushOutput() {
   if (std::fflush(stdout) != 0) {
     throw InputFailure{"cannot write the output: " + std::string(std::strerror(errno))};
@@ -197,18 +210,15 @@ int Run(const mikawase::cli::CommandLine& command) {
     bool more = ReadStart(input, kWholeInputLimit + 1, &text);
     // The literal engine is the reference: it always sees the whole input.
     if (more && command.engine == mikawase::Engine::kLiteral) {
-      while (input.Read(kBlockSize, &text)) {
-      }
+      ReadToEnd(input, &text);
       more = false;
     }
     if (more) {
       TranslateInParts(input, std::move(text), folders, command.crlf);
     } else {
-      std::string translated =
-          mikawase::TranslateWithDictionaries(mikawase::ToCrLf(text), folders, command.engine);
-      LfWriter writer(stdout, command.crlf);
-      writer.Put(translated);
-      writer.Finish();
+      WriteRendering(
+          mikawase::TranslateWithDictionaries(mikawase::ToCrLf(text), folders, command.engine),
+          command.crlf);
     }
   });
   FlushOutput();
@@ -223,18 +233,12 @@ int RunTrace(const mikawase::cli::CommandLine& command) {
   Input input(command.input);
   std::string text;
   NamingTheInput(input, [&] {
-    if (ReadStart(input, kBlockSize, &text)) {
-      while (input.Read(kBlockSize, &text)) {
-      }
-    }
+    if (ReadStart(input, kBlockSize, &text)) ReadToEnd(input, &text);
     std::string translated = mikawase::TranslateWithTrace(
         mikawase::ToCrLf(text), folders, [](const mikawase::TraceStep& step) {
-          std::string shown = mikawase::cli::FormatTraceStep(step);
-          mikawase::cli::WriteBytes(stderr, shown);
+          mikawase::cli::WriteBytes(stderr, mikawase::cli::FormatTraceStep(step));
         });
-    LfWriter writer(stdout, command.crlf);
-    writer.Put(translated);
-    writer.Finish();
+    WriteRendering(translated, command.crlf);
   });
   FlushOutput();
   return 0;

@@ -609,5 +609,5 @@ supply          供給 vs
 """
 
 CORE_NOUNS = dict(parse(NOUNS))
-CORE_VERBS = {english: tuple(spec.split()) for english, spec in
+CORE_VERBS = {english: tuple(reading.split()) for english, reading in
               parse(VERBS)}
