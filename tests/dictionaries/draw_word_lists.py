@@ -25,8 +25,19 @@ is held out, the next is for tuning. Only the English words are drawn
 here; the Japanese was written by hand before any of them was run
 through the filter.
 
-Usage: draw_word_lists.py; prints the lists.
+With --round 3 it draws the third held-out nouns instead, and only
+those: 160 nouns of SCOWL's next band (english-words.20) by the same
+noun criterion, beyond WordNet's 700 most frequent nouns as before (the
+band holds more than enough without them), leaving out every word of
+every test list (*.tsv, heldout/*.tsv, tuning/*.tsv) but its own, the
+reviewed core, the built-in tables, SEEN and the words of that pool that
+stand beside Japanese somewhere in the repository (SEEN_IN_REPOSITORY);
+the pool is shuffled with its own seed and its first 160 taken.
+
+Usage: draw_word_lists.py [--round 3]; prints the lists.
 """
+import argparse
+import glob
 import os
 import random
 import re
@@ -44,6 +55,10 @@ SCOWL = "/usr/share/dict/scowl/english-words.10"
 # The next frequency band, for replacements.
 SCOWL_NEXT = "/usr/share/dict/scowl/english-words.20"
 SEED = 20240602
+ROUND3_SEED = 20250917
+ROUND3_NOUNS = 160
+# What the third round's draw was written to: not a list to leave out.
+ROUND3_LIST = "heldout/round3_nouns.tsv"
 
 # Words whose renderings the docs, the pinned sentences or the core show:
 # their answer was seen before these lists were written.
@@ -94,6 +109,14 @@ SEEN_WHILE_TUNING = set("""
 # The verbs of WordNet's ranks 331 to 480, all seen in that listing.
 SEEN_VERB_RANKS = range(331, 481)
 
+# Nouns of the third round's pool that stand on a line with Japanese in
+# some file of the repository (a test, a doc, a comment of the generator
+# or a fuzzing sample), so that their renderings may have been seen.
+SEEN_IN_REPOSITORY = set("""
+    adjective cap ceremony engine exclamation par penalty refusal revision
+    romance verb vowel ward
+""".split())
+
 GIVEN_NAMES = set("""
     elizabeth emma anne jane fanny catherine edmund henry edward harriet
     frank charles robert william thomas james george lucy maria julia
@@ -111,6 +134,29 @@ def old_test_words():
                 if line.strip() and not line.startswith("#"):
                     words.add(line.split("\t")[0])
     return words
+
+
+def every_test_word():
+    """The words of every test list of the earlier rounds."""
+    words = set()
+    for pattern in ("*.tsv", "heldout/*.tsv", "tuning/*.tsv"):
+        for path in sorted(glob.glob(os.path.join(HERE, pattern))):
+            if path == os.path.join(HERE, ROUND3_LIST):
+                continue
+            with open(path, encoding="utf-8") as f:
+                for line in f:
+                    if line.strip() and not line.startswith("#"):
+                        words.add(line.split("\t")[0])
+    return words
+
+
+def is_noun(wordnet, w):
+    """A word WordNet counts mostly as a noun, by its own lemma: not a
+    plural or an "-ing" form."""
+    n, v, a, r = [wordnet.count(w, p) for p in "nvar"]
+    return n >= 3 and n >= 2 * (v + a + r) and wordnet.has(w, "n") \
+        and not w.endswith("ing") \
+        and not wordnet.has(singular(w) or "", "n")
 
 
 def ranks(wordnet, pos):
@@ -144,7 +190,38 @@ def shuffled(pool):
     return pool
 
 
+def draw_round3():
+    """The third held-out nouns."""
+    wordnet = WordNet()
+    noun_rank = ranks(wordnet, "n")
+    core = set(core_words.CORE_NOUNS) | set(core_words.CORE_VERBS) \
+        | set(k for k, _ in core_words.CORE_WORDS) \
+        | set(w for k, _ in core_words.CORE_PHRASES for w in k.split())
+    left_out = every_test_word() | core | EXCLUDED | BUILT_IN | SEEN \
+        | SEEN_IN_REPOSITORY
+    with open(SCOWL_NEXT, encoding="latin-1") as f:
+        pool = sorted(set(w for w in f.read().split()
+                          if w.isalpha() and w.islower()
+                          and w not in left_out and is_noun(wordnet, w)
+                          and noun_rank[w] > 700))
+    print("pool: %d nouns" % len(pool))
+    random.Random(ROUND3_SEED).shuffle(pool)
+    nouns = pool[:ROUND3_NOUNS]
+    print("held-out nouns (%d): %s" % (len(nouns), " ".join(nouns)))
+    return 0
+
+
 def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--round", type=int, choices=(2, 3), default=2,
+                        help="the round whose lists to draw (default 2)")
+    if parser.parse_args().round == 3:
+        return draw_round3()
+    return draw_round2()
+
+
+def draw_round2():
+    """The second held-out lists and their tuning lists."""
     wordnet = WordNet()
     with open(SCOWL, encoding="latin-1") as f:
         common = sorted(set(w for w in f.read().split()
