@@ -88,6 +88,15 @@ PINNED = [
     ("We have seen it.", "私たちが見たのはそれ。"),
     # A word of the phrase table still has an entry of its own.
     ("I love you.", "私愛あなた。"),
+    # Loanwords that are the word (コーヒー, whose kanji 珈琲 is ateji;
+    # ボタン, glossed "button (por:)"); a compound the frequency model
+    # splits (十年, not 桁 "digit"); an -ing noun's own verbal noun (理解),
+    # and the plural of one whose singular went to the verb ("setting").
+    ("A cup of coffee and a button.",
+     "一つのカップのコーヒーそして一つのボタン。"),
+    ("It took a decade.", "それが取ったのは一つの十年。"),
+    ("Understanding takes time.", "理解が取るのは時間。"),
+    ("Change the settings.", "変化その設定。"),
 ]
 
 LATIN_OR_SPELLING = re.compile(r"[A-Za-z\u30a1-\u30f6\u30fc]")

@@ -8,10 +8,11 @@ import re
 from dataclasses import dataclass
 
 from .edict import (ADJ_NOUN_POS, ADV_POS, BAD_TAGS, FIELD_TAGS, KATAKANA_RE,
-                    OFFENSIVE_TAGS,
+                    KANJI_SPELLING_TAGS, OFFENSIVE_TAGS,
                     NOUN_POS, NOUN_SUFFIX_RE, ADJECTIVE_SUFFIX_RE,
                     REGISTER_TAGS, TRUE_ADJ_POS, VERB_POS_RE, bare_gloss,
                     encodable, key_of)
+from .kkc import FREQ_FLOOR
 from .english import (IRREGULAR_PLURALS, IRREGULAR_SINGULARS, singular)
 from .exclusions import (LEXICAL_PLURALS, NUMBER_WORDS, excluded,
                          excluded_by_function)
@@ -25,6 +26,11 @@ ADJECTIVE_MARGIN = 2.0
 
 # A key whose best candidate scores above MAX_SCORE (before compound
 # support) is left out: what is left are rare, archaic or slang readings.
+# For a word met in WordNet's tagged texts, a loanword is measured without
+# KATAKANA_PENALTY: that only ranks it behind a native word, and without
+# one the key would be spelt out in katakana anyway, worse (パックエト for
+# パケット "packet"). Rarer words are left out as before, since each line
+# costs the filter time.
 MAX_SCORE = 8.0
 
 # An "-ing" or "-ed" form of a verb stays a key only when its noun or
@@ -53,6 +59,12 @@ FREE_CAP = 2.0
 FREQ_WEIGHT = 2.0
 FREQ_CAP = 3.0
 FREQ_WINDOW = 2.0
+# A headword the model does not know loses at most this much: mostly they
+# are compounds it splits (十年 "decade", 重要性 "importance"), not rare.
+FREQ_UNKNOWN = 1.0
+# A sense tagged with a field counts this much of an untagged one towards
+# a word's frequency (see sense_share).
+FIELD_SENSE_WEIGHT = 0.25
 
 # The adverb of an adjective's rendering (完全な → 完全に) costs this much
 # more than the adjective, when it competes with EDICT's adverbs. Among the
@@ -92,6 +104,15 @@ GLOSS_STEP = 1.0
 # much more than a true adjective (大きい), which is the plainer word.
 MIXED_PENALTY = 1.5
 
+# A noun that takes する glossed with an -ing noun (建造 "building", 理解
+# "understanding") names the action, which the English noun means less
+# often than the thing (建物): it costs this much more.
+GERUND_NOUN_PENALTY = 1.0
+
+# A plural with an entry this many points better than its singular's is a
+# word of its own (see own_plural).
+OWN_PLURAL_MARGIN = 2.0
+
 # A candidate whose gloss is the plural of the key ("sisters" for
 # "sister") costs this much more than one glossed in the singular.
 PLURAL_GLOSS_PENALTY = 1.0
@@ -108,6 +129,9 @@ class Candidate:
     # The sense's parts of speech: a verb's conjugation class and whether
     # it takes an object.
     pos: frozenset = frozenset()
+    # The share of the entry's use that falls to the sense holding the
+    # gloss (see sense_share).
+    share: float = 1.0
 
 
 def rendering(entry, sense, role):
@@ -134,7 +158,10 @@ def score(entry, sense_index, sense, gloss_index, narrowed, capital, value):
         s += 2
     if KATAKANA_RE.match(value.rstrip("なの")):
         s += KATAKANA_PENALTY
-    if (entry.tags | sense.tags) & BAD_TAGS:
+    tags = entry.tags | sense.tags
+    if not value.startswith(entry.headword):
+        tags -= KANJI_SPELLING_TAGS  # written in its reading: コーヒー
+    if tags & BAD_TAGS:
         s += 6
     if (entry.tags | sense.tags) & REGISTER_TAGS:
         s += 1
@@ -154,8 +181,10 @@ def score(entry, sense_index, sense, gloss_index, narrowed, capital, value):
     return s
 
 
-def collect(entries):
-    """Every candidate per key for each role: noun, adj, adv and verb."""
+def collect(entries, gerund_nouns=frozenset()):
+    """Every candidate per key for each role: noun, adj, adv and verb.
+    gerund_nouns are the -ing words English uses as nouns in their own
+    right."""
     found = {"noun": {}, "adj": {}, "adv": {}, "verb": {}, "vs_noun": {}}
     mixed = {}          # adjectival nouns: adjectives only for some keys
     adjectival = set()  # keys that some true adjective is glossed with
@@ -189,10 +218,13 @@ def collect(entries):
                                           value, entry.reading, entry.line,
                                           entry.headword, pos=sense.pos))
                     if re.search(r"(?:ing|ed)$", key) and any(
-                            p.startswith("vs") for p in sense.pos):
+                            p.startswith("vs") for p in sense.pos) \
+                            and key not in gerund_nouns:
                         # A verbal noun glossed with a gerund (拝見 "seeing")
                         # translates the verb, which English text almost
-                        # always means by "seeing".
+                        # always means by "seeing"; but not where English
+                        # uses the -ing word as a noun of its own (理解
+                        # "understanding", 会合 "meeting").
                         continue
                     if verb and " " in key \
                             and key.split()[1] in OBJECT_PREPOSITIONS:
@@ -210,9 +242,12 @@ def collect(entries):
                             continue
                         sc = score(entry, si, sense, gi, narrowed, capital,
                                    value)
+                        if key in gerund_nouns and "vs" in sense.pos:
+                            sc += GERUND_NOUN_PENALTY
                         cand = Candidate(sc, value, entry.reading,
                                          entry.line, entry.headword,
-                                         pos=sense.pos)
+                                         pos=sense.pos,
+                                         share=sense_share(entry, si))
                         bucket = mixed if role == "mixed" else found[role]
                         bucket.setdefault(key, []).append(cand)
                     if not verb and "vs" in sense.pos and " " not in key \
@@ -244,8 +279,21 @@ def collect(entries):
         if single and single in nouns:
             nouns[single] = nouns[single] + [
                 Candidate(c.score + PLURAL_GLOSS_PENALTY, c.value, c.reading,
-                          c.line, c.headword) for c in nouns[key]]
+                          c.line, c.headword, share=c.share)
+                for c in nouns[key]]
     return found
+
+
+def sense_share(entry, sense_index):
+    """The share of a word's use that falls to one of its senses, taking
+    EDICT's order for the order of use: sense i weighs 1/(i+1), and a
+    specialist's sense (仕事 "work" in physics) a quarter of that. The
+    model counts 間 in all its uses (a room, a while, between), of which
+    the interval is one; 間隔 is nothing else."""
+    weights = [(1.0 if not sense.tags & FIELD_TAGS or i == sense_index
+                else FIELD_SENSE_WEIGHT) / (i + 1)
+               for i, sense in enumerate(entry.senses)]
+    return weights[sense_index] / sum(weights)
 
 
 def roles_of(sense, key, verb):
@@ -385,26 +433,40 @@ def best_of(candidates, support, free, freq, key, freedict=None,
     close = [(s, c) for s, c in adjusted if s <= best + FREQ_WINDOW]
     ranked = []
     if freq and " " not in key:
-        lp = {c.line: freq.of(c.headword, c.reading) for _, c in close}
+        # A word is counted in all its senses: the count of its sense is
+        # its share of them (see sense_share).
+        lp = {c.line: freq.of(c.headword, c.reading)
+              + math.log10(c.share) for _, c in close}
         top = max(lp.values())
         for s, c in adjusted:
-            rank = min(FREQ_WEIGHT * (top - lp[c.line]), FREQ_CAP) \
-                if c.line in lp else FREQ_CAP
+            if c.line not in lp:
+                rank = FREQ_CAP
+            elif freq.of(c.headword, c.reading) <= FREQ_FLOOR:
+                # The model splits most compounds (十年, 重要性) and so
+                # does not know them: no sign either way.
+                rank = min(FREQ_WEIGHT * (top - lp[c.line]), FREQ_UNKNOWN)
+            else:
+                rank = min(FREQ_WEIGHT * (top - lp[c.line]), FREQ_CAP)
             ranked.append((s + rank, s, c))
     else:
         ranked = [(s, s, c) for s, c in adjusted]
     ranked.sort()
     _, s, c = ranked[0]
-    return Candidate(s, c.value, c.reading, c.line, c.headword, c.score)
+    # The score handed on is the best of all, whichever entry the
+    # frequency picked: it says how good a noun (or adjective) the key
+    # has, against its verb reading. (衰退 may win "decay" from 腐敗; the
+    # noun is no weaker for it.)
+    return Candidate(best, c.value, c.reading, c.line, c.headword, c.score)
 
 
-def best_candidates(entries, freq=None, freedict=None):
+def best_candidates(entries, freq=None, freedict=None,
+                    gerund_nouns=frozenset()):
     """The best candidate of every key in each role; under "verbs" all
     verb candidates, which the verb module weighs by its own signs, with
     under "vs_nouns" every noun that takes する by its English noun, for
     the verbs those nouns are made from; and under "nouns" all noun
     candidates, against which the reviewed core is checked."""
-    found = collect(entries)
+    found = collect(entries, gerund_nouns)
     support = CompoundSupport(entries)
     free = FreeUse(entries)
     # Only nouns are weighed by frequency: the model counts inflected words
@@ -422,11 +484,16 @@ def best_candidates(entries, freq=None, freedict=None):
     return best
 
 
-def choose(best, verb_spellings=None, freedict=None, adverbs=()):
+def choose(best, verb_spellings=None, freedict=None, adverbs=(),
+           frequent=lambda key: False, gerund_nouns=frozenset()):
     """Split the keys between the noun and adjective files, leaving out
     what should not be a key at all. adverbs are English "-ly" adverbs
     (WordNet's) to render from their adjective where EDICT has no gloss
-    for them at all ("significantly" from 有意義な)."""
+    for them at all ("significantly" from 有意義な). frequent tells the
+    words met in running English, for which a loanword is better than
+    none (see MAX_SCORE). gerund_nouns are -ing words that English uses
+    as nouns, which stay keys however weak their entry: their weight
+    against the verb decides (vocabulary.py)."""
     nouns, adjectives = {}, {}
     derived = set(a for a in adverbs if adjective_stem(a, best))
     for key in sorted(set(best["noun"]) | set(best["adj"]) | set(best["adv"])
@@ -445,7 +512,8 @@ def choose(best, verb_spellings=None, freedict=None, adverbs=()):
             if adv is not None and " " not in key:
                 adjectives[key] = adv
             continue
-        if min(c.base for c in candidates) > MAX_SCORE:
+        if min(base_without_loan(c) if frequent(key) else c.base
+               for c in candidates) > MAX_SCORE:
             continue
         if " " in key and min(c.base for c in candidates) >= 4:
             # Two-word keys only from common entries ("ice cream"): EDICT's
@@ -455,7 +523,8 @@ def choose(best, verb_spellings=None, freedict=None, adverbs=()):
         verb = best["verb"].get(key)
         if verb and verb.score + VERB_MARGIN <= top:
             continue
-        if verb_form(key, best, verb_spellings) and min(
+        if verb_form(key, best, verb_spellings) \
+                and key not in gerund_nouns and min(
                 c.base - LENGTH_WEIGHT * len(c.value)
                 for c in candidates) > STRONG:
             # "continued" is a past tense, not 承前 "continued from the
@@ -469,7 +538,11 @@ def choose(best, verb_spellings=None, freedict=None, adverbs=()):
     # A plural whose singular is a noun key is left to that key's plural
     # rule (or to the irregular plural written for it).
     for key in sorted(nouns):
-        if plural_of_noun(key, nouns) and key not in LEXICAL_PLURALS:
+        if plural_of_noun(key, nouns) and key not in LEXICAL_PLURALS \
+                and not own_plural(key, nouns, best) \
+                and not verb_form(singular(key) or "", best, verb_spellings):
+            # (A plural of an -ing or -ed noun stays: its singular's line
+            # may yet go to the verb, "setting" to "set".)
             del nouns[key]
     # An irregular plural is rendered as its singular, even where the
     # singular itself is left to a built-in rule: "tooth" belongs to the
@@ -480,6 +553,13 @@ def choose(best, verb_spellings=None, freedict=None, adverbs=()):
                 and not excluded_by_function(single):
             nouns[plural_form] = noun.value
     return nouns, adjectives
+
+
+def base_without_loan(candidate):
+    """The base score without the penalty for a loanword (see MAX_SCORE)."""
+    if KATAKANA_RE.match(candidate.value.rstrip("なの")):
+        return candidate.base - KATAKANA_PENALTY
+    return candidate.base
 
 
 def adverbial(value):
@@ -554,6 +634,17 @@ def verb_form(key, best, verb_spellings=None):
     else:
         return False
     return any(s in best["verb"] for s in stems if len(s) > 1)
+
+
+def own_plural(key, nouns, best):
+    """True for a plural whose own entry is far better than its
+    singular's (パンツ "pants" against 息せき "pant"): a word of its own,
+    kept as a key like the lexical plurals."""
+    single = singular(key)
+    if not single or single not in best["noun"] or key not in best["noun"]:
+        return False
+    return nouns[key] != nouns.get(single) and best["noun"][key].score \
+        + OWN_PLURAL_MARGIN <= best["noun"][single].score
 
 
 def plural_of_noun(key, nouns):

@@ -78,11 +78,13 @@ a learner's dictionary puts first:
     +1    for every gloss before it within its sense
     +2    a restricting note, such as "(of alphabet)" or "(i.e. not
           heavy)"; "(esp. ...)" and "(e.g. ...)" only illustrate and
-          cost nothing
+          cost nothing; or a gloss spelt like the loan's source word
+          ("button (por:)" for ボタン, but "fond (fre:)" for フォン)
     +3    the headword is in katakana: a native word is preferred over a
           loanword wherever one is common enough to compete
     +6    archaic, obsolete, rare, slang, vulgar, derogatory or
-          irregular-spelling markings
+          irregular-spelling markings (those of the kanji alone, such as
+          ateji, not where the rendering is the kana: 珈琲 is コーヒー)
     +1    a register marking (humble, honorific, colloquial, ...), or a
           form of address such as 母さん
     +2    a specialised field (baseball, mathematics, sumo, ...)
@@ -90,6 +92,8 @@ a learner's dictionary puts first:
     +1    mostly a part of compounds (noun suffix or prefix)
     +1    the kana spelling of a word that also has a kanji form ("(uk)")
     +1    the gloss is the plural of the key
+    +1    a noun that takes する glossed with an -ing noun: it names the
+          action (建造 "building"), the English noun mostly the thing
     +1    the gloss was a capitalised day or month name
     +0.25 for every character of the rendering (shorter headwords first)
 
@@ -124,9 +128,14 @@ the address ward 町 [ちょう]. Adjectives are not weighed so, since the
 model counts inflected words by their stems (verbs are, by their stems,
 in verbs.py). The window is narrow because the
 count is of the word in all its senses: 夜 "evening; night" is more
-frequent than 晩, but is not the word for "evening". On 100 held-out
-common nouns this raised agreement with learners' dictionaries from 72 to
-76; on the 200 nouns the other weights were tuned on it cost 2.
+frequent than 晩, but is not the word for "evening". So the count is
+also cut to the sense's share of the entry (sense i weighs 1/(i+1), a
+field's sense a quarter of that): 間 is a room, a while and an interval,
+間隔 only the interval. A headword the model does not know is mostly a
+compound it splits (十年 "decade", 重要性), so it loses at most
+FREQ_UNKNOWN. On 100 held-out common nouns the frequency raised agreement
+with learners' dictionaries from 72 to 76; on the 200 nouns the other
+weights were tuned on it cost 2.
 
 Ties are then broken by the rendering, its reading and its line in EDICT.
 
@@ -161,13 +170,19 @@ Left out are:
     than its best noun or adjective sense;
   * forms of WordNet's verbs as nouns or adjectives, unless the reading is
     a strong one, a common entry glossed with the word in its first sense
-    (meeting 会議, wedding 結婚式), and never from a verbal noun (拝見
-    "seeing");
+    (meeting 会議, wedding 結婚式), or an -ing word WordNet's texts use as
+    a noun at least GERUND_NOUN_MIN_COUNT times; and never from a verbal
+    noun glossed with a gerund (拝見 "seeing") unless it is such a noun
+    (理解 "understanding");
   * "-ly" adverbs of adjectives, unless EDICT has an adverb for them;
   * plural glosses whose singular is a key, since the singular's line
-    covers them, apart from plurals with a meaning of their own;
-  * keys whose best candidate scores above MAX_SCORE, and two-word keys
-    from uncommon entries.
+    covers them, apart from plurals with a meaning of their own (listed,
+    or with an entry far better than the singular's: パンツ "pants") and
+    plurals of -ing and -ed nouns, whose singular may go to the verb;
+  * keys whose best candidate scores above MAX_SCORE (a loanword counted
+    without its katakana penalty for a word met in WordNet's tagged
+    texts, which would otherwise be spelt out: パケット "packet"), and
+    two-word keys from uncommon entries.
 
 Layout of the files
 -------------------
@@ -200,6 +215,18 @@ DEFAULT_FREEDICT = freedict.DEFAULT_DIR
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 DEFAULT_OUT = os.path.join(ROOT, "data")
+
+
+# An -ing word that WordNet's tagged texts use this often as a noun is a
+# noun in its own right ("understanding", "meeting"), whose verbal noun is
+# a rendering (理解, 会合); rarer ones ("seeing") are the verb.
+GERUND_NOUN_MIN_COUNT = 3
+
+
+def gerund_nouns(wordnet):
+    return frozenset(w for w in wordnet.lemmas("n")
+                     if w.endswith("ing") and w.isalpha()
+                     and wordnet.count(w, "n") >= GERUND_NOUN_MIN_COUNT)
 
 
 def main(argv=None):
@@ -249,14 +276,16 @@ def main(argv=None):
                          "python3-marisa package, or pass --no-kkc")
     english_first = freedict.FreeDict(args.freedict)
     entries = parse_edict(args.edict)
-    best = best_candidates(entries, freq, english_first)
     wordnet = WordNet(args.wordnet)
+    gerunds = gerund_nouns(wordnet)
+    best = best_candidates(entries, freq, english_first, gerunds)
     nouns, adjectives = choose(best, verbs.inflected_spellings(
         wordnet, vocabulary.VERB_MIN_COUNT), english_first,
         # Only adverbs met in WordNet's tagged texts: each line costs the
         # filter time, and the rest are too rare to be worth one.
         [a for a in wordnet.lemmas("r") if a.isalpha() and a.endswith("ly")
-         and wordnet.count(a, "r") >= 1])
+         and wordnet.count(a, "r") >= 1],
+        lambda key: any(wordnet.count(key, p) for p in "nvar"), gerunds)
     noun_rules, adj_rules = vocabulary.build(
         nouns, adjectives, best, wordnet, english_first,
         read_names(args.enamdict), slang_headwords(entries), freq)

@@ -43,6 +43,9 @@ BAD_TAGS = {"arch", "obs", "obsc", "rare", "vulg", "derog", "sl", "net-sl",
 # woman", 河原者 for "derelict") would put an insult where the English has
 # none.
 OFFENSIVE_TAGS = {"derog"}
+# Markings of the headword's kanji alone (珈琲 is ateji for コーヒー): they
+# say nothing against a rendering written in the reading.
+KANJI_SPELLING_TAGS = {"ateji", "gikun", "iK", "oK", "rK", "sK", "eK", "uK"}
 # Register markings: a fine word, but one for a particular situation
 # (母 "mother" is the humble form one uses of one's own mother).
 REGISTER_TAGS = {"hum", "hon", "pol", "fam", "male", "fem", "col", "sens"}
@@ -147,14 +150,16 @@ def parse_edict(path):
 
 
 def bare_gloss(gloss, verb):
-    """The gloss without its notes, and whether a note narrowed it. A
-    gloss that is the source word of a loan is no English gloss at all:
-    フォン is glossed "fond (fre:)"."""
+    """The gloss without its notes, and whether a note narrowed it."""
     narrowed = False
     for note in re.findall(r"\((.*)\)", gloss):
         if re.fullmatch(r"[a-z]{3,5}:", note):
-            return None, False  # the gloss is the foreign word itself
-        if NARROWING_NOTE_RE.match(note):
+            # The gloss is spelt like the word the loan comes from. Often
+            # that is English as well ("button (por:)" for ボタン, "fraud
+            # (chi:)"), sometimes not ("fond (fre:)" for フォン, a stock):
+            # a candidate, but a narrowed one.
+            narrowed = True
+        elif NARROWING_NOTE_RE.match(note):
             narrowed = True
     while True:
         stripped = NOTE_RE.sub("", gloss)
