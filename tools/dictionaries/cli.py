@@ -42,7 +42,9 @@ Which reading a spelling gets
 A spelling may be a noun, an adjective, a form of a verb and a name. Each
 reading weighs WordNet's tagged count of its word times the share of the
 form in running text (a verb's base form 0.35, its past 0.22, ...; a
-noun's singular 0.7, its plural 0.3); the heaviest wins (vocabulary.py).
+noun's singular 0.7, its plural 0.3; a noun that takes する counts twice,
+since 訪問 reads right for "visit" the verb too); the heaviest wins
+(vocabulary.py).
 The core always wins; a name only where the word is hardly anything else.
 
 Verbs (verbs.py): the forms come from the base by the spelling rules and

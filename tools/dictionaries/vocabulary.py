@@ -7,9 +7,10 @@ weight, WordNet's tagged count of its word times the share of the form
 (verbs.FORM_SHARE, verbs.NOUN_SHARE), and the heaviest wins:
 
   * the reviewed core (core_words.py) always wins: no source decides it;
-  * a noun weighs its count as a noun, an adjective or adverb its counts
-    as both (adjective.txt holds the "-ly" adverbs too), a verb form the
-    verb's count times its share;
+  * a noun weighs its count as a noun (twice that for a noun that takes
+    する, which reads right for the verb too), an adjective or adverb its
+    counts as both (adjective.txt holds the "-ly" adverbs too), a verb
+    form the verb's count times its share;
   * a name from ENAMDICT wins only where the word is hardly anything
     else: its common senses have at most NAME_MAX_COMMON tagged
     occurrences and WordNet knows it as a name or not at all ("john" is a
@@ -51,6 +52,19 @@ VERB_MIN_COUNT = 1
 # there are: with all verbs of ten occurrences the filter took a quarter
 # longer on a megabyte of English; with these, a tenth.
 TWO_WORD_MIN_COUNT = 60
+
+
+# A noun that takes する (訪問 "visit", 約束 "promise") weighs this many
+# times its count against the verb spelt alike: it reads right where the
+# English word is the verb too (私訪問彼 for "I visit him"), while the
+# verb's topic phrase garbles the noun (一つのが訪れるのは for "a visit").
+VERBAL_NOUN_WEIGHT = 2.0
+
+
+def verbal_noun(key, value, best):
+    """True when the key's noun rendering is a noun that takes する."""
+    return any(c.value == value and "vs" in c.pos
+               for c in best["nouns"].get(key, ()))
 
 
 class Reading:
@@ -101,6 +115,8 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
             adj = best["adj"][key].value
         if noun is not None:
             count = wordnet.count(key, "n")
+            if verbal_noun(key, noun, best):
+                count *= VERBAL_NOUN_WEIGHT
             add(key, Reading(verbs.NOUN_SHARE["singular"] * count
                              + EDICT_PREFERENCE * (key in nouns), noun,
                              "noun", key))
