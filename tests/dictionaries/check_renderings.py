@@ -36,10 +36,11 @@ from dictionaries import core_words  # noqa: E402
 # and 90.0% after the second round on verbs. The second lists, drawn from
 # another frequency source, were first judged at 85.6% and 86.0%. The
 # floors guard those levels.
-NOUNS_REQUIRED = 0.85
+NOUNS_REQUIRED = 0.94
 WORDS_REQUIRED = 0.88
 ROUND2_NOUNS_REQUIRED = 0.84
 ROUND2_WORDS_REQUIRED = 0.84
+ROUND3_NOUNS_REQUIRED = 0.88
 
 PINNED = [
     # Verbs by their most frequent reading (hit, swing), with のは where they
@@ -181,12 +182,14 @@ def judge(cli, data_dir, name, verbose):
     return share
 
 
-# The held-out lists and the share each must keep.
+# The held-out lists and the share each must keep. (heldout/nouns.tsv was
+# reviewed into the core since, and is kept to that review's level.)
 HELD_OUT = [
     ("heldout/nouns.tsv", NOUNS_REQUIRED),
     ("heldout/words.tsv", WORDS_REQUIRED),
     ("heldout/round2_nouns.tsv", ROUND2_NOUNS_REQUIRED),
     ("heldout/round2_words.tsv", ROUND2_WORDS_REQUIRED),
+    ("heldout/round3_nouns.tsv", ROUND3_NOUNS_REQUIRED),
 ]
 
 
