@@ -13,8 +13,9 @@ weight, WordNet's tagged count of its word times the share of the form
     form the verb's count times its share;
   * a name from ENAMDICT wins only where the word is hardly anything
     else: its common senses have at most NAME_MAX_COMMON tagged
-    occurrences and WordNet knows it as a name or not at all ("john" is a
-    name; "bill" and "rose" stay words);
+    occurrences, WordNet knows it as a name or not at all, and EDICT has
+    no everyday entry for it ("john" is a name; "bill", "rose", "apple"
+    and "lion" stay words);
   * where WordNet has no count for any reading, the noun or adjective that
     EDICT gives stays, as it did before verbs had readings.
 
@@ -67,6 +68,12 @@ def verbal_noun(key, value, best):
                for c in best["nouns"].get(key, ()))
 
 
+# A noun or adjective whose best EDICT candidate scores this well (a
+# common entry, glossed with the word in its first senses) is an everyday
+# word, which no name takes (see everyday).
+EVERYDAY_SCORE = 4.0
+
+
 class Reading:
     def __init__(self, weight, value, kind, word):
         self.weight, self.value, self.kind, self.word = \
@@ -104,7 +111,10 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
     # Both the noun and the adjective reading of a key compete, whichever
     # EDICT made the better candidate; where WordNet counts neither, the
     # one EDICT preferred wins by EDICT_PREFERENCE.
-    for key in sorted(set(nouns) | set(adjectives)):
+    # (The core's nouns are keys however their EDICT entry scored: a
+    # loanword WordNet never met, "programmer", may be the word.)
+    for key in sorted(set(nouns) | set(adjectives)
+                      | set(core_words.CORE_NOUNS)):
         noun = core_words.CORE_NOUNS.get(key) or nouns.get(key)
         if noun is None and key in best["noun"] \
                 and best["noun"][key].base <= MAX_SCORE:
@@ -182,6 +192,12 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
         other = chosen.get(key)
         if other and other.weight > NAME_MAX_COMMON:
             continue
+        if other and other.kind in ("noun", "adj") and everyday(key, best):
+            # WordNet's counts are too sparse to tell "apple" or "lion"
+            # from a name (each met once or twice); EDICT's everyday
+            # entry (りんご, 獅子) says it is a word. Names still take
+            # words that EDICT has only as slang or rare ("john").
+            continue
         value = choose_name(key, spellings, freedict)
         if value and value not in slang:
             chosen[key] = Reading(0, value, "name", key)
@@ -197,6 +213,13 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
             continue
         chosen[key] = Reading(0, value, "name", key)
     return layout(chosen, core, core_phrases)
+
+
+def everyday(key, best):
+    """True when EDICT has the key as an everyday noun or adjective: a
+    common entry glossed with it in its first sense."""
+    return any(key in best[role] and best[role][key].base <= EVERYDAY_SCORE
+               for role in ("noun", "adj"))
 
 
 def check_core_nouns(candidates):
