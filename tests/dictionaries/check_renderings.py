@@ -101,6 +101,9 @@ PINNED = [
     # A noun that takes する reads right for the verb as well, where the
     # verb's topic phrase garbles the noun ("a visit").
     ("I promise a visit.", "私約束一つの訪問。"),
+    # No name takes a word EDICT has as an everyday one: "apple" was アプル
+    # and "Monday" モンディ, both names in ENAMDICT.
+    ("I ate an apple on Monday.", "私が食べたのは一つのりんごの上に月曜。"),
 ]
 
 LATIN_OR_SPELLING = re.compile(r"[A-Za-z\u30a1-\u30f6\u30fc]")
