@@ -104,6 +104,10 @@ PINNED = [
     # No name takes a word EDICT has as an everyday one: "apple" was アプル
     # and "Monday" モンディ, both names in ENAMDICT.
     ("I ate an apple on Monday.", "私が食べたのは一つのりんごの上に月曜。"),
+    # Proper nouns EDICT glosses with a capital, where no person bears the
+    # name.
+    ("Christianity and Buddhism came to Europe.",
+     "キリスト教そして仏教が来たその対象は欧州。"),
 ]
 
 LATIN_OR_SPELLING = re.compile(r"[A-Za-z\u30a1-\u30f6\u30fc]")

@@ -11,7 +11,7 @@ from .edict import (ADJ_NOUN_POS, ADV_POS, BAD_TAGS, FIELD_TAGS, KATAKANA_RE,
                     KANJI_SPELLING_TAGS, OFFENSIVE_TAGS,
                     NOUN_POS, NOUN_SUFFIX_RE, ADJECTIVE_SUFFIX_RE,
                     REGISTER_TAGS, TRUE_ADJ_POS, VERB_POS_RE, bare_gloss,
-                    encodable, key_of)
+                    encodable, key_of, proper_key)
 from .kkc import FREQ_FLOOR
 from .english import (IRREGULAR_PLURALS, IRREGULAR_SINGULARS, singular)
 from .exclusions import (LEXICAL_PLURALS, NUMBER_WORDS, excluded,
@@ -109,6 +109,11 @@ MIXED_PENALTY = 1.5
 # often than the thing (建物): it costs this much more.
 GERUND_NOUN_PENALTY = 1.0
 
+# A proper noun is a key only from a common entry (less than the +4 of an
+# uncommon one): the rest are mostly the Latin names of plant and animal
+# families, not worth a line each.
+PROPER_MAX_SCORE = 4.0
+
 # A plural with an entry this many points better than its singular's is a
 # word of its own (see own_plural).
 OWN_PLURAL_MARGIN = 2.0
@@ -185,7 +190,8 @@ def collect(entries, gerund_nouns=frozenset()):
     """Every candidate per key for each role: noun, adj, adv and verb.
     gerund_nouns are the -ing words English uses as nouns in their own
     right."""
-    found = {"noun": {}, "adj": {}, "adv": {}, "verb": {}, "vs_noun": {}}
+    found = {"noun": {}, "adj": {}, "adv": {}, "verb": {}, "vs_noun": {},
+             "proper": {}}
     mixed = {}          # adjectival nouns: adjectives only for some keys
     adjectival = set()  # keys that some true adjective is glossed with
     for entry in entries:
@@ -198,6 +204,16 @@ def collect(entries, gerund_nouns=frozenset()):
                     text, narrowed = bare_gloss(gloss, verb)
                     if not text:
                         continue
+                    proper = proper_key(text)
+                    if proper and not verb and sense.pos & NOUN_POS:
+                        value = rendering(entry, sense, "noun")
+                        if encodable(value):
+                            found["proper"].setdefault(proper, []).append(
+                                Candidate(score(entry, si, sense, gi,
+                                                narrowed, True, value),
+                                          value, entry.reading, entry.line,
+                                          entry.headword, pos=sense.pos,
+                                          share=sense_share(entry, si)))
                     key, capital = key_of(text)
                     if not key:
                         continue
@@ -473,11 +489,13 @@ def best_candidates(entries, freq=None, freedict=None,
     # by their stems (小さ, not 小さい), so an adjective or verb in its
     # dictionary form would look rarer than an adjectival noun (細か).
     best = {role: {key: best_of(cands, support, free,
-                                freq if role == "noun" else None, key,
+                                freq if role in ("noun", "proper")
+                                else None, key,
                                 freedict if role in ("noun", "adj", "adv")
-                                else None, role)
+                                else None,
+                                "noun" if role == "proper" else role)
                    for key, cands in sorted(found[role].items())}
-            for role in ("noun", "adj", "adv", "verb")}
+            for role in ("noun", "adj", "adv", "verb", "proper")}
     best["verbs"] = found["verb"]
     best["nouns"] = found["noun"]
     best["vs_nouns"] = found["vs_noun"]
@@ -485,7 +503,8 @@ def best_candidates(entries, freq=None, freedict=None,
 
 
 def choose(best, verb_spellings=None, freedict=None, adverbs=(),
-           frequent=lambda key: False, gerund_nouns=frozenset()):
+           frequent=lambda key: False, gerund_nouns=frozenset(),
+           proper=lambda key: False):
     """Split the keys between the noun and adjective files, leaving out
     what should not be a key at all. adverbs are English "-ly" adverbs
     (WordNet's) to render from their adjective where EDICT has no gloss
@@ -493,7 +512,9 @@ def choose(best, verb_spellings=None, freedict=None, adverbs=(),
     words met in running English, for which a loanword is better than
     none (see MAX_SCORE). gerund_nouns are -ing words that English uses
     as nouns, which stay keys however weak their entry: their weight
-    against the verb decides (vocabulary.py)."""
+    against the verb decides (vocabulary.py). proper tells the proper
+    nouns that EDICT glosses with a capital ("Europe") which may be keys:
+    places, religions and the like, never a person's name."""
     nouns, adjectives = {}, {}
     derived = set(a for a in adverbs if adjective_stem(a, best))
     for key in sorted(set(best["noun"]) | set(best["adj"]) | set(best["adv"])
@@ -535,6 +556,10 @@ def choose(best, verb_spellings=None, freedict=None, adverbs=(),
             adjectives[key] = adj.value
         else:
             nouns[key] = noun.value
+    for key, c in sorted(best.get("proper", {}).items()):
+        if key not in nouns and key not in adjectives and proper(key) \
+                and not excluded(key) and c.base < PROPER_MAX_SCORE:
+            nouns[key] = c.value
     # A plural whose singular is a noun key is left to that key's plural
     # rule (or to the irregular plural written for it).
     for key in sorted(nouns):

@@ -161,6 +161,10 @@ wins if its best candidate scores within ADJECTIVE_MARGIN points of the
 best noun candidate. No key is in both files.
 
 Left out are:
+  * EDICT's capitalised glosses, but for the days and months and for the
+    proper nouns of common entries that WordNet has only as names and
+    ENAMDICT as no person's name ("Europe" 欧州, "Christianity" キリスト
+    教; not "Jordan", a given name too);
   * the words of the program's built-in word table and capitalised-names
     table (not those of the phrase table, which runs before the
     dictionaries and takes "love" only inside "fell in love with");
@@ -209,7 +213,8 @@ from .choosing import best_candidates, choose
 from .edict import DEFAULT_PATH as DEFAULT_EDICT, parse_edict, slang_headwords
 from . import freedict, verbs, vocabulary
 from .kkc import DEFAULT_DIR as DEFAULT_KKC, WordFrequency, import_marisa
-from .names import DEFAULT_PATH as DEFAULT_ENAMDICT, read_names
+from .names import (DEFAULT_PATH as DEFAULT_ENAMDICT, read_names,
+                    read_person_names)
 from .wordnet import DEFAULT_DIR as DEFAULT_WORDNET, WordNet
 from .writing import write
 
@@ -229,6 +234,13 @@ def gerund_nouns(wordnet):
     return frozenset(w for w in wordnet.lemmas("n")
                      if w.endswith("ing") and w.isalpha()
                      and wordnet.count(w, "n") >= GERUND_NOUN_MIN_COUNT)
+
+
+def proper_noun(wordnet, people):
+    """Which capitalised EDICT glosses may be keys: words WordNet has only
+    as names (Europe, Christianity, Buddhism), and no person's name."""
+    return lambda key: wordnet.has(key, "n") and wordnet.only_names(key) \
+        and key not in people
 
 
 def main(argv=None):
@@ -287,7 +299,8 @@ def main(argv=None):
         # filter time, and the rest are too rare to be worth one.
         [a for a in wordnet.lemmas("r") if a.isalpha() and a.endswith("ly")
          and wordnet.count(a, "r") >= 1],
-        lambda key: any(wordnet.count(key, p) for p in "nvar"), gerunds)
+        lambda key: any(wordnet.count(key, p) for p in "nvar"), gerunds,
+        proper_noun(wordnet, read_person_names(args.enamdict)))
     noun_rules, adj_rules = vocabulary.build(
         nouns, adjectives, best, wordnet, english_first,
         read_names(args.enamdict), slang_headwords(entries), freq)

@@ -176,6 +176,16 @@ def bare_gloss(gloss, verb):
     return text, narrowed
 
 
+def proper_key(text):
+    """The key for a gloss that is one capitalised word other than a day
+    or month ("Europe", "Christianity"), or None: a proper noun, which
+    only the vocabulary can tell from a person's name."""
+    if re.fullmatch(r"[A-Z][a-z]+", text) and len(text) <= KEY_WIDTH \
+            and text.lower() not in CALENDAR_NAMES:
+        return text.lower()
+    return None
+
+
 def key_of(text):
     """The dictionary key for a bare gloss, or None if it cannot be one."""
     capital = False

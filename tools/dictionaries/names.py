@@ -94,3 +94,26 @@ def demonyms(freedict):
         if spellings:
             found[headword.lower()] = min(spellings, key=len) + "の"
     return found
+
+
+# ENAMDICT's kinds for people: given names (male, female or either),
+# surnames and persons unclassified.
+PERSON_KINDS = {"g", "m", "f", "s", "u"}
+
+
+def read_person_names(path=DEFAULT_PATH):
+    """The lowercased English names that ENAMDICT has for a person, in any
+    script: "Jordan" is a given name as well as a country, so EDICT's
+    ヨルダン must not take "jordan"."""
+    with open(path, "rb") as f:
+        lines = f.read().decode("euc_jp", errors="replace").split("\n")
+    people = set()
+    for line in lines:
+        m = re.match(r"\(([a-z,]+)\)\s*(.*)", line.partition(" /")[2])
+        if not m or not set(m.group(1).split(",")) & PERSON_KINDS:
+            continue
+        for gloss in m.group(2).rstrip("/").split("/"):
+            gloss = re.sub(r"\s*\([^)]*\)", "", gloss).strip()
+            if GLOSS_RE.match(gloss):
+                people.add(gloss.lower())
+    return frozenset(people)
