@@ -97,6 +97,14 @@ class EnglishFormsTest(unittest.TestCase):
         ("die", ["dying"], {"past": ["died"], "ing": ["dying"]}),
         ("be", ["am", "are", "is", "was", "were", "been", "being"],
          {"s": ["is"], "past": ["was", "were"], "pp": ["been"]}),
+        # A participle listed alone leaves the past regular, or the base
+        # itself where the participle only adds -en; a past in -one stays
+        # the past.
+        ("prove", ["proven"], {"past": ["proved"],
+                               "pp": ["proven", "proved"]}),
+        ("show", ["shown"], {"past": ["showed"], "pp": ["shown", "showed"]}),
+        ("beat", ["beaten"], {"past": ["beat"], "pp": ["beaten", "beat"]}),
+        ("shine", ["shone"], {"past": ["shone"], "pp": ["shone"]}),
     ]
 
     def test_verb_forms(self):

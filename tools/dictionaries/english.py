@@ -123,6 +123,10 @@ UNCHANGED_PAST = {"cost", "hurt", "burst", "cast", "spread", "broadcast",
                   "thrust", "shed", "upset", "forecast", "bid", "read"}
 
 
+# The endings of irregular participles: gone, seen, taken, shown, born.
+PARTICIPLE_ENDINGS = ("en", "wn", "ne", "rn", "ain")
+
+
 def verb_forms(base, irregular, in_use=lambda spelling: False):
     """The forms of an English verb: {"base", "s", "eth", "past", "pp",
     "ing"} to the spellings of each. irregular holds the forms WordNet lists for the
@@ -137,15 +141,27 @@ def verb_forms(base, irregular, in_use=lambda spelling: False):
     rest = [f for f in irregular if not f.endswith("ing")
             and f not in ("is", "am", "are", "has", "does")]
     past, participle = [], []
+    # A participle listed alone ("proven", "sewn", "swollen"; not "shone",
+    # a past): the past is the regular "proved", "sewed", "swelled", or
+    # the base where the participle only adds -en to it ("beat", "outbid").
+    lone_participle = len(rest) == 1 \
+        and rest[0].endswith(("en", "wn", "rn", "ain"))
     for f in rest:
         paired = [o for o in rest if o != f and len(o) == len(f)
                   and (re.sub("u", "a", f) == o or re.sub("u", "a", o) == f)]
-        if len(rest) == 1 or f.endswith("ed"):
+        if lone_participle:
+            if f in (base + "en", base + base[-1:] + "en") \
+                    and base.endswith(("t", "d")):
+                past.append(base)
+            else:
+                past.append(regular_past(base))
+            participle.extend([f] + [p for p in past if p != f])
+        elif len(rest) == 1 or f.endswith("ed"):
             past.append(f)
             participle.append(f)
         elif paired:
             (participle if "u" in set(f) - set(paired[0]) else past).append(f)
-        elif f.endswith(("en", "wn", "ne", "rn", "ain")):
+        elif f.endswith(PARTICIPLE_ENDINGS):
             participle.append(f)
         else:
             past.append(f)
@@ -154,7 +170,8 @@ def verb_forms(base, irregular, in_use=lambda spelling: False):
     # taken where in_use says it is written ("worked" is, "goed" is not).
     regular = regular_past(base)
     if past and regular not in past and (
-            any(f in (base + "t", base[:-1] + "t") for f in past)
+            any(f in (base + "t", base[:-1] + "t") and f != base
+                for f in past)
             or in_use(regular)):
         past.append(regular)
         participle.append(regular)

@@ -266,16 +266,19 @@ def layout(chosen, core, core_phrases):
     plural_lines = {}
     for s, r in chosen.items():
         # An irregular plural ("children"), or the plural of a noun whose
-        # singular is mostly a verb but whose plural is still mostly the
-        # noun's ("walk" is a verb, "walks" the noun's plural). Only the
-        # true plural: "lilys" is no spelling of "lilies". A noun that lost
-        # to an adjective ("worthless") has no plural worth a line.
+        # singular is mostly a verb or an adjective but whose plural is
+        # still mostly the noun's ("walk" is a verb, "walks" the noun's
+        # plural; "right" is an adjective, "rights" the noun's). Only the
+        # true plural: "lilys" is no spelling of "lilies". A noun that
+        # lost to an adjective and that WordNet never met as a noun
+        # ("worthless") has no plural worth a line.
         if r.kind != "plural" or " " in s or s != plural(r.word):
             continue
         singular = chosen.get(r.word)
         if (r.word in noun_set and s != r.word + "s") or (
                 r.word not in noun_set and singular is not None
-                and singular.kind == "verb"):
+                and (singular.kind == "verb"
+                     or singular.kind == "adj" and r.weight > 0)):
             plural_lines[s] = r.value
     spaced = dict(core_phrases)
     for s, r in chosen.items():
