@@ -428,6 +428,51 @@ whereon         その上に
 therefrom       そこから
 """
 
+# The adjectives among WordNet's 400 most frequent whose rendering misled
+# (亡い "dead", 積極 "positive", ナイスな "nice") or was spelt out
+# ("northern"), but for the words of the held-out lists.
+ADJECTIVES = """
+dead            死んだ
+religious       宗教的な
+aware           気づいている
+vocational      職業の
+federal         連邦の
+western         西の
+brown           茶色の
+upper           上の
+primary         主要な
+positive        肯定的な
+popular         人気のある
+industrial      工業の
+northern        北の
+suburban        郊外の
+communist       共産主義の
+angry           怒った
+alive           生きている
+residential     住宅の
+nuclear         核の
+competitive     競争の
+dry             乾いた
+independent     独立した
+foreign         外国の
+eager           熱心な
+careful         注意深い
+organic         有機の
+fair            公平な
+nice            素敵な
+cool            涼しい
+full            いっぱいの
+normal          普通の
+ordinary        普通の
+yellow          黄色い
+minimum         最低の
+maximum         最大の
+extreme         極端な
+safe            安全な
+unable          できない
+identical       同一の
+"""
+
 # The adverbs among WordNet's 300 most frequent (cntlist.rev) whose
 # rendering misled or was spelt out, but for the words of the held-out
 # lists: "hardly" was 難しく, "apart" びりびりな, "moreover" spelt out.
@@ -507,7 +552,7 @@ def parse(text):
 
 
 CORE_PHRASES = parse(PHRASES)
-CORE_WORDS = parse(WORDS) + parse(ADVERBS)
+CORE_WORDS = parse(WORDS) + parse(ADJECTIVES) + parse(ADVERBS)
 
 
 # The 700 most frequent nouns of English by WordNet's tagged counts were
