@@ -108,6 +108,10 @@ PINNED = [
     # name.
     ("Christianity and Buddhism came to Europe.",
      "キリスト教そして仏教が来たその対象は欧州。"),
+    # The usual exonym, which FreeDict gives where ENAMDICT's spellings of
+    # the name miss it (ロマ, ネープルス, アンナン).
+    ("They went from Rome to Naples and Vietnam.",
+     "それらが行ったからローマその対象はナポリそしてベトナム。"),
 ]
 
 LATIN_OR_SPELLING = re.compile(r"[A-Za-z\u30a1-\u30f6\u30fc]")

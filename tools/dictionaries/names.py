@@ -63,17 +63,19 @@ def read_names(path=DEFAULT_PATH):
 
 def choose_name(key, spellings, freedict):
     """The katakana for a name: the first of ENAMDICT's spellings that
-    FreeDict also gives for it (ENAMDICT's first spelling of "Rome" is ロマ,
-    both give ローマ), else ENAMDICT's first; FreeDict alone where ENAMDICT
-    has no katakana for the name (Europe, ヨーロッパ)."""
+    FreeDict also gives for it, else FreeDict's first, else ENAMDICT's
+    first. FreeDict, written from the English side, gives the usual
+    exonym where ENAMDICT's spellings of a foreign name miss it: ローマ for
+    "Rome" (ENAMDICT ロマ, ローム), ベトナム for "Vietnam" (アンナン), ナポリ for
+    "Naples" (ネープルス)."""
     given = [t for sense in freedict.senses(key, "name") for t in sense
              if KATAKANA_NAME_RE.match(t)] if freedict else []
     for s in spellings:
         if s in given:
             return s
-    if spellings:
-        return spellings[0]
-    return given[0] if given else None
+    if given:
+        return given[0]
+    return spellings[0] if spellings else None
 
 
 DEMONYM_RE = re.compile(r"^[\u30a1-\u30fa\u30fc]+(?:教)?$")
