@@ -206,33 +206,23 @@ def collect(entries, gerund_nouns=frozenset()):
                         continue
                     proper = proper_key(text)
                     if proper and not verb and sense.pos & NOUN_POS:
-                        value = rendering(entry, sense, "noun")
-                        if encodable(value):
-                            found["proper"].setdefault(proper, []).append(
-                                Candidate(score(entry, si, sense, gi,
-                                                narrowed, True, value),
-                                          value, entry.reading, entry.line,
-                                          entry.headword, pos=sense.pos,
-                                          share=sense_share(entry, si)))
+                        offer(found["proper"], proper, gloss_candidate(
+                            entry, si, gi, narrowed, "noun", True))
                     key, capital = key_of(text)
                     if not key:
                         continue
                     if sense.pos & TRUE_ADJ_POS \
                             and not NOUN_SUFFIX_RE.search(key):
                         adjectival.add(key)
-                    if not verb and "vs" in sense.pos \
-                            and sense.pos & NOUN_POS and " " not in key:
+                    verbal_noun = not verb and "vs" in sense.pos \
+                        and sense.pos & NOUN_POS and " " not in key
+                    if verbal_noun:
                         # Every noun that takes する, by its English noun
                         # (到着 "arrival", 無視 "ignoring"): the verb
                         # module offers it to the verb the noun is made
                         # from.
-                        value = rendering(entry, sense, "noun")
-                        if encodable(value):
-                            found["vs_noun"].setdefault(key, []).append(
-                                Candidate(score(entry, si, sense, gi,
-                                                narrowed, capital, value),
-                                          value, entry.reading, entry.line,
-                                          entry.headword, pos=sense.pos))
+                        offer(found["vs_noun"], key, gloss_candidate(
+                            entry, si, gi, narrowed, "noun", capital))
                     if re.search(r"(?:ing|ed)$", key) and any(
                             p.startswith("vs") for p in sense.pos) \
                             and key not in gerund_nouns:
@@ -244,41 +234,23 @@ def collect(entries, gerund_nouns=frozenset()):
                         continue
                     if verb and " " in key \
                             and key.split()[1] in OBJECT_PREPOSITIONS:
-                        value = rendering(entry, sense, "verb")
-                        if encodable(value):
-                            found["verb"].setdefault(key.split()[0], []).append(
-                                Candidate(score(entry, si, sense, gi, narrowed,
-                                                capital, value)
-                                          + PREPOSITION_PENALTY, value,
-                                          entry.reading, entry.line,
-                                          entry.headword, pos=sense.pos))
+                        offer(found["verb"], key.split()[0], gloss_candidate(
+                            entry, si, gi, narrowed, "verb", capital,
+                            PREPOSITION_PENALTY))
                     for role in roles_of(sense, key, verb):
-                        value = rendering(entry, sense, role)
-                        if not encodable(value):
-                            continue
-                        sc = score(entry, si, sense, gi, narrowed, capital,
-                                   value)
-                        if key in gerund_nouns and "vs" in sense.pos:
-                            sc += GERUND_NOUN_PENALTY
-                        cand = Candidate(sc, value, entry.reading,
-                                         entry.line, entry.headword,
-                                         pos=sense.pos,
-                                         share=sense_share(entry, si))
-                        bucket = mixed if role == "mixed" else found[role]
-                        bucket.setdefault(key, []).append(cand)
-                    if not verb and "vs" in sense.pos and " " not in key \
-                            and sense.pos & NOUN_POS:
+                        penalty = GERUND_NOUN_PENALTY \
+                            if key in gerund_nouns and "vs" in sense.pos \
+                            else 0.0
+                        offer(mixed if role == "mixed" else found[role], key,
+                              gloss_candidate(entry, si, gi, narrowed, role,
+                                              capital, penalty))
+                    if verbal_noun:
                         # A noun that becomes a verb with する, glossed as
                         # the noun (旅行 "travel"), is also a candidate for
                         # the verb: EDICT rarely glosses it "to travel".
-                        value = rendering(entry, sense, "noun")
-                        if encodable(value):
-                            sc = score(entry, si, sense, gi, narrowed,
-                                       capital, value)
-                            found["verb"].setdefault(key, []).append(
-                                Candidate(sc + VERBAL_NOUN_PENALTY, value,
-                                          entry.reading, entry.line,
-                                          entry.headword, pos=sense.pos))
+                        offer(found["verb"], key, gloss_candidate(
+                            entry, si, gi, narrowed, "noun", capital,
+                            VERBAL_NOUN_PENALTY))
     # An adjectival noun (自然 "nature; natural") is the adjective only for
     # a key that is an English adjective: one some true adjective is glossed
     # with, or one with an adjective's ending.
@@ -298,6 +270,25 @@ def collect(entries, gerund_nouns=frozenset()):
                           c.line, c.headword, share=c.share)
                 for c in nouns[key]]
     return found
+
+
+def gloss_candidate(entry, sense_index, gloss_index, narrowed, role,
+                    capital, penalty=0.0):
+    """An entry as a candidate for the key of one of its glosses, in a
+    role, or None where its rendering has no CP932 form."""
+    sense = entry.senses[sense_index]
+    value = rendering(entry, sense, role)
+    if not encodable(value):
+        return None
+    return Candidate(score(entry, sense_index, sense, gloss_index, narrowed,
+                           capital, value) + penalty,
+                     value, entry.reading, entry.line, entry.headword,
+                     pos=sense.pos, share=sense_share(entry, sense_index))
+
+
+def offer(bucket, key, candidate):
+    if candidate is not None:
+        bucket.setdefault(key, []).append(candidate)
 
 
 def sense_share(entry, sense_index):
@@ -451,13 +442,14 @@ def best_of(candidates, support, free, freq, key, freedict=None,
     if freq and " " not in key:
         # A word is counted in all its senses: the count of its sense is
         # its share of them (see sense_share).
-        lp = {c.line: freq.of(c.headword, c.reading)
-              + math.log10(c.share) for _, c in close}
+        known = {c.line: freq.of(c.headword, c.reading) for _, c in close}
+        lp = {c.line: known[c.line] + math.log10(c.share)
+              for _, c in close}
         top = max(lp.values())
         for s, c in adjusted:
             if c.line not in lp:
                 rank = FREQ_CAP
-            elif freq.of(c.headword, c.reading) <= FREQ_FLOOR:
+            elif known[c.line] <= FREQ_FLOOR:
                 # The model splits most compounds (十年, 重要性) and so
                 # does not know them: no sign either way.
                 rank = min(FREQ_WEIGHT * (top - lp[c.line]), FREQ_UNKNOWN)

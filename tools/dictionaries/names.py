@@ -12,6 +12,7 @@ be a key at all is for the vocabulary to say (a name must not take an
 everyday word: "bill", "rose").
 """
 
+import functools
 import re
 
 DEFAULT_PATH = "/usr/share/edict/enamdict"
@@ -26,30 +27,39 @@ KATAKANA_NAME_RE = re.compile(r"^[\u30a1-\u30fa\u30fc]+$")
 GLOSS_RE = re.compile(r"^[A-Z][a-z]+$")
 
 
+@functools.lru_cache(maxsize=None)
+def name_entries(path=DEFAULT_PATH):
+    """ENAMDICT's entries, read once: (line number, headword, kinds,
+    English names) for each, the names without their notes."""
+    with open(path, "rb") as f:
+        lines = f.read().decode("euc_jp", errors="replace").split("\n")
+    entries = []
+    for number, line in enumerate(lines):
+        head, _, body = line.partition(" /")
+        m = re.match(r"\(([a-z,]+)\)\s*(.*)", body)
+        if not m:
+            continue
+        names = [re.sub(r"\s*\([^)]*\)", "", g).strip()
+                 for g in m.group(2).rstrip("/").split("/")]
+        entries.append((number, head.strip(), m.group(1).split(","),
+                        names))
+    return tuple(entries)
+
+
 def read_names(path=DEFAULT_PATH):
     """Lowercased English name -> its katakana spellings, cheapest first:
     by the kind of name (KIND_COST), then the position of the name among
     the entry's glosses (ロンドン has London first), then the shorter
     katakana, then the earlier line."""
-    with open(path, "rb") as f:
-        lines = f.read().decode("euc_jp", errors="replace").split("\n")
     best = {}
-    for number, line in enumerate(lines):
-        head, _, body = line.partition(" /")
-        head = head.strip()
-        if not KATAKANA_NAME_RE.match(head) or not body:
+    for number, head, kinds, names in name_entries(path):
+        if not KATAKANA_NAME_RE.match(head):
             continue
-        m = re.match(r"\(([a-z,]+)\)\s*(.*)", body)
-        if not m:
-            continue
-        kinds = m.group(1).split(",")
         cost = min((KIND_COST[k] for k in kinds if k in KIND_COST),
                    default=None)
         if cost is None:
             continue
-        glosses = m.group(2).rstrip("/").split("/")
-        for position, gloss in enumerate(glosses):
-            gloss = re.sub(r"\s*\([^)]*\)", "", gloss).strip()
+        for position, gloss in enumerate(names):
             if not GLOSS_RE.match(gloss):
                 continue
             key = gloss.lower()
@@ -107,15 +117,7 @@ def read_person_names(path=DEFAULT_PATH):
     """The lowercased English names that ENAMDICT has for a person, in any
     script: "Jordan" is a given name as well as a country, so EDICT's
     ヨルダン must not take "jordan"."""
-    with open(path, "rb") as f:
-        lines = f.read().decode("euc_jp", errors="replace").split("\n")
-    people = set()
-    for line in lines:
-        m = re.match(r"\(([a-z,]+)\)\s*(.*)", line.partition(" /")[2])
-        if not m or not set(m.group(1).split(",")) & PERSON_KINDS:
-            continue
-        for gloss in m.group(2).rstrip("/").split("/"):
-            gloss = re.sub(r"\s*\([^)]*\)", "", gloss).strip()
-            if GLOSS_RE.match(gloss):
-                people.add(gloss.lower())
-    return frozenset(people)
+    return frozenset(gloss.lower()
+                     for _, _, kinds, names in name_entries(path)
+                     if set(kinds) & PERSON_KINDS
+                     for gloss in names if GLOSS_RE.match(gloss))
