@@ -31,23 +31,6 @@ std::string HexBytes(std::string_view bytes) {
   return hex;
 }
 
-// The raw lines of a file. CR and LF never occur inside a CP932 character
-// (its second bytes are 0x40 and up), so lines can be cut before decoding. A
-// line end right before the end of the file closes the last line and does
-// not begin another.
-std::vector<std::string_view> SplitLines(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  for (std::size_t at = 0; at < bytes.size(); ++at) {
-    if (bytes[at] != '\r' && bytes[at] != '\n') continue;
-    lines.push_back(bytes.substr(start, at - start));
-    if (bytes[at] == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n') ++at;
-    start = at + 1;
-  }
-  if (start < bytes.size()) lines.push_back(bytes.substr(start));
-  return lines;
-}
-
 // A file saved as UTF-8 or UTF-16 is the commonest mistake, and UTF-8
 // Japanese often decodes as valid CP932, turning every value into mojibake
 // without a word. CP932 text with kanji is practically never valid UTF-8, so
@@ -181,6 +164,21 @@ DictionaryContents CollectEntries(std::string_view text, const std::string& path
 }
 
 }  // namespace
+
+std::vector<std::string_view> SplitLines(std::string_view bytes, LineEnds ends) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  for (std::size_t at = 0; at < bytes.size(); ++at) {
+    if (bytes[at] != '\r' && bytes[at] != '\n') continue;
+    std::size_t end = at;
+    if (bytes[at] == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n') ++at;
+    if (ends == LineEnds::kKept) end = at + 1;
+    lines.push_back(bytes.substr(start, end - start));
+    start = at + 1;
+  }
+  if (start < bytes.size()) lines.push_back(bytes.substr(start));
+  return lines;
+}
 
 DictionaryContents ParseDictionary(std::string_view bytes, const std::string& path) {
   RejectWrongEncoding(bytes, path);

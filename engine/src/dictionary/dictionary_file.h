@@ -48,6 +48,15 @@ struct DictionaryContents {
   std::optional<TranslationError> failure;
 };
 
+// The raw lines of a file, with their line ends (CR, LF or CR LF) or
+// without. CR and LF never occur inside a CP932 character (its second bytes
+// are 0x40 and up), so lines can be cut before decoding. A line end right
+// before the end of the file closes the last line and does not begin
+// another.
+enum class LineEnds { kDropped, kKept };
+std::vector<std::string_view> SplitLines(std::string_view bytes,
+                                         LineEnds ends = LineEnds::kDropped);
+
 // Checks and splits the bytes of a dictionary file. Throws TranslationError
 // for what spoils the whole file (saved as UTF-8 or UTF-16); a bad line is
 // returned as `failure`.

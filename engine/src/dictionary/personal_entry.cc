@@ -62,21 +62,6 @@ std::optional<std::string> EncodedLine(std::string_view key, std::string_view va
   return bytes;
 }
 
-// The raw lines of a file with their line ends, so that every other line
-// is written back byte for byte.
-std::vector<std::string> LinesWithEnds(std::string_view bytes) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t at = 0; at < bytes.size(); ++at) {
-    if (bytes[at] != '\r' && bytes[at] != '\n') continue;
-    if (bytes[at] == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n') ++at;
-    lines.emplace_back(bytes.substr(start, at + 1 - start));
-    start = at + 1;
-  }
-  if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
-  return lines;
-}
-
 bool WriteWhole(const std::filesystem::path& path, const std::string& bytes, std::string* why) {
   std::filesystem::path temporary = path;
   temporary += ".new";
@@ -143,7 +128,10 @@ AddedEntry AddPersonalEntry(std::string_view folder, std::string_view file_name,
       return added;
     }
   }
-  std::vector<std::string> lines = LinesWithEnds(bytes);
+  // With their line ends, so that every other line is written back byte
+  // for byte.
+  std::vector<std::string> lines;
+  for (std::string_view line : SplitLines(bytes, LineEnds::kKept)) lines.emplace_back(line);
   std::string wanted_key(key);
   while (wanted_key.ends_with(' ')) wanted_key.pop_back();
   for (const DictionaryEntry& entry : existing.entries) {
