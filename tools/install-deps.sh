@@ -16,7 +16,7 @@ packages=(
   # The dictionaries are generated from these; their test skips without them.
   edict enamdict dict-freedict-eng-jpn wordnet-base libkkc-data python3-marisa
   # English text the vocabulary is measured on (tools/dictionaries/coverage.py).
-  fortunes dict-devil
+  fortunes dict-devil debian-reference-en r-cran-janeaustenr
   # Fuzzing with libFuzzer under AddressSanitizer and UBSan.
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
 )

@@ -11,11 +11,25 @@ katakana of the last stage, wholly (ウィス for "with") or in part (毎オネ
 for "everyone"). The share is over word tokens, so frequent words weigh
 as often as they occur.
 
+By default a word is a run of letters (with inner apostrophes), cut out
+of whatever touches it. With --as-program-sees the text is cut at white
+space only, as the filter cuts it, and every piece that holds a letter is
+a token: a word that touches a quote, a bracket or a colon ('"Well',
+'(see', 'said:') is run as it stands and counts as rendered only if the
+filter renders it so. The marks the filter spaces off itself (. , ? ! ;)
+cost nothing either way.
+
+With --latin-share the whole text also goes through the filter once, and
+the share of Latin letters among the characters of the rendering (white
+space aside) is printed: what a reader meets unrendered, whatever the
+cause.
+
 Usage (from the repository root):
     tools/dictionaries/coverage.py [--cli PATH] [--data-dir DIR]
-        [--top N] CORPUS|FILE ...
+        [--top N] [--as-program-sees] [--latin-share] CORPUS|FILE ...
 CORPUS is one of informal-tuning, informal-held-out, literary-tuning,
-literary-held-out (see corpora.py); FILE is any UTF-8 text.
+literary-held-out, technical-tuning, technical-held-out, novel-tuning,
+novel-held-out (see corpora.py); FILE is any UTF-8 text.
 """
 
 import argparse
@@ -37,10 +51,16 @@ WORD_RE = re.compile(r"[A-Za-z]+(?:'[A-Za-z]+)*")
 # word rendering is kanji and kana, with katakana only in loanwords that
 # the tables do not hold.
 SPELLED_RE = re.compile(r"[A-Za-z\u30a0-\u30ff]")
+LETTER_RE = re.compile("[A-Za-z]")
 
 
 def words_of(text):
     return collections.Counter(WORD_RE.findall(text))
+
+
+def tokens_of(text):
+    """The pieces between white space that hold a letter, marks and all."""
+    return collections.Counter(t for t in text.split() if LETTER_RE.search(t))
 
 
 def render(cli, data_dir, words):
@@ -61,6 +81,20 @@ def render(cli, data_dir, words):
         raise RuntimeError("the filter gave %d lines for %d words"
                            % (len(lines) - 1, len(words)))
     return dict(zip(words, lines))
+
+
+def latin_share(cli, data_dir, text):
+    """The share of Latin letters among the rendering's characters, white
+    space aside, and the number of those characters."""
+    env = dict(os.environ)
+    env.setdefault("MIKAWASE_CACHE_DIR",
+                   os.path.join(tempfile.gettempdir(), "mikawase-coverage"))
+    out = subprocess.run([cli, "--data-dir", data_dir, "--no-personal"],
+                         input=text.encode("utf-8"), capture_output=True,
+                         check=True, env=env).stdout.decode("utf-8")
+    shown = [c for c in out if not c.isspace()]
+    latin = sum(1 for c in shown if LETTER_RE.match(c))
+    return latin / max(len(shown), 1), len(shown)
 
 
 def empty_data(data_dir, folder):
@@ -119,6 +153,13 @@ def main(argv=None):
     parser.add_argument("--data-dir", default=os.path.join(ROOT, "data"))
     parser.add_argument("--top", type=int, default=20,
                         help="list this many words left to spelling")
+    parser.add_argument("--as-program-sees", action="store_true",
+                        help="cut the text at white space only, so that a "
+                             "word touching a quote or bracket is run as "
+                             "it stands")
+    parser.add_argument("--latin-share", action="store_true",
+                        help="also render the whole text and print the "
+                             "share of Latin letters in the rendering")
     parser.add_argument("texts", nargs="+", metavar="CORPUS|FILE")
     args = parser.parse_args(argv)
     for name in args.texts:
@@ -130,9 +171,15 @@ def main(argv=None):
         else:
             with open(name, encoding="utf-8", errors="replace") as f:
                 text = f.read()
-        counts = words_of(text)
+        counts = tokens_of(text) if args.as_program_sees else words_of(text)
         kinds, shipped = measure(args.cli, args.data_dir, counts)
-        report(name, counts, kinds, shipped, args.top)
+        report(name + (" (as the program sees it)"
+                       if args.as_program_sees else ""),
+               counts, kinds, shipped, args.top)
+        if args.latin_share:
+            share, size = latin_share(args.cli, args.data_dir, text)
+            print("  rendering: %d characters, Latin letters %.2f%%"
+                  % (size, 100 * share))
     return 0
 
 
