@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "literal/work_text.h"
 #include "mikawase/translate.h"
 #include "util/utf8.h"
 

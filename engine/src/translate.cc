@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <limits>
 #include <optional>
 
 #include "fast/fast_engine.h"
@@ -14,10 +13,6 @@
 namespace mikawase {
 
 namespace {
-
-// See GrowthLimit() in the header for why these are generous enough.
-constexpr std::size_t kGrowthAllowance = std::size_t{64} << 20;  // 64 MiB
-constexpr std::size_t kGrowthFactor = 32;
 
 // Rejected up front: the rules assume characters, and lowercasing and the
 // window both need valid text. The error names the line (counting LF) and
@@ -37,12 +32,6 @@ void RequireValidUtf8(std::string_view input) {
 }
 
 }  // namespace
-
-std::size_t GrowthLimit(std::size_t input_bytes) {
-  constexpr std::size_t kMax = std::numeric_limits<std::size_t>::max();
-  if (input_bytes > (kMax - kGrowthAllowance) / kGrowthFactor) return kMax;
-  return kGrowthAllowance + kGrowthFactor * input_bytes;
-}
 
 std::string TranslateWithDictionaries(std::string_view input, const DictionaryFolders& folders,
                                       Engine engine) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dictionary_folder.h"
+#include "literal/work_text.h"
 #include "mikawase/translate.h"
 
 namespace mikawase {

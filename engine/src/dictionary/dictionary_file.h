@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "mikawase/translate.h"
+#include "mikawase/dictionary_folders.h"
 #include "mikawase/translation_error.h"
 
 namespace mikawase {

@@ -13,7 +13,6 @@
 #include "fast/rule_program.h"
 #include "fast/word_windows.h"
 #include "literal/literal_engine.h"
-#include "mikawase/translate.h"
 #include "platform/lowercase.h"
 #include "platform/processors.h"
 #include "rules/rule_tables.h"

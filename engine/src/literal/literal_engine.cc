@@ -1,7 +1,6 @@
 #include "literal/literal_engine.h"
 
 #include "dictionary/dictionary_file.h"
-#include "mikawase/translate.h"
 #include "rules/rule_tables.h"
 
 namespace mikawase {

@@ -1,5 +1,6 @@
 #include "literal/work_text.h"
 
+#include <limits>
 #include <string>
 
 #include "literal/replace_all.h"
@@ -9,6 +10,9 @@
 namespace mikawase {
 
 namespace {
+
+constexpr std::size_t kGrowthAllowance = std::size_t{64} << 20;  // 64 MiB
+constexpr std::size_t kGrowthFactor = 32;
 
 // As ReplaceAll counts them: left to right, never overlapping.
 std::size_t CountOccurrences(std::string_view text, std::string_view find) {
@@ -21,6 +25,12 @@ std::size_t CountOccurrences(std::string_view text, std::string_view find) {
 }
 
 }  // namespace
+
+std::size_t GrowthLimit(std::size_t input_bytes) {
+  constexpr std::size_t kMax = std::numeric_limits<std::size_t>::max();
+  if (input_bytes > (kMax - kGrowthAllowance) / kGrowthFactor) return kMax;
+  return kGrowthAllowance + kGrowthFactor * input_bytes;
+}
 
 void WorkText::ThrowRunawayGrowth(RuleOrigin origin) const {
   std::string problem = "the text grew past the limit of " + std::to_string(limit_) + " bytes";

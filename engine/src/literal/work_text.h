@@ -29,6 +29,11 @@ class RuleObserver {
                        std::size_t count, const std::string& text) = 0;
 };
 
+// The growth guard: a translation whose working text grows past this many
+// bytes, 64 MiB plus 32 times the input, stops with
+// ErrorKind::kRunawayGrowth. translate.h says why that is generous enough.
+std::size_t GrowthLimit(std::size_t input_bytes);
+
 class WorkText {
  public:
   WorkText(std::string text, std::size_t limit) : text_(std::move(text)), limit_(limit) {}
