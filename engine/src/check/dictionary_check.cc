@@ -8,7 +8,7 @@
 
 #include "dictionary/dictionary_file.h"
 #include "mikawase/translation_error.h"
-#include "rules/rule_tables.h"
+#include "rules/pipeline.h"
 #include "util/utf8.h"
 #include "util/utf8_path.h"
 
@@ -186,7 +186,7 @@ class Checker {
       return true;
     }
     std::string search = SearchStringOf(entry, mode);
-    for (RuleTable table : {PhraseTable(), JoinersAndPluralMarkingTable()}) {
+    for (RuleTable table : std::initializer_list<RuleTable>{kPhrases, kJoinersAndPluralMarking}) {
       for (const ReplacementRule& rule : table) {
         // The plural marker is put after a word, not into one: it is the
         // case below.

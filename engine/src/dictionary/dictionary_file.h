@@ -18,15 +18,9 @@
 
 #include "mikawase/dictionary_folders.h"
 #include "mikawase/translation_error.h"
+#include "rules/dict_mode.h"
 
 namespace mikawase {
-
-// How a file's lines are applied.
-enum class DictMode {
-  Substring = 0,  // key by value, wherever it occurs
-  Noun = 1,       // " key " by " value ", then " key" + "s " by " value "
-  Word = 2,       // " key " by " value "
-};
 
 // The key field is this many characters wide; a line must be at least as
 // long.

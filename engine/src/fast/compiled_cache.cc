@@ -17,7 +17,7 @@
 #include "mikawase/compiled_cache.h"
 #include "mikawase/version.h"
 #include "platform/cache_files.h"
-#include "rules/rule_tables.h"
+#include "rules/pipeline.h"
 
 namespace mikawase {
 
@@ -67,11 +67,11 @@ std::uint64_t ChecksumOf(std::string_view text) {
 std::uint64_t TablesFingerprint() {
   static const std::uint64_t fingerprint = [] {
     const RuleTable tables[] = {
-        ProtectedTermsTable(), LetterCodeTable(),   CapitalisedNamesTable(),
-        PunctuationTable(),    LineBreakTable(),    ContractionsTable(),
-        SpaceCollapseTable(),  PhraseTable(),       JoinersAndPluralMarkingTable(),
-        WordTable(),           SpellingTable(),     MarkerRemovalTable(),
-        SpaceRemovalTable()};
+        kProtectedTerms, kLetterCodes,   kCapitalisedNames,
+        kPunctuation,    kLineBreaks,    kContractions,
+        kSpaceCollapse,  kPhrases,       kJoinersAndPluralMarking,
+        kWords,           kSpelling,     kMarkerRemoval,
+        kSpaceRemoval};
     std::string all;
     auto append = [&all](std::string_view text) {
       all += std::to_string(text.size()) + ':';

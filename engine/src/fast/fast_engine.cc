@@ -15,7 +15,7 @@
 #include "literal/literal_engine.h"
 #include "platform/lowercase.h"
 #include "platform/processors.h"
-#include "rules/rule_tables.h"
+#include "rules/pipeline.h"
 
 namespace mikawase {
 
@@ -30,9 +30,9 @@ void Append(RuleTable table, RuleProgram::Builder* rules) {
 const RuleProgram& BeforeLineBreaks() {
   static const RuleProgram program([] {
     RuleProgram::Builder rules;
-    Append(ProtectedTermsTable(), &rules);
-    Append(CapitalisedNamesTable(), &rules);
-    Append(PunctuationTable(), &rules);
+    Append(kProtectedTerms, &rules);
+    Append(kCapitalisedNames, &rules);
+    Append(kPunctuation, &rules);
     return rules;
   }());
   return program;
@@ -42,8 +42,8 @@ const RuleProgram& BeforeLineBreaks() {
 const RuleProgram& AfterLineBreaks() {
   static const RuleProgram program([] {
     RuleProgram::Builder rules;
-    Append(ContractionsTable(), &rules);
-    Append(SpaceCollapseTable(), &rules);
+    Append(kContractions, &rules);
+    Append(kSpaceCollapse, &rules);
     return rules;
   }());
   return program;
@@ -83,20 +83,20 @@ CompiledProgram Compile(const DictionaryLoader& load) {
   // Stages as the pipeline has them; each begins with a scan of the whole
   // piece, so the small built-in tables at the end share one.
   rules.BeginStage();
-  Append(PhraseTable(), &rules);
-  Append(JoinersAndPluralMarkingTable(), &rules);
+  Append(kPhrases, &rules);
+  Append(kJoinersAndPluralMarking, &rules);
   rules.BeginStage();
   if (add_dictionary("noun.txt", DictMode::Noun) &&
       (rules.BeginStage(), add_dictionary("adjective.txt", DictMode::Word))) {
     rules.BeginStage();
-    Append(WordTable(), &rules);
+    Append(kWords, &rules);
     rules.BeginStage();
-    Append(SpellingTable(), &rules);
+    Append(kSpelling, &rules);
     rules.BeginStage();
     if (add_dictionary("rome.txt", DictMode::Substring)) {
       rules.BeginStage();
-      Append(MarkerRemovalTable(), &rules);
-      Append(LetterCodeTable(), &rules);
+      Append(kMarkerRemoval, &rules);
+      Append(kLetterCodes, &rules);
       compiled.removes_spaces = true;
     }
   }

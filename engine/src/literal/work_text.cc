@@ -65,12 +65,12 @@ void WorkText::ApplyTable(RuleTable table, std::string_view name) {
   }
 }
 
-void WorkText::Lowercase() {
+void WorkText::Lowercase(std::string_view name) {
   std::string lowered = LowercaseUtf8(text_);
   if (lowered.size() > limit_) ThrowRunawayGrowth({});
   bool changed = observer_ != nullptr && lowered != text_;
   text_ = std::move(lowered);
-  if (changed) observer_->Changed({{}, 0, "lowercasing", 0}, "", "", 1, text_);
+  if (changed) observer_->Changed({{}, 0, name, 0}, "", "", 1, text_);
 }
 
 }  // namespace mikawase

@@ -45,8 +45,9 @@ class WorkText {
   // Each rule of `table` once, in order; `name` names the table in a trace.
   void ApplyTable(RuleTable table, std::string_view name);
 
-  // Lowercases the whole text with full Unicode case mapping.
-  void Lowercase();
+  // Lowercases the whole text with full Unicode case mapping; `name`
+  // names the step in a trace.
+  void Lowercase(std::string_view name);
 
   // Tells `observer` (null: nobody) of every change from now on.
   void set_observer(RuleObserver* observer) { observer_ = observer; }
