@@ -10,42 +10,60 @@
 
 #include "fast/compiled_cache.h"
 #include "fast/compiled_program.h"
+#include "fast/pipeline_cuts.h"
 #include "fast/rule_program.h"
 #include "fast/word_windows.h"
 #include "literal/literal_engine.h"
 #include "platform/lowercase.h"
 #include "platform/processors.h"
-#include "rules/pipeline.h"
 
 namespace mikawase {
 
 namespace {
 
-void Append(RuleTable table, RuleProgram::Builder* rules) {
-  for (const ReplacementRule& rule : table) rules->Add({rule.find}, {rule.replace});
+// Each stage of a program begins with a scan of the whole piece, so a small
+// table (the joiners, the letter codes) shares the scan of the table
+// before it. A dictionary, or a table after one, has a scan of its own.
+constexpr std::size_t kRulesForAScanOfItsOwn = 32;
+
+// Adds stages [begin, end) of the pipeline to `rules`, each dictionary's
+// personal lines, then its shipped ones, through `add_dictionary`, which
+// returns false when the file failed: the program then ends there.
+template <typename AddDictionary>
+void AddStages(std::size_t begin, std::size_t end, RuleProgram::Builder& rules,
+               AddDictionary&& add_dictionary) {
+  for (std::size_t i = begin; i < end; ++i) {
+    const Stage& stage = kPipeline[i];
+    bool after_table = i > begin && kPipeline[i - 1].action == StageAction::kRules;
+    switch (stage.action) {
+      case StageAction::kRules:
+        if (!after_table || stage.table.size() >= kRulesForAScanOfItsOwn) rules.BeginStage();
+        for (const ReplacementRule& rule : stage.table) rules.Add({rule.find}, {rule.replace});
+        break;
+      case StageAction::kDictionary:
+        rules.BeginStage();
+        if (!add_dictionary(stage)) return;
+        break;
+      case StageAction::kLowercasing:
+        break;  // the cuts put lowercasing between programs, never inside one
+    }
+  }
 }
 
-// The rules before the line-break rules: protected terms, capitalised
-// names, punctuation.
+// The tables from `begin` to `end`, which hold no dictionary, as one program.
+RuleProgram TablesBetween(std::size_t begin, std::size_t end) {
+  RuleProgram::Builder rules;
+  AddStages(begin, end, rules, [](const Stage&) { return true; });
+  return RuleProgram(std::move(rules));
+}
+
 const RuleProgram& BeforeLineBreaks() {
-  static const RuleProgram program([] {
-    RuleProgram::Builder rules;
-    Append(kProtectedTerms, &rules);
-    Append(kCapitalisedNames, &rules);
-    Append(kPunctuation, &rules);
-    return rules;
-  }());
+  static const RuleProgram program = TablesBetween(0, kLineBreakStage);
   return program;
 }
 
-// The rules between the line-break rules and lowercasing.
 const RuleProgram& AfterLineBreaks() {
-  static const RuleProgram program([] {
-    RuleProgram::Builder rules;
-    Append(kContractions, &rules);
-    Append(kSpaceCollapse, &rules);
-    return rules;
-  }());
+  static const RuleProgram program = TablesBetween(kLineBreakStage + 1, kLowercasingStage);
   return program;
 }
 
@@ -58,20 +76,20 @@ CompiledProgram Compile(const DictionaryLoader& load) {
   CompiledProgram compiled;
   RuleProgram::Builder rules;
   // A dictionary's personal lines, then its shipped ones, in one stage.
-  auto add_dictionary = [&](std::string_view name, DictMode mode) {
+  auto add_dictionary = [&](const Stage& stage) {
     for (DictionaryLayer layer : kDictionaryLayers) {
       DictionaryContents contents;
       try {
-        contents = load(name, layer);
+        contents = load(stage.name, layer);
       } catch (const TranslationError& error) {
         compiled.failure = error;
         return false;
       }
       // Written straight into the program, without a string per rule.
-      bool by_word = mode != DictMode::Substring;
+      bool by_word = stage.mode != DictMode::Substring;
       for (const DictionaryEntry& entry : contents.entries) {
-        EmitReplacements(entry, mode, [&](std::initializer_list<std::string_view> find,
-                                          std::initializer_list<std::string_view> replace) {
+        EmitReplacements(entry, stage.mode, [&](std::initializer_list<std::string_view> find,
+                                                std::initializer_list<std::string_view> replace) {
           rules.Add(find, replace, by_word);
         });
       }
@@ -80,26 +98,8 @@ CompiledProgram Compile(const DictionaryLoader& load) {
     }
     return true;
   };
-  // Stages as the pipeline has them; each begins with a scan of the whole
-  // piece, so the small built-in tables at the end share one.
-  rules.BeginStage();
-  Append(kPhrases, &rules);
-  Append(kJoinersAndPluralMarking, &rules);
-  rules.BeginStage();
-  if (add_dictionary("noun.txt", DictMode::Noun) &&
-      (rules.BeginStage(), add_dictionary("adjective.txt", DictMode::Word))) {
-    rules.BeginStage();
-    Append(kWords, &rules);
-    rules.BeginStage();
-    Append(kSpelling, &rules);
-    rules.BeginStage();
-    if (add_dictionary("rome.txt", DictMode::Substring)) {
-      rules.BeginStage();
-      Append(kMarkerRemoval, &rules);
-      Append(kLetterCodes, &rules);
-      compiled.removes_spaces = true;
-    }
-  }
+  AddStages(kCompiledBegin, kCompiledEnd, rules, add_dictionary);
+  compiled.removes_spaces = kEndsByRemovingSpaces && !compiled.failure;
   compiled.program = std::make_unique<RuleProgram>(std::move(rules));
   compiled.windows = std::make_unique<WordWindows>(*compiled.program, compiled.removes_spaces);
   return compiled;
@@ -147,14 +147,15 @@ bool TranslatePiece(std::string& text, bool follows_cr, bool before_cr, bool cr_
     limit = std::min(limit, text.size() * kPieceGrowthFactor + kPieceAllowance);
   }
   if (!BeforeLineBreaks().Run(text, limit, peak)) return false;
-  // The line-break rules: a CR LF pair becomes two spaces, CR, space, LF,
-  // space; a lone CR becomes space, CR, space. No earlier rule can touch the
-  // LF that starts a piece, since no pattern holds an LF.
+  // The line-break stage, as the spaces it puts around each CR: at the end
+  // of the piece before it, and at the start of the piece after it, in
+  // place of the LF of a CR LF pair. No earlier rule can touch the LF that
+  // starts a piece (pipeline_cuts.h).
   if (follows_cr) {
     bool lf = !text.empty() && text[0] == '\n';
-    text.replace(0, lf ? 1 : 0, lf ? " \n " : " ");
+    text.replace(0, lf ? 1 : 0, (lf ? SpacingOfCrLf() : SpacingOfLoneCr()).after_cr);
   }
-  if (before_cr) text += cr_before_lf ? "  " : " ";
+  if (before_cr) text += (cr_before_lf ? SpacingOfCrLf() : SpacingOfLoneCr()).before_cr;
   if (text.size() > limit) return false;
   *peak = std::max(*peak, text.size());
   if (!AfterLineBreaks().Run(text, limit, peak)) return false;
