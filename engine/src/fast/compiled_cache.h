@@ -41,7 +41,7 @@ struct CacheFileHeader {
   std::uint32_t format;       // kCacheFormat: raised whenever the layout changes
   std::uint32_t header_size;  // sizeof(CacheFileHeader)
   std::uint64_t version;      // a hash of the project version and the build's ID
-  std::uint64_t tables;       // a hash of the built-in rule tables
+  std::uint64_t tables;       // a hash of the pipeline and its built-in tables
   std::uint64_t image_size;   // the bytes after the header
   std::uint64_t checksum;     // CacheChecksum of those bytes
   std::uint64_t reserved[2];
