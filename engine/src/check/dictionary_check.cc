@@ -1,16 +1,13 @@
 #include "mikawase/dictionary_check.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
-#include <system_error>
 #include <utility>
 
-#include "dictionary/dictionary_file.h"
+#include "dictionary/dictionary_set.h"
 #include "mikawase/translation_error.h"
 #include "rules/pipeline.h"
 #include "util/utf8.h"
-#include "util/utf8_path.h"
 
 namespace mikawase {
 
@@ -74,15 +71,16 @@ class Checker {
  public:
   explicit Checker(std::vector<DictionaryFinding>* findings) : findings_(findings) {}
 
-  // A personal file that does not exist is no problem: it is skipped.
-  void CheckFile(const std::string& path, DictMode mode, DictionaryLayer layer) {
-    std::string bytes;
+  // A skipped personal file is no problem.
+  void CheckFile(const DictionarySource& source) {
+    const std::string& path = source.path;
+    DictMode mode = source.mode;
     DictionaryLines lines;
     try {
-      bytes = ReadDictionaryBytes(path);
-      lines = ParseEveryLine(bytes, path);
+      std::optional<std::string> bytes = ReadSourceBytes(source);
+      if (!bytes) return;
+      lines = ParseEveryLine(*bytes, path);
     } catch (const TranslationError& error) {
-      if (layer == DictionaryLayer::kPersonal && error.kind() == ErrorKind::kMissingFile) return;
       // A missing folder would be reported once for each of its files.
       bool same_as_before = !findings_->empty() && findings_->back().line == 0 &&
                             findings_->back().message == error.problem();
@@ -236,15 +234,7 @@ class Checker {
 std::vector<DictionaryFinding> CheckDictionaries(const DictionaryFolders& folders) {
   std::vector<DictionaryFinding> findings;
   Checker checker(&findings);
-  for (const Stage& stage : kPipeline) {
-    if (stage.action != StageAction::kDictionary) continue;
-    if (!folders.personal.empty()) {
-      checker.CheckFile(folders.personal + std::string(stage.name), stage.mode,
-                        DictionaryLayer::kPersonal);
-    }
-    checker.CheckFile(folders.shipped + std::string(stage.name), stage.mode,
-                      DictionaryLayer::kShipped);
-  }
+  for (const DictionarySource& source : ResolveDictionarySet(folders)) checker.CheckFile(source);
   return findings;
 }
 
@@ -253,15 +243,9 @@ std::vector<DictionaryFinding> CheckDictionaries(std::string_view data_folder) {
 }
 
 std::size_t CountDictionaryFiles(const DictionaryFolders& folders) {
-  std::size_t files = kDictionaryStages;
-  if (folders.personal.empty()) return files;
-  for (const Stage& stage : kPipeline) {
-    if (stage.action != StageAction::kDictionary) continue;
-    std::error_code ignored;
-    std::string personal = folders.personal + std::string(stage.name);
-    if (std::filesystem::exists(PathFromUtf8(personal), ignored)) ++files;
-  }
-  return files;
+  std::vector<DictionarySource> set = ResolveDictionarySet(folders);
+  return static_cast<std::size_t>(
+      std::count_if(set.begin(), set.end(), [](const auto& source) { return !IsSkipped(source); }));
 }
 
 }  // namespace mikawase

@@ -283,46 +283,32 @@ struct FolderCompilation {
   DictionaryLoader load;  // reads nothing again: it parses the bytes read
 };
 
-// Where each file's bytes are kept: the shipped ones first, as before there
-// were personal ones, so that a cache image keeps its layout at the front.
-constexpr std::array<std::string_view, 3> kNames = {"noun.txt", "adjective.txt", "rome.txt"};
-constexpr std::size_t SlotOf(std::size_t name, DictionaryLayer layer) {
-  return layer == DictionaryLayer::kShipped ? name : kNames.size() + name;
-}
-
 bool SameFolders(const DictionaryFolders& a, const DictionaryFolders& b) {
   return a.shipped == b.shipped && a.personal == b.personal;
 }
 
 FolderCompilation CompileFolderCached(const DictionaryFolders& folders, DictionaryBytes& bytes,
                                       DictionaryFailures& failures) {
-  // A personal file that does not exist reads as empty: it changes nothing,
-  // and gives the same program as an empty one.
-  for (std::size_t i = 0; i < kNames.size(); ++i) {
-    std::string name(kNames[i]);
+  // A skipped personal file reads as empty: it changes nothing, and gives
+  // the same program as an empty one.
+  std::vector<DictionarySource> set = ResolveDictionarySet(folders);
+  for (const DictionarySource& source : set) {
     try {
-      bytes[SlotOf(i, DictionaryLayer::kShipped)] = ReadDictionaryBytes(folders.shipped + name);
+      if (std::optional<std::string> read = ReadSourceBytes(source)) {
+        bytes[source.slot] = std::move(*read);
+      }
     } catch (const TranslationError& error) {
-      failures[SlotOf(i, DictionaryLayer::kShipped)] = error;
-    }
-    if (folders.personal.empty()) continue;
-    try {
-      bytes[SlotOf(i, DictionaryLayer::kPersonal)] = ReadDictionaryBytes(folders.personal + name);
-    } catch (const TranslationError& error) {
-      if (error.kind() != ErrorKind::kMissingFile) failures[SlotOf(i, DictionaryLayer::kPersonal)] = error;
+      failures[source.slot] = error;
     }
   }
   FolderCompilation result;
-  result.load = [&folders, &bytes, &failures](std::string_view name, DictionaryLayer layer) {
-    for (std::size_t i = 0; i < kNames.size(); ++i) {
-      if (name != kNames[i]) continue;
-      std::size_t slot = SlotOf(i, layer);
-      if (failures[slot]) throw *failures[slot];
-      const std::string& folder =
-          layer == DictionaryLayer::kShipped ? folders.shipped : folders.personal;
-      return ParseDictionary(bytes[slot], folder + std::string(name));
+  result.load = [set, &bytes, &failures](std::string_view name, DictionaryLayer layer) {
+    for (const DictionarySource& source : set) {
+      if (source.name != name || source.layer != layer) continue;
+      if (failures[source.slot]) throw *failures[source.slot];
+      return ParseDictionary(bytes[source.slot], source.path);
     }
-    return FolderLoader(folders)(name, layer);
+    return DictionaryContents{};  // a personal layer without a personal folder
   };
   bool cacheable = std::none_of(failures.begin(), failures.end(),
                                 [](const auto& failure) { return failure.has_value(); });

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "dictionary/dictionary_file.h"
+#include "dictionary/dictionary_set.h"
 #include "literal/work_text.h"
 #include "rules/pipeline.h"
 

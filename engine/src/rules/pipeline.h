@@ -8,6 +8,7 @@
 #ifndef MIKAWASE_PIPELINE_H_
 #define MIKAWASE_PIPELINE_H_
 
+#include <array>
 #include <cstddef>
 #include <string_view>
 
@@ -98,6 +99,16 @@ constexpr std::size_t CountDictionaryStages() {
   return count;
 }
 inline constexpr std::size_t kDictionaryStages = CountDictionaryStages();
+
+// The dictionary stages' file names, in the pipeline's order.
+inline constexpr std::array<std::string_view, kDictionaryStages> kDictionaryFiles = [] {
+  std::array<std::string_view, kDictionaryStages> names{};
+  std::size_t next = 0;
+  for (const Stage& stage : kPipeline) {
+    if (stage.action == StageAction::kDictionary) names[next++] = stage.name;
+  }
+  return names;
+}();
 
 // The dictionary stage that reads `file_name`, or null.
 constexpr const Stage* DictionaryStageFor(std::string_view file_name) {
