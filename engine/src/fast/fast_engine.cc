@@ -1,9 +1,11 @@
 #include "fast/fast_engine.h"
 
 #include <array>
+#include <exception>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -194,9 +196,34 @@ void ForBothCores(std::size_t count, std::size_t bytes, Body&& body) {
     return;
   }
   std::size_t middle = count / 2;
-  std::thread second([&] { body(middle, count, 1); });
-  body(0, middle, 0);
+  // A failure on either thread (no memory, the system's lowercasing) is
+  // raised here once both are done: an exception must neither leave the
+  // second thread's function nor unwind past it while it runs.
+  std::exception_ptr second_failed;
+  std::thread second;
+  try {
+    second = std::thread([&] {
+      try {
+        body(middle, count, 1);
+      } catch (...) {
+        second_failed = std::current_exception();
+      }
+    });
+  } catch (const std::system_error&) {
+    // No thread to be had (a process or system limit): the second half
+    // runs here, after the first.
+    body(0, middle, 0);
+    body(middle, count, 1);
+    return;
+  }
+  try {
+    body(0, middle, 0);
+  } catch (...) {
+    second.join();
+    throw;
+  }
   second.join();
+  if (second_failed) std::rethrow_exception(second_failed);
 }
 
 // The whole input, piece by piece; nullopt when the literal engine must

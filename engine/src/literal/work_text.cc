@@ -3,6 +3,7 @@
 #include <limits>
 #include <string>
 
+#include "error_messages.h"
 #include "literal/replace_all.h"
 #include "mikawase/translation_error.h"
 #include "platform/lowercase.h"
@@ -33,16 +34,13 @@ std::size_t GrowthLimit(std::size_t input_bytes) {
 }
 
 void WorkText::ThrowRunawayGrowth(RuleOrigin origin) const {
-  std::string problem = "the text grew past the limit of " + std::to_string(limit_) + " bytes";
   if (!origin.file.empty()) {
-    problem += "; this dictionary line probably matches text that it or a line before it wrote";
-    throw TranslationError(ErrorKind::kRunawayGrowth, std::string(origin.file), origin.line,
-                           problem);
+    throw RunawayGrowthError(limit_, GrowthCause::kThisLine, std::string(origin.file), origin.line);
   }
   if (!last_file_.empty()) {
-    problem += " in a built-in rule, after this dictionary line had made it large";
+    throw RunawayGrowthError(limit_, GrowthCause::kBuiltInAfter, last_file_, last_line_);
   }
-  throw TranslationError(ErrorKind::kRunawayGrowth, last_file_, last_line_, problem);
+  throw RunawayGrowthError(limit_, GrowthCause::kNoLine);
 }
 
 void WorkText::Replace(std::string_view find, std::string_view replace, RuleOrigin origin) {
