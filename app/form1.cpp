@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShortcut>
-#include <exception>
 #include <new>
 #include <utility>
 
@@ -135,9 +134,6 @@ void Form1::Command1_Click() {
     return;
   } catch (const std::bad_alloc&) {
     ShowFailure({{}, 0, QStringLiteral("there is not enough memory to translate this text")});
-    return;
-  } catch (const std::exception& error) {
-    ShowFailure({{}, 0, QString::fromLocal8Bit(error.what())});
     return;
   }
   Text2->setPlainText(FromEngineText(result));

@@ -13,7 +13,7 @@
 #include <sstream>
 #include <string>
 
-#include "dictionary/dictionary_file.h"
+#include "dictionary/dictionary_set.h"
 #include "fast/fast_engine.h"
 #include "mikawase/translate.h"
 

@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <exception>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -327,8 +326,6 @@ int main(int argc, char** argv) {
     Report(failure.message);
   } catch (const std::bad_alloc&) {
     Report("out of memory");
-  } catch (const std::exception& error) {
-    Report(error.what());
   }
   return kExitFailure;
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "literal/work_text.h"
 #include "mikawase/translate.h"
 #include "util/utf8.h"
 
@@ -93,8 +94,8 @@ DictionaryLoader BytesLoader(const FuzzCase& fuzz_case) {
   return [&fuzz_case](std::string_view file_name, DictionaryLayer layer) {
     // The cases hold no personal dictionaries: a missing one changes nothing.
     if (layer == DictionaryLayer::kPersonal) return DictionaryContents{};
-    for (std::size_t i = 0; i < kDictionaryNames.size(); ++i) {
-      if (file_name != kDictionaryNames[i]) continue;
+    for (std::size_t i = 0; i < kDictionaryFiles.size(); ++i) {
+      if (file_name != kDictionaryFiles[i]) continue;
       if (!fuzz_case.dictionaries[i]) {
         throw TranslationError(ErrorKind::kMissingFile, std::string(file_name), 0,
                                "the dictionary file does not exist");
@@ -117,8 +118,8 @@ void CheckTranslation(const FuzzCase& fuzz_case, const std::string* output,
     }
     // A result means that every dictionary was read to its end: a bad line
     // skipped in silence would leave a wrong rendering on the screen.
-    for (std::size_t i = 0; i < kDictionaryNames.size(); ++i) {
-      std::string name(kDictionaryNames[i]);
+    for (std::size_t i = 0; i < kDictionaryFiles.size(); ++i) {
+      std::string name(kDictionaryFiles[i]);
       if (!fuzz_case.dictionaries[i]) Fail("translated although a dictionary is missing", name);
       try {
         DictionaryContents parsed = ParseDictionary(*fuzz_case.dictionaries[i], name);
@@ -135,15 +136,15 @@ void CheckTranslation(const FuzzCase& fuzz_case, const std::string* output,
   // An error must name the first dictionary, in pipeline order, that is
   // broken, and the line in it that the user has to fix.
   std::size_t failed = 0;
-  while (failed < kDictionaryNames.size() && error->file() != kDictionaryNames[failed]) ++failed;
-  if (failed == kDictionaryNames.size()) Fail("the error names no dictionary", Describe(*error));
+  while (failed < kDictionaryFiles.size() && error->file() != kDictionaryFiles[failed]) ++failed;
+  if (failed == kDictionaryFiles.size()) Fail("the error names no dictionary", Describe(*error));
   std::string expected_what = error->file();
   if (error->line() > 0) expected_what += ":" + std::to_string(error->line());
   expected_what += ": " + error->problem();
   if (error->what() != expected_what) Fail("the message is not FILE:LINE: PROBLEM", error->what());
 
   for (std::size_t i = 0; i < failed; ++i) {
-    std::string name(kDictionaryNames[i]);
+    std::string name(kDictionaryFiles[i]);
     bool whole = false;
     try {
       whole = fuzz_case.dictionaries[i] &&

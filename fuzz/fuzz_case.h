@@ -18,7 +18,8 @@
 #include <string>
 #include <string_view>
 
-#include "dictionary/dictionary_file.h"
+#include "dictionary/dictionary_set.h"
+#include "rules/pipeline.h"
 #include "mikawase/translation_error.h"
 
 namespace mikawase::fuzz {
@@ -39,13 +40,10 @@ inline constexpr std::size_t kMaxDictionaryLines = 64;
 // holds its key a thousand times gets there in two lines.
 inline constexpr std::size_t kMaxSelfFeedingLines = 4;
 
-// In the order the pipeline applies them.
-inline constexpr std::array<std::string_view, 3> kDictionaryNames = {"noun.txt", "adjective.txt",
-                                                                     "rome.txt"};
-
 struct FuzzCase {
   std::string_view text;
-  std::array<std::optional<std::string_view>, 3> dictionaries;  // kDictionaryNames order
+  // In the order the pipeline applies them (kDictionaryFiles).
+  std::array<std::optional<std::string_view>, kDictionaryStages> dictionaries;
 };
 
 // The case in `data`, or nullopt when it breaks a bound or the text is not

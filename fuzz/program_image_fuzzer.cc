@@ -173,9 +173,8 @@ const Pristine& ThePristine() {
     std::string folder = (fs::temp_directory_path() / "program-image-fuzzer-XXXXXX").string();
     if (mkdtemp(folder.data()) == nullptr) fuzz::Fail("cannot make a temporary folder");
     folder += '/';
-    const char* names[] = {"noun.txt", "adjective.txt", "rome.txt"};
-    for (std::size_t i = 0; i < 3; ++i) {
-      std::ofstream(folder + names[i], std::ios::binary) << made->bytes[i];
+    for (std::size_t i = 0; i < kDictionaryFiles.size(); ++i) {
+      std::ofstream(folder + std::string(kDictionaryFiles[i]), std::ios::binary) << made->bytes[i];
     }
     made->compiled = CompileFolders({folder, ""});
     fs::remove_all(folder);

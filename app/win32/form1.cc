@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <exception>
 #include <new>
 
 #include "dpi.h"
@@ -193,7 +192,7 @@ bool Form1::OnCreate() {
 void Form1::Form_Load() {
   try {
     AppFolder = ExecutableFolder();
-  } catch (const std::exception& error) {
+  } catch (const TranslationError& error) {
     // Without its folder the program can find no dictionary at all.
     MessageBoxW(window_, WideFromUtf8(error.what()).c_str(), L"ミカワセ", MB_OK | MB_ICONERROR);
     ExitProcess(1);
@@ -305,9 +304,6 @@ void Form1::Command1_Click() {
   } catch (const std::bad_alloc&) {
     SetCursor(cursor);
     ShowFailure({}, 0, "there is not enough memory to translate this text");
-  } catch (const std::exception& error) {
-    SetCursor(cursor);
-    ShowFailure({}, 0, error.what());
   }
   if (!translated) return;
   SetWindowTextW(Text2, WideFromUtf8(result).c_str());

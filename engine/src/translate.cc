@@ -1,10 +1,8 @@
 #include "mikawase/translate.h"
 
-#include <algorithm>
-#include <cstdio>
-#include <limits>
 #include <optional>
 
+#include "error_messages.h"
 #include "fast/fast_engine.h"
 #include "literal/literal_engine.h"
 #include "mikawase/app_folder.h"
@@ -15,34 +13,13 @@ namespace mikawase {
 
 namespace {
 
-// See GrowthLimit() in the header for why these are generous enough.
-constexpr std::size_t kGrowthAllowance = std::size_t{64} << 20;  // 64 MiB
-constexpr std::size_t kGrowthFactor = 32;
-
 // Rejected up front: the rules assume characters, and lowercasing and the
-// window both need valid text. The error names the line (counting LF) and
-// the byte within it, so that a caller that knows the file can point there.
+// window both need valid text.
 void RequireValidUtf8(std::string_view input) {
-  std::optional<std::size_t> bad = FindInvalidUtf8(input);
-  if (!bad) return;
-  std::string_view before = input.substr(0, *bad);
-  std::size_t line = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
-  std::size_t line_start = before.rfind('\n');
-  std::size_t column = line_start == std::string_view::npos ? *bad + 1 : *bad - line_start;
-  char byte[8];
-  std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(input[*bad]));
-  throw TranslationError(ErrorKind::kInvalidInput, "", line,
-                         "the text is not valid UTF-8 (byte " + std::string(byte) +
-                             " at byte " + std::to_string(column) + " of the line)");
+  if (std::optional<std::size_t> bad = FindInvalidUtf8(input)) throw InvalidInputError(input, *bad);
 }
 
 }  // namespace
-
-std::size_t GrowthLimit(std::size_t input_bytes) {
-  constexpr std::size_t kMax = std::numeric_limits<std::size_t>::max();
-  if (input_bytes > (kMax - kGrowthAllowance) / kGrowthFactor) return kMax;
-  return kGrowthAllowance + kGrowthFactor * input_bytes;
-}
 
 std::string TranslateWithDictionaries(std::string_view input, const DictionaryFolders& folders,
                                       Engine engine) {

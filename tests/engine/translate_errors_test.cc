@@ -4,8 +4,10 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "dictionary_folder.h"
+#include "literal/work_text.h"
 #include "mikawase/translate.h"
 
 namespace mikawase {
@@ -101,15 +103,41 @@ TEST(TranslateErrorsTest, MissingDataFolder) {
   }
 }
 
+// Whole or in parts, bad input is named by the same line, byte and words,
+// also when a line began in an earlier part.
 TEST(TranslateErrorsTest, InvalidUtf8InputNamesLineAndByte) {
+  struct {
+    const char* why;
+    std::vector<std::string> parts;
+    std::size_t line;
+    const char* problem;
+  } const kCases[] = {
+      {"one part", {"fine\r\nab\xC3("}, 2, "the text is not valid UTF-8 (byte 0xC3 at byte 3 of the line)"},
+      {"the line begun in an earlier part", {"fine\r\na", "b\xC3("}, 2,
+       "the text is not valid UTF-8 (byte 0xC3 at byte 3 of the line)"},
+      {"lines in earlier parts", {"a\r\n", "b\r\nc", "\xFF"}, 3,
+       "the text is not valid UTF-8 (byte 0xFF at byte 2 of the line)"},
+  };
   DictionaryFolder folder;
-  try {
-    TranslateWithDataFolder("fine\r\nab\xC3(", folder.path());
-    ADD_FAILURE() << "no error";
-  } catch (const TranslationError& error) {
-    EXPECT_EQ(error.kind(), ErrorKind::kInvalidInput);
-    EXPECT_EQ(error.line(), 2u);
-    EXPECT_NE(error.problem().find("0xC3 at byte 3"), std::string::npos) << error.what();
+  for (const auto& c : kCases) {
+    std::string whole;
+    for (const std::string& part : c.parts) whole += part;
+    auto expect_named = [&](const char* how, auto&& translate) {
+      try {
+        translate();
+        ADD_FAILURE() << c.why << ", " << how << ": no error";
+      } catch (const TranslationError& error) {
+        EXPECT_EQ(error.kind(), ErrorKind::kInvalidInput) << c.why << ", " << how;
+        EXPECT_EQ(error.line(), c.line) << c.why << ", " << how;
+        EXPECT_EQ(error.problem(), c.problem) << c.why << ", " << how;
+      }
+    };
+    expect_named("whole", [&] { TranslateWithDataFolder(whole, folder.path()); });
+    expect_named("streamed", [&] {
+      StreamingTranslation streaming(folder.path());
+      for (const std::string& part : c.parts) streaming.Feed(part);
+      streaming.Finish();
+    });
   }
 }
 

@@ -17,8 +17,8 @@ namespace mikawase {
 std::string WithTrailingSeparator(std::string_view folder);
 
 // The folder that holds the running executable (on Linux with symlinks
-// resolved), with one trailing separator. Throws std::runtime_error when the
-// platform cannot tell.
+// resolved), with one trailing separator. Throws TranslationError
+// (ErrorKind::kSystemFailure) when the platform cannot tell.
 std::string ExecutableFolder();
 
 // AppFolder + "data/" (Windows: "data\"): the folder the three

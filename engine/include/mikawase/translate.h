@@ -9,16 +9,26 @@
 //
 // Errors: every function here throws mikawase::TranslationError
 // (translation_error.h) for a missing, unreadable or malformed dictionary,
-// for input that is not valid UTF-8, and when the text grows past
-// GrowthLimit(); it may also throw std::bad_alloc. Nothing partial is ever
+// for input that is not valid UTF-8, and when the text grows past the
+// growth guard; it may also throw std::bad_alloc. Nothing partial is ever
 // returned, and no other exception leaves the engine.
+//
+// The growth guard: a translation whose working text grows past 64 MiB plus
+// 32 times the input stops with ErrorKind::kRunawayGrowth. Ordinary text
+// never comes near it: the built-in rules grow a text by a small constant
+// factor (the largest is a letter code, 15 bytes for one letter), and real
+// dictionary values are a few words long. Only a dictionary that feeds on
+// its own output, doubling the text line after line, reaches it; without
+// the guard it would exhaust memory, and the bound also caps what the guard
+// itself lets through (a text and its next version, twice 320 MiB for an
+// 8 MiB input).
 #ifndef MIKAWASE_TRANSLATE_H_
 #define MIKAWASE_TRANSLATE_H_
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "mikawase/dictionary_folders.h"
 #include "mikawase/translation_error.h"
 
 namespace mikawase {
@@ -31,17 +41,6 @@ enum class Engine {
   // Slow on purpose and kept for good: it is the oracle that any faster
   // engine is tested against.
   kLiteral,
-};
-
-// Where a translation's dictionaries are read from. Each of the three files
-// that exists in the user's own `personal` folder is applied right before
-// the shipped file of the same name, in the same mode, so that its entries
-// take their words first; one that does not exist is skipped, while a
-// shipped one must exist. With no personal files the rendering is the
-// shipped dictionaries' alone.
-struct DictionaryFolders {
-  std::string shipped;   // ends with the separator
-  std::string personal;  // ends with the separator; empty for none
 };
 
 // Translates `input` with the dictionaries in AppFolder + "data/". AppFolder
@@ -84,17 +83,6 @@ class StreamingTranslation {
   struct State;
   State* state_;
 };
-
-// The growth guard: a translation whose working text grows past this many
-// bytes, 64 MiB plus 32 times the input, stops with
-// ErrorKind::kRunawayGrowth. Ordinary text never comes near it: the
-// built-in rules grow a text by a small constant factor (the largest is a
-// letter code, 15 bytes for one letter), and real dictionary values are a
-// few words long. Only a dictionary that feeds on its own output, doubling
-// the text line after line, reaches it; without the guard it would exhaust
-// memory, and the bound also caps what the guard itself lets through (a
-// text and its next version, twice 320 MiB for an 8 MiB input).
-std::size_t GrowthLimit(std::size_t input_bytes);
 
 }  // namespace mikawase
 

@@ -2,8 +2,10 @@
 //
 // A translation either succeeds completely or fails with a TranslationError;
 // nothing partial is ever returned. Every failure comes from a dictionary
-// file, from the input itself, or from the growth guard, and the error says
-// which file, which line and what was wrong, in words a user can act on.
+// file, from the input itself, from the growth guard or from the system,
+// and the error says which file, which line and what was wrong, in words a
+// user can act on. Apart from std::bad_alloc, no other exception leaves
+// the engine.
 #ifndef MIKAWASE_TRANSLATION_ERROR_H_
 #define MIKAWASE_TRANSLATION_ERROR_H_
 
@@ -23,6 +25,9 @@ enum class ErrorKind {
   kLooksLikeUtf16, // the file was saved as UTF-16 instead of CP932
   kRunawayGrowth,  // the text grew past the growth bound
   kInvalidInput,   // the input text is not valid UTF-8
+  kSystemFailure,  // the system could not do what the engine asked of it: lowercase the
+                   // text, decode CP932, find the program's folder
+  kTooLarge,       // the dictionaries hold more rules than the fast engine can index
 };
 
 class TranslationError : public std::runtime_error {

@@ -1,16 +1,13 @@
 #include "mikawase/dictionary_check.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
-#include <system_error>
 #include <utility>
 
-#include "dictionary/dictionary_file.h"
+#include "dictionary/dictionary_set.h"
 #include "mikawase/translation_error.h"
-#include "rules/rule_tables.h"
+#include "rules/pipeline.h"
 #include "util/utf8.h"
-#include "util/utf8_path.h"
 
 namespace mikawase {
 
@@ -18,33 +15,35 @@ namespace {
 
 using Severity = DictionaryFinding::Severity;
 
-struct FileToCheck {
-  std::string_view name;
-  DictMode mode;
-};
+// The stages before the first dictionary: the surface rules, which still
+// see capitals and punctuation, and the tables after lowercasing.
+constexpr std::size_t FirstDictionaryStage() {
+  for (std::size_t i = 0; i < std::size(kPipeline); ++i) {
+    if (kPipeline[i].action == StageAction::kDictionary) return i;
+  }
+  return std::size(kPipeline);
+}
+constexpr std::size_t LowercasingStage() {
+  for (std::size_t i = 0; i < std::size(kPipeline); ++i) {
+    if (kPipeline[i].action == StageAction::kLowercasing) return i;
+  }
+  return std::size(kPipeline);
+}
 
-// In the order the translation applies them.
-constexpr FileToCheck kFiles[] = {
-    {"noun.txt", DictMode::Noun},
-    {"adjective.txt", DictMode::Word},
-    {"rome.txt", DictMode::Substring},
-};
+bool HasAsciiCapital(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
 
-// What the surface rules have made of these before any dictionary runs:
-// they are spaced out, replaced or expanded, so a key that holds one never
-// matches.
-struct GoneBefore {
-  std::string_view text;
-  std::string_view became;
-};
-constexpr GoneBefore kGoneBefore[] = {
-    {".", "\" 。 \""},
-    {",", "\" 、 \""},
-    {"?", "\" ？ \""},
-    {"!", "\" ！ \""},
-    {";", "\" 、 \""},
-    {"n't", "\" not\""},
-};
+// A surface rule, before lowercasing, that spaces out, replaces or expands
+// what it finds (".", "n't"), so that a key that holds it never matches.
+// Rules for capitals are left to the warning about capitals, and those for
+// runs of white space to the line format; a rule that keeps what it finds
+// (a mark spaced out but kept) still lets a key match it as a word.
+bool TakesAwayBeforeDictionaries(const ReplacementRule& rule) {
+  if (HasAsciiCapital(rule.find)) return false;
+  if (rule.find.find_first_not_of(" \r\n") == std::string_view::npos) return false;
+  return rule.replace.find(rule.find) == std::string_view::npos;
+}
 
 bool IsWholeWordMode(DictMode mode) { return mode != DictMode::Substring; }
 
@@ -72,15 +71,16 @@ class Checker {
  public:
   explicit Checker(std::vector<DictionaryFinding>* findings) : findings_(findings) {}
 
-  // A personal file that does not exist is no problem: it is skipped.
-  void CheckFile(const std::string& path, DictMode mode, DictionaryLayer layer) {
-    std::string bytes;
+  // A skipped personal file is no problem.
+  void CheckFile(const DictionarySource& source) {
+    const std::string& path = source.path;
+    DictMode mode = source.mode;
     DictionaryLines lines;
     try {
-      bytes = ReadDictionaryBytes(path);
-      lines = ParseEveryLine(bytes, path);
+      std::optional<std::string> bytes = ReadSourceBytes(source);
+      if (!bytes) return;
+      lines = ParseEveryLine(*bytes, path);
     } catch (const TranslationError& error) {
-      if (layer == DictionaryLayer::kPersonal && error.kind() == ErrorKind::kMissingFile) return;
       // A missing folder would be reported once for each of its files.
       bool same_as_before = !findings_->empty() && findings_->back().line == 0 &&
                             findings_->back().message == error.problem();
@@ -177,17 +177,20 @@ class Checker {
            "write the key in lowercase");
       return true;
     }
-    for (const GoneBefore& gone : kGoneBefore) {
-      if (entry.key.find(gone.text) == std::string::npos) continue;
-      Warn(path, entry,
-           "the key holds " + Quoted(gone.text) + ", which the text never holds when this file "
-               "runs (it has become " + std::string(gone.became) +
-               "); leave it out of the key");
-      return true;
+    for (std::size_t i = 0; i < LowercasingStage(); ++i) {
+      for (const ReplacementRule& rule : kPipeline[i].table) {
+        if (!TakesAwayBeforeDictionaries(rule) || entry.key.find(rule.find) == std::string::npos) {
+          continue;
+        }
+        Warn(path, entry,
+             "the key holds " + Quoted(rule.find) + ", which the text never holds when this "
+                 "file runs (it has become " + Quoted(rule.replace) + "); leave it out of the key");
+        return true;
+      }
     }
     std::string search = SearchStringOf(entry, mode);
-    for (RuleTable table : {PhraseTable(), JoinersAndPluralMarkingTable()}) {
-      for (const ReplacementRule& rule : table) {
+    for (std::size_t i = LowercasingStage() + 1; i < FirstDictionaryStage(); ++i) {
+      for (const ReplacementRule& rule : kPipeline[i].table) {
         // The plural marker is put after a word, not into one: it is the
         // case below.
         if (rule.find == "s " || search.find(rule.find) == std::string::npos) continue;
@@ -222,9 +225,6 @@ class Checker {
   }
 
   static bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-  static bool HasAsciiCapital(std::string_view text) {
-    return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-  }
 
   std::vector<DictionaryFinding>* findings_;
 };
@@ -234,14 +234,7 @@ class Checker {
 std::vector<DictionaryFinding> CheckDictionaries(const DictionaryFolders& folders) {
   std::vector<DictionaryFinding> findings;
   Checker checker(&findings);
-  for (const FileToCheck& file : kFiles) {
-    if (!folders.personal.empty()) {
-      checker.CheckFile(folders.personal + std::string(file.name), file.mode,
-                        DictionaryLayer::kPersonal);
-    }
-    checker.CheckFile(folders.shipped + std::string(file.name), file.mode,
-                      DictionaryLayer::kShipped);
-  }
+  for (const DictionarySource& source : ResolveDictionarySet(folders)) checker.CheckFile(source);
   return findings;
 }
 
@@ -250,14 +243,9 @@ std::vector<DictionaryFinding> CheckDictionaries(std::string_view data_folder) {
 }
 
 std::size_t CountDictionaryFiles(const DictionaryFolders& folders) {
-  std::size_t files = std::size(kFiles);
-  if (folders.personal.empty()) return files;
-  for (const FileToCheck& file : kFiles) {
-    std::error_code ignored;
-    std::string personal = folders.personal + std::string(file.name);
-    if (std::filesystem::exists(PathFromUtf8(personal), ignored)) ++files;
-  }
-  return files;
+  std::vector<DictionarySource> set = ResolveDictionarySet(folders);
+  return static_cast<std::size_t>(
+      std::count_if(set.begin(), set.end(), [](const auto& source) { return !IsSkipped(source); }));
 }
 
 }  // namespace mikawase

@@ -244,10 +244,6 @@ std::string ReadDictionaryBytes(const std::string& path) {
   return bytes;
 }
 
-DictionaryContents ReadDictionaryFile(const std::string& path) {
-  return ParseDictionary(ReadDictionaryBytes(path), path);
-}
-
 std::vector<DictionaryReplacement> ReplacementsFor(const DictionaryEntry& entry, DictMode mode) {
   std::vector<DictionaryReplacement> replacements;
   auto join = [](std::initializer_list<std::string_view> parts) {
@@ -260,27 +256,6 @@ std::vector<DictionaryReplacement> ReplacementsFor(const DictionaryEntry& entry,
     replacements.push_back({join(find), join(replace)});
   });
   return replacements;
-}
-
-DictionaryContents ReadPersonalDictionaryFile(const std::string& path) {
-  try {
-    return ReadDictionaryFile(path);
-  } catch (const TranslationError& error) {
-    if (error.kind() != ErrorKind::kMissingFile) throw;
-    DictionaryContents none;
-    none.path = path;
-    return none;
-  }
-}
-
-DictionaryLoader FolderLoader(DictionaryFolders folders) {
-  return [folders = std::move(folders)](std::string_view file_name, DictionaryLayer layer) {
-    if (layer == DictionaryLayer::kShipped) {
-      return ReadDictionaryFile(folders.shipped + std::string(file_name));
-    }
-    if (folders.personal.empty()) return DictionaryContents{};
-    return ReadPersonalDictionaryFile(folders.personal + std::string(file_name));
-  };
 }
 
 }  // namespace mikawase

@@ -9,24 +9,16 @@
 #define MIKAWASE_DICTIONARY_FILE_H_
 
 #include <cstddef>
-#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "mikawase/translate.h"
 #include "mikawase/translation_error.h"
+#include "rules/dict_mode.h"
 
 namespace mikawase {
-
-// How a file's lines are applied.
-enum class DictMode {
-  Substring = 0,  // key by value, wherever it occurs
-  Noun = 1,       // " key " by " value ", then " key" + "s " by " value "
-  Word = 2,       // " key " by " value "
-};
 
 // The key field is this many characters wide; a line must be at least as
 // long.
@@ -76,9 +68,6 @@ DictionaryLines ParseEveryLine(std::string_view bytes, const std::string& path);
 // or the file is missing or cannot be read.
 std::string ReadDictionaryBytes(const std::string& path);
 
-// Reads the file at `path` and parses it.
-DictionaryContents ReadDictionaryFile(const std::string& path);
-
 // Calls emit(find_parts, replace_parts) for the one or two replacements a
 // line makes in `mode`, in the order they are made; each side is the
 // concatenation of its parts. The one place that says what the modes mean.
@@ -104,28 +93,6 @@ struct DictionaryReplacement {
   std::string replace;
 };
 std::vector<DictionaryReplacement> ReplacementsFor(const DictionaryEntry& entry, DictMode mode);
-
-// Each dictionary comes in up to two layers, applied in this order: the
-// user's personal file, when there is one, and the shipped file.
-enum class DictionaryLayer { kPersonal, kShipped };
-inline constexpr DictionaryLayer kDictionaryLayers[] = {DictionaryLayer::kPersonal,
-                                                        DictionaryLayer::kShipped};
-
-// Where dictionaries come from: given a bare file name ("noun.txt") and a
-// layer, the file's contents, or a TranslationError thrown. A layer that
-// has no such file gives no entries; a missing shipped file is an error.
-// Translations read files through FolderLoader(); tests and fuzzers hand in
-// bytes directly.
-using DictionaryLoader =
-    std::function<DictionaryContents(std::string_view file_name, DictionaryLayer layer)>;
-
-// Reads the files of `folders` at every call.
-DictionaryLoader FolderLoader(DictionaryFolders folders);
-
-// A personal file as the loaders give it: its contents, or none when it
-// does not exist (nor its folder). Other failures are raised as for any file.
-DictionaryContents ReadPersonalDictionaryFile(const std::string& path);
-
 
 }  // namespace mikawase
 

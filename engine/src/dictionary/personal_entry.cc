@@ -6,22 +6,13 @@
 #include "dictionary/dictionary_file.h"
 #include "mikawase/personal_dictionary.h"
 #include "platform/cp932.h"
+#include "rules/pipeline.h"
 #include "util/utf8.h"
 #include "util/utf8_path.h"
 
 namespace mikawase {
 
 namespace {
-
-struct Kind {
-  std::string_view word;
-  std::string_view file_name;
-};
-constexpr Kind kKinds[] = {
-    {"noun", "noun.txt"},
-    {"adjective", "adjective.txt"},
-    {"rome", "rome.txt"},
-};
 
 // Why `key` and `value` can never make a line that acts, or "".
 std::string WhyNot(std::string_view file_name, std::string_view key, std::string_view value) {
@@ -37,7 +28,8 @@ std::string WhyNot(std::string_view file_name, std::string_view key, std::string
     return "the key has " + std::to_string(CountCharacters(key)) +
            " characters; a key holds at most 15";
   }
-  if (file_name != "rome.txt") {
+  const Stage* stage = DictionaryStageFor(file_name);
+  if (stage != nullptr && stage->mode != DictMode::Substring) {
     for (char c : key) {
       if (c >= 'A' && c <= 'Z') {
         return "the key has capital letters, but the text is all lowercase when " +
@@ -87,8 +79,11 @@ bool WriteWhole(const std::filesystem::path& path, const std::string& bytes, std
 }  // namespace
 
 std::optional<std::string> DictionaryFileNamed(std::string_view kind) {
-  for (const Kind& known : kKinds) {
-    if (known.word == kind) return std::string(known.file_name);
+  for (const Stage& stage : kPipeline) {
+    if (stage.action == StageAction::kDictionary && stage.name.starts_with(kind) &&
+        stage.name.substr(kind.size()) == ".txt") {
+      return std::string(stage.name);
+    }
   }
   return std::nullopt;
 }

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <deque>
-#include <stdexcept>
 #include <string_view>
+
+#include "error_messages.h"
 
 namespace mikawase {
 
@@ -84,7 +85,7 @@ AhoCorasick::AhoCorasick(const std::vector<std::string_view>& patterns) {
   }
   // Rows instead of states, and the output bit, for Scan's inner loop.
   if (static_cast<std::uint64_t>(states) * classes_ >= kHasOutput) {
-    throw std::length_error("too many patterns for one automaton");
+    throw TooLargeError("a stage has more patterns than one automaton can hold");
   }
   for (std::uint32_t& target : next_) {
     target = target * classes_ | (output_[target] != kNone ? kHasOutput : 0);

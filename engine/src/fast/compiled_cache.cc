@@ -17,7 +17,7 @@
 #include "mikawase/compiled_cache.h"
 #include "mikawase/version.h"
 #include "platform/cache_files.h"
-#include "rules/rule_tables.h"
+#include "rules/pipeline.h"
 
 namespace mikawase {
 
@@ -62,24 +62,22 @@ std::uint64_t ChecksumOf(std::string_view text) {
   return CacheChecksum(std::as_bytes(std::span<const char>(text.data(), text.size())));
 }
 
-// Every built-in table's rules, in order: a compiled program holds some of
-// them, and a cache file made before one changed must not be used.
-std::uint64_t TablesFingerprint() {
+// The pipeline, every stage with its tables' rules, in order: a compiled
+// program holds some of them, and a cache file made before one changed
+// must not be used.
+std::uint64_t PipelineFingerprint() {
   static const std::uint64_t fingerprint = [] {
-    const RuleTable tables[] = {
-        ProtectedTermsTable(), LetterCodeTable(),   CapitalisedNamesTable(),
-        PunctuationTable(),    LineBreakTable(),    ContractionsTable(),
-        SpaceCollapseTable(),  PhraseTable(),       JoinersAndPluralMarkingTable(),
-        WordTable(),           SpellingTable(),     MarkerRemovalTable(),
-        SpaceRemovalTable()};
     std::string all;
     auto append = [&all](std::string_view text) {
       all += std::to_string(text.size()) + ':';
       all += text;
     };
-    for (RuleTable table : tables) {
-      append(std::to_string(table.size()));
-      for (const ReplacementRule& rule : table) {
+    for (const Stage& stage : kPipeline) {
+      append(stage.name);
+      append(std::to_string(static_cast<int>(stage.action)));
+      append(std::to_string(static_cast<int>(stage.mode)));
+      append(std::to_string(stage.table.size()));
+      for (const ReplacementRule& rule : stage.table) {
         append(rule.find);
         append(rule.replace);
       }
@@ -107,7 +105,7 @@ CacheFileHeader ExpectedHeader(std::uint64_t image_size, std::uint64_t checksum)
   header.format = kCacheFormat;
   header.header_size = sizeof(CacheFileHeader);
   header.version = ChecksumOf(ProgramIdentity());
-  header.tables = TablesFingerprint();
+  header.tables = PipelineFingerprint();
   header.image_size = image_size;
   header.checksum = checksum;
   return header;

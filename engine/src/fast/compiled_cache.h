@@ -17,14 +17,16 @@
 #include <span>
 #include <string>
 
+#include "dictionary/dictionary_set.h"
 #include "fast/compiled_program.h"
 
 namespace mikawase {
 
-// The bytes of the shipped noun.txt, adjective.txt and rome.txt, then of
-// the personal ones (empty where there is none).
-using DictionaryBytes = std::array<std::string, 6>;
-using DictionaryFailures = std::array<std::optional<TranslationError>, 6>;
+// The bytes of every file a dictionary set may hold, by its slot
+// (dictionary_set.h): the shipped files, then the personal ones (empty
+// where there is none).
+using DictionaryBytes = std::array<std::string, kDictionarySlots>;
+using DictionaryFailures = std::array<std::optional<TranslationError>, kDictionarySlots>;
 
 // The program compiled from `bytes`, from the cache; null when the cache is
 // off or holds no usable file for them.
@@ -41,7 +43,7 @@ struct CacheFileHeader {
   std::uint32_t format;       // kCacheFormat: raised whenever the layout changes
   std::uint32_t header_size;  // sizeof(CacheFileHeader)
   std::uint64_t version;      // a hash of the project version and the build's ID
-  std::uint64_t tables;       // a hash of the built-in rule tables
+  std::uint64_t tables;       // a hash of the pipeline and its built-in tables
   std::uint64_t image_size;   // the bytes after the header
   std::uint64_t checksum;     // CacheChecksum of those bytes
   std::uint64_t reserved[2];

@@ -1,52 +1,71 @@
 #include "fast/fast_engine.h"
 
 #include <array>
+#include <exception>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
 
 #include "fast/compiled_cache.h"
 #include "fast/compiled_program.h"
+#include "fast/pipeline_cuts.h"
 #include "fast/rule_program.h"
 #include "fast/word_windows.h"
 #include "literal/literal_engine.h"
-#include "mikawase/translate.h"
 #include "platform/lowercase.h"
 #include "platform/processors.h"
-#include "rules/rule_tables.h"
 
 namespace mikawase {
 
 namespace {
 
-void Append(RuleTable table, RuleProgram::Builder* rules) {
-  for (const ReplacementRule& rule : table) rules->Add({rule.find}, {rule.replace});
+// Each stage of a program begins with a scan of the whole piece, so a small
+// table (the joiners, the letter codes) shares the scan of the table
+// before it. A dictionary, or a table after one, has a scan of its own.
+constexpr std::size_t kRulesForAScanOfItsOwn = 32;
+
+// Adds stages [begin, end) of the pipeline to `rules`, each dictionary's
+// personal lines, then its shipped ones, through `add_dictionary`, which
+// returns false when the file failed: the program then ends there.
+template <typename AddDictionary>
+void AddStages(std::size_t begin, std::size_t end, RuleProgram::Builder& rules,
+               AddDictionary&& add_dictionary) {
+  for (std::size_t i = begin; i < end; ++i) {
+    const Stage& stage = kPipeline[i];
+    bool after_table = i > begin && kPipeline[i - 1].action == StageAction::kRules;
+    switch (stage.action) {
+      case StageAction::kRules:
+        if (!after_table || stage.table.size() >= kRulesForAScanOfItsOwn) rules.BeginStage();
+        for (const ReplacementRule& rule : stage.table) rules.Add({rule.find}, {rule.replace});
+        break;
+      case StageAction::kDictionary:
+        rules.BeginStage();
+        if (!add_dictionary(stage)) return;
+        break;
+      case StageAction::kLowercasing:
+        break;  // the cuts put lowercasing between programs, never inside one
+    }
+  }
 }
 
-// The rules before the line-break rules: protected terms, capitalised
-// names, punctuation.
+// The tables from `begin` to `end`, which hold no dictionary, as one program.
+RuleProgram TablesBetween(std::size_t begin, std::size_t end) {
+  RuleProgram::Builder rules;
+  AddStages(begin, end, rules, [](const Stage&) { return true; });
+  return RuleProgram(std::move(rules));
+}
+
 const RuleProgram& BeforeLineBreaks() {
-  static const RuleProgram program([] {
-    RuleProgram::Builder rules;
-    Append(ProtectedTermsTable(), &rules);
-    Append(CapitalisedNamesTable(), &rules);
-    Append(PunctuationTable(), &rules);
-    return rules;
-  }());
+  static const RuleProgram program = TablesBetween(0, kLineBreakStage);
   return program;
 }
 
-// The rules between the line-break rules and lowercasing.
 const RuleProgram& AfterLineBreaks() {
-  static const RuleProgram program([] {
-    RuleProgram::Builder rules;
-    Append(ContractionsTable(), &rules);
-    Append(SpaceCollapseTable(), &rules);
-    return rules;
-  }());
+  static const RuleProgram program = TablesBetween(kLineBreakStage + 1, kLowercasingStage);
   return program;
 }
 
@@ -59,20 +78,20 @@ CompiledProgram Compile(const DictionaryLoader& load) {
   CompiledProgram compiled;
   RuleProgram::Builder rules;
   // A dictionary's personal lines, then its shipped ones, in one stage.
-  auto add_dictionary = [&](std::string_view name, DictMode mode) {
+  auto add_dictionary = [&](const Stage& stage) {
     for (DictionaryLayer layer : kDictionaryLayers) {
       DictionaryContents contents;
       try {
-        contents = load(name, layer);
+        contents = load(stage.name, layer);
       } catch (const TranslationError& error) {
         compiled.failure = error;
         return false;
       }
       // Written straight into the program, without a string per rule.
-      bool by_word = mode != DictMode::Substring;
+      bool by_word = stage.mode != DictMode::Substring;
       for (const DictionaryEntry& entry : contents.entries) {
-        EmitReplacements(entry, mode, [&](std::initializer_list<std::string_view> find,
-                                          std::initializer_list<std::string_view> replace) {
+        EmitReplacements(entry, stage.mode, [&](std::initializer_list<std::string_view> find,
+                                                std::initializer_list<std::string_view> replace) {
           rules.Add(find, replace, by_word);
         });
       }
@@ -81,26 +100,8 @@ CompiledProgram Compile(const DictionaryLoader& load) {
     }
     return true;
   };
-  // Stages as the pipeline has them; each begins with a scan of the whole
-  // piece, so the small built-in tables at the end share one.
-  rules.BeginStage();
-  Append(PhraseTable(), &rules);
-  Append(JoinersAndPluralMarkingTable(), &rules);
-  rules.BeginStage();
-  if (add_dictionary("noun.txt", DictMode::Noun) &&
-      (rules.BeginStage(), add_dictionary("adjective.txt", DictMode::Word))) {
-    rules.BeginStage();
-    Append(WordTable(), &rules);
-    rules.BeginStage();
-    Append(SpellingTable(), &rules);
-    rules.BeginStage();
-    if (add_dictionary("rome.txt", DictMode::Substring)) {
-      rules.BeginStage();
-      Append(MarkerRemovalTable(), &rules);
-      Append(LetterCodeTable(), &rules);
-      compiled.removes_spaces = true;
-    }
-  }
+  AddStages(kCompiledBegin, kCompiledEnd, rules, add_dictionary);
+  compiled.removes_spaces = kEndsByRemovingSpaces && !compiled.failure;
   compiled.program = std::make_unique<RuleProgram>(std::move(rules));
   compiled.windows = std::make_unique<WordWindows>(*compiled.program, compiled.removes_spaces);
   return compiled;
@@ -148,14 +149,15 @@ bool TranslatePiece(std::string& text, bool follows_cr, bool before_cr, bool cr_
     limit = std::min(limit, text.size() * kPieceGrowthFactor + kPieceAllowance);
   }
   if (!BeforeLineBreaks().Run(text, limit, peak)) return false;
-  // The line-break rules: a CR LF pair becomes two spaces, CR, space, LF,
-  // space; a lone CR becomes space, CR, space. No earlier rule can touch the
-  // LF that starts a piece, since no pattern holds an LF.
+  // The line-break stage, as the spaces it puts around each CR: at the end
+  // of the piece before it, and at the start of the piece after it, in
+  // place of the LF of a CR LF pair. No earlier rule can touch the LF that
+  // starts a piece (pipeline_cuts.h).
   if (follows_cr) {
     bool lf = !text.empty() && text[0] == '\n';
-    text.replace(0, lf ? 1 : 0, lf ? " \n " : " ");
+    text.replace(0, lf ? 1 : 0, (lf ? SpacingOfCrLf() : SpacingOfLoneCr()).after_cr);
   }
-  if (before_cr) text += cr_before_lf ? "  " : " ";
+  if (before_cr) text += (cr_before_lf ? SpacingOfCrLf() : SpacingOfLoneCr()).before_cr;
   if (text.size() > limit) return false;
   *peak = std::max(*peak, text.size());
   if (!AfterLineBreaks().Run(text, limit, peak)) return false;
@@ -194,9 +196,34 @@ void ForBothCores(std::size_t count, std::size_t bytes, Body&& body) {
     return;
   }
   std::size_t middle = count / 2;
-  std::thread second([&] { body(middle, count, 1); });
-  body(0, middle, 0);
+  // A failure on either thread (no memory, the system's lowercasing) is
+  // raised here once both are done: an exception must neither leave the
+  // second thread's function nor unwind past it while it runs.
+  std::exception_ptr second_failed;
+  std::thread second;
+  try {
+    second = std::thread([&] {
+      try {
+        body(middle, count, 1);
+      } catch (...) {
+        second_failed = std::current_exception();
+      }
+    });
+  } catch (const std::system_error&) {
+    // No thread to be had (a process or system limit): the second half
+    // runs here, after the first.
+    body(0, middle, 0);
+    body(middle, count, 1);
+    return;
+  }
+  try {
+    body(0, middle, 0);
+  } catch (...) {
+    second.join();
+    throw;
+  }
   second.join();
+  if (second_failed) std::rethrow_exception(second_failed);
 }
 
 // The whole input, piece by piece; nullopt when the literal engine must
@@ -283,46 +310,32 @@ struct FolderCompilation {
   DictionaryLoader load;  // reads nothing again: it parses the bytes read
 };
 
-// Where each file's bytes are kept: the shipped ones first, as before there
-// were personal ones, so that a cache image keeps its layout at the front.
-constexpr std::array<std::string_view, 3> kNames = {"noun.txt", "adjective.txt", "rome.txt"};
-constexpr std::size_t SlotOf(std::size_t name, DictionaryLayer layer) {
-  return layer == DictionaryLayer::kShipped ? name : kNames.size() + name;
-}
-
 bool SameFolders(const DictionaryFolders& a, const DictionaryFolders& b) {
   return a.shipped == b.shipped && a.personal == b.personal;
 }
 
 FolderCompilation CompileFolderCached(const DictionaryFolders& folders, DictionaryBytes& bytes,
                                       DictionaryFailures& failures) {
-  // A personal file that does not exist reads as empty: it changes nothing,
-  // and gives the same program as an empty one.
-  for (std::size_t i = 0; i < kNames.size(); ++i) {
-    std::string name(kNames[i]);
+  // A skipped personal file reads as empty: it changes nothing, and gives
+  // the same program as an empty one.
+  std::vector<DictionarySource> set = ResolveDictionarySet(folders);
+  for (const DictionarySource& source : set) {
     try {
-      bytes[SlotOf(i, DictionaryLayer::kShipped)] = ReadDictionaryBytes(folders.shipped + name);
+      if (std::optional<std::string> read = ReadSourceBytes(source)) {
+        bytes[source.slot] = std::move(*read);
+      }
     } catch (const TranslationError& error) {
-      failures[SlotOf(i, DictionaryLayer::kShipped)] = error;
-    }
-    if (folders.personal.empty()) continue;
-    try {
-      bytes[SlotOf(i, DictionaryLayer::kPersonal)] = ReadDictionaryBytes(folders.personal + name);
-    } catch (const TranslationError& error) {
-      if (error.kind() != ErrorKind::kMissingFile) failures[SlotOf(i, DictionaryLayer::kPersonal)] = error;
+      failures[source.slot] = error;
     }
   }
   FolderCompilation result;
-  result.load = [&folders, &bytes, &failures](std::string_view name, DictionaryLayer layer) {
-    for (std::size_t i = 0; i < kNames.size(); ++i) {
-      if (name != kNames[i]) continue;
-      std::size_t slot = SlotOf(i, layer);
-      if (failures[slot]) throw *failures[slot];
-      const std::string& folder =
-          layer == DictionaryLayer::kShipped ? folders.shipped : folders.personal;
-      return ParseDictionary(bytes[slot], folder + std::string(name));
+  result.load = [set, &bytes, &failures](std::string_view name, DictionaryLayer layer) {
+    for (const DictionarySource& source : set) {
+      if (source.name != name || source.layer != layer) continue;
+      if (failures[source.slot]) throw *failures[source.slot];
+      return ParseDictionary(bytes[source.slot], source.path);
     }
-    return FolderLoader(folders)(name, layer);
+    return DictionaryContents{};  // a personal layer without a personal folder
   };
   bool cacheable = std::none_of(failures.begin(), failures.end(),
                                 [](const auto& failure) { return failure.has_value(); });

@@ -21,7 +21,7 @@
 #include <string>
 #include <string_view>
 
-#include "dictionary/dictionary_file.h"
+#include "dictionary/dictionary_set.h"
 #include "fast/word_windows.h"
 
 namespace mikawase {

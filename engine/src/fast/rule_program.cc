@@ -6,10 +6,10 @@
 #include <cstring>
 #include <functional>
 #include <limits>
-#include <stdexcept>
 #include <unordered_map>
 #include <unordered_set>
 
+#include "error_messages.h"
 #include "util/byte_blocks.h"
 
 namespace mikawase {
@@ -122,7 +122,7 @@ void RuleProgram::Builder::Add(std::initializer_list<std::string_view> find,
     std::size_t start = text_.size();
     for (std::string_view part : parts) text_.insert(text_.end(), part.begin(), part.end());
     if (text_.size() > std::numeric_limits<std::uint32_t>::max()) {
-      throw std::length_error("the dictionaries are too large");
+      throw TooLargeError("their rules hold more than 4 GiB of text");
     }
     *at = static_cast<std::uint32_t>(start);
     *size = static_cast<std::uint32_t>(text_.size() - start);

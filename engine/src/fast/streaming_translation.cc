@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "error_messages.h"
 #include "fast/fast_engine.h"
 #include "literal/literal_engine.h"
 #include "mikawase/translate.h"
@@ -17,7 +18,9 @@ struct StreamingTranslation::State {
   bool at_start = true;
   std::size_t bytes_in = 0;
   std::size_t total_peak = 0;
-  std::size_t lines_before = 0;  // LFs fed so far, to name the line of bad input
+  // LFs fed so far, and bytes since the last, to name the place of bad input.
+  std::size_t lines_before = 0;
+  std::size_t bytes_of_line_before = 0;
 
   void Translate(std::string& text, bool last, bool cr_before_lf) {
     std::size_t limit = GrowthLimit(bytes_in);
@@ -38,10 +41,7 @@ struct StreamingTranslation::State {
     } catch (const TranslationError& error) {
       if (error.kind() == ErrorKind::kRunawayGrowth) throw;
     }
-    throw TranslationError(ErrorKind::kRunawayGrowth, "", 0,
-                           "the text grew past the limit of " + std::to_string(limit) +
-                               " bytes; a dictionary line probably matches text that it or a "
-                               "line before it wrote");
+    throw RunawayGrowthError(limit, GrowthCause::kUnnamedLine);
   }
 };
 
@@ -63,12 +63,13 @@ StreamingTranslation::~StreamingTranslation() { delete state_; }
 std::string StreamingTranslation::Feed(std::string_view part) {
   State& state = *state_;
   if (std::optional<std::size_t> bad = FindInvalidUtf8(part)) {
-    std::string_view before = part.substr(0, *bad);
-    std::size_t line = state.lines_before + 1 +
-                       static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
-    throw TranslationError(ErrorKind::kInvalidInput, "", line, "the text is not valid UTF-8");
+    throw InvalidInputError(part, *bad, state.lines_before, state.bytes_of_line_before);
   }
   state.lines_before += static_cast<std::size_t>(std::count(part.begin(), part.end(), '\n'));
+  std::size_t last_lf = part.rfind('\n');
+  state.bytes_of_line_before =
+      last_lf == std::string_view::npos ? state.bytes_of_line_before + part.size()
+                                        : part.size() - last_lf - 1;
   state.bytes_in += part.size();
   state.pending += part;
   std::string output;

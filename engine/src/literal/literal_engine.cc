@@ -1,10 +1,20 @@
 #include "literal/literal_engine.h"
 
+#include <cassert>
+
 #include "dictionary/dictionary_file.h"
-#include "mikawase/translate.h"
-#include "rules/rule_tables.h"
 
 namespace mikawase {
+
+namespace {
+
+void RunProcedure(WorkText& work, Procedure procedure, const DictionaryLoader* load) {
+  for (const Stage& stage : kPipeline) {
+    if (stage.procedure == procedure) RunStage(work, stage, load);
+  }
+}
+
+}  // namespace
 
 void ApplyDictionaryFile(WorkText& work, const DictionaryLoader& load, std::string_view file_name,
                          DictMode mode) {
@@ -19,34 +29,44 @@ void ApplyDictionaryFile(WorkText& work, const DictionaryLoader& load, std::stri
   }
 }
 
-void EncodeProtectedTerms(WorkText& work) { work.ApplyTable(ProtectedTermsTable(), "protected terms"); }
-
-void NormaliseSurface(WorkText& work) {
-  work.ApplyTable(CapitalisedNamesTable(), "capitalised names");
-  work.ApplyTable(PunctuationTable(), "punctuation");
-  work.ApplyTable(LineBreakTable(), "line breaks");
-  work.ApplyTable(ContractionsTable(), "contractions");
-  work.ApplyTable(SpaceCollapseTable(), "space collapse");
-  work.Lowercase();
+void RunStage(WorkText& work, const Stage& stage, const DictionaryLoader* load) {
+  switch (stage.action) {
+    case StageAction::kRules:
+      work.ApplyTable(stage.table, stage.name);
+      return;
+    case StageAction::kLowercasing:
+      work.Lowercase(stage.name);
+      return;
+    case StageAction::kDictionary:
+      assert(load != nullptr);
+      ApplyDictionaryFile(work, *load, stage.name, stage.mode);
+      return;
+  }
 }
+
+void EncodeProtectedTerms(WorkText& work) {
+  RunProcedure(work, Procedure::kEncodeProtectedTerms, nullptr);
+}
+
+void NormaliseSurface(WorkText& work) { RunProcedure(work, Procedure::kNormaliseSurface, nullptr); }
 
 void ApplyPhrasesAndMarkPlurals(WorkText& work) {
-  work.ApplyTable(PhraseTable(), "phrases");
-  work.ApplyTable(JoinersAndPluralMarkingTable(), "joiners and plural marking");
+  RunProcedure(work, Procedure::kApplyPhrasesAndMarkPlurals, nullptr);
 }
 
-void ApplyWordTable(WorkText& work) { work.ApplyTable(WordTable(), "words"); }
+void ApplyWordTable(WorkText& work) { RunProcedure(work, Procedure::kApplyWordTable, nullptr); }
 
 void TransliterateSpelling(WorkText& work, const DictionaryLoader& load) {
-  work.ApplyTable(SpellingTable(), "spelling");
-  ApplyDictionaryFile(work, load, "rome.txt", DictMode::Substring);
+  RunProcedure(work, Procedure::kTransliterateSpelling, &load);
 }
 
-void RemovePluralMarkers(WorkText& work) { work.ApplyTable(MarkerRemovalTable(), "marker removal"); }
+void RemovePluralMarkers(WorkText& work) {
+  RunProcedure(work, Procedure::kRemovePluralMarkers, nullptr);
+}
 
-void DecodeLetterCodes(WorkText& work) { work.ApplyTable(LetterCodeTable(), "letter codes"); }
+void DecodeLetterCodes(WorkText& work) { RunProcedure(work, Procedure::kDecodeLetterCodes, nullptr); }
 
-void RemoveSpaces(WorkText& work) { work.ApplyTable(SpaceRemovalTable(), "space removal"); }
+void RemoveSpaces(WorkText& work) { RunProcedure(work, Procedure::kRemoveSpaces, nullptr); }
 
 std::string TranslateLiterally(std::string_view input, const DictionaryLoader& load) {
   return TranslateLiterallyObserved(input, load, nullptr);
@@ -61,17 +81,7 @@ std::string TranslateLiterallyObserved(std::string_view input, const DictionaryL
   wrapped.append(" ").append(input).append(" ");
   WorkText work(std::move(wrapped), GrowthLimit(input.size()));
   work.set_observer(observer);
-
-  EncodeProtectedTerms(work);
-  NormaliseSurface(work);
-  ApplyPhrasesAndMarkPlurals(work);
-  ApplyDictionaryFile(work, load, "noun.txt", DictMode::Noun);
-  ApplyDictionaryFile(work, load, "adjective.txt", DictMode::Word);
-  ApplyWordTable(work);
-  TransliterateSpelling(work, load);
-  RemovePluralMarkers(work);
-  DecodeLetterCodes(work);
-  RemoveSpaces(work);
+  for (const Stage& stage : kPipeline) RunStage(work, stage, &load);
   return work.Release();
 }
 

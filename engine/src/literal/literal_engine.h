@@ -7,8 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "dictionary/dictionary_file.h"
+#include "dictionary/dictionary_set.h"
 #include "literal/work_text.h"
+#include "rules/pipeline.h"
 
 namespace mikawase {
 
@@ -18,7 +19,11 @@ namespace mikawase {
 void ApplyDictionaryFile(WorkText& work, const DictionaryLoader& load, std::string_view file_name,
                          DictMode mode);
 
-// The stages, in pipeline order.
+// Runs one stage of the pipeline; `load` may be null for a stage that
+// reads no dictionary.
+void RunStage(WorkText& work, const Stage& stage, const DictionaryLoader* load);
+
+// The procedures, each its stages of the pipeline, in order.
 void EncodeProtectedTerms(WorkText& work);
 void NormaliseSurface(WorkText& work);
 void ApplyPhrasesAndMarkPlurals(WorkText& work);

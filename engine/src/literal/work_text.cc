@@ -1,7 +1,9 @@
 #include "literal/work_text.h"
 
+#include <limits>
 #include <string>
 
+#include "error_messages.h"
 #include "literal/replace_all.h"
 #include "mikawase/translation_error.h"
 #include "platform/lowercase.h"
@@ -9,6 +11,9 @@
 namespace mikawase {
 
 namespace {
+
+constexpr std::size_t kGrowthAllowance = std::size_t{64} << 20;  // 64 MiB
+constexpr std::size_t kGrowthFactor = 32;
 
 // As ReplaceAll counts them: left to right, never overlapping.
 std::size_t CountOccurrences(std::string_view text, std::string_view find) {
@@ -22,17 +27,20 @@ std::size_t CountOccurrences(std::string_view text, std::string_view find) {
 
 }  // namespace
 
+std::size_t GrowthLimit(std::size_t input_bytes) {
+  constexpr std::size_t kMax = std::numeric_limits<std::size_t>::max();
+  if (input_bytes > (kMax - kGrowthAllowance) / kGrowthFactor) return kMax;
+  return kGrowthAllowance + kGrowthFactor * input_bytes;
+}
+
 void WorkText::ThrowRunawayGrowth(RuleOrigin origin) const {
-  std::string problem = "the text grew past the limit of " + std::to_string(limit_) + " bytes";
   if (!origin.file.empty()) {
-    problem += "; this dictionary line probably matches text that it or a line before it wrote";
-    throw TranslationError(ErrorKind::kRunawayGrowth, std::string(origin.file), origin.line,
-                           problem);
+    throw RunawayGrowthError(limit_, GrowthCause::kThisLine, std::string(origin.file), origin.line);
   }
   if (!last_file_.empty()) {
-    problem += " in a built-in rule, after this dictionary line had made it large";
+    throw RunawayGrowthError(limit_, GrowthCause::kBuiltInAfter, last_file_, last_line_);
   }
-  throw TranslationError(ErrorKind::kRunawayGrowth, last_file_, last_line_, problem);
+  throw RunawayGrowthError(limit_, GrowthCause::kNoLine);
 }
 
 void WorkText::Replace(std::string_view find, std::string_view replace, RuleOrigin origin) {
@@ -55,12 +63,12 @@ void WorkText::ApplyTable(RuleTable table, std::string_view name) {
   }
 }
 
-void WorkText::Lowercase() {
+void WorkText::Lowercase(std::string_view name) {
   std::string lowered = LowercaseUtf8(text_);
   if (lowered.size() > limit_) ThrowRunawayGrowth({});
   bool changed = observer_ != nullptr && lowered != text_;
   text_ = std::move(lowered);
-  if (changed) observer_->Changed({{}, 0, "lowercasing", 0}, "", "", 1, text_);
+  if (changed) observer_->Changed({{}, 0, name, 0}, "", "", 1, text_);
 }
 
 }  // namespace mikawase

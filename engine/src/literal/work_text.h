@@ -29,6 +29,11 @@ class RuleObserver {
                        std::size_t count, const std::string& text) = 0;
 };
 
+// The growth guard: a translation whose working text grows past this many
+// bytes, 64 MiB plus 32 times the input, stops with
+// ErrorKind::kRunawayGrowth. translate.h says why that is generous enough.
+std::size_t GrowthLimit(std::size_t input_bytes);
+
 class WorkText {
  public:
   WorkText(std::string text, std::size_t limit) : text_(std::move(text)), limit_(limit) {}
@@ -40,8 +45,9 @@ class WorkText {
   // Each rule of `table` once, in order; `name` names the table in a trace.
   void ApplyTable(RuleTable table, std::string_view name);
 
-  // Lowercases the whole text with full Unicode case mapping.
-  void Lowercase();
+  // Lowercases the whole text with full Unicode case mapping; `name`
+  // names the step in a trace.
+  void Lowercase(std::string_view name);
 
   // Tells `observer` (null: nobody) of every change from now on.
   void set_observer(RuleObserver* observer) { observer_ = observer; }

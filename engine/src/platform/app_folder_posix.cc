@@ -2,8 +2,9 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <stdexcept>
 #include <system_error>
+
+#include "error_messages.h"
 
 namespace mikawase {
 
@@ -18,7 +19,7 @@ std::string ExecutableFolder() {
   // Linux reports the running executable here, with symlinks resolved.
   std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
   if (error) {
-    throw std::runtime_error("cannot find the program's folder: " + error.message());
+    throw SystemFailure("cannot find the program's folder: " + error.message());
   }
   return WithTrailingSeparator(executable.parent_path().string());
 }

@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include <stdexcept>
 #include <string>
 
+#include "error_messages.h"
 #include "mikawase/app_folder.h"
 #include "mikawase/wide_text.h"
 #include "platform/known_folders_win32.h"
@@ -24,8 +24,8 @@ std::string ExecutableFolder() {
   for (;;) {
     DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length == 0) {
-      throw std::runtime_error("cannot find the program's folder (error " +
-                               std::to_string(GetLastError()) + ")");
+      throw SystemFailure("cannot find the program's folder (error " +
+                          std::to_string(GetLastError()) + ")");
     }
     if (length < path.size()) {
       path.resize(length);

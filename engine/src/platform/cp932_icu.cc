@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <memory>
 #include <new>
-#include <stdexcept>
+#include <string>
+
+#include "error_messages.h"
 
 namespace mikawase {
 
@@ -26,7 +28,9 @@ ConverterPtr OpenStrict(const char* name) {
   UErrorCode status = U_ZERO_ERROR;
   ConverterPtr converter(ucnv_open(name, &status));
   if (U_FAILURE(status)) {
-    throw std::runtime_error(std::string("ICU has no converter for ") + name);
+    throw SystemFailure(std::string("ICU has no converter for ") + name + " (" +
+                        u_errorName(status) +
+                        "); reinstall the ICU library (libicu) the program came with");
   }
   // Stop at the first invalid sequence instead of substituting U+FFFD.
   ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr,

@@ -3,8 +3,9 @@
 #include <cstdint>
 #include <memory>
 #include <new>
-#include <stdexcept>
+#include <string>
 
+#include "error_messages.h"
 #include "platform/case_mapping.h"
 
 namespace mikawase {
@@ -19,7 +20,10 @@ UCaseMap* RootCaseMap() {
   thread_local std::unique_ptr<UCaseMap, CaseMapCloser> map = [] {
     UErrorCode status = U_ZERO_ERROR;
     std::unique_ptr<UCaseMap, CaseMapCloser> opened(ucasemap_open("", 0, &status));
-    if (U_FAILURE(status)) throw std::runtime_error("ICU case mapping is unavailable");
+    if (U_FAILURE(status)) {
+      throw SystemFailure(std::string("ICU has no case mapping (") + u_errorName(status) +
+                          "); reinstall the ICU library (libicu) the program came with");
+    }
     return opened;
   }();
   return map.get();
@@ -43,7 +47,10 @@ void AppendLoweredByPlatform(std::string_view piece, std::string* out) {
       room = static_cast<std::size_t>(length);
       continue;
     }
-    if (U_FAILURE(status)) throw std::runtime_error("ICU could not lowercase the text");
+    if (U_FAILURE(status)) {
+      throw SystemFailure(std::string("ICU could not lowercase the text (") +
+                          u_errorName(status) + ")");
+    }
     out->resize(start + static_cast<std::size_t>(length));
     return;
   }

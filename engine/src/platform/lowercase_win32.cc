@@ -2,8 +2,9 @@
 
 #include <climits>
 #include <new>
-#include <stdexcept>
+#include <string>
 
+#include "error_messages.h"
 #include "mikawase/wide_text.h"
 #include "platform/case_mapping.h"
 
@@ -17,7 +18,10 @@ void AppendLoweredByPlatform(std::string_view piece, std::string* out) {
   // The invariant locale: a Turkish user's "I" lowers as everyone else's.
   int length = LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE, wide.data(), size, nullptr,
                              0, nullptr, nullptr, 0);
-  if (length <= 0) throw std::runtime_error("the system could not lowercase the text");
+  if (length <= 0) {
+    throw SystemFailure("the system could not lowercase the text (error " +
+                        std::to_string(GetLastError()) + ")");
+  }
   std::wstring lowered(static_cast<std::size_t>(length), L'\0');
   LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE, wide.data(), size, lowered.data(), length,
                 nullptr, nullptr, 0);

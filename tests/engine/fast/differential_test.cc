@@ -19,7 +19,7 @@
 #include "fast/fast_engine.h"
 #include "literal/literal_engine.h"
 #include "mikawase/translate.h"
-#include "rules/rule_tables.h"
+#include "rules/pipeline.h"
 
 namespace mikawase {
 namespace {
@@ -86,10 +86,8 @@ class RandomCase {
   std::string KnownWord() {
     static const std::vector<std::string> words = [] {
       std::vector<std::string> all;
-      for (RuleTable table : {ProtectedTermsTable(), CapitalisedNamesTable(), PhraseTable(),
-                              JoinersAndPluralMarkingTable(), WordTable(), SpellingTable(),
-                              ContractionsTable()}) {
-        for (const ReplacementRule& rule : table) {
+      for (const Stage& stage : kPipeline) {
+        for (const ReplacementRule& rule : stage.table) {
           std::string word(rule.find);
           while (!word.empty() && word.front() == ' ') word.erase(0, 1);
           while (!word.empty() && word.back() == ' ') word.pop_back();

@@ -1,8 +1,12 @@
-#include "rules/rule_tables.h"
+#include "rules/pipeline.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <map>
 #include <string>
+#include <string_view>
 
 #include "literal/literal_engine.h"
 #include "mikawase/translate.h"
@@ -10,30 +14,25 @@
 namespace mikawase {
 namespace {
 
+// The size of every built-in table, by its stage's name; the order of the
+// stages is the pipeline's own, and the examples and the independent
+// reference check it.
 TEST(RuleTablesTest, EveryTableHasItsRules) {
-  struct {
-    const char* name;
-    RuleTable table;
-    std::size_t rules;
-  } const kTables[] = {
-      {"protected terms", ProtectedTermsTable(), 6},
-      {"letter codes", LetterCodeTable(), 21},
-      {"capitalised names", CapitalisedNamesTable(), 20},
-      {"punctuation", PunctuationTable(), 5},
-      {"line breaks", LineBreakTable(), 2},
-      {"contractions", ContractionsTable(), 3},
-      {"space collapse", SpaceCollapseTable(), 2},
-      {"phrases", PhraseTable(), 30},
-      {"joiners and plural marking", JoinersAndPluralMarkingTable(), 4},
-      {"words", WordTable(), 92},
-      {"spelling", SpellingTable(), 91},
-      {"marker removal", MarkerRemovalTable(), 2},
-      {"space removal", SpaceRemovalTable(), 1},
+  const std::map<std::string_view, std::size_t> kRules = {
+      {"protected terms", 6}, {"letter codes", 21},   {"capitalised names", 20},
+      {"punctuation", 5},     {"line breaks", 2},     {"contractions", 3},
+      {"space collapse", 2},  {"phrases", 30},        {"joiners and plural marking", 4},
+      {"words", 92},          {"spelling", 91},       {"marker removal", 2},
+      {"space removal", 1},
   };
   std::size_t total = 0;
-  for (const auto& t : kTables) {
-    EXPECT_EQ(t.table.size(), t.rules) << t.name;
-    total += t.table.size();
+  for (const auto& [name, rules] : kRules) {
+    auto stage = std::find_if(std::begin(kPipeline), std::end(kPipeline),
+                              [&](const Stage& s) { return s.name == name; });
+    ASSERT_NE(stage, std::end(kPipeline)) << name;
+    EXPECT_EQ(stage->action, StageAction::kRules) << name;
+    EXPECT_EQ(stage->table.size(), rules) << name;
+    total += stage->table.size();
   }
   // 278 built-in rules and the final space removal.
   EXPECT_EQ(total, 279u);
@@ -42,16 +41,19 @@ TEST(RuleTablesTest, EveryTableHasItsRules) {
 // Tables that run after lowercasing can only ever see small letters; a
 // capital in one of their patterns would be a rule that never fires.
 TEST(RuleTablesTest, TablesAfterLowercasingHaveNoCapitals) {
-  for (RuleTable table : {PhraseTable(), JoinersAndPluralMarkingTable(), WordTable(),
-                          SpellingTable(), MarkerRemovalTable()}) {
-    for (const ReplacementRule& rule : table) {
-      for (char c : rule.find) EXPECT_FALSE(c >= 'A' && c <= 'Z') << rule.find;
+  bool lowercased = false;
+  for (const Stage& stage : kPipeline) {
+    lowercased = lowercased || stage.action == StageAction::kLowercasing;
+    if (!lowercased || stage.action != StageAction::kRules) continue;
+    for (const ReplacementRule& rule : stage.table) {
+      for (char c : rule.find) EXPECT_FALSE(c >= 'A' && c <= 'Z') << stage.name << ": " << rule.find;
     }
   }
+  EXPECT_TRUE(lowercased);
 }
 
 TEST(RuleTablesTest, ProtectedTermsDecodeToThemselves) {
-  for (const ReplacementRule& term : ProtectedTermsTable()) {
+  for (const ReplacementRule& term : kProtectedTerms) {
     WorkText work(std::string(term.replace), GrowthLimit(0));
     DecodeLetterCodes(work);
     EXPECT_EQ(work.text(), term.find);
@@ -66,7 +68,7 @@ struct StageCase {
   std::string before, after;
 };
 
-void SpellingOnly(WorkText& work) { work.ApplyTable(SpellingTable(), "spelling"); }
+void SpellingOnly(WorkText& work) { work.ApplyTable(kSpelling, "spelling"); }
 
 const StageCase kOrderings[] = {
     {"Japanese before Japan", NormaliseSurface, " Japanese Japan ", " 日本人 日本 "},
