@@ -65,6 +65,12 @@ const Example kExamples[] = {
     {Dictionaries::kCatDogBlack, "The cats sleep.", "その猫は寝る。"},
     {Dictionaries::kCatDogBlack, "I like dogs.", "私が好きなのは犬。"},
     {Dictionaries::kCatDogBlack, "My dog likes cats.", "私の犬liケ猫。"},
+    // Words beside quotes, brackets, colons and dashes are looked up; the
+    // marks stay, curly quotes as straight ones.
+    {Dictionaries::kCatDog, "\"cat\" (dog) [cat] {dog}", "\"猫\"(犬)[猫]{犬}"},
+    {Dictionaries::kCatDog, "cat: dog—cat–dog--cat", "猫:犬—猫–犬--猫"},
+    {Dictionaries::kCatDog, "“cat” ‘dog’", "\"猫\"'dog'"},
+    {Dictionaries::kEmpty, "I don’t", "私するnot"},
     {Dictionaries::kCatDog, "cat cat", "猫キャt"},
     {Dictionaries::kCatDog, "cats cats", "猫猫"},
     {Dictionaries::kCatDog, "cat dog", "猫犬"},

@@ -41,7 +41,8 @@ ENGLISH = _table_words(ref.NAMES, ref.CONTRACTIONS, ref.PHRASES, ref.JOINERS,
                        ref.WORDS, ref.SPELLING) + ["cat", "dog", "black", "pen", "ice", "cream", "glass"]
 PHRASES = [f for f, _ in ref.PHRASES]
 ACRONYMS = ["ActiveX", "CGI", "CPU", "HTML", "USB", "PTA"]
-PUNCT = list(".,?!;'-")
+PUNCT = list(".,?!;'-") + ['"', "(", ")", "[", "]", "{", "}", ":", "\u2014", "\u2013", "--",
+                           "\u2019", "\u2018", "\u201c", "\u201d"]
 # Japanese and fullwidth text that maps the same way in every CP932 table.
 JAPANESE = ["猫", "犬", "黒い", "日本", "あ", "ア", "ー", "。", "、", "％", "０", "１", "Ａ", "ｂ", "\u3000", "ｶ", "私"]
 # Pieces that can join with their neighbours into a pattern of a later rule,

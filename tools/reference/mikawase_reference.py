@@ -83,6 +83,29 @@ PUNCT = (
     (';', ' 、 '),  # 5
 )
 
+# Curly apostrophes and quotes become straight, before the contractions.
+CURLY = (
+    ("\u2019", "'"),  # 1
+    ("\u2018", "'"),  # 2
+    ("\u201c", '"'),  # 3
+    ("\u201d", '"'),  # 4
+)
+
+# Marks that stand against a word are spaced out and kept.
+QUOTES = (
+    ('"', ' " '),  # 1
+    ('(', ' ( '),  # 2
+    (')', ' ) '),  # 3
+    ('[', ' [ '),  # 4
+    (']', ' ] '),  # 5
+    ('{', ' { '),  # 6
+    ('}', ' } '),  # 7
+    (':', ' : '),  # 8
+    ('\u2014', ' \u2014 '),  # 9: em dash
+    ('\u2013', ' \u2013 '),  # 10: en dash
+    ('--', ' -- '),  # 11
+)
+
 # CR LF first, then the CR that is left (including the one of CR LF).
 LINE_BREAKS = (
     ("\r\n", " \r\n "),
@@ -513,6 +536,8 @@ def translate(text, data_dir, limit=None):
     w.table(ENCODE)
     w.table(NAMES)
     w.table(PUNCT)
+    w.table(CURLY)
+    w.table(QUOTES)
     w.table(LINE_BREAKS)
     w.table(CONTRACTIONS)
     w.table(COLLAPSE)

@@ -44,6 +44,10 @@ TRANSLATIONS = [
     ("I'm", "私は", EMPTY),
     ("U.S.A.", "アメリカa。", EMPTY),
     ("don't", "するnot", EMPTY),  # "do not", and the wrapping space lets " do " match
+    ("don\u2019t", "するnot", EMPTY),  # a curly apostrophe is a straight one
+    ('"cat" (dog) [cat] {dog}', '"猫"(犬)[猫]{犬}', NOUNS),  # marks spaced out and kept
+    ("cat: dog\u2014cat\u2013dog--cat", "猫:犬\u2014猫\u2013犬--猫", NOUNS),
+    ("\u201ccat\u201d \u2018dog\u2019", "\"猫\"'dog'", NOUNS),
     ("The cat is black.", "その猫黒い。", PETS),
     ("The cats sleep.", "その猫は寝る。", PETS),
     ("I like dogs.", "私が好きなのは犬。", PETS),

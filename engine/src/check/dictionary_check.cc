@@ -45,6 +45,24 @@ bool TakesAwayBeforeDictionaries(const ReplacementRule& rule) {
   return rule.replace.find(rule.find) == std::string_view::npos;
 }
 
+// A surface rule that spaces a mark out and keeps it ("(" → " ( "): when
+// the dictionaries run, the mark stands apart as a word of its own.
+bool SpacesOut(const ReplacementRule& rule) {
+  return rule.replace.size() == rule.find.size() + 2 && rule.replace.front() == ' ' &&
+         rule.replace.back() == ' ' && rule.replace.substr(1, rule.find.size()) == rule.find;
+}
+
+// Whether `key` holds `mark` with something other than a space or the
+// key's end right beside it, where the text never has it.
+bool HoldsMarkAgainstSomething(std::string_view key, std::string_view mark) {
+  for (std::size_t at = key.find(mark); at != std::string_view::npos;
+       at = key.find(mark, at + 1)) {
+    std::size_t end = at + mark.size();
+    if ((at > 0 && key[at - 1] != ' ') || (end < key.size() && key[end] != ' ')) return true;
+  }
+  return false;
+}
+
 bool IsWholeWordMode(DictMode mode) { return mode != DictMode::Substring; }
 
 // Whether `search` goes on after a word that ends in "s" with anything but
@@ -185,6 +203,14 @@ class Checker {
         Warn(path, entry,
              "the key holds " + Quoted(rule.find) + ", which the text never holds when this "
                  "file runs (it has become " + Quoted(rule.replace) + "); leave it out of the key");
+        return true;
+      }
+      for (const ReplacementRule& rule : kPipeline[i].table) {
+        if (!SpacesOut(rule) || !HoldsMarkAgainstSomething(entry.key, rule.find)) continue;
+        Warn(path, entry,
+             "the key has " + Quoted(rule.find) + " against another character, but when this "
+                 "file runs the text has a space on each side of it; leave it out of the key, "
+                 "or put spaces around it");
         return true;
       }
     }

@@ -74,6 +74,8 @@ inline constexpr Stage kPipeline[] = {
     // Everything that needs capitals or raw punctuation, before lowercasing.
     {"capitalised names",            kCapitalisedNames,    Procedure::kNormaliseSurface},
     {"punctuation",                  kPunctuation,         Procedure::kNormaliseSurface},
+    {"curly marks",                  kCurlyMarks,          Procedure::kNormaliseSurface},
+    {"quotes and brackets",          kQuotesAndBrackets,   Procedure::kNormaliseSurface},
     {"line breaks",                  kLineBreaks,          Procedure::kNormaliseSurface},
     {"contractions",                 kContractions,        Procedure::kNormaliseSurface},
     {"space collapse",               kSpaceCollapse,       Procedure::kNormaliseSurface},

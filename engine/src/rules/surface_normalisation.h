@@ -44,6 +44,35 @@ inline constexpr ReplacementRule kPunctuation[] = {
     {";", " 、 "},
 };
 
+// Curly apostrophes and quotation marks, as word processors and web pages
+// write them, become the straight ones that the contractions and the rules
+// below are written with: "don’t" then reads as "don't".
+inline constexpr ReplacementRule kCurlyMarks[] = {
+    {"’", "'"},
+    {"‘", "'"},
+    {"“", "\""},
+    {"”", "\""},
+};
+
+// Quotation marks, brackets, the colon and dashes stand against the word
+// beside them ("Well, (see, said:), where no whole-word pattern can find
+// it. Each is spaced out and kept as it is; the final space removal joins
+// it to its neighbours again. The straight apostrophe and the hyphen stay
+// inside their words ("don't", "well-known").
+inline constexpr ReplacementRule kQuotesAndBrackets[] = {
+    {"\"", " \" "},
+    {"(",  " ( "},
+    {")",  " ) "},
+    {"[",  " [ "},
+    {"]",  " ] "},
+    {"{",  " { "},
+    {"}",  " } "},
+    {":",  " : "},
+    {"—",  " — "},
+    {"–",  " – "},
+    {"--", " -- "},
+};
+
 // CR LF first, so that the second rule sees the CR of a pair too: a CR LF
 // ends as two spaces, CR, space, LF, space; a lone CR as space, CR, space. A
 // lone LF gets no spaces.

@@ -52,6 +52,9 @@ TEST(DictionaryCheckTest, OneWarningPerEntryThatCanNeverAct) {
        fixtures::EncodeCp932("internationalization 国際化"), "15"},
       {"lowercase Latin in the value", "adjective.txt", DictionaryLine("wifi", "wifi"),
        "katakana"},
+      {"a curly apostrophe", "adjective.txt", DictionaryLine("don’t", "しない"), "\"’\""},
+      {"a bracket against a word", "noun.txt", DictionaryLine("(see", "参照"), "\"(\""},
+      {"a colon against a word", "rome.txt", DictionaryLine("re:", "返信"), "\":\""},
   };
   for (const auto& c : kCases) {
     DictionaryFolder data;
@@ -63,6 +66,17 @@ TEST(DictionaryCheckTest, OneWarningPerEntryThatCanNeverAct) {
     EXPECT_EQ(findings[0].line, 2u) << c.why;
     EXPECT_NE(findings[0].message.find(c.says), std::string::npos)
         << c.why << ": " << findings[0].message;
+  }
+}
+
+// Marks that are spaced out and kept can still be matched as words of
+// their own.
+TEST(DictionaryCheckTest, AMarkStandingApartCanAct) {
+  for (const char* key : {"(", "a -- b", "\" ok \""}) {
+    DictionaryFolder data;
+    data.WriteBytes("noun.txt", Lines({kCat, DictionaryLine(key, "印"), kDog}));
+    std::vector<DictionaryFinding> findings = CheckDictionaries(data.path());
+    EXPECT_TRUE(findings.empty()) << key << ": " << (findings.empty() ? "" : findings[0].message);
   }
 }
 

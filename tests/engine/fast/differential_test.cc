@@ -18,6 +18,7 @@
 #include "dictionary_folder.h"
 #include "fast/fast_engine.h"
 #include "literal/literal_engine.h"
+#include "platform/cp932.h"
 #include "mikawase/translate.h"
 #include "rules/pipeline.h"
 
@@ -91,7 +92,9 @@ class RandomCase {
           std::string word(rule.find);
           while (!word.empty() && word.front() == ' ') word.erase(0, 1);
           while (!word.empty() && word.back() == ' ') word.pop_back();
-          if (!word.empty()) all.push_back(word);
+          // Words go into the dictionaries too, which are CP932.
+          std::string encoded;
+          if (!word.empty() && EncodeCp932(word, &encoded)) all.push_back(word);
         }
       }
       for (const char* extra : {"cat", "cats", "dog", "ice cream", "black", "s", "es", "the",
@@ -115,7 +118,8 @@ class RandomCase {
   std::string Token() {
     switch (Pick(0, 12)) {
       case 0: return RandomLetters();
-      case 1: return OneOf<const char*>({".", ",", "?", "!", ";", "'s", "n't", "-looking", "'"});
+      case 1: return OneOf<const char*>({".", ",", "?", "!", ";", "'s", "n't", "-looking", "'",
+                                         "\"", "(", ")", ":", "—", "--", "’", "“", "”"});
       case 2: return OneOf<const char*>({"％０００１", "％００２４", "％１０００", "％００１０", "％"});
       case 3: return OneOf<const char*>({"猫", "日本", "　", "ｱ", "🍣", "É", "Σ", "İ"});
       case 4: {

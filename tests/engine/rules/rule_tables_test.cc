@@ -23,7 +23,7 @@ TEST(RuleTablesTest, EveryTableHasItsRules) {
       {"punctuation", 5},     {"line breaks", 2},     {"contractions", 3},
       {"space collapse", 2},  {"phrases", 30},        {"joiners and plural marking", 4},
       {"words", 92},          {"spelling", 91},       {"marker removal", 2},
-      {"space removal", 1},
+      {"space removal", 1},   {"curly marks", 4},     {"quotes and brackets", 11},
   };
   std::size_t total = 0;
   for (const auto& [name, rules] : kRules) {
@@ -34,8 +34,9 @@ TEST(RuleTablesTest, EveryTableHasItsRules) {
     EXPECT_EQ(stage->table.size(), rules) << name;
     total += stage->table.size();
   }
-  // 278 built-in rules and the final space removal.
-  EXPECT_EQ(total, 279u);
+  // 278 built-in rules and the final space removal, and the 15 rules that
+  // let words beside quotes, brackets, colons and dashes be looked up.
+  EXPECT_EQ(total, 294u);
 }
 
 // Tables that run after lowercasing can only ever see small letters; a
@@ -78,6 +79,12 @@ const StageCase kOrderings[] = {
     {"CR LF before lone CR", NormaliseSurface, " a\r\nb\rc\nd ", " a \r \n b \r c\nd "},
     {"three spaces, then two", NormaliseSurface, " a    b     c ", " a b  c "},
     {"contractions before lowercasing", NormaliseSurface, " Don't ", " do not "},
+    {"curly apostrophe before the contractions", NormaliseSurface, " Don’t I’m ", " do not 私は "},
+    {"marks spaced out and kept", NormaliseSurface, " \"Well (see) said: x--y ",
+     " \" well ( see ) said : x -- y "},
+    {"curly quotes straight, then spaced", NormaliseSurface, " “Hi” ", " \" hi \" "},
+    {"apostrophe and hyphen stay in the word", NormaliseSurface, " well-known cat's ",
+     " well-known cat's "},
     {"every period, also in numbers", NormaliseSurface, " 3.5 ", " 3 。 5 "},
     {"longer phrase first", ApplyPhrasesAndMarkPlurals, " this is the reason why ",
      " こんなわけで "},
