@@ -46,7 +46,12 @@ FILES = ("noun.txt", "adjective.txt", "rome.txt")
 # Statuses the filter gives: done, failed, wrong usage.
 KNOWN_STATUSES = (0, 1, 2)
 # With WINEDEBUG channels on, wine writes its own lines to standard error.
-WINE_DEBUG_LINE = re.compile(rb"^[0-9a-f]{4}:(?:[0-9a-f]{4}:)?(?:trace|fixme|err|warn):[^\n]*\n?", re.M)
+# With +tid each starts with the thread's number, and can break into a line
+# of the program's own where it wrote more than one block.
+WINE_DEBUG_LINE = re.compile(rb"[0-9a-f]{4}:(?:[0-9a-f]{4}:)?(?:trace|fixme|err|warn):[A-Za-z0-9_]+:[^\n]*\n|"
+                             rb"^(?:trace|fixme|err|warn):[A-Za-z0-9_]+:[^\n]*\n", re.M)
+# And, without WINEDEBUG=-all, a word about the 32-bit half it lacks.
+WINE32_NOTICE = re.compile(rb"it looks like wine32 is missing.*?wine32:i386\"\n", re.S)
 # A path in the Windows personal folder, as --add prints it.
 WINDOWS_PERSONAL = re.compile(rb"[A-Za-z]:\\[^:\n]*?\\mikawase\\")
 
@@ -197,9 +202,13 @@ class Runner:
         if self.args.wine_debug:
             with open(os.path.join(where, "wine-debug.txt"), "wb") as f:
                 f.write(err)
-            err = WINE_DEBUG_LINE.sub(b"", err)
+            err = WINE_DEBUG_LINE.sub(b"", WINE32_NOTICE.sub(b"", err))
         hung = status == "hung" or linux[0] == "hung"
-        crashed = not hung and (status not in KNOWN_STATUSES or b"wine: Unhandled" in err)
+        # Every way the filter fails writes a line first (--check on
+        # standard output, the rest on standard error): a failure without
+        # one is a death, whatever its status.
+        crashed = not hung and (status not in KNOWN_STATUSES or b"wine: Unhandled" in err or
+                                (status != 0 and not out and not err))
         windows = (status, normalise(out), normalise(err))
         linux = (linux[0], normalise(linux[1]), normalise(linux[2]))
         with self.lock:
@@ -324,7 +333,8 @@ def main():
     parser.add_argument("--concurrent-adds", type=int, default=5)
     parser.add_argument("--keep", default=None, help="where failed cases are kept")
     parser.add_argument("--wine-debug", default=None,
-                        help="WINEDEBUG for the Windows runs, e.g. +seh,+tid; kept beside a failed case")
+                        help="WINEDEBUG for the Windows runs, with +tid, e.g. +tid,+seh,fixme-all; "
+                             "its lines are kept beside a failed case")
     args = parser.parse_args()
     for name in ("linux_cli", "windows_cli", "wine", "shipped_data"):
         setattr(args, name, os.path.abspath(getattr(args, name)))
