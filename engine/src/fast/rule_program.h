@@ -127,8 +127,8 @@ class RuleProgram {
   // Working memory for Run, kept by the caller from run to run (one per
   // thread, in its translation session): a min-heap of the rules still to
   // try, and a stamp per rule that says whether it is queued for the
-  // current piece. It is owned, never thread_local: the Windows runtime
-  // tears down thread_local objects in an order that let a thread or the
+  // current piece. It is owned, never a thread-local static: the Windows
+  // runtime tears such objects down in an order that let a thread or the
   // exit path read one already freed. Any program may use any workspace.
   struct Workspace {
     std::vector<std::uint32_t> heap;
