@@ -199,6 +199,7 @@ class Runner:
 
     def compare(self, what, where, arguments, linux, windows, normalise=lambda b: b):
         status, out, err = windows
+        windows_err = err
         if self.args.wine_debug:
             with open(os.path.join(where, "wine-debug.txt"), "wb") as f:
                 f.write(err)
@@ -224,8 +225,12 @@ class Runner:
                         f"{shlex.join([self.args.wine, self.args.windows_cli] + arguments)} <stdin\n")
             with open(os.path.join(kept, "commands.sh"), "w") as f:
                 f.write(commands)
+            wine_said = b""
+            if self.args.wine_debug:
+                wine_said = b"".join(re.findall(rb"[^\n]*:err:[^\n]*\n", windows_err))[:600]
             self.failures.append(
                 f"{'HUNG' if hung else 'CRASH' if crashed else 'MISMATCH'} {what}\n"
+                + (f"  wine's errors: {wine_said!r}\n" if wine_said else "") +
                 f"  linux:   {describe(linux)}\n  windows: {describe(windows)}\n"
                 f"  kept in {kept}; the commands:\n    " + commands.strip().replace("\n", "\n    "))
             return False
