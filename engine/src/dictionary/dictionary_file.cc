@@ -1,13 +1,16 @@
 #include "dictionary/dictionary_file.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <thread>
 
 #include "platform/cp932.h"
+#include "platform/file_replacement.h"
 #include "util/utf8.h"
 #include "util/utf8_path.h"
 
@@ -237,7 +240,14 @@ std::string ReadDictionaryBytes(const std::string& path) {
   if (fs::is_directory(file, ignored)) {
     throw TranslationError(ErrorKind::kUnreadable, path, 0, "this is a folder, not a file");
   }
-  std::ifstream in(file, std::ios::binary);
+  // A writer (another program adding a word) may be replacing the file
+  // this very moment, which on Windows keeps it from opening.
+  std::ifstream in;
+  for (int attempt = 1;; ++attempt) {
+    in.open(file, std::ios::binary);
+    if (in || attempt == kReplacementTries || !MayBeBeingReplaced(errno)) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(kReplacementPauseMs));
+  }
   if (!in) {
     throw TranslationError(ErrorKind::kUnreadable, path, 0,
                            std::string("cannot open the file: ") + std::strerror(errno));

@@ -37,6 +37,17 @@ std::string UniqueTemporaryPath(const std::string& path);
 // again for a short while. False, with the reason in *why, when it fails.
 bool ReplaceFileWith(const std::string& temporary, const std::string& path, std::string* why);
 
+// Whether opening a file for reading may have failed with `error` (an errno
+// value) only because a writer is replacing it at this moment, so that
+// trying again shortly may succeed. Windows refuses to open a file while
+// it is being replaced; elsewhere a replacement never stops a reader.
+bool MayBeBeingReplaced(int error);
+
+// How long a reader goes on trying in that case: as long as a writer goes
+// on trying to replace a file a reader holds open.
+constexpr int kReplacementTries = 100;
+constexpr int kReplacementPauseMs = 20;
+
 }  // namespace mikawase
 
 #endif  // MIKAWASE_PLATFORM_FILE_REPLACEMENT_H_

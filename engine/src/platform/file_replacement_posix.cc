@@ -41,6 +41,8 @@ std::string UniqueTemporaryPath(const std::string& path) {
   return path + ".new-" + std::to_string(getpid()) + "-" + std::to_string(++count);
 }
 
+bool MayBeBeingReplaced(int) { return false; }
+
 bool ReplaceFileWith(const std::string& temporary, const std::string& path, std::string* why) {
   if (std::rename(temporary.c_str(), path.c_str()) == 0) return true;
   *why = "cannot replace " + path + ": " + std::strerror(errno);

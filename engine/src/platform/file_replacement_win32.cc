@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cerrno>
 
 #include "mikawase/wide_text.h"
 #include "platform/file_replacement.h"
@@ -59,15 +60,17 @@ std::string UniqueTemporaryPath(const std::string& path) {
   return path + ".new-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count);
 }
 
+// The C library reports both a sharing violation and access denied to a
+// file being replaced as EACCES.
+bool MayBeBeingReplaced(int error) { return error == EACCES; }
+
 bool ReplaceFileWith(const std::string& temporary, const std::string& path, std::string* why) {
   std::wstring from = WideFromUtf8(temporary), to = WideFromUtf8(path);
   // A reader (the window, a translation) may have the file open for a
   // moment, without leave to delete it; two seconds is far longer than any
   // read of a dictionary.
-  constexpr int kTries = 100;
-  constexpr DWORD kPauseMs = 20;
   DWORD code = ERROR_SUCCESS;
-  for (int attempt = 0; attempt < kTries; ++attempt) {
+  for (int attempt = 0; attempt < kReplacementTries; ++attempt) {
     if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       return true;
     }
@@ -76,7 +79,7 @@ bool ReplaceFileWith(const std::string& temporary, const std::string& path, std:
         code != ERROR_LOCK_VIOLATION) {
       break;
     }
-    Sleep(kPauseMs);
+    Sleep(kReplacementPauseMs);
   }
   *why = "cannot replace " + path + ": " + SystemMessage(code);
   return false;
