@@ -41,6 +41,7 @@
 #include <fstream>
 #include <memory>
 #include <new>
+#include <random>
 #include <span>
 #include <string>
 #include <string_view>
@@ -170,14 +171,22 @@ const Pristine& ThePristine() {
   static const Pristine* pristine = [] {
     auto made = new Pristine;
     namespace fs = std::filesystem;
-    std::string folder = (fs::temp_directory_path() / "program-image-fuzzer-XXXXXX").string();
-    if (mkdtemp(folder.data()) == nullptr) fuzz::Fail("cannot make a temporary folder");
-    folder += '/';
+    // A folder of its own, made where nothing stands (mkdtemp is not in
+    // every C library this is built with).
+    std::error_code error;
+    fs::path made_folder;
+    for (unsigned attempt = 0;; ++attempt) {
+      made_folder = fs::temp_directory_path() /
+                    ("program-image-fuzzer-" + std::to_string(std::random_device{}()));
+      if (fs::create_directory(made_folder, error)) break;
+      if (attempt == 100) fuzz::Fail("cannot make a temporary folder");
+    }
+    std::string folder = made_folder.string() + '/';
     for (std::size_t i = 0; i < kDictionaryFiles.size(); ++i) {
       std::ofstream(folder + std::string(kDictionaryFiles[i]), std::ios::binary) << made->bytes[i];
     }
     made->compiled = CompileFolders({folder, ""});
-    fs::remove_all(folder);
+    fs::remove_all(made_folder, error);
     made->image = ProgramImageOf(made->bytes, *made->compiled);
     made->landmarks = FindLandmarks(made->image);
     // Without these the fuzzer would only ever see images it refuses.

@@ -36,11 +36,11 @@ int main(int argc, char** argv) {
   for (const fs::path& input : inputs) {
     std::ifstream in(input, std::ios::binary);
     if (!in) {
-      std::fprintf(stderr, "cannot read %s\n", input.c_str());
+      std::fprintf(stderr, "cannot read %s\n", input.string().c_str());
       return 1;
     }
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::fprintf(stderr, "replaying %s\n", input.c_str());
+    std::fprintf(stderr, "replaying %s\n", input.string().c_str());
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
   }
   std::fprintf(stderr, "replayed %zu inputs\n", inputs.size());

@@ -130,6 +130,21 @@ TEST_F(CliTest, BadDictionariesFailWithFileAndLine) {
       << run.err;
 }
 
+// Old Shift_JIS files are full of halfwidth katakana, and pairs of them can
+// be valid UTF-8 of Latin letters (C3 BD is both ﾃｽ and ý): such a file is
+// translated and checked as the Shift_JIS it is.
+TEST_F(CliTest, HalfwidthKatakanaThatLookLikeUtf8AreShiftJis) {
+  DictionaryFolder old;
+  old.Write("noun.txt", {{"test", "ﾃｽ"}, {"pen", "ﾃｨﾄｱ"}});
+  old.Write("adjective.txt", {{"red", "ﾏｽ"}});
+  CliRun run = RunCli("--data-dir '" + old.path() + "'", "test pen red", scratch_);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "ﾃｽﾃｨﾄｱﾏｽ");
+  run = RunCli("--check --data-dir '" + old.path() + "'", "", scratch_);
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(run.out.find("error"), std::string::npos) << run.out;
+}
+
 std::size_t CountOf(const std::string& text, const std::string& part) {
   std::size_t count = 0;
   for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
@@ -246,6 +261,58 @@ TEST_F(CliTest, AddWritesAPersonalEntryThatWinsFromThenOn) {
     EXPECT_NE(run.err.find(refused.says), std::string::npos) << run.err;
   }
   EXPECT_EQ(Slurp(personal.path() + "noun.txt"), before);
+}
+
+// Programs adding at once (the window and a script) each add to what the
+// others wrote; one translating meanwhile reads a whole file, old or new.
+TEST_F(CliTest, ConcurrentAddsLoseNothing) {
+  PersonalFolder personal(scratch_.path() + "data-home");
+  constexpr int kAdders = 20, kReaders = 5;
+  std::string runs = scratch_.path() + "runs/";
+  std::filesystem::create_directories(runs);
+  std::string script;
+  for (int i = 1; i <= kAdders; ++i) {
+    std::string n = std::to_string(i);
+    script += "(" + std::string(MIKAWASE_CLI) + " --data-dir '" + data_.path() + "' --add noun zzword" +
+              n + " 語" + n + " >'" + runs + "add" + n + ".out' 2>&1; echo $? >'" + runs + "add" + n +
+              ".status') &\n";
+    if (i % (kAdders / kReaders) == 0) {
+      script += "(" + std::string(MIKAWASE_CLI) + " --data-dir '" + data_.path() +
+                "' </dev/null >'" + runs + "read" + n + ".out' 2>&1; echo $? >'" + runs + "read" + n +
+                ".status') &\n";
+    }
+  }
+  script += "wait\n";
+  std::ofstream(scratch_.path() + "adds.sh") << script;
+  ASSERT_EQ(std::system(("sh '" + scratch_.path() + "adds.sh'").c_str()), 0);
+
+  std::string expected;
+  for (int i = 1; i <= kAdders; ++i) {
+    std::string n = std::to_string(i);
+    EXPECT_EQ(Slurp(runs + "add" + n + ".status"), "0\n") << Slurp(runs + "add" + n + ".out");
+    if (i % (kAdders / kReaders) == 0) {
+      EXPECT_EQ(Slurp(runs + "read" + n + ".status"), "0\n") << Slurp(runs + "read" + n + ".out");
+    }
+  }
+  // Every word once, each on a line of its own, in whatever order they came.
+  std::string file = Slurp(personal.path() + "noun.txt");
+  std::size_t lines = 0;
+  for (int i = 1; i <= kAdders; ++i) {
+    std::string n = std::to_string(i);
+    std::string line = DictionaryLine("zzword" + n, "語" + n) + "\r\n";
+    std::size_t at = file.find(line);
+    EXPECT_TRUE(at != std::string::npos && (at == 0 || file[at - 1] == '\n')) << "zzword" << n;
+    lines += at != std::string::npos;
+  }
+  EXPECT_EQ(CountOf(file, "\r\n"), static_cast<std::size_t>(kAdders)) << file;
+  EXPECT_EQ(lines, static_cast<std::size_t>(kAdders));
+  CliRun check = TranslateWith("--check", "");
+  EXPECT_EQ(check.status, 0) << check.out;
+  // No temporary file is left behind.
+  for (const auto& entry : std::filesystem::directory_iterator(personal.path())) {
+    std::string name = entry.path().filename().string();
+    EXPECT_TRUE(name == "noun.txt" || name == "noun.txt.lock") << name;
+  }
 }
 
 TEST_F(CliTest, PersonalFilesAreCheckedAndTracedToo) {

@@ -38,6 +38,10 @@ def line(key, value, end="\r\n"):
 CAT_DOG_BLACK = {"noun.txt": line("cat", "猫") + line("dog", "犬"), "adjective.txt": line("black", "黒い"),
                  "rome.txt": b""}
 EMPTY = {name: b"" for name in FILES}
+# Halfwidth katakana whose CP932 bytes are valid UTF-8 too (C3 BD is ý):
+# every file is valid UTF-8 throughout, and still Shift_JIS.
+HALFWIDTH = {"noun.txt": line("test", "ﾃｽ") + line("pen", "ﾃｨﾄｱ"), "adjective.txt": line("red", "ﾏｽ"),
+             "rome.txt": b""}
 
 # (dictionaries, input, expected output): the worked examples.
 EXAMPLES = [
@@ -52,6 +56,7 @@ EXAMPLES = [
     (CAT_DOG_BLACK, "The cat is black.", "その猫黒い。"),
     (CAT_DOG_BLACK, "The cats sleep.", "その猫は寝る。"),
     (CAT_DOG_BLACK, "My dog likes cats.", "私の犬liケ猫。"),
+    (HALFWIDTH, "test pen red", "ﾃｽﾃｨﾄｱﾏｽ"),
 ]
 
 # (what, dictionaries or None for no data folder, arguments, input): every
@@ -64,6 +69,10 @@ ERRORS = [
     ("lead byte without trail", {**EMPTY, "rome.txt": b"abc            \x81 \r\n"}, [], b"abc"),
     ("unassigned pair", {**EMPTY, "rome.txt": b"abc            \x85\x40\r\n"}, [], b"abc"),
     ("saved as UTF-8", {**EMPTY, "noun.txt": "cat            猫\r\n".encode()}, [], b"cat"),
+    ("Latin letters in UTF-8 that CP932 cannot read", {**EMPTY, "noun.txt": "street         straß\r\n".encode()},
+     [], b"cat"),
+    ("halfwidth look-alikes, then UTF-8", {**EMPTY, "noun.txt": "cafe           café\r\ncat            猫\r\n".encode()},
+     [], b"cat"),
     ("UTF-16 mark", {**EMPTY, "noun.txt": b"\xff\xfec\x00"}, [], b"cat"),
     ("NUL byte", {**EMPTY, "noun.txt": b"nul            \x00\r\n"}, [], b"cat"),
     ("missing file", {"noun.txt": b"", "adjective.txt": b""}, [], b"cat"),

@@ -417,10 +417,34 @@ def read_dictionary(path, name):
     except UnicodeDecodeError:
         pass
     else:
-        first_high = next((i for i, b in enumerate(data) if b >= 0x80), None)
-        if first_high is not None:
-            raise ReferenceError("looks-like-utf8", name, _line_of(data, first_high))
+        for number, raw in enumerate(_split_lines(data), 1):
+            if _utf8_sign_in_line(raw):
+                raise ReferenceError("looks-like-utf8", name, number)
     return _lines(data, name)
+
+
+def _utf8_sign_in_line(raw):
+    """Whether a line of a file that is valid UTF-8 throughout shows the file
+    was saved as UTF-8. Halfwidth katakana pair up as valid UTF-8 of Latin-1
+    letters (C3 BD is both ﾃｽ and ý): a line CP932 reads, whose UTF-8 reading
+    holds no Japanese, shows nothing."""
+    if all(b < 0x80 for b in raw):
+        return False
+    text = raw.decode("utf-8")
+    if any(_is_kana_or_symbol(ch) or _is_kanji(ch) for ch in text):
+        return True
+    try:
+        as_cp932 = raw.decode("cp932")
+    except UnicodeDecodeError:
+        return True
+    return any(_cp932_undefined(ch) for ch in as_cp932)
+
+
+def _cp932_undefined(ch):
+    # Python maps the five bytes CP932 leaves undefined (0x80, 0xA0,
+    # 0xFD-0xFF) to U+0080 and private-use characters; they are not text,
+    # and the project refuses them like any other invalid byte.
+    return ch == "\x80" or "\uf8f0" <= ch <= "\uf8f3"
 
 
 def _is_kanji(ch):
@@ -456,12 +480,16 @@ def _looks_like_utf8_line(raw):
     return any("\uff61" <= ch <= "\uff9f" for ch in as_cp932)
 
 
-def _lines(data, name):
+def _split_lines(data):
     # CR and LF never occur as CP932 trail bytes, so splitting bytes is safe.
     raw_lines = _LINE_END.split(data)
     if raw_lines[-1] == b"":  # a line end right before EOF opens no new line
         raw_lines.pop()
-    for number, raw in enumerate(raw_lines, 1):
+    return raw_lines
+
+
+def _lines(data, name):
+    for number, raw in enumerate(_split_lines(data), 1):
         if b"\0" in raw:
             raise ReferenceError("nul-byte", name, number)
         if _looks_like_utf8_line(raw):
@@ -470,10 +498,7 @@ def _lines(data, name):
             line = raw.decode("cp932")
         except UnicodeDecodeError:
             raise ReferenceError("invalid-bytes", name, number) from None
-        # Python maps the five bytes CP932 leaves undefined (0x80, 0xA0,
-        # 0xFD-0xFF) to U+0080 and private-use characters; they are not text,
-        # and the project refuses them like any other invalid byte.
-        if any(ch == "\x80" or "\uf8f0" <= ch <= "\uf8f3" for ch in line):
+        if any(_cp932_undefined(ch) for ch in line):
             raise ReferenceError("invalid-bytes", name, number)
         if len(line) < 15:
             raise ReferenceError("short-line", name, number)

@@ -97,6 +97,11 @@ TRANSLATIONS = [
     ("cat dog", "猫犬", {"noun.txt": (entry("cat", "猫") + "\r\n" + entry("dog", "犬") + "\n").encode("cp932")}),
     # Column positions count characters, not bytes.
     ("x", "ab", {"rome.txt": [entry("x", "a" + "猫" * 15), "猫" * 15 + "b"]}),
+    # Halfwidth katakana whose CP932 bytes are also valid UTF-8 (C3 BD is
+    # ý, C3 BD C4 B1 ýı): the files are valid UTF-8 throughout, and still
+    # Shift_JIS.
+    ("test", "ﾃｽ", {"noun.txt": [entry("test", "ﾃｽ")]}),
+    ("test pen", "ﾃｽﾄｱﾃｨ", {"noun.txt": [entry("pen", "ﾃｨ"), entry("test", "ﾃｽﾄｱ")]}),
 ]
 
 # (dictionaries, input, expected (kind, file, line))
@@ -119,6 +124,10 @@ FAILURES = [
      ("looks-like-utf8", "noun.txt", 3)),
     ({"noun.txt": b"\xff\xfe" + entry("a").encode("utf-16-le")}, "x", ("looks-like-utf16", "noun.txt", 1)),
     ({"noun.txt": b"\xfe\xff" + entry("a").encode("utf-16-be")}, "x", ("looks-like-utf16", "noun.txt", 1)),
+    # Latin letters in UTF-8 that CP932 cannot read (ß is C3 9F), or
+    # Japanese after halfwidth look-alikes: the file is UTF-8 there.
+    ({"noun.txt": (entry("a") + "\r\n" + entry("b", "straß")).encode()}, "x", ("looks-like-utf8", "noun.txt", 2)),
+    ({"noun.txt": (entry("a", "é") + "\r\n" + entry("b", "猫")).encode()}, "x", ("looks-like-utf8", "noun.txt", 2)),
     # Whole-file checks come before any line: the short first line loses.
     ({"noun.txt": ("x\r\n" + entry("c", "猫")).encode()}, "x", ("looks-like-utf8", "noun.txt", 2)),
     # Files run in pipeline order, each line in turn; the first fault wins.

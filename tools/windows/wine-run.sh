@@ -23,4 +23,12 @@ if [[ ! -f $ready ]]; then
   fi
   exec 9>&-
 fi
+# Debian's wine has no preloader to keep the addresses Windows reserves
+# free, so with the kernel's address randomisation a program now and then
+# fails to start at all ("failed to map the shared user data", status 1,
+# nothing written unless WINEDEBUG lets errors through): about one start in
+# ten thousand. Without randomisation the layout is the same every time.
+if setarch "$(uname -m)" -R true 2>/dev/null; then
+  exec setarch "$(uname -m)" -R wine "$@"
+fi
 exec wine "$@"

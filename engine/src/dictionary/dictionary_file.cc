@@ -1,13 +1,16 @@
 #include "dictionary/dictionary_file.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <thread>
 
 #include "platform/cp932.h"
+#include "platform/file_replacement.h"
 #include "util/utf8.h"
 #include "util/utf8_path.h"
 
@@ -31,10 +34,24 @@ std::string HexBytes(std::string_view bytes) {
   return hex;
 }
 
+// Whether a line that is valid UTF-8 is a sign that its file was saved as
+// UTF-8. Old Shift_JIS dictionaries are full of halfwidth katakana, and an
+// even run of them whose bytes pair as C2-DF then A1-BF is also valid UTF-8
+// of Latin-1 letters (ﾃｽ, C3 BD, reads as ý). So a line that CP932 reads
+// and whose UTF-8 reading holds no Japanese is no such sign; Japanese saved
+// as UTF-8 always holds some.
+bool Utf8SignInLine(std::string_view raw) {
+  if (!HasNonAscii(raw)) return false;
+  if (ClassifyUtf8Japanese(raw) != Utf8Japanese::kNone) return true;
+  std::string as_cp932;
+  return !DecodeCp932(raw, &as_cp932);
+}
+
 // A file saved as UTF-8 or UTF-16 is the commonest mistake, and UTF-8
 // Japanese often decodes as valid CP932, turning every value into mojibake
 // without a word. CP932 text with kanji is practically never valid UTF-8, so
-// valid UTF-8 that holds any non-ASCII character is taken for UTF-8.
+// a file that is valid UTF-8 throughout is taken for UTF-8 at its first line
+// that is a sign of it.
 void RejectWrongEncoding(std::string_view bytes, const std::string& path) {
   if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
     throw TranslationError(ErrorKind::kLooksLikeUtf16, path, 1,
@@ -47,17 +64,15 @@ void RejectWrongEncoding(std::string_view bytes, const std::string& path) {
                                std::string(kSaveUtf8AsCp932));
   }
   if (!HasNonAscii(bytes) || FindInvalidUtf8(bytes).has_value()) return;
-  // The line of the first non-ASCII byte, counting line ends as the reader
-  // does: CR LF, a lone CR, a lone LF.
-  std::size_t line = 1;
-  for (std::size_t at = 0; at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80; ++at) {
-    if (bytes[at] == '\n' && (at == 0 || bytes[at - 1] != '\r')) ++line;
-    if (bytes[at] == '\r') ++line;
+  std::size_t line = 0;
+  for (std::string_view raw : SplitLines(bytes)) {
+    ++line;
+    if (!Utf8SignInLine(raw)) continue;
+    throw TranslationError(ErrorKind::kLooksLikeUtf8, path, line,
+                           "the file looks like UTF-8, not Shift_JIS: this line is valid UTF-8 "
+                           "with non-ASCII characters" +
+                               std::string(kSaveUtf8AsCp932));
   }
-  throw TranslationError(ErrorKind::kLooksLikeUtf8, path, line,
-                         "the file looks like UTF-8, not Shift_JIS: this line is valid UTF-8 "
-                         "with non-ASCII characters" +
-                             std::string(kSaveUtf8AsCp932));
 }
 
 // Whether a line of raw bytes was saved as UTF-8. Shift_JIS with kana or
@@ -225,7 +240,14 @@ std::string ReadDictionaryBytes(const std::string& path) {
   if (fs::is_directory(file, ignored)) {
     throw TranslationError(ErrorKind::kUnreadable, path, 0, "this is a folder, not a file");
   }
-  std::ifstream in(file, std::ios::binary);
+  // A writer (another program adding a word) may be replacing the file
+  // this very moment, which on Windows keeps it from opening.
+  std::ifstream in;
+  for (int attempt = 1;; ++attempt) {
+    in.open(file, std::ios::binary);
+    if (in || attempt == kReplacementTries || !MayBeBeingReplaced(errno)) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(kReplacementPauseMs));
+  }
   if (!in) {
     throw TranslationError(ErrorKind::kUnreadable, path, 0,
                            std::string("cannot open the file: ") + std::strerror(errno));

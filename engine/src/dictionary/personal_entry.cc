@@ -1,11 +1,13 @@
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <system_error>
 #include <vector>
 
 #include "dictionary/dictionary_file.h"
 #include "mikawase/personal_dictionary.h"
 #include "platform/cp932.h"
+#include "platform/file_replacement.h"
 #include "rules/pipeline.h"
 #include "util/utf8.h"
 #include "util/utf8_path.h"
@@ -54,9 +56,10 @@ std::optional<std::string> EncodedLine(std::string_view key, std::string_view va
   return bytes;
 }
 
+// Through a temporary file of its own, renamed into place: a reader never
+// sees half a file.
 bool WriteWhole(const std::filesystem::path& path, const std::string& bytes, std::string* why) {
-  std::filesystem::path temporary = path;
-  temporary += ".new";
+  std::filesystem::path temporary = PathFromUtf8(UniqueTemporaryPath(Utf8FromPath(path)));
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -66,10 +69,8 @@ bool WriteWhole(const std::filesystem::path& path, const std::string& bytes, std
       return false;
     }
   }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    *why = "cannot replace " + Utf8FromPath(path) + ": " + error.message();
+  if (!ReplaceFileWith(Utf8FromPath(temporary), Utf8FromPath(path), why)) {
+    std::error_code error;
     std::filesystem::remove(temporary, error);
     return false;
   }
@@ -109,6 +110,10 @@ AddedEntry AddPersonalEntry(std::string_view folder, std::string_view file_name,
                     error.message();
     return added;
   }
+  // Held from reading the file to replacing it, so that two programs adding
+  // at once (the window and a script) each add to what the other wrote.
+  std::unique_ptr<FileLock> lock = FileLock::Acquire(added.path + ".lock", &added.refusal);
+  if (!lock) return added;
   std::string bytes;
   DictionaryLines existing;
   if (std::filesystem::exists(path, error)) {

@@ -112,7 +112,7 @@ CompiledProgram Compile(const DictionaryLoader& load) {
 // English sentences end in "。", whose bytes no shipped pattern holds, so a
 // long line falls apart into sentences and no rewrite copies more than one.
 bool RunInSeparatePieces(const RuleProgram& program, std::string& text, std::size_t limit,
-                         std::size_t* peak) {
+                         std::size_t* peak, RuleProgram::Workspace& workspace) {
   std::string result;
   std::size_t peak_sum = 0;
   std::size_t begin = 0;
@@ -121,7 +121,7 @@ bool RunInSeparatePieces(const RuleProgram& program, std::string& text, std::siz
     if (at < text.size() && program.InSomePattern(static_cast<unsigned char>(text[at]))) continue;
     piece.assign(text, begin, at - begin);
     std::size_t piece_peak = 0;
-    if (!program.Run(piece, limit, &piece_peak)) return false;
+    if (!program.Run(piece, limit, &piece_peak, workspace)) return false;
     peak_sum += piece_peak + (at < text.size() ? 1 : 0);
     if (peak_sum > limit) return false;
     result += piece;
@@ -148,7 +148,7 @@ bool TranslatePiece(std::string& text, bool follows_cr, bool before_cr, bool cr_
   if (text.size() < (limit - kPieceAllowance) / kPieceGrowthFactor) {
     limit = std::min(limit, text.size() * kPieceGrowthFactor + kPieceAllowance);
   }
-  if (!BeforeLineBreaks().Run(text, limit, peak)) return false;
+  if (!BeforeLineBreaks().Run(text, limit, peak, words.rules())) return false;
   // The line-break stage, as the spaces it puts around each CR: at the end
   // of the piece before it, and at the start of the piece after it, in
   // place of the LF of a CR LF pair. No earlier rule can touch the LF that
@@ -160,12 +160,12 @@ bool TranslatePiece(std::string& text, bool follows_cr, bool before_cr, bool cr_
   if (before_cr) text += (cr_before_lf ? SpacingOfCrLf() : SpacingOfLoneCr()).before_cr;
   if (text.size() > limit) return false;
   *peak = std::max(*peak, text.size());
-  if (!AfterLineBreaks().Run(text, limit, peak)) return false;
+  if (!AfterLineBreaks().Run(text, limit, peak, words.rules())) return false;
   LowercaseUtf8InPlace(text);
   if (text.size() > limit) return false;
   *peak = std::max(*peak, text.size());
   if (words.Run(text, limit, peak)) return true;
-  if (!RunInSeparatePieces(*compiled.program, text, limit, peak)) return false;
+  if (!RunInSeparatePieces(*compiled.program, text, limit, peak, words.rules())) return false;
   if (compiled.removes_spaces) std::erase(text, ' ');
   return true;
 }

@@ -135,25 +135,14 @@ void RuleProgram::Builder::Add(std::initializer_list<std::string_view> find,
   spans_.push_back(span);
 }
 
-// Per-thread working memory, reused across pieces: a min-heap of the rules
-// still to try, and a stamp per rule that says whether it is queued for the
-// current piece.
-struct RuleProgram::Scratch {
-  std::vector<std::uint32_t> heap;
-  std::vector<std::uint32_t> stamp;
-  std::uint32_t generation = 0;
-  std::vector<std::size_t> hits;
-  std::string buffer;
-
-  void Begin(std::size_t rules) {
-    heap.clear();
-    if (stamp.size() < rules) stamp.resize(rules, 0);
-    if (++generation == 0) {  // wrapped: clear the stamps once
-      std::fill(stamp.begin(), stamp.end(), 0);
-      generation = 1;
-    }
+void RuleProgram::Workspace::Begin(std::size_t rules) {
+  heap.clear();
+  if (stamp.size() < rules) stamp.resize(rules, 0);
+  if (++generation == 0) {  // wrapped: clear the stamps once
+    std::fill(stamp.begin(), stamp.end(), 0);
+    generation = 1;
   }
-};
+}
 
 RuleProgram::RuleProgram(Builder built) {
   text_ = std::move(built.text_);
@@ -274,7 +263,7 @@ void RuleProgram::BuildStage(Stage& stage) {
   if (!patterns.empty()) stage.matcher = std::make_unique<AhoCorasick>(patterns);
 }
 
-void RuleProgram::Queue(std::uint32_t rule, std::uint32_t first_rule, Scratch& scratch) {
+void RuleProgram::Queue(std::uint32_t rule, std::uint32_t first_rule, Workspace& scratch) {
   if (rule < first_rule || scratch.stamp[rule] == scratch.generation) return;
   scratch.stamp[rule] = scratch.generation;
   scratch.heap.push_back(rule);
@@ -282,7 +271,7 @@ void RuleProgram::Queue(std::uint32_t rule, std::uint32_t first_rule, Scratch& s
 }
 
 void RuleProgram::Collect(const Stage& stage, std::string_view text, std::size_t begin,
-                          std::size_t end, std::uint32_t first_rule, Scratch& scratch) const {
+                          std::size_t end, std::uint32_t first_rule, Workspace& scratch) const {
   if (stage.matcher) {
     stage.matcher->Scan(text.substr(begin, end - begin), [&](std::uint32_t pattern) {
       for (std::uint32_t local = stage.first_rule_of_pattern[pattern]; local != TokenIndex::kNone;
@@ -311,8 +300,7 @@ void RuleProgram::Collect(const Stage& stage, std::string_view text, std::size_t
 }
 
 bool RuleProgram::Run(std::string& piece, std::size_t limit, std::size_t* peak,
-                      EdgeTrace* trace) const {
-  thread_local Scratch scratch;
+                      Workspace& scratch, EdgeTrace* trace) const {
   scratch.Begin(rules_.size());
   if (piece.size() > limit) return false;
   *peak = std::max(*peak, piece.size());

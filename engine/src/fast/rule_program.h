@@ -124,11 +124,27 @@ class RuleProgram {
     }
   };
 
+  // Working memory for Run, kept by the caller from run to run (one per
+  // thread, in its translation session): a min-heap of the rules still to
+  // try, and a stamp per rule that says whether it is queued for the
+  // current piece. It is owned, never a thread-local static: the Windows
+  // runtime tears such objects down in an order that let a thread or the
+  // exit path read one already freed. Any program may use any workspace.
+  struct Workspace {
+    std::vector<std::uint32_t> heap;
+    std::vector<std::uint32_t> stamp;
+    std::uint32_t generation = 0;
+    std::vector<std::size_t> hits;
+    std::string buffer;
+
+    void Begin(std::size_t rules);
+  };
+
   // Applies every rule once, in order. Returns false, leaving `piece` in an
   // unspecified state, when the piece would grow past `limit` bytes;
   // otherwise raises *peak to the largest size the piece reached. With a
   // trace, the piece must begin and end with a space.
-  bool Run(std::string& piece, std::size_t limit, std::size_t* peak,
+  bool Run(std::string& piece, std::size_t limit, std::size_t* peak, Workspace& workspace,
            EdgeTrace* trace = nullptr) const;
 
   // True when `byte` occurs in some rule's pattern. A byte that occurs in
@@ -163,8 +179,6 @@ class RuleProgram {
   std::string_view Replace(const Rule& rule) const {
     return text().substr(rule.replace_at, rule.replace_size);
   }
-  struct Scratch;
-
   // A dictionary's whole-word rules (nearly all of its rules) are found by
   // the first space-delimited token of their pattern in a hash table:
   // building that for tens of thousands of lines costs far less than an
@@ -187,8 +201,8 @@ class RuleProgram {
   void CheckLoadedRules() const;
   void FindSpacesInside();
   void Collect(const Stage& stage, std::string_view text, std::size_t begin, std::size_t end,
-               std::uint32_t first_rule, Scratch& scratch) const;
-  static void Queue(std::uint32_t rule, std::uint32_t first_rule, Scratch& scratch);
+               std::uint32_t first_rule, Workspace& scratch) const;
+  static void Queue(std::uint32_t rule, std::uint32_t first_rule, Workspace& scratch);
 
   FlatArray<char> text_;
   FlatArray<Rule> rules_;

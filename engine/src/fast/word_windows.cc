@@ -475,30 +475,45 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces, ImageRe
 
 WordWindows::~WordWindows() = default;
 
-const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view inside,
+// A session's working memory: kept from window to window and piece to
+// piece, so that its vectors and strings are not made again at every miss.
+struct WordWindows::Workspace {
+  RuleProgram::Workspace rules;
+  RuleProgram::EdgeTrace edges;
+  std::string text;
+  DetailDraft detail;  // filled afresh at each miss; the memo keeps a copy
+  std::string pair;
+  struct Window {
+    std::size_t begin, end;  // the text between its end spaces
+    const Result* result;
+  };
+  std::vector<Window> windows;
+  std::string out;
+};
+
+const WordWindows::Result* WordWindows::Lookup(Memo& memo, Workspace& work,
+                                               std::string_view inside,
                                                std::size_t limit) const {
   std::uint64_t hash = TokenIndex::Hash(inside);
   const Result* known = memo.Find(inside, hash);
   memo.Count(known == nullptr);
   if (known) return known->too_large ? nullptr : known;
 
-  // The trace is kept from run to run, so that its vectors are not made
-  // again at every miss; the result keeps a flat copy.
-  thread_local RuleProgram::EdgeTrace edges;
+  // The result keeps a flat copy of the trace.
+  RuleProgram::EdgeTrace& edges = work.edges;
   edges.Clear();
-  thread_local std::string text;
+  std::string& text = work.text;
   text.clear();
   text += ' ';
   text += inside;
   text += ' ';
   Result result;
-  // Filled afresh at each miss, like the trace; the memo keeps a copy.
-  thread_local DetailDraft detail;
+  DetailDraft& detail = work.detail;
   detail.Clear();
   std::size_t peak = 0;
   // A window that grows past what a memo holds is left to the whole
   // piece's run, as one that passes the limit is.
-  if (!program_.Run(text, std::min(limit, kMemoBytes), &peak, &edges)) {
+  if (!program_.Run(text, std::min(limit, kMemoBytes), &peak, work.rules, &edges)) {
     result.too_large = true;
     memo.Add(inside, hash, result, {}, detail);
     return nullptr;
@@ -551,7 +566,8 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, std::string_view insi
   return memo.Add(inside, hash, result, out, detail);
 }
 
-bool WordWindows::MayInteract(Memo& memo, const Result& left, const Result& right) const {
+bool WordWindows::MayInteract(Memo& memo, Workspace& work, const Result& left,
+                              const Result& right) const {
   if (left.end_lost || right.start_lost || left.loose_on_space) return true;
   // Nearly every pair of neighbours is settled by what the entries hold.
   bool may_share_a_rule = (left.end_rules & right.start_rules) != 0;
@@ -560,13 +576,14 @@ bool WordWindows::MayInteract(Memo& memo, const Result& left, const Result& righ
   if (!may_share_a_rule && !may_continue_loose && !may_be_exact_pair) return false;
   if (std::optional<bool> known = memo.KnownInteraction(left, right)) return *known;
   bool interact = InteractInDetail(memo.DetailOf(left), memo.DetailOf(right), may_share_a_rule,
-                                   may_be_exact_pair);
+                                   may_be_exact_pair, work.pair);
   memo.NoteInteraction(left, right, interact);
   return interact;
 }
 
 bool WordWindows::InteractInDetail(const Detail& left_detail, const Detail& right_detail,
-                                   bool may_share_a_rule, bool may_be_exact_pair) const {
+                                   bool may_share_a_rule, bool may_be_exact_pair,
+                                   std::string& pair) const {
   if (may_share_a_rule && ShareARule(left_detail.AtEnd(), right_detail.AtStart())) return true;
   for (std::uint32_t start : left_detail.LooseRows()) {
     bool continued = AnyWord(right_detail.FirstWords(), [&](std::string_view word) {
@@ -582,7 +599,6 @@ bool WordWindows::InteractInDetail(const Detail& left_detail, const Detail& righ
     if (continued) return true;
   }
   if (may_be_exact_pair) {
-    thread_local std::string pair;
     return AnyWord(left_detail.LastWords(), [&](std::string_view last) {
       if (exact_lefts_.First(last) == TokenIndex::kNone) return false;
       return AnyWord(right_detail.FirstWords(), [&](std::string_view first) {
@@ -595,37 +611,36 @@ bool WordWindows::InteractInDetail(const Detail& left_detail, const Detail& righ
 }
 
 WordWindows::Session::Session(const WordWindows& windows)
-    : windows_(windows), memo_(windows.pool_->Take()) {
+    : windows_(windows), memo_(windows.pool_->Take()), workspace_(std::make_unique<Workspace>()) {
   memo_->StartTranslation();
 }
 
 WordWindows::Session::~Session() { windows_.pool_->Give(std::move(memo_)); }
 
 bool WordWindows::Session::Run(std::string& text, std::size_t limit, std::size_t* peak) {
-  return windows_.Run(*memo_, text, limit, peak);
+  return windows_.Run(*memo_, *workspace_, text, limit, peak);
 }
 
-bool WordWindows::Run(Memo& memo, std::string& text, std::size_t limit,
+RuleProgram::Workspace& WordWindows::Session::rules() { return workspace_->rules; }
+
+bool WordWindows::Run(Memo& memo, Workspace& work, std::string& text, std::size_t limit,
                       std::size_t* peak) const {
   if (!usable_ || text.size() < 2 || text.front() != ' ' || text.back() != ' ') return false;
   if (memo.Skipping()) return false;
   if (memo.Full()) memo.Clear();
-  struct Window {
-    std::size_t begin, end;  // the text between its end spaces
-    const Result* result;
-  };
-  thread_local std::vector<Window> windows;
+  using Window = Workspace::Window;
+  std::vector<Window>& windows = work.windows;
   windows.clear();
   std::string_view all(text);
   for (std::size_t at = 1; at < text.size();) {
     std::size_t end = WordEnd(all, at);
-    Window window{at, end, Lookup(memo, all.substr(at, end - at), limit)};
+    Window window{at, end, Lookup(memo, work, all.substr(at, end - at), limit)};
     if (!window.result || !memo.Pays()) return false;
-    while (!windows.empty() && MayInteract(memo, *windows.back().result, *window.result)) {
+    while (!windows.empty() && MayInteract(memo, work, *windows.back().result, *window.result)) {
       window.begin = windows.back().begin;
       windows.pop_back();
       if (window.end - window.begin > kLongestWindow) return false;
-      window.result = Lookup(memo, all.substr(window.begin, window.end - window.begin), limit);
+      window.result = Lookup(memo, work, all.substr(window.begin, window.end - window.begin), limit);
       if (!window.result) return false;
     }
     windows.push_back(window);
@@ -643,7 +658,7 @@ bool WordWindows::Run(Memo& memo, std::string& text, std::size_t limit,
   if (peak_sum > limit) return false;
   // Swapped with the text: the two buffers take turns, and neither is
   // made again for the next piece.
-  thread_local std::string out;
+  std::string& out = work.out;
   out.resize(size + kCopySlack);
   char* to = out.data();
   for (const Window& window : windows) {

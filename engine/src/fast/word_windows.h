@@ -54,6 +54,7 @@ namespace mikawase {
 class WordWindows {
   class Memo;
   class MemoPool;
+  struct Workspace;
 
  public:
   // Reads the patterns of `program`, which must outlive this. With
@@ -68,8 +69,9 @@ class WordWindows {
   WordWindows(const WordWindows&) = delete;
   WordWindows& operator=(const WordWindows&) = delete;
 
-  // What one thread remembers while it translates. Translations with the
-  // same rules hand what they learnt on to the next.
+  // What one thread remembers while it translates, and the working memory
+  // it translates in. Translations with the same rules hand what they
+  // learnt on to the next.
   class Session {
    public:
     explicit Session(const WordWindows& windows);
@@ -83,9 +85,13 @@ class WordWindows {
     // it might pass `limit`.
     bool Run(std::string& text, std::size_t limit, std::size_t* peak);
 
+    // For the rule programs this thread runs outside the windows.
+    RuleProgram::Workspace& rules();
+
    private:
     const WordWindows& windows_;
     std::unique_ptr<Memo> memo_;
+    std::unique_ptr<Workspace> workspace_;
   };
 
   struct Result;  // one window's run, remembered
@@ -94,11 +100,13 @@ class WordWindows {
   void Save(ImageWriter& image) const;
 
  private:
-  bool Run(Memo& memo, std::string& text, std::size_t limit, std::size_t* peak) const;
-  const Result* Lookup(Memo& memo, std::string_view inside, std::size_t limit) const;
-  bool MayInteract(Memo& memo, const Result& left, const Result& right) const;
+  bool Run(Memo& memo, Workspace& work, std::string& text, std::size_t limit,
+           std::size_t* peak) const;
+  const Result* Lookup(Memo& memo, Workspace& work, std::string_view inside,
+                       std::size_t limit) const;
+  bool MayInteract(Memo& memo, Workspace& work, const Result& left, const Result& right) const;
   bool InteractInDetail(const Detail& left, const Detail& right, bool may_share_a_rule,
-                        bool may_be_exact_pair) const;
+                        bool may_be_exact_pair, std::string& pair) const;
 
   const RuleProgram& program_;
   bool remove_spaces_;

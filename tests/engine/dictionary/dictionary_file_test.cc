@@ -171,22 +171,35 @@ TEST(DictionaryFileTest, BadLinesNameTheirLine) {
   }
 }
 
-// Shift_JIS whose bytes also form valid UTF-8 must still read as Shift_JIS.
+// Shift_JIS whose bytes also form valid UTF-8 must still read as Shift_JIS,
+// beside kanji (the file as a whole is then not UTF-8) and among ASCII lines
+// alone (it is, byte for byte).
 TEST(DictionaryFileTest, ShiftJisThatIsAlsoValidUtf8IsAccepted) {
   const struct {
     const char* why;
     std::string value;  // UTF-8; written as CP932
+    bool kanji;
   } kCases[] = {
-      {"halfwidth katakana read as UTF-8 Latin: C3 BD is ½", "ﾃｽ"},
-      {"rare kanji read as UTF-8 kanji glued to a letter: 鏉P", "髀臼"},
-      {"rare kanji read as UTF-8 of another script", "鼈甲"},
+      {"halfwidth katakana read as UTF-8 Latin: C3 BD is ý", "ﾃｽ", false},
+      {"two pairs: C3 BD C4 B1 is ýı", "ﾃｽﾄｱ", false},
+      {"a long even run", "ﾃｽﾃｽﾃｽﾃｽ", false},
+      {"a pair among ASCII: C3 A8 is è", "ﾃｨ-x ﾃｨ", false},
+      {"pairs that read as Greek and Cyrillic", "ﾏｽ ﾑｱ", false},
+      {"rare kanji read as UTF-8 kanji glued to a letter: 鏉P", "髀臼", true},
+      {"rare kanji read as UTF-8 of another script", "鼈甲", true},
   };
   for (const auto& c : kCases) {
     std::string line = DictionaryLine("word", c.value);
-    DictionaryContents contents = ParseDictionary(line + "\r\n" + kCat, "noun.txt");
-    EXPECT_FALSE(contents.failure) << c.why << ": " << contents.failure->what();
-    ASSERT_EQ(contents.entries.size(), 2u) << c.why;
-    EXPECT_EQ(contents.entries[0].value, c.value) << c.why;
+    // Kanji read as UTF-8 stay a sign of UTF-8 in a file that is valid
+    // UTF-8 throughout; only the halfwidth cases are asked to stand alone.
+    std::vector<std::string> files = {line + "\r\n" + kCat};
+    if (!c.kanji) files.push_back("pen            x\r\n" + line + "\r\n" + line + "\r\nend            y");
+    for (const std::string& file : files) {
+      DictionaryContents contents = ParseDictionary(file, "noun.txt");
+      EXPECT_FALSE(contents.failure) << c.why << ": " << contents.failure->what();
+      ASSERT_GE(contents.entries.size(), 2u) << c.why;
+      EXPECT_EQ(contents.entries[file == files[0] ? 0 : 1].value, c.value) << c.why;
+    }
   }
 }
 
@@ -198,6 +211,14 @@ TEST(DictionaryFileTest, WrongEncodingsAreRefusedWhole) {
        ErrorKind::kLooksLikeUtf8, 2, 0, "save it as Shift_JIS (CP932)"},
       {"UTF-8 after lone CRs", "cat            x\rcow            y\rdog            犬\r",
        ErrorKind::kLooksLikeUtf8, 3, 0, "UTF-8"},
+      // Halfwidth-looking pairs before a line that is not: the file is
+      // taken for UTF-8 where it shows.
+      {"UTF-8 after halfwidth-looking Latin letters", "cafe           caf\xC3\xA9\r\ndog            犬",
+       ErrorKind::kLooksLikeUtf8, 2, 0, "looks like UTF-8"},
+      {"UTF-8 Latin letters CP932 cannot read: ß is C3 9F", "street         stra\xC3\x9F",
+       ErrorKind::kLooksLikeUtf8, 1, 0, "looks like UTF-8"},
+      {"UTF-8 symbols CP932 cannot read: ∞ is E2 88 9E", "infinity       \xE2\x88\x9E",
+       ErrorKind::kLooksLikeUtf8, 1, 0, "looks like UTF-8"},
       {"UTF-16 little-endian", "\xFF\xFE" "c\0a\0t\0", ErrorKind::kLooksLikeUtf16, 1, 0, "UTF-16"},
       {"UTF-16 big-endian", "\xFE\xFF" "\0c\0a\0t", ErrorKind::kLooksLikeUtf16, 1, 0, "UTF-16"},
   };

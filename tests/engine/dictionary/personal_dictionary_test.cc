@@ -7,8 +7,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
+#include <thread>
+#include <vector>
 
+#include "dictionary/dictionary_file.h"
 #include "dictionary_folder.h"
 #include "fast/fast_engine.h"
 #include "mikawase/compiled_cache.h"
@@ -152,6 +156,32 @@ TEST(AddPersonalEntryTest, KeepsEveryOtherLineAsItWas) {
   EXPECT_EQ(ReadFile(folder.path() + "noun.txt"),
             DictionaryLine("cat", "猫") + "\n" + DictionaryLine("dog", "イヌ") + "\r" +
                 DictionaryLine("bird", "鳥") + "\r\n" + DictionaryLine("fish", "魚") + "\r\n");
+}
+
+// Writers in threads of one process wait for each other as writers in
+// separate processes do: every word is kept, and the file stays valid.
+TEST(AddPersonalEntryTest, WritersAtOnceLoseNothing) {
+  DictionaryFolder folder;
+  constexpr int kThreads = 6, kWordsEach = 5;
+  std::vector<std::string> refusals(kThreads);
+  std::vector<std::thread> writers;
+  for (int t = 0; t < kThreads; ++t) {
+    writers.emplace_back([&, t] {
+      for (int w = 0; w < kWordsEach; ++w) {
+        std::string n = std::to_string(t * kWordsEach + w);
+        AddedEntry added = AddPersonalEntry(folder.path(), "noun.txt", "zz" + n, "語" + n);
+        refusals[t] += added.refusal;
+      }
+    });
+  }
+  for (std::thread& writer : writers) writer.join();
+  for (const std::string& refusal : refusals) EXPECT_EQ(refusal, "");
+  DictionaryContents contents = ParseDictionary(ReadFile(folder.path() + "noun.txt"), "noun.txt");
+  EXPECT_FALSE(contents.failure);
+  std::set<std::string> keys;
+  for (const DictionaryEntry& entry : contents.entries) keys.insert(entry.key);
+  EXPECT_EQ(keys.size(), static_cast<std::size_t>(kThreads * kWordsEach));
+  EXPECT_EQ(contents.entries.size(), static_cast<std::size_t>(kThreads * kWordsEach));
 }
 
 TEST(AddPersonalEntryTest, RefusesWhatCouldNeverActOrWouldSpoilTheFile) {

@@ -92,9 +92,13 @@ class RandomCase {
           std::string word(rule.find);
           while (!word.empty() && word.front() == ' ') word.erase(0, 1);
           while (!word.empty() && word.back() == ' ') word.pop_back();
-          // Words go into the dictionaries too, which are CP932.
+          // Words go into the dictionaries too, which are CP932 and end a
+          // line at every CR or LF (the line-break rules' patterns hold one).
           std::string encoded;
-          if (!word.empty() && EncodeCp932(word, &encoded)) all.push_back(word);
+          if (!word.empty() && word.find_first_of("\r\n") == std::string::npos &&
+              EncodeCp932(word, &encoded)) {
+            all.push_back(word);
+          }
         }
       }
       for (const char* extra : {"cat", "cats", "dog", "ice cream", "black", "s", "es", "the",

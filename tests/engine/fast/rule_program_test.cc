@@ -39,13 +39,16 @@ std::string OneReplaceAllPerRule(const StageCase& stage) {
 }
 
 TEST(RuleProgramTest, RewritesThatMayMakeAMatchAreLookedAround) {
+  // One workspace for programs of different sizes, as a session keeps one
+  // for every program it runs.
+  RuleProgram::Workspace workspace;
   for (const StageCase& stage : kCases) {
     RuleProgram::Builder builder;
     for (const auto& [find, replace] : stage.rules) builder.Add({find}, {replace});
     RuleProgram program(std::move(builder));
     std::string text = stage.text;
     std::size_t peak = 0;
-    ASSERT_TRUE(program.Run(text, 1 << 20, &peak)) << stage.name;
+    ASSERT_TRUE(program.Run(text, 1 << 20, &peak, workspace)) << stage.name;
     EXPECT_EQ(text, OneReplaceAllPerRule(stage)) << stage.name;
   }
 }
@@ -61,6 +64,7 @@ TEST(RuleProgramTest, FindsAPatternWhereverItStands) {
     RuleProgram::Builder builder;
     builder.Add({find}, {"<>"});
     RuleProgram program(std::move(builder));
+    RuleProgram::Workspace workspace;
     for (const std::string& filler : fillers) {
       for (std::size_t before = 0; before < 20; ++before) {
         for (std::size_t after : {0, 1, 7, 8, 9}) {
@@ -71,7 +75,7 @@ TEST(RuleProgramTest, FindsAPatternWhereverItStands) {
           text += find.substr(0, find.size() - 1);  // a start without its end
           std::string run = text;
           std::size_t peak = 0;
-          ASSERT_TRUE(program.Run(run, 1 << 20, &peak));
+          ASSERT_TRUE(program.Run(run, 1 << 20, &peak, workspace));
           ASSERT_EQ(run, ReplaceAll(text, find, "<>")) << "[" << find << "] in [" << text << "]";
         }
       }
