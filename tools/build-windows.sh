@@ -1,20 +1,29 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows program and packs it as one zip:
+# Cross-builds the Windows program and packs it twice, from the same files:
 # build/windows/mikawase-VERSION-win64.zip holding mikawase.exe,
 # mikawase-cli.exe, data\ with the three dictionaries and their licence, and
-# README.txt. Unpacking it anywhere is the whole installation.
+# README.txt, which is the whole installation wherever it is unpacked; and
+# build/windows/mikawase-VERSION-win64.msi, which installs them for the
+# current user with a Start-menu shortcut and an uninstaller.
+#
+#   tools/build-windows.sh [-DMIKAWASE_PUBLISHER="Name"]
+#
+# Arguments go to CMake's configure step; MIKAWASE_PUBLISHER is the
+# installer's publisher.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/windows/install-deps.sh
-cmake --preset windows-release
+cmake --preset windows-release "$@"
 cmake --build --preset windows-release
 
 build=build/windows/release
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+publisher=$(sed -n 's/^MIKAWASE_PUBLISHER:STRING=//p' "$build/CMakeCache.txt")
 stage=build/windows/package
 zip_file=build/windows/mikawase-$version-win64.zip
-rm -rf "$stage" "$zip_file"
+msi_file=build/windows/mikawase-$version-win64.msi
+rm -rf "$stage" "$zip_file" "$msi_file"
 cmake --install "$build" --prefix "$stage" --strip >/dev/null
 
 # Text for Notepad has CR LF; the dictionaries stay byte for byte as shipped.
@@ -41,3 +50,7 @@ find "$stage" -exec touch -d "@$stamp" {} +
 (cd "$stage" && find . -type f | LC_ALL=C sort | sed 's|^\./||' | zip -X -q -9 "../$(basename "$zip_file")" -@)
 echo "$zip_file: $(stat -c %s "$zip_file") bytes"
 unzip -l "$zip_file"
+
+tools/windows/build-msi.sh "$stage" "$version" "$build/app/win32/mikawase.ico" "$msi_file" \
+  "$publisher"
+echo "$msi_file: $(stat -c %s "$msi_file") bytes"
