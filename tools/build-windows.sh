@@ -26,6 +26,25 @@ msi_file=build/windows/mikawase-$version-win64.msi
 rm -rf "$stage" "$zip_file" "$msi_file"
 cmake --install "$build" --prefix "$stage" --strip >/dev/null
 
+# The dictionaries' README speaks of both systems' personal folders; the
+# Windows copy names only the Windows one.
+python3 - "$stage/data/README.txt" <<'END'
+import sys
+path = sys.argv[1]
+text = open(path, encoding="utf-8").read()
+start = text.index("Your own words do not belong here")
+end = text.index("so that their entries win:", start) + len("so that their entries win:")
+windows = """Your own words do not belong here: these files are replaced by every
+update. Put them in your personal dictionaries, files of the same names and
+format in %APPDATA%\\mikawase, which are applied right before these, so that
+their entries win:"""
+open(path, "w", encoding="utf-8").write(text[:start] + windows + text[end:])
+END
+if grep -q 'XDG\|~/' "$stage/data/README.txt"; then
+  echo "$stage/data/README.txt still speaks of Linux folders" >&2
+  exit 1
+fi
+
 # Text for Notepad has CR LF; the dictionaries stay byte for byte as shipped.
 to_crlf() { sed 's/\r$//; s/$/\r/' "$1" >"$2"; }
 to_crlf tools/windows/README.txt "$stage/README.txt"

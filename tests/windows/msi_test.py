@@ -4,7 +4,8 @@
 In a wine prefix of its own, made afresh, as a new user's would be:
 
 - msiexec /i installs, without a question, every file of the zip's folder
-  byte for byte into %LOCALAPPDATA%\\Programs\\mikawase, a Start-menu
+  byte for byte into %LOCALAPPDATA%\\Programs\\mikawase (its READMEs
+  speaking of Windows, in Japanese and English), a Start-menu
   shortcut ミカワセ to mikawase.exe with the program's icon, and an
   uninstall entry with the name, version and publisher;
 - the installed mikawase-cli.exe, finding data\\ beside itself, renders
@@ -185,6 +186,17 @@ def main():
             expect("msiexec /i", status[0], 0)
             expect("installed files", sorted(files_below(program)), sorted(files_below(args.stage)))
             expect("installed bytes", files_below(program) == files_below(args.stage), True)
+            # What a Windows user reads speaks of Windows, and of every option.
+            readme = open(os.path.join(program, "README.txt"), encoding="utf-8").read()
+            for wanted in ("--add", "--check", "--trace", "--crlf", "--data-dir", "--no-personal",
+                           "--engine=literal", "%APPDATA%\\mikawase", "MSI", "zip"):
+                if readme.count(wanted) < 2:  # in Japanese and in English
+                    failures.append(f"README.txt does not speak of {wanted} in both languages")
+            if readme.index("ウィンドウ") > readme.index("The window"):
+                failures.append("README.txt is not Japanese first")
+            dictionaries = open(os.path.join(program, "data", "README.txt"), encoding="utf-8").read()
+            if "XDG" in dictionaries or "%APPDATA%\\mikawase" not in dictionaries:
+                failures.append("data\\README.txt does not name the Windows personal folder alone")
             if not os.path.exists(shortcut):
                 failures.append(f"no shortcut {shortcut}")
             else:
