@@ -19,6 +19,11 @@ if [[ ! $version =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]]; then
   echo "$0: version '$version' is not MAJOR.MINOR.PATCH" >&2
   exit 2
 fi
+# wixl fails on any defined text beyond ASCII.
+if [[ ! $publisher =~ ^[[:print:]]+$ ]] || LC_ALL=C grep -q '[^ -~]' <<<"$publisher"; then
+  echo "$0: the publisher '$publisher' must be printable ASCII" >&2
+  exit 2
+fi
 # The product code is a GUID that depends on the version alone: every
 # version is a new product (which a major upgrade needs), and building the
 # same version twice gives the same product.
