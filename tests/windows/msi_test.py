@@ -15,11 +15,11 @@ In a wine prefix of its own, made afresh, as a new user's would be:
   upgrade (a second installer of the next version, whose adjective.txt
   has one more line) replaces the shipped dictionaries and leaves one
   entry; the older installer then refuses to downgrade;
-- msiexec /x leaves no installed file, shortcut or entry, and keeps the
-  personal folder in %APPDATA%\\mikawase as it was.
+- msiexec /x leaves no installed file, shortcut, entry or registry key,
+  and keeps the personal folder in %APPDATA%\\mikawase as it was.
 
     msi_test.py --msi FILE.msi --stage DIR --icon FILE.ico --build-msi SCRIPT
-                --wine-run SCRIPT --linux-cli PATH
+                --wine-run SCRIPT --linux-cli PATH [--publisher NAME]
 """
 
 import argparse
@@ -37,6 +37,8 @@ sys.path.insert(0, HERE)
 from cli_matches_linux import EXAMPLES, line  # noqa: E402
 
 NAME = "ミカワセ"
+# Where the installer's components keep their key paths.
+INSTALLER_KEY = "HKCU\\Software\\mikawase\\Installer"
 UNINSTALL = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall"
 # A word the shipped dictionaries do not know, for the upgrade's new line.
 NEW_WORD, NEW_WORD_JAPANESE = "zyzzyvas", "ゾウムシ"
@@ -185,6 +187,7 @@ def main():
             status = prefix.wine(["msiexec", "/i", "Z:" + args.msi, "/qn"])
             expect("msiexec /i", status[0], 0)
             expect("installed files", sorted(files_below(program)), sorted(files_below(args.stage)))
+            expect("the installer's registry key", prefix.wine(["reg", "query", INSTALLER_KEY])[0], 0)
             expect("installed bytes", files_below(program) == files_below(args.stage), True)
             # What a Windows user reads speaks of Windows, and of every option.
             readme = open(os.path.join(program, "README.txt"), encoding="utf-8").read()
@@ -265,6 +268,8 @@ def main():
             expect("installed folder after uninstalling", os.path.exists(program), False)
             expect("shortcut after uninstalling", os.path.exists(shortcut), False)
             expect("uninstall entries after uninstalling", prefix.uninstall_entries(), {})
+            expect("the program's registry key after uninstalling",
+                   prefix.wine(["reg", "query", "HKCU\\Software\\mikawase"])[0], 1)
             expect("personal files after uninstalling", files_below(personal), mine)
         finally:
             prefix.stop()
