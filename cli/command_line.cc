@@ -35,7 +35,8 @@ const char kUsage[] =
 #ifdef _WIN32
     "Your personal dictionaries, in %APPDATA%\\mikawase, have the same names\n"
     "and format as the shipped ones. Each that exists is applied right before\n"
-    "the shipped file of the same name, so its entries win.\n"
+    "the shipped file of the same name, so its entries win; upgrading or\n"
+    "uninstalling the program leaves them.\n"
     "\n"
     "The compiled dictionaries are kept in %MIKAWASE_CACHE_DIR%, else in\n"
     "%LOCALAPPDATA%\\mikawase\\cache, so that a later run with the same files\n"
@@ -54,7 +55,12 @@ const char kUsage[] =
 #endif
     "\n"
     "Exit status: 0 on success, 1 when a dictionary or the input is bad,\n"
+#ifdef _WIN32
+    "2 for a usage error. README.txt beside this program describes the\n"
+    "dictionary format, and data\\README.txt the shipped dictionaries.\n";
+#else
     "2 for a usage error. See mikawase-cli(1) for the dictionary format.\n";
+#endif
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "command_line.h"
+#include "explorer_start.h"
 #include "mikawase/app_folder.h"
 #include "mikawase/compiled_cache.h"
 #include "mikawase/dictionary_check.h"
@@ -264,8 +265,13 @@ int RunAdd(const mikawase::cli::CommandLine& command) {
   const mikawase::cli::AddCommand& add = *command.add;
   std::string folder = mikawase::PersonalDictionaryFolder();
   if (folder.empty()) {
+#ifdef _WIN32
+    throw InputFailure{"cannot tell where your personal dictionaries go: Windows names no "
+                       "%APPDATA% folder"};
+#else
     throw InputFailure{"cannot tell where your personal dictionaries go: neither XDG_DATA_HOME "
                        "nor HOME is set"};
+#endif
   }
   std::string file_name = *mikawase::DictionaryFileNamed(add.kind);
   mikawase::AddedEntry added = mikawase::AddPersonalEntry(folder, file_name, add.key, add.value);
@@ -297,6 +303,9 @@ void Report(const std::string& message) {
 
 int main(int argc, char** argv) {
   mikawase::cli::PrepareStandardStreams();
+#ifdef _WIN32
+  if (mikawase::cli::ExplainedStartFromExplorer(argc > 1)) return 0;
+#endif
   mikawase::cli::CommandLine command;
   try {
     command = mikawase::cli::ParseCommandLine(mikawase::cli::Arguments(argc, argv));

@@ -1,21 +1,49 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows program and packs it as one zip:
+# Cross-builds the Windows program and packs it twice, from the same files:
 # build/windows/mikawase-VERSION-win64.zip holding mikawase.exe,
 # mikawase-cli.exe, data\ with the three dictionaries and their licence, and
-# README.txt. Unpacking it anywhere is the whole installation.
+# README.txt, which is the whole installation wherever it is unpacked; and
+# build/windows/mikawase-VERSION-win64.msi, which installs them for the
+# current user with a Start-menu shortcut and an uninstaller.
+#
+#   tools/build-windows.sh [-DMIKAWASE_PUBLISHER="Name"]
+#
+# Arguments go to CMake's configure step; MIKAWASE_PUBLISHER is the
+# installer's publisher.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/windows/install-deps.sh
-cmake --preset windows-release
+cmake --preset windows-release "$@"
 cmake --build --preset windows-release
 
 build=build/windows/release
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+publisher=$(sed -n 's/^MIKAWASE_PUBLISHER:STRING=//p' "$build/CMakeCache.txt")
 stage=build/windows/package
 zip_file=build/windows/mikawase-$version-win64.zip
-rm -rf "$stage" "$zip_file"
+msi_file=build/windows/mikawase-$version-win64.msi
+rm -rf "$stage" "$zip_file" "$msi_file"
 cmake --install "$build" --prefix "$stage" --strip >/dev/null
+
+# The dictionaries' README speaks of both systems' personal folders; the
+# Windows copy names only the Windows one.
+python3 - "$stage/data/README.txt" <<'END'
+import sys
+path = sys.argv[1]
+text = open(path, encoding="utf-8").read()
+start = text.index("Your own words do not belong here")
+end = text.index("so that their entries win:", start) + len("so that their entries win:")
+windows = """Your own words do not belong here: these files are replaced by every
+update. Put them in your personal dictionaries, files of the same names and
+format in %APPDATA%\\mikawase, which are applied right before these, so that
+their entries win:"""
+open(path, "w", encoding="utf-8").write(text[:start] + windows + text[end:])
+END
+if grep -q 'XDG\|~/' "$stage/data/README.txt"; then
+  echo "$stage/data/README.txt still speaks of Linux folders" >&2
+  exit 1
+fi
 
 # Text for Notepad has CR LF; the dictionaries stay byte for byte as shipped.
 to_crlf() { sed 's/\r$//; s/$/\r/' "$1" >"$2"; }
@@ -41,3 +69,7 @@ find "$stage" -exec touch -d "@$stamp" {} +
 (cd "$stage" && find . -type f | LC_ALL=C sort | sed 's|^\./||' | zip -X -q -9 "../$(basename "$zip_file")" -@)
 echo "$zip_file: $(stat -c %s "$zip_file") bytes"
 unzip -l "$zip_file"
+
+tools/windows/build-msi.sh "$stage" "$version" "$build/app/win32/mikawase.ico" "$msi_file" \
+  "$publisher"
+echo "$msi_file: $(stat -c %s "$msi_file") bytes"

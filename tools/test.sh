@@ -40,4 +40,4 @@ fuzz_seconds=20
 tools/fuzz-smoke.sh "$fuzz_seconds"
 fuzzers=$(find build/fuzz/bin -name '*_fuzzer' -type f | wc -l)
 
-echo "All passed: ci build $(ctest_summary "$logs/ci.log"); windows build $(ctest_summary "$logs/windows.log") under wine, ${windows_seconds} s with the zip; asan build $(ctest_summary "$logs/asan.log"); $fuzzers fuzz targets, ${fuzz_seconds} s each, no finding."
+echo "All passed: ci build $(ctest_summary "$logs/ci.log"); windows build $(ctest_summary "$logs/windows.log") under wine, ${windows_seconds} s with the zip and the MSI; asan build $(ctest_summary "$logs/asan.log"); $fuzzers fuzz targets, ${fuzz_seconds} s each, no finding."

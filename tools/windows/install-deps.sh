@@ -11,8 +11,11 @@ packages=(
   cmake ninja-build python3
   # GoogleTest's sources, built for Windows; the icon is drawn from its SVG.
   googletest librsvg2-bin
-  # Running and driving it: wine, a display, keys and clicks; the package.
-  wine wine64 xvfb xauth xdotool zip
+  # Running and driving it: wine, a display, keys and clicks.
+  wine wine64 xvfb xauth xdotool
+  # The packages: the zip, and the installer (wixl makes it, msibuild
+  # finishes it; msiinfo and msiextract look inside it in the tests).
+  zip wixl msitools
 )
 
 install_missing "${packages[@]}"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The Windows half of the test run: cross-builds with warnings as errors,
 # runs the Windows tests under wine (the engine's suite, the window on its
-# own Xvfb display, the filter against LINUX_CLI), then makes the zip.
+# own Xvfb display, the filter against LINUX_CLI), then makes the zip and
+# the installer, and installs, upgrades and removes that in a prefix of
+# its own.
 # One wine prefix, made afresh, and one wine server for the whole run.
 #
 #   tools/windows/test.sh LINUX_CLI
@@ -34,3 +36,10 @@ cmake --preset windows-ci -DMIKAWASE_LINUX_CLI="$linux_cli"
 cmake --build --preset windows-ci
 ctest --preset windows-ci
 tools/build-windows.sh
+
+release=build/windows/release
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$release/CMakeCache.txt")
+python3 tests/windows/msi_test.py --msi "build/windows/mikawase-$version-win64.msi" \
+  --stage build/windows/package --icon "$release/app/win32/mikawase.ico" \
+  --publisher "$(sed -n 's/^MIKAWASE_PUBLISHER:STRING=//p' "$release/CMakeCache.txt")" \
+  --build-msi tools/windows/build-msi.sh --wine-run tools/windows/wine-run.sh --linux-cli "$linux_cli"
