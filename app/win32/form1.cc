@@ -197,6 +197,9 @@ void Form1::Form_Load() {
     MessageBoxW(window_, WideFromUtf8(error.what()).c_str(), L"ミカワセ", MB_OK | MB_ICONERROR);
     ExitProcess(1);
   }
+  // The user's own words, as the filter's --add writes them, come before
+  // the shipped ones here as in the filter and the Qt window.
+  personal_folder_ = PersonalDictionaryFolder();
   FileVersion version;
   if (!ReadFileVersion(&version)) version = {kVersionMajor, kVersionMinor, kVersionRevision};
   caption_ = CaptionForVersion(version.major, version.minor, version.revision);
@@ -296,7 +299,7 @@ void Form1::Command1_Click() {
   std::string result;
   bool translated = false;
   try {
-    result = Translate(input, AppFolder);
+    result = TranslateWithDictionaries(input, {DataFolderOf(AppFolder), personal_folder_});
     translated = true;
   } catch (const TranslationError& error) {
     SetCursor(cursor);

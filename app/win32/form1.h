@@ -62,6 +62,8 @@ class Form1 {
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
 
   std::string AppFolder;  // UTF-8, ending with exactly one "\"
+  // %APPDATA%\mikawase\, or "" when the system names no such folder.
+  std::string personal_folder_;
   std::wstring caption_;
 };
 

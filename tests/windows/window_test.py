@@ -115,6 +115,19 @@ def start_display():
     return xvfb, ":" + number.decode().strip()
 
 
+def windows_folder(args, env, variable):
+    """The value of a Windows environment variable, as the prefix's programs see it."""
+    p = subprocess.run([args.wine, "cmd", "/c", "echo", f"%{variable}%"], env=env,
+                       capture_output=True, timeout=120, check=True)
+    return p.stdout.decode(errors="replace").strip()
+
+
+def unix_path(args, env, path):
+    p = subprocess.run([args.wine, "winepath", "-u", path], env=env, capture_output=True,
+                       timeout=120, check=True)
+    return p.stdout.decode().strip()
+
+
 def pixels(twips, dpi):
     return (twips * dpi + 720) // 1440
 
@@ -148,6 +161,8 @@ def run(args, folder):
     write_data()
     xvfb, display = start_display()
     env = dict(os.environ, DISPLAY=display)
+    personal = os.path.join(unix_path(args, env, windows_folder(args, env, "APPDATA")), "mikawase")
+    shutil.rmtree(personal, ignore_errors=True)
     window = None
     s = Session(args, display, env)
     try:
@@ -272,6 +287,26 @@ def run(args, folder):
         s.click("Command1")
         st = s.settle(lambda st: st["Text2"]["text"] == "私が好きなのはあなた。")
         check("mended, the next press translates", st["Text2"]["text"], "私が好きなのはあなた。")
+
+        # The user's own words, where the filter's --add puts them, win over
+        # the shipped ones at the next press; gone again once removed.
+        s.click("Text1")
+        s.xdotool("key", "ctrl+a")
+        s.type("The cat.")
+        s.settle(lambda st: st["Text1"]["text"] == "The cat.")
+        s.click("Command1")
+        st = s.settle(lambda st: st["Text2"]["text"] == "その猫。")
+        check("shipped noun before a personal one", st["Text2"]["text"], "その猫。")
+        os.makedirs(personal, exist_ok=True)
+        with open(os.path.join(personal, "noun.txt"), "wb") as f:
+            f.write(("cat".ljust(15) + "ネコ\r\n").encode("cp932"))
+        s.click("Command1")
+        st = s.settle(lambda st: st["Text2"]["text"] == "そのネコ。")
+        check("a personal noun wins at the next press", st["Text2"]["text"], "そのネコ。")
+        shutil.rmtree(personal)
+        s.click("Command1")
+        st = s.settle(lambda st: st["Text2"]["text"] == "その猫。")
+        check("the personal noun removed, the shipped one again", st["Text2"]["text"], "その猫。")
         window.kill()
         window.wait()
         s.wait_until_gone()
@@ -286,6 +321,7 @@ def run(args, folder):
         check("144 DPI: minimum size is the opening size", st["min_track"], st["frame"])
     finally:
         s.set_dpi(96)
+        shutil.rmtree(personal, ignore_errors=True)
         if window is not None and window.poll() is None:
             window.kill()
             window.wait()
