@@ -2,21 +2,19 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShortcut>
-#include <new>
 #include <utility>
 
 #include "app_folder_for.h"
-#include "form1_layout.h"
-#include "mikawase/app_folder.h"
 #include "mikawase/line_breaks.h"
-#include "mikawase/translate.h"
 #include "mikawase/version.h"
-#include "twips.h"
+#include "model/form1_layout.h"
+#include "model/form1_texts.h"
 
 namespace mikawase {
 
@@ -44,22 +42,11 @@ QPlainTextEdit* NewTextBox(const QString& name, QWidget* parent) {
   return box;
 }
 
+QRect ToQRect(const model::PixelRect& rect) {
+  return QRect(rect.left, rect.top, rect.width(), rect.height());
+}
+
 }  // namespace
-
-QString CaptionForVersion(int major, int minor, int revision) {
-  return QStringLiteral("ミカワセ %1.%2.%3").arg(major).arg(minor).arg(revision);
-}
-
-QString DescribeFailure(const TranslationFailure& failure) {
-  QString text = QStringLiteral("The translation stopped.\n\n");
-  if (!failure.file.isEmpty()) text += QStringLiteral("File: ") + failure.file + '\n';
-  if (failure.line != 0) text += QStringLiteral("Line: ") + QString::number(failure.line) + '\n';
-  text += QStringLiteral("Problem: ") + failure.problem + QStringLiteral("\n\n");
-  text += QStringLiteral(
-      "Your text has been kept. The dictionaries are read again at every press of "
-      "\"英和\", so once the problem is put right, press it again.");
-  return text;
-}
 
 Form1::Form1(QWidget* parent) : Form1(QCoreApplication::applicationDirPath(), {}, parent) {}
 
@@ -68,15 +55,16 @@ Form1::Form1(const QString& executable_folder, ErrorReporter report_error, QWidg
       Text1(NewTextBox(QStringLiteral("Text1"), this)),
       Text2(NewTextBox(QStringLiteral("Text2"), this)),
       Command1(new QPushButton(QStringLiteral("英和"), this)),
-      report_error_(std::move(report_error)) {
+      report_error_(std::move(report_error)),
+      language_(model::LanguageNamed(QLocale::system().name().toStdString())) {
   Command1->setObjectName(QStringLiteral("Command1"));
   // Enter in a text box starts a new line; it must never press the button.
   Command1->setAutoDefault(false);
   Command1->setDefault(false);
 
-  Command1->setToolTip(QStringLiteral("Translate (Ctrl+Enter)"));
+  Command1->setToolTip(QString::fromStdString(model::Command1Tip(language_)));
   // Opens at the table's size and may grow from there, never shrink.
-  QSize size = TwipsToPixels(kForm1ClientSize, logicalDpiX(), logicalDpiY());
+  QSize size(model::MinimumClientWidth(logicalDpiX()), model::MinimumClientHeight(logicalDpiY()));
   setMinimumSize(size);
   resize(size);
   LayOutControls();
@@ -108,43 +96,36 @@ void Form1::resizeEvent(QResizeEvent* event) {
 }
 
 void Form1::LayOutControls() {
-  Form1Geometry geometry = Form1LayoutFor(size(), logicalDpiX(), logicalDpiY());
-  Text1->setGeometry(geometry.text1);
-  Text2->setGeometry(geometry.text2);
-  Command1->setGeometry(geometry.command1);
+  model::Form1Layout layout = model::LayOutForm1(width(), height(), logicalDpiX(), logicalDpiY());
+  Text1->setGeometry(ToQRect(layout.Text1));
+  Text2->setGeometry(ToQRect(layout.Text2));
+  Command1->setGeometry(ToQRect(layout.Command1));
 }
 
 void Form1::Form_Load(const QString& executable_folder) {
   AppFolder_ = AppFolderFor(executable_folder);
-  personal_folder_ = PersonalDictionaryFolder();
-  setWindowTitle(CaptionForVersion(kVersionMajor, kVersionMinor, kVersionRevision));
+  folders_ = model::Form1Folders(AppFolder_);
+  setWindowTitle(QString::fromStdString(
+      model::CaptionForVersion(kVersionMajor, kVersionMinor, kVersionRevision)));
 }
 
 // A failed translation leaves both boxes as they were: the result is shown
 // only once Translate has returned it whole. The window stays open, so the
 // user can mend the dictionary and press again without retyping anything.
 void Form1::Command1_Click() {
-  std::string result;
-  try {
-    result = TranslateWithDictionaries(ToEngineText(*Text1),
-                                       {DataFolderOf(AppFolder_), personal_folder_});
-  } catch (const TranslationError& error) {
-    ShowFailure({QFile::decodeName(error.file().c_str()), error.line(),
-                 QString::fromStdString(error.problem())});
-    return;
-  } catch (const std::bad_alloc&) {
-    ShowFailure({{}, 0, QStringLiteral("there is not enough memory to translate this text")});
-    return;
-  }
-  Text2->setPlainText(FromEngineText(result));
+  model::Command1Outcome outcome = model::Command1Action(ToEngineText(*Text1), folders_);
+  if (!outcome.translated) return ShowFailure(outcome.failure);
+  Text2->setPlainText(FromEngineText(outcome.rendering));
 }
 
-void Form1::ShowFailure(const TranslationFailure& failure) {
+void Form1::ShowFailure(const model::Failure& failure) {
   if (report_error_) {
-    report_error_(failure);
+    report_error_({QFile::decodeName(failure.file.c_str()), failure.line,
+                   QString::fromStdString(failure.problem)});
     return;
   }
-  QMessageBox::critical(this, windowTitle(), DescribeFailure(failure));
+  QMessageBox::critical(this, windowTitle(),
+                        QString::fromStdString(model::DescribeFailure(failure, language_)));
 }
 
 }  // namespace mikawase

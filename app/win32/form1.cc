@@ -2,14 +2,13 @@
 
 #include <commctrl.h>
 
-#include <new>
-
 #include "dpi.h"
-#include "form1_layout.h"
 #include "mikawase/app_folder.h"
-#include "mikawase/translate.h"
+#include "mikawase/translation_error.h"
 #include "mikawase/version.h"
 #include "mikawase/wide_text.h"
+#include "model/form1_layout.h"
+#include "model/form1_texts.h"
 #include "resource.h"
 #include "version_resource.h"
 
@@ -26,9 +25,6 @@ constexpr DWORD kExtendedStyle = WS_EX_CONTROLPARENT;
 // only while the text does not fit, which the edit control does itself.
 constexpr DWORD kTextBoxStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE |
                                 ES_WANTRETURN | ES_AUTOVSCROLL;
-
-// The same words as the Qt window's.
-constexpr wchar_t kCommand1Tip[] = L"Translate (Ctrl+Enter)";
 
 HWND NewControl(HWND parent, const wchar_t* kind, const wchar_t* text, DWORD style,
                 DWORD extended_style, int id) {
@@ -61,23 +57,6 @@ std::wstring TextOf(HWND control) {
 }
 
 }  // namespace
-
-std::wstring CaptionForVersion(int major, int minor, int revision) {
-  return L"ミカワセ " + std::to_wstring(major) + L"." + std::to_wstring(minor) + L"." +
-         std::to_wstring(revision);
-}
-
-std::wstring DescribeFailure(const std::string& file, std::size_t line,
-                             const std::string& problem) {
-  std::wstring text = L"The translation stopped.\n\n";
-  if (!file.empty()) text += L"File: " + WideFromUtf8(file) + L"\n";
-  if (line != 0) text += L"Line: " + std::to_wstring(line) + L"\n";
-  text += L"Problem: " + WideFromUtf8(problem) + L"\n\n";
-  text +=
-      L"Your text has been kept. The dictionaries are read again at every press of "
-      L"\"英和\", so once the problem is put right, press it again.";
-  return text;
-}
 
 HWND Form1::Create(HINSTANCE instance, int show) {
   WNDCLASSEXW window_class = {};
@@ -168,12 +147,13 @@ bool Form1::OnCreate() {
                              reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)),
                              nullptr);
   if (tooltip_ != nullptr) {
+    tip_ = WideFromUtf8(model::Command1Tip(language_));
     TTTOOLINFOW tool = {};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(Command1);
-    tool.lpszText = const_cast<wchar_t*>(kCommand1Tip);
+    tool.lpszText = tip_.data();
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 
@@ -181,8 +161,8 @@ bool Form1::OnCreate() {
   ApplyDpi(DpiOfWindow(window_));
   // The window opens at exactly the table's size, where the system places
   // new windows.
-  SIZE size = WindowSizeForClient(MinimumClientWidth(dpi_), MinimumClientHeight(dpi_), kStyle,
-                                  kExtendedStyle, dpi_);
+  SIZE size = WindowSizeForClient(model::MinimumClientWidth(dpi_), model::MinimumClientHeight(dpi_),
+                                  kStyle, kExtendedStyle, dpi_);
   SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   last_focus_ = Text1;
@@ -197,12 +177,10 @@ void Form1::Form_Load() {
     MessageBoxW(window_, WideFromUtf8(error.what()).c_str(), L"ミカワセ", MB_OK | MB_ICONERROR);
     ExitProcess(1);
   }
-  // The user's own words, as the filter's --add writes them, come before
-  // the shipped ones here as in the filter and the Qt window.
-  personal_folder_ = PersonalDictionaryFolder();
+  folders_ = model::Form1Folders(AppFolder);
   FileVersion version;
   if (!ReadFileVersion(&version)) version = {kVersionMajor, kVersionMinor, kVersionRevision};
-  caption_ = CaptionForVersion(version.major, version.minor, version.revision);
+  caption_ = WideFromUtf8(model::CaptionForVersion(version.major, version.minor, version.revision));
   SetWindowTextW(window_, caption_.c_str());
 }
 
@@ -215,8 +193,8 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
 }
 
 void Form1::OnGetMinMaxInfo(MINMAXINFO* limits) {
-  SIZE size = WindowSizeForClient(MinimumClientWidth(dpi_), MinimumClientHeight(dpi_), kStyle,
-                                  kExtendedStyle, dpi_);
+  SIZE size = WindowSizeForClient(model::MinimumClientWidth(dpi_), model::MinimumClientHeight(dpi_),
+                                  kStyle, kExtendedStyle, dpi_);
   limits->ptMinTrackSize = {size.cx, size.cy};
 }
 
@@ -276,7 +254,7 @@ void Form1::ApplyDpi(int dpi) {
 void Form1::LayOut() {
   RECT client;
   GetClientRect(window_, &client);
-  Form1Layout layout = LayOutForm1(client.right, client.bottom, dpi_);
+  model::Form1Layout layout = model::LayOutForm1(client.right, client.bottom, dpi_, dpi_);
   HDWP positions = BeginDeferWindowPos(3);
   for (auto [control, rect] : {std::pair{Text1, layout.Text1}, std::pair{Text2, layout.Text2},
                                std::pair{Command1, layout.Command1}}) {
@@ -294,29 +272,16 @@ void Form1::LayOut() {
 // only once Translate has returned it whole. The window stays open, so the
 // user can mend the dictionary and press again without retyping anything.
 void Form1::Command1_Click() {
-  std::string input = Utf8FromWide(TextOf(Text1));
   HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  std::string result;
-  bool translated = false;
-  try {
-    result = TranslateWithDictionaries(input, {DataFolderOf(AppFolder), personal_folder_});
-    translated = true;
-  } catch (const TranslationError& error) {
-    SetCursor(cursor);
-    ShowFailure(error.file(), error.line(), error.problem());
-  } catch (const std::bad_alloc&) {
-    SetCursor(cursor);
-    ShowFailure({}, 0, "there is not enough memory to translate this text");
-  }
-  if (!translated) return;
-  SetWindowTextW(Text2, WideFromUtf8(result).c_str());
-  ShowScrollBarOnlyWhenNeeded(Text2);
+  model::Command1Outcome outcome = model::Command1Action(Utf8FromWide(TextOf(Text1)), folders_);
   SetCursor(cursor);
-}
-
-void Form1::ShowFailure(const std::string& file, std::size_t line, const std::string& problem) {
-  MessageBoxW(window_, DescribeFailure(file, line, problem).c_str(), caption_.c_str(),
-              MB_OK | MB_ICONERROR);
+  if (!outcome.translated) {
+    MessageBoxW(window_, WideFromUtf8(model::DescribeFailure(outcome.failure, language_)).c_str(),
+                caption_.c_str(), MB_OK | MB_ICONERROR);
+    return;
+  }
+  SetWindowTextW(Text2, WideFromUtf8(outcome.rendering).c_str());
+  ShowScrollBarOnlyWhenNeeded(Text2);
 }
 
 }  // namespace mikawase::win32

@@ -96,22 +96,6 @@ class Form1Test : public QObject {
              QStringLiteral("ミカワセ ") + QString::fromLatin1(kVersionString));
   }
 
-  void captionWritesPlainNumbers_data() {
-    QTest::addColumn<int>("major");
-    QTest::addColumn<int>("minor");
-    QTest::addColumn<int>("revision");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("this release") << 0 << 0 << 4 << "ミカワセ 0.0.4";
-    QTest::newRow("no leading zeros or spaces") << 1 << 10 << 200 << "ミカワセ 1.10.200";
-  }
-  void captionWritesPlainNumbers() {
-    QFETCH(int, major);
-    QFETCH(int, minor);
-    QFETCH(int, revision);
-    QFETCH(QString, caption);
-    QCOMPARE(CaptionForVersion(major, minor, revision), caption);
-  }
-
   // The offscreen screen reports 96 DPI, where the layout is whole pixels.
   void geometryAt96Dpi() {
     Window window;
@@ -285,30 +269,6 @@ class Form1Test : public QObject {
     window.folder.WriteAll();
     window.Press();
     QCOMPARE(window.Text2->toPlainText(), QStringLiteral("猫"));
-  }
-
-  void failureMessageSaysWhereAndWhat_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<QStringList>("absent");
-    QTest::newRow("a line of a file")
-        << "/opt/%1/data/noun.txt" << 7
-        << QStringList{"File: /opt/%1/data/noun.txt\nLine: 7\nProblem: PROBLEM"} << QStringList{};
-    QTest::newRow("a whole file") << "/opt/mikawase/data/noun.txt" << 0
-                                  << QStringList{"File: /opt/mikawase/data/noun.txt\nProblem"}
-                                  << QStringList{"Line"};
-    QTest::newRow("no place at all")
-        << "" << 0 << QStringList{"Problem: PROBLEM"} << QStringList{"File", "Line"};
-  }
-  void failureMessageSaysWhereAndWhat() {
-    QFETCH(QString, file);
-    QFETCH(int, line);
-    QFETCH(QStringList, expected);
-    QFETCH(QStringList, absent);
-    QString message = DescribeFailure({file, std::size_t(line), QStringLiteral("PROBLEM")});
-    for (const QString& part : expected) QVERIFY2(message.contains(part), qPrintable(message));
-    for (const QString& part : absent) QVERIFY2(!message.contains(part), qPrintable(message));
   }
 
   // The keyboard alone: the input box has the focus at first, Enter starts
