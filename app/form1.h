@@ -18,10 +18,11 @@
 #include "mikawase/dictionary_folders.h"
 #include "model/command1.h"
 #include "model/form1_texts.h"
+#include "model/menu.h"
 
+class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
-class QResizeEvent;
 
 namespace mikawase {
 
@@ -54,8 +55,18 @@ class Form1 : public QWidget {
   // by Form_Load, and "" when the platform knows no such folder.
   const std::string& PersonalFolder() const { return folders_.personal; }
 
+  // What the menu's commands do; each is also a QAction named as the
+  // model's menu table names it ("addWord").
+  void Run(model::Command command);
+  void OpenFile(const QString& file);
+  void SaveResult(const QString& file);
+
+  // How "open the folder" shows a folder; the file manager by default. For
+  // tests, which must not start one.
+  void SetFolderOpener(std::function<bool(const QString&)> open) { open_folder_ = std::move(open); }
+
  protected:
-  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Form_Load(const QString& executable_folder);
@@ -64,9 +75,14 @@ class Form1 : public QWidget {
   void LayOutControls();
   void Command1_Click();
   void ShowFailure(const model::Failure& failure);
+  QMenuBar* BuildMenuBar();
+  void AddWord();
+  void ShowCheckReport();
 
   // Each control also carries its name as its objectName, for tests and
-  // accessibility tools to find it by.
+  // accessibility tools to find it by. They stand in the client area, below
+  // the menu bar, where the layout table places them.
+  QWidget* client_;
   QPlainTextEdit* Text1;
   QPlainTextEdit* Text2;
   QPushButton* Command1;
@@ -74,6 +90,7 @@ class Form1 : public QWidget {
   std::string AppFolder_;
   DictionaryFolders folders_;  // the shipped data/ and the personal folder
   ErrorReporter report_error_;
+  std::function<bool(const QString&)> open_folder_;
   model::Language language_;  // of the system's locale
 };
 

@@ -14,6 +14,8 @@ packages=(
   # The window draws Japanese; without a font for it every character is an
   # empty box. The same font the package recommends.
   fonts-noto-cjk
+  # Qt's own words (context menus, file dialogs) in Japanese.
+  qt6-translations-l10n
   # Packaging, and Debian's rules for packages
   dpkg-dev file lintian
   # The dictionaries are generated from these; their test skips without them.
