@@ -93,33 +93,14 @@ std::string AddWordDialog::FileName() const {
 // Every change of a field shows what the rendering would be, and what
 // would be refused or can never act, before anything is written.
 void AddWordDialog::UpdatePreview() {
-  std::string key = key_->text().toStdString();
   std::string value = value_->text().toStdString();
   value_was_written_ = value_was_written_ || !value.empty();
-  if (key.empty() || value.empty()) {
-    preview_->clear();
-    // An emptied value is refused as the filter refuses it, with the reason.
-    problems_->setText(!key.empty() && value_was_written_
-                           ? Utf8(model::SayProblem("the value is empty", language_))
-                           : QString());
-    save_->setEnabled(false);
-    return;
-  }
-  std::string sentence = sentence_.empty() ? key : sentence_;
-  model::EntryPreview preview = model::PreviewEntry(sentence, folders_, FileName(), key, value);
-  if (!preview.refusal.empty()) {
-    preview_->clear();
-    problems_->setText(Utf8(model::SayProblem(preview.refusal, language_)));
-    save_->setEnabled(false);
-    return;
-  }
-  preview_->setText(Utf8(preview.rendering));
-  QStringList warnings;
-  for (const std::string& warning : preview.warnings) {
-    warnings << Utf8(model::SayProblem(warning, language_));
-  }
-  problems_->setText(warnings.join('\n'));
-  save_->setEnabled(true);
+  model::AddWordView view =
+      model::ViewOfEntry(sentence_, folders_, FileName(), key_->text().toStdString(), value,
+                         value_was_written_, language_);
+  preview_->setText(Utf8(view.preview));
+  problems_->setText(Utf8(view.problems));
+  save_->setEnabled(view.can_save);
 }
 
 void AddWordDialog::accept() {
@@ -191,11 +172,7 @@ void MyWordsDialog::Refill() {
   table_->setRowCount(static_cast<int>(listed.entries.size()));
   int row = 0;
   for (const PersonalEntry& entry : listed.entries) {
-    QString kind;
-    for (const model::WordKind& each : model::WordKinds()) {
-      if (entry.file_name == each.file_name) kind = Shown(each.words, language_);
-    }
-    const QString cells[] = {kind, Utf8(entry.key), Utf8(entry.value),
+    const QString cells[] = {Utf8(model::KindOfFile(entry.file_name, language_)), Utf8(entry.key), Utf8(entry.value),
                              Utf8(entry.file_name) + ':' + QString::number(entry.line)};
     for (int column = 0; column < 4; ++column) {
       auto* item = new QTableWidgetItem(cells[column]);
@@ -205,11 +182,9 @@ void MyWordsDialog::Refill() {
     }
     ++row;
   }
-  QStringList notes;
-  if (listed.entries.empty() && listed.failures.empty()) notes << Shown(model::kNoWordsYet, language_);
-  if (!listed.failures.empty()) notes << Shown(model::kBadLines, language_);
-  for (const TranslationError& failure : listed.failures) notes << Utf8(failure.what());
-  notes_->setText(notes.join('\n'));
+  std::vector<std::string> failures;
+  for (const TranslationError& failure : listed.failures) failures.push_back(failure.what());
+  notes_->setText(Utf8(model::NotesOnEntries(listed.entries.size(), failures, language_)));
 }
 
 void MyWordsDialog::RemoveRow(int row, bool ask) {

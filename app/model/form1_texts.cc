@@ -28,10 +28,10 @@ std::string DescribeFailure(const Failure& failure, Language language) {
   text += (japanese ? "問題: " : "Problem: ") + failure.problem + "\n\n";
   if (failure.personal) {
     text += japanese
-                ? "これはあなたが加えた語の辞書です。この行を直すか、"
-                  "mikawase-cli --remove でその語を取り除いてください。\n\n"
+                ? "これはあなたが加えた語の辞書です。この行を直すか、「辞書」の「加えた語の一覧」"
+                  "（または mikawase-cli --remove）でその語を取り除いてください。\n\n"
                 : "This is a dictionary of your own words: mend the line, or take the word out "
-                  "with mikawase-cli --remove.\n\n";
+                  "in Dictionary > My words (or with mikawase-cli --remove).\n\n";
   }
   text += japanese ? "入力した文はそのまま残っています。辞書は「英和」を押すたびに読み直されるので、"
                      "問題を直したら、もう一度押してください。"

@@ -177,6 +177,47 @@ EntryPreview PreviewEntry(std::string_view sentence, const DictionaryFolders& fo
   return preview;
 }
 
+AddWordView ViewOfEntry(std::string_view sentence, const DictionaryFolders& folders,
+                        std::string_view file_name, std::string_view key, std::string_view value,
+                        bool value_was_written, Language language) {
+  AddWordView view;
+  if (key.empty() || value.empty()) {
+    if (!key.empty() && value_was_written) {
+      view.problems = SayProblem("the value is empty", language);
+    }
+    return view;
+  }
+  EntryPreview preview =
+      PreviewEntry(sentence.empty() ? key : sentence, folders, file_name, key, value);
+  if (!preview.refusal.empty()) {
+    view.problems = SayProblem(preview.refusal, language);
+    return view;
+  }
+  view.preview = preview.rendering;
+  for (const std::string& warning : preview.warnings) {
+    if (!view.problems.empty()) view.problems += "\n";
+    view.problems += SayProblem(warning, language);
+  }
+  view.can_save = true;
+  return view;
+}
+
+std::string KindOfFile(std::string_view file_name, Language language) {
+  for (const WordKind& kind : kWordKinds) {
+    if (file_name == kind.file_name) return Say(kind.words, language);
+  }
+  return std::string(file_name);
+}
+
+std::string NotesOnEntries(std::size_t entries, const std::vector<std::string>& failures,
+                           Language language) {
+  std::string notes;
+  if (entries == 0 && failures.empty()) notes = Say(kNoWordsYet, language);
+  if (!failures.empty()) notes = Say(kBadLines, language);
+  for (const std::string& failure : failures) notes += "\n" + failure;
+  return notes;
+}
+
 std::string SayProblem(const std::string& english, Language language) {
   if (language == Language::kEnglish) return english;
   for (const KnownProblem& known : kKnownProblems) {

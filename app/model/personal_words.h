@@ -46,6 +46,26 @@ EntryPreview PreviewEntry(std::string_view sentence, const DictionaryFolders& fo
                           std::string_view file_name, std::string_view key,
                           std::string_view value);
 
+// What the add-a-word dialog shows for its fields, in either window: the
+// rendering with the entry, what is refused or can never act, and whether
+// it can be saved. An empty value is refused with the reason once the user
+// has written one (`value_was_written`), and quietly before.
+struct AddWordView {
+  std::string preview;
+  std::string problems;
+  bool can_save = false;
+};
+AddWordView ViewOfEntry(std::string_view sentence, const DictionaryFolders& folders,
+                        std::string_view file_name, std::string_view key, std::string_view value,
+                        bool value_was_written, Language language);
+
+// The list of the user's words, for either window: each entry's dictionary
+// in plain words, and the notes below the list (none yet; each bad line
+// with its file and line).
+std::string KindOfFile(std::string_view file_name, Language language);
+std::string NotesOnEntries(std::size_t entries, const std::vector<std::string>& failures,
+                           Language language);
+
 // A refusal or a finding of the engine, which are English, in the
 // window's language: in Japanese for those the window knows, else with
 // the English kept after a Japanese lead-in.
