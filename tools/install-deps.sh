@@ -16,6 +16,9 @@ packages=(
   fonts-noto-cjk
   # Qt's own words (context menus, file dialogs) in Japanese.
   qt6-translations-l10n
+  # The sources of the Japanese locale the Windows window's test makes for
+  # wine.
+  locales
   # Packaging, and Debian's rules for packages
   dpkg-dev file lintian
   # The dictionaries are generated from these; their test skips without them.

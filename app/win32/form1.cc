@@ -1,6 +1,12 @@
 #include "form1.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <memory>
+#include <optional>
 
 #include "dpi.h"
 #include "mikawase/app_folder.h"
@@ -9,8 +15,11 @@
 #include "mikawase/wide_text.h"
 #include "model/form1_layout.h"
 #include "model/form1_texts.h"
+#include "model/menu.h"
+#include "model/personal_words.h"
 #include "resource.h"
 #include "version_resource.h"
+#include "word_dialogs.h"
 
 namespace mikawase::win32 {
 
@@ -25,6 +34,70 @@ constexpr DWORD kExtendedStyle = WS_EX_CONTROLPARENT;
 // only while the text does not fit, which the edit control does itself.
 constexpr DWORD kTextBoxStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE |
                                 ES_WANTRETURN | ES_AUTOVSCROLL;
+
+// The resource script names the commands with a shortcut by number; they
+// must be the model's.
+static_assert(IDM_OPEN_FILE == IDM_MENU_BASE + static_cast<int>(model::Command::kOpenFile));
+static_assert(IDM_SAVE_RESULT == IDM_MENU_BASE + static_cast<int>(model::Command::kSaveResult));
+static_assert(IDM_COPY_RESULT == IDM_MENU_BASE + static_cast<int>(model::Command::kCopyResult));
+static_assert(IDM_ADD_WORD == IDM_MENU_BASE + static_cast<int>(model::Command::kAddWord));
+constexpr int kMenuEnd = IDM_MENU_BASE + static_cast<int>(model::Command::kSeparator);
+
+std::wstring Wide(const model::Words& words, model::Language language) {
+  return WideFromUtf8(model::Say(words, language));
+}
+
+// The menu bar, from the model's table, in the user's language.
+HMENU NewMenuBar(model::Language language) {
+  HMENU bar = CreateMenu();
+  for (const model::Menu& menu : model::Form1Menus()) {
+    HMENU popup = CreatePopupMenu();
+    for (const model::MenuItem& item : menu.items) {
+      if (item.command == model::Command::kSeparator) {
+        AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+        continue;
+      }
+      std::wstring text = Wide(item.words, language);
+      if (*item.shortcut != '\0') text += L"\t" + WideFromUtf8(item.shortcut);
+      AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(IDM_MENU_BASE + static_cast<int>(item.command)),
+                  text.c_str());
+    }
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Wide(menu.words, language).c_str());
+  }
+  return bar;
+}
+
+// The model's "Name (*.txt);;Other (*)", as the file dialogs take it: each
+// name, then its pattern, each ended by a NUL, and one more NUL at the end.
+std::wstring FileFilter(const std::wstring& model_filter) {
+  std::wstring filter;
+  std::size_t start = 0;
+  while (start <= model_filter.size()) {
+    std::size_t end = model_filter.find(L";;", start);
+    if (end == std::wstring::npos) end = model_filter.size();
+    std::wstring name = model_filter.substr(start, end - start);
+    std::size_t open = name.rfind(L'('), close = name.rfind(L')');
+    std::wstring pattern = open != std::wstring::npos && close > open
+                               ? name.substr(open + 1, close - open - 1)
+                               : L"*";
+    filter += name + L'\0' + pattern + L'\0';
+    start = end + 2;
+  }
+  return filter + L'\0';
+}
+
+// The bytes of a file, or nullopt when it cannot be read.
+std::optional<std::string> ReadWhole(const std::wstring& path) {
+  std::unique_ptr<FILE, int (*)(FILE*)> in(_wfopen(path.c_str(), L"rb"), std::fclose);
+  if (!in) return std::nullopt;
+  std::string bytes;
+  char block[65536];
+  for (std::size_t got; (got = std::fread(block, 1, sizeof block, in.get())) > 0;) {
+    bytes.append(block, got);
+  }
+  if (std::ferror(in.get())) return std::nullopt;
+  return bytes;
+}
 
 HWND NewControl(HWND parent, const wchar_t* kind, const wchar_t* text, DWORD style,
                 DWORD extended_style, int id) {
@@ -74,8 +147,8 @@ HWND Form1::Create(HINSTANCE instance, int show) {
   // Owned by its window from WM_NCCREATE to WM_NCDESTROY.
   auto* form = new Form1;
   HWND window = CreateWindowExW(kExtendedStyle, kForm1ClassName, L"", kStyle, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                instance, form);
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                                NewMenuBar(form->language_), instance, form);
   if (window == nullptr) return nullptr;
   ShowWindow(window, show);
   SetFocus(form->Text1);
@@ -121,6 +194,25 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_NEXTDLGCTL:
       OnNextControl(wparam, LOWORD(lparam) != 0);
       return 0;
+    case WM_CTLCOLORSTATIC:
+      // The result box is read-only, which the system greys; it keeps the
+      // look of a box that holds text.
+      if (reinterpret_cast<HWND>(lparam) == Text2) {
+        SetBkColor(reinterpret_cast<HDC>(wparam), GetSysColor(COLOR_WINDOW));
+        SetTextColor(reinterpret_cast<HDC>(wparam), GetSysColor(COLOR_WINDOWTEXT));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+      }
+      return DefWindowProcW(window_, message, wparam, lparam);
+    case WM_DROPFILES: {
+      HDROP drop = reinterpret_cast<HDROP>(wparam);
+      UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+      std::wstring file(length + 1, L'\0');
+      DragQueryFileW(drop, 0, file.data(), length + 1);
+      file.resize(length);
+      DragFinish(drop);
+      OpenFile(file);
+      return 0;
+    }
     case WM_DESTROY:
       if (font_ != nullptr) DeleteObject(font_);
       PostQuitMessage(0);
@@ -132,7 +224,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 bool Form1::OnCreate() {
   Text1 = NewControl(window_, WC_EDITW, L"", kTextBoxStyle, WS_EX_CLIENTEDGE, IDC_TEXT1);
-  Text2 = NewControl(window_, WC_EDITW, L"", kTextBoxStyle, WS_EX_CLIENTEDGE, IDC_TEXT2);
+  // The result can be selected and copied, not typed over.
+  Text2 = NewControl(window_, WC_EDITW, L"", kTextBoxStyle | ES_READONLY, WS_EX_CLIENTEDGE,
+                     IDC_TEXT2);
   // Not a default button: Enter in a text box starts a new line.
   Command1 = NewControl(window_, WC_BUTTONW, L"英和",
                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, IDC_COMMAND1);
@@ -162,10 +256,12 @@ bool Form1::OnCreate() {
   // The window opens at exactly the table's size, where the system places
   // new windows.
   SIZE size = WindowSizeForClient(model::MinimumClientWidth(dpi_), model::MinimumClientHeight(dpi_),
-                                  kStyle, kExtendedStyle, dpi_);
+                                  kStyle, kExtendedStyle, dpi_, true);
   SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   last_focus_ = Text1;
+  // A text file dropped on the window opens in the input box.
+  DragAcceptFiles(window_, TRUE);
   return true;
 }
 
@@ -194,7 +290,7 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
 
 void Form1::OnGetMinMaxInfo(MINMAXINFO* limits) {
   SIZE size = WindowSizeForClient(model::MinimumClientWidth(dpi_), model::MinimumClientHeight(dpi_),
-                                  kStyle, kExtendedStyle, dpi_);
+                                  kStyle, kExtendedStyle, dpi_, true);
   limits->ptMinTrackSize = {size.cx, size.cy};
 }
 
@@ -214,6 +310,9 @@ void Form1::OnCommand(int id, int notification) {
       if (GetFocus() == Command1) Command1_Click();
       return;
     default:
+      if (id >= IDM_MENU_BASE && id < kMenuEnd) {
+        Run(static_cast<model::Command>(id - IDM_MENU_BASE));
+      }
       return;
   }
 }
@@ -282,6 +381,114 @@ void Form1::Command1_Click() {
   }
   SetWindowTextW(Text2, WideFromUtf8(outcome.rendering).c_str());
   ShowScrollBarOnlyWhenNeeded(Text2);
+}
+
+void Form1::ShowMessage(const std::wstring& text, UINT icon) {
+  MessageBoxW(window_, text.c_str(), caption_.c_str(), MB_OK | icon);
+}
+
+void Form1::Run(model::Command command) {
+  switch (command) {
+    case model::Command::kOpenFile:
+    case model::Command::kSaveResult: {
+      bool open = command == model::Command::kOpenFile;
+      wchar_t file[MAX_PATH * 4] = L"";
+      std::wstring filter = FileFilter(Wide(model::kTextFiles, language_));
+      std::wstring title = Wide(open ? model::kOpenTitle : model::kSaveTitle, language_);
+      OPENFILENAMEW dialog = {};
+      dialog.lStructSize = sizeof dialog;
+      dialog.hwndOwner = window_;
+      dialog.lpstrFilter = filter.c_str();
+      dialog.lpstrFile = file;
+      dialog.nMaxFile = static_cast<DWORD>(std::size(file));
+      dialog.lpstrTitle = title.c_str();
+      dialog.lpstrDefExt = L"txt";
+      dialog.Flags = OFN_EXPLORER | (open ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
+      if (open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog)) {
+        if (open) {
+          OpenFile(file);
+        } else {
+          SaveResult(file);
+        }
+      }
+      return;
+    }
+    case model::Command::kCopyResult:
+      SendMessageW(Text2, EM_SETSEL, 0, -1);
+      SendMessageW(Text2, WM_COPY, 0, 0);
+      return;
+    case model::Command::kExit:
+      DestroyWindow(window_);
+      return;
+    case model::Command::kAddWord:
+      AddWord();
+      return;
+    case model::Command::kMyWords:
+      ShowMyWordsDialog(window_, folders_, language_, Utf8FromWide(TextOf(Text1)));
+      return;
+    case model::Command::kOpenPersonalFolder: {
+      std::string why = model::MakePersonalFolder(folders_, language_);
+      if (!why.empty()) return ShowMessage(WideFromUtf8(why), MB_ICONWARNING);
+      ShellExecuteW(window_, L"open", WideFromUtf8(folders_.personal).c_str(), nullptr, nullptr,
+                    SW_SHOWNORMAL);
+      return;
+    }
+    case model::Command::kCheckDictionaries:
+      ShowReportDialog(window_, Wide(model::kCheckTitle, language_),
+                       model::CheckReport(folders_, language_), language_);
+      return;
+    case model::Command::kAbout:
+      MessageBoxW(window_, (caption_ + L"\r\n\r\n" + Wide(model::kAboutText, language_)).c_str(),
+                  Wide(model::kAboutTitle, language_).c_str(), MB_OK | MB_ICONINFORMATION);
+      return;
+    case model::Command::kSeparator:
+      return;
+  }
+}
+
+// The word to offer: the selection of the box the user is in, else the
+// word at the input box's caret.
+void Form1::AddWord() {
+  HWND box = GetFocus() == Text2 ? Text2 : Text1;
+  DWORD start = 0, end = 0;
+  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  std::wstring boxed = TextOf(box);
+  std::wstring selection = boxed.substr(std::min<std::size_t>(start, boxed.size()),
+                                        end > start ? end - start : 0);
+  std::wstring input = TextOf(Text1);
+  DWORD caret = 0;
+  SendMessageW(Text1, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
+  std::size_t cursor = Utf8FromWide(input.substr(0, std::min<std::size_t>(caret, input.size()))).size();
+  std::string key = model::OfferedKey(Utf8FromWide(input), cursor, Utf8FromWide(selection));
+  ShowAddWordDialog(window_, folders_, language_, Utf8FromWide(input), "noun", key, "", false);
+}
+
+void Form1::OpenFile(const std::wstring& file) {
+  std::optional<std::string> bytes = ReadWhole(file);
+  if (!bytes) return ShowMessage(Wide(model::kCannotRead, language_) + L"\r\n" + file, MB_ICONWARNING);
+  if (bytes->starts_with("\xEF\xBB\xBF")) bytes->erase(0, 3);
+  int length = bytes->empty() ? 0
+                              : MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes->data(),
+                                                    static_cast<int>(bytes->size()), nullptr, 0);
+  if (length == 0 && !bytes->empty()) {
+    return ShowMessage(Wide(model::kNotUtf8, language_) + L"\r\n" + file, MB_ICONWARNING);
+  }
+  // The box takes CR LF, whatever the file has.
+  std::wstring text;
+  for (wchar_t c : WideFromUtf8(*bytes)) {
+    if (c == L'\n' && (text.empty() || text.back() != L'\r')) text += L'\r';
+    text += c;
+  }
+  SetWindowTextW(Text1, text.c_str());
+  ShowScrollBarOnlyWhenNeeded(Text1);
+}
+
+void Form1::SaveResult(const std::wstring& file) {
+  std::string bytes = Utf8FromWide(TextOf(Text2));
+  std::unique_ptr<FILE, int (*)(FILE*)> out(_wfopen(file.c_str(), L"wb"), std::fclose);
+  bool written = out && std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size();
+  if (out && std::fclose(out.release()) != 0) written = false;
+  if (!written) ShowMessage(Wide(model::kCannotWrite, language_) + L"\r\n" + file, MB_ICONWARNING);
 }
 
 }  // namespace mikawase::win32

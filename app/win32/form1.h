@@ -18,6 +18,7 @@
 #include "mikawase/dictionary_folders.h"
 #include "model/command1.h"
 #include "model/form1_texts.h"
+#include "model/menu.h"
 
 namespace mikawase::win32 {
 
@@ -45,6 +46,12 @@ class Form1 {
 
   void Form_Load();
   void Command1_Click();
+  // The menu's commands, by the model's table.
+  void Run(model::Command command);
+  void AddWord();
+  void OpenFile(const std::wstring& file);
+  void SaveResult(const std::wstring& file);
+  void ShowMessage(const std::wstring& text, UINT icon);
 
   // Font and size follow the window's DPI; then LayOut.
   void ApplyDpi(int dpi);
