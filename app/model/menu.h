@@ -85,6 +85,11 @@ inline constexpr Words kNotUtf8       = {"The file is not UTF-8 text; it was not
 inline constexpr Words kCannotRead    = {"The file cannot be read.", "ファイルを読めませんでした。"};
 inline constexpr Words kCannotWrite   = {"The file cannot be written.", "ファイルに書けませんでした。"};
 inline constexpr Words kOpenMyWords   = {"My &words…", "加えた語の一覧(&W)…"};
+// Where a message box can offer no buttons of its own (Windows): what its
+// Yes and No do for a bad line of the user's own file.
+inline constexpr Words kYesMyWordsNoFolder = {
+    "Yes opens My words; No opens the folder.",
+    "「はい」で加えた語の一覧を、「いいえ」でフォルダを開きます。"};
 inline constexpr Words kOpenFolder    = {"Open the &folder", "フォルダを開く(&F)"};
 inline constexpr Words kWordAdded     = {"Added to %1, line %2.", "%1 の %2 行目に加えました。"};
 inline constexpr Words kRemoveAsk     = {"Remove \"%1\" from your words?", "「%1」を加えた語から削除しますか？"};

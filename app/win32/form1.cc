@@ -375,8 +375,16 @@ void Form1::Command1_Click() {
   model::Command1Outcome outcome = model::Command1Action(Utf8FromWide(TextOf(Text1)), folders_);
   SetCursor(cursor);
   if (!outcome.translated) {
-    MessageBoxW(window_, WideFromUtf8(model::DescribeFailure(outcome.failure, language_)).c_str(),
-                caption_.c_str(), MB_OK | MB_ICONERROR);
+    std::wstring text = WideFromUtf8(model::DescribeFailure(outcome.failure, language_));
+    if (!outcome.failure.personal) {
+      MessageBoxW(window_, text.c_str(), caption_.c_str(), MB_OK | MB_ICONERROR);
+      return;
+    }
+    // A bad line of the user's own file: the way to it, from here.
+    text += L"\n\n" + Wide(model::kYesMyWordsNoFolder, language_);
+    int answer = MessageBoxW(window_, text.c_str(), caption_.c_str(), MB_YESNOCANCEL | MB_ICONERROR);
+    if (answer == IDYES) Run(model::Command::kMyWords);
+    if (answer == IDNO) Run(model::Command::kOpenPersonalFolder);
     return;
   }
   SetWindowTextW(Text2, WideFromUtf8(outcome.rendering).c_str());

@@ -24,7 +24,7 @@ TEXT1, TEXT2, COMMAND1 = 101, 102, 103
 # The menu's commands (the model's Command) and the dialogs' controls.
 ADD_WORD, MY_WORDS = 4, 5
 IDOK, IDCANCEL, IDYES = 1, 2, 6
-IDC_KEY, IDC_VALUE, IDC_PREVIEW, IDC_ENTRIES, IDC_REMOVE = 1004, 1006, 1008, 1010, 1013
+IDC_KEY, IDC_VALUE, IDC_PREVIEW, IDC_ENTRIES, IDC_NOTES, IDC_REMOVE = 1004, 1006, 1008, 1010, 1011, 1013
 
 failures = []
 
@@ -363,6 +363,29 @@ def run(args, folder):
         s.click("Command1")
         st = s.settle(lambda st: st["Text2"]["text"] == before)
         check("the word removed from the window, the rendering as before", st["Text2"]["text"], before)
+
+        # A bad line in the user's own file: the message names file and line
+        # and its Yes opens My words, which names the line too; the boxes
+        # stay as they were.
+        with open(os.path.join(personal, "noun.txt"), "wb") as f:
+            f.write(("cat".ljust(15) + "ネコ\r\nshort\r\n").encode("cp932"))
+        s.click("Command1")
+        box = s.dialog(lambda d: d is not None)
+        said = "".join((box or {"controls": {}})["controls"].values())
+        check("the message names the personal file", "mikawase\\noun.txt" in said, True)
+        check("the message names the line", "Line: 2" in said, True)
+        check("the message offers My words", "Yes opens My words" in said, True)
+        s.probe("dialog-click", str(IDYES))
+        words = s.dialog(lambda d: d is not None and str(IDC_ENTRIES) in d["controls"])
+        notes = (words or {"controls": {}})["controls"].get(str(IDC_NOTES), "")
+        check("My words names the bad line", "mikawase\\noun.txt:2" in notes, True)
+        check("My words lists the good line", json.loads(s.probe("dialog-items", str(IDC_ENTRIES))),
+              ["Noun\tcat\tネコ"])
+        s.probe("dialog-click", str(IDCANCEL))
+        s.dialog(lambda d: d is None)
+        st = s.state()
+        check("after the bad line, Text2 as it was", st["Text2"]["text"], before)
+        shutil.rmtree(personal)
         window.kill()
         window.wait()
         s.wait_until_gone()
