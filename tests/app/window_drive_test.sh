@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
 # The real window on a virtual X server, driven as a user would with the
-# mouse and the keyboard: it opens at 399 x 310, grows to 900 x 700, a
-# click near its bottom-right corner lands in the output box and one at its
-# right edge beside the input box presses the button, and Ctrl+Enter
-# translates without typing a line break. The boxes are read back the way a
-# user would: select all, copy.
+# mouse and the keyboard: its client area opens at 399 x 310 below the menu
+# bar and grows to 900 x 700, a click near its bottom-right corner lands in
+# the output box and one at its right edge beside the input box presses the
+# button, and Ctrl+Enter translates without typing a line break; the output
+# box takes no typing; Japanese shows as glyphs. A word selected in the
+# input goes into the user's dictionary through Dictionary > Add a word, is
+# rendered at the next press, listed in My words, removed there, and gone.
+# Then, under a Japanese locale, the menu and the dialog are in Japanese.
+# The boxes are read back the way a user would: select all, copy.
 #
 # usage: window_drive_test.sh MIKAWASE
-# Skips (exit 77) when xvfb-run, xdotool or xclip is missing.
+# With MIKAWASE_SCREENSHOTS=DIR, the Japanese menu and dialog are saved
+# there as PNG files (docs/ holds two).
+# Skips (exit 77) when xvfb-run, xdotool, xclip or xwd is missing; fails
+# without a Japanese font.
 set -euo pipefail
 
 if [[ ${1:-} == --inside-x ]]; then
