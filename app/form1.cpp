@@ -182,7 +182,8 @@ void Form1::Form_Load(const QString& executable_folder) {
 // only once Translate has returned it whole. The window stays open, so the
 // user can mend the dictionary and press again without retyping anything.
 void Form1::Command1_Click() {
-  model::Command1Outcome outcome = model::Command1Action(ToEngineText(*Text1), folders_);
+  model::Command1Outcome outcome =
+      model::Command1Action(ToEngineText(*Text1), folders_, join_lines_);
   if (!outcome.translated) return ShowFailure(outcome.failure);
   Text2->setPlainText(FromEngineText(outcome.rendering));
 }
@@ -223,6 +224,7 @@ QMenuBar* Form1::BuildMenuBar() {
       QAction* action = shown->addAction(Shown(item.words, language_));
       action->setObjectName(QString::fromLatin1(item.name));
       if (*item.shortcut != '\0') action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+      action->setCheckable(item.checkable);
       model::Command command = item.command;
       connect(action, &QAction::triggered, this, [this, command] { Run(command); });
     }
@@ -270,6 +272,10 @@ void Form1::Run(model::Command command) {
     case model::Command::kAbout:
       QMessageBox::about(this, Shown(model::kAboutTitle, language_),
                          windowTitle() + QStringLiteral("\n\n") + Shown(model::kAboutText, language_));
+      return;
+    case model::Command::kJoinLines:
+      // The action ticks and unticks itself; the press reads the switch.
+      join_lines_ = findChild<QAction*>(QStringLiteral("joinLines"))->isChecked();
       return;
     case model::Command::kSeparator:
       return;

@@ -92,6 +92,7 @@ class Form1 : public QWidget {
   ErrorReporter report_error_;
   std::function<bool(const QString&)> open_folder_;
   model::Language language_;  // of the system's locale
+  bool join_lines_ = false;   // Options > Join the lines of a paragraph; off at start
 };
 
 }  // namespace mikawase

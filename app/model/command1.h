@@ -36,9 +36,18 @@ struct Command1Outcome {
 
 // The press of the button: `input` is the input box's text as UTF-8 with
 // CR LF line breaks; the dictionaries are read again, so that a mended or
-// added entry acts at the next press. Never throws for a bad dictionary or
-// input, or when memory runs out.
-Command1Outcome Command1Action(std::string_view input, const DictionaryFolders& folders);
+// added entry acts at the next press. With `join_lines`, the input's
+// paragraphs are joined first (JoinParagraphLines). Never throws for a bad
+// dictionary or input, or when memory runs out.
+Command1Outcome Command1Action(std::string_view input, const DictionaryFolders& folders,
+                               bool join_lines = false);
+
+// A paragraph pasted from a mail or a PDF comes with a line break every
+// seventy characters, which the rules take as the end of a sentence. Each
+// line break inside a paragraph becomes one space (the spaces around it
+// dropped); a blank line, which ends a paragraph, stays, as do the line
+// breaks around it. CR LF line breaks in and out.
+std::string JoinParagraphLines(std::string_view text);
 
 }  // namespace mikawase::model
 

@@ -23,12 +23,16 @@ constexpr MenuItem kDictionaryItems[] = {
     {Command::kSeparator,          "",                   {"", ""},                                                   ""},
     {Command::kCheckDictionaries,  "checkDictionaries",  {"&Check the dictionaries…",  "辞書を調べる(&C)…"},          ""},
 };
+constexpr MenuItem kOptionItems[] = {
+    {Command::kJoinLines, "joinLines", {"&Join the lines of a paragraph", "段落の改行をつなげる(&J)"}, "", true},
+};
 constexpr MenuItem kHelpItems[] = {
     {Command::kAbout, "about", {"&About ミカワセ…", "ミカワセについて(&A)…"}, ""},
 };
 constexpr Menu kMenus[] = {
     {{"&File",       "ファイル(&F)"}, kFileItems},
     {{"&Dictionary", "辞書(&D)"},     kDictionaryItems},
+    {{"&Options",    "設定(&O)"},     kOptionItems},
     {{"&Help",       "ヘルプ(&H)"},   kHelpItems},
 };
 // clang-format on

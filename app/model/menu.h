@@ -30,6 +30,7 @@ enum class Command {
   kOpenPersonalFolder, // in the file manager, made first when missing
   kCheckDictionaries,  // the dictionary check's report in a dialog
   kAbout,
+  kJoinLines,          // a switch: join the hard-wrapped lines of a paragraph
   kSeparator,          // a line between groups, no command
 };
 
@@ -38,6 +39,7 @@ struct MenuItem {
   const char* name;  // for tests and accessibility tools: "addWord"
   Words words;
   const char* shortcut;  // "Ctrl+O", or "" for none
+  bool checkable = false;  // a switch, shown ticked while on
 };
 
 struct Menu {

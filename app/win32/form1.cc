@@ -59,7 +59,8 @@ HMENU NewMenuBar(model::Language language) {
       }
       std::wstring text = Wide(item.words, language);
       if (*item.shortcut != '\0') text += L"\t" + WideFromUtf8(item.shortcut);
-      AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(IDM_MENU_BASE + static_cast<int>(item.command)),
+      AppendMenuW(popup, MF_STRING | (item.checkable ? MF_UNCHECKED : 0),
+                  static_cast<UINT_PTR>(IDM_MENU_BASE + static_cast<int>(item.command)),
                   text.c_str());
     }
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Wide(menu.words, language).c_str());
@@ -372,7 +373,8 @@ void Form1::LayOut() {
 // user can mend the dictionary and press again without retyping anything.
 void Form1::Command1_Click() {
   HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  model::Command1Outcome outcome = model::Command1Action(Utf8FromWide(TextOf(Text1)), folders_);
+  model::Command1Outcome outcome =
+      model::Command1Action(Utf8FromWide(TextOf(Text1)), folders_, join_lines_);
   SetCursor(cursor);
   if (!outcome.translated) {
     std::wstring text = WideFromUtf8(model::DescribeFailure(outcome.failure, language_));
@@ -448,6 +450,11 @@ void Form1::Run(model::Command command) {
     case model::Command::kAbout:
       MessageBoxW(window_, (caption_ + L"\r\n\r\n" + Wide(model::kAboutText, language_)).c_str(),
                   Wide(model::kAboutTitle, language_).c_str(), MB_OK | MB_ICONINFORMATION);
+      return;
+    case model::Command::kJoinLines:
+      join_lines_ = !join_lines_;
+      CheckMenuItem(GetMenu(window_), IDM_MENU_BASE + static_cast<int>(command),
+                    MF_BYCOMMAND | (join_lines_ ? MF_CHECKED : MF_UNCHECKED));
       return;
     case model::Command::kSeparator:
       return;

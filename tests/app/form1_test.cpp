@@ -462,7 +462,8 @@ class Form1Test : public QObject {
       // Without the Alt key's mark: "&File", "ファイル(&F)".
       titles << menu->text().remove(QRegularExpression(QStringLiteral("\\(&.\\)"))).remove('&');
     }
-    QString expected = qEnvironmentVariable("MIKAWASE_TEST_MENU_TITLES", "File,Dictionary,Help");
+    QString expected =
+        qEnvironmentVariable("MIKAWASE_TEST_MENU_TITLES", "File,Dictionary,Options,Help");
     QCOMPARE(titles.join(','), expected);
     bool japanese = expected.startsWith(QStringLiteral("ファイル"));
     QCOMPARE(window.Command1->toolTip(), japanese ? QStringLiteral("英和に訳す (Ctrl+Enter)")
@@ -610,6 +611,22 @@ class Form1Test : public QObject {
              qPrintable(report));
     QVERIFY2(report.contains(QStringLiteral("checked 3 dictionary files: 0 errors, 1 warnings")),
              qPrintable(report));
+  }
+
+  // Off at start, so that a rendering is as it always was; on, a paragraph
+  // wrapped by hand reads as one.
+  void joiningLinesIsASwitchOffAtStart() {
+    Window window;
+    QVERIFY(window.Show());
+    window.Text1->setPlainText(QStringLiteral("The black\ncat."));
+    window.Press();
+    QCOMPARE(window.Text2->toPlainText(), QStringLiteral("その黒い\n猫。"));
+    window.Choose("joinLines");
+    window.Press();
+    QCOMPARE(window.Text2->toPlainText(), QStringLiteral("その黒い猫。"));
+    window.Choose("joinLines");
+    window.Press();
+    QCOMPARE(window.Text2->toPlainText(), QStringLiteral("その黒い\n猫。"));
   }
 
   // A UTF-8 file into the input box (its byte-order mark and CR LF dropped),

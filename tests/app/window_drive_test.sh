@@ -24,6 +24,8 @@ if [[ ${1:-} == --inside-x ]]; then
     echo "window_drive_test: $*" >&2
     exit 1
   }
+  # A command that fails says where, rather than ending the test unsaid.
+  trap 'echo "window_drive_test: line $LINENO failed: $BASH_COMMAND" >&2' ERR
   "$program" &
   window_pid=$!
   trap 'kill "$window_pid" 2>/dev/null || true' EXIT

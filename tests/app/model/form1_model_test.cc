@@ -65,6 +65,29 @@ TEST_F(Command1ActionTest, AFailureNamesFileAndLineAndWhetherTheFileIsTheUsers) 
   }
 }
 
+TEST(JoinParagraphLinesTest, LineBreaksInsideAParagraphBecomeSpaces) {
+  const struct {
+    const char* text;
+    const char* joined;
+  } kCases[] = {
+      {"", ""},
+      {"one line", "one line"},
+      {"I like\r\nyou.", "I like you."},
+      {"I like   \r\n   you.", "I like you."},
+      {"First\r\nparagraph.\r\n\r\nSecond\r\none.", "First paragraph.\r\n\r\nSecond one."},
+      {"A.\r\n  \r\nB.", "A.\r\n  \r\nB."},  // a line of spaces is blank
+      {"A\r\nB\r\n", "A B\r\n"},             // the last line's end stays
+      {"\r\n\r\nA", "\r\n\r\nA"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(JoinParagraphLines(c.text), c.joined) << c.text;
+}
+
+TEST_F(Command1ActionTest, JoinsLinesOnlyWhenAsked) {
+  std::string wrapped = "The black\r\ncat.";
+  EXPECT_EQ(Command1Action(wrapped, Folders()).rendering, "その黒い\r\n猫。");
+  EXPECT_EQ(Command1Action(wrapped, Folders(), /*join_lines=*/true).rendering, "その黒い猫。");
+}
+
 TEST(Form1TextsTest, CaptionAndLanguage) {
   EXPECT_EQ(CaptionForVersion(0, 0, 4), "ミカワセ 0.0.4");
   EXPECT_EQ(CaptionForVersion(1, 10, 200), "ミカワセ 1.10.200");

@@ -177,7 +177,7 @@ TEST(MenuTest, EveryCommandOnceNamedInBothLanguages) {
       EXPECT_NE(japanese.find(alt), std::string::npos) << item.name << ": " << japanese;
     }
   }
-  EXPECT_EQ(commands.size(), 9u);
+  EXPECT_EQ(commands.size(), 10u);
   EXPECT_EQ(Say(Form1Menus()[1].words, Language::kJapanese), "辞書(&D)");
 }
 
