@@ -13,6 +13,9 @@ packages=(
   googletest librsvg2-bin
   # Running and driving it: wine, a display, keys and clicks; the package.
   wine wine64 xvfb xauth xdotool zip
+  # The Japanese locale's sources, which the window's test builds a locale
+  # from, so that wine speaks Japanese to the program.
+  locales
 )
 
 install_missing "${packages[@]}"
