@@ -1,22 +1,39 @@
 #include "form1.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QEvent>
 #include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QResizeEvent>
+#include <QSaveFile>
 #include <QShortcut>
-#include <new>
+#include <QStringDecoder>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <optional>
 #include <utility>
 
 #include "app_folder_for.h"
-#include "form1_layout.h"
-#include "mikawase/app_folder.h"
 #include "mikawase/line_breaks.h"
-#include "mikawase/translate.h"
 #include "mikawase/version.h"
-#include "twips.h"
+#include "model/form1_layout.h"
+#include "model/form1_texts.h"
+#include "model/menu.h"
+#include "model/personal_words.h"
+#include "word_dialogs.h"
 
 namespace mikawase {
 
@@ -32,8 +49,40 @@ std::string ToEngineText(const QPlainTextEdit& box) {
 
 QString FromEngineText(const std::string& text) { return QString::fromStdString(CrLfToLf(text)); }
 
+// A text box that takes a dropped file as a file to open, not as its name.
+class TextBox : public QPlainTextEdit {
+ public:
+  using QPlainTextEdit::QPlainTextEdit;
+  std::function<void(const QString&)> open_dropped_file;
+
+ protected:
+  bool canInsertFromMimeData(const QMimeData* source) const override {
+    return (open_dropped_file && LocalFile(source).has_value()) ||
+           QPlainTextEdit::canInsertFromMimeData(source);
+  }
+  void insertFromMimeData(const QMimeData* source) override {
+    if (std::optional<QString> file = LocalFile(source); file && open_dropped_file) {
+      open_dropped_file(*file);
+      return;
+    }
+    QPlainTextEdit::insertFromMimeData(source);
+  }
+
+ private:
+  static std::optional<QString> LocalFile(const QMimeData* source) {
+    if (!source->hasUrls() || source->urls().size() != 1) return std::nullopt;
+    QUrl url = source->urls().first();
+    if (!url.isLocalFile()) return std::nullopt;
+    return url.toLocalFile();
+  }
+};
+
+QString Shown(const model::Words& words, model::Language language) {
+  return QString::fromStdString(model::Say(words, language));
+}
+
 QPlainTextEdit* NewTextBox(const QString& name, QWidget* parent) {
-  auto* box = new QPlainTextEdit(parent);
+  auto* box = new TextBox(parent);
   box->setObjectName(name);
   // Tab belongs to the keyboard's way round the window, not to the text.
   box->setTabChangesFocus(true);
@@ -44,41 +93,48 @@ QPlainTextEdit* NewTextBox(const QString& name, QWidget* parent) {
   return box;
 }
 
+QRect ToQRect(const model::PixelRect& rect) {
+  return QRect(rect.left, rect.top, rect.width(), rect.height());
+}
+
 }  // namespace
-
-QString CaptionForVersion(int major, int minor, int revision) {
-  return QStringLiteral("ミカワセ %1.%2.%3").arg(major).arg(minor).arg(revision);
-}
-
-QString DescribeFailure(const TranslationFailure& failure) {
-  QString text = QStringLiteral("The translation stopped.\n\n");
-  if (!failure.file.isEmpty()) text += QStringLiteral("File: ") + failure.file + '\n';
-  if (failure.line != 0) text += QStringLiteral("Line: ") + QString::number(failure.line) + '\n';
-  text += QStringLiteral("Problem: ") + failure.problem + QStringLiteral("\n\n");
-  text += QStringLiteral(
-      "Your text has been kept. The dictionaries are read again at every press of "
-      "\"英和\", so once the problem is put right, press it again.");
-  return text;
-}
 
 Form1::Form1(QWidget* parent) : Form1(QCoreApplication::applicationDirPath(), {}, parent) {}
 
 Form1::Form1(const QString& executable_folder, ErrorReporter report_error, QWidget* parent)
     : QWidget(parent),
-      Text1(NewTextBox(QStringLiteral("Text1"), this)),
-      Text2(NewTextBox(QStringLiteral("Text2"), this)),
-      Command1(new QPushButton(QStringLiteral("英和"), this)),
-      report_error_(std::move(report_error)) {
+      client_(new QWidget(this)),
+      Text1(NewTextBox(QStringLiteral("Text1"), client_)),
+      Text2(NewTextBox(QStringLiteral("Text2"), client_)),
+      Command1(new QPushButton(QStringLiteral("英和"), client_)),
+      report_error_(std::move(report_error)),
+      open_folder_([](const QString& folder) {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+      }),
+      language_(model::LanguageNamed(QLocale::system().name().toStdString())) {
+  client_->setObjectName(QStringLiteral("client"));
   Command1->setObjectName(QStringLiteral("Command1"));
+  // The result can be selected and copied, not typed over.
+  Text2->setReadOnly(true);
+  Text2->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  static_cast<TextBox*>(Text1)->open_dropped_file = [this](const QString& file) { OpenFile(file); };
   // Enter in a text box starts a new line; it must never press the button.
   Command1->setAutoDefault(false);
   Command1->setDefault(false);
 
-  Command1->setToolTip(QStringLiteral("Translate (Ctrl+Enter)"));
-  // Opens at the table's size and may grow from there, never shrink.
-  QSize size = TwipsToPixels(kForm1ClientSize, logicalDpiX(), logicalDpiY());
-  setMinimumSize(size);
-  resize(size);
+  Command1->setToolTip(QString::fromStdString(model::Command1Tip(language_)));
+  // The menu bar above, and below it the client area, which opens at the
+  // table's size and may grow from there, never shrink.
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setMenuBar(BuildMenuBar());
+  layout->addWidget(client_);
+  QSize size(model::MinimumClientWidth(logicalDpiX()), model::MinimumClientHeight(logicalDpiY()));
+  client_->setMinimumSize(size);
+  client_->installEventFilter(this);
+  resize(size.width(), size.height() + layout->menuBar()->sizeHint().height());
+  client_->resize(size);
   LayOutControls();
 
   // Ctrl+Enter anywhere in the window, on either Enter key, does what the
@@ -102,49 +158,186 @@ Form1::Form1(const QString& executable_folder, ErrorReporter report_error, QWidg
   Form_Load(executable_folder);
 }
 
-void Form1::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  LayOutControls();
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client_ && event->type() == QEvent::Resize) LayOutControls();
+  return QWidget::eventFilter(watched, event);
 }
 
 void Form1::LayOutControls() {
-  Form1Geometry geometry = Form1LayoutFor(size(), logicalDpiX(), logicalDpiY());
-  Text1->setGeometry(geometry.text1);
-  Text2->setGeometry(geometry.text2);
-  Command1->setGeometry(geometry.command1);
+  model::Form1Layout layout =
+      model::LayOutForm1(client_->width(), client_->height(), logicalDpiX(), logicalDpiY());
+  Text1->setGeometry(ToQRect(layout.Text1));
+  Text2->setGeometry(ToQRect(layout.Text2));
+  Command1->setGeometry(ToQRect(layout.Command1));
 }
 
 void Form1::Form_Load(const QString& executable_folder) {
   AppFolder_ = AppFolderFor(executable_folder);
-  personal_folder_ = PersonalDictionaryFolder();
-  setWindowTitle(CaptionForVersion(kVersionMajor, kVersionMinor, kVersionRevision));
+  folders_ = model::Form1Folders(AppFolder_);
+  setWindowTitle(QString::fromStdString(
+      model::CaptionForVersion(kVersionMajor, kVersionMinor, kVersionRevision)));
 }
 
 // A failed translation leaves both boxes as they were: the result is shown
 // only once Translate has returned it whole. The window stays open, so the
 // user can mend the dictionary and press again without retyping anything.
 void Form1::Command1_Click() {
-  std::string result;
-  try {
-    result = TranslateWithDictionaries(ToEngineText(*Text1),
-                                       {DataFolderOf(AppFolder_), personal_folder_});
-  } catch (const TranslationError& error) {
-    ShowFailure({QFile::decodeName(error.file().c_str()), error.line(),
-                 QString::fromStdString(error.problem())});
-    return;
-  } catch (const std::bad_alloc&) {
-    ShowFailure({{}, 0, QStringLiteral("there is not enough memory to translate this text")});
-    return;
-  }
-  Text2->setPlainText(FromEngineText(result));
+  model::Command1Outcome outcome =
+      model::Command1Action(ToEngineText(*Text1), folders_, join_lines_);
+  if (!outcome.translated) return ShowFailure(outcome.failure);
+  Text2->setPlainText(FromEngineText(outcome.rendering));
 }
 
-void Form1::ShowFailure(const TranslationFailure& failure) {
+void Form1::ShowFailure(const model::Failure& failure) {
   if (report_error_) {
-    report_error_(failure);
+    report_error_({QFile::decodeName(failure.file.c_str()), failure.line,
+                   QString::fromStdString(failure.problem)});
     return;
   }
-  QMessageBox::critical(this, windowTitle(), DescribeFailure(failure));
+  QMessageBox box(QMessageBox::Critical, windowTitle(),
+                  QString::fromStdString(model::DescribeFailure(failure, language_)),
+                  QMessageBox::Ok, this);
+  // A bad line of the user's own file: the way to it, from here.
+  QPushButton* my_words = nullptr;
+  QPushButton* folder = nullptr;
+  if (failure.personal) {
+    my_words = box.addButton(Shown(model::kOpenMyWords, language_), QMessageBox::ActionRole);
+    folder = box.addButton(Shown(model::kOpenFolder, language_), QMessageBox::ActionRole);
+    my_words->setObjectName(QStringLiteral("openMyWords"));
+    folder->setObjectName(QStringLiteral("openFolder"));
+  }
+  box.exec();
+  if (box.clickedButton() == my_words && my_words != nullptr) Run(model::Command::kMyWords);
+  if (box.clickedButton() == folder && folder != nullptr) Run(model::Command::kOpenPersonalFolder);
+}
+
+QMenuBar* Form1::BuildMenuBar() {
+  auto* bar = new QMenuBar(this);
+  bar->setObjectName(QStringLiteral("menuBar"));
+  for (const model::Menu& menu : model::Form1Menus()) {
+    QMenu* shown = bar->addMenu(Shown(menu.words, language_));
+    for (const model::MenuItem& item : menu.items) {
+      if (item.command == model::Command::kSeparator) {
+        shown->addSeparator();
+        continue;
+      }
+      QAction* action = shown->addAction(Shown(item.words, language_));
+      action->setObjectName(QString::fromLatin1(item.name));
+      if (*item.shortcut != '\0') action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+      action->setCheckable(item.checkable);
+      model::Command command = item.command;
+      connect(action, &QAction::triggered, this, [this, command] { Run(command); });
+    }
+  }
+  return bar;
+}
+
+void Form1::Run(model::Command command) {
+  switch (command) {
+    case model::Command::kOpenFile: {
+      QString file = QFileDialog::getOpenFileName(this, Shown(model::kOpenTitle, language_), {},
+                                                  Shown(model::kTextFiles, language_));
+      if (!file.isEmpty()) OpenFile(file);
+      return;
+    }
+    case model::Command::kSaveResult: {
+      QString file = QFileDialog::getSaveFileName(this, Shown(model::kSaveTitle, language_), {},
+                                                  Shown(model::kTextFiles, language_));
+      if (!file.isEmpty()) SaveResult(file);
+      return;
+    }
+    case model::Command::kCopyResult:
+      QGuiApplication::clipboard()->setText(Text2->toPlainText());
+      return;
+    case model::Command::kExit:
+      close();
+      return;
+    case model::Command::kAddWord:
+      AddWord();
+      return;
+    case model::Command::kMyWords: {
+      MyWordsDialog dialog(folders_, language_, ToEngineText(*Text1), this);
+      dialog.exec();
+      return;
+    }
+    case model::Command::kOpenPersonalFolder: {
+      std::string why = model::MakePersonalFolder(folders_, language_);
+      if (why.empty() && open_folder_(QFile::decodeName(folders_.personal.c_str()))) return;
+      if (!why.empty()) QMessageBox::warning(this, windowTitle(), QString::fromStdString(why));
+      return;
+    }
+    case model::Command::kCheckDictionaries:
+      ShowCheckReport();
+      return;
+    case model::Command::kAbout:
+      QMessageBox::about(this, Shown(model::kAboutTitle, language_),
+                         windowTitle() + QStringLiteral("\n\n") + Shown(model::kAboutText, language_));
+      return;
+    case model::Command::kJoinLines:
+      // The action ticks and unticks itself; the press reads the switch.
+      join_lines_ = findChild<QAction*>(QStringLiteral("joinLines"))->isChecked();
+      return;
+    case model::Command::kSeparator:
+      return;
+  }
+}
+
+// The word to offer: the selection of the box the user is in, else the
+// word at the input box's cursor.
+void Form1::AddWord() {
+  QPlainTextEdit* box = QApplication::focusWidget() == Text2 ? Text2 : Text1;
+  QString selection = box->textCursor().selectedText();
+  QString text = Text1->toPlainText();
+  std::size_t cursor = static_cast<std::size_t>(
+      text.left(Text1->textCursor().position()).toUtf8().size());
+  std::string key = model::OfferedKey(text.toStdString(), cursor, selection.toStdString());
+  AddWordDialog dialog(folders_, language_, ToEngineText(*Text1), "noun",
+                       QString::fromStdString(key), {}, /*changing=*/false, this);
+  dialog.exec();
+}
+
+void Form1::OpenFile(const QString& file) {
+  QFile in(file);
+  if (!in.open(QIODevice::ReadOnly)) {
+    QMessageBox::warning(this, windowTitle(), Shown(model::kCannotRead, language_) + '\n' + file);
+    return;
+  }
+  QByteArray bytes = in.readAll();
+  if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString text = decoder.decode(bytes);
+  if (decoder.hasError()) {
+    QMessageBox::warning(this, windowTitle(), Shown(model::kNotUtf8, language_) + '\n' + file);
+    return;
+  }
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  Text1->setPlainText(text);
+}
+
+void Form1::SaveResult(const QString& file) {
+  QSaveFile out(file);
+  QByteArray bytes = Text2->toPlainText().toUtf8();
+  if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+    QMessageBox::warning(this, windowTitle(), Shown(model::kCannotWrite, language_) + '\n' + file);
+  }
+}
+
+void Form1::ShowCheckReport() {
+  QDialog dialog(this);
+  dialog.setObjectName(QStringLiteral("CheckDialog"));
+  dialog.setWindowTitle(Shown(model::kCheckTitle, language_));
+  auto* report = new QPlainTextEdit(&dialog);
+  report->setObjectName(QStringLiteral("checkReport"));
+  report->setReadOnly(true);
+  report->setPlainText(QString::fromStdString(model::CheckReport(folders_, language_)));
+  auto* buttons = new QDialogButtonBox(&dialog);
+  buttons->addButton(Shown(model::kClose, language_), QDialogButtonBox::AcceptRole);
+  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(report);
+  layout->addWidget(buttons);
+  dialog.resize(640, 360);
+  dialog.exec();
 }
 
 }  // namespace mikawase

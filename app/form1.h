@@ -1,9 +1,11 @@
 // Form1: the program's one window. The user types English into Text1,
 // presses Command1 ("英和") and reads the rough Japanese in Text2.
 //
-// The window is a thin layer: it converts the text of its boxes to the
-// engine's UTF-8 with CR LF line breaks at one place, calls
-// mikawase::Translate, and shows the result or the failure.
+// The window is a thin shell over the window model (app/model/): it
+// converts the text of its boxes to the engine's UTF-8 with CR LF line
+// breaks at one place, hands it to model::Command1Action, and shows the
+// result or the failure in the words model::DescribeFailure gives; its
+// controls stand where model::LayOutForm1 puts them.
 #ifndef MIKAWASE_APP_FORM1_H_
 #define MIKAWASE_APP_FORM1_H_
 
@@ -13,25 +15,23 @@
 #include <functional>
 #include <string>
 
+#include "mikawase/dictionary_folders.h"
+#include "model/command1.h"
+#include "model/form1_texts.h"
+#include "model/menu.h"
+
+class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
-class QResizeEvent;
 
 namespace mikawase {
 
-// "ミカワセ MAJOR.MINOR.REVISION", each number plain decimal.
-QString CaptionForVersion(int major, int minor, int revision);
-
-// Why a translation stopped, in the terms a user can act on.
+// Why a translation stopped, as a test observes it.
 struct TranslationFailure {
   QString file;          // the dictionary at fault; empty when no file is
   std::size_t line = 0;  // 1-based; 0 when no one line is at fault
   QString problem;
 };
-
-// The text of the message box: the file, the line and the problem, and that
-// the user's text is still there.
-QString DescribeFailure(const TranslationFailure& failure);
 
 class Form1 : public QWidget {
   Q_OBJECT
@@ -53,10 +53,20 @@ class Form1 : public QWidget {
 
   // The user's personal dictionaries, in front of the shipped ones; fixed
   // by Form_Load, and "" when the platform knows no such folder.
-  const std::string& PersonalFolder() const { return personal_folder_; }
+  const std::string& PersonalFolder() const { return folders_.personal; }
+
+  // What the menu's commands do; each is also a QAction named as the
+  // model's menu table names it ("addWord").
+  void Run(model::Command command);
+  void OpenFile(const QString& file);
+  void SaveResult(const QString& file);
+
+  // How "open the folder" shows a folder; the file manager by default. For
+  // tests, which must not start one.
+  void SetFolderOpener(std::function<bool(const QString&)> open) { open_folder_ = std::move(open); }
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Form_Load(const QString& executable_folder);
@@ -64,17 +74,25 @@ class Form1 : public QWidget {
   // every change of the window's size.
   void LayOutControls();
   void Command1_Click();
-  void ShowFailure(const TranslationFailure& failure);
+  void ShowFailure(const model::Failure& failure);
+  QMenuBar* BuildMenuBar();
+  void AddWord();
+  void ShowCheckReport();
 
   // Each control also carries its name as its objectName, for tests and
-  // accessibility tools to find it by.
+  // accessibility tools to find it by. They stand in the client area, below
+  // the menu bar, where the layout table places them.
+  QWidget* client_;
   QPlainTextEdit* Text1;
   QPlainTextEdit* Text2;
   QPushButton* Command1;
 
   std::string AppFolder_;
-  std::string personal_folder_;
+  DictionaryFolders folders_;  // the shipped data/ and the personal folder
   ErrorReporter report_error_;
+  std::function<bool(const QString&)> open_folder_;
+  model::Language language_;  // of the system's locale
+  bool join_lines_ = false;   // Options > Join the lines of a paragraph; off at start
 };
 
 }  // namespace mikawase

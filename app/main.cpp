@@ -1,6 +1,9 @@
 // mikawase: the window. It takes nothing on the command line but --help
 // and --version, which answer without opening it.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <cstring>
 
@@ -17,8 +20,9 @@ constexpr char kHelp[] =
     "\n"
     "The dictionaries are read at every press from the data folder beside the\n"
     "program, with your personal dictionaries in $XDG_DATA_HOME/mikawase (by\n"
-    "default ~/.local/share/mikawase) in front of them; add a word with\n"
-    "mikawase-cli --add noun KEY VALUE. See mikawase(1) and mikawase-cli(1).\n";
+    "default ~/.local/share/mikawase) in front of them; add, list and remove\n"
+    "your words from the Dictionary menu, or with mikawase-cli --add, --list and\n"
+    "--remove. See mikawase(1) and mikawase-cli(1).\n";
 
 }  // namespace
 
@@ -32,6 +36,14 @@ int main(int argc, char** argv) {
     return 0;
   }
   QApplication application(argc, argv);
+  // Qt's own words (the boxes' context menus, the file dialogs' buttons)
+  // in the user's language, from Qt's translations where they are
+  // installed; the window's own words come from its model.
+  QTranslator qt_words;
+  if (qt_words.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    application.installTranslator(&qt_words);
+  }
   // Ties the window to mikawase.desktop, for its icon and name in docks and
   // task bars.
   QGuiApplication::setDesktopFileName(QStringLiteral("mikawase"));

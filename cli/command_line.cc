@@ -6,6 +6,8 @@ const char kUsage[] =
     "Usage: mikawase-cli [--data-dir DIR] [--no-personal] [--crlf] [--trace] [FILE]\n"
     "       mikawase-cli --check [--data-dir DIR] [--no-personal]\n"
     "       mikawase-cli --add noun|adjective|rome KEY VALUE\n"
+    "       mikawase-cli --remove noun|adjective|rome KEY\n"
+    "       mikawase-cli --list\n"
     "Renders English text into rough Japanese, word by word.\n"
     "\n"
     "Reads UTF-8 text from FILE, or from standard input when FILE is absent or\n"
@@ -27,7 +29,14 @@ const char kUsage[] =
     "  --add KIND KEY VALUE\n"
     "                   write one entry into your personal KIND.txt (KIND is\n"
     "                   noun, adjective or rome), replacing a line with the\n"
-    "                   same key; prints the file, the line and how KEY reads now\n"
+    "                   same key; prints the file, the line and how KEY reads now.\n"
+    "                   An empty VALUE is refused: it would delete the word from\n"
+    "                   every text; use --remove to take your entry out\n"
+    "  --remove KIND KEY\n"
+    "                   take every line for KEY out of your personal KIND.txt,\n"
+    "                   so that the shipped entry, if any, applies again\n"
+    "  --list           show every entry of your personal dictionaries, one per\n"
+    "                   line (FILE:LINE: KEY → VALUE), and their bad lines\n"
     "  --help           show this help and exit\n"
     "  --version        show the version and exit\n"
     "\n"
@@ -70,6 +79,10 @@ Engine ParseEngine(const std::string& name) {
   throw UsageError{"unknown engine '" + name + "' (known: fast, literal)"};
 }
 
+bool KnownKind(const std::string& kind) {
+  return kind == "noun" || kind == "adjective" || kind == "rome";
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -95,6 +108,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         }
         command.add = AddCommand{arguments[i + 1], arguments[i + 2], arguments[i + 3]};
         i += 3;
+      } else if (argument == "--remove") {
+        if (arguments.size() - i - 1 < 2) {
+          throw UsageError{"--remove needs two words: noun, adjective or rome, then the key"};
+        }
+        command.remove = RemoveCommand{arguments[i + 1], arguments[i + 2]};
+        i += 2;
+      } else if (argument == "--list") {
+        command.list = true;
       } else if (argument == "--check") {
         command.check = true;
       } else if (argument == "--trace") {
@@ -130,9 +151,20 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       throw UsageError{"--add writes one entry; of the other options it takes only --data-dir, "
                        "for the shipped dictionaries it shows the new rendering with"};
     }
-    if (command.add->kind != "noun" && command.add->kind != "adjective" &&
-        command.add->kind != "rome") {
+    if (!KnownKind(command.add->kind)) {
       throw UsageError{"--add: unknown dictionary '" + command.add->kind +
+                       "' (known: noun, adjective, rome)"};
+    }
+  }
+  if (command.remove || command.list) {
+    const char* which = command.remove ? "--remove" : "--list";
+    if (command.add || (command.remove && command.list) || command.check || command.trace ||
+        have_input || command.crlf || !command.personal) {
+      throw UsageError{std::string(which) + " works on your personal dictionaries alone; of the "
+                       "other options it takes only --data-dir"};
+    }
+    if (command.remove && !KnownKind(command.remove->kind)) {
+      throw UsageError{"--remove: unknown dictionary '" + command.remove->kind +
                        "' (known: noun, adjective, rome)"};
     }
   }

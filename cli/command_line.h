@@ -17,6 +17,12 @@ struct AddCommand {
   std::string value;
 };
 
+// --remove KIND KEY
+struct RemoveCommand {
+  std::string kind;  // noun, adjective or rome
+  std::string key;
+};
+
 struct CommandLine {
   std::optional<std::string> data_dir;  // default: the data folder beside the program
   bool crlf = false;                    // keep CR LF in the output
@@ -26,6 +32,8 @@ struct CommandLine {
   bool check = false;                   // report every dictionary problem, translate nothing
   bool trace = false;                   // name every rule that changes the text, on stderr
   std::optional<AddCommand> add;        // write one entry into a personal file
+  std::optional<RemoveCommand> remove;  // take one key out of a personal file
+  bool list = false;                    // show every entry of the personal files
   bool help = false;
   bool version = false;
 };

@@ -21,6 +21,8 @@
 #include "reports.h"
 #include "standard_streams.h"
 
+void Report(const std::string& message);
+
 namespace {
 
 constexpr int kExitFailure = 1;
@@ -260,9 +262,8 @@ int RunCheck(const mikawase::cli::CommandLine& command) {
   return errors ? kExitFailure : 0;
 }
 
-// One entry into the user's personal file; then how the key reads with it.
-int RunAdd(const mikawase::cli::CommandLine& command) {
-  const mikawase::cli::AddCommand& add = *command.add;
+// The user's folder, or a failure that says why there is none.
+std::string PersonalFolderOrFail() {
   std::string folder = mikawase::PersonalDictionaryFolder();
   if (folder.empty()) {
 #ifdef _WIN32
@@ -273,6 +274,13 @@ int RunAdd(const mikawase::cli::CommandLine& command) {
                        "nor HOME is set"};
 #endif
   }
+  return folder;
+}
+
+// One entry into the user's personal file; then how the key reads with it.
+int RunAdd(const mikawase::cli::CommandLine& command) {
+  const mikawase::cli::AddCommand& add = *command.add;
+  std::string folder = PersonalFolderOrFail();
   std::string file_name = *mikawase::DictionaryFileNamed(add.kind);
   mikawase::AddedEntry added = mikawase::AddPersonalEntry(folder, file_name, add.key, add.value);
   if (!added.refusal.empty()) throw InputFailure{added.path + ": not written: " + added.refusal};
@@ -291,6 +299,43 @@ int RunAdd(const mikawase::cli::CommandLine& command) {
   Write(stdout, add.key + " → " + rendering + "\n");
   FlushOutput();
   return 0;
+}
+
+// Every line for one key out of the user's file; then how the key reads
+// without it.
+int RunRemove(const mikawase::cli::CommandLine& command) {
+  const mikawase::cli::RemoveCommand& remove = *command.remove;
+  std::string file_name = *mikawase::DictionaryFileNamed(remove.kind);
+  mikawase::RemovedEntry removed =
+      mikawase::RemovePersonalEntry(PersonalFolderOrFail(), file_name, remove.key);
+  if (!removed.refusal.empty()) {
+    throw InputFailure{removed.path + ": nothing removed: " + removed.refusal};
+  }
+  Write(stdout, removed.path + ":" + std::to_string(removed.line) + ": removed \"" + remove.key +
+                    "\"" +
+                    (removed.count > 1 ? " (" + std::to_string(removed.count) + " lines)" : "") +
+                    "\n");
+  std::string rendering = mikawase::TranslateWithDictionaries(remove.key, FoldersFor(command));
+  Write(stdout, remove.key + " → " + rendering + "\n");
+  FlushOutput();
+  return 0;
+}
+
+// Every personal entry on standard output; bad lines on standard error,
+// each naming its file and line, and then exit status 1.
+int RunList() {
+  std::string folder = PersonalFolderOrFail();
+  mikawase::PersonalEntries listed = mikawase::ListPersonalEntries(folder);
+  for (const mikawase::PersonalEntry& entry : listed.entries) {
+    Write(stdout, entry.path + ":" + std::to_string(entry.line) + ": " + entry.key + " → " +
+                      entry.value + "\n");
+  }
+  if (listed.entries.empty() && listed.failures.empty()) {
+    Write(stdout, folder + ": no entries yet\n");
+  }
+  FlushOutput();
+  for (const mikawase::TranslationError& failure : listed.failures) Report(failure.what());
+  return listed.failures.empty() ? 0 : kExitFailure;
 }
 
 }  // namespace
@@ -326,6 +371,8 @@ int main(int argc, char** argv) {
   mikawase::EnableCompiledCache(mikawase::DefaultCompiledCacheFolder());
   try {
     if (command.add) return RunAdd(command);
+    if (command.remove) return RunRemove(command);
+    if (command.list) return RunList();
     if (command.check) return RunCheck(command);
     if (command.trace) return RunTrace(command);
     return Run(command);

@@ -53,7 +53,7 @@ for text in "$stage"/data/README.txt "$stage"/data/LICENSE-dictionaries.txt; do
 done
 
 # The programs may need nothing beyond the DLLs that come with Windows.
-allowed=' kernel32.dll user32.dll gdi32.dll comctl32.dll shell32.dll ole32.dll version.dll msvcrt.dll advapi32.dll '
+allowed=' kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll shell32.dll ole32.dll version.dll msvcrt.dll advapi32.dll '
 for program in "$stage"/*.exe; do
   for dll in $(x86_64-w64-mingw32-objdump -p "$program" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z'); do
     if [[ $allowed != *" $dll "* ]]; then

@@ -10,7 +10,15 @@ packages=(
   g++ cmake ninja-build pkg-config
   libicu-dev qt6-base-dev
   # Tests and benchmarks
-  libgtest-dev libbenchmark-dev python3 xvfb xauth xdotool xclip
+  libgtest-dev libbenchmark-dev python3 xvfb xauth xdotool xclip x11-apps
+  # The window draws Japanese; without a font for it every character is an
+  # empty box. The same font the package recommends.
+  fonts-noto-cjk
+  # Qt's own words (context menus, file dialogs) in Japanese.
+  qt6-translations-l10n
+  # The sources of the Japanese locale the Windows window's test makes for
+  # wine.
+  locales
   # Packaging, and Debian's rules for packages
   dpkg-dev file lintian
   # The dictionaries are generated from these; their test skips without them.

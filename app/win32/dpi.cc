@@ -32,12 +32,13 @@ int DpiOfWindow(HWND window) {
   return SystemDpi();
 }
 
-SIZE WindowSizeForClient(int width, int height, DWORD style, DWORD extended_style, int dpi) {
+SIZE WindowSizeForClient(int width, int height, DWORD style, DWORD extended_style, int dpi,
+                         bool menu) {
   static const auto adjust =
       FromUser32<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");
   RECT rect = {0, 0, width, height};
-  if (adjust == nullptr || !adjust(&rect, style, FALSE, extended_style, static_cast<UINT>(dpi))) {
-    AdjustWindowRectEx(&rect, style, FALSE, extended_style);
+  if (adjust == nullptr || !adjust(&rect, style, menu, extended_style, static_cast<UINT>(dpi))) {
+    AdjustWindowRectEx(&rect, style, menu, extended_style);
   }
   return {rect.right - rect.left, rect.bottom - rect.top};
 }

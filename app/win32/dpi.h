@@ -12,8 +12,10 @@ namespace mikawase::win32 {
 // awareness.
 int DpiOfWindow(HWND window);
 
-// The window rectangle that holds a client area of `width` × `height`.
-SIZE WindowSizeForClient(int width, int height, DWORD style, DWORD extended_style, int dpi);
+// The window rectangle that holds a client area of `width` × `height`,
+// below a menu bar of one line when `menu`.
+SIZE WindowSizeForClient(int width, int height, DWORD style, DWORD extended_style, int dpi,
+                         bool menu = false);
 
 // The system's message font at `dpi`; the caller deletes it.
 HFONT CreateMessageFont(int dpi);

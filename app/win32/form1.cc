@@ -1,17 +1,25 @@
 #include "form1.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
+#include <shellapi.h>
 
-#include <new>
+#include <cstdio>
+#include <memory>
+#include <optional>
 
 #include "dpi.h"
-#include "form1_layout.h"
 #include "mikawase/app_folder.h"
-#include "mikawase/translate.h"
+#include "mikawase/translation_error.h"
 #include "mikawase/version.h"
 #include "mikawase/wide_text.h"
+#include "model/form1_layout.h"
+#include "model/form1_texts.h"
+#include "model/menu.h"
+#include "model/personal_words.h"
 #include "resource.h"
 #include "version_resource.h"
+#include "word_dialogs.h"
 
 namespace mikawase::win32 {
 
@@ -27,8 +35,70 @@ constexpr DWORD kExtendedStyle = WS_EX_CONTROLPARENT;
 constexpr DWORD kTextBoxStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE |
                                 ES_WANTRETURN | ES_AUTOVSCROLL;
 
-// The same words as the Qt window's.
-constexpr wchar_t kCommand1Tip[] = L"Translate (Ctrl+Enter)";
+// The resource script names the commands with a shortcut by number; they
+// must be the model's.
+static_assert(IDM_OPEN_FILE == IDM_MENU_BASE + static_cast<int>(model::Command::kOpenFile));
+static_assert(IDM_SAVE_RESULT == IDM_MENU_BASE + static_cast<int>(model::Command::kSaveResult));
+static_assert(IDM_COPY_RESULT == IDM_MENU_BASE + static_cast<int>(model::Command::kCopyResult));
+static_assert(IDM_ADD_WORD == IDM_MENU_BASE + static_cast<int>(model::Command::kAddWord));
+constexpr int kMenuEnd = IDM_MENU_BASE + static_cast<int>(model::Command::kSeparator);
+
+std::wstring Wide(const model::Words& words, model::Language language) {
+  return WideFromUtf8(model::Say(words, language));
+}
+
+// The menu bar, from the model's table, in the user's language.
+HMENU NewMenuBar(model::Language language) {
+  HMENU bar = CreateMenu();
+  for (const model::Menu& menu : model::Form1Menus()) {
+    HMENU popup = CreatePopupMenu();
+    for (const model::MenuItem& item : menu.items) {
+      if (item.command == model::Command::kSeparator) {
+        AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+        continue;
+      }
+      std::wstring text = Wide(item.words, language);
+      if (*item.shortcut != '\0') text += L"\t" + WideFromUtf8(item.shortcut);
+      AppendMenuW(popup, MF_STRING | (item.checkable ? MF_UNCHECKED : 0),
+                  static_cast<UINT_PTR>(IDM_MENU_BASE + static_cast<int>(item.command)),
+                  text.c_str());
+    }
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Wide(menu.words, language).c_str());
+  }
+  return bar;
+}
+
+// The model's "Name (*.txt);;Other (*)", as the file dialogs take it: each
+// name, then its pattern, each ended by a NUL, and one more NUL at the end.
+std::wstring FileFilter(const std::wstring& model_filter) {
+  std::wstring filter;
+  std::size_t start = 0;
+  while (start <= model_filter.size()) {
+    std::size_t end = model_filter.find(L";;", start);
+    if (end == std::wstring::npos) end = model_filter.size();
+    std::wstring name = model_filter.substr(start, end - start);
+    std::size_t open = name.rfind(L'('), close = name.rfind(L')');
+    std::wstring pattern = open != std::wstring::npos && close > open
+                               ? name.substr(open + 1, close - open - 1)
+                               : L"*";
+    filter += name + L'\0' + pattern + L'\0';
+    start = end + 2;
+  }
+  return filter + L'\0';
+}
+
+// The bytes of a file, or nullopt when it cannot be read.
+std::optional<std::string> ReadWhole(const std::wstring& path) {
+  std::unique_ptr<FILE, int (*)(FILE*)> in(_wfopen(path.c_str(), L"rb"), std::fclose);
+  if (!in) return std::nullopt;
+  std::string bytes;
+  char block[65536];
+  for (std::size_t got; (got = std::fread(block, 1, sizeof block, in.get())) > 0;) {
+    bytes.append(block, got);
+  }
+  if (std::ferror(in.get())) return std::nullopt;
+  return bytes;
+}
 
 HWND NewControl(HWND parent, const wchar_t* kind, const wchar_t* text, DWORD style,
                 DWORD extended_style, int id) {
@@ -62,23 +132,6 @@ std::wstring TextOf(HWND control) {
 
 }  // namespace
 
-std::wstring CaptionForVersion(int major, int minor, int revision) {
-  return L"ミカワセ " + std::to_wstring(major) + L"." + std::to_wstring(minor) + L"." +
-         std::to_wstring(revision);
-}
-
-std::wstring DescribeFailure(const std::string& file, std::size_t line,
-                             const std::string& problem) {
-  std::wstring text = L"The translation stopped.\n\n";
-  if (!file.empty()) text += L"File: " + WideFromUtf8(file) + L"\n";
-  if (line != 0) text += L"Line: " + std::to_wstring(line) + L"\n";
-  text += L"Problem: " + WideFromUtf8(problem) + L"\n\n";
-  text +=
-      L"Your text has been kept. The dictionaries are read again at every press of "
-      L"\"英和\", so once the problem is put right, press it again.";
-  return text;
-}
-
 HWND Form1::Create(HINSTANCE instance, int show) {
   WNDCLASSEXW window_class = {};
   window_class.cbSize = sizeof window_class;
@@ -95,8 +148,8 @@ HWND Form1::Create(HINSTANCE instance, int show) {
   // Owned by its window from WM_NCCREATE to WM_NCDESTROY.
   auto* form = new Form1;
   HWND window = CreateWindowExW(kExtendedStyle, kForm1ClassName, L"", kStyle, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                instance, form);
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                                NewMenuBar(form->language_), instance, form);
   if (window == nullptr) return nullptr;
   ShowWindow(window, show);
   SetFocus(form->Text1);
@@ -142,6 +195,25 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_NEXTDLGCTL:
       OnNextControl(wparam, LOWORD(lparam) != 0);
       return 0;
+    case WM_CTLCOLORSTATIC:
+      // The result box is read-only, which the system greys; it keeps the
+      // look of a box that holds text.
+      if (reinterpret_cast<HWND>(lparam) == Text2) {
+        SetBkColor(reinterpret_cast<HDC>(wparam), GetSysColor(COLOR_WINDOW));
+        SetTextColor(reinterpret_cast<HDC>(wparam), GetSysColor(COLOR_WINDOWTEXT));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+      }
+      return DefWindowProcW(window_, message, wparam, lparam);
+    case WM_DROPFILES: {
+      HDROP drop = reinterpret_cast<HDROP>(wparam);
+      UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+      std::wstring file(length + 1, L'\0');
+      DragQueryFileW(drop, 0, file.data(), length + 1);
+      file.resize(length);
+      DragFinish(drop);
+      OpenFile(file);
+      return 0;
+    }
     case WM_DESTROY:
       if (font_ != nullptr) DeleteObject(font_);
       PostQuitMessage(0);
@@ -153,7 +225,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 bool Form1::OnCreate() {
   Text1 = NewControl(window_, WC_EDITW, L"", kTextBoxStyle, WS_EX_CLIENTEDGE, IDC_TEXT1);
-  Text2 = NewControl(window_, WC_EDITW, L"", kTextBoxStyle, WS_EX_CLIENTEDGE, IDC_TEXT2);
+  // The result can be selected and copied, not typed over.
+  Text2 = NewControl(window_, WC_EDITW, L"", kTextBoxStyle | ES_READONLY, WS_EX_CLIENTEDGE,
+                     IDC_TEXT2);
   // Not a default button: Enter in a text box starts a new line.
   Command1 = NewControl(window_, WC_BUTTONW, L"英和",
                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, IDC_COMMAND1);
@@ -168,12 +242,13 @@ bool Form1::OnCreate() {
                              reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)),
                              nullptr);
   if (tooltip_ != nullptr) {
+    tip_ = WideFromUtf8(model::Command1Tip(language_));
     TTTOOLINFOW tool = {};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(Command1);
-    tool.lpszText = const_cast<wchar_t*>(kCommand1Tip);
+    tool.lpszText = tip_.data();
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 
@@ -181,11 +256,13 @@ bool Form1::OnCreate() {
   ApplyDpi(DpiOfWindow(window_));
   // The window opens at exactly the table's size, where the system places
   // new windows.
-  SIZE size = WindowSizeForClient(MinimumClientWidth(dpi_), MinimumClientHeight(dpi_), kStyle,
-                                  kExtendedStyle, dpi_);
+  SIZE size = WindowSizeForClient(model::MinimumClientWidth(dpi_), model::MinimumClientHeight(dpi_),
+                                  kStyle, kExtendedStyle, dpi_, true);
   SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   last_focus_ = Text1;
+  // A text file dropped on the window opens in the input box.
+  DragAcceptFiles(window_, TRUE);
   return true;
 }
 
@@ -197,9 +274,10 @@ void Form1::Form_Load() {
     MessageBoxW(window_, WideFromUtf8(error.what()).c_str(), L"ミカワセ", MB_OK | MB_ICONERROR);
     ExitProcess(1);
   }
+  folders_ = model::Form1Folders(AppFolder);
   FileVersion version;
   if (!ReadFileVersion(&version)) version = {kVersionMajor, kVersionMinor, kVersionRevision};
-  caption_ = CaptionForVersion(version.major, version.minor, version.revision);
+  caption_ = WideFromUtf8(model::CaptionForVersion(version.major, version.minor, version.revision));
   SetWindowTextW(window_, caption_.c_str());
 }
 
@@ -212,8 +290,8 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
 }
 
 void Form1::OnGetMinMaxInfo(MINMAXINFO* limits) {
-  SIZE size = WindowSizeForClient(MinimumClientWidth(dpi_), MinimumClientHeight(dpi_), kStyle,
-                                  kExtendedStyle, dpi_);
+  SIZE size = WindowSizeForClient(model::MinimumClientWidth(dpi_), model::MinimumClientHeight(dpi_),
+                                  kStyle, kExtendedStyle, dpi_, true);
   limits->ptMinTrackSize = {size.cx, size.cy};
 }
 
@@ -233,6 +311,9 @@ void Form1::OnCommand(int id, int notification) {
       if (GetFocus() == Command1) Command1_Click();
       return;
     default:
+      if (id >= IDM_MENU_BASE && id < kMenuEnd) {
+        Run(static_cast<model::Command>(id - IDM_MENU_BASE));
+      }
       return;
   }
 }
@@ -273,7 +354,7 @@ void Form1::ApplyDpi(int dpi) {
 void Form1::LayOut() {
   RECT client;
   GetClientRect(window_, &client);
-  Form1Layout layout = LayOutForm1(client.right, client.bottom, dpi_);
+  model::Form1Layout layout = model::LayOutForm1(client.right, client.bottom, dpi_, dpi_);
   HDWP positions = BeginDeferWindowPos(3);
   for (auto [control, rect] : {std::pair{Text1, layout.Text1}, std::pair{Text2, layout.Text2},
                                std::pair{Command1, layout.Command1}}) {
@@ -291,29 +372,138 @@ void Form1::LayOut() {
 // only once Translate has returned it whole. The window stays open, so the
 // user can mend the dictionary and press again without retyping anything.
 void Form1::Command1_Click() {
-  std::string input = Utf8FromWide(TextOf(Text1));
   HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  std::string result;
-  bool translated = false;
-  try {
-    result = Translate(input, AppFolder);
-    translated = true;
-  } catch (const TranslationError& error) {
-    SetCursor(cursor);
-    ShowFailure(error.file(), error.line(), error.problem());
-  } catch (const std::bad_alloc&) {
-    SetCursor(cursor);
-    ShowFailure({}, 0, "there is not enough memory to translate this text");
-  }
-  if (!translated) return;
-  SetWindowTextW(Text2, WideFromUtf8(result).c_str());
-  ShowScrollBarOnlyWhenNeeded(Text2);
+  model::Command1Outcome outcome =
+      model::Command1Action(Utf8FromWide(TextOf(Text1)), folders_, join_lines_);
   SetCursor(cursor);
+  if (!outcome.translated) {
+    std::wstring text = WideFromUtf8(model::DescribeFailure(outcome.failure, language_));
+    if (!outcome.failure.personal) {
+      MessageBoxW(window_, text.c_str(), caption_.c_str(), MB_OK | MB_ICONERROR);
+      return;
+    }
+    // A bad line of the user's own file: the way to it, from here.
+    text += L"\n\n" + Wide(model::kYesMyWordsNoFolder, language_);
+    int answer = MessageBoxW(window_, text.c_str(), caption_.c_str(), MB_YESNOCANCEL | MB_ICONERROR);
+    if (answer == IDYES) Run(model::Command::kMyWords);
+    if (answer == IDNO) Run(model::Command::kOpenPersonalFolder);
+    return;
+  }
+  SetWindowTextW(Text2, WideFromUtf8(outcome.rendering).c_str());
+  ShowScrollBarOnlyWhenNeeded(Text2);
 }
 
-void Form1::ShowFailure(const std::string& file, std::size_t line, const std::string& problem) {
-  MessageBoxW(window_, DescribeFailure(file, line, problem).c_str(), caption_.c_str(),
-              MB_OK | MB_ICONERROR);
+void Form1::ShowMessage(const std::wstring& text, UINT icon) {
+  MessageBoxW(window_, text.c_str(), caption_.c_str(), MB_OK | icon);
+}
+
+void Form1::Run(model::Command command) {
+  switch (command) {
+    case model::Command::kOpenFile:
+    case model::Command::kSaveResult: {
+      bool open = command == model::Command::kOpenFile;
+      wchar_t file[MAX_PATH * 4] = L"";
+      std::wstring filter = FileFilter(Wide(model::kTextFiles, language_));
+      std::wstring title = Wide(open ? model::kOpenTitle : model::kSaveTitle, language_);
+      OPENFILENAMEW dialog = {};
+      dialog.lStructSize = sizeof dialog;
+      dialog.hwndOwner = window_;
+      dialog.lpstrFilter = filter.c_str();
+      dialog.lpstrFile = file;
+      dialog.nMaxFile = static_cast<DWORD>(std::size(file));
+      dialog.lpstrTitle = title.c_str();
+      dialog.lpstrDefExt = L"txt";
+      dialog.Flags = OFN_EXPLORER | (open ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
+      if (open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog)) {
+        if (open) {
+          OpenFile(file);
+        } else {
+          SaveResult(file);
+        }
+      }
+      return;
+    }
+    case model::Command::kCopyResult:
+      SendMessageW(Text2, EM_SETSEL, 0, -1);
+      SendMessageW(Text2, WM_COPY, 0, 0);
+      return;
+    case model::Command::kExit:
+      DestroyWindow(window_);
+      return;
+    case model::Command::kAddWord:
+      AddWord();
+      return;
+    case model::Command::kMyWords:
+      ShowMyWordsDialog(window_, folders_, language_, Utf8FromWide(TextOf(Text1)));
+      return;
+    case model::Command::kOpenPersonalFolder: {
+      std::string why = model::MakePersonalFolder(folders_, language_);
+      if (!why.empty()) return ShowMessage(WideFromUtf8(why), MB_ICONWARNING);
+      ShellExecuteW(window_, L"open", WideFromUtf8(folders_.personal).c_str(), nullptr, nullptr,
+                    SW_SHOWNORMAL);
+      return;
+    }
+    case model::Command::kCheckDictionaries:
+      ShowReportDialog(window_, Wide(model::kCheckTitle, language_),
+                       model::CheckReport(folders_, language_), language_);
+      return;
+    case model::Command::kAbout:
+      MessageBoxW(window_, (caption_ + L"\r\n\r\n" + Wide(model::kAboutText, language_)).c_str(),
+                  Wide(model::kAboutTitle, language_).c_str(), MB_OK | MB_ICONINFORMATION);
+      return;
+    case model::Command::kJoinLines:
+      join_lines_ = !join_lines_;
+      CheckMenuItem(GetMenu(window_), IDM_MENU_BASE + static_cast<int>(command),
+                    MF_BYCOMMAND | (join_lines_ ? MF_CHECKED : MF_UNCHECKED));
+      return;
+    case model::Command::kSeparator:
+      return;
+  }
+}
+
+// The word to offer: the selection of the box the user is in, else the
+// word at the input box's caret.
+void Form1::AddWord() {
+  HWND box = GetFocus() == Text2 ? Text2 : Text1;
+  DWORD start = 0, end = 0;
+  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  std::wstring boxed = TextOf(box);
+  std::wstring selection = boxed.substr(std::min<std::size_t>(start, boxed.size()),
+                                        end > start ? end - start : 0);
+  std::wstring input = TextOf(Text1);
+  DWORD caret = 0;
+  SendMessageW(Text1, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
+  std::size_t cursor = Utf8FromWide(input.substr(0, std::min<std::size_t>(caret, input.size()))).size();
+  std::string key = model::OfferedKey(Utf8FromWide(input), cursor, Utf8FromWide(selection));
+  ShowAddWordDialog(window_, folders_, language_, Utf8FromWide(input), "noun", key, "", false);
+}
+
+void Form1::OpenFile(const std::wstring& file) {
+  std::optional<std::string> bytes = ReadWhole(file);
+  if (!bytes) return ShowMessage(Wide(model::kCannotRead, language_) + L"\r\n" + file, MB_ICONWARNING);
+  if (bytes->starts_with("\xEF\xBB\xBF")) bytes->erase(0, 3);
+  int length = bytes->empty() ? 0
+                              : MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes->data(),
+                                                    static_cast<int>(bytes->size()), nullptr, 0);
+  if (length == 0 && !bytes->empty()) {
+    return ShowMessage(Wide(model::kNotUtf8, language_) + L"\r\n" + file, MB_ICONWARNING);
+  }
+  // The box takes CR LF, whatever the file has.
+  std::wstring text;
+  for (wchar_t c : WideFromUtf8(*bytes)) {
+    if (c == L'\n' && (text.empty() || text.back() != L'\r')) text += L'\r';
+    text += c;
+  }
+  SetWindowTextW(Text1, text.c_str());
+  ShowScrollBarOnlyWhenNeeded(Text1);
+}
+
+void Form1::SaveResult(const std::wstring& file) {
+  std::string bytes = Utf8FromWide(TextOf(Text2));
+  std::unique_ptr<FILE, int (*)(FILE*)> out(_wfopen(file.c_str(), L"wb"), std::fclose);
+  bool written = out && std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size();
+  if (out && std::fclose(out.release()) != 0) written = false;
+  if (!written) ShowMessage(Wide(model::kCannotWrite, language_) + L"\r\n" + file, MB_ICONWARNING);
 }
 
 }  // namespace mikawase::win32

@@ -2,10 +2,12 @@
 // English into Text1, presses Command1 ("英和") or Ctrl+Enter, and reads the
 // rough Japanese in Text2.
 //
-// One window procedure hands each message to a small handler; the controls
-// are made in OnCreate; LayOut is the one place that positions them. The
-// edit boxes hold UTF-16 with CR LF line breaks, which the engine takes as
-// UTF-8: the text is converted in Command1_Click and nowhere else.
+// A thin shell over the window model (app/model/), which the Qt window
+// shares: what the button does, where the controls stand, what the window
+// says. One window procedure hands each message to a small handler; the
+// controls are made in OnCreate; LayOut is the one place that positions
+// them. The edit boxes hold UTF-16 with CR LF line breaks, which the engine
+// takes as UTF-8: the text is converted in Command1_Click and nowhere else.
 #ifndef MIKAWASE_APP_WIN32_FORM1_H_
 #define MIKAWASE_APP_WIN32_FORM1_H_
 
@@ -13,17 +15,15 @@
 
 #include <string>
 
+#include "mikawase/dictionary_folders.h"
+#include "model/command1.h"
+#include "model/form1_texts.h"
+#include "model/menu.h"
+
 namespace mikawase::win32 {
 
 // The class name, for tests and tools that look for the window.
 inline constexpr wchar_t kForm1ClassName[] = L"MikawaseForm1";
-
-// "ミカワセ MAJOR.MINOR.REVISION", each number plain decimal.
-std::wstring CaptionForVersion(int major, int minor, int revision);
-
-// The text of the message box for a failed translation: the file, the line
-// and the problem, and that the user's text is still there.
-std::wstring DescribeFailure(const std::string& file, std::size_t line, const std::string& problem);
 
 class Form1 {
  public:
@@ -46,7 +46,12 @@ class Form1 {
 
   void Form_Load();
   void Command1_Click();
-  void ShowFailure(const std::string& file, std::size_t line, const std::string& problem);
+  // The menu's commands, by the model's table.
+  void Run(model::Command command);
+  void AddWord();
+  void OpenFile(const std::wstring& file);
+  void SaveResult(const std::wstring& file);
+  void ShowMessage(const std::wstring& text, UINT icon);
 
   // Font and size follow the window's DPI; then LayOut.
   void ApplyDpi(int dpi);
@@ -62,7 +67,15 @@ class Form1 {
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
 
   std::string AppFolder;  // UTF-8, ending with exactly one "\"
+  // data\ beside the program, and %APPDATA%\mikawase\ in front of it.
+  DictionaryFolders folders_;
   std::wstring caption_;
+  std::wstring tip_;  // the button's tooltip, which the tooltip control points at
+  bool join_lines_ = false;  // Options > Join the lines of a paragraph; off at start
+  // The user's language for the interface, as Windows gives it.
+  model::Language language_ =
+      PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE ? model::Language::kJapanese
+                                                                 : model::Language::kEnglish;
 };
 
 }  // namespace mikawase::win32

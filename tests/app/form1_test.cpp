@@ -3,8 +3,15 @@
 // for the executable.
 #include "form1.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -13,6 +20,7 @@
 #include <memory>
 
 #include "mikawase/version.h"
+#include "word_dialogs.h"
 
 namespace mikawase {
 namespace {
@@ -56,6 +64,31 @@ class ProgramFolder {
   QTemporaryDir scratch_;
 };
 
+// $XDG_DATA_HOME as a fresh folder of its own while the object lives, so
+// that the user's words of a test go nowhere else.
+class PersonalHome {
+ public:
+  PersonalHome() : saved_(qgetenv("XDG_DATA_HOME")) {
+    qputenv("XDG_DATA_HOME", home_.path().toUtf8());
+  }
+  ~PersonalHome() { qputenv("XDG_DATA_HOME", saved_); }
+  QString folder() const { return home_.path() + QStringLiteral("/mikawase/"); }
+
+ private:
+  QTemporaryDir home_;
+  QByteArray saved_;
+};
+
+// Runs `handle` on the next modal dialog once it is open, as a user would
+// answer it; `handle` must close it.
+template <typename Dialog, typename Handle>
+void WhenOpen(Handle handle) {
+  QTimer::singleShot(0, [handle] {
+    QTRY_VERIFY(qobject_cast<Dialog*>(QApplication::activeModalWidget()) != nullptr);
+    handle(qobject_cast<Dialog*>(QApplication::activeModalWidget()));
+  });
+}
+
 // A window over a ProgramFolder that records failures instead of showing them.
 struct Window {
   ProgramFolder folder;
@@ -64,6 +97,7 @@ struct Window {
   QPlainTextEdit* Text1 = nullptr;
   QPlainTextEdit* Text2 = nullptr;
   QPushButton* Command1 = nullptr;
+  QWidget* client = nullptr;  // the area below the menu bar that holds the controls
 
   // Without `record_failures`, failures take the program's own way: a
   // message box.
@@ -76,12 +110,19 @@ struct Window {
     Text1 = form->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
     Text2 = form->findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
     Command1 = form->findChild<QPushButton*>(QStringLiteral("Command1"));
+    client = form->findChild<QWidget*>(QStringLiteral("client"));
   }
+  int MenuHeight() const { return form->height() - client->height(); }
   bool Show() {
     form->show();
-    return QTest::qWaitForWindowExposed(form.get()) && Text1 && Text2 && Command1;
+    return QTest::qWaitForWindowExposed(form.get()) && Text1 && Text2 && Command1 && client;
   }
   void Press() { QTest::mouseClick(Command1, Qt::LeftButton); }
+  void Choose(const char* command) {
+    QAction* action = form->findChild<QAction*>(QString::fromLatin1(command));
+    QVERIFY2(action != nullptr, command);
+    action->trigger();
+  }
 };
 
 }  // namespace
@@ -96,30 +137,18 @@ class Form1Test : public QObject {
              QStringLiteral("ミカワセ ") + QString::fromLatin1(kVersionString));
   }
 
-  void captionWritesPlainNumbers_data() {
-    QTest::addColumn<int>("major");
-    QTest::addColumn<int>("minor");
-    QTest::addColumn<int>("revision");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("this release") << 0 << 0 << 4 << "ミカワセ 0.0.4";
-    QTest::newRow("no leading zeros or spaces") << 1 << 10 << 200 << "ミカワセ 1.10.200";
-  }
-  void captionWritesPlainNumbers() {
-    QFETCH(int, major);
-    QFETCH(int, minor);
-    QFETCH(int, revision);
-    QFETCH(QString, caption);
-    QCOMPARE(CaptionForVersion(major, minor, revision), caption);
-  }
-
   // The offscreen screen reports 96 DPI, where the layout is whole pixels.
   void geometryAt96Dpi() {
     Window window;
     QVERIFY(window.Show());
     QCOMPARE(window.form->logicalDpiX(), 96);
     QCOMPARE(window.form->logicalDpiY(), 96);
-    QCOMPARE(window.form->size(), QSize(399, 310));
-    QCOMPARE(window.form->minimumSize(), QSize(399, 310));
+    // The client area below the menu bar is the table's; the menu bar
+    // adds its own height, as a system menu bar would outside it.
+    QCOMPARE(window.client->size(), QSize(399, 310));
+    QCOMPARE(window.client->geometry().bottom(), window.form->height() - 1);
+    QCOMPARE(window.form->size(), QSize(399, 310 + window.MenuHeight()));
+    QCOMPARE(window.form->minimumSize(), QSize(399, 310 + window.MenuHeight()));
     QCOMPARE(window.Text1->geometry(), QRect(8, 8, 313, 65));
     QCOMPARE(window.Text2->geometry(), QRect(8, 80, 385, 225));
     QCOMPARE(window.Command1->geometry(), QRect(328, 8, 65, 65));
@@ -287,30 +316,6 @@ class Form1Test : public QObject {
     QCOMPARE(window.Text2->toPlainText(), QStringLiteral("猫"));
   }
 
-  void failureMessageSaysWhereAndWhat_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<QStringList>("absent");
-    QTest::newRow("a line of a file")
-        << "/opt/%1/data/noun.txt" << 7
-        << QStringList{"File: /opt/%1/data/noun.txt\nLine: 7\nProblem: PROBLEM"} << QStringList{};
-    QTest::newRow("a whole file") << "/opt/mikawase/data/noun.txt" << 0
-                                  << QStringList{"File: /opt/mikawase/data/noun.txt\nProblem"}
-                                  << QStringList{"Line"};
-    QTest::newRow("no place at all")
-        << "" << 0 << QStringList{"Problem: PROBLEM"} << QStringList{"File", "Line"};
-  }
-  void failureMessageSaysWhereAndWhat() {
-    QFETCH(QString, file);
-    QFETCH(int, line);
-    QFETCH(QStringList, expected);
-    QFETCH(QStringList, absent);
-    QString message = DescribeFailure({file, std::size_t(line), QStringLiteral("PROBLEM")});
-    for (const QString& part : expected) QVERIFY2(message.contains(part), qPrintable(message));
-    for (const QString& part : absent) QVERIFY2(!message.contains(part), qPrintable(message));
-  }
-
   // The keyboard alone: the input box has the focus at first, Enter starts
   // a new line instead of pressing the button, Tab goes round the controls
   // in order and Space presses the button.
@@ -391,9 +396,9 @@ class Form1Test : public QObject {
     QFETCH(QRect, text2);
     Window window;
     QVERIFY(window.Show());
-    window.form->resize(size);
+    window.form->resize(size + QSize(0, window.MenuHeight()));
     QCoreApplication::processEvents();
-    QCOMPARE(window.form->size(), expected_size);
+    QCOMPARE(window.client->size(), expected_size);
     QCOMPARE(window.Text1->geometry(), text1);
     QCOMPARE(window.Command1->geometry(), command1);
     QCOMPARE(window.Text2->geometry(), text2);
@@ -444,6 +449,221 @@ class Form1Test : public QObject {
       QVERIFY(box->verticalScrollBar()->isVisible());
       QVERIFY(!box->horizontalScrollBar()->isVisible());
     }
+  }
+
+  // The menu bar names its menus in the language of the locale the test
+  // runs under: the test is run once in English and once in Japanese, each
+  // with the titles it expects.
+  void menuBarSpeaksTheLocalesLanguage() {
+    Window window;
+    QVERIFY(window.Show());
+    QStringList titles;
+    for (QAction* menu : window.form->findChild<QMenuBar*>(QStringLiteral("menuBar"))->actions()) {
+      // Without the Alt key's mark: "&File", "ファイル(&F)".
+      titles << menu->text().remove(QRegularExpression(QStringLiteral("\\(&.\\)"))).remove('&');
+    }
+    QString expected =
+        qEnvironmentVariable("MIKAWASE_TEST_MENU_TITLES", "File,Dictionary,Options,Help");
+    QCOMPARE(titles.join(','), expected);
+    bool japanese = expected.startsWith(QStringLiteral("ファイル"));
+    QCOMPARE(window.Command1->toolTip(), japanese ? QStringLiteral("英和に訳す (Ctrl+Enter)")
+                                                  : QStringLiteral("Translate (Ctrl+Enter)"));
+  }
+
+  // A word from the selection into the user's noun.txt, seen in a preview,
+  // then at the next press; listed; removed; gone at the next press.
+  void addListAndRemoveAWordFromTheMenu() {
+    PersonalHome home;
+    Window window;
+    QVERIFY(window.Show());
+    window.Text1->setPlainText(QStringLiteral("The cat and a laptop."));
+    window.Press();
+    QString before = window.Text2->toPlainText();
+    QVERIFY2(!before.contains(QStringLiteral("ノートパソコン")), qPrintable(before));
+    QTextCursor cursor = window.Text1->textCursor();
+    cursor.setPosition(14);
+    cursor.setPosition(20, QTextCursor::KeepAnchor);
+    window.Text1->setTextCursor(cursor);
+
+    QString preview;
+    WhenOpen<AddWordDialog>([&preview](AddWordDialog* dialog) {
+      auto* key = dialog->findChild<QLineEdit*>(QStringLiteral("key"));
+      QCOMPARE(key->text(), QStringLiteral("laptop"));
+      QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("kind"))->currentText(),
+               QStringLiteral("Noun"));
+      // As an input method would commit it: QTest types only ASCII.
+      dialog->findChild<QLineEdit*>(QStringLiteral("value"))->insert(QStringLiteral("ノートパソコン"));
+      preview = dialog->findChild<QLabel*>(QStringLiteral("preview"))->text();
+      QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("save")), Qt::LeftButton);
+    });
+    window.Choose("addWord");
+    QCOMPARE(preview, QStringLiteral("その猫そして一つのノートパソコン。"));
+    QFile file(home.folder() + QStringLiteral("noun.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), Line("laptop", "\x83\x6d\x81\x5b\x83\x67\x83\x70\x83\x5c\x83\x52\x83\x93"));
+    file.close();
+    window.Press();
+    QCOMPARE(window.Text2->toPlainText(), preview);
+
+    int listed = -1;
+    QString key;
+    WhenOpen<MyWordsDialog>([&listed, &key](MyWordsDialog* dialog) {
+      auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("entries"));
+      listed = table->rowCount();
+      key = table->item(0, 1)->text();
+      dialog->RemoveRow(0, /*ask=*/false);
+      QCOMPARE(table->rowCount(), 0);
+      dialog->accept();
+    });
+    window.Choose("myWords");
+    QCOMPARE(listed, 1);
+    QCOMPARE(key, QStringLiteral("laptop"));
+    window.Press();
+    QCOMPARE(window.Text2->toPlainText(), before);
+  }
+
+  // The same refusals as the filter's: an emptied value cannot be saved,
+  // and a capital in a noun's key is refused with the reason.
+  void theAddDialogRefusesWithTheReason() {
+    PersonalHome home;
+    Window window;
+    QVERIFY(window.Show());
+    window.Text1->setPlainText(QStringLiteral("Ice is cold."));
+    QStringList problems;
+    QList<bool> savable;
+    WhenOpen<AddWordDialog>([&](AddWordDialog* dialog) {
+      auto* key = dialog->findChild<QLineEdit*>(QStringLiteral("key"));
+      auto* value = dialog->findChild<QLineEdit*>(QStringLiteral("value"));
+      auto* save = dialog->findChild<QPushButton*>(QStringLiteral("save"));
+      auto* shown = dialog->findChild<QLabel*>(QStringLiteral("problems"));
+      QCOMPARE(key->text(), QStringLiteral("ice"));  // the word at the cursor, lowercased
+      value->insert(QStringLiteral("氷"));
+      savable << save->isEnabled();
+      QTest::keyClick(value, Qt::Key_Backspace);
+      savable << save->isEnabled();
+      problems << shown->text();
+      key->setText(QStringLiteral("Ice"));
+      value->insert(QStringLiteral("氷"));
+      savable << save->isEnabled();
+      problems << shown->text();
+      dialog->reject();
+    });
+    window.Text1->moveCursor(QTextCursor::Start);
+    window.Choose("addWord");
+    QCOMPARE(savable, (QList<bool>{true, false, false}));
+    QCOMPARE(problems.size(), 2);
+    QVERIFY2(problems[0].contains(QStringLiteral("the value is empty")), qPrintable(problems[0]));
+    QVERIFY2(problems[1].contains(QStringLiteral("capital letters")), qPrintable(problems[1]));
+    QVERIFY(!QFile::exists(home.folder() + QStringLiteral("noun.txt")));
+  }
+
+  // A bad line of the user's own file: the message names file and line and
+  // offers the list of the user's words, which names the line too.
+  void aBadPersonalLineOffersTheListOfWords() {
+    PersonalHome home;
+    QDir().mkpath(home.folder());
+    QFile bad(home.folder() + QStringLiteral("noun.txt"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write(Line("cat", kCat) + "short\r\n");
+    bad.close();
+    Window window(/*record_failures=*/false);
+    QVERIFY(window.Show());
+    window.Text1->setPlainText(QStringLiteral("cat"));
+    QString message, notes;
+    WhenOpen<QMessageBox>([&message, &notes](QMessageBox* box) {
+      message = box->text();
+      WhenOpen<MyWordsDialog>([&notes](MyWordsDialog* dialog) {
+        notes = dialog->findChild<QLabel*>(QStringLiteral("notes"))->text();
+        dialog->accept();
+      });
+      QTest::mouseClick(box->findChild<QPushButton*>(QStringLiteral("openMyWords")), Qt::LeftButton);
+    });
+    window.Press();
+    QTRY_VERIFY(!notes.isEmpty());
+    QVERIFY2(message.contains(home.folder() + QStringLiteral("noun.txt")), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("Line: 2")), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("your own words")), qPrintable(message));
+    QVERIFY2(notes.contains(home.folder() + QStringLiteral("noun.txt:2:")), qPrintable(notes));
+    QCOMPARE(window.Text1->toPlainText(), QStringLiteral("cat"));
+  }
+
+  void theFolderIsMadeAndShownAndTheCheckReported() {
+    PersonalHome home;
+    Window window;
+    QVERIFY(window.Show());
+    QStringList opened;
+    window.form->SetFolderOpener([&opened](const QString& folder) {
+      opened << folder;
+      return true;
+    });
+    window.Choose("openPersonalFolder");
+    QCOMPARE(opened, QStringList{home.folder()});
+    QVERIFY(QDir(home.folder()).exists());
+
+    window.folder.Write(QStringLiteral("adjective.txt"), kAdjectives + Line("Red", "\x90\xd4"));
+    QString report;
+    WhenOpen<QDialog>([&report](QDialog* dialog) {
+      report = dialog->findChild<QPlainTextEdit*>(QStringLiteral("checkReport"))->toPlainText();
+      dialog->accept();
+    });
+    window.Choose("checkDictionaries");
+    QVERIFY2(report.contains(window.folder.dataFolder() + QStringLiteral("/adjective.txt:2: warning: ")),
+             qPrintable(report));
+    QVERIFY2(report.contains(QStringLiteral("checked 3 dictionary files: 0 errors, 1 warnings")),
+             qPrintable(report));
+  }
+
+  // Off at start, so that a rendering is as it always was; on, a paragraph
+  // wrapped by hand reads as one.
+  void joiningLinesIsASwitchOffAtStart() {
+    Window window;
+    QVERIFY(window.Show());
+    window.Text1->setPlainText(QStringLiteral("The black\ncat."));
+    window.Press();
+    QCOMPARE(window.Text2->toPlainText(), QStringLiteral("その黒い\n猫。"));
+    window.Choose("joinLines");
+    window.Press();
+    QCOMPARE(window.Text2->toPlainText(), QStringLiteral("その黒い猫。"));
+    window.Choose("joinLines");
+    window.Press();
+    QCOMPARE(window.Text2->toPlainText(), QStringLiteral("その黒い\n猫。"));
+  }
+
+  // A UTF-8 file into the input box (its byte-order mark and CR LF dropped),
+  // a file that is not UTF-8 refused; the result saved as UTF-8; and the
+  // result box takes no typing.
+  void openSaveAndAReadOnlyResult() {
+    Window window;
+    QVERIFY(window.Show());
+    QTemporaryDir scratch;
+    QString text_file = scratch.path() + QStringLiteral("/in.txt");
+    QFile in(text_file);
+    QVERIFY(in.open(QIODevice::WriteOnly));
+    in.write("\xEF\xBB\xBFThe black cat.\r\nThe dog.\r\n");
+    in.close();
+    window.form->OpenFile(text_file);
+    QCOMPARE(window.Text1->toPlainText(), QStringLiteral("The black cat.\nThe dog.\n"));
+    QVERIFY(in.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    in.write("caf\xE9");
+    in.close();
+    QString refused;
+    WhenOpen<QMessageBox>([&refused](QMessageBox* box) {
+      refused = box->text();
+      box->accept();
+    });
+    window.form->OpenFile(text_file);
+    QVERIFY2(refused.contains(QStringLiteral("not UTF-8")), qPrintable(refused));
+    QCOMPARE(window.Text1->toPlainText(), QStringLiteral("The black cat.\nThe dog.\n"));
+
+    window.Press();
+    QString result = window.Text2->toPlainText();
+    QCOMPARE(result, QStringLiteral("その黒い猫。\nその犬。\n"));
+    QTest::keyClicks(window.Text2, QStringLiteral("typed"));
+    QCOMPARE(window.Text2->toPlainText(), result);
+    window.form->SaveResult(scratch.path() + QStringLiteral("/out.txt"));
+    QFile out(scratch.path() + QStringLiteral("/out.txt"));
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    QCOMPARE(out.readAll(), result.toUtf8());
   }
 };
 

@@ -93,6 +93,10 @@ TEST_F(CliTest, ExitStatusAndOneLineOnStandardError) {
       {"--add with too few words", "--add noun cat", "", 2, "three words"},
       {"--add to no such file", "--add verb go 行く", "", 2, "unknown dictionary 'verb'"},
       {"--add with an input file", "--add noun cat 猫 story.txt", "", 2, "--add writes one entry"},
+      {"--remove with too few words", "--remove noun", "", 2, "two words"},
+      {"--remove from no such file", "--remove verb go", "", 2, "unknown dictionary 'verb'"},
+      {"--list with an input file", "--list story.txt", "", 2, "--list works on your personal"},
+      {"--remove with --list", "--remove noun cat --list", "", 2, "--remove works on your"},
   };
   for (const auto& c : kCases) {
     CliRun run = TranslateWith(c.options, c.input);
@@ -313,6 +317,46 @@ TEST_F(CliTest, ConcurrentAddsLoseNothing) {
     std::string name = entry.path().filename().string();
     EXPECT_TRUE(name == "noun.txt" || name == "noun.txt.lock") << name;
   }
+}
+
+TEST_F(CliTest, ListAndRemoveShowAndTakeOutPersonalEntries) {
+  PersonalFolder personal(scratch_.path() + "data-home");
+  CliRun run = TranslateWith("--list", "");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, personal.path() + ": no entries yet\n");
+  EXPECT_EQ(TranslateWith("--add noun cat ネコ", "").status, 0);
+  EXPECT_EQ(TranslateWith("--add rome pen 筆", "").status, 0);
+  run = TranslateWith("--list", "");
+  EXPECT_EQ(run.out, personal.path() + "noun.txt:1: cat → ネコ\n" + personal.path() +
+                         "rome.txt:1: pen → 筆\n");
+  EXPECT_EQ(TranslateWith("", "The cat.").out, "そのネコ。");
+
+  run = TranslateWith("--remove noun cat", "");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, personal.path() + "noun.txt:1: removed \"cat\"\ncat → 猫\n");
+  EXPECT_EQ(TranslateWith("", "The cat.").out, "その猫。");
+  EXPECT_EQ(TranslateWith("--list", "").out, personal.path() + "rome.txt:1: pen → 筆\n");
+
+  run = TranslateWith("--remove noun cat", "");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find("noun.txt: nothing removed: there is no entry for \"cat\""),
+            std::string::npos)
+      << run.err;
+
+  // An empty value is refused rather than deleting the word everywhere.
+  run = TranslateWith("--add noun ice ''", "");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("the value is empty"), std::string::npos) << run.err;
+  EXPECT_EQ(Slurp(personal.path() + "noun.txt"), "");
+
+  // A bad line is named with its file and line; the good ones still show.
+  std::ofstream(personal.path() + "noun.txt", std::ios::binary)
+      << DictionaryLine("dog", "イヌ") + "\r\nshort\r\n";
+  run = TranslateWith("--list", "");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("noun.txt:1: dog → イヌ\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.err.find(personal.path() + "noun.txt:2: "), std::string::npos) << run.err;
 }
 
 TEST_F(CliTest, PersonalFilesAreCheckedAndTracedToo) {

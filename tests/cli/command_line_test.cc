@@ -18,5 +18,15 @@ TEST(CommandLineTest, OptionsAndInput) {
   EXPECT_EQ(ParseCommandLine({"--engine=literal"}).engine, Engine::kLiteral);
 }
 
+TEST(CommandLineTest, RemoveAndList) {
+  CommandLine c = ParseCommandLine({"--remove", "adjective", "red"});
+  ASSERT_TRUE(c.remove);
+  EXPECT_EQ(c.remove->kind, "adjective");
+  EXPECT_EQ(c.remove->key, "red");
+  EXPECT_TRUE(ParseCommandLine({"--list", "--data-dir", "d"}).list);
+  EXPECT_THROW(ParseCommandLine({"--list", "--no-personal"}), UsageError);
+  EXPECT_THROW(ParseCommandLine({"--remove", "noun", "cat", "--add", "noun", "a", "b"}), UsageError);
+}
+
 }  // namespace
 }  // namespace mikawase::cli

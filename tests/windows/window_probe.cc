@@ -15,6 +15,16 @@
 //   window_probe press N          presses Command1 N times, each press sent
 //                                 and waited for, and prints each one's
 //                                 milliseconds
+//   window_probe command N        chooses the menu's command N (the model's
+//                                 Command), as the menu would
+//   window_probe select A B       selects characters A to B of Text1
+//   window_probe dialog           the window's dialog that takes input now
+//                                 (the last one opened): its title and each
+//                                 control's text by id; null for none
+//   window_probe dialog-set ID FILE   puts FILE's UTF-8 text into control ID
+//   window_probe dialog-click ID  presses button ID of that dialog
+//   window_probe dialog-items ID  the lines of its list box ID, as JSON
+//   window_probe dialog-pick ID N picks line N of its list box ID
 #include <windows.h>
 
 #include <cstdio>
@@ -119,11 +129,19 @@ int State() {
   gui.cbSize = sizeof gui;
   GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &gui);
   HWND box = MessageBoxOf(form);
+  // The menu bar's handle is the window process's own under wine; what
+  // shows from outside is the room the frame keeps for it.
+  RECT with_menu = client;
+  AdjustWindowRectEx(&with_menu, static_cast<DWORD>(GetWindowLongPtrW(form, GWL_STYLE)), TRUE,
+                     static_cast<DWORD>(GetWindowLongPtrW(form, GWL_EXSTYLE)));
   std::printf("{\"caption\": %s, \"client\": [%ld, %ld], \"frame\": [%ld, %ld],"
+              " \"menu_bar\": %d,"
               " \"min_track\": [%ld, %ld], \"zoomed\": %d, \"focus\": %d,"
               " \"message_box\": %s",
               Json(TextOf(form)).c_str(), client.right, client.bottom, frame.right - frame.left,
-              frame.bottom - frame.top, limits.ptMinTrackSize.x, limits.ptMinTrackSize.y,
+              frame.bottom - frame.top,
+              IsZoomed(form) || frame.bottom - frame.top == with_menu.bottom - with_menu.top ? 1 : 0,
+              limits.ptMinTrackSize.x, limits.ptMinTrackSize.y,
               IsZoomed(form) ? 1 : 0, gui.hwndFocus ? GetDlgCtrlID(gui.hwndFocus) : 0,
               box ? Json(MessageBoxText(box)).c_str() : "null");
   for (auto [name, id] : {std::pair{"Text1", kText1}, std::pair{"Text2", kText2},
@@ -218,6 +236,70 @@ int Press(int times) {
   return 0;
 }
 
+std::string ReadFileText(const char* path) {
+  std::FILE* file = std::fopen(path, "rb");
+  if (!file) return {};
+  std::string text;
+  char block[4096];
+  for (std::size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;) text.append(block, got);
+  std::fclose(file);
+  return text;
+}
+
+// The enabled, visible dialog of the window's process: a modal dialog
+// disables the one below it, so there is one at a time.
+HWND ActiveDialog() {
+  struct Search {
+    DWORD process;
+    HWND found;
+  } search{0, nullptr};
+  GetWindowThreadProcessId(Form1(), &search.process);
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        wchar_t kind[16];
+        if (process == s->process && IsWindowVisible(window) && IsWindowEnabled(window) &&
+            GetClassNameW(window, kind, 16) && std::wcscmp(kind, L"#32770") == 0) {
+          s->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+int Dialog() {
+  HWND dialog = ActiveDialog();
+  if (!dialog) return std::puts("null"), 0;
+  std::string out = "{\"title\": " + Json(TextOf(dialog)) + ", \"controls\": {";
+  bool first = true;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    out += (first ? "\"" : ", \"") + std::to_string(GetDlgCtrlID(child)) + "\": " +
+           Json(TextOf(child));
+    first = false;
+  }
+  std::printf("%s}}\n", out.c_str());
+  return 0;
+}
+
+int DialogItems(int id) {
+  HWND list = GetDlgItem(ActiveDialog(), id);
+  if (!list) return 1;
+  std::string out = "[";
+  LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::wstring line(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+    line.resize(static_cast<std::size_t>(
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()))));
+    out += (i ? ", " : "") + Json(line);
+  }
+  std::printf("%s]\n", out.c_str());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -233,12 +315,42 @@ int main(int argc, char** argv) {
   if (command == "tooltip") return Tooltip();
   if (command == "set-text" && argc == 3) return SetText(argv[2]);
   if (command == "press" && argc == 3) return Press(std::atoi(argv[2]));
+  if (command == "command" && argc == 3) {
+    return PostMessageW(Form1(), WM_COMMAND, MAKEWPARAM(300 + std::atoi(argv[2]), 0), 0) ? 0 : 1;
+  }
+  if (command == "select" && argc == 4) {
+    SendMessageW(GetDlgItem(Form1(), kText1), EM_SETSEL, std::atoi(argv[2]), std::atoi(argv[3]));
+    return 0;
+  }
+  if (command == "dialog") return Dialog();
+  if (command == "dialog-set" && argc == 4) {
+    std::wstring text = mikawase::WideFromUtf8(ReadFileText(argv[3]));
+    HWND control = GetDlgItem(ActiveDialog(), std::atoi(argv[2]));
+    return control && SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()))
+               ? 0
+               : 1;
+  }
+  if (command == "dialog-click" && argc == 3) {
+    HWND dialog = ActiveDialog();
+    int id = std::atoi(argv[2]);
+    return dialog && PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)))
+               ? 0
+               : 1;
+  }
+  if (command == "dialog-items" && argc == 3) return DialogItems(std::atoi(argv[2]));
+  if (command == "dialog-pick" && argc == 4) {
+    HWND list = GetDlgItem(ActiveDialog(), std::atoi(argv[2]));
+    return list && SendMessageW(list, LB_SETCURSEL, std::atoi(argv[3]), 0) >= 0 ? 0 : 1;
+  }
   if (command == "dismiss") {
     HWND box = MessageBoxOf(Form1());
     return box && PostMessageW(box, WM_COMMAND, IDOK, 0) ? 0 : 1;
   }
   std::fputs("usage: window_probe wait SECONDS | state | resize W H | maximize | restore |"
-             " dismiss | tooltip | set-text FILE | press N\n",
+             " dismiss | tooltip | set-text FILE | press N | command N | select A B |"
+             " dialog | dialog-set ID FILE | dialog-click ID | dialog-items ID |"
+             " dialog-pick ID N\n",
              stderr);
   return 2;
 }

@@ -21,6 +21,10 @@ import time
 CAT_DOG = ("cat".ljust(15) + "猫\r\n" + "dog".ljust(15) + "犬\r\n").encode("cp932")
 BLACK = ("black".ljust(15) + "黒い\r\n").encode("cp932")
 TEXT1, TEXT2, COMMAND1 = 101, 102, 103
+# The menu's commands (the model's Command) and the dialogs' controls.
+ADD_WORD, MY_WORDS = 4, 5
+IDOK, IDCANCEL, IDYES = 1, 2, 6
+IDC_KEY, IDC_VALUE, IDC_PREVIEW, IDC_ENTRIES, IDC_NOTES, IDC_REMOVE = 1004, 1006, 1008, 1010, 1011, 1013
 
 failures = []
 
@@ -57,6 +61,15 @@ class Session:
                 return
             time.sleep(0.2)
         raise RuntimeError("the window outlived its process")
+
+    def dialog(self, until, seconds=30):
+        """The dialog that takes input, once `until` holds of it (None for none)."""
+        deadline = time.monotonic() + seconds
+        while True:
+            dialog = json.loads(self.probe("dialog"))
+            if until(dialog) or time.monotonic() > deadline:
+                return dialog
+            time.sleep(0.2)
 
     def set_dpi(self, dpi):
         """The DPI of wine's screen, read by programs as they start."""
@@ -115,6 +128,19 @@ def start_display():
     return xvfb, ":" + number.decode().strip()
 
 
+def windows_folder(args, env, variable):
+    """The value of a Windows environment variable, as the prefix's programs see it."""
+    p = subprocess.run([args.wine, "cmd", "/c", "echo", f"%{variable}%"], env=env,
+                       capture_output=True, timeout=120, check=True)
+    return p.stdout.decode(errors="replace").strip()
+
+
+def unix_path(args, env, path):
+    p = subprocess.run([args.wine, "winepath", "-u", path], env=env, capture_output=True,
+                       timeout=120, check=True)
+    return p.stdout.decode().strip()
+
+
 def pixels(twips, dpi):
     return (twips * dpi + 720) // 1440
 
@@ -148,6 +174,8 @@ def run(args, folder):
     write_data()
     xvfb, display = start_display()
     env = dict(os.environ, DISPLAY=display)
+    personal = os.path.join(unix_path(args, env, windows_folder(args, env, "APPDATA")), "mikawase")
+    shutil.rmtree(personal, ignore_errors=True)
     window = None
     s = Session(args, display, env)
     try:
@@ -155,7 +183,7 @@ def run(args, folder):
                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # Generous, for a machine busy with other builds.
         started = time.monotonic()
-        s.probe("wait", "120", timeout=150)
+        s.probe("wait", "300", timeout=330)
         print(f"the window opened after {time.monotonic() - started:.1f} s", flush=True)
         xid = s.x_window()
         st = s.settle()
@@ -272,6 +300,92 @@ def run(args, folder):
         s.click("Command1")
         st = s.settle(lambda st: st["Text2"]["text"] == "私が好きなのはあなた。")
         check("mended, the next press translates", st["Text2"]["text"], "私が好きなのはあなた。")
+
+        # The user's own words, where the filter's --add puts them, win over
+        # the shipped ones at the next press; gone again once removed.
+        s.click("Text1")
+        s.xdotool("key", "ctrl+a")
+        s.type("The cat.")
+        s.settle(lambda st: st["Text1"]["text"] == "The cat.")
+        s.click("Command1")
+        st = s.settle(lambda st: st["Text2"]["text"] == "その猫。")
+        check("shipped noun before a personal one", st["Text2"]["text"], "その猫。")
+        os.makedirs(personal, exist_ok=True)
+        with open(os.path.join(personal, "noun.txt"), "wb") as f:
+            f.write(("cat".ljust(15) + "ネコ\r\n").encode("cp932"))
+        s.click("Command1")
+        st = s.settle(lambda st: st["Text2"]["text"] == "そのネコ。")
+        check("a personal noun wins at the next press", st["Text2"]["text"], "そのネコ。")
+        shutil.rmtree(personal)
+        s.click("Command1")
+        st = s.settle(lambda st: st["Text2"]["text"] == "その猫。")
+        check("the personal noun removed, the shipped one again", st["Text2"]["text"], "その猫。")
+
+        # The menu bar, in English here; the window's client area keeps the
+        # table's size below it (the layout checks above). A word from the
+        # window: "laptop" selected, Dictionary > Add a word, the Japanese
+        # typed, a preview, saved; the next press renders it; listed in My
+        # words, removed there; gone at the next press.
+        check("room for the menu bar above the client area", s.state()["menu_bar"], 1)
+        text_file = os.path.join(folder, "input.txt")
+        with open(text_file, "w", encoding="utf-8") as f:
+            f.write("A laptop.")
+        s.probe("set-text", text_file)
+        s.click("Command1")
+        before = s.settle(lambda st: st["Text2"]["text"] not in ("", "その猫。"))["Text2"]["text"]
+        s.probe("select", "2", "8")
+        s.probe("command", str(ADD_WORD))
+        dialog = s.dialog(lambda d: d is not None)
+        check("the add dialog's title", dialog and dialog["title"], "Add a word")
+        check("the word offered", dialog and dialog["controls"].get(str(IDC_KEY)), "laptop")
+        with open(text_file, "w", encoding="utf-8") as f:
+            f.write("ノートパソコン")
+        s.probe("dialog-set", str(IDC_VALUE), text_file)
+        dialog = s.dialog(lambda d: d and d["controls"].get(str(IDC_PREVIEW)))
+        check("the preview", dialog and dialog["controls"].get(str(IDC_PREVIEW)), "一つのノートパソコン。")
+        s.probe("dialog-click", str(IDOK))
+        s.dialog(lambda d: d is None)
+        s.click("Command1")
+        st = s.settle(lambda st: st["Text2"]["text"] == "一つのノートパソコン。")
+        check("the word added from the window renders", st["Text2"]["text"], "一つのノートパソコン。")
+        s.probe("command", str(MY_WORDS))
+        s.dialog(lambda d: d is not None and d["title"] == "My words")
+        check("my words", json.loads(s.probe("dialog-items", str(IDC_ENTRIES))), ["Noun\tlaptop\tノートパソコン"])
+        s.probe("dialog-pick", str(IDC_ENTRIES), "0")
+        s.probe("dialog-click", str(IDC_REMOVE))
+        question = s.dialog(lambda d: d is not None and "laptop" in "".join(d["controls"].values()))
+        check("asked before removing", question is not None, True)
+        s.probe("dialog-click", str(IDYES))
+        s.dialog(lambda d: d is not None and str(IDC_ENTRIES) in d["controls"])
+        check("my words after the removal", json.loads(s.probe("dialog-items", str(IDC_ENTRIES))), [])
+        s.probe("dialog-click", str(IDCANCEL))
+        s.dialog(lambda d: d is None)
+        s.click("Command1")
+        st = s.settle(lambda st: st["Text2"]["text"] == before)
+        check("the word removed from the window, the rendering as before", st["Text2"]["text"], before)
+
+        # A bad line in the user's own file: the message names file and line
+        # and its Yes opens My words, which names the line too; the boxes
+        # stay as they were.
+        with open(os.path.join(personal, "noun.txt"), "wb") as f:
+            f.write(("cat".ljust(15) + "ネコ\r\nshort\r\n").encode("cp932"))
+        s.click("Command1")
+        box = s.dialog(lambda d: d is not None)
+        said = "".join((box or {"controls": {}})["controls"].values())
+        check("the message names the personal file", "mikawase\\noun.txt" in said, True)
+        check("the message names the line", "Line: 2" in said, True)
+        check("the message offers My words", "Yes opens My words" in said, True)
+        s.probe("dialog-click", str(IDYES))
+        words = s.dialog(lambda d: d is not None and str(IDC_ENTRIES) in d["controls"])
+        notes = (words or {"controls": {}})["controls"].get(str(IDC_NOTES), "")
+        check("My words names the bad line", "mikawase\\noun.txt:2" in notes, True)
+        check("My words lists the good line", json.loads(s.probe("dialog-items", str(IDC_ENTRIES))),
+              ["Noun\tcat\tネコ"])
+        s.probe("dialog-click", str(IDCANCEL))
+        s.dialog(lambda d: d is None)
+        st = s.state()
+        check("after the bad line, Text2 as it was", st["Text2"]["text"], before)
+        shutil.rmtree(personal)
         window.kill()
         window.wait()
         s.wait_until_gone()
@@ -284,8 +398,33 @@ def run(args, folder):
         st = s.settle()
         layout_checks(s, 599, 465, "144 DPI", dpi=144)
         check("144 DPI: minimum size is the opening size", st["min_track"], st["frame"])
+        window.kill()
+        window.wait()
+        s.wait_until_gone()
+
+        # A user whose Windows speaks Japanese: the menu and the dialogs in
+        # Japanese. Wine takes the language from the locale, made here for
+        # this test alone.
+        s.set_dpi(96)
+        locales = os.path.join(folder, "locales")
+        os.makedirs(locales)
+        subprocess.run(["localedef", "-i", "ja_JP", "-f", "UTF-8", os.path.join(locales, "ja_JP.UTF-8")],
+                       check=True, capture_output=True)
+        japanese = dict(env, LOCPATH=locales, LANG="ja_JP.UTF-8", LC_ALL="ja_JP.UTF-8")
+        window = subprocess.Popen([args.wine, os.path.join(program, "mikawase.exe")], env=japanese,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        s.probe("wait", "60")
+        s.settle()
+        s.probe("command", str(ADD_WORD))
+        dialog = s.dialog(lambda d: d is not None)
+        check("the add dialog in Japanese", dialog and dialog["title"], "語を加える")
+        check("its labels in Japanese", dialog and [dialog["controls"].get(str(i)) for i in (1001, 1003, 1005)],
+              ["辞書(&D):", "英語(&E):", "訳(&J):"])
+        s.probe("dialog-click", str(IDCANCEL))
+        s.dialog(lambda d: d is None)
     finally:
         s.set_dpi(96)
+        shutil.rmtree(personal, ignore_errors=True)
         if window is not None and window.poll() is None:
             window.kill()
             window.wait()

@@ -16,6 +16,9 @@ packages=(
   # The packages: the zip, and the installer (wixl makes it, msibuild
   # finishes it; msiinfo and msiextract look inside it in the tests).
   zip wixl msitools
+  # The Japanese locale's sources, which the window's test builds a locale
+  # from, so that wine speaks Japanese to the program.
+  locales
 )
 
 install_missing "${packages[@]}"

@@ -1,4 +1,4 @@
-// Adding a word to the user's own dictionaries.
+// Adding, listing and removing the words of the user's own dictionaries.
 //
 // The personal folder (PersonalDictionaryFolder() in app_folder.h) holds
 // files with the shipped files' names and format; each one that exists is
@@ -13,6 +13,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "mikawase/translation_error.h"
 
 namespace mikawase {
 
@@ -35,10 +38,45 @@ struct AddedEntry {
 // temporary file, so it is never left half written. Refused, with the
 // reason in `refusal`: a key longer than 15 characters, blank or starting
 // with a space; a tab or line break in the key or the value; capital
-// letters in a noun or adjective key; characters CP932 cannot hold; a file
-// that has errors already.
+// letters in a noun or adjective key; an empty value, which would delete
+// the word from every text (RemovePersonalEntry takes an entry out);
+// characters CP932 cannot hold; a file that has errors already.
 AddedEntry AddPersonalEntry(std::string_view folder, std::string_view file_name,
                             std::string_view key, std::string_view value);
+
+struct PersonalEntry {
+  std::string file_name;  // noun.txt, adjective.txt or rome.txt
+  std::string path;       // the folder + file_name
+  std::size_t line = 0;   // from 1
+  std::string key;        // UTF-8, trailing spaces removed
+  std::string value;      // UTF-8, as written
+};
+
+struct PersonalEntries {
+  std::vector<PersonalEntry> entries;     // file by file in the order they apply, line by line
+  std::vector<TranslationError> failures;  // each bad line or unreadable file, naming it
+};
+
+// Every entry of the personal files in `folder` (ending with the
+// separator). Missing files and a missing folder have none; a bad line is
+// listed among the failures and the good lines around it still are
+// entries, so that a user can see and mend the rest.
+PersonalEntries ListPersonalEntries(std::string_view folder);
+
+struct RemovedEntry {
+  std::string refusal;    // why nothing was removed; empty on success
+  std::string path;       // the file
+  std::size_t line = 0;   // the first line that held the key, from 1
+  std::size_t count = 0;  // how many lines held it
+};
+
+// Takes every line with `key` (UTF-8, trailing spaces ignored) out of
+// `folder` + `file_name`, keeping every other line byte for byte and
+// writing the file whole as AddPersonalEntry does. Refused, with the reason:
+// no line has the key (a missing file has none); the file has errors
+// already.
+RemovedEntry RemovePersonalEntry(std::string_view folder, std::string_view file_name,
+                                 std::string_view key);
 
 }  // namespace mikawase
 

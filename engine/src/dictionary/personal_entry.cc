@@ -23,6 +23,12 @@ std::string WhyNot(std::string_view file_name, std::string_view key, std::string
     return "a key or value with a tab or a line break would break the line apart";
   }
   if (key.find_first_not_of(' ') == std::string_view::npos) return "the key is blank";
+  // An empty value would not add a word but take it out of every text
+  // without a trace; taking a word out is a removal, asked for as one.
+  if (value.empty()) {
+    return "the value is empty, so the word would vanish from every text; to take your entry "
+           "for a word out, remove it instead";
+  }
   if (key.front() == ' ') {
     return "the key starts with a space, so it could never match a word; leave the space out";
   }
@@ -155,6 +161,84 @@ AddedEntry AddPersonalEntry(std::string_view folder, std::string_view file_name,
   for (const std::string& one : lines) written += one;
   if (!WriteWhole(path, written, &added.refusal)) added.line = 0;
   return added;
+}
+
+namespace {
+
+// The entries and failures of one personal file; a missing file has none.
+// Throws TranslationError for a file that cannot be read or is saved whole
+// in another encoding.
+DictionaryLines ReadPersonalFile(const std::string& path, std::string* bytes) {
+  std::error_code error;
+  if (!std::filesystem::exists(PathFromUtf8(path), error)) return {};
+  *bytes = ReadDictionaryBytes(path);
+  return ParseEveryLine(*bytes, path);
+}
+
+}  // namespace
+
+PersonalEntries ListPersonalEntries(std::string_view folder) {
+  PersonalEntries listed;
+  for (std::string_view file_name : kDictionaryFiles) {
+    std::string path = std::string(folder) + std::string(file_name);
+    std::string bytes;
+    DictionaryLines lines;
+    try {
+      lines = ReadPersonalFile(path, &bytes);
+    } catch (const TranslationError& failure) {
+      listed.failures.push_back(failure);
+      continue;
+    }
+    for (DictionaryEntry& entry : lines.entries) {
+      listed.entries.push_back({std::string(file_name), path, entry.line, std::move(entry.key),
+                                std::move(entry.value)});
+    }
+    for (TranslationError& failure : lines.failures) listed.failures.push_back(std::move(failure));
+  }
+  return listed;
+}
+
+RemovedEntry RemovePersonalEntry(std::string_view folder, std::string_view file_name,
+                                 std::string_view key) {
+  RemovedEntry removed;
+  removed.path = std::string(folder) + std::string(file_name);
+  std::string wanted_key(key);
+  while (wanted_key.ends_with(' ')) wanted_key.pop_back();
+  std::string bytes;
+  DictionaryLines existing;
+  try {
+    existing = ReadPersonalFile(removed.path, &bytes);
+    if (!existing.failures.empty()) throw existing.failures.front();
+  } catch (const TranslationError& failure) {
+    removed.refusal = std::string(failure.what()) +
+                      "; the file has errors already, so it is left as it is: mend it first "
+                      "(mikawase-cli --check shows them all)";
+    return removed;
+  }
+  std::vector<std::string> lines;
+  for (std::string_view line : SplitLines(bytes, LineEnds::kKept)) lines.emplace_back(line);
+  // Every line with the key goes, so that no older copy takes its place;
+  // the rest stays byte for byte.
+  std::vector<bool> dropped(lines.size(), false);
+  for (const DictionaryEntry& entry : existing.entries) {
+    if (entry.key != wanted_key || entry.line > lines.size()) continue;
+    dropped[entry.line - 1] = true;
+    if (removed.line == 0) removed.line = entry.line;
+    ++removed.count;
+  }
+  if (removed.count == 0) {
+    removed.refusal = "there is no entry for \"" + wanted_key + "\" in it";
+    return removed;
+  }
+  std::string written;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (!dropped[i]) written += lines[i];
+  }
+  if (!WriteWhole(PathFromUtf8(removed.path), written, &removed.refusal)) {
+    removed.line = 0;
+    removed.count = 0;
+  }
+  return removed;
 }
 
 }  // namespace mikawase

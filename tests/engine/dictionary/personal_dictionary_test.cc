@@ -199,6 +199,7 @@ TEST(AddPersonalEntryTest, RefusesWhatCouldNeverActOrWouldSpoilTheFile) {
       {"noun.txt", "Laptop", "ノートパソコン", "capital"},
       {"adjective.txt", "Red", "赤い", "capital"},
       {"noun.txt", "sushi", "🍣", "🍣"},
+      {"noun.txt", "ice", "", "value is empty"},
   };
   for (const auto& c : kCases) {
     DictionaryFolder folder;
@@ -216,6 +217,74 @@ TEST(AddPersonalEntryTest, RefusesWhatCouldNeverActOrWouldSpoilTheFile) {
   AddedEntry added = AddPersonalEntry(folder.path(), "noun.txt", "cat", "猫");
   EXPECT_NE(added.refusal.find("errors already"), std::string::npos) << added.refusal;
   EXPECT_EQ(ReadFile(folder.path() + "noun.txt"), "short\r\n");
+}
+
+TEST(RemovePersonalEntryTest, TakesOutEveryLineWithTheKeyAndKeepsTheRest) {
+  DictionaryFolder folder;
+  std::string cat = DictionaryLine("cat", "猫"), dog = DictionaryLine("dog", "犬"),
+              old_cat = DictionaryLine("cat", "ねこ"), bird = DictionaryLine("bird", "鳥");
+  folder.WriteBytes("noun.txt", cat + "\n" + dog + "\r" + old_cat + "\r\n" + bird);
+  RemovedEntry removed = RemovePersonalEntry(folder.path(), "noun.txt", "cat  ");
+  ASSERT_EQ(removed.refusal, "");
+  EXPECT_EQ(removed.path, folder.path() + "noun.txt");
+  EXPECT_EQ(removed.line, 1u);
+  EXPECT_EQ(removed.count, 2u);
+  EXPECT_EQ(ReadFile(folder.path() + "noun.txt"), dog + "\r" + bird);
+  // Gone from the rendering, for both engines, and the shipped word is back.
+  DictionaryFolder shipped;
+  shipped.Write("noun.txt", {{"cat", "猫"}});
+  folder.Write("noun.txt", {{"cat", "ネコ"}});
+  for (Engine engine : kEngines) {
+    EXPECT_EQ(TranslateWithDictionaries("The cat.", {shipped.path(), folder.path()}, engine),
+              "そのネコ。");
+  }
+  ASSERT_EQ(RemovePersonalEntry(folder.path(), "noun.txt", "cat").refusal, "");
+  for (Engine engine : kEngines) {
+    EXPECT_EQ(TranslateWithDictionaries("The cat.", {shipped.path(), folder.path()}, engine),
+              "その猫。");
+  }
+}
+
+TEST(RemovePersonalEntryTest, RefusesWhatItCannotFindOrWouldSpoil) {
+  DictionaryFolder folder;
+  folder.Remove("noun.txt");
+  EXPECT_NE(RemovePersonalEntry(folder.path(), "noun.txt", "cat").refusal.find("no entry"),
+            std::string::npos)
+      << "a missing file";
+  EXPECT_FALSE(std::filesystem::exists(folder.path() + "noun.txt"));
+  folder.Write("noun.txt", {{"cat", "猫"}});
+  std::string before = ReadFile(folder.path() + "noun.txt");
+  RemovedEntry removed = RemovePersonalEntry(folder.path(), "noun.txt", "dog");
+  EXPECT_NE(removed.refusal.find("no entry for \"dog\""), std::string::npos) << removed.refusal;
+  EXPECT_EQ(removed.count, 0u);
+  folder.WriteBytes("noun.txt", DictionaryLine("cat", "猫") + "\r\nshort\r\n");
+  removed = RemovePersonalEntry(folder.path(), "noun.txt", "cat");
+  EXPECT_NE(removed.refusal.find("errors already"), std::string::npos) << removed.refusal;
+  EXPECT_EQ(ReadFile(folder.path() + "noun.txt"), DictionaryLine("cat", "猫") + "\r\nshort\r\n");
+}
+
+TEST(ListPersonalEntriesTest, EveryFileInTheOrderTheyApplyWithBadLinesApart) {
+  DictionaryFolder folder;
+  folder.Write("rome.txt", {{"pen", "ペン"}});
+  folder.WriteBytes("noun.txt",
+                    DictionaryLine("cat", "猫") + "\r\nshort\r\n" + DictionaryLine("dog", "犬"));
+  folder.Remove("adjective.txt");
+  PersonalEntries listed = ListPersonalEntries(folder.path());
+  std::vector<std::string> seen;
+  for (const PersonalEntry& entry : listed.entries) {
+    seen.push_back(entry.file_name + ":" + std::to_string(entry.line) + " " + entry.key + "=" +
+                   entry.value);
+    EXPECT_EQ(entry.path, folder.path() + entry.file_name);
+  }
+  EXPECT_EQ(seen, (std::vector<std::string>{"noun.txt:1 cat=猫", "noun.txt:3 dog=犬",
+                                            "rome.txt:1 pen=ペン"}));
+  ASSERT_EQ(listed.failures.size(), 1u);
+  EXPECT_EQ(listed.failures[0].file(), folder.path() + "noun.txt");
+  EXPECT_EQ(listed.failures[0].line(), 2u);
+  // A folder not made yet holds nothing, and says nothing is wrong.
+  listed = ListPersonalEntries(folder.path() + "not-yet/");
+  EXPECT_TRUE(listed.entries.empty());
+  EXPECT_TRUE(listed.failures.empty());
 }
 
 }  // namespace

@@ -1,0 +1,34 @@
+#include "form1_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace mikawase::model {
+
+int TwipsToPixels(int twips, double dpi) {
+  return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
+}
+
+int MinimumClientWidth(double dpi_x) { return TwipsToPixels(kForm1ClientWidth, dpi_x); }
+int MinimumClientHeight(double dpi_y) { return TwipsToPixels(kForm1ClientHeight, dpi_y); }
+
+Form1Layout LayOutForm1(int width, int height, double dpi_x, double dpi_y) {
+  // Grown from the table's places in pixels, rather than computed again
+  // from twips, so that rounding can never move a control by a pixel.
+  int wider = std::max(0, width - MinimumClientWidth(dpi_x));
+  int taller = std::max(0, height - MinimumClientHeight(dpi_y));
+  auto at = [dpi_x, dpi_y](const TwipsRect& rect) {
+    return PixelRect{TwipsToPixels(rect.left, dpi_x), TwipsToPixels(rect.top, dpi_y),
+                     TwipsToPixels(rect.left + rect.width, dpi_x),
+                     TwipsToPixels(rect.top + rect.height, dpi_y)};
+  };
+  Form1Layout layout{at(kText1Rect), at(kText2Rect), at(kCommand1Rect)};
+  layout.Text1.right += wider;
+  layout.Command1.left += wider;
+  layout.Command1.right += wider;
+  layout.Text2.right += wider;
+  layout.Text2.bottom += taller;
+  return layout;
+}
+
+}  // namespace mikawase::model
