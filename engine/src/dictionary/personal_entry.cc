@@ -204,6 +204,14 @@ RemovedEntry RemovePersonalEntry(std::string_view folder, std::string_view file_
   removed.path = std::string(folder) + std::string(file_name);
   std::string wanted_key(key);
   while (wanted_key.ends_with(' ')) wanted_key.pop_back();
+  // The same turn-taking as adding: a removal between another writer's read
+  // and rename would otherwise be undone by it. No folder means no entry.
+  std::unique_ptr<FileLock> lock;
+  std::error_code error;
+  if (std::filesystem::is_directory(PathFromUtf8(std::string(folder)), error)) {
+    lock = FileLock::Acquire(removed.path + ".lock", &removed.refusal);
+    if (!lock) return removed;
+  }
   std::string bytes;
   DictionaryLines existing;
   try {
