@@ -222,21 +222,24 @@ def derived_candidates(wordnet, base, forms_of, vs_nouns):
 
 
 def verb_readings(wordnet, verb_candidates, freedict, min_count,
-                  freq=None, vs_nouns=None):
+                  freq=None, vs_nouns=None, chosen=None):
     """Every form of every English verb WordNet has counts for (at least
     min_count tagged occurrences) and EDICT a verb for:
     {spelling: [(weight, value, base, form)]}, the weight being the verb's
     count times the share of the form (FORM_SHARE, summed over forms that
-    spell alike)."""
+    spell alike). chosen, when given, is filled with each base's Japanese
+    verb (None where EDICT has none), transitivity, forms and count, for
+    the keys that read a verb with its auxiliary (grammar.py)."""
     readings = {}
     for base, forms_of in sorted(english_verbs(wordnet, min_count).items()):
         candidates = verb_candidates.get(base, []) + derived_candidates(
             wordnet, base, forms_of, vs_nouns or {})
-        if not candidates:
-            continue
         count = wordnet.count(base, "v")
         transitive = wordnet.transitive(base)
-        verb = japanese_verb(base, candidates, transitive, freedict, freq)
+        verb = japanese_verb(base, candidates, transitive, freedict, freq) \
+            if candidates else None
+        if chosen is not None:
+            chosen[base] = (verb, transitive, forms_of, count)
         if verb is None:
             continue
         values = renderings(verb, transitive)

@@ -25,7 +25,7 @@ a noun's plural that is mostly something else ("does", "leaves") gets a
 line of its own at the top of noun.txt, which runs before the noun's.
 """
 
-from . import core_words, verbs
+from . import core_words, grammar, verbs
 from .choosing import MAX_SCORE
 from .edict import KEY_WIDTH
 from .english import comparison_forms, plural
@@ -162,9 +162,10 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
             for form in forms[degree]:
                 add(form, Reading(COMPARISON_SHARE[degree] * count,
                                   prefix + value, "adj", key))
+    verb_table = {}
     verb_readings = verbs.verb_readings(wordnet, best["verbs"], freedict,
                                         VERB_MIN_COUNT, freq,
-                                        best.get("vs_nouns"))
+                                        best.get("vs_nouns"), verb_table)
     for spelling, found in sorted(verb_readings.items()):
         for weight, value, base, form in found:
             if form in ("to", "perfect") and \
@@ -212,7 +213,19 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
                 and other.weight > NAME_MAX_COMMON):
             continue
         chosen[key] = Reading(0, value, "name", key)
-    return layout(chosen, core, core_phrases)
+    # The auxiliaries read with the verb after them, or with an
+    # adjective after "is not" (its rendering from the chosen readings).
+    adjective_table = {}
+    for key, r in chosen.items():
+        if r.kind == "adj" and " " not in key:
+            adjective_table[key] = (r.value, wordnet.count(key, "a"))
+    for key, value in core_words.parse(core_words.ADJECTIVES):
+        adjective_table[key] = (value, wordnet.count(key, "a"))
+    grammar_rules = grammar.build(
+        {b: t for b, t in verb_table.items()
+         if t[0] is not None or b in grammar.BUILT_IN_VERBS},
+        adjective_table)
+    return layout(chosen, core, core_phrases, grammar_rules)
 
 
 def everyday(key, best):
@@ -238,7 +251,7 @@ def capitalised(wordnet, key):
     return [is_name(key, words) for _, words, _ in wordnet._senses(key, "n")]
 
 
-def layout(chosen, core, core_phrases):
+def layout(chosen, core, core_phrases, grammar_rules=()):
     """Split the chosen readings between the two files and order them.
 
     noun.txt: first every key with a space (the core's two-word keys, the
@@ -247,7 +260,31 @@ def layout(chosen, core, core_phrases):
     plural but are read otherwise ("does", "leaves"), which must run
     before that noun's line; then lexical plurals ("glasses") before their
     singular; then the nouns, each with a line for an irregular plural.
-    adjective.txt: every other single word."""
+    adjective.txt: every other single word.
+
+    Before all of these come grammar_rules, the auxiliaries read with
+    their verb (grammar.py), which must meet "do not" and "will" before
+    any other line takes a word of theirs; a single-word auxiliary whose
+    plural is a word of its own ("cans", "wills") gets that word's line
+    before it, since a noun line takes the key with "s" too."""
+    grammar_keys = {k for k, _ in grammar_rules}
+    chosen = {k: r for k, r in chosen.items() if k not in grammar_keys}
+    core = {k: v for k, v in core.items() if k not in grammar_keys}
+    core_phrases = {k: v for k, v in core_phrases.items()
+                    if k not in grammar_keys}
+    shielded = []
+    for key in sorted(grammar.auxiliary_words()):
+        form = key + "s"
+        if form in chosen:
+            shielded.append((form, chosen.pop(form).value))
+        elif form in core:
+            shielded.append((form, core.pop(form)))
+    # The shields go after the auxiliaries of two words ("can not") and
+    # before the first of one word ("can").
+    grammar_rules = list(grammar_rules)
+    at = next((i for i, (k, _) in enumerate(grammar_rules)
+               if k in grammar.auxiliary_words()), 0)
+    grammar_rules[at:at] = shielded
     # A noun whose "s" form is a built-in word ("wa" and "was") would take
     # that word from the built-in rule.
     noun_keys = sorted(s for s, r in chosen.items()
@@ -291,7 +328,7 @@ def layout(chosen, core, core_phrases):
     lexical = sorted(k for k in noun_keys if k.endswith("s")
                      and k[:-1] in noun_set and k not in stolen)
     rest = [k for k in noun_keys if k not in lexical and k not in stolen]
-    noun_rules = first + guards + [(k, chosen[k].value) for k in lexical] \
+    noun_rules = grammar_rules + first + guards + [(k, chosen[k].value) for k in lexical] \
         + [(k, chosen[k].value) for k in rest] \
         + [(k, v) for k, v in sorted(plural_lines.items())
            if k not in noun_set and k not in stolen]
