@@ -25,10 +25,11 @@ a noun's plural that is mostly something else ("does", "leaves") gets a
 line of its own at the top of noun.txt, which runs before the noun's.
 """
 
-from . import core_words, grammar, verbs
+from . import core_words, grammar, technical, verbs
 from .choosing import MAX_SCORE
+from .conjugate import Verb
 from .edict import KEY_WIDTH
-from .english import comparison_forms, plural
+from .english import comparison_forms, plural, verb_forms
 from .exclusions import BUILT_IN, NUMBER_WORDS, holds_phrase
 from .names import choose_name, demonyms
 
@@ -213,6 +214,7 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
                 and other.weight > NAME_MAX_COMMON):
             continue
         chosen[key] = Reading(0, value, "name", key)
+    today(chosen, verb_table, wordnet)
     # The auxiliaries read with the verb after them, or with an
     # adjective after "is not" (its rendering from the chosen readings).
     adjective_table = {}
@@ -226,6 +228,51 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
          if t[0] is not None or b in grammar.BUILT_IN_VERBS},
         adjective_table)
     return layout(chosen, core, core_phrases, grammar_rules)
+
+
+# Heavier than any reading a count gives: the technical list decides.
+TECHNICAL_WEIGHT = 1e9
+
+
+def today(chosen, verb_table, wordnet):
+    """Today's senses (technical.py) take their words, whatever else
+    they may be: the nouns with their plurals, every form of the verbs,
+    and the computing phrases ("log in", "logged in", "logs in")."""
+    for key, value in sorted(technical.TECHNICAL_NOUNS.items()):
+        chosen[key] = Reading(TECHNICAL_WEIGHT, value, "noun", key)
+        form = plural(key)
+        if form and form != key and len(form) <= KEY_WIDTH:
+            chosen[form] = Reading(TECHNICAL_WEIGHT, value, "plural", key)
+    for base in sorted(technical.TECHNICAL_VERBS):
+        verb, transitive, forms_of, _ = verb_table[base]
+        values = verbs.renderings(verb, transitive)
+        for form in verbs.FORM_ORDER:
+            for spelling in forms_of[form]:
+                if spelling.isalpha() and spelling not in \
+                        technical.TECHNICAL_NOUNS and (
+                            chosen.get(spelling) is None
+                            or chosen[spelling].weight < TECHNICAL_WEIGHT):
+                    chosen[spelling] = Reading(TECHNICAL_WEIGHT,
+                                               values[form], "verb", base)
+        chosen["to " + base] = Reading(TECHNICAL_WEIGHT, values["to"],
+                                       "verb", base)
+    irregular = {}
+    for form, base in wordnet.irregular_forms("v"):
+        irregular.setdefault(base, []).append(form)
+    for phrase, (headword, klass) in sorted(
+            technical.TECHNICAL_PHRASES.items()):
+        head, particle = phrase.split()
+        values = verbs.renderings(Verb(headword, klass), False)
+        forms_of = verb_forms(head, irregular.get(head, []))
+        for form in ("base", "s", "past", "ing"):
+            for spelling in forms_of[form]:
+                # The plural marker stands after a form in "s".
+                word = spelling + (" " + grammar.PLURAL_MARKER
+                                   if spelling.endswith("s") else "")
+                key = "%s %s" % (word, particle)
+                if len(key) <= KEY_WIDTH:
+                    chosen[key] = Reading(TECHNICAL_WEIGHT, values[form],
+                                          "verb", head)
 
 
 def everyday(key, best):
