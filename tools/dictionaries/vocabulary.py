@@ -238,7 +238,9 @@ def today(chosen, verb_table, wordnet):
     """Today's senses (technical.py) take their words, whatever else
     they may be: the nouns with their plurals, every form of the verbs,
     and the computing phrases ("log in", "logged in", "logs in")."""
-    for key, value in sorted(technical.TECHNICAL_NOUNS.items()):
+    nouns = dict(technical.TECHNICAL_ACRONYMS)
+    nouns.update(technical.TECHNICAL_NOUNS)
+    for key, value in sorted(nouns.items()):
         chosen[key] = Reading(TECHNICAL_WEIGHT, value, "noun", key)
         form = plural(key)
         if form and form != key and len(form) <= KEY_WIDTH:
