@@ -195,7 +195,10 @@ Layout of the files
 Fixed columns, one rule a line: the key left-aligned in characters 1 to 15
 and filled with spaces, the Japanese from character 16 on. Code page 932,
 CR LF line ends. The dictionaries are applied line by line, and noun.txt
-before adjective.txt, so noun.txt begins with every key that holds a
+before adjective.txt, so noun.txt begins with the auxiliaries read with
+their verb (grammar.py: "does not" to a placeholder, the placeholder with
+a verb, the placeholders no verb took back to the old rendering), then
+every key that holds a
 space ("do not", "to go", "ice cream"), before the single words they
 contain would be replaced; then the spellings that look like a noun's
 plural but are read otherwise ("does" before "doe", "leaves" before
