@@ -24,7 +24,16 @@ PLURAL_MARKER = "％１０００"
 # "'tis"), and
 # the second may be the の that "'s " has become ("it の" for "it's").
 WORD = r"'?[a-z]+(?:'[a-z]+)?"
-KEY_RE = re.compile(r"%s(?: (?:%s|の))?" % (WORD, WORD))
+# An auxiliary as the dictionaries meet it: words, with the plural marker
+# after one that ends in "s" ("does ％１０００ not", "is ％１０００").
+AUXILIARY = r"[a-z]*s %s(?: [a-z]+)?" % PLURAL_MARKER
+# A placeholder that an auxiliary line leaves for the verb lines after it:
+# 〓 and one kanji, alone (its fallback) or before a word.
+PLACEHOLDER = "\u3013[\u4e00-\u9fff]"
+KEY_RE = re.compile(r"%s(?: (?:%s|の))?|%s|%s(?: [a-z]+)?|がすべきでないことは"
+                    % (WORD, WORD, AUXILIARY, PLACEHOLDER))
+# A placeholder in a value, which a later line may read.
+PLACEHOLDER_IN_VALUE = re.compile(PLACEHOLDER)
 
 problems = []
 
@@ -75,7 +84,9 @@ def check_word_file(name, rules):
                      "match" % (name, key, phrase))
         if not KEY_RE.fullmatch(key):
             fail("%s: key %r is not one or two lowercase words" % (name, key))
-        if re.search(r"[A-Za-z ]", value):
+        # A space may stand only before a placeholder that a later line
+        # reads ("私は 〓将" for "i'll").
+        if re.search(r"[A-Za-z]| (?!%s$)" % PLACEHOLDER, value):
             # A later key could match Latin letters or spaces in a value.
             # (An empty value is a word deleted, as the copulas are.)
             fail("%s: value %r of %r has Latin letters or spaces"
@@ -87,14 +98,42 @@ def check_noun_order(rules):
     for i, (key, _) in enumerate(rules):
         if " " not in key:
             continue
-        if key.split()[0].endswith("s"):
+        words = key.split()
+        if words[0].endswith("s") and words[1] != PLURAL_MARKER:
             fail("noun.txt: %r can never match: the plural marker follows "
                  "its first word" % key)
-        for word in key.split():
+        for word in words:
+            if word == PLURAL_MARKER:
+                continue
             for form in (word, word + "s"):
                 if position.get(form, len(rules)) < i:
                     fail("noun.txt: %r comes after %r, which takes its "
                          "word first" % (key, form))
+
+
+def check_placeholders(rules):
+    """A placeholder must be made by an earlier line before a line reads it
+    with a word, and be taken back by its own line (its fallback) after
+    every such line: one left over would show in the rendering."""
+    made, fallback = {}, {}
+    for i, (key, value) in enumerate(rules):
+        for p in PLACEHOLDER_IN_VALUE.findall(value):
+            made.setdefault(p, i)
+        if re.fullmatch(PLACEHOLDER, key):
+            fallback[key] = i
+    for i, (key, _) in enumerate(rules):
+        m = re.match(PLACEHOLDER + " ", key)
+        if not m:
+            continue
+        p = key[:2]
+        if made.get(p, len(rules)) > i:
+            fail("noun.txt: %r comes before any line makes %s" % (key, p))
+        if fallback.get(p, -1) < i:
+            fail("noun.txt: %r comes after the fallback of %s, or %s has "
+                 "none" % (key, p, p))
+    for p in sorted(made):
+        if p not in fallback:
+            fail("noun.txt: the placeholder %s has no fallback line" % p)
 
 
 def apply_substrings(text, rules):
@@ -141,6 +180,7 @@ def main():
     check_word_file("noun.txt", nouns)
     check_word_file("adjective.txt", adjectives)
     check_noun_order(nouns)
+    check_placeholders(nouns)
     for key in sorted({k for k, _ in nouns} & {k for k, _ in adjectives}):
         fail("%r is in both noun.txt and adjective.txt" % key)
     check_rome(rome)

@@ -46,6 +46,45 @@ class ConjugationTest(unittest.TestCase):
                  verb.negative()), (past, te, passive, negative),
                 "%s (%s)" % (headword, klass))
 
+    # headword, class, potential, its negative, passive, its negative,
+    # must, continuative: the forms a verb takes after a modal or with
+    # "not" (the potential's e-row and られる, and the irregular ones).
+    MODAL_CASES = [
+        ("食べる", "v1", "食べられる", "食べられない", "食べられる",
+         "食べられない", "食べなければならない", "食べ"),
+        ("書く", "v5k", "書ける", "書けない", "書かれる", "書かれない",
+         "書かなければならない", "書き"),
+        ("泳ぐ", "v5g", "泳げる", "泳げない", "泳がれる", "泳がれない",
+         "泳がなければならない", "泳ぎ"),
+        ("待つ", "v5t", "待てる", "待てない", "待たれる", "待たれない",
+         "待たなければならない", "待ち"),
+        ("買う", "v5u", "買える", "買えない", "買われる", "買われない",
+         "買わなければならない", "買い"),
+        ("行く", "v5k-s", "行ける", "行けない", "行かれる", "行かれない",
+         "行かなければならない", "行き"),
+        ("ある", "v5r-i", "ありうる", "ありえない", "あられる", "あられない",
+         "なければならない", "あり"),
+        ("来る", "vk", "来られる", "来られない", "来られる", "来られない",
+         "来なければならない", "来"),
+        ("くる", "vk", "こられる", "こられない", "こられる", "こられない",
+         "こなければならない", "き"),
+        ("勉強", "vs", "勉強できる", "勉強できない", "勉強される",
+         "勉強されない", "勉強しなければならない", "勉強し"),
+        ("愛する", "vs-s", "愛せる", "愛せない", "愛される", "愛されない",
+         "愛さなければならない", "愛し"),
+        ("信ずる", "vz", "信じられる", "信じられない", "信じられる",
+         "信じられない", "信じなければならない", "信じ"),
+    ]
+
+    def test_modal_forms(self):
+        for headword, klass, *forms in self.MODAL_CASES:
+            verb = Verb(headword, klass)
+            self.assertEqual(
+                [verb.potential(), verb.potential_negative(), verb.passive(),
+                 verb.passive_negative(), verb.must(), verb.continuative()],
+                forms, "%s (%s)" % (headword, klass))
+        self.assertEqual(Verb("書く", "v5k").past_negative(), "書かなかった")
+
     # The stem a language model that splits off endings counts, for the
     # headword and for the kana reading alike; None where no part stays.
     STEMS = [

@@ -195,7 +195,10 @@ Layout of the files
 Fixed columns, one rule a line: the key left-aligned in characters 1 to 15
 and filled with spaces, the Japanese from character 16 on. Code page 932,
 CR LF line ends. The dictionaries are applied line by line, and noun.txt
-before adjective.txt, so noun.txt begins with every key that holds a
+before adjective.txt, so noun.txt begins with the auxiliaries read with
+their verb (grammar.py: "does not" to a placeholder, the placeholder with
+a verb, the placeholders no verb took back to the old rendering), then
+every key that holds a
 space ("do not", "to go", "ice cream"), before the single words they
 contain would be replaced; then the spellings that look like a noun's
 plural but are read otherwise ("does" before "doe", "leaves" before
@@ -211,7 +214,7 @@ import os
 from . import rome_rules
 from .choosing import best_candidates, choose
 from .edict import DEFAULT_PATH as DEFAULT_EDICT, parse_edict, slang_headwords
-from . import freedict, verbs, vocabulary
+from . import freedict, technical, verbs, vocabulary
 from .kkc import DEFAULT_DIR as DEFAULT_KKC, WordFrequency, import_marisa
 from .names import (DEFAULT_PATH as DEFAULT_ENAMDICT, read_names,
                     read_person_names)
@@ -290,6 +293,8 @@ def main(argv=None):
                          "python3-marisa package, or pass --no-kkc")
     english_first = freedict.FreeDict(args.freedict)
     entries = parse_edict(args.edict)
+    technical.check_headwords({e.headword for e in entries}
+                              | {e.reading for e in entries})
     wordnet = WordNet(args.wordnet)
     gerunds = gerund_nouns(wordnet)
     best = best_candidates(entries, freq, english_first, gerunds)

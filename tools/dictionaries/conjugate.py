@@ -1,7 +1,8 @@
 """Japanese verb forms by the conjugation class EDICT gives each verb.
 
 Only what the renderings need: the dictionary form, the past (た), the
-te-form (for ている), the passive past and the negative. EDICT's classes:
+te-form (for ている), the passive, the potential, the continuative stem
+(before たい) and the negative. EDICT's classes:
 v1 (ichidan, 食べる), v5x (godan, by the last kana: v5k 書く, v5g 泳ぐ, v5s
 話す, v5t 打つ, v5n 死ぬ, v5b 遊ぶ, v5m 読む, v5r 取る, v5u 言う), the
 irregular v5k-s (行く), v5r-i (ある), v5u-s (問う), v5aru (いらっしゃる), vk
@@ -21,6 +22,11 @@ GODAN = {
     "v5aru": ("る", "った", "ら"),
 }
 CLASSES = set(GODAN) | {"v1", "vk", "vs", "vs-i", "vs-s", "vz"}
+
+# A godan verb's last kana in the i-row (the continuative: 書き) and the
+# e-row (the potential: 書ける).
+I_ROW = dict(zip("くぐすつぬぶむるう", "きぎしちにびみりい"))
+E_ROW = dict(zip("くぐすつぬぶむるう", "けげせてねべめれえ"))
 
 
 class Verb:
@@ -68,10 +74,66 @@ class Verb:
         if k == "v1":
             return self._split("る") + "られた"
         if k == "vk":
-            return self._split("る") + "られた"  # 来られた, こられた
+            return self._split("る") + "られた" \
+                if self.dictionary.endswith("来る") \
+                else self._split("くる") + "こられた"
         if k in ("vs", "vs-i", "vs-s"):
             return self._split("する") + "された"
         return self._split("ずる") + "じられた"
+
+    def passive(self):
+        """書かれる, 食べられる, 勉強される."""
+        return self.passive_past()[:-1] + "る"
+
+    def passive_negative(self):
+        return self.passive_past()[:-1] + "ない"
+
+    def past_negative(self):
+        return self.negative()[:-1] + "かった"
+
+    def must(self):
+        """行かなければならない."""
+        return self.negative()[:-1] + "ければならない"
+
+    def continuative(self):
+        """The stem before たい and ます: 行き, 食べ, 勉強し, 来."""
+        k = self.klass
+        if k in GODAN:
+            last = GODAN[k][0]
+            return self._split(last) + I_ROW[last]
+        if k == "v1":
+            return self._split("る")
+        if k == "vk":
+            return self._split("る") if self.dictionary.endswith("来る") \
+                else self._split("くる") + "き"
+        if k in ("vs", "vs-i", "vs-s"):
+            return self._split("する") + "し"
+        return self._split("ずる") + "じ"
+
+    def potential(self):
+        """行ける, 食べられる, 勉強できる, 来られる; ある has none of its
+        own and keeps あり得る's sense as ありうる."""
+        k = self.klass
+        if k == "v5r-i":
+            return self._split("る") + "りうる"
+        if k in GODAN:
+            last = GODAN[k][0]
+            return self._split(last) + E_ROW[last] + "る"
+        if k in ("v1", "vk"):
+            return self._split("る") + "られる" \
+                if self.dictionary.endswith(("来る", "る")) and k == "v1" \
+                or self.dictionary.endswith("来る") \
+                else self._split("くる") + "こられる"
+        if k in ("vs", "vs-i"):
+            return self._split("する") + "できる"
+        if k == "vs-s":
+            return self._split("する") + "せる"  # 愛せる
+        return self._split("ずる") + "じられる"
+
+    def potential_negative(self):
+        if self.klass == "v5r-i":
+            return self._split("る") + "りえない"
+        return self.potential()[:-1] + "ない"
 
     def stem(self, spelling):
         """The part of a spelling of this verb (its headword or its kana

@@ -24,39 +24,17 @@ phrase that carries its meaning, placed where the English word stands
 ("with" 一緒に, "from" から). Negation is written so that it cannot be
 missed: "not" is ない and "no" 無い, never a kana that reads as a particle.
 
-Keys with a space hold two words; the engine sees "n't" as " not" and
-"'s " as " の ", so "do not", "ca not" and "it の" are what "don't",
-"can't" and "it's" look like when the dictionaries run. A key whose first
-word ends in "s" could never match (the plural marker stands after that
-word), so "is not" and "does not" are left to "not" alone.
+Keys with a space hold two words; the engine sees "'s " as " の ", so
+"it の" is what "it's" looks like when the dictionaries run. The
+auxiliaries and modals ("do not", "can", "will", "is not") are not here:
+grammar.py reads them together with the verb after them.
 """
 
 # Two-word keys. They run before the single words they contain.
 PHRASES = """
-do not          しない
-did not         しなかった
-ca not          できない
-can not         できない
-could not       できなかった
-wo not          しないだろう
-will not        しないだろう
-would not       しないだろう
-shall not       しないだろう
-sha not         しないだろう
-must not        してはならない
-may not         ないかもしれない
-might not       ないかもしれない
-need not        必要はない
-are not         ではない
-am not          ではない
-were not        ではなかった
-ai not          ではない
-have not        ない
-had not         なかった
 no one          誰も…ない
 thank you       ありがとう
 a lot           たくさん
-have to         がしなければならないのは
 to mean         意味すること
 to need         必要とすること
 so that         するために
@@ -215,24 +193,12 @@ wherever        どこでも
 whether         かどうか
 than            より
 lest            しないように
-can             できる
-could           できた
-will            だろう
-would           だろう
-shall           だろう
-should          べき
-may             かもしれない
-might           かもしれない
-must            ねばならない
 ought           べき
-cannot          できない
 be
-been
 being
 does
 has             が持っているのは
 not             ない
-never           決して…ない
 nowhere         どこにも…ない
 also            また
 just            ちょうど
@@ -351,27 +317,13 @@ lie             が横たわる
 lying           が横たわっている
 lain            横たわった
 i'm             私は
-i'll            私は
 i've            私は
-i'd             私は
 you're          あなたは
-you'll          あなたは
 you've          あなたは
-you'd           あなたは
-he'll           彼は
-he'd            彼は
-she'll          彼女は
-she'd           彼女は
-it'll           それは
-it'd            それは
 we're           私たちは
-we'll           私たちは
 we've           私たちは
-we'd            私たちは
 they're         彼らは
-they'll         彼らは
 they've         彼らは
-they'd          彼らは
 that'll         それは
 there'll        そこに
 who'll          誰が

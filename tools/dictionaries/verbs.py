@@ -28,7 +28,7 @@ in English should be a transitive one in Japanese (打つ, not 当たる, for
 
 import re
 
-from . import core_words
+from . import core_words, technical
 from .choosing import Candidate
 from .conjugate import CLASSES, Verb
 from .english import verb_forms
@@ -82,6 +82,10 @@ NOUN_SHARE = {"singular": 0.7, "plural": 0.3}
 FORM_ORDER = ("base", "s", "past", "ing", "pp", "eth")
 
 
+# The count a verb of the technical list (technical.py) weighs at least.
+TECHNICAL_COUNT = 100
+
+
 def conjugable(candidate):
     """The Verb for an EDICT candidate, or None when its class is not one
     the conjugation knows (or its headword does not fit the class)."""
@@ -126,6 +130,8 @@ def japanese_verb(english, candidates, transitive, freedict, freq=None):
     """The best conjugable EDICT verb for an English verb, or None; for
     the verbs of the reviewed core, the one it names, which must be among
     the candidates."""
+    if english in technical.TECHNICAL_VERBS:
+        return Verb(*technical.TECHNICAL_VERBS[english])
     if english in core_words.CORE_VERBS:
         headword, klass = core_words.CORE_VERBS[english]
         if not any(c.headword == headword or c.value == headword
@@ -222,21 +228,35 @@ def derived_candidates(wordnet, base, forms_of, vs_nouns):
 
 
 def verb_readings(wordnet, verb_candidates, freedict, min_count,
-                  freq=None, vs_nouns=None):
+                  freq=None, vs_nouns=None, chosen=None):
     """Every form of every English verb WordNet has counts for (at least
     min_count tagged occurrences) and EDICT a verb for:
     {spelling: [(weight, value, base, form)]}, the weight being the verb's
     count times the share of the form (FORM_SHARE, summed over forms that
-    spell alike)."""
+    spell alike). chosen, when given, is filled with each base's Japanese
+    verb (None where EDICT has none), transitivity, forms and count, for
+    the keys that read a verb with its auxiliary (grammar.py)."""
     readings = {}
-    for base, forms_of in sorted(english_verbs(wordnet, min_count).items()):
+    table = english_verbs(wordnet, min_count)
+    irregular = {}
+    for form, base in wordnet.irregular_forms("v"):
+        irregular.setdefault(base, []).append(form)
+    for base in technical.TECHNICAL_VERBS:
+        table.setdefault(base, verb_forms(base, irregular.get(base, [])))
+    for base, forms_of in sorted(table.items()):
         candidates = verb_candidates.get(base, []) + derived_candidates(
             wordnet, base, forms_of, vs_nouns or {})
-        if not candidates:
-            continue
         count = wordnet.count(base, "v")
         transitive = wordnet.transitive(base)
-        verb = japanese_verb(base, candidates, transitive, freedict, freq)
+        if base in technical.TECHNICAL_VERBS:
+            # Today's sense wins over a noun spelt alike, and every verb
+            # of the list gets the keys of the frequent ones.
+            count = max(count, TECHNICAL_COUNT)
+            transitive = True
+        verb = japanese_verb(base, candidates, transitive, freedict, freq) \
+            if candidates or base in technical.TECHNICAL_VERBS else None
+        if chosen is not None:
+            chosen[base] = (verb, transitive, forms_of, count)
         if verb is None:
             continue
         values = renderings(verb, transitive)

@@ -25,10 +25,11 @@ a noun's plural that is mostly something else ("does", "leaves") gets a
 line of its own at the top of noun.txt, which runs before the noun's.
 """
 
-from . import core_words, verbs
+from . import core_words, grammar, technical, verbs
 from .choosing import MAX_SCORE
+from .conjugate import Verb
 from .edict import KEY_WIDTH
-from .english import comparison_forms, plural
+from .english import comparison_forms, plural, verb_forms
 from .exclusions import BUILT_IN, NUMBER_WORDS, holds_phrase
 from .names import choose_name, demonyms
 
@@ -162,9 +163,10 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
             for form in forms[degree]:
                 add(form, Reading(COMPARISON_SHARE[degree] * count,
                                   prefix + value, "adj", key))
+    verb_table = {}
     verb_readings = verbs.verb_readings(wordnet, best["verbs"], freedict,
                                         VERB_MIN_COUNT, freq,
-                                        best.get("vs_nouns"))
+                                        best.get("vs_nouns"), verb_table)
     for spelling, found in sorted(verb_readings.items()):
         for weight, value, base, form in found:
             if form in ("to", "perfect") and \
@@ -212,7 +214,67 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
                 and other.weight > NAME_MAX_COMMON):
             continue
         chosen[key] = Reading(0, value, "name", key)
-    return layout(chosen, core, core_phrases)
+    today(chosen, verb_table, wordnet)
+    # The auxiliaries read with the verb after them, or with an
+    # adjective after "is not" (its rendering from the chosen readings).
+    adjective_table = {}
+    for key, r in chosen.items():
+        if r.kind == "adj" and " " not in key:
+            adjective_table[key] = (r.value, wordnet.count(key, "a"))
+    for key, value in core_words.parse(core_words.ADJECTIVES):
+        adjective_table[key] = (value, wordnet.count(key, "a"))
+    grammar_rules = grammar.build(
+        {b: t for b, t in verb_table.items()
+         if t[0] is not None or b in grammar.BUILT_IN_VERBS},
+        adjective_table)
+    return layout(chosen, core, core_phrases, grammar_rules)
+
+
+# Heavier than any reading a count gives: the technical list decides.
+TECHNICAL_WEIGHT = 1e9
+
+
+def today(chosen, verb_table, wordnet):
+    """Today's senses (technical.py) take their words, whatever else
+    they may be: the nouns with their plurals, every form of the verbs,
+    and the computing phrases ("log in", "logged in", "logs in")."""
+    nouns = dict(technical.TECHNICAL_ACRONYMS)
+    nouns.update(technical.TECHNICAL_NOUNS)
+    for key, value in sorted(nouns.items()):
+        chosen[key] = Reading(TECHNICAL_WEIGHT, value, "noun", key)
+        form = plural(key)
+        if form and form != key and len(form) <= KEY_WIDTH:
+            chosen[form] = Reading(TECHNICAL_WEIGHT, value, "plural", key)
+    for base in sorted(technical.TECHNICAL_VERBS):
+        verb, transitive, forms_of, _ = verb_table[base]
+        values = verbs.renderings(verb, transitive)
+        for form in verbs.FORM_ORDER:
+            for spelling in forms_of[form]:
+                if spelling.isalpha() and spelling not in \
+                        technical.TECHNICAL_NOUNS and (
+                            chosen.get(spelling) is None
+                            or chosen[spelling].weight < TECHNICAL_WEIGHT):
+                    chosen[spelling] = Reading(TECHNICAL_WEIGHT,
+                                               values[form], "verb", base)
+        chosen["to " + base] = Reading(TECHNICAL_WEIGHT, values["to"],
+                                       "verb", base)
+    irregular = {}
+    for form, base in wordnet.irregular_forms("v"):
+        irregular.setdefault(base, []).append(form)
+    for phrase, (headword, klass) in sorted(
+            technical.TECHNICAL_PHRASES.items()):
+        head, particle = phrase.split()
+        values = verbs.renderings(Verb(headword, klass), False)
+        forms_of = verb_forms(head, irregular.get(head, []))
+        for form in ("base", "s", "past", "ing"):
+            for spelling in forms_of[form]:
+                # The plural marker stands after a form in "s".
+                word = spelling + (" " + grammar.PLURAL_MARKER
+                                   if spelling.endswith("s") else "")
+                key = "%s %s" % (word, particle)
+                if len(key) <= KEY_WIDTH:
+                    chosen[key] = Reading(TECHNICAL_WEIGHT, values[form],
+                                          "verb", head)
 
 
 def everyday(key, best):
@@ -238,7 +300,7 @@ def capitalised(wordnet, key):
     return [is_name(key, words) for _, words, _ in wordnet._senses(key, "n")]
 
 
-def layout(chosen, core, core_phrases):
+def layout(chosen, core, core_phrases, grammar_rules=()):
     """Split the chosen readings between the two files and order them.
 
     noun.txt: first every key with a space (the core's two-word keys, the
@@ -247,7 +309,31 @@ def layout(chosen, core, core_phrases):
     plural but are read otherwise ("does", "leaves"), which must run
     before that noun's line; then lexical plurals ("glasses") before their
     singular; then the nouns, each with a line for an irregular plural.
-    adjective.txt: every other single word."""
+    adjective.txt: every other single word.
+
+    Before all of these come grammar_rules, the auxiliaries read with
+    their verb (grammar.py), which must meet "do not" and "will" before
+    any other line takes a word of theirs; a single-word auxiliary whose
+    plural is a word of its own ("cans", "wills") gets that word's line
+    before it, since a noun line takes the key with "s" too."""
+    grammar_keys = {k for k, _ in grammar_rules}
+    chosen = {k: r for k, r in chosen.items() if k not in grammar_keys}
+    core = {k: v for k, v in core.items() if k not in grammar_keys}
+    core_phrases = {k: v for k, v in core_phrases.items()
+                    if k not in grammar_keys}
+    shielded = []
+    for key in sorted(grammar.auxiliary_words()):
+        form = key + "s"
+        if form in chosen:
+            shielded.append((form, chosen.pop(form).value))
+        elif form in core:
+            shielded.append((form, core.pop(form)))
+    # The shields go after the auxiliaries of two words ("can not") and
+    # before the first of one word ("can").
+    grammar_rules = list(grammar_rules)
+    at = next((i for i, (k, _) in enumerate(grammar_rules)
+               if k in grammar.auxiliary_words()), 0)
+    grammar_rules[at:at] = shielded
     # A noun whose "s" form is a built-in word ("wa" and "was") would take
     # that word from the built-in rule.
     noun_keys = sorted(s for s, r in chosen.items()
@@ -291,7 +377,7 @@ def layout(chosen, core, core_phrases):
     lexical = sorted(k for k in noun_keys if k.endswith("s")
                      and k[:-1] in noun_set and k not in stolen)
     rest = [k for k in noun_keys if k not in lexical and k not in stolen]
-    noun_rules = first + guards + [(k, chosen[k].value) for k in lexical] \
+    noun_rules = grammar_rules + first + guards + [(k, chosen[k].value) for k in lexical] \
         + [(k, chosen[k].value) for k in rest] \
         + [(k, v) for k, v in sorted(plural_lines.items())
            if k not in noun_set and k not in stolen]

@@ -1,0 +1,360 @@
+"""Negation, modals and passives: the verb read with what stands before it.
+
+A word-by-word rendering reads "I don't like tea" as 私しないが好きなのは茶,
+"I don't, but what I like is tea": the negation stands before the verb's
+topic phrase, and a negative before が reads as "..., but". Japanese puts
+negation, modality and the passive after the verb, inside one form
+(好きではない, 行くだろう, 書かれた), so the dictionaries must take the
+auxiliary and the verb together, as one key of several words.
+
+Two things stand in the way, and both are met the same way:
+
+  * a key holds at most 15 characters, and "would not understand" is 20;
+  * the plural marker (％１０００ after every word in "s") stands inside
+    "does not", "is not", "was not" and "has not".
+
+So the first lines of noun.txt rewrite each auxiliary, as the
+dictionaries see it (marker included: "does ％１０００ not" is 14
+characters), into a short placeholder: 〓 and one kanji that names the
+construction ("do not" and "does not" are 〓否). The lines after them take
+the placeholder and a verb form ("〓否 like", at most 15 characters, so
+verbs up to 12 letters) to the Japanese form. Last come the fallbacks: a
+placeholder that no verb key took (an adverb between, a verb too rare to
+have keys) becomes what the auxiliary was rendered as before, so nothing
+reads worse than it did. The placeholders hold no Latin letter and no
+space, so no later rule or the spelling stage can touch them, and no
+English text holds 〓 beside a kanji.
+
+Keys are made only for verbs met at least MIN_COUNT times in WordNet's
+tagged texts (the most frequent few hundred; each costs a line): "every
+frequent verb in its forms".
+"""
+
+from .conjugate import Verb
+from .edict import KEY_WIDTH
+
+PLURAL_MARKER = "％１０００"
+M = PLURAL_MARKER
+
+# Verbs with fewer tagged occurrences in WordNet get no auxiliary keys:
+# about the thousand most frequent (SemCor meets "swim" 13 times, "rain"
+# 13). Every word that stands second in a key costs the filter time
+# wherever it occurs, since its window must be checked against its left
+# neighbour's: on a megabyte of English (2-core shared VM, median CPU time
+# of interleaved runs) the filter took about 1.8 times as long as without
+# these keys with this bound, 1.4 times with 60 (250 verbs), 1.27 times
+# with 150, and 1.04 times with no verb keys at all. The held-out negation
+# set went from 41% to 57% between 60 and 10.
+MIN_COUNT = 10
+# Adjectives read after "is not" with fewer tagged occurrences get no key
+# of their own.
+ADJECTIVE_MIN_COUNT = 100
+
+# The auxiliaries as the dictionaries meet them (after the contraction
+# rule made "n't" " not", "can't" "ca not", "won't" "wo not", and after
+# the plural marking), in the order the lines must run: every key before
+# the shorter keys that hold one of its words. The phrase table has
+# already made "should not" がすべきでないことは; it is taken here as it
+# stands. Chosen as the auxiliaries English puts before a verb, with every
+# spelling the contraction rule leaves.
+AUXILIARIES = [
+    # negation
+    ("do not", "〓否"), ("does " + M + " not", "〓否"),
+    ("did not", "〓昔"),
+    ("ca not", "〓不"), ("can not", "〓不"), ("cannot", "〓不"),
+    ("could not", "〓難"),
+    ("wo not", "〓拒"), ("will not", "〓拒"), ("would not", "〓拒"),
+    ("shall not", "〓拒"), ("sha not", "〓拒"),
+    ("must not", "〓禁"), ("need not", "〓要"),
+    ("may not", "〓疑"), ("might not", "〓疑"),
+    ("がすべきでないことは", "〓戒"), ("ought not", "〓戒"),
+    ("is " + M + " not", "〓非"), ("are not", "〓非"), ("am not", "〓非"),
+    ("ai not", "〓非"),
+    ("was " + M + " not", "〓失"), ("were not", "〓失"),
+    ("have not", "〓未"), ("has " + M + " not", "〓未"),
+    ("have never", "〓未"), ("has " + M + " never", "〓未"),
+    ("had not", "〓前"), ("had never", "〓前"),
+    ("will never", "〓拒"), ("would never", "〓拒"), ("can never", "〓不"),
+    ("could never", "〓難"),
+    ("never", "〓絶"),
+    # modals
+    ("have to", "〓義"), ("has " + M + " to", "〓義"),
+    ("ought to", "〓当"),
+    ("will", "〓将"), ("would", "〓将"), ("shall", "〓将"),
+    ("can", "〓能"), ("could", "〓可"),
+    ("may", "〓推"), ("might", "〓推"),
+    ("must", "〓義"), ("should", "〓当"),
+    # the passive: a form of "be" before a participle
+    ("has " + M + " been", "〓被"), ("have been", "〓被"),
+    ("had been", "〓被"),
+    ("is " + M, "〓受"), ("are", "〓受"), ("am", "〓受"),
+    ("was " + M, "〓被"), ("were", "〓被"), ("been", "〓被"),
+]
+
+# A subject with "'ll" or "'d" (the contraction rule leaves them): the
+# subject as the core renders it, then the placeholder of "will" ("I'd" is
+# mostly "I would" before a verb; "I had" before a participle reads as
+# the past either way).
+SUBJECTS = {"i": "私は", "you": "あなたは", "he": "彼は", "she": "彼女は",
+            "it": "それは", "we": "私たちは", "they": "彼らは"}
+for _subject, _japanese in sorted(SUBJECTS.items()):
+    AUXILIARIES.append((_subject + "'ll", _japanese + " 〓将"))
+    AUXILIARIES.append((_subject + "'d", _japanese + " 〓将"))
+# A subject that says nobody or nothing did it: the verb after it is
+# negative, and the subject reads 誰も, 何も.
+AUXILIARIES += [("no one", "〓誰"), ("nobody", "〓誰"), ("nothing", "〓何")]
+# "will be" and "may be" before an adjective or a participle.
+AUXILIARIES += [("〓将 be", "〓来"), ("〓推 be", "〓恐")]
+
+# Adverbs that often stand between an auxiliary and its verb ("don't
+# really like", "is also used", "will always be"): each is moved before
+# the placeholder, so that the placeholder meets its verb. Chosen as the
+# adverbs English puts there most, rendered as the core renders them.
+BETWEEN = {"really": "本当に", "always": "いつも", "even": "でさえ",
+           "ever": "かつて", "actually": "実際に", "just": "ちょうど",
+           "also": "また", "usually": "普通", "often": "よく",
+           "still": "まだ", "necessarily": "必ずしも", "quite": "かなり",
+           "simply": "単に", "already": "すでに", "normally": "通常",
+           "completely": "完全に", "fully": "十分に", "yet": "まだ",
+           "automatically": "自動的に", "only": "だけ"}
+
+# What each placeholder becomes when no verb key took it: the rendering
+# the auxiliary had before (the core's word, or nothing for the copulas
+# the built-in table deletes), so that nothing reads worse than it did.
+FALLBACKS = {
+    "〓否": "しない", "〓昔": "しなかった", "〓不": "できない",
+    "〓難": "できなかった", "〓拒": "しないだろう", "〓禁": "してはならない",
+    "〓要": "必要はない", "〓疑": "ないかもしれない",
+    "〓戒": "がすべきでないことは", "〓非": "ではない", "〓失": "ではなかった",
+    "〓未": "ない", "〓前": "なかった", "〓絶": "決して…ない",
+    "〓義": "しなければならない", "〓当": "べき", "〓将": "だろう",
+    "〓能": "できる", "〓可": "できた", "〓推": "かもしれない",
+    "〓受": "", "〓被": "", "〓誰": "誰も…ない", "〓何": "何も…ない",
+    "〓来": "だろう", "〓恐": "かもしれない",
+}
+
+
+def _topic(transitive):
+    return "のは" if transitive else ""
+
+
+# How each placeholder reads with a verb: (the English forms it takes, the
+# rendering of a Verb, transitive or not). The rendering keeps the built-in
+# style: が + the verb's form, + のは where an object follows.
+def _verb_forms():
+    def t(f):
+        return lambda v, tr: "が" + f(v) + _topic(tr)
+
+    def modal(f, plain, topical):
+        return lambda v, tr: "が" + f(v) + (topical if tr else plain)
+
+    return {
+        "〓否": (("base",), t(lambda v: v.negative())),
+        "〓昔": (("base",), t(lambda v: v.past_negative())),
+        "〓不": (("base",), t(lambda v: v.potential_negative())),
+        "〓難": (("base",), t(lambda v: v.potential_negative()[:-1]
+                              + "かった")),
+        "〓拒": (("base",), modal(lambda v: v.negative(), "だろう",
+                                  "であろうのは")),
+        "〓禁": (("base",), t(lambda v: v.te() + "はいけない")),
+        "〓要": (("base",), t(lambda v: v.dictionary + "必要はない")),
+        "〓疑": (("base",), t(lambda v: v.negative() + "かもしれない")),
+        "〓戒": (("base",), t(lambda v: v.dictionary + "べきではない")),
+        "〓将": (("base",), modal(lambda v: v.dictionary, "だろう",
+                                  "であろうのは")),
+        "〓能": (("base",), t(lambda v: v.potential())),
+        "〓可": (("base",), t(lambda v: v.potential() + "かもしれない")),
+        "〓推": (("base",), t(lambda v: v.dictionary + "かもしれない")),
+        "〓義": (("base",), t(lambda v: v.must())),
+        "〓当": (("base",), modal(lambda v: v.dictionary, "べきだ",
+                                  "べきなのは")),
+        "〓未": (("pp",), t(lambda v: v.te() + "いない")),
+        "〓前": (("pp",), t(lambda v: v.te() + "いなかった")),
+        "〓非": (("ing",), t(lambda v: v.te() + "いない")),
+        "〓失": (("ing",), t(lambda v: v.te() + "いなかった")),
+    }
+
+
+# "nobody" and "nothing" before a verb in -s or the past.
+NOBODY = {"〓誰": "誰も", "〓何": "何も"}
+# "will be" and "may be": an adjective or a passive, then this.
+FUTURE_BE = {"〓来": "だろう", "〓恐": "かもしれない"}
+# "never" takes the verb in any tense.
+NEVER = {"base": lambda v: v.negative(), "s": lambda v: v.negative(),
+         "past": lambda v: v.past_negative()}
+# The passive, of verbs that take an object: after "is" the present,
+# after "was" the past, after "is not" and "was not" their negatives.
+PASSIVE = {"〓受": lambda v: v.passive(), "〓被": lambda v: v.passive_past(),
+           "〓非": lambda v: v.passive_negative(),
+           "〓失": lambda v: v.passive_negative()[:-1] + "かった"}
+
+
+# Verbs that are auxiliaries themselves: "be" after "will" or "not" is
+# the copula, its forms the auxiliaries above.
+NOT_KEYED = {"be"}
+
+
+class Adjectival:
+    """A verb the Japanese says with an adjective or a noun: "like" is
+    好き (好きではない), "want" 欲しい (欲しくない). Only the forms that read
+    well are given; the rest are None and get no key."""
+
+    def __init__(self, plain, negative, past_negative):
+        self.dictionary = plain
+        self._neg, self._past_neg = negative, past_negative
+
+    def negative(self):
+        return self._neg
+
+    def past_negative(self):
+        return self._past_neg
+
+    def __getattr__(self, name):
+        raise AttributeError(name)
+
+
+# The verbs of the built-in word table, which the generator gives no
+# forms of its own ("like" is a built-in word), as the Japanese says them.
+# A verb of EDICT where one reads right; 好き, 嫌い and 欲しい where
+# Japanese uses an adjective.
+BUILT_IN_VERBS = {
+    "like": Adjectival("好き", "好きではない", "好きではなかった"),
+    "hate": Adjectival("嫌い", "嫌いではない", "嫌いではなかった"),
+    "want": Adjectival("欲しい", "欲しくない", "欲しくなかった"),
+    "need": Verb("必要とする", "vs-i"),
+    "have": Verb("持つ", "v5t"),
+    "know": Verb("知る", "v5r"),
+    "mean": Verb("意味", "vs"),
+    "help": Verb("助ける", "v1"),
+    "show": Verb("示す", "v5s"),
+    "tell": Verb("話す", "v5s"),
+    "say": Verb("言う", "v5u"),
+    "see": Verb("見る", "v1"),
+    "eat": Verb("食べる", "v1"),
+    "go": Verb("行く", "v5k-s"),
+    "do": Verb("する", "vs-i"),
+    "die": Verb("死ぬ", "v5n"),
+    "add": Verb("追加", "vs"),
+    "draw": Verb("描く", "v5k"),
+    "think": Verb("考える", "v1"),
+    "speak": Verb("話す", "v5s"),
+    "learn": Verb("習う", "v5u"),
+    "sleep": Verb("寝る", "v1"),
+    "live": Verb("住む", "v5m"),
+    "call": Verb("呼ぶ", "v5b"),
+    "hear": Verb("聞く", "v5k"),
+    "win": Verb("勝つ", "v5t"),
+}
+# "have" and "know" read in Japanese as states: 持っている, 知っている; their
+# negatives stay 持っていない, 知らない.
+STATE_NEGATIVE = {"have": ("持っていない", "持っていなかった")}
+TRANSITIVE_BUILT_IN = {"like", "hate", "want", "need", "have", "know",
+                       "mean", "help", "show", "tell", "say", "see", "eat",
+                       "add", "draw", "think", "speak", "learn", "call",
+                       "hear", "win"}
+
+
+def adjective_negatives(value):
+    """The negative and past negative of an adjective's rendering (良い →
+    良くない, 静かな → 静かではない, 木製の → 木製ではない), or None."""
+    if value.endswith(("な", "の")) and len(value) > 1:
+        stem = value[:-1]
+        return stem + "ではない", stem + "ではなかった"
+    if value == "いい":
+        return "よくない", "よくなかった"
+    if value.endswith("い") and not value.endswith("ない") \
+            and len(value) > 1:
+        stem = value[:-1]
+        return stem + "くない", stem + "くなかった"
+    return None
+
+
+def build(verbs, adjectives):
+    """The lines that go first in noun.txt, in order: the auxiliaries to
+    their placeholders, the placeholders with a verb or an adjective, and
+    the fallbacks.
+
+    verbs: {English base: (Verb, transitive, forms {form: [spellings]},
+    WordNet count)}; adjectives: {English word: (rendering, WordNet
+    count)}."""
+    # Auxiliaries of two words before those of one ("will not" before
+    # "will", "is ％１０００ not" before "is ％１０００"), each group in
+    # the table's order.
+    # Those that read a placeholder ("will be") come after all the others.
+    head = sorted(AUXILIARIES, key=lambda kv: (kv[0].startswith("〓"), -len(
+        [w for w in kv[0].split() if w != PLURAL_MARKER])))
+    keyed = {}
+
+    def add(key, value):
+        if len(key) <= KEY_WIDTH and value and key not in keyed:
+            keyed[key] = value
+
+    forms = _verb_forms()
+    for base, (verb, transitive, forms_of, count) in sorted(verbs.items()):
+        if (count < MIN_COUNT and base not in BUILT_IN_VERBS) \
+                or base in NOT_KEYED:
+            continue
+        verb = BUILT_IN_VERBS.get(base, verb)
+        if base in BUILT_IN_VERBS:
+            transitive = base in TRANSITIVE_BUILT_IN
+        spellings = dict(forms_of)
+        for marker, (wanted, render) in sorted(forms.items()):
+            try:
+                value = render(verb, transitive)
+            except AttributeError:
+                continue  # an adjectival verb has no potential, no -ing
+            if base in STATE_NEGATIVE and marker in ("〓否", "〓昔"):
+                value = "が" + STATE_NEGATIVE[base][marker == "〓昔"] \
+                    + _topic(transitive)
+            for form in wanted:
+                for spelling in spellings.get(form, ()):
+                    if spelling.isalpha():
+                        add(marker + " " + spelling, value)
+        for form, render in sorted(NEVER.items()):
+            for spelling in spellings.get(form, ()):
+                if spelling.isalpha():
+                    add("〓絶 " + spelling,
+                        "が決して" + render(verb) + _topic(transitive))
+        if transitive and isinstance(verb, Verb):
+            for marker, render in sorted(PASSIVE.items()):
+                for spelling in spellings.get("pp", ()):
+                    if spelling.isalpha():
+                        add(marker + " " + spelling, "が" + render(verb))
+        for marker, subject in sorted(NOBODY.items()):
+            for form, render in (("s", lambda v: v.negative()),
+                                 ("past", lambda v: v.past_negative())):
+                for spelling in spellings.get(form, ()):
+                    if spelling.isalpha():
+                        add(marker + " " + spelling,
+                            subject + render(verb) + _topic(transitive))
+        if transitive and isinstance(verb, Verb):
+            for marker, ending in sorted(FUTURE_BE.items()):
+                for spelling in spellings.get("pp", ()):
+                    if spelling.isalpha():
+                        add(marker + " " + spelling,
+                            "が" + verb.passive() + ending)
+    for word, (value, count) in sorted(adjectives.items()):
+        negatives = adjective_negatives(value)
+        if count < ADJECTIVE_MIN_COUNT or negatives is None:
+            continue
+        add("〓非 " + word, negatives[0])
+        add("〓失 " + word, negatives[1])
+        for marker, ending in sorted(FUTURE_BE.items()):
+            add(marker + " " + word,
+                (value[:-1] if value.endswith(("な", "の")) else value)
+                + ending)
+    between = []
+    for marker in sorted(FALLBACKS):
+        for adverb, japanese in sorted(BETWEEN.items()):
+            if len(marker + " " + adverb) <= KEY_WIDTH:
+                between.append((marker + " " + adverb,
+                                japanese + " " + marker))
+    body = between + sorted(keyed.items())
+    tail = sorted(FALLBACKS.items())
+    return head + body + tail
+
+
+def auxiliary_words():
+    """The single words the auxiliary lines take, which no later line may
+    hold as a key of its own."""
+    return {k for k, _ in AUXILIARIES if " " not in k and "'" not in k}
