@@ -349,7 +349,11 @@ def build(verbs, adjectives):
             if len(marker + " " + adverb) <= KEY_WIDTH:
                 between.append((marker + " " + adverb,
                                 japanese + " " + marker))
-    body = between + sorted(keyed.items())
+    # A noun.txt key also takes its plural ("〓何 cut" takes "〓何 cuts ％１０００"),
+    # so a key must come before every shorter key it extends, or it never
+    # acts: sorting each key as if followed by the highest character puts
+    # "〓何 cuts" before "〓何 cut".
+    body = between + sorted(keyed.items(), key=lambda kv: kv[0] + "\U0010ffff")
     tail = sorted(FALLBACKS.items())
     return head + body + tail
 
