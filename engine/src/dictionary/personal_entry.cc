@@ -83,6 +83,32 @@ bool WriteWhole(const std::filesystem::path& path, const std::string& bytes, std
   return true;
 }
 
+// The entries and failures of one personal file; a missing file has none.
+// Throws TranslationError for a file that cannot be read or is saved whole
+// in another encoding.
+DictionaryLines ReadPersonalFile(const std::string& path, std::string* bytes) {
+  std::error_code error;
+  if (!std::filesystem::exists(PathFromUtf8(path), error)) return {};
+  *bytes = ReadDictionaryBytes(path);
+  return ParseEveryLine(*bytes, path);
+}
+
+// Reads a personal file that is about to be changed. A file with a bad line
+// is refused rather than rewritten, so that nothing of it is lost.
+bool ReadForChange(const std::string& path, std::string* bytes, DictionaryLines* existing,
+                   std::string* refusal) {
+  try {
+    *existing = ReadPersonalFile(path, bytes);
+    if (!existing->failures.empty()) throw existing->failures.front();
+  } catch (const TranslationError& failure) {
+    *refusal = std::string(failure.what()) +
+               "; the file has errors already, so it is left as it is: mend it first "
+               "(mikawase-cli --check shows them all)";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::optional<std::string> DictionaryFileNamed(std::string_view kind) {
@@ -122,18 +148,7 @@ AddedEntry AddPersonalEntry(std::string_view folder, std::string_view file_name,
   if (!lock) return added;
   std::string bytes;
   DictionaryLines existing;
-  if (std::filesystem::exists(path, error)) {
-    try {
-      bytes = ReadDictionaryBytes(added.path);
-      existing = ParseEveryLine(bytes, added.path);
-      if (!existing.failures.empty()) throw existing.failures.front();
-    } catch (const TranslationError& failure) {
-      added.refusal = std::string(failure.what()) +
-                      "; the file has errors already, so it is left as it is: mend it first "
-                      "(mikawase-cli --check shows them all)";
-      return added;
-    }
-  }
+  if (!ReadForChange(added.path, &bytes, &existing, &added.refusal)) return added;
   // With their line ends, so that every other line is written back byte
   // for byte.
   std::vector<std::string> lines;
@@ -162,20 +177,6 @@ AddedEntry AddPersonalEntry(std::string_view folder, std::string_view file_name,
   if (!WriteWhole(path, written, &added.refusal)) added.line = 0;
   return added;
 }
-
-namespace {
-
-// The entries and failures of one personal file; a missing file has none.
-// Throws TranslationError for a file that cannot be read or is saved whole
-// in another encoding.
-DictionaryLines ReadPersonalFile(const std::string& path, std::string* bytes) {
-  std::error_code error;
-  if (!std::filesystem::exists(PathFromUtf8(path), error)) return {};
-  *bytes = ReadDictionaryBytes(path);
-  return ParseEveryLine(*bytes, path);
-}
-
-}  // namespace
 
 PersonalEntries ListPersonalEntries(std::string_view folder) {
   PersonalEntries listed;
@@ -214,15 +215,7 @@ RemovedEntry RemovePersonalEntry(std::string_view folder, std::string_view file_
   }
   std::string bytes;
   DictionaryLines existing;
-  try {
-    existing = ReadPersonalFile(removed.path, &bytes);
-    if (!existing.failures.empty()) throw existing.failures.front();
-  } catch (const TranslationError& failure) {
-    removed.refusal = std::string(failure.what()) +
-                      "; the file has errors already, so it is left as it is: mend it first "
-                      "(mikawase-cli --check shows them all)";
-    return removed;
-  }
+  if (!ReadForChange(removed.path, &bytes, &existing, &removed.refusal)) return removed;
   std::vector<std::string> lines;
   for (std::string_view line : SplitLines(bytes, LineEnds::kKept)) lines.emplace_back(line);
   // Every line with the key goes, so that no older copy takes its place;
