@@ -28,7 +28,7 @@ class AddWordDialog : public QDialog {
   // `sentence` (UTF-8, CR LF) is rendered with the entry as a preview; the
   // dialog opens with `kind` ("noun", "adjective", "rome"), `key` and
   // `value` filled in.
-  AddWordDialog(const DictionaryFolders& folders, model::Language language, std::string sentence,
+  AddWordDialog(const DictionaryFolders& folders, std::string sentence,
                 const std::string& kind, const QString& key, const QString& value,
                 bool changing, QWidget* parent);
 
@@ -43,7 +43,6 @@ class AddWordDialog : public QDialog {
   std::string FileName() const;
 
   DictionaryFolders folders_;
-  model::Language language_;
   std::string sentence_;
   QComboBox* kind_;
   QLineEdit* key_;
@@ -61,7 +60,7 @@ class MyWordsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  MyWordsDialog(const DictionaryFolders& folders, model::Language language, std::string sentence,
+  MyWordsDialog(const DictionaryFolders& folders, std::string sentence,
                 QWidget* parent);
 
   // Takes the entry of row `row` out of its file, after asking when `ask`.
@@ -73,7 +72,6 @@ class MyWordsDialog : public QDialog {
   void AddWord();
 
   DictionaryFolders folders_;
-  model::Language language_;
   std::string sentence_;
   QTableWidget* table_;
   QLabel* notes_;
