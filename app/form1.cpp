@@ -286,8 +286,8 @@ void Form1::AddWord() {
   std::size_t cursor = static_cast<std::size_t>(
       text.left(Text1->textCursor().position()).toUtf8().size());
   std::string key = model::OfferedKey(text.toStdString(), cursor, selection.toStdString());
-  AddWordDialog dialog(folders_, ToEngineText(*Text1), "noun",
-                       QString::fromStdString(key), {}, /*changing=*/false, this);
+  AddWordDialog dialog(folders_, ToEngineText(*Text1), "noun", QString::fromStdString(key), {},
+                       /*changing=*/false, this);
   dialog.exec();
 }
 

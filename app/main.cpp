@@ -37,7 +37,8 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   // The window's words and Qt's own (the boxes' context menus, the file
   // dialogs' buttons) in the user's language, where translated.
-  InstallTranslators(&application, AppFolderFor(QCoreApplication::applicationDirPath()));
+  mikawase::InstallTranslators(&application,
+                               mikawase::AppFolderFor(QCoreApplication::applicationDirPath()));
   // Ties the window to mikawase.desktop, for its icon and name in docks and
   // task bars.
   QGuiApplication::setDesktopFileName(QStringLiteral("mikawase"));

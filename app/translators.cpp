@@ -14,7 +14,8 @@ void InstallTranslators(QCoreApplication* application, const std::string& AppFol
     QString folder;
   } kTranslations[] = {
       {QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
-      {QStringLiteral("mikawase"), QFile::decodeName(AppFolder.c_str()) + QStringLiteral("translations")},
+      {QStringLiteral("mikawase"),
+       QFile::decodeName(AppFolder.c_str()) + QStringLiteral("translations")},
   };
   for (const auto& each : kTranslations) {
     auto* translator = new QTranslator(application);

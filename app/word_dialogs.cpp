@@ -25,9 +25,9 @@ QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-AddWordDialog::AddWordDialog(const DictionaryFolders& folders,
-                             std::string sentence, const std::string& kind, const QString& key,
-                             const QString& value, bool changing, QWidget* parent)
+AddWordDialog::AddWordDialog(const DictionaryFolders& folders, std::string sentence,
+                             const std::string& kind, const QString& key, const QString& value,
+                             bool changing, QWidget* parent)
     : QDialog(parent),
       folders_(folders),
       sentence_(std::move(sentence)),
@@ -111,8 +111,8 @@ void AddWordDialog::accept() {
   QDialog::accept();
 }
 
-MyWordsDialog::MyWordsDialog(const DictionaryFolders& folders,
-                             std::string sentence, QWidget* parent)
+MyWordsDialog::MyWordsDialog(const DictionaryFolders& folders, std::string sentence,
+                             QWidget* parent)
     : QDialog(parent),
       folders_(folders),
       sentence_(std::move(sentence)),
@@ -125,10 +125,8 @@ MyWordsDialog::MyWordsDialog(const DictionaryFolders& folders,
   notes_->setWordWrap(true);
   notes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   table_->setColumnCount(4);
-  table_->setHorizontalHeaderLabels({Shown(model::kKindColumn),
-                                     Shown(model::kKeyColumn),
-                                     Shown(model::kValueColumn),
-                                     Shown(model::kPlaceColumn)});
+  table_->setHorizontalHeaderLabels({Shown(model::kKindColumn), Shown(model::kKeyColumn),
+                                     Shown(model::kValueColumn), Shown(model::kPlaceColumn)});
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -167,7 +165,8 @@ void MyWordsDialog::Refill() {
   table_->setRowCount(static_cast<int>(listed.entries.size()));
   int row = 0;
   for (const PersonalEntry& entry : listed.entries) {
-    const QString cells[] = {Utf8(model::KindOfFile(entry.file_name, SayInLocale)), Utf8(entry.key), Utf8(entry.value),
+    const QString cells[] = {Utf8(model::KindOfFile(entry.file_name, SayInLocale)), Utf8(entry.key),
+                             Utf8(entry.value),
                              Utf8(entry.file_name) + ':' + QString::number(entry.line)};
     for (int column = 0; column < 4; ++column) {
       auto* item = new QTableWidgetItem(cells[column]);
@@ -186,14 +185,14 @@ void MyWordsDialog::RemoveRow(int row, bool ask) {
   if (row < 0 || row >= table_->rowCount()) return;
   std::string file_name = table_->item(row, 0)->data(Qt::UserRole).toString().toStdString();
   QString key = table_->item(row, 1)->text();
-  if (ask && QMessageBox::question(this, windowTitle(),
-                                   Shown(model::kRemoveAsk).arg(key)) !=
+  if (ask && QMessageBox::question(this, windowTitle(), Shown(model::kRemoveAsk).arg(key)) !=
                  QMessageBox::Yes) {
     return;
   }
   RemovedEntry removed = RemovePersonalEntry(folders_.personal, file_name, key.toStdString());
   if (!removed.refusal.empty()) {
-    QMessageBox::warning(this, windowTitle(), Utf8(model::SayProblem(removed.refusal, SayInLocale)));
+    QMessageBox::warning(this, windowTitle(),
+                         Utf8(model::SayProblem(removed.refusal, SayInLocale)));
   }
   Refill();
 }

@@ -59,8 +59,8 @@ Command1Outcome Command1Action(std::string_view input, const DictionaryFolders& 
                        error.kind()};
   } catch (const std::bad_alloc&) {
     outcome.rendering.clear();
-    outcome.failure = {{}, 0, "there is not enough memory to translate this text", false,
-                       std::nullopt};
+    outcome.failure = {
+        {}, 0, "there is not enough memory to translate this text", false, std::nullopt};
   }
   return outcome;
 }

@@ -23,7 +23,7 @@ DictionaryFolders Form1Folders(std::string_view AppFolder);
 struct Failure {
   std::string file;       // the dictionary at fault; empty when no file is
   std::size_t line = 0;   // from 1; 0 when no one line is at fault
-  std::string problem;     // the engine's English, with the details
+  std::string problem;    // the engine's English, with the details
   bool personal = false;  // the file is in the user's personal folder
   std::optional<ErrorKind> kind;  // none when memory ran out
 };

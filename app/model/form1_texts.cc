@@ -25,16 +25,19 @@ constexpr KindText kKindTexts[] = {
     {ErrorKind::kTooLarge,       MIKAWASE_TEXT("Failure", "The dictionaries are too large to compile: split them, or leave out what is not needed.")},
 };
 // clang-format on
-constexpr Text kOutOfMemory = MIKAWASE_TEXT("Failure", "There is not enough memory to translate this text.");
+constexpr Text kOutOfMemory =
+    MIKAWASE_TEXT("Failure", "There is not enough memory to translate this text.");
 
 constexpr Text kStopped = MIKAWASE_TEXT("Failure", "The translation stopped.");
 constexpr Text kFile = MIKAWASE_TEXT("Failure", "File: %1");
 constexpr Text kLine = MIKAWASE_TEXT("Failure", "Line: %1");
 constexpr Text kProblem = MIKAWASE_TEXT("Failure", "Problem: %1");
-constexpr Text kOwnWords = MIKAWASE_TEXT("Failure",
-    "This is a dictionary of your own words: mend the line, or take the word out in "
-    "Dictionary > My words (or with mikawase-cli --remove).");
-constexpr Text kTextKept = MIKAWASE_TEXT("Failure",
+constexpr Text kOwnWords =
+    MIKAWASE_TEXT("Failure",
+                  "This is a dictionary of your own words: mend the line, or take the word out in "
+                  "Dictionary > My words (or with mikawase-cli --remove).");
+constexpr Text kTextKept = MIKAWASE_TEXT(
+    "Failure",
     "Your text has been kept. The dictionaries are read again at every press of \"英和\", so "
     "once the problem is put right, press it again.");
 

@@ -83,7 +83,8 @@ constexpr Text kErrorLabel = MIKAWASE_TEXT("Problems", "error");
 constexpr Text kWarningLabel = MIKAWASE_TEXT("Problems", "warning");
 constexpr Text kCheckSummary =
     MIKAWASE_TEXT("Problems", "checked %1 dictionary files: %2 errors, %3 warnings");
-constexpr Text kNoPersonalFolder = MIKAWASE_TEXT("Problems",
+constexpr Text kNoPersonalFolder = MIKAWASE_TEXT(
+    "Problems",
     "cannot tell where your personal dictionaries go: neither XDG_DATA_HOME nor HOME is set");
 
 struct KnownProblem {
@@ -245,9 +246,9 @@ std::string CheckReport(const DictionaryFolders& folders, const Translate& trans
     report += ": " + (error ? error_label : warning_label) + ": ";
     report += SayProblem(finding.message, translate) + "\n";
   }
-  return report + Fill(translate(kCheckSummary), {std::to_string(CountDictionaryFiles(folders)),
-                                                  std::to_string(errors),
-                                                  std::to_string(warnings)});
+  return report +
+         Fill(translate(kCheckSummary), {std::to_string(CountDictionaryFiles(folders)),
+                                         std::to_string(errors), std::to_string(warnings)});
 }
 
 std::string MakePersonalFolder(const DictionaryFolders& folders, const Translate& translate) {

@@ -67,7 +67,8 @@ TEST_F(Command1ActionTest, AFailureNamesFileAndLineAndWhetherTheFileIsTheUsers) 
     EXPECT_EQ(outcome.failure.file, c.file.empty() ? "" : folder + c.file);
     EXPECT_EQ(outcome.failure.line, c.line);
     EXPECT_EQ(outcome.failure.personal, c.personal);
-    EXPECT_EQ(outcome.failure.kind, c.file.empty() ? ErrorKind::kInvalidInput : ErrorKind::kShortLine);
+    EXPECT_EQ(outcome.failure.kind,
+              c.file.empty() ? ErrorKind::kInvalidInput : ErrorKind::kShortLine);
     EXPECT_FALSE(outcome.failure.problem.empty());
   }
 }
@@ -111,7 +112,7 @@ TEST(FillTest, NumberedPlacesTakeTheirArgumentsOnce) {
       {"Line: %1", {"7"}, "Line: 7"},
       {"%2 before %1", {"a", "b"}, "b before a"},
       {"%1 and %1", {"x"}, "x and x"},
-      {"%1", {"%2"}, "%2"},             // an argument is not filled in again
+      {"%1", {"%2"}, "%2"},                     // an argument is not filled in again
       {"100% sure %3", {"a"}, "100% sure %3"},  // nothing for it: kept
       {"ends with %", {}, "ends with %"},
   };
@@ -151,7 +152,10 @@ TEST(Form1TextsTest, AFailureSaysWhereAndWhatInEitherLanguage) {
        kEnglish,
        {"File: /opt/m/data/noun.txt\nProblem"},
        {"Line"}},
-      {{"", 0, "PROBLEM", false, ErrorKind::kInvalidInput}, kEnglish, {"Problem: PROBLEM"}, {"File", "Line"}},
+      {{"", 0, "PROBLEM", false, ErrorKind::kInvalidInput},
+       kEnglish,
+       {"Problem: PROBLEM"},
+       {"File", "Line"}},
       {{"/home/u/.local/share/mikawase/noun.txt", 3, "PROBLEM", true, ErrorKind::kShortLine},
        kEnglish,
        {"Line: 3", "your own words", "mikawase-cli --remove"},
@@ -166,7 +170,10 @@ TEST(Form1TextsTest, AFailureSaysWhereAndWhatInEitherLanguage) {
        kJapanese,
        {"行: 2", "UTF-8 で保存されています", "あなたが加えた語の辞書", "mikawase-cli --remove"},
        {}},
-      {{"", 0, "PROBLEM", false, std::nullopt}, kJapanese, {"問題: この文を訳すにはメモリが足りません"}, {"ファイル"}},
+      {{"", 0, "PROBLEM", false, std::nullopt},
+       kJapanese,
+       {"問題: この文を訳すにはメモリが足りません"},
+       {"ファイル"}},
   };
   for (const auto& c : kCases) {
     std::string text = DescribeFailure(c.failure, c.translate);
