@@ -11,7 +11,6 @@
 //   window_probe maximize | restore
 //   window_probe dismiss          presses OK in the window's message box
 //   window_probe tooltip          the text of a tooltip on show, or ""
-//   window_probe menu             the menu bar's titles, as JSON
 //   window_probe set-text FILE    puts FILE's UTF-8 text into Text1
 //   window_probe press N          presses Command1 N times, each press sent
 //                                 and waited for, and prints each one's
@@ -207,20 +206,6 @@ int Tooltip() {
   return 0;
 }
 
-// The menu bar's titles, as GetMenuString gives them, "&" marks and all.
-int MenuTitles() {
-  HMENU bar = GetMenu(Form1());
-  int count = bar ? GetMenuItemCount(bar) : -1;
-  std::string out = "[";
-  for (int i = 0; i < count; ++i) {
-    wchar_t title[128] = L"";
-    GetMenuStringW(bar, static_cast<UINT>(i), title, 128, MF_BYPOSITION);
-    out += (i ? ", " : "") + Json(title);
-  }
-  std::printf("%s]\n", out.c_str());
-  return count > 0 ? 0 : 1;
-}
-
 int SetText(const char* path) {
   std::FILE* file = std::fopen(path, "rb");
   if (!file) return 1;
@@ -328,7 +313,6 @@ int main(int argc, char** argv) {
   if (command == "maximize") return ShowWindow(Form1(), SW_MAXIMIZE), 0;
   if (command == "restore") return ShowWindow(Form1(), SW_RESTORE), 0;
   if (command == "tooltip") return Tooltip();
-  if (command == "menu") return MenuTitles();
   if (command == "set-text" && argc == 3) return SetText(argv[2]);
   if (command == "press" && argc == 3) return Press(std::atoi(argv[2]));
   if (command == "command" && argc == 3) {
