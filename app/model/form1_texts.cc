@@ -25,6 +25,7 @@ constexpr KindText kKindTexts[] = {
     {ErrorKind::kTooLarge,       MIKAWASE_TEXT("Failure", "The dictionaries are too large to compile: split them, or leave out what is not needed.")},
 };
 // clang-format on
+constexpr Text kUnknownKind = MIKAWASE_TEXT("Failure", "The translation failed.");
 constexpr Text kOutOfMemory =
     MIKAWASE_TEXT("Failure", "There is not enough memory to translate this text.");
 
@@ -61,7 +62,9 @@ Text FailureKindText(const Failure& failure) {
   for (const KindText& each : kKindTexts) {
     if (each.kind == *failure.kind) return each.text;
   }
-  return kKindTexts[static_cast<int>(ErrorKind::kSystemFailure)].text;
+  // A kind the table does not know yet; EveryKindOfFailureHasItsOwnWords
+  // fails until it does.
+  return kUnknownKind;
 }
 
 std::string DescribeFailure(const Failure& failure, const Translate& translate) {

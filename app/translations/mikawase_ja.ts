@@ -212,6 +212,10 @@ Your own words go into the personal dictionaries (Dictionary menu).</source>
         <source>Your text has been kept. The dictionaries are read again at every press of &quot;英和&quot;, so once the problem is put right, press it again.</source>
         <translation>入力した文はそのまま残っています。辞書は「英和」を押すたびに読み直されるので、問題を直したら、もう一度押してください。</translation>
     </message>
+    <message>
+        <source>The translation failed.</source>
+        <translation>訳すときに問題が起きました。</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -1,6 +1,7 @@
 #include "string_table.h"
 
 #include <cstring>
+#include <iterator>
 #include <optional>
 
 #include "mikawase/wide_text.h"
