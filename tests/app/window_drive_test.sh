@@ -315,7 +315,8 @@ with open(output, "wb") as out:
 PY
 # The user's words of this test go into a folder of its own.
 export XDG_DATA_HOME=$scratch/data
-xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96" \
+# In English whatever the language of whoever runs the test.
+LC_ALL=C.UTF-8 LANG=C.UTF-8 xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96" \
   "$0" --inside-x "$program" en
 # Under a Japanese locale, which Qt takes from the environment alone.
 LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 xvfb-run --auto-servernum \
