@@ -46,9 +46,18 @@ M = PLURAL_MARKER
 # with 150, and 1.04 times with no verb keys at all. The held-out negation
 # set went from 41% to 57% between 60 and 10.
 MIN_COUNT = 10
+# A verb met less often gets only its passive keys, down to this count:
+# they read one form, the participle, so they add few words that stand
+# second in a key (the passive set went from 77% to 83% of its sentences
+# with this at 5, the filter took 1.5 times main's time with all keys at
+# 10, 1.86 times with all at 5).
+PASSIVE_MIN_COUNT = 5
 # Adjectives read after "is not" with fewer tagged occurrences get no key
 # of their own.
-ADJECTIVE_MIN_COUNT = 100
+ADJECTIVE_MIN_COUNT = 3
+# Nouns read after "is not", "will be" or "no" with fewer tagged
+# occurrences get no key of their own.
+NOUN_MIN_COUNT = 10
 
 # The auxiliaries as the dictionaries meet them (after the contraction
 # rule made "n't" " not", "can't" "ca not", "won't" "wo not", and after
@@ -99,12 +108,67 @@ SUBJECTS = {"i": "私は", "you": "あなたは", "he": "彼は", "she": "彼女
             "it": "それは", "we": "私たちは", "they": "彼らは"}
 for _subject, _japanese in sorted(SUBJECTS.items()):
     AUXILIARIES.append((_subject + "'ll", _japanese + " 〓将"))
+    AUXILIARIES.append((_subject + "'d like to", _japanese + " 〓欲"))
+    AUXILIARIES.append((_subject + "'d like", _japanese + " 〓好"))
     AUXILIARIES.append((_subject + "'d", _japanese + " 〓将"))
+# A subject with a form of "be" run into it, as the dictionaries meet it:
+# the built-in contraction table has made "I'm" 私は and "We're" 私達は,
+# "'s " has become " の ", and the others stay words. Before "not", the
+# negative copula follows the subject as it does after "is not".
+BE_SUBJECTS = {"私は": "私は", "私達は": "私達は", "we're": "私達は",
+               "you're": "あなたは", "they're": "彼らは", "he の": "彼は",
+               "she の": "彼女は", "it の": "それは", "that の": "それは"}
+for _subject, _japanese in sorted(BE_SUBJECTS.items()):
+    AUXILIARIES.append((_subject + " not", _japanese + " 〓非"))
 # A subject that says nobody or nothing did it: the verb after it is
-# negative, and the subject reads 誰も, 何も.
+# negative, and the subject reads 誰も, 何も. "none of them" is 彼らの誰も.
 AUXILIARIES += [("no one", "〓誰"), ("nobody", "〓誰"), ("nothing", "〓何")]
-# "will be" and "may be" before an adjective or a participle.
-AUXILIARIES += [("〓将 be", "〓来"), ("〓推 be", "〓恐")]
+AUXILIARIES += [("none of " + pronoun, japanese + " 〓誰")
+                for pronoun, japanese in (("them", "彼らの"),
+                                          ("us", "私たちの"),
+                                          ("you", "あなたたちの"))]
+# "no" before a noun: the noun, then that there is none (お金がない). "have
+# no" reads the same: 私 お金がない is closer to "I have no money" than 私が
+# 持っているのは無いお金.
+AUXILIARIES += [("have no", "〓無"), ("has " + M + " no", "〓無"),
+                ("no", "〓無")]
+# Wanting, needing and being able, which Japanese says after the verb
+# (行きたい, 行く必要がある, 泳げる). The built-in phrase table has made "want
+# to" and "wants to" がしたい事 and "had to" がしなければならなかったのは
+# before the dictionaries run; they are taken as they stand.
+AUXILIARIES += [
+    ("would like to", "〓欲"), ("would like", "〓好"),
+    ("がしたい事", "〓欲"), ("wanted to", "〓望"),
+    ("need to", "〓必"), ("needs " + M + " to", "〓必"),
+    ("needed to", "〓必"),
+    ("がしなければならなかったのは", "〓務"),
+    ("unable to", "〓不"), ("able to", "〓能"),
+    ("going to", "〓向"), ("used to", "〓慣"),
+]
+# Placeholders read together: the negation or tense before another
+# auxiliary, and "be" after a modal ("will be", "must be"), before an
+# adjective, a noun or a participle.
+AUXILIARIES += [
+    ("〓否 〓欲", "〓厭"), ("〓昔 〓欲", "〓嫌"),
+    ("〓否 〓必", "〓要"), ("〓否 〓義", "〓要"), ("〓昔 〓必", "〓省"),
+    ("〓被 〓能", "〓得"), ("〓失 〓能", "〓難"), ("〓非 〓能", "〓不"),
+    ("〓受 〓慣", "が使われる 〓的"),
+    ("〓被 〓慣", "が使われた 〓的"),
+    ("〓将 be", "〓来"), ("〓推 be", "〓恐"), ("〓可 be", "〓恐"),
+    ("〓義 be", "〓違"), ("〓当 be", "〓宜"), ("〓能 be", "〓許"),
+    ("〓拒 be", "〓没"), ("〓不 be", "〓阻"),
+    ("〓未 〓被", "〓欠"), ("〓受 being", "〓進"), ("〓被 being", "〓途"),
+    ("〓来 〓能", "〓叶"), ("〓没 〓能", "〓不"), ("〓非 〓向", "〓背"),
+    # A modal with "have" before a participle: what might have been.
+    ("〓当 have", "〓悔"), ("〓将 have", "〓然"), ("〓推 have", "〓或"),
+    ("〓可 have", "〓惜"), ("〓義 have", "〓確"),
+]
+# A question that starts with a modal ("can you swim?"): the subject, then
+# the modal's placeholder, as in "you can swim".
+AUXILIARIES += [(modal + " " + subject, SUBJECTS[subject] + " " + marker)
+                for modal, marker in (("can", "〓能"), ("could", "〓能"),
+                                      ("will", "〓将"), ("would", "〓将"))
+                for subject in ("i", "you", "we", "he", "she", "they")]
 
 # Adverbs that often stand between an auxiliary and its verb ("don't
 # really like", "is also used", "will always be"): each is moved before
@@ -116,7 +180,15 @@ BETWEEN = {"really": "本当に", "always": "いつも", "even": "でさえ",
            "still": "まだ", "necessarily": "必ずしも", "quite": "かなり",
            "simply": "単に", "already": "すでに", "normally": "通常",
            "completely": "完全に", "fully": "十分に", "yet": "まだ",
-           "automatically": "自動的に", "only": "だけ"}
+           "automatically": "自動的に", "only": "だけ",
+           "probably": "たぶん", "certainly": "確かに", "soon": "すぐに",
+           "easily": "簡単に", "all": "皆", "now": "今"}
+# The words that stand between a copula and its noun or adjective ("is
+# not a doctor", "will be the first", "is not my book"): an article goes,
+# a possessive moves before the placeholder, as the adverbs do.
+DETERMINERS = {"a": "", "an": "", "the": "その", "my": "私の",
+               "your": "あなたの", "his": "彼の", "her": "彼女の",
+               "our": "私たちの", "their": "彼らの"}
 
 # What each placeholder becomes when no verb key took it: the rendering
 # the auxiliary had before (the core's word, or nothing for the copulas
@@ -131,6 +203,20 @@ FALLBACKS = {
     "〓能": "できる", "〓可": "できた", "〓推": "かもしれない",
     "〓受": "", "〓被": "", "〓誰": "誰も…ない", "〓何": "何も…ない",
     "〓来": "だろう", "〓恐": "かもしれない",
+    "〓無": "無い", "〓欲": "がしたい事", "〓好": "が欲しいのは",
+    "〓望": "が欲したのは 〓的", "〓必": "が必要なのは 〓的",
+    "〓務": "がしなければならなかったのは", "〓向": "が行っている 〓的",
+    "〓慣": "が使ったのは 〓的", "〓的": "その対象は",
+    "〓厭": "したくない", "〓嫌": "したくなかった", "〓省": "必要はなかった",
+    "〓得": "できた", "〓叶": "できるだろう", "〓違": "に違いない",
+    "〓宜": "べき", "〓許": "できる", "〓没": "ないだろう", "〓阻": "できない",
+    "〓欠": "ない", "〓進": "", "〓途": "",
+    "〓背": "が行っていない 〓的",
+    # A modal with "have" and no participle after it is "have" the verb,
+    # as its key reads it ("should have a rest" が持つべきなのは).
+    "〓悔": "が持つべきなのは", "〓然": "が持つであろうのは",
+    "〓或": "が持つかもしれないのは", "〓惜": "が持てるかもしれないのは",
+    "〓確": "が持たなければならないのは",
 }
 
 
@@ -168,6 +254,27 @@ def _verb_forms():
         "〓義": (("base",), t(lambda v: v.must())),
         "〓当": (("base",), modal(lambda v: v.dictionary, "べきだ",
                                   "べきなのは")),
+        "〓欲": (("base",), t(lambda v: v.continuative() + "たい")),
+        "〓望": (("base",), t(lambda v: v.continuative() + "たかった")),
+        "〓厭": (("base",), t(lambda v: v.continuative() + "たくない")),
+        "〓嫌": (("base",), t(lambda v: v.continuative() + "たくなかった")),
+        "〓必": (("base",), t(lambda v: v.dictionary + "必要がある")),
+        "〓省": (("base",), t(lambda v: v.dictionary + "必要はなかった")),
+        "〓務": (("base",), t(lambda v: v.must()[:-1] + "かった")),
+        "〓得": (("base",), t(lambda v: v.potential()[:-1] + "た")),
+        "〓叶": (("base",), modal(lambda v: v.potential(), "だろう",
+                                  "であろうのは")),
+        "〓向": (("base",), modal(lambda v: v.dictionary, "だろう",
+                                  "であろうのは")),
+        "〓慣": (("base",), t(lambda v: v.te() + "いた")),
+        "〓的": (("base",), lambda v, tr: v.dictionary + "ために"),
+        "〓背": (("base",), modal(lambda v: v.negative(), "だろう",
+                                  "であろうのは")),
+        "〓悔": (("pp",), t(lambda v: v.dictionary + "べきだった")),
+        "〓然": (("pp",), t(lambda v: v.past() + "だろう")),
+        "〓或": (("pp",), t(lambda v: v.past() + "かもしれない")),
+        "〓惜": (("pp",), t(lambda v: v.potential()[:-1] + "たかもしれない")),
+        "〓確": (("pp",), t(lambda v: v.past() + "に違いない")),
         "〓未": (("pp",), t(lambda v: v.te() + "いない")),
         "〓前": (("pp",), t(lambda v: v.te() + "いなかった")),
         "〓非": (("ing",), t(lambda v: v.te() + "いない")),
@@ -177,16 +284,68 @@ def _verb_forms():
 
 # "nobody" and "nothing" before a verb in -s or the past.
 NOBODY = {"〓誰": "誰も", "〓何": "何も"}
-# "will be" and "may be": an adjective or a passive, then this.
-FUTURE_BE = {"〓来": "だろう", "〓恐": "かもしれない"}
 # "never" takes the verb in any tense.
 NEVER = {"base": lambda v: v.negative(), "s": lambda v: v.negative(),
          "past": lambda v: v.past_negative()}
 # The passive, of verbs that take an object: after "is" the present,
-# after "was" the past, after "is not" and "was not" their negatives.
-PASSIVE = {"〓受": lambda v: v.passive(), "〓被": lambda v: v.passive_past(),
-           "〓非": lambda v: v.passive_negative(),
-           "〓失": lambda v: v.passive_negative()[:-1] + "かった"}
+# after "was" the past, after "is not" and "was not" their negatives, and
+# after a modal with "be" ("will be sold", "must be repaired").
+PASSIVE = {
+    "〓受": lambda v: v.passive(), "〓被": lambda v: v.passive_past(),
+    "〓非": lambda v: v.passive_negative(),
+    "〓失": lambda v: v.passive_negative()[:-1] + "かった",
+    "〓来": lambda v: v.passive() + "だろう",
+    "〓恐": lambda v: v.passive() + "かもしれない",
+    "〓違": lambda v: v.passive_negative()[:-1] + "ければならない",
+    "〓宜": lambda v: v.passive() + "べきだ",
+    "〓許": lambda v: v.passive() + "ことができる",
+    "〓阻": lambda v: v.passive() + "ことができない",
+    "〓没": lambda v: v.passive_negative() + "だろう",
+    "〓欠": lambda v: v.passive_past()[:-1] + "ていない",
+    "〓進": lambda v: v.passive_past()[:-1] + "ている",
+    "〓途": lambda v: v.passive_past()[:-1] + "ていた",
+}
+# A verb without an object has no passive: after "is not" its participle
+# says a state that has not come about ("is not gone" 行っていない).
+STATE = {"〓非": lambda v: v.te() + "いない",
+         "〓失": lambda v: v.te() + "いなかった"}
+# Participles whose verb English no longer feels: "born" is not "borne",
+# and reads as 生まれる, never as the passive of 耐える ("bear").
+OWN_PARTICIPLES = {"born": ("生まれる", "v1")}
+
+
+def _plain(value):
+    """An adjective's or a noun's rendering before だろう: 静か, 良い, 木製."""
+    return value[:-1] if value.endswith(("な", "の")) else value
+
+
+# After a copula with a modal or a negation ("is not", "will be", "must
+# be"): how an adjective reads (from its rendering and its negatives) and
+# what follows a noun.
+COPULAS = {
+    "〓非": (lambda a, n: n[0], "ではない"),
+    "〓失": (lambda a, n: n[1], "ではなかった"),
+    "〓欠": (lambda a, n: n[1], "ではなかった"),
+    "〓没": (lambda a, n: n[0] + "だろう", "ではないだろう"),
+    "〓来": (lambda a, n: _plain(a) + "だろう", "だろう"),
+    "〓恐": (lambda a, n: _plain(a) + "かもしれない", "かもしれない"),
+    "〓違": (lambda a, n: _plain(a) + "に違いない", "に違いない"),
+}
+# Where one is, after a copula ("is not here" ここにいない, "will be
+# there" そこにいるだろう), read as the verb いる.
+PLACES = {"here": Verb("ここにいる", "v1"), "there": Verb("そこにいる", "v1")}
+PLACE_FORMS = {
+    "〓非": lambda v: v.negative(), "〓失": lambda v: v.past_negative(),
+    "〓欠": lambda v: v.past_negative(),
+    "〓没": lambda v: v.negative() + "だろう",
+    "〓来": lambda v: v.dictionary + "だろう",
+    "〓恐": lambda v: v.dictionary + "かもしれない",
+    "〓違": lambda v: v.dictionary + "に違いない",
+}
+# A participle's share of its verb's occurrences in running text.
+PARTICIPLE_SHARE = 0.2
+# "no" and "have no" before a noun: the noun, then that there is none.
+NONE_OF = {"〓無": "がない"}
 
 
 # Verbs that are auxiliaries themselves: "be" after "will" or "not" is
@@ -260,6 +419,10 @@ def adjective_negatives(value):
     if value.endswith(("な", "の")) and len(value) > 1:
         stem = value[:-1]
         return stem + "ではない", stem + "ではなかった"
+    if value.endswith(("た", "だ")) and len(value) > 1:
+        # A state come about (疲れた, 用意ができた): not yet come about.
+        te = value[:-1] + ("で" if value.endswith("だ") else "て")
+        return te + "いない", te + "いなかった"
     if value == "いい":
         return "よくない", "よくなかった"
     if value.endswith("い") and not value.endswith("ない") \
@@ -269,30 +432,67 @@ def adjective_negatives(value):
     return None
 
 
-def build(verbs, adjectives):
+def build(verbs, adjectives, nouns=None):
     """The lines that go first in noun.txt, in order: the auxiliaries to
-    their placeholders, the placeholders with a verb or an adjective, and
-    the fallbacks.
+    their placeholders, the placeholders with a verb, an adjective or a
+    noun, and the fallbacks.
 
     verbs: {English base: (Verb, transitive, forms {form: [spellings]},
-    WordNet count)}; adjectives: {English word: (rendering, WordNet
-    count)}."""
-    # Auxiliaries of two words before those of one ("will not" before
+    WordNet count)}; adjectives and nouns: {English word: (rendering,
+    WordNet count)}."""
+    # Auxiliaries of more words before those of fewer ("will not" before
     # "will", "is ％１０００ not" before "is ％１０００"), each group in
-    # the table's order.
-    # Those that read a placeholder ("will be") come after all the others.
+    # the table's order. Those that read a placeholder ("will be") come
+    # after all the others.
     head = sorted(AUXILIARIES, key=lambda kv: (kv[0].startswith("〓"), -len(
         [w for w in kv[0].split() if w != PLURAL_MARKER])))
     keyed = {}
 
     def add(key, value):
+        word = key.split()[-1]
+        if word in AUXILIARY_WORDS or word[:-1] in AUXILIARY_WORDS \
+                and word.endswith("s"):
+            return  # the auxiliary's line (or its plural's) took it before
         if len(key) <= KEY_WIDTH and value and key not in keyed:
             keyed[key] = value
 
+    def add_forms(marker, spellings, value):
+        for spelling in spellings:
+            if spelling.isalpha():
+                add(marker + " " + spelling, value)
+
+    # An adjective spelt like a participle ("tired", "closed") reads as
+    # the adjective after a copula where WordNet meets it so at least as
+    # often as the verb's participle (a fifth of the verb's count, the
+    # participle's share of running text): 疲れていない, not 疲れられない.
+    participle_weight = {}
+    for base, (_, _, forms_of, count) in verbs.items():
+        for spelling in dict(forms_of).get("pp", ()):
+            participle_weight[spelling] = max(
+                participle_weight.get(spelling, 0), PARTICIPLE_SHARE * count)
+    for word, (value, count) in sorted(adjectives.items()):
+        negatives = adjective_negatives(value)
+        if count < ADJECTIVE_MIN_COUNT or negatives is None \
+                or count < participle_weight.get(word, 0):
+            continue
+        for marker, (render, _) in sorted(COPULAS.items()):
+            add(marker + " " + word, render(value, negatives))
+    for word, verb in sorted(PLACES.items()):
+        for marker, render in sorted(PLACE_FORMS.items()):
+            add(marker + " " + word, render(verb))
+
     forms = _verb_forms()
     for base, (verb, transitive, forms_of, count) in sorted(verbs.items()):
-        if (count < MIN_COUNT and base not in BUILT_IN_VERBS) \
-                or base in NOT_KEYED:
+        if base in NOT_KEYED:
+            continue
+        if count < MIN_COUNT and base not in BUILT_IN_VERBS:
+            # Only the passive, which needs one form of the verb.
+            if count >= PASSIVE_MIN_COUNT and transitive \
+                    and isinstance(verb, Verb):
+                for marker, render in sorted(PASSIVE.items()):
+                    add_forms(marker, [p for p in dict(forms_of).get("pp", ())
+                                       if p not in OWN_PARTICIPLES],
+                              "が" + render(verb))
             continue
         verb = BUILT_IN_VERBS.get(base, verb)
         if base in BUILT_IN_VERBS:
@@ -307,54 +507,57 @@ def build(verbs, adjectives):
                 value = "が" + STATE_NEGATIVE[base][marker == "〓昔"] \
                     + _topic(transitive)
             for form in wanted:
-                for spelling in spellings.get(form, ()):
-                    if spelling.isalpha():
-                        add(marker + " " + spelling, value)
+                add_forms(marker, spellings.get(form, ()), value)
         for form, render in sorted(NEVER.items()):
-            for spelling in spellings.get(form, ()):
-                if spelling.isalpha():
-                    add("〓絶 " + spelling,
-                        "が決して" + render(verb) + _topic(transitive))
-        if transitive and isinstance(verb, Verb):
-            for marker, render in sorted(PASSIVE.items()):
-                for spelling in spellings.get("pp", ()):
-                    if spelling.isalpha():
-                        add(marker + " " + spelling, "が" + render(verb))
+            add_forms("〓絶", spellings.get(form, ()),
+                      "が決して" + render(verb) + _topic(transitive))
+        participles = [p for p in spellings.get("pp", ())
+                       if p not in OWN_PARTICIPLES]
+        if isinstance(verb, Verb):
+            table = PASSIVE if transitive else STATE
+            for marker, render in sorted(table.items()):
+                add_forms(marker, participles, "が" + render(verb))
         for marker, subject in sorted(NOBODY.items()):
             for form, render in (("s", lambda v: v.negative()),
                                  ("past", lambda v: v.past_negative())):
-                for spelling in spellings.get(form, ()):
-                    if spelling.isalpha():
-                        add(marker + " " + spelling,
-                            subject + render(verb) + _topic(transitive))
-        if transitive and isinstance(verb, Verb):
-            for marker, ending in sorted(FUTURE_BE.items()):
-                for spelling in spellings.get("pp", ()):
-                    if spelling.isalpha():
-                        add(marker + " " + spelling,
-                            "が" + verb.passive() + ending)
-    for word, (value, count) in sorted(adjectives.items()):
-        negatives = adjective_negatives(value)
-        if count < ADJECTIVE_MIN_COUNT or negatives is None:
+                add_forms(marker, spellings.get(form, ()),
+                          subject + render(verb) + _topic(transitive))
+    for participle, (headword, klass) in sorted(OWN_PARTICIPLES.items()):
+        verb = Verb(headword, klass)
+        for marker, value in (("〓受", verb.dictionary), ("〓被", verb.past()),
+                              ("〓非", verb.negative()),
+                              ("〓失", verb.past_negative())):
+            add(marker + " " + participle, "が" + value)
+    for word, (value, count) in sorted((nouns or {}).items()):
+        if count < NOUN_MIN_COUNT or not value:
             continue
-        add("〓非 " + word, negatives[0])
-        add("〓失 " + word, negatives[1])
-        for marker, ending in sorted(FUTURE_BE.items()):
-            add(marker + " " + word,
-                (value[:-1] if value.endswith(("な", "の")) else value)
-                + ending)
+        for marker, (_, ending) in sorted(COPULAS.items()):
+            add(marker + " " + word, value + ending)
+        for marker, ending in sorted(NONE_OF.items()):
+            add(marker + " " + word, value + ending)
     between = []
     for marker in sorted(FALLBACKS):
         for adverb, japanese in sorted(BETWEEN.items()):
             if len(marker + " " + adverb) <= KEY_WIDTH:
                 between.append((marker + " " + adverb,
                                 japanese + " " + marker))
+    # After the adverbs ("is not really a doctor"), the articles and
+    # possessives.
+    for marker in sorted(COPULAS):
+        for word, japanese in sorted(DETERMINERS.items()):
+            between.append((marker + " " + word,
+                            (japanese + " " if japanese else "") + marker))
     # A noun.txt key also takes its plural ("〓何 cut" takes "〓何 cuts ％１０００"),
     # so a key must come before every shorter key it extends, or it never
     # acts: sorting each key as if followed by the highest character puts
     # "〓何 cuts" before "〓何 cut".
-    body = between + sorted(keyed.items(), key=lambda kv: kv[0] + "\U0010ffff")
-    tail = sorted(FALLBACKS.items())
+    moved = {k for k, _ in between} | {k for k, _ in AUXILIARIES}
+    body = between + sorted(((k, v) for k, v in keyed.items()
+                             if k not in moved),
+                            key=lambda kv: kv[0] + "\U0010ffff")
+    # A fallback that leaves a placeholder ("wanted to" が欲したのは 〓的)
+    # before the fallback that takes that one back.
+    tail = sorted(FALLBACKS.items(), key=lambda kv: ("〓" not in kv[1], kv[0]))
     return head + body + tail
 
 
@@ -362,3 +565,8 @@ def auxiliary_words():
     """The single words the auxiliary lines take, which no later line may
     hold as a key of its own."""
     return {k for k, _ in AUXILIARIES if " " not in k and "'" not in k}
+
+
+# Nor may a key read one after a placeholder ("will" is the verb "to will"
+# too, "no" a noun): the auxiliary's line has taken it before.
+AUXILIARY_WORDS = auxiliary_words()
