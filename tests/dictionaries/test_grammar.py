@@ -31,15 +31,29 @@ VERBS = {
     "swim": (Verb("泳ぐ", "v5g"), False,
              forms("swim", "swims", "swam", "swum", "swimming"), 5),
     "be": (None, False, forms("be", "is", "was", "been", "being"), 9000),
+    # Met too seldom for every key, often enough for the passive's.
+    "cancel": (Verb("取り消す", "v5s"), True,
+               forms("cancel", "cancels", "cancelled", "cancelled",
+                     "cancelling"), 6),
+    "tire": (Verb("疲れさせる", "v1"), True,
+             forms("tire", "tires", "tired", "tired", "tiring"), 10),
 }
 ADJECTIVES = {"good": ("良い", 900), "quiet": ("静かな", 150),
-              "rare": ("まれな", 3)}
+              "rare": ("まれな", 1), "tired": ("疲れた", 9),
+              "ready": ("用意ができた", 60)}
+NOUNS = {"doctor": ("医者", 80), "money": ("金", 50), "book": ("本", 90),
+         "pen": ("ペン", 2)}
 
 
 def as_dictionaries_meet(english):
     """The text as the dictionaries meet it (the steps before them that
     matter here)."""
-    text = " " + english.lower().replace("n't", " not") + " "
+    text = " " + english.replace("n't", " not").replace("I'm", "私は") \
+        .lower() + " "
+    for phrase, japanese in (("want to", "がしたい事"),
+                             ("had to", "がしなければならなかったのは")):
+        text = text.replace(phrase, japanese)
+    text = text.replace("'s ", " の ")
     return re.sub(r"s ", "s %s " % M, text)
 
 
@@ -53,7 +67,7 @@ def apply_noun_file(text, rules):
 class GrammarTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.rules = grammar.build(VERBS, ADJECTIVES)
+        cls.rules = grammar.build(VERBS, ADJECTIVES, NOUNS)
         cls.keys = [k for k, _ in cls.rules]
 
     def render(self, english):
@@ -87,6 +101,66 @@ class GrammarTest(unittest.TestCase):
             ("i don't really like tea", ["i", "本当に", "が好きではないのは",
                                          "tea"]),
             ("it is also written", ["it", "また", "が書かれる"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
+    def test_copula_with_adjective_noun_or_none(self):
+        cases = [
+            # A possessive moves before the negation, an article goes.
+            ("he is not a doctor", ["he", "医者ではない"]),
+            ("it is not my book", ["it", "私の", "本ではない"]),
+            ("it wasn't the books", ["it", "その", "本ではなかった"]),
+            ("she will be a doctor", ["she", "医者だろう"]),
+            ("he must be a doctor", ["he", "医者に違いない"]),
+            # A state come about, not yet come about; the adjective wins
+            # over a participle met as seldom.
+            ("I'm not ready", ["私は", "用意ができていない"]),
+            ("she's not tired", ["彼女は", "疲れていない"]),
+            ("he won't be here", ["he", "ここにいないだろう"]),
+            ("i have no money", ["i", "金がない"]),
+            ("there are no books", ["there", "本がない"]),
+            ("none of them wrote", ["彼らの", "誰も書かなかったのは"]),
+            # A noun too rare for a key: "no" reads as before.
+            ("no pen", ["無い", "pen"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
+    def test_wanting_needing_and_being_able(self):
+        cases = [
+            ("i want to write", ["i", "が書きたいのは"]),
+            ("i don't want to go", ["i", "が行きたくない"]),
+            ("she wanted to go", ["she", "が行きたかった"]),
+            ("we need to go", ["we", "が行く必要がある"]),
+            ("you don't have to go", ["you", "が行く必要はない"]),
+            ("he had to write", ["he", "が書かなければならなかったのは"]),
+            ("i am able to write", ["i", "が書けるのは"]),
+            ("they were able to go", ["they", "が行けた"]),
+            ("it's going to go", ["it", "の", "が行くだろう"]),
+            ("we aren't going to go", ["we", "が行かないだろう"]),
+            ("we used to go", ["we", "が行っていた"]),
+            ("i'd like to go", ["私は", "が行きたい"]),
+            ("can you write", ["あなたは", "が書けるのは"]),
+            ("you should have written", ["you", "が書くべきだったのは"]),
+            # Not before a verb: what the auxiliary read before.
+            ("I'm going to the", ["私は", "が行っている", "その対象は", "the"]),
+            ("you should have a", ["you", "が持つべきなのは", "a"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
+    def test_passive_after_modal_perfect_and_progressive(self):
+        cases = [
+            ("it can be written", ["it", "が書かれることができる"]),
+            ("it must be written", ["it", "が書かれなければならない"]),
+            ("it hasn't been written", ["it", "が書かれていない"]),
+            ("it is being written", ["it", "が書かれている"]),
+            ("it won't be written", ["it", "が書かれないだろう"]),
+            # A verb met six times has its passive, and nothing else.
+            ("it was cancelled", ["it", "が取り消された"]),
+            ("i will cancel", ["i", "だろう", "cancel"]),
+            ("she was born", ["she", "が生まれた"]),
         ]
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)
@@ -136,6 +210,8 @@ class GrammarTest(unittest.TestCase):
                                 ("いい", ("よくない", "よくなかった")),
                                 ("静かな", ("静かではない", "静かではなかった")),
                                 ("木製の", ("木製ではない", "木製ではなかった")),
+                                ("疲れた", ("疲れていない", "疲れていなかった")),
+                                ("済んだ", ("済んでいない", "済んでいなかった")),
                                 ("少ない", None), ("怖がって", None)]:
             self.assertEqual(grammar.adjective_negatives(value), expected,
                              value)
