@@ -131,7 +131,18 @@ AUXILIARIES += [("none of " + pronoun, japanese + " 〓誰")
 # no" reads the same: 私 お金がない is closer to "I have no money" than 私が
 # 持っているのは無いお金.
 AUXILIARIES += [("have no", "〓無"), ("has " + M + " no", "〓無"),
-                ("no", "〓無")]
+                ("no longer", "〓久"), ("no", "〓無")]
+# "without" before a verb in -ing (言わずに) or a noun (傘なしで); "not to"
+# before a verb (行かないこと).
+AUXILIARIES += [("without", "〓抜"), ("not to", "〓莫")]
+# The perfect with a subject run into it ("I've never seen"): the subject,
+# then the placeholder of "have not".
+AUXILIARIES += [(subject + "'ve " + word, SUBJECTS[subject] + " 〓未")
+                for subject in ("i", "we", "you", "they")
+                for word in ("never", "not")]
+AUXILIARIES += [(subject + " の never", japanese + " 〓未")
+                for subject, japanese in (("he", "彼は"), ("she", "彼女は"),
+                                          ("it", "それは"))]
 # Wanting, needing and being able, which Japanese says after the verb
 # (行きたい, 行く必要がある, 泳げる). The built-in phrase table has made "want
 # to" and "wants to" がしたい事 and "had to" がしなければならなかったのは
@@ -158,7 +169,17 @@ AUXILIARIES += [
     ("〓義 be", "〓違"), ("〓当 be", "〓宜"), ("〓能 be", "〓許"),
     ("〓拒 be", "〓没"), ("〓不 be", "〓阻"),
     ("〓未 〓被", "〓欠"), ("〓受 being", "〓進"), ("〓被 being", "〓途"),
-    ("〓来 〓能", "〓叶"), ("〓没 〓能", "〓不"), ("〓非 〓向", "〓背"),
+    # "nobody can", "nothing is": 誰も and the negative of the modal or
+    # the copula after it.
+    ("〓誰 〓能", "誰も 〓不"), ("〓誰 〓可", "誰も 〓難"),
+    ("〓誰 〓将", "誰も 〓拒"), ("〓誰 〓受", "誰も 〓非"),
+    ("〓誰 〓被", "誰も 〓失"), ("〓誰 〓義", "誰も 〓要"),
+    ("〓何 〓能", "何も 〓不"), ("〓何 〓将", "何も 〓拒"),
+    ("〓何 〓受", "何も 〓非"), ("〓何 〓被", "何も 〓失"),
+    ("〓受 〓久", "〓久"), ("〓被 〓久", "〓久"),
+    ("〓来 〓能", "〓叶"),
+    # "has been to" a place, and "has never been to" one.
+    ("〓被 to", "が行ったことがあるのは"), ("〓欠 to", "が行ったことがないのは"), ("〓没 〓能", "〓不"), ("〓非 〓向", "〓背"),
     # A modal with "have" before a participle: what might have been.
     ("〓当 have", "〓悔"), ("〓将 have", "〓然"), ("〓推 have", "〓或"),
     ("〓可 have", "〓惜"), ("〓義 have", "〓確"),
@@ -182,7 +203,17 @@ BETWEEN = {"really": "本当に", "always": "いつも", "even": "でさえ",
            "completely": "完全に", "fully": "十分に", "yet": "まだ",
            "automatically": "自動的に", "only": "だけ",
            "probably": "たぶん", "certainly": "確かに", "soon": "すぐに",
-           "easily": "簡単に", "all": "皆", "now": "今"}
+           "easily": "簡単に", "all": "皆", "now": "今",
+           "particularly": "特に", "exactly": "正確に", "much": "あまり",
+           "totally": "全く", "entirely": "完全に"}
+# The auxiliaries that open a question, before their subject.
+INVERTING = {"〓否", "〓昔", "〓不", "〓難", "〓拒", "〓非", "〓失", "〓未",
+             "〓前", "〓将", "〓能", "〓可", "〓推", "〓義", "〓当", "〓受",
+             "〓被"}
+# "very" after a negation is あまり ("isn't very tall" あまり高くない),
+# elsewhere とても.
+NEGATIVE_MARKERS = {"〓否", "〓昔", "〓不", "〓難", "〓拒", "〓疑", "〓非",
+                    "〓失", "〓未", "〓前", "〓没", "〓欠"}
 # The words that stand between a copula and its noun or adjective ("is
 # not a doctor", "will be the first", "is not my book"): an article goes,
 # a possessive moves before the placeholder, as the adverbs do.
@@ -211,7 +242,7 @@ FALLBACKS = {
     "〓得": "できた", "〓叶": "できるだろう", "〓違": "に違いない",
     "〓宜": "べき", "〓許": "できる", "〓没": "ないだろう", "〓阻": "できない",
     "〓欠": "ない", "〓進": "", "〓途": "",
-    "〓背": "が行っていない 〓的",
+    "〓背": "が行っていない 〓的", "〓莫": "ない 〓的", "〓久": "もはや…ない", "〓抜": "なしで",
     # A modal with "have" and no participle after it is "have" the verb,
     # as its key reads it ("should have a rest" が持つべきなのは).
     "〓悔": "が持つべきなのは", "〓然": "が持つであろうのは",
@@ -267,6 +298,7 @@ def _verb_forms():
         "〓向": (("base",), modal(lambda v: v.dictionary, "だろう",
                                   "であろうのは")),
         "〓慣": (("base",), t(lambda v: v.te() + "いた")),
+        "〓莫": (("base",), lambda v, tr: v.negative() + "こと"),
         "〓的": (("base",), lambda v, tr: v.dictionary + "ために"),
         "〓背": (("base",), modal(lambda v: v.negative(), "だろう",
                                   "であろうのは")),
@@ -330,7 +362,18 @@ COPULAS = {
     "〓来": (lambda a, n: _plain(a) + "だろう", "だろう"),
     "〓恐": (lambda a, n: _plain(a) + "かもしれない", "かもしれない"),
     "〓違": (lambda a, n: _plain(a) + "に違いない", "に違いない"),
+    "〓久": (lambda a, n: "もはや" + n[0], "ではなくなった"),
 }
+# "without": a noun then なしで; a verb's -ing, its negative stem + ずに.
+WITHOUT = {"〓抜": "なしで"}
+# Adjectives that say a state, which the dictionaries render as verbs
+# ("open" が開けるのは): after a copula, the state (開いていない).
+STATE_ADJECTIVES = {"open": "開いている", "closed": "閉まっている",
+                    "asleep": "眠っている", "awake": "起きている",
+                    "alive": "生きている", "dead": "死んでいる",
+                    "broken": "壊れている", "married": "結婚している",
+                    "lost": "迷っている", "finished": "終わっている",
+                    "done": "終わっている", "gone": "いなくなっている"}
 # Where one is, after a copula ("is not here" ここにいない, "will be
 # there" そこにいるだろう), read as the verb いる.
 PLACES = {"here": Verb("ここにいる", "v1"), "there": Verb("そこにいる", "v1")}
@@ -419,6 +462,8 @@ def adjective_negatives(value):
     if value.endswith(("な", "の")) and len(value) > 1:
         stem = value[:-1]
         return stem + "ではない", stem + "ではなかった"
+    if value.endswith("ている") and len(value) > 3:
+        return value[:-2] + "いない", value[:-2] + "いなかった"
     if value.endswith(("た", "だ")) and len(value) > 1:
         # A state come about (疲れた, 用意ができた): not yet come about.
         te = value[:-1] + ("で" if value.endswith("だ") else "て")
@@ -470,6 +515,11 @@ def build(verbs, adjectives, nouns=None):
         for spelling in dict(forms_of).get("pp", ()):
             participle_weight[spelling] = max(
                 participle_weight.get(spelling, 0), PARTICIPLE_SHARE * count)
+    adjectives = dict(adjectives)
+    for word, value in STATE_ADJECTIVES.items():
+        adjectives[word] = (value, max(adjectives.get(word, (0, 0))[1],
+                                       ADJECTIVE_MIN_COUNT))
+        participle_weight.pop(word, None)
     for word, (value, count) in sorted(adjectives.items()):
         negatives = adjective_negatives(value)
         if count < ADJECTIVE_MIN_COUNT or negatives is None \
@@ -511,6 +561,10 @@ def build(verbs, adjectives, nouns=None):
         for form, render in sorted(NEVER.items()):
             add_forms("〓絶", spellings.get(form, ()),
                       "が決して" + render(verb) + _topic(transitive))
+            add_forms("〓久", spellings.get(form, ()),
+                      "がもはや" + render(verb) + _topic(transitive))
+        if isinstance(verb, Verb) and verb.without():
+            add_forms("〓抜", spellings.get("ing", ()), verb.without())
         participles = [p for p in spellings.get("pp", ())
                        if p not in OWN_PARTICIPLES]
         if isinstance(verb, Verb):
@@ -533,17 +587,36 @@ def build(verbs, adjectives, nouns=None):
             continue
         for marker, (_, ending) in sorted(COPULAS.items()):
             add(marker + " " + word, value + ending)
-        for marker, ending in sorted(NONE_OF.items()):
+        for marker, ending in sorted(NONE_OF.items()) + sorted(
+                WITHOUT.items()):
             add(marker + " " + word, value + ending)
+    # "no" before an adjective and its noun ("no hot water"): the
+    # adjective moves before the placeholder, which then meets the noun.
+    for word, (value, count) in sorted(adjectives.items()):
+        if count >= ADJECTIVE_MIN_COUNT and word not in (nouns or {}) \
+                and adjective_negatives(value) is not None:
+            for marker in sorted(NONE_OF):
+                add(marker + " " + word, value + " " + marker)
     between = []
     for marker in sorted(FALLBACKS):
         for adverb, japanese in sorted(BETWEEN.items()):
             if len(marker + " " + adverb) <= KEY_WIDTH:
                 between.append((marker + " " + adverb,
                                 japanese + " " + marker))
+    for marker in sorted(FALLBACKS):
+        if len(marker + " very") <= KEY_WIDTH:
+            between.append((marker + " very", ("あまり " if marker in
+                                               NEGATIVE_MARKERS else
+                                               "とても ") + marker))
+    # A question puts the subject after the auxiliary ("don't you like",
+    # "isn't it"): the subject moves before the placeholder, as in "you
+    # don't like".
+    for marker in sorted(INVERTING):
+        for subject, japanese in sorted(SUBJECTS.items()):
+            between.append((marker + " " + subject, japanese + " " + marker))
     # After the adverbs ("is not really a doctor"), the articles and
     # possessives.
-    for marker in sorted(COPULAS):
+    for marker in sorted(COPULAS) + sorted(WITHOUT):
         for word, japanese in sorted(DETERMINERS.items()):
             between.append((marker + " " + word,
                             (japanese + " " if japanese else "") + marker))
