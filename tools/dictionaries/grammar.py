@@ -108,6 +108,8 @@ SUBJECTS = {"i": "私は", "you": "あなたは", "he": "彼は", "she": "彼女
             "it": "それは", "we": "私たちは", "they": "彼らは"}
 for _subject, _japanese in sorted(SUBJECTS.items()):
     AUXILIARIES.append((_subject + "'ll", _japanese + " 〓将"))
+    AUXILIARIES.append((_subject + "'d rather", _japanese + " 〓寧"))
+    AUXILIARIES.append((_subject + "'d better", _japanese + " 〓善"))
     AUXILIARIES.append((_subject + "'d like to", _japanese + " 〓欲"))
     AUXILIARIES.append((_subject + "'d like", _japanese + " 〓好"))
     AUXILIARIES.append((_subject + "'d", _japanese + " 〓将"))
@@ -149,6 +151,9 @@ AUXILIARIES += [(subject + " の never", japanese + " 〓未")
 # before the dictionaries run; they are taken as they stand.
 AUXILIARIES += [
     ("would like to", "〓欲"), ("would like", "〓好"),
+    ("would you like", "あなたは 〓好"),
+    ("would rather", "〓寧"), ("had better", "〓善"),
+    ("may 私", "私は 〓允"), ("may we", "私たちは 〓允"),
     ("がしたい事", "〓欲"), ("wanted to", "〓望"),
     ("need to", "〓必"), ("needs " + M + " to", "〓必"),
     ("needed to", "〓必"),
@@ -177,7 +182,7 @@ AUXILIARIES += [
     ("〓何 〓能", "何も 〓不"), ("〓何 〓将", "何も 〓拒"),
     ("〓何 〓受", "何も 〓非"), ("〓何 〓被", "何も 〓失"),
     ("〓受 〓久", "〓久"), ("〓被 〓久", "〓久"),
-    ("〓来 〓能", "〓叶"),
+    ("〓来 〓能", "〓叶"), ("〓好 to", "〓欲"), ("〓将 〓義", "〓義"),
     # "has been to" a place, and "has never been to" one.
     ("〓被 to", "が行ったことがあるのは"), ("〓欠 to", "が行ったことがないのは"), ("〓没 〓能", "〓不"), ("〓非 〓向", "〓背"),
     # A modal with "have" before a participle: what might have been.
@@ -186,10 +191,15 @@ AUXILIARIES += [
 ]
 # A question that starts with a modal ("can you swim?"): the subject, then
 # the modal's placeholder, as in "you can swim".
-AUXILIARIES += [(modal + " " + subject, SUBJECTS[subject] + " " + marker)
+# The built-in table has made a capital "I" 私 before the dictionaries
+# run; it stays "i" only where something is run into it ("i'll").
+INVERTED_SUBJECTS = {("私" if subject == "i" else subject): japanese
+                     for subject, japanese in SUBJECTS.items()}
+AUXILIARIES += [(modal + " " + subject, INVERTED_SUBJECTS[subject] + " "
+                 + marker)
                 for modal, marker in (("can", "〓能"), ("could", "〓能"),
                                       ("will", "〓将"), ("would", "〓将"))
-                for subject in ("i", "you", "we", "he", "she", "they")]
+                for subject in ("私", "you", "we", "he", "she", "they")]
 
 # Adverbs that often stand between an auxiliary and its verb ("don't
 # really like", "is also used", "will always be"): each is moved before
@@ -242,6 +252,7 @@ FALLBACKS = {
     "〓得": "できた", "〓叶": "できるだろう", "〓違": "に違いない",
     "〓宜": "べき", "〓許": "できる", "〓没": "ないだろう", "〓阻": "できない",
     "〓欠": "ない", "〓進": "", "〓途": "",
+    "〓寧": "むしろ", "〓善": "が持っていたのは", "〓允": "かもしれない",
     "〓背": "が行っていない 〓的", "〓莫": "ない 〓的", "〓久": "もはや…ない", "〓抜": "なしで",
     # A modal with "have" and no participle after it is "have" the verb,
     # as its key reads it ("should have a rest" が持つべきなのは).
@@ -298,6 +309,9 @@ def _verb_forms():
         "〓向": (("base",), modal(lambda v: v.dictionary, "だろう",
                                   "であろうのは")),
         "〓慣": (("base",), t(lambda v: v.te() + "いた")),
+        "〓寧": (("base",), t(lambda v: v.dictionary + "方がいい")),
+        "〓善": (("base",), t(lambda v: v.past() + "方がいい")),
+        "〓允": (("base",), t(lambda v: v.te() + "もいい")),
         "〓莫": (("base",), lambda v, tr: v.negative() + "こと"),
         "〓的": (("base",), lambda v, tr: v.dictionary + "ために"),
         "〓背": (("base",), modal(lambda v: v.negative(), "だろう",
@@ -612,7 +626,7 @@ def build(verbs, adjectives, nouns=None):
     # "isn't it"): the subject moves before the placeholder, as in "you
     # don't like".
     for marker in sorted(INVERTING):
-        for subject, japanese in sorted(SUBJECTS.items()):
+        for subject, japanese in sorted(INVERTED_SUBJECTS.items()):
             between.append((marker + " " + subject, japanese + " " + marker))
     # After the adverbs ("is not really a doctor"), the articles and
     # possessives.
