@@ -49,7 +49,7 @@ def as_dictionaries_meet(english):
     """The text as the dictionaries meet it (the steps before them that
     matter here)."""
     text = " " + english.replace("n't", " not").replace("I'm", "私は") \
-        .lower() + " "
+        .replace("I ", "私 ").lower() + " "
     for phrase, japanese in (("want to", "がしたい事"),
                              ("had to", "がしなければならなかったのは")):
         text = text.replace(phrase, japanese)
@@ -96,7 +96,7 @@ class GrammarTest(unittest.TestCase):
             ("it was not quiet", ["it", "静かではなかった"]),
             ("it will be quiet", ["it", "静かだろう"]),
             ("it will be written", ["it", "が書かれるだろう"]),
-            ("i'll go", ["私は", "が行くだろう"]),
+            ("i'll go", ["私", "が行くだろう"]),
             ("nobody wrote", ["誰も書かなかったのは"]),
             ("i don't really like tea", ["i", "本当に", "が好きではないのは",
                                          "tea"]),
@@ -115,8 +115,8 @@ class GrammarTest(unittest.TestCase):
             ("he must be a doctor", ["he", "医者に違いない"]),
             # A state come about, not yet come about; the adjective wins
             # over a participle met as seldom.
-            ("I'm not ready", ["私は", "用意ができていない"]),
-            ("she's not tired", ["彼女は", "疲れていない"]),
+            ("I'm not ready", ["私", "用意ができていない"]),
+            ("she's not tired", ["彼女", "疲れていない"]),
             ("he won't be here", ["he", "ここにいないだろう"]),
             ("i have no money", ["i", "金がない"]),
             ("there are no books", ["there", "本がない"]),
@@ -140,12 +140,29 @@ class GrammarTest(unittest.TestCase):
             ("it's going to go", ["it", "の", "が行くだろう"]),
             ("we aren't going to go", ["we", "が行かないだろう"]),
             ("we used to go", ["we", "が行っていた"]),
-            ("i'd like to go", ["私は", "が行きたい"]),
-            ("can you write", ["あなたは", "が書けるのは"]),
+            ("i'd like to go", ["私", "が行きたい"]),
+            ("can you write", ["あなた", "が書けるのは"]),
             ("you should have written", ["you", "が書くべきだったのは"]),
             # Not before a verb: what the auxiliary read before.
             ("I'm going to the", ["私は", "が行っている", "その対象は", "the"]),
             ("you should have a", ["you", "が持つべきなのは", "a"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
+    def test_questions_nobody_without_and_not_to(self):
+        cases = [
+            # The subject after the auxiliary moves before its placeholder.
+            ("don't you like tea", ["あなた", "が好きではないのは", "tea"]),
+            ("isn't it good", ["それ", "良くない"]),
+            ("can I write", ["私", "が書けるのは"]),
+            ("may I go", ["私", "が行ってもいい"]),
+            ("nobody can write", ["誰も", "が書けないのは"]),
+            ("nothing is written", ["何も", "が書かれない"]),
+            ("he went without writing", ["he", "went", "書かずに"]),
+            ("he went without a book", ["he", "went", "本なしで"]),
+            ("i decided not to go", ["i", "decided", "行かないこと"]),
+            ("she no longer writes", ["she", "がもはや書かないのは"]),
         ]
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)

@@ -101,11 +101,12 @@ AUXILIARIES = [
 ]
 
 # A subject with "'ll" or "'d" (the contraction rule leaves them): the
-# subject as the core renders it, then the placeholder of "will" ("I'd" is
-# mostly "I would" before a verb; "I had" before a participle reads as
+# subject as the built-in table renders a pronoun (私, without は: the verb
+# key brings its が, 私が行くだろう), then the placeholder of "will" ("I'd"
+# is mostly "I would" before a verb; "I had" before a participle reads as
 # the past either way).
-SUBJECTS = {"i": "私は", "you": "あなたは", "he": "彼は", "she": "彼女は",
-            "it": "それは", "we": "私たちは", "they": "彼らは"}
+SUBJECTS = {"i": "私", "you": "あなた", "he": "彼", "she": "彼女",
+            "it": "それ", "we": "私たち", "they": "彼ら"}
 for _subject, _japanese in sorted(SUBJECTS.items()):
     AUXILIARIES.append((_subject + "'ll", _japanese + " 〓将"))
     AUXILIARIES.append((_subject + "'d rather", _japanese + " 〓寧"))
@@ -116,10 +117,11 @@ for _subject, _japanese in sorted(SUBJECTS.items()):
 # A subject with a form of "be" run into it, as the dictionaries meet it:
 # the built-in contraction table has made "I'm" 私は and "We're" 私達は,
 # "'s " has become " の ", and the others stay words. Before "not", the
-# negative copula follows the subject as it does after "is not".
-BE_SUBJECTS = {"私は": "私は", "私達は": "私達は", "we're": "私達は",
-               "you're": "あなたは", "they're": "彼らは", "he の": "彼は",
-               "she の": "彼女は", "it の": "それは", "that の": "それは"}
+# negative copula follows the subject (without は, as after "is not": 私
+# ハングリーではない, 私が行っていない).
+BE_SUBJECTS = {"私は": "私", "私達は": "私達", "we're": "私達",
+               "you're": "あなた", "they're": "彼ら", "he の": "彼",
+               "she の": "彼女", "it の": "それ", "that の": "それ"}
 for _subject, _japanese in sorted(BE_SUBJECTS.items()):
     AUXILIARIES.append((_subject + " not", _japanese + " 〓非"))
 # A subject that says nobody or nothing did it: the verb after it is
@@ -143,17 +145,17 @@ AUXILIARIES += [(subject + "'ve " + word, SUBJECTS[subject] + " 〓未")
                 for subject in ("i", "we", "you", "they")
                 for word in ("never", "not")]
 AUXILIARIES += [(subject + " の never", japanese + " 〓未")
-                for subject, japanese in (("he", "彼は"), ("she", "彼女は"),
-                                          ("it", "それは"))]
+                for subject, japanese in (("he", "彼"), ("she", "彼女"),
+                                          ("it", "それ"))]
 # Wanting, needing and being able, which Japanese says after the verb
 # (行きたい, 行く必要がある, 泳げる). The built-in phrase table has made "want
 # to" and "wants to" がしたい事 and "had to" がしなければならなかったのは
 # before the dictionaries run; they are taken as they stand.
 AUXILIARIES += [
     ("would like to", "〓欲"), ("would like", "〓好"),
-    ("would you like", "あなたは 〓好"),
+    ("would you like", "あなた 〓好"),
     ("would rather", "〓寧"), ("had better", "〓善"),
-    ("may 私", "私は 〓允"), ("may we", "私たちは 〓允"),
+    ("may 私", "私 〓允"), ("may we", "私たち 〓允"),
     ("がしたい事", "〓欲"), ("wanted to", "〓望"),
     ("need to", "〓必"), ("needs " + M + " to", "〓必"),
     ("needed to", "〓必"),
