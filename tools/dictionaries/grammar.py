@@ -32,6 +32,8 @@ frequent verb in its forms".
 
 from .conjugate import Verb
 from .edict import KEY_WIDTH
+from .exclusions import PHRASE_TABLE
+from .phrasal import PHRASAL_VERBS
 
 PLURAL_MARKER = "％１０００"
 M = PLURAL_MARKER
@@ -185,6 +187,16 @@ AUXILIARIES += [
     ("〓何 〓受", "何も 〓非"), ("〓何 〓被", "何も 〓失"),
     ("〓受 〓久", "〓久"), ("〓被 〓久", "〓久"),
     ("〓来 〓能", "〓叶"), ("〓好 to", "〓欲"), ("〓将 〓義", "〓義"),
+    # "is not at home", "was not in the drawer": where the subject is
+    # not, in the built-in style of "in" (それがあるのは, "where it is
+    # is"): 彼がいないのは家庭.
+    ("〓非 at", "がいないのは"), ("〓失 at", "がいなかったのは"),
+    ("〓非 in", "がないのは"), ("〓失 in", "がなかったのは"),
+    ("〓非 on", "がないのは"), ("〓失 on", "がなかったのは"),
+    # "there isn't any milk" is "there is no milk".
+    ("〓非 any", "〓無"), ("〓失 any", "〓無"),
+    # "haven't got" is "don't have".
+    ("〓未 got", "が持っていないのは"),
     # "has been to" a place, and "has never been to" one.
     ("〓被 to", "が行ったことがあるのは"), ("〓欠 to", "が行ったことがないのは"), ("〓没 〓能", "〓不"), ("〓非 〓向", "〓背"),
     # A modal with "have" before a participle: what might have been.
@@ -486,10 +498,20 @@ def adjective_negatives(value):
         return te + "いない", te + "いなかった"
     if value == "いい":
         return "よくない", "よくなかった"
-    if value.endswith("い") and not value.endswith("ない") \
-            and len(value) > 1:
+    if value.startswith("が"):
+        return None  # a verb's topic phrase (が分離するのは)
+    if value.endswith("い") and (len(value) > 2 or not value.endswith(
+            "ない")) and len(value) > 1:
+        # 危ない → 危なくない as 良い → 良くない; ない alone is no adjective.
         stem = value[:-1]
         return stem + "くない", stem + "くなかった"
+    if value.endswith(("って", "んで")):
+        # A state, as a te-form (怖がって): not in it.
+        return value + "いない", value + "いなかった"
+    if "\u30a0" <= value[-1] <= "\u30ff" or "\u4e00" <= value[-1] <= "\u9fff" \
+            or value == "同じ":
+        # A noun used as an adjective (金色, カラフル): as a noun.
+        return value + "ではない", value + "ではなかった"
     return None
 
 
@@ -514,12 +536,14 @@ def build(verbs, adjectives, nouns=None):
         if word in AUXILIARY_WORDS or word[:-1] in AUXILIARY_WORDS \
                 and word.endswith("s"):
             return  # the auxiliary's line (or its plural's) took it before
+        if any(phrase in key for phrase in PHRASE_TABLE):
+            return  # the built-in phrase table has taken it ("went out")
         if len(key) <= KEY_WIDTH and value and key not in keyed:
             keyed[key] = value
 
     def add_forms(marker, spellings, value):
         for spelling in spellings:
-            if spelling.isalpha():
+            if spelling.replace(" ", "").isalpha():
                 add(marker + " " + spelling, value)
 
     # An adjective spelt like a participle ("tired", "closed") reads as
@@ -592,6 +616,26 @@ def build(verbs, adjectives, nouns=None):
                                  ("past", lambda v: v.past_negative())):
                 add_forms(marker, spellings.get(form, ()),
                           subject + render(verb) + _topic(transitive))
+    # Phrasal verbs: the verb's forms, then the particle ("〓昔 gave up").
+    for (base, particle), (headword, klass, transitive) in sorted(
+            PHRASAL_VERBS.items()):
+        if base not in verbs:
+            continue
+        verb, spellings = Verb(headword, klass), dict(verbs[base][2])
+
+        def phrasal(marker, form, value):
+            add_forms(marker, [s + " " + particle for s in
+                               spellings.get(form, ()) if s.isalpha()],
+                      value)
+        for marker, (wanted, render) in sorted(forms.items()):
+            for form in wanted:
+                phrasal(marker, form, render(verb, transitive))
+        for form, render in sorted(NEVER.items()):
+            phrasal("〓絶", form,
+                    "が決して" + render(verb) + _topic(transitive))
+        table = PASSIVE if transitive else STATE
+        for marker, render in sorted(table.items()):
+            phrasal(marker, "pp", "が" + render(verb))
     for participle, (headword, klass) in sorted(OWN_PARTICIPLES.items()):
         verb = Verb(headword, klass)
         for marker, value in (("〓受", verb.dictionary), ("〓被", verb.past()),
