@@ -40,7 +40,7 @@ VERBS = {
 }
 ADJECTIVES = {"good": ("良い", 900), "quiet": ("静かな", 150),
               "rare": ("まれな", 1), "tired": ("疲れた", 9),
-              "ready": ("用意ができた", 60)}
+              "ready": ("用意ができた", 60), "main": ("主な", 50)}
 NOUNS = {"doctor": ("医者", 80), "money": ("金", 50), "book": ("本", 90),
          "pen": ("ペン", 2)}
 
@@ -50,7 +50,8 @@ def as_dictionaries_meet(english):
     matter here)."""
     text = " " + english.replace("n't", " not").replace("I'm", "私は") \
         .replace("I ", "私 ").lower() + " "
-    for phrase, japanese in (("want to", "がしたい事"),
+    for phrase, japanese in (("wants to", "がしたい事"),
+                             ("want to", "がしたい事"),
                              ("had to", "がしなければならなかったのは")):
         text = text.replace(phrase, japanese)
     text = text.replace("'s ", " の ")
@@ -110,6 +111,11 @@ class GrammarTest(unittest.TestCase):
             # A possessive moves before the negation, an article goes.
             ("he is not a doctor", ["he", "医者ではない"]),
             ("it is not my book", ["it", "私の", "本ではない"]),
+            # An adjective between moves before the negation with it.
+            ("it is not the main book", ["it", "その", "主な", "本ではない"]),
+            ("it isn't your own book", ["it", "あなたの", "自身の",
+                                        "本ではない"]),
+            ("it is not main", ["it", "主ではない"]),
             ("it wasn't the books", ["it", "その", "本ではなかった"]),
             ("she will be a doctor", ["she", "医者だろう"]),
             ("he must be a doctor", ["he", "医者に違いない"]),
@@ -158,6 +164,7 @@ class GrammarTest(unittest.TestCase):
             ("can I write", ["私", "が書けるのは"]),
             ("may I go", ["私", "が行ってもいい"]),
             ("nobody can write", ["誰も", "が書けないのは"]),
+            ("nobody wants to go", ["誰も", "が行きたくない"]),
             ("nothing is written", ["何も", "が書かれない"]),
             ("he went without writing", ["he", "went", "書かずに"]),
             ("he went without a book", ["he", "went", "本なしで"]),
@@ -213,8 +220,7 @@ class GrammarTest(unittest.TestCase):
         self.assertEqual(len(self.keys), len(set(self.keys)))
 
     def test_every_placeholder_has_a_fallback(self):
-        made = {p for _, v in grammar.AUXILIARIES
-                for p in re.findall("〓.", v)}
+        made = {p for _, v in self.rules for p in re.findall("〓.", v)}
         self.assertEqual(made, set(grammar.FALLBACKS))
 
     def test_be_has_no_keys_of_its_own(self):

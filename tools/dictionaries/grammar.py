@@ -170,6 +170,7 @@ AUXILIARIES += [
 # adjective, a noun or a participle.
 AUXILIARIES += [
     ("〓否 〓欲", "〓厭"), ("〓昔 〓欲", "〓嫌"),
+    ("〓誰 〓欲", "誰も 〓厭"), ("〓何 〓欲", "何も 〓厭"),
     ("〓否 〓必", "〓要"), ("〓否 〓義", "〓要"), ("〓昔 〓必", "〓省"),
     ("〓被 〓能", "〓得"), ("〓失 〓能", "〓難"), ("〓非 〓能", "〓不"),
     ("〓受 〓慣", "が使われる 〓的"),
@@ -243,7 +244,12 @@ NEGATIVE_MARKERS = {"〓否", "〓昔", "〓不", "〓難", "〓拒", "〓疑", 
 # a possessive moves before the placeholder, as the adverbs do.
 DETERMINERS = {"a": "", "an": "", "the": "その", "my": "私の",
                "your": "あなたの", "his": "彼の", "her": "彼女の",
-               "our": "私たちの", "their": "彼らの"}
+               "our": "私たちの", "their": "彼らの", "own": "自身の"}
+# After "is not" and "was not", a determiner says a noun follows, perhaps
+# after adjectives ("is not the main thing"): the placeholder becomes one
+# that moves an adjective before it and reads the noun (主な 〓名 thing →
+# 主なことではない).
+NOUN_PHRASE = {"〓非": "〓名", "〓失": "〓旧"}
 
 # What each placeholder becomes when no verb key took it: the rendering
 # the auxiliary had before (the core's word, or nothing for the copulas
@@ -266,6 +272,7 @@ FALLBACKS = {
     "〓得": "できた", "〓叶": "できるだろう", "〓違": "に違いない",
     "〓宜": "べき", "〓許": "できる", "〓没": "ないだろう", "〓阻": "できない",
     "〓欠": "ない", "〓進": "", "〓途": "",
+    "〓名": "ではない", "〓旧": "ではなかった",
     "〓寧": "むしろ", "〓善": "が持っていたのは", "〓允": "かもしれない",
     "〓背": "が行っていない 〓的", "〓莫": "ない 〓的", "〓久": "もはや…ない", "〓抜": "なしで",
     # A modal with "have" and no participle after it is "have" the verb,
@@ -647,23 +654,30 @@ def build(verbs, adjectives, nouns=None):
             continue
         for marker, (_, ending) in sorted(COPULAS.items()):
             add(marker + " " + word, value + ending)
+            if marker in NOUN_PHRASE:
+                add(NOUN_PHRASE[marker] + " " + word, value + ending)
         for marker, ending in sorted(NONE_OF.items()) + sorted(
                 WITHOUT.items()):
             add(marker + " " + word, value + ending)
     # "no" before an adjective and its noun ("no hot water"): the
     # adjective moves before the placeholder, which then meets the noun.
+    # These run before the noun keys (with the adverbs, below).
+    moving = []
     for word, (value, count) in sorted(adjectives.items()):
         if count >= ADJECTIVE_MIN_COUNT and word not in (nouns or {}) \
-                and adjective_negatives(value) is not None:
-            for marker in sorted(NONE_OF):
-                add(marker + " " + word, value + " " + marker)
+                and adjective_negatives(value) is not None \
+                and word not in AUXILIARY_WORDS:
+            for marker in sorted(NONE_OF) + sorted(NOUN_PHRASE.values()):
+                if len(marker + " " + word) <= KEY_WIDTH:
+                    moving.append((marker + " " + word,
+                                   value + " " + marker))
     between = []
-    for marker in sorted(FALLBACKS):
+    for marker in sorted(set(FALLBACKS) - set(NOUN_PHRASE.values())):
         for adverb, japanese in sorted(BETWEEN.items()):
             if len(marker + " " + adverb) <= KEY_WIDTH:
                 between.append((marker + " " + adverb,
                                 japanese + " " + marker))
-    for marker in sorted(FALLBACKS):
+    for marker in sorted(set(FALLBACKS) - set(NOUN_PHRASE.values())):
         if len(marker + " very") <= KEY_WIDTH:
             between.append((marker + " very", ("あまり " if marker in
                                                NEGATIVE_MARKERS else
@@ -676,14 +690,25 @@ def build(verbs, adjectives, nouns=None):
             between.append((marker + " " + subject, japanese + " " + marker))
     # After the adverbs ("is not really a doctor"), the articles and
     # possessives.
-    for marker in sorted(COPULAS) + sorted(WITHOUT):
+    for marker in sorted(COPULAS) + sorted(WITHOUT) + sorted(
+            NOUN_PHRASE.values()):
         for word, japanese in sorted(DETERMINERS.items()):
+            after = NOUN_PHRASE.get(marker, marker)
             between.append((marker + " " + word,
-                            (japanese + " " if japanese else "") + marker))
+                            (japanese + " " if japanese else "") + after))
+    for marker in sorted(NOUN_PHRASE.values()):
+        for adverb, japanese in sorted(BETWEEN.items()):
+            if len(marker + " " + adverb) <= KEY_WIDTH:
+                between.append((marker + " " + adverb,
+                                japanese + " " + marker))
     # A noun.txt key also takes its plural ("〓何 cut" takes "〓何 cuts ％１０００"),
     # so a key must come before every shorter key it extends, or it never
     # acts: sorting each key as if followed by the highest character puts
     # "〓何 cuts" before "〓何 cut".
+    between += [(k, v) for k, v in moving
+                if not any(p in k for p in PHRASE_TABLE)]
+    seen = set()
+    between = [(k, v) for k, v in between if not (k in seen or seen.add(k))]
     moved = {k for k, _ in between} | {k for k, _ in AUXILIARIES}
     body = between + sorted(((k, v) for k, v in keyed.items()
                              if k not in moved),
