@@ -37,7 +37,7 @@ PLACEHOLDER = "\u3013[\u4e00-\u9fff]"
 # "not".
 BUILT_IN_RENDERING = "[\u3040-\u309f\u4e00-\u9fff]+(?: not)?"
 # ("can 私": a capital "I" is 私 before the dictionaries run.)
-KEY_RE = re.compile(r"%s(?: (?:%s|の|私)(?: %s)?)?|%s|%s(?: (?:[a-z]+(?: [a-z]+)?|私|%s))?|%s"
+KEY_RE = re.compile(r"%s(?: (?:%s|の|私)(?: %s)?)?|%s|%s(?: (?:[a-z]+(?: [a-z]+| ％１０００)?|私|%s))?|%s"
                     % (WORD, WORD, WORD, AUXILIARY, PLACEHOLDER, PLACEHOLDER,
                        BUILT_IN_RENDERING))
 # A placeholder in a value, which a later line may read.

@@ -30,6 +30,8 @@ tagged texts (the most frequent few hundred; each costs a line): "every
 frequent verb in its forms".
 """
 
+import re
+
 from .conjugate import Verb
 from .edict import KEY_WIDTH
 from .exclusions import PHRASE_TABLE
@@ -169,6 +171,14 @@ AUXILIARIES += [
 # auxiliary, and "be" after a modal ("will be", "must be"), before an
 # adjective, a noun or a participle.
 AUXILIARIES += [
+    # "nobody can", "nothing is": 誰も and the negative of the modal or
+    # the copula after it, before the modal meets its "be"
+    # ("nothing can be done").
+    ("〓誰 〓能", "誰も 〓不"), ("〓誰 〓可", "誰も 〓難"),
+    ("〓誰 〓将", "誰も 〓拒"), ("〓誰 〓受", "誰も 〓非"),
+    ("〓誰 〓被", "誰も 〓失"), ("〓誰 〓義", "誰も 〓要"),
+    ("〓何 〓能", "何も 〓不"), ("〓何 〓将", "何も 〓拒"),
+    ("〓何 〓受", "何も 〓非"), ("〓何 〓被", "何も 〓失"),
     ("〓否 〓欲", "〓厭"), ("〓昔 〓欲", "〓嫌"),
     ("〓誰 〓欲", "誰も 〓厭"), ("〓何 〓欲", "何も 〓厭"),
     ("〓否 〓必", "〓要"), ("〓否 〓義", "〓要"), ("〓昔 〓必", "〓省"),
@@ -179,13 +189,6 @@ AUXILIARIES += [
     ("〓義 be", "〓違"), ("〓当 be", "〓宜"), ("〓能 be", "〓許"),
     ("〓拒 be", "〓没"), ("〓不 be", "〓阻"),
     ("〓未 〓被", "〓欠"), ("〓受 being", "〓進"), ("〓被 being", "〓途"),
-    # "nobody can", "nothing is": 誰も and the negative of the modal or
-    # the copula after it.
-    ("〓誰 〓能", "誰も 〓不"), ("〓誰 〓可", "誰も 〓難"),
-    ("〓誰 〓将", "誰も 〓拒"), ("〓誰 〓受", "誰も 〓非"),
-    ("〓誰 〓被", "誰も 〓失"), ("〓誰 〓義", "誰も 〓要"),
-    ("〓何 〓能", "何も 〓不"), ("〓何 〓将", "何も 〓拒"),
-    ("〓何 〓受", "何も 〓非"), ("〓何 〓被", "何も 〓失"),
     ("〓受 〓久", "〓久"), ("〓被 〓久", "〓久"),
     ("〓来 〓能", "〓叶"), ("〓好 to", "〓欲"), ("〓将 〓義", "〓義"),
     # "is not at home", "was not in the drawer": where the subject is
@@ -491,6 +494,18 @@ TRANSITIVE_BUILT_IN = {"like", "hate", "want", "need", "have", "know",
                        "hear", "win"}
 
 
+def _with_marker(key):
+    """A key that moves a word ending in "s" before a placeholder takes the
+    plural marker after it too ("〓当 always ％１０００"), or the marker
+    would be left between the placeholder and the word it must meet."""
+    words = key.split()
+    if key.startswith("〓") and len(words) == 2 and words[1].endswith("s") \
+            and not words[1].startswith("〓") \
+            and len(key + " " + PLURAL_MARKER) <= KEY_WIDTH:
+        return key + " " + PLURAL_MARKER
+    return key
+
+
 def adjective_negatives(value):
     """The negative and past negative of an adjective's rendering (良い →
     良くない, 静かな → 静かではない, 木製の → 木製ではない), or None."""
@@ -536,6 +551,18 @@ def build(verbs, adjectives, nouns=None):
     # after all the others.
     head = sorted(AUXILIARIES, key=lambda kv: (kv[0].startswith("〓"), -len(
         [w for w in kv[0].split() if w != PLURAL_MARKER])))
+    # An adverb between a modal and "be" or another auxiliary ("should
+    # always be judged") moves before the modal's placeholder first, so
+    # that the placeholders meet: the adverb lines of the placeholders the
+    # auxiliaries of words make stand before the lines that read two.
+    first = sum(1 for k, _ in AUXILIARIES if not k.startswith("〓"))
+    made_by_words = sorted({p for k, v in AUXILIARIES
+                            if not k.startswith("〓")
+                            for p in re.findall("〓.", v)})
+    head[first:first] = [(m + " " + adverb, japanese + " " + m)
+                         for m in made_by_words
+                         for adverb, japanese in sorted(BETWEEN.items())
+                         if len(m + " " + adverb) <= KEY_WIDTH]
     keyed = {}
 
     def add(key, value):
@@ -709,7 +736,10 @@ def build(verbs, adjectives, nouns=None):
                 if not any(p in k for p in PHRASE_TABLE)]
     seen = set()
     between = [(k, v) for k, v in between if not (k in seen or seen.add(k))]
-    moved = {k for k, _ in between} | {k for k, _ in AUXILIARIES}
+    between = [(k, v) for k, v in between if k not in set(dict(head))]
+    head = [(_with_marker(k), v) for k, v in head]
+    between = [(_with_marker(k), v) for k, v in between]
+    moved = {k for k, _ in between} | {k for k, _ in head}
     body = between + sorted(((k, v) for k, v in keyed.items()
                              if k not in moved),
                             key=lambda kv: kv[0] + "\U0010ffff")
