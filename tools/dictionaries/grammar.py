@@ -85,7 +85,7 @@ AUXILIARIES = [
     ("ai not", "〓非"),
     ("was " + M + " not", "〓失"), ("were not", "〓失"),
     ("have not", "〓未"), ("has " + M + " not", "〓未"),
-    ("have never", "〓未"), ("has " + M + " never", "〓未"),
+    ("have never", "〓験"), ("has " + M + " never", "〓験"),
     ("had not", "〓前"), ("had never", "〓前"),
     ("will never", "〓拒"), ("would never", "〓拒"), ("can never", "〓不"),
     ("could never", "〓難"),
@@ -144,13 +144,22 @@ AUXILIARIES += [("have no", "〓無"), ("has " + M + " no", "〓無"),
 # before a verb (行かないこと).
 AUXILIARIES += [("without", "〓抜"), ("not to", "〓莫")]
 # The perfect with a subject run into it ("I've never seen"): the subject,
-# then the placeholder of "have not".
-AUXILIARIES += [(subject + "'ve " + word, SUBJECTS[subject] + " 〓未")
+# then the placeholder of "have not" or "have never" (見たことがない, what
+# one has never done).
+AUXILIARIES += [(subject + "'ve " + word, SUBJECTS[subject] + " " + marker)
                 for subject in ("i", "we", "you", "they")
-                for word in ("never", "not")]
-AUXILIARIES += [(subject + " の never", japanese + " 〓未")
+                for word, marker in (("never", "〓験"), ("not", "〓未"))]
+AUXILIARIES += [(subject + " の never", japanese + " 〓験")
                 for subject, japanese in (("he", "彼"), ("she", "彼女"),
                                           ("it", "それ"))]
+# "have got to" is "have to"; "be supposed to", "be likely to" and "be
+# about to" say after the verb what is expected or near (行くはずだ, 行く
+# ところだ); the "be" before them is the copula the fallback deletes.
+AUXILIARIES += [("have got to", "〓義")]
+AUXILIARIES += [(subject + "'ve got to", SUBJECTS[subject] + " 〓義")
+                for subject in ("i", "we", "you", "they")]
+AUXILIARIES += [("supposed to", "〓筈"), ("likely to", "〓筈"),
+                ("about to", "〓際")]
 # Wanting, needing and being able, which Japanese says after the verb
 # (行きたい, 行く必要がある, 泳げる). The built-in phrase table has made "want
 # to" and "wants to" がしたい事 and "had to" がしなければならなかったのは
@@ -190,7 +199,7 @@ AUXILIARIES += [
     ("〓拒 be", "〓没"), ("〓不 be", "〓阻"),
     ("〓未 〓被", "〓欠"), ("〓受 being", "〓進"), ("〓被 being", "〓途"),
     ("〓受 〓久", "〓久"), ("〓被 〓久", "〓久"),
-    ("〓来 〓能", "〓叶"), ("〓好 to", "〓欲"), ("〓将 〓義", "〓義"),
+    ("〓来 〓能", "〓叶"), ("〓否 be", "〓非"), ("〓験 〓被", "〓欠"), ("〓好 to", "〓欲"), ("〓将 〓義", "〓義"),
     # "is not at home", "was not in the drawer": where the subject is
     # not, in the built-in style of "in" (それがあるのは, "where it is
     # is"): 彼がいないのは家庭.
@@ -275,7 +284,8 @@ FALLBACKS = {
     "〓得": "できた", "〓叶": "できるだろう", "〓違": "に違いない",
     "〓宜": "べき", "〓許": "できる", "〓没": "ないだろう", "〓阻": "できない",
     "〓欠": "ない", "〓進": "", "〓途": "",
-    "〓名": "ではない", "〓旧": "ではなかった",
+    "〓名": "ではない", "〓旧": "ではなかった", "〓験": "ない",
+    "〓筈": "はず 〓的", "〓際": "について 〓的",
     "〓寧": "むしろ", "〓善": "が持っていたのは", "〓允": "かもしれない",
     "〓背": "が行っていない 〓的", "〓莫": "ない 〓的", "〓久": "もはや…ない", "〓抜": "なしで",
     # A modal with "have" and no participle after it is "have" the verb,
@@ -346,6 +356,9 @@ def _verb_forms():
         "〓惜": (("pp",), t(lambda v: v.potential()[:-1] + "たかもしれない")),
         "〓確": (("pp",), t(lambda v: v.past() + "に違いない")),
         "〓未": (("pp",), t(lambda v: v.te() + "いない")),
+        "〓験": (("pp",), t(lambda v: v.past() + "ことがない")),
+        "〓筈": (("base",), t(lambda v: v.dictionary + "はずだ")),
+        "〓際": (("base",), t(lambda v: v.dictionary + "ところだ")),
         "〓前": (("pp",), t(lambda v: v.te() + "いなかった")),
         "〓非": (("ing",), t(lambda v: v.te() + "いない")),
         "〓失": (("ing",), t(lambda v: v.te() + "いなかった")),
@@ -401,6 +414,9 @@ COPULAS = {
     "〓恐": (lambda a, n: _plain(a) + "かもしれない", "かもしれない"),
     "〓違": (lambda a, n: _plain(a) + "に違いない", "に違いない"),
     "〓久": (lambda a, n: "もはや" + n[0], "ではなくなった"),
+    "〓阻": (lambda a, n: a + "はずがない", "のはずがない"),
+    "〓宜": (lambda a, n: a + "はずだ", "のはずだ"),
+    "〓許": (lambda a, n: a + "こともある", "であることもある"),
 }
 # "without": a noun then なしで; a verb's -ing, its negative stem + ずに.
 WITHOUT = {"〓抜": "なしで"}
