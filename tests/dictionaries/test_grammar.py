@@ -150,7 +150,7 @@ class GrammarTest(unittest.TestCase):
             ("can you write", ["あなた", "が書けるのは"]),
             ("you should have written", ["you", "が書くべきだったのは"]),
             # Not before a verb: what the auxiliary read before.
-            ("I'm going to the", ["私は", "が行っている", "その対象は", "the"]),
+            ("I'm going to the", ["私", "が行っている", "その対象は", "the"]),
             ("you should have a", ["you", "が持つべきなのは", "a"]),
         ]
         for english, expected in cases:

@@ -128,6 +128,10 @@ BE_SUBJECTS = {"私は": "私", "私達は": "私達", "we're": "私達",
                "she の": "彼女", "it の": "それ", "that の": "それ"}
 for _subject, _japanese in sorted(BE_SUBJECTS.items()):
     AUXILIARIES.append((_subject + " not", _japanese + " 〓非"))
+# Before "going to", "able to", "supposed to", "about to" and "no longer"
+# ("I'm going to buy"), the subject loses its は the same way: 私が買う
+# であろうのは, not 私はが買う.
+BE_SUBJECT_BEFORE = ("〓向", "〓能", "〓筈", "〓際", "〓久")
 # A subject that says nobody or nothing did it: the verb after it is
 # negative, and the subject reads 誰も, 何も. "none of them" is 彼らの誰も.
 AUXILIARIES += [("no one", "〓誰"), ("nobody", "〓誰"), ("nothing", "〓何")]
@@ -199,7 +203,13 @@ AUXILIARIES += [
     ("〓拒 be", "〓没"), ("〓不 be", "〓阻"),
     ("〓未 〓被", "〓欠"), ("〓受 being", "〓進"), ("〓被 being", "〓途"),
     ("〓受 〓久", "〓久"), ("〓被 〓久", "〓久"),
-    ("〓来 〓能", "〓叶"), ("〓否 be", "〓非"), ("〓験 〓被", "〓欠"), ("〓好 to", "〓欲"), ("〓将 〓義", "〓義"),
+    ("〓来 〓能", "〓叶"), ("〓否 be", "〓非"), ("〓験 〓被", "〓欠"),
+] + [
+    (subject + " " + marker, japanese + " " + marker)
+    for subject, japanese in sorted(BE_SUBJECTS.items())
+    for marker in BE_SUBJECT_BEFORE
+] + [
+    ("〓好 to", "〓欲"), ("〓将 〓義", "〓義"),
     # "is not at home", "was not in the drawer": where the subject is
     # not, in the built-in style of "in" (それがあるのは, "where it is
     # is"): 彼がいないのは家庭.
@@ -408,7 +418,7 @@ def _plain(value):
 COPULAS = {
     "〓非": (lambda a, n: n[0], "ではない"),
     "〓失": (lambda a, n: n[1], "ではなかった"),
-    "〓欠": (lambda a, n: n[1], "ではなかった"),
+    "〓欠": (lambda a, n: n[0], "ではない"),
     "〓没": (lambda a, n: n[0] + "だろう", "ではないだろう"),
     "〓来": (lambda a, n: _plain(a) + "だろう", "だろう"),
     "〓恐": (lambda a, n: _plain(a) + "かもしれない", "かもしれない"),
