@@ -25,9 +25,17 @@ reads worse than it did. The placeholders hold no Latin letter and no
 space, so no later rule or the spelling stage can touch them, and no
 English text holds 〓 beside a kanji.
 
+The same placeholders read an adjective or a noun after a copula ("is
+not happy" 嬉しくない, "will be a doctor" 医者だろう), a noun after "no"
+(お金がない), and the modal phrases Japanese also puts after the verb
+("want to" 行きたい, "need to" 行く必要がある, "be able to" 泳げる);
+two placeholders in a row make a third ("don't want to" 行きたくない).
+
 Keys are made only for verbs met at least MIN_COUNT times in WordNet's
-tagged texts (the most frequent few hundred; each costs a line): "every
-frequent verb in its forms".
+tagged texts (about the thousand most frequent), passive keys down to
+PASSIVE_MIN_COUNT, and keys for adjectives and nouns from their own
+counts: every word that follows a placeholder in a key costs the filter
+time (docs/dictionaries.md, "What the keys cost").
 """
 
 import re
