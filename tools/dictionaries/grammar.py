@@ -431,11 +431,14 @@ COPULAS = {
     "〓来": (lambda a, n: _plain(a) + "だろう", "だろう"),
     "〓恐": (lambda a, n: _plain(a) + "かもしれない", "かもしれない"),
     "〓違": (lambda a, n: _plain(a) + "に違いない", "に違いない"),
-    "〓久": (lambda a, n: "もはや" + n[0], "ではなくなった"),
     "〓阻": (lambda a, n: a + "はずがない", "のはずがない"),
     "〓宜": (lambda a, n: a + "はずだ", "のはずだ"),
     "〓許": (lambda a, n: a + "こともある", "であることもある"),
 }
+# The copulas that take a noun as well as an adjective: those met most
+# ("is not a doctor", "will be a doctor", "must be a mistake"); the rest
+# would add some three thousand lines each for sentences seldom met.
+NOUN_COPULAS = {"〓非", "〓失", "〓来", "〓恐", "〓違"}
 # "without": a noun then なしで; a verb's -ing, its negative stem + ずに.
 WITHOUT = {"〓抜": "なしで"}
 # Adjectives that say a state, which the dictionaries render as verbs
@@ -714,6 +717,8 @@ def build(verbs, adjectives, nouns=None):
         if count < NOUN_MIN_COUNT or not value:
             continue
         for marker, (_, ending) in sorted(COPULAS.items()):
+            if marker not in NOUN_COPULAS:
+                continue
             add(marker + " " + word, value + ending)
             if marker in NOUN_PHRASE:
                 add(NOUN_PHRASE[marker] + " " + word, value + ending)
