@@ -695,8 +695,11 @@ def build(verbs, adjectives, nouns=None):
         verb, spellings = Verb(headword, klass), dict(verbs[base][2])
 
         def phrasal(marker, form, value):
+            # (A form in "s" has the plural marker after it, and the key
+            # with the marker and the particle would be too long.)
             add_forms(marker, [s + " " + particle for s in
-                               spellings.get(form, ()) if s.isalpha()],
+                               spellings.get(form, ())
+                               if s.isalpha() and not s.endswith("s")],
                       value)
         for marker, (wanted, render) in sorted(forms.items()):
             for form in wanted:
@@ -735,6 +738,12 @@ def build(verbs, adjectives, nouns=None):
                 and word not in AUXILIARY_WORDS:
             for marker in sorted(NONE_OF) + sorted(NOUN_PHRASE.values()):
                 if len(marker + " " + word) <= KEY_WIDTH:
+                    # A noun spelt as the adjective with "s" ("news" after
+                    # "new"), which the adjective's line would take as
+                    # its plural, goes first.
+                    plural = marker + " " + word + "s"
+                    if plural in keyed:
+                        moving.append((plural, keyed[plural]))
                     moving.append((marker + " " + word,
                                    value + " " + marker))
     between = []
@@ -776,9 +785,9 @@ def build(verbs, adjectives, nouns=None):
     seen = set()
     between = [(k, v) for k, v in between if not (k in seen or seen.add(k))]
     between = [(k, v) for k, v in between if k not in set(dict(head))]
+    moved = {k for k, _ in between} | {k for k, _ in head}
     head = [(_with_marker(k), v) for k, v in head]
     between = [(_with_marker(k), v) for k, v in between]
-    moved = {k for k, _ in between} | {k for k, _ in head}
     body = between + sorted(((k, v) for k, v in keyed.items()
                              if k not in moved),
                             key=lambda kv: kv[0] + "\U0010ffff")
