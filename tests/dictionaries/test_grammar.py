@@ -226,6 +226,18 @@ class GrammarTest(unittest.TestCase):
         self.assertTrue(all(len(k) <= KEY_WIDTH for k in self.keys))
         self.assertEqual(len(self.keys), len(set(self.keys)))
 
+    def test_an_inner_word_in_s_has_its_marker_after_it(self):
+        # The plural marker stands after every word in "s" before the
+        # dictionaries run: "〓絶 gives up" could never match.
+        phrasal = dict(VERBS, give=(Verb("与える", "v1"), True,
+                                    forms("give", "gives", "gave", "given",
+                                          "giving"), 500))
+        for key, _ in grammar.build(phrasal, ADJECTIVES, NOUNS):
+            words = key.split()
+            for word, after in zip(words, words[1:]):
+                if word.endswith("s") and not word.startswith("〓"):
+                    self.assertEqual(after, M, key)
+
     def test_every_placeholder_has_a_fallback(self):
         made = {p for _, v in self.rules for p in re.findall("〓.", v)}
         self.assertEqual(made, set(grammar.FALLBACKS))
