@@ -97,7 +97,7 @@ PINNED = [
      "一つのカップのコーヒーそして一つのボタン。"),
     ("It took a decade.", "それが取ったのは一つの十年。"),
     ("Understanding takes time.", "理解が取るのは時間。"),
-    ("Change the settings.", "変化その設定。"),
+    ("Change the settings.", "変更その設定。"),
     # A noun that takes する reads right for the verb as well, where the
     # verb's topic phrase garbles the noun ("a visit").
     ("I promise a visit.", "私約束一つの訪問。"),

@@ -214,7 +214,7 @@ import os
 from . import rome_rules
 from .choosing import best_candidates, choose
 from .edict import DEFAULT_PATH as DEFAULT_EDICT, parse_edict, slang_headwords
-from . import freedict, technical, verbs, vocabulary
+from . import freedict, idioms, technical, verbs, vocabulary
 from .kkc import DEFAULT_DIR as DEFAULT_KKC, WordFrequency, import_marisa
 from .names import (DEFAULT_PATH as DEFAULT_ENAMDICT, read_names,
                     read_person_names)
@@ -293,8 +293,9 @@ def main(argv=None):
                          "python3-marisa package, or pass --no-kkc")
     english_first = freedict.FreeDict(args.freedict)
     entries = parse_edict(args.edict)
-    technical.check_headwords({e.headword for e in entries}
-                              | {e.reading for e in entries})
+    headwords = {e.headword for e in entries} | {e.reading for e in entries}
+    technical.check_headwords(headwords)
+    idioms.check_headwords(headwords)
     wordnet = WordNet(args.wordnet)
     gerunds = gerund_nouns(wordnet)
     best = best_candidates(entries, freq, english_first, gerunds)

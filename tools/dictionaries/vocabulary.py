@@ -25,7 +25,7 @@ a noun's plural that is mostly something else ("does", "leaves") gets a
 line of its own at the top of noun.txt, which runs before the noun's.
 """
 
-from . import core_words, grammar, technical, verbs
+from . import context_senses, core_words, grammar, idioms, technical, verbs
 from .choosing import MAX_SCORE
 from .conjugate import Verb
 from .edict import KEY_WIDTH
@@ -223,11 +223,33 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
             adjective_table[key] = (r.value, wordnet.count(key, "a"))
     for key, value in core_words.parse(core_words.ADJECTIVES):
         adjective_table[key] = (value, wordnet.count(key, "a"))
-    grammar_rules = grammar.build(
-        {b: t for b, t in verb_table.items()
-         if t[0] is not None or b in grammar.BUILT_IN_VERBS},
-        adjective_table)
-    return layout(chosen, core, core_phrases, grammar_rules)
+    grammar_verbs = {b: t for b, t in verb_table.items()
+                     if t[0] is not None or b in grammar.BUILT_IN_VERBS}
+    grammar_rules = grammar.build(grammar_verbs, adjective_table)
+    # The same verbs for the senses a neighbour decides ("you may go"),
+    # with the built-in table's verbs as grammar.py renders them.
+    keyed_verbs = {}
+    for base, (verb, transitive, forms, count) in grammar_verbs.items():
+        if base in grammar.BUILT_IN_VERBS:
+            verb = grammar.BUILT_IN_VERBS[base]
+            transitive = base in grammar.TRANSITIVE_BUILT_IN
+        elif count < grammar.MIN_COUNT or base in grammar.NOT_KEYED:
+            continue
+        keyed_verbs[base] = (verb, transitive, forms, count)
+    before_grammar, after_grammar = context_senses.build(keyed_verbs)
+    irregular = {}
+    for form, base in wordnet.irregular_forms("v"):
+        irregular.setdefault(base, []).append(form)
+
+    def forms_of(verb):
+        if verb in verb_table:
+            return verb_table[verb][2]
+        return verb_forms(verb, irregular.get(verb, []))
+    # The relative pronouns take the place of the core's question words.
+    core.update(idioms.RELATIVES)
+    return layout(chosen, core, core_phrases,
+                  before_grammar + grammar_rules + after_grammar,
+                  idioms.build(forms_of))
 
 
 # Heavier than any reading a count gives: the technical list decides.
@@ -243,15 +265,20 @@ def today(chosen, verb_table, wordnet):
     for key, value in sorted(nouns.items()):
         chosen[key] = Reading(TECHNICAL_WEIGHT, value, "noun", key)
         form = plural(key)
-        if form and form != key and len(form) <= KEY_WIDTH:
+        # A two-word key's plural in "s" is the noun line's own.
+        if form and form != key and len(form) <= KEY_WIDTH \
+                and not (" " in key and form == key + "s"):
             chosen[form] = Reading(TECHNICAL_WEIGHT, value, "plural", key)
+    core_words_dict = dict(core_words.CORE_WORDS)
     for base in sorted(technical.TECHNICAL_VERBS):
         verb, transitive, forms_of, _ = verb_table[base]
         values = verbs.renderings(verb, transitive)
         for form in verbs.FORM_ORDER:
             for spelling in forms_of[form]:
+                # The core's own words stay ("debugging" デバッグ).
                 if spelling.isalpha() and spelling not in \
-                        technical.TECHNICAL_NOUNS and (
+                        technical.TECHNICAL_NOUNS \
+                        and spelling not in core_words_dict and (
                             chosen.get(spelling) is None
                             or chosen[spelling].weight < TECHNICAL_WEIGHT):
                     chosen[spelling] = Reading(TECHNICAL_WEIGHT,
@@ -300,7 +327,7 @@ def capitalised(wordnet, key):
     return [is_name(key, words) for _, words, _ in wordnet._senses(key, "n")]
 
 
-def layout(chosen, core, core_phrases, grammar_rules=()):
+def layout(chosen, core, core_phrases, grammar_rules=(), idiom_rules=()):
     """Split the chosen readings between the two files and order them.
 
     noun.txt: first every key with a space (the core's two-word keys, the
@@ -315,12 +342,15 @@ def layout(chosen, core, core_phrases, grammar_rules=()):
     their verb (grammar.py), which must meet "do not" and "will" before
     any other line takes a word of theirs; a single-word auxiliary whose
     plural is a word of its own ("cans", "wills") gets that word's line
-    before it, since a noun line takes the key with "s" too."""
-    grammar_keys = {k for k, _ in grammar_rules}
-    chosen = {k: r for k, r in chosen.items() if k not in grammar_keys}
-    core = {k: v for k, v in core.items() if k not in grammar_keys}
+    before it, since a noun line takes the key with "s" too. Right after
+    them come idiom_rules (idioms.py), the expressions and phrasal verbs,
+    before every key of a single word they hold and before the two-word
+    keys ("to give") that would take a word of theirs ("to give up")."""
+    first_keys = {k for k, _ in grammar_rules} | {k for k, _ in idiom_rules}
+    chosen = {k: r for k, r in chosen.items() if k not in first_keys}
+    core = {k: v for k, v in core.items() if k not in first_keys}
     core_phrases = {k: v for k, v in core_phrases.items()
-                    if k not in grammar_keys}
+                    if k not in first_keys}
     shielded = []
     for key in sorted(grammar.auxiliary_words()):
         form = key + "s"
@@ -377,7 +407,7 @@ def layout(chosen, core, core_phrases, grammar_rules=()):
     lexical = sorted(k for k in noun_keys if k.endswith("s")
                      and k[:-1] in noun_set and k not in stolen)
     rest = [k for k in noun_keys if k not in lexical and k not in stolen]
-    noun_rules = grammar_rules + first + guards + [(k, chosen[k].value) for k in lexical] \
+    noun_rules = grammar_rules + list(idiom_rules) + first + guards + [(k, chosen[k].value) for k in lexical] \
         + [(k, chosen[k].value) for k in rest] \
         + [(k, v) for k, v in sorted(plural_lines.items())
            if k not in noun_set and k not in stolen]

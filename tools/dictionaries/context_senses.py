@@ -1,0 +1,108 @@
+"""Senses that the neighbouring word decides.
+
+A word's one rendering is its frequent sense; a few frequent words have a
+second sense that a neighbour gives away, and reading them wrongly turns
+the sentence: "you may go" is leave (行ってもよい), not a guess (行くかも
+しれない); "the mean of the values" is an average, not "what ... means";
+"speaks Japanese" is the language (日本語), where the built-in table has
+already made the word the people (日本人) before the dictionaries run.
+
+Each is a key of the neighbour and the word together:
+
+  * "may" of permission: after "you", or before the "I" of a question
+    ("may I"; the built-in table has made it 私 by then), "may" asks or
+    gives leave. Those keys come before the auxiliaries of grammar.py
+    and turn "may" into its own placeholder 〓許; the placeholder and a
+    verb give the verb's te-form with もよい (が座ってもよい), and a
+    placeholder no verb took reads してもよい. "you may not" forbids, as
+    "must not" does (its placeholder 〓禁: 座ってはいけない). "you can" is
+    left to ability: it asks leave less often than it says one is able.
+  * "the mean", "a mean": an average (平均), where the built-in table would
+    make the verb.
+  * the Japanese language: after a preposition (in, into, from), before
+    "language", and after the verbs of speaking, learning, reading,
+    writing and understanding in their plain forms; after any word in
+    "s" (the plural marker stands between), since "speaks ％１０００
+    日本人" is too long for a key and "is" has become a placeholder by
+    then ("he is Japanese" keeps 日本人).
+"""
+
+from .conjugate import Verb
+from .edict import KEY_WIDTH
+from .verbs import renderings
+
+PLURAL_MARKER = "％１０００"
+
+# The lines that go before grammar.py's auxiliaries: who asks or gives
+# leave. "you may not" first, which holds "you may".
+PERMISSION_FIRST = [
+    ("you may not", "あなた 〓禁"),
+    ("you may", "あなた 〓許"),
+    ("may 私", "私 〓許"),
+    ("may we", "私たち 〓許"),
+]
+PERMISSION_FALLBACK = ("〓許", "してもよい")
+
+# The built-in table's rendering of "Japanese" (the capitalised-names
+# stage runs before lowercasing), and the language's.
+PEOPLE = "日本人"
+LANGUAGE = "日本語"
+LANGUAGE_AFTER = {"in": LANGUAGE + "で", "into": LANGUAGE + "に",
+                  "from": LANGUAGE + "から"}
+LANGUAGE_BEFORE = {"language": LANGUAGE}
+# The verbs whose object is mostly a language: every form but the
+# participle (which the passive reads).
+LANGUAGE_VERBS = ("speak", "learn", "study", "read", "write", "understand",
+                  "teach")
+
+# "mean" as the noun of an average, after an article.
+MEAN = [("the mean", "その平均"), ("a mean", "一つの平均")]
+
+
+def permission_lines(verbs):
+    """"〓許 VERB" for each verb: the te-form and もよい, in the built-in
+    style (が, and のは where an object follows); then the fallback.
+
+    verbs: {English base: (Verb or None, transitive, forms, count)}, the
+    verbs grammar.py keys."""
+    lines = []
+    for base, (verb, transitive, forms, _) in sorted(verbs.items()):
+        if not isinstance(verb, Verb):
+            continue
+        value = "が" + verb.te() + "もよい" + ("のは" if transitive else "")
+        for spelling in forms.get("base", ()):
+            if spelling.isalpha() and len("〓許 " + spelling) <= KEY_WIDTH:
+                lines.append(("〓許 " + spelling, value))
+    return lines + [PERMISSION_FALLBACK]
+
+
+def language_lines(verbs):
+    """The Japanese language where a neighbour says it is one.
+
+    verbs: as for permission_lines; the language verbs must be there."""
+    lines = [(word + " " + PEOPLE, value)
+             for word, value in sorted(LANGUAGE_AFTER.items())]
+    lines += [(PEOPLE + " " + word, value)
+              for word, value in sorted(LANGUAGE_BEFORE.items())]
+    for base in LANGUAGE_VERBS:
+        verb, _, forms, _ = verbs[base]
+        values = renderings(verb, True)
+        for form in ("base", "s", "past", "ing"):
+            for spelling in forms.get(form, ()):
+                word = spelling + (" " + PLURAL_MARKER
+                                   if spelling.endswith("s") else "")
+                lines.append((word + " " + PEOPLE, values[form] + LANGUAGE))
+    # After a word in "s" ("speaks ％１０００ 日本人" is longer than a key):
+    # the verbs' -s forms; "is" has become a placeholder by then.
+    lines.append((PLURAL_MARKER + " " + PEOPLE, LANGUAGE))
+    unique = {}
+    for key, value in lines:
+        if len(key) <= KEY_WIDTH:
+            unique.setdefault(key, value)
+    return list(unique.items())
+
+
+def build(verbs):
+    """(the lines before grammar.py's, the lines right after them)."""
+    return list(PERMISSION_FIRST), \
+        permission_lines(verbs) + language_lines(verbs) + MEAN
