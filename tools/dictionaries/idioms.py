@@ -191,6 +191,12 @@ QUESTION_BEFORE = {
     "ask": "が尋ねるのは", "asked": "が尋ねたのは", "wonder": "が思うのは",
     "me": "私",
 }
+# After a relative pronoun comes a verb ("the man who lives here", "the
+# tool that works", "people who work"), even one whose spelling is mostly
+# a noun elsewhere (人生 "lives", 仕事 "work"): for those verbs the pronoun
+# and the verb are one key, read as the verb.
+RELATIVE_BEFORE_VERB = ("who", "which", "that")
+
 # "that" after a word in "s" (a plural noun, or a verb's -s form: "files
 # that", "says that") opens a relative or a reported clause, never the
 # demonstrative その: it is left out.
@@ -320,15 +326,28 @@ def _question_lines():
             for word, question in sorted(QUESTION_WORDS.items())]
 
 
-def build(forms_of=lambda verb: verb_forms(verb, [])):
+def relative_verb_lines(verbs):
+    """"who lives ％１０００", "who work" and the like, for each (spelling
+    of a verb's base or -s form, its rendering) in verbs."""
+    return [("%s %s" % (pronoun, marked([spelling, "x"])[:-2]), value)
+            for spelling, value in sorted(verbs)
+            for pronoun in RELATIVE_BEFORE_VERB
+            # "that work" is mostly the demonstrative and a noun.
+            if spelling.endswith("s") or pronoun != "that"]
+
+
+def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=()):
     """The idiom lines of noun.txt, in order: the heads of the long
     expressions to their placeholders, deepest last, with the lines that
-    read them; the other expressions and phrasal verbs (longer keys before
-    the keys they hold); the question words after a full stop; and the
-    fallbacks of the placeholders.
+    read them; the question words after a full stop; the other
+    expressions, phrasal verbs and relative pronouns before a verb (longer
+    keys before the keys they hold); and the fallbacks of the
+    placeholders.
 
     forms_of: an English verb -> {form: [spellings]}, as
-    english.verb_forms gives them with WordNet's irregular forms."""
+    english.verb_forms gives them with WordNet's irregular forms;
+    noun_like_verbs: (spelling, rendering) of the verbs' -s forms that
+    the vocabulary reads as nouns elsewhere."""
     chained, body = [], []
     for english, value in EXPRESSION_TABLE:
         for depth, key, rendering in chain(english, value):
@@ -336,13 +355,17 @@ def build(forms_of=lambda verb: verb_forms(verb, [])):
              else body).append((depth, key, rendering))
     chained.sort(key=lambda line: line[0])
     body = [(key, value) for _, key, value in body] \
-        + _phrasal_lines(forms_of) + _question_lines() + [THAT_AFTER_S]
+        + _phrasal_lines(forms_of) + relative_verb_lines(noun_like_verbs) \
+        + [THAT_AFTER_S]
+    # The question words go before the relative pronouns read with a
+    # verb: "。 which work" is a question.
     seen, kept = set(), []
     for _, key, value in chained:
         if key not in seen:
             seen.add(key)
             kept.append((key, value))
-    first = list(kept)
+    first = kept + _question_lines()
+    seen.update(key for key, _ in first)
     kept = []
     for key, value in body:
         if len(key) <= KEY_WIDTH and not holds_phrase(key) \

@@ -247,9 +247,26 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
         return verb_forms(verb, irregular.get(verb, []))
     # The relative pronouns take the place of the core's question words.
     core.update(idioms.RELATIVES)
+    # The verbs' base and -s forms that a noun takes ("lives" 人生, "work"
+    # and "works" 仕事), read as the verb after a relative pronoun.
+    def read_as_noun(spelling):
+        # Its own reading, or the line of a noun that takes it as plural.
+        own, singular = chosen.get(spelling), chosen.get(spelling[:-1])
+        return (own is not None and own.kind in ("noun", "plural")) or (
+            spelling.endswith("s") and singular is not None
+            and singular.kind == "noun")
+    noun_like_verbs = []
+    for base, (verb, transitive, forms, _) in sorted(keyed_verbs.items()):
+        if not isinstance(verb, Verb):
+            continue
+        values = verbs.renderings(verb, transitive)
+        for form in ("base", "s"):
+            for spelling in forms.get(form, ()):
+                if spelling.isalpha() and read_as_noun(spelling):
+                    noun_like_verbs.append((spelling, values[form]))
     return layout(chosen, core, core_phrases,
                   before_grammar + grammar_rules + after_grammar,
-                  idioms.build(forms_of))
+                  idioms.build(forms_of, noun_like_verbs))
 
 
 # Heavier than any reading a count gives: the technical list decides.
