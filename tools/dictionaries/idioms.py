@@ -98,6 +98,17 @@ by default        デフォルトで          wn 0     tech 3070
 in order to       ために                wn 0     tech 596
 even if           たとえ                wn 0     tech 815
 at most           せいぜい              wn 2     tech 133
+as if             まるで                wn 0     tech 401
+as though         まるで                wn 0     tech 34
+in case of        の場合                wn 0     tech 157
+so far            これまで              wn 7     tech 42
+next to           の隣に                wn 0     tech 37
+lots of           たくさんの            wn 0     tech 37
+in front of       の前に                wn 0     tech 31
+at the moment     今のところ            wn 0     tech 29
+in advance        前もって              wn 5     tech 16
+right now         今すぐ                wn 0     tech 16
+in spite of       にもかかわらず        wn 0     tech 10
 as soon as possible  できるだけ早く     wn 0     tech 10
 at the same time  同時に                wn 39    tech 115
 on the other hand  一方                 wn 26    tech 71
@@ -169,6 +180,14 @@ make sure         確認         vs     t   wn 5     tech 297
 shut down         停止         vs     t   wn 2     tech 95
 back up           バックアップ vs     t   wn 7     tech 29
 comply with       従う         v5u    i   wn 0     tech 30
+talk about        話す         v5s    t   wn 50    tech 15
+figure out        理解         vs     t   wn 6     tech 42
+take care of      世話         vs     t   wn 0     tech 28
+fill in           記入         vs     t   wn 5     tech 28
+go through        経験         vs     t   wn 11    tech 18
+keep on           続ける       v1     t   wn 16    tech 6
+carry on          続ける       v1     t   wn 11    tech 0
+run into          出会う       v5u    i   wn 8     tech 10
 refer to          参照         vs     t   wn 0     tech 655
 """
 
@@ -238,15 +257,18 @@ NEGATION = "…ない"
 
 def headword_forms(value):
     """The value and the EDICT word it may hold: without a leading or a
-    trailing particle (のため, すべての, 一方では) or a trailing …ない."""
+    trailing particle or both (のため, すべての, 一方では, の隣に) or a
+    trailing …ない."""
     if value.endswith(NEGATION):
         value = value[:-len(NEGATION)]
     forms = [value]
     for particle in PARTICLES + ("では",):
         if value.startswith(particle):
             forms.append(value[len(particle):])
-        if value.endswith(particle):
-            forms.append(value[:-len(particle)])
+    for form in list(forms):
+        for particle in PARTICLES + ("では",):
+            if form.endswith(particle):
+                forms.append(form[:-len(particle)])
     return forms
 
 
