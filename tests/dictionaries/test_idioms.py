@@ -136,6 +136,30 @@ class IdiomLinesTest(unittest.TestCase):
         self.assertFalse(ours & set(grammar.FALLBACKS))
 
 
+class AuxiliaryLinesTest(unittest.TestCase):
+    """The phrasal verbs after an auxiliary, among grammar.py's lines."""
+
+    def test_auxiliary_and_phrasal_verb_are_one_form(self):
+        verbs = {"give": (Verb("与える", "v1"), True, forms_of("give"), 900)}
+        rules = grammar.build(verbs, {})
+        at = next(i for i, (k, v) in enumerate(rules)
+                  if k.startswith("〓") and " " in k and "〓" not in v)
+        rules[at:at] = idioms.auxiliary_lines(forms_of)
+        cases = [
+            ("we don't give up", "が諦めないのは"),
+            ("he never gave up", "が決して諦めなかったのは"),
+            ("we will give up", "が諦めるであろうのは"),
+            ("it was given up", "が諦められた"),
+            ("we don't give it", "が与えないのは"),   # the verb alone
+        ]
+        for english, wanted in cases:
+            with self.subTest(english=english):
+                got = shown(apply_noun_file(as_dictionaries_meet(english),
+                                            rules))
+                self.assertIn(wanted, got)
+                self.assertNotIn("〓", got)
+
+
 class CountsTest(unittest.TestCase):
     def test_every_row_is_frequent(self):
         # Ten tagged occurrences in WordNet, or ten in the technical texts;

@@ -342,6 +342,40 @@ def _phrasal_lines(forms_of):
     return lines
 
 
+def auxiliary_lines(forms_of):
+    """The phrasal verbs read with the placeholder of an auxiliary before
+    them, as grammar.py reads a verb ("〓否 give up" が諦めないのは, "〓将
+    look for" が探すであろうのは, "〓受 set up" が設置される): these go
+    among grammar.py's lines, before the placeholder takes the verb alone
+    ("〓否 give")."""
+    from . import grammar
+    lines = []
+    for english, headword, klass, transitive in PHRASAL_TABLE:
+        head, rest = english.split(" ", 1)
+        verb, forms = Verb(headword, klass), forms_of(head)
+        for marker, (wanted, render) in sorted(
+                grammar._verb_forms().items()):
+            for form in wanted:
+                for spelling in forms[form]:
+                    lines.append((marker + " " + marked(
+                        [spelling] + rest.split()), render(verb, transitive)))
+        for form, render in sorted(grammar.NEVER.items()):
+            for spelling in forms[form]:
+                lines.append(("〓絶 " + marked([spelling] + rest.split()),
+                              "が決して" + render(verb)
+                              + ("のは" if transitive else "")))
+        if transitive:
+            for marker, render in sorted(grammar.PASSIVE.items()):
+                for spelling in forms["pp"]:
+                    lines.append((marker + " " + marked(
+                        [spelling] + rest.split()), "が" + render(verb)))
+    unique = {}
+    for key, value in lines:
+        if len(key) <= KEY_WIDTH and not holds_phrase(key):
+            unique.setdefault(key, value)
+    return sorted(unique.items(), key=lambda kv: kv[0] + "\U0010ffff")
+
+
 def _question_lines():
     return [("%s %s" % (before, word), rendered + question)
             for before, rendered in sorted(QUESTION_BEFORE.items())

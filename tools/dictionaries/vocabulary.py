@@ -223,9 +223,23 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
             adjective_table[key] = (r.value, wordnet.count(key, "a"))
     for key, value in core_words.parse(core_words.ADJECTIVES):
         adjective_table[key] = (value, wordnet.count(key, "a"))
+    irregular = {}
+    for form, base in wordnet.irregular_forms("v"):
+        irregular.setdefault(base, []).append(form)
+
+    def forms_of(verb):
+        if verb in verb_table:
+            return verb_table[verb][2]
+        return verb_forms(verb, irregular.get(verb, []))
     grammar_verbs = {b: t for b, t in verb_table.items()
                      if t[0] is not None or b in grammar.BUILT_IN_VERBS}
     grammar_rules = grammar.build(grammar_verbs, adjective_table)
+    # The phrasal verbs with an auxiliary's placeholder go before the first
+    # line that reads a placeholder with a verb into Japanese ("〓否 give
+    # up" before "〓否 give").
+    at = next(i for i, (k, v) in enumerate(grammar_rules)
+              if k.startswith("〓") and " " in k and "〓" not in v)
+    grammar_rules[at:at] = idioms.auxiliary_lines(forms_of)
     # The same verbs for the senses a neighbour decides ("you may go"),
     # with the built-in table's verbs as grammar.py renders them.
     keyed_verbs = {}
@@ -237,14 +251,6 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
             continue
         keyed_verbs[base] = (verb, transitive, forms, count)
     before_grammar, after_grammar = context_senses.build(keyed_verbs)
-    irregular = {}
-    for form, base in wordnet.irregular_forms("v"):
-        irregular.setdefault(base, []).append(form)
-
-    def forms_of(verb):
-        if verb in verb_table:
-            return verb_table[verb][2]
-        return verb_forms(verb, irregular.get(verb, []))
     # The relative pronouns take the place of the core's question words.
     core.update(idioms.RELATIVES)
     # The verbs' base and -s forms that a noun takes ("lives" 人生, "work"
