@@ -24,6 +24,10 @@ The sources and what each decides:
   libkkc-data          how often a Japanese word is written: the last
                        tie-break among EDICT's nouns; nothing of it is
                        copied into the files
+  idioms.py            the idioms and phrasal verbs English uses most
+                       (WordNet's multi-word lemmas by tagged count, and
+                       the technical texts' counts), reviewed; relative
+                       pronouns
   core_words.py        English's closed-class words, which no source
                        decides, and the EDICT entry to use for the most
                        frequent nouns and verbs where the sources choose
@@ -195,11 +199,17 @@ Layout of the files
 Fixed columns, one rule a line: the key left-aligned in characters 1 to 15
 and filled with spaces, the Japanese from character 16 on. Code page 932,
 CR LF line ends. The dictionaries are applied line by line, and noun.txt
-before adjective.txt, so noun.txt begins with the auxiliaries read with
-their verb (grammar.py: "does not" to a placeholder, the placeholder with
-a verb, the placeholders no verb took back to the old rendering), then
-every key that holds a
-space ("do not", "to go", "ice cream"), before the single words they
+before adjective.txt, so noun.txt begins with "may" of permission ("you
+may", "may I"; context_senses.py), then the auxiliaries read with their
+verb (grammar.py: "does not" to a placeholder, the placeholder with a
+verb or a phrasal verb, the placeholders no verb took back to the old
+rendering), then the senses a neighbour decides (context_senses.py: the
+placeholder of permission with a verb, "speak Japanese", "the mean"),
+then the idioms and phrasal verbs (idioms.py: "after all", "gave up",
+"as ％１０００ well" to a placeholder and on, the question words after a
+full stop, a relative pronoun with its verb), then every other key that
+holds a
+space ("to go", "ice cream"), before the single words they
 contain would be replaced; then the spellings that look like a noun's
 plural but are read otherwise ("does" before "doe", "leaves" before
 "leaf"); then lexicalised plurals ("glasses") before their singular; then
