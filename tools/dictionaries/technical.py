@@ -35,6 +35,8 @@ and 状態; "save" 保存する, not 救う; "print" 表示する, as manual pag
 in Japanese write it). Their everyday sense is lost in a novel ("a
 library" reads ライブラリ there too): the senses of technical prose were
 judged worth more, as that is where readers turn to this program.
+Verbs whose everyday word reads right in technical prose stay out ("fix"
+直す, "quit" 辞める).
 
 Every value must be an EDICT headword (the generator checks), so nothing
 here is invented; only the choice among EDICT's entries is ours.
@@ -132,6 +134,22 @@ home directory  ホームディレクトリ
 open source     オープンソース
 user name       ユーザー名
 mean value      平均値
+bug             バグ
+driver          ドライバ
+thread          スレッド
+stream          ストリーム
+browser         ブラウザ
+hash            ハッシュ
+tab             タブ
+desktop         デスクトップ
+menu            メニュー
+domain          ドメイン
+cell            セル
+offline         オフライン
+spreadsheet     スプレッドシート
+release         リリース
+feature         機能
+support         サポート
 """
 
 # English verb -> EDICT headword and its class (a noun that takes する is
@@ -175,6 +193,11 @@ select          選択 vs
 crash           クラッシュ vs
 provide         提供 vs
 grant           付与 vs
+upgrade         アップグレード vs
+restore         復元 vs
+share           共有 vs
+post            投稿 vs
+scan            スキャン vs
 """
 
 # Phrases of two words whose second word turns the verb into a computing
