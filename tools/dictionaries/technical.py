@@ -150,6 +150,20 @@ spreadsheet     スプレッドシート
 release         リリース
 feature         機能
 support         サポート
+performance     性能
+distribution    配布
+console         コンソール
+profile         プロファイル
+destination     宛先
+attribute       属性
+queue           キュー
+hex             十六進
+label           ラベル
+pager           ページャ
+counter         カウンター
+utility         ユーティリティ
+colon           コロン
+offset          オフセット
 """
 
 # English verb -> EDICT headword and its class (a noun that takes する is
@@ -198,6 +212,13 @@ restore         復元 vs
 share           共有 vs
 post            投稿 vs
 scan            スキャン vs
+apply           適用 vs
+extract         抽出 vs
+treat           扱う v5u
+interpret       解釈 vs
+associate       関連 vs
+correspond      対応 vs
+override        上書き vs
 """
 
 # Phrases of two words whose second word turns the verb into a computing
