@@ -111,6 +111,20 @@ class IdiomLinesTest(unittest.TestCase):
         # "that" before a base form is mostly a demonstrative.
         self.assertNotIn("が働く", self.render("that work is hard"))
 
+    def test_a_long_form_in_s_goes_through_a_placeholder(self):
+        # "depends ％１０００ on" is 16 characters: the form becomes a
+        # placeholder, which reads the particle, or else the form alone.
+        rules = idioms.build(forms_of, (), plain=lambda s: "<%s>" % s)
+        for english, wanted in [("it depends on you", "が依存する"),
+                                ("she takes care of him", "が世話するのは"),
+                                ("he takes the bus", "<takes>the"),
+                                ("it comes out", "が出る")]:
+            with self.subTest(english=english):
+                got = shown(apply_noun_file(as_dictionaries_meet(english),
+                                            rules))
+                self.assertIn(wanted, got)
+                self.assertNotIn("〓", got)
+
     def test_no_placeholder_is_left(self):
         for english in ("as soon as", "as long", "at the same", "as well",
                         "on the other", "for the first", "in the first"):
@@ -132,7 +146,8 @@ class IdiomLinesTest(unittest.TestCase):
             idioms.chain("as far as possible", "できるだけ")
 
     def test_placeholders_are_not_grammars(self):
-        ours = {p for p, _ in idioms.HEADS.values()} | {"〓許"}
+        ours = {p for p, _ in idioms.HEADS.values()} | {"〓許"} | set(
+            "〓" + k for k in idioms.S_FORM_PLACEHOLDERS.split("〓")[1:])
         self.assertFalse(ours & set(grammar.FALLBACKS))
 
 

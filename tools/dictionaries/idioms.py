@@ -140,6 +140,7 @@ PHRASAL_VERBS = """
 think of          考える       v1     t   wn 141   tech 14
 go on             続く         v5k    i   wn 111   tech 18
 pick up           拾う         v5u    t   wn 71    tech 32
+consist of        成る         v5r    i   wn 67    tech 481
 turn out          判明         vs     i   wn 62    tech 11
 come in           入る         v5r    i   wn 58    tech 18
 set up            設置         vs     t   wn 55    tech 578
@@ -319,10 +320,34 @@ def chain(english, value):
         start, depth = [placeholder], taken
 
 
-def _phrasal_lines(forms_of):
+# Placeholders for a phrasal verb's form in "s" where the form, its marker
+# and its particle are longer than a key ("depends ％１０００ on" is 16):
+# the form and its marker become one of these, in the order of the forms.
+S_FORM_PLACEHOLDERS = "〓" + "〓".join("甲乙丙丁戊己庚辛壬癸子丑寅卯辰巳午申酉戌亥")
+
+
+def s_form_heads(forms_of):
+    """{a form in "s": its placeholder} for the forms whose phrasal keys
+    do not all fit ("depends", "takes")."""
+    long = set()
+    for english, _, _, _ in PHRASAL_TABLE:
+        head, rest = english.split(" ", 1)
+        for spelling in forms_of(head)["s"]:
+            if len(marked([spelling] + rest.split())) > KEY_WIDTH:
+                long.add(spelling)
+    placeholders = S_FORM_PLACEHOLDERS.split("〓")[1:]
+    if len(long) > len(placeholders):
+        raise ValueError("more phrasal forms in s need a placeholder (%d) "
+                         "than there are (%d)" % (len(long), len(placeholders)))
+    return {spelling: "〓" + kanji
+            for spelling, kanji in zip(sorted(long), placeholders)}
+
+
+def _phrasal_lines(forms_of, heads={}):
     """Every form of each phrasal verb, with "to" before its base and
     "have" or "had" before its participle, as the verb lines of
-    verbs.py render them."""
+    verbs.py render them; a form in "s" with a placeholder in heads is
+    read through it."""
     lines = []
     for english, headword, klass, transitive in PHRASAL_TABLE:
         head, rest = english.split(" ", 1)
@@ -331,8 +356,11 @@ def _phrasal_lines(forms_of):
         for form in ("base", "s", "past", "pp", "ing"):
             for spelling in forms[form]:
                 # The plural marker stands after a form in "s".
-                lines.append((marked([spelling] + rest.split()),
-                              values[form]))
+                if form == "s" and spelling in heads:
+                    key = heads[spelling] + " " + marked(rest.split())
+                else:
+                    key = marked([spelling] + rest.split())
+                lines.append((key, values[form]))
         for base in forms["base"]:
             lines.append((marked(["to", base] + rest.split()), values["to"]))
         for participle in forms["pp"]:
@@ -392,7 +420,8 @@ def relative_verb_lines(verbs):
             if spelling.endswith("s") or pronoun != "that"]
 
 
-def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=()):
+def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
+          plain=None):
     """The idiom lines of noun.txt, in order: the heads of the long
     expressions to their placeholders, deepest last, with the lines that
     read them; the question words after a full stop; the other
@@ -403,7 +432,10 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=()):
     forms_of: an English verb -> {form: [spellings]}, as
     english.verb_forms gives them with WordNet's irregular forms;
     noun_like_verbs: (spelling, rendering) of the verbs' -s forms that
-    the vocabulary reads as nouns elsewhere."""
+    the vocabulary reads as nouns elsewhere; plain: a spelling -> how the
+    vocabulary renders it alone, for the fallback of a placeholder of a
+    form in "s" (without it, such forms get no keys but those that fit)."""
+    heads = s_form_heads(forms_of) if plain is not None else {}
     chained, body = [], []
     for english, value in EXPRESSION_TABLE:
         for depth, key, rendering in chain(english, value):
@@ -411,7 +443,8 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=()):
              else body).append((depth, key, rendering))
     chained.sort(key=lambda line: line[0])
     body = [(key, value) for _, key, value in body] \
-        + _phrasal_lines(forms_of) + relative_verb_lines(noun_like_verbs) \
+        + _phrasal_lines(forms_of, heads) \
+        + relative_verb_lines(noun_like_verbs) \
         + [THAT_AFTER_S]
     # The question words go before the relative pronouns read with a
     # verb: "。 which work" is a question.
@@ -420,7 +453,9 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=()):
         if key not in seen:
             seen.add(key)
             kept.append((key, value))
-    first = kept + _question_lines()
+    first = kept + [(spelling + " " + PLURAL_MARKER, placeholder)
+                    for spelling, placeholder in sorted(heads.items())] \
+        + _question_lines()
     seen.update(key for key, _ in first)
     kept = []
     for key, value in body:
@@ -432,7 +467,9 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=()):
     # grammar.py, each key as if followed by the highest character, so
     # that "gives ％１０００ up" goes before a key it extends.
     kept.sort(key=lambda kv: (-len(kv[0].split()), kv[0] + "\U0010ffff"))
-    fallbacks = sorted(HEADS.values())
+    fallbacks = sorted(HEADS.values()) + sorted(
+        (placeholder, plain(spelling))
+        for spelling, placeholder in heads.items())
     return first + kept + fallbacks
 
 

@@ -253,6 +253,12 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
     before_grammar, after_grammar = context_senses.build(keyed_verbs)
     # The relative pronouns take the place of the core's question words.
     core.update(idioms.RELATIVES)
+    def plain(spelling):
+        # How a word reads alone: its own line, or that of the noun whose
+        # plural it is.
+        own = chosen.get(spelling) or chosen.get(spelling[:-1])
+        return own.value
+
     # The verbs' base and -s forms that a noun takes ("lives" 人生, "work"
     # and "works" 仕事), read as the verb after a relative pronoun.
     def read_as_noun(spelling):
@@ -272,7 +278,7 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
                     noun_like_verbs.append((spelling, values[form]))
     return layout(chosen, core, core_phrases,
                   before_grammar + grammar_rules + after_grammar,
-                  idioms.build(forms_of, noun_like_verbs))
+                  idioms.build(forms_of, noun_like_verbs, plain))
 
 
 # Heavier than any reading a count gives: the technical list decides.
