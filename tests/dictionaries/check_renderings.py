@@ -55,8 +55,9 @@ PINNED = [
     # "ignoring", a noun that takes する).
     ("They arrived late and ignored me.",
      "それらが着いた遅いそしてが無視したのは私。"),
+    # (Both are phrasal verbs now, which take their preposition.)
     ("The book belongs to her; it consists of two parts.",
-     "その本が属するその対象は彼女、それが成り立つの二部。"),
+     "その本が属する彼女、それが成る二部。"),
     # An "-ly" adverb that EDICT glosses nowhere, from its adjective.
     ("It is significantly larger.", "それ有意義により大きい。"),
     # Words that the built-in "every", "some", "there", "want" and "think"
@@ -65,7 +66,19 @@ PINNED = [
     ("The program is thinking.", "そのプログラムが考えているのは。"),
     ("Somebody is somewhere.", "誰かどこかで。"),
     ("I want to go home, therefore I am leaving.",
-     "私がしたい事が行く家庭、したがって私が去っているのは。"),
+     "私がしたい事が帰る、したがって私が去っているのは。"),
+    # Idioms and phrasal verbs, in their forms and through a placeholder
+    # where the key is too long; a relative pronoun left out and the verb
+    # after it a verb; the question word after a full stop; the senses a
+    # neighbour decides.
+    ("She gave up the piano.", "彼女が諦めたのはそのピアノ。"),
+    ("Call me as soon as possible.", "が呼ぶのは私できるだけ早く。"),
+    ("It depends on the weather.", "それが依存するその天気。"),
+    ("The woman who lives next door is a doctor.",
+     "その女が住む次のドア一つの医者。"),
+    ("He came. Who is he?", "彼が来た。誰彼？"),
+    ("You may sit here.", "あなたが座ってもよいここ。"),
+    ("She speaks Japanese.", "彼女が話す日本語。"),
     # Negation that cannot be missed, and the pieces the contraction rule
     # leaves ("ca not", "wo not", "do not").
     ("Nothing is certain.", "何も…ない確かな。"),

@@ -141,6 +141,35 @@ think of          考える       v1     t   wn 141   tech 14
 go on             続く         v5k    i   wn 111   tech 18
 pick up           拾う         v5u    t   wn 71    tech 32
 consist of        成る         v5r    i   wn 67    tech 481
+look like         似る         v1     i   wn 59    tech 159
+go into           入る         v5r    i   wn 42    tech 49
+go out            出かける     v1     i   wn 38    tech 6
+pass through      通過         vs     t   wn 33    tech 87
+think about       考える       v1     t   wn 29    tech 4
+get into          入る         v5r    i   wn 24    tech 5
+get back          戻る         v5r    i   wn 23    tech 1
+go down           下がる       v5r    i   wn 23    tech 19
+go home           帰る         v5r    i   wn 21    tech 0
+take out          取り出す     v5s    t   wn 21    tech 1
+arrive at         着く         v5k    i   wn 20    tech 9
+come down         降りる       v1     i   wn 18    tech 0
+depend upon       依存         vs     i   wn 17    tech 76
+cut off           切断         vs     t   wn 16    tech 15
+look back         振り返る     v5r    i   wn 15    tech 1
+turn into         変わる       v5r    i   wn 15    tech 18
+get away          逃げる       v1     i   wn 13    tech 1
+look around       見回す       v5s    t   wn 13    tech 1
+run away          逃げる       v1     i   wn 13    tech 0
+set off           出発         vs     i   wn 13    tech 0
+turn back         引き返す     v5s    i   wn 13    tech 1
+take part         参加         vs     i   wn 12    tech 0
+throw out         捨てる       v1     t   wn 12    tech 1
+break out         勃発         vs     i   wn 11    tech 7
+turn around       振り向く     v5k    i   wn 11    tech 0
+cry out           叫ぶ         v5b    i   wn 10    tech 0
+pass on           伝える       v1     t   wn 10    tech 87
+send out          送り出す     v5s    t   wn 10    tech 39
+cope with         対処         vs     i   wn 18    tech 20
 turn out          判明         vs     i   wn 62    tech 11
 come in           入る         v5r    i   wn 58    tech 18
 set up            設置         vs     t   wn 55    tech 578
@@ -323,7 +352,8 @@ def chain(english, value):
 # Placeholders for a phrasal verb's form in "s" where the form, its marker
 # and its particle are longer than a key ("depends ％１０００ on" is 16):
 # the form and its marker become one of these, in the order of the forms.
-S_FORM_PLACEHOLDERS = "〓" + "〓".join("甲乙丙丁戊己庚辛壬癸子丑寅卯辰巳午申酉戌亥")
+S_FORM_PLACEHOLDERS = "〓" + "〓".join(
+    "甲乙丙丁戊己庚辛壬癸子丑寅卯辰巳午申酉戌亥天地玄黄宇宙洪荒")
 
 
 def s_form_heads(forms_of):

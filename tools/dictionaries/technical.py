@@ -115,7 +115,7 @@ source          ソース
 shell           シェル
 error           エラー
 exit            終了
-bit             ビット
+bits            ビット
 filter          フィルタ
 config          設定
 limit           制限
