@@ -100,8 +100,10 @@ PINNED = [
     ("John went to London with Mary.",
      "ジョンが行った所はロンドンと一緒にメアリー。"),
     ("We have seen it.", "私たちが見たのはそれ。"),
-    # A word of the phrase table still has an entry of its own.
-    ("I love you.", "私愛あなた。"),
+    # A word of the phrase table still has an entry of its own; after a
+    # subject pronoun it is read as the verb.
+    ("Love is blind.", "愛盲目的な。"),
+    ("I love you.", "私が愛するのはあなた。"),
     # Loanwords that are the word (コーヒー, whose kanji 珈琲 is ateji;
     # ボタン, glossed "button (por:)"); a compound the frequency model
     # splits (十年, not 桁 "digit"); an -ing noun's own verbal noun (理解),
@@ -112,8 +114,10 @@ PINNED = [
     ("Understanding takes time.", "理解が取るのは時間。"),
     ("Change the settings.", "変更その設定。"),
     # A noun that takes する reads right for the verb as well, where the
-    # verb's topic phrase garbles the noun ("a visit").
-    ("I promise a visit.", "私約束一つの訪問。"),
+    # verb's topic phrase garbles the noun ("a visit"); after a subject
+    # pronoun the verb's form is taken.
+    ("A promise is a promise.", "一つの約束一つの約束。"),
+    ("I promise a visit.", "私が約束するのは一つの訪問。"),
     # No name takes a word EDICT has as an everyday one: "apple" was アプル
     # and "Monday" モンディ, both names in ENAMDICT.
     ("I ate an apple on Monday.", "私が食べたのは一つのりんごの上に月曜。"),

@@ -50,8 +50,8 @@ def shown(text):
 class IdiomLinesTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.rules = idioms.build(forms_of, [("lives", "が住む"),
-                                            ("work", "が働く")])
+        cls.rules = idioms.build(forms_of, [("lives", "が住む", "s"),
+                                            ("work", "が働く", "base")])
         cls.keys = [k for k, _ in cls.rules]
 
     def render(self, english):
@@ -106,6 +106,10 @@ class IdiomLinesTest(unittest.TestCase):
             ("the files that he sent", "fileshesent"),
         ]
         for english, wanted in cases:
+            with self.subTest(english=english):
+                self.assertIn(wanted, self.render(english))
+        for english, wanted in [("he lives here", "彼が住む"),
+                                ("we work hard", "私たちが働く")]:
             with self.subTest(english=english):
                 self.assertIn(wanted, self.render(english))
         # "that" before a base form is mostly a demonstrative.

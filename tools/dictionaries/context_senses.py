@@ -65,7 +65,12 @@ def permission_lines(verbs):
 
     verbs: {English base: (Verb or None, transitive, forms, count)}, the
     verbs grammar.py keys."""
-    lines = []
+    from .grammar import BETWEEN
+    # An adverb between ("you may also use") goes before the placeholder,
+    # as grammar.py moves it before its own.
+    lines = [("〓許 " + adverb, japanese + " 〓許")
+             for adverb, japanese in sorted(BETWEEN.items())
+             if len("〓許 " + adverb) <= KEY_WIDTH]
     for base, (verb, transitive, forms, _) in sorted(verbs.items()):
         if not isinstance(verb, Verb):
             continue

@@ -233,6 +233,17 @@ refer to          参照         vs     t   wn 0     tech 655
 RELATIVES = {"who": "", "which": "", "whom": "", "whose": "の"}
 QUESTION_WORDS = {"who": "誰", "which": "どの", "whom": "誰を",
                   "whose": "誰の"}
+# After a preposition the relative pronoun is the place or the thing the
+# clause is about ("the house in which he lives"): the preposition's
+# particle alone, as Japanese marks the word inside the clause (彼がそこで
+# 住む家: the particle stays, the pronoun goes).
+RELATIVE_AFTER_PREPOSITION = {
+    "in which": "で", "on which": "で", "at which": "で",
+    "with which": "で", "to which": "に", "of which": "の",
+    "from which": "から", "by which": "によって", "for which": "のために",
+    "to whom": "に", "with whom": "と", "of whom": "の",
+    "from whom": "から", "for whom": "のために",
+}
 # Where the question word stands: after these words and marks.
 QUESTION_BEFORE = {
     "。": "。", "？": "？", "！": "！",
@@ -245,6 +256,12 @@ QUESTION_BEFORE = {
 # a noun elsewhere (人生 "lives", 仕事 "work"): for those verbs the pronoun
 # and the verb are one key, read as the verb.
 RELATIVE_BEFORE_VERB = ("who", "which", "that")
+# So is a word after a subject pronoun ("he lives", "we work"): a form in
+# "s" after he, she and it, the base after the others ("I" is 私 by then).
+# The pronoun keeps its rendering (the built-in table's or the core's).
+SUBJECTS_OF_S = {"he": "彼", "she": "彼女", "it": "それ"}
+SUBJECTS_OF_BASE = {"私": "私", "you": "あなた", "we": "私たち",
+                    "they": "それら"}
 
 # "that" after a word in "s" (a plural noun, or a verb's -s form: "files
 # that", "says that") opens a relative or a reported clause, never the
@@ -441,13 +458,20 @@ def _question_lines():
 
 
 def relative_verb_lines(verbs):
-    """"who lives ％１０００", "who work" and the like, for each (spelling
-    of a verb's base or -s form, its rendering) in verbs."""
-    return [("%s %s" % (pronoun, marked([spelling, "x"])[:-2]), value)
-            for spelling, value in sorted(verbs)
-            for pronoun in RELATIVE_BEFORE_VERB
-            # "that work" is mostly the demonstrative and a noun.
-            if spelling.endswith("s") or pronoun != "that"]
+    """"who lives ％１０００", "he lives ％１０００", "we work" and the
+    like, for each (spelling of a verb's base or -s form, its rendering,
+    the form) in verbs."""
+    lines = []
+    for spelling, value, form in sorted(verbs):
+        word = marked([spelling, "x"])[:-2]
+        subjects = SUBJECTS_OF_S if form == "s" else SUBJECTS_OF_BASE
+        lines += [("%s %s" % (pronoun, word), value)
+                  for pronoun in RELATIVE_BEFORE_VERB
+                  # "that work" is mostly the demonstrative and a noun.
+                  if form == "s" or pronoun != "that"]
+        lines += [("%s %s" % (pronoun, word), subject + value)
+                  for pronoun, subject in sorted(subjects.items())]
+    return lines
 
 
 def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
@@ -475,6 +499,7 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
     body = [(key, value) for _, key, value in body] \
         + _phrasal_lines(forms_of, heads) \
         + relative_verb_lines(noun_like_verbs) \
+        + sorted(RELATIVE_AFTER_PREPOSITION.items()) \
         + [THAT_AFTER_S]
     # The question words go before the relative pronouns read with a
     # verb: "。 which work" is a question.

@@ -275,7 +275,7 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
         for form in ("base", "s"):
             for spelling in forms.get(form, ()):
                 if spelling.isalpha() and read_as_noun(spelling):
-                    noun_like_verbs.append((spelling, values[form]))
+                    noun_like_verbs.append((spelling, values[form], form))
     return layout(chosen, core, core_phrases,
                   before_grammar + grammar_rules + after_grammar,
                   idioms.build(forms_of, noun_like_verbs, plain))
