@@ -219,7 +219,7 @@ class ContextSensesTest(unittest.TestCase):
         for base in context_senses.LANGUAGE_VERBS:
             verbs.setdefault(base, (Verb("読む", "v5m"), True,
                                     forms_of(base), 100))
-        before, after = context_senses.build(verbs)
+        before, after = context_senses.build(verbs, forms_of)
         cls.rules = before + grammar.build(verbs, {}) + after
 
     def render(self, english):
@@ -238,6 +238,11 @@ class ContextSensesTest(unittest.TestCase):
             ("written in Japanese", "日本語で"),
             ("the Japanese language", "日本語"),
             ("he is Japanese", "日本人"),
+            ("run the script", "が実行するのはその"),
+            ("it runs the tests", "が実行するのはその"),
+            ("close the door", "が閉じるのはその"),
+            ("close to the house", "close"),       # the adjective stays
+            ("the function returns a value", "が返すのは一つの"),
         ]
         for english, wanted in cases:
             with self.subTest(english=english):

@@ -19,6 +19,8 @@ Each is a key of the neighbour and the word together:
     left to ability: it asks leave less often than it says one is able.
   * "the mean", "a mean": an average (平均), where the built-in table would
     make the verb.
+  * "run", "close", "type" and "return" before their object: 実行する,
+    閉じる, 入力する, 返す (VERBS_BEFORE_OBJECT says why).
   * the Japanese language: after a preposition (in, into, from), before
     "language", and after the verbs of speaking, learning, reading,
     writing and understanding in their plain forms; after any word in
@@ -54,6 +56,21 @@ LANGUAGE_BEFORE = {"language": LANGUAGE}
 # participle (which the passive reads).
 LANGUAGE_VERBS = ("speak", "learn", "study", "read", "write", "understand",
                   "teach")
+
+# Verbs whose object says the sense: before an article, a demonstrative,
+# a possessive or "it", "run" runs a program (実行する; a race is run far
+# less often than a program in the texts read), "close" closes a thing (閉
+# じる; the adjective "close" is followed by "to", not by "the"), "type"
+# types it in (入力する, not the noun 種類) and "return" gives it back (返
+# す; "return to" stays the noun's). English verb -> EDICT headword, class.
+VERBS_BEFORE_OBJECT = {"run": ("実行", "vs"), "close": ("閉じる", "v1"),
+                       "type": ("入力", "vs"), "return": ("返す", "v5s")}
+# The words that open an object, as the built-in table and the core
+# render them.
+OBJECT_OPENERS = {"the": "その", "a": "一つの", "an": "一つの",
+                  "this": "これ", "these": "これら", "your": "あなたの",
+                  "my": "私の", "it": "それ", "them": "彼ら",
+                  "all": "すべての"}
 
 # "mean" as the noun of an average, after an article.
 MEAN = [("the mean", "その平均"), ("a mean", "一つの平均")]
@@ -107,7 +124,34 @@ def language_lines(verbs):
     return list(unique.items())
 
 
-def build(verbs):
-    """(the lines before grammar.py's, the lines right after them)."""
+def object_lines(forms_of):
+    """Each form of the verbs of VERBS_BEFORE_OBJECT with a word that
+    opens its object, and "to" before the base.
+
+    forms_of: an English verb -> {form: [spellings]}."""
+    lines = []
+    for english, (headword, klass) in sorted(VERBS_BEFORE_OBJECT.items()):
+        values = renderings(Verb(headword, klass), True)
+        forms = forms_of(english)
+        spellings = [(form, spelling) for form in ("base", "s", "past", "ing")
+                     for spelling in forms[form]] \
+            + [("to", "to " + base) for base in forms["base"]]
+        for form, spelling in spellings:
+            word = spelling + (" " + PLURAL_MARKER
+                               if spelling.endswith("s") else "")
+            for opener, japanese in sorted(OBJECT_OPENERS.items()):
+                lines.append((word + " " + opener, values[form] + japanese))
+    unique = {}
+    for key, value in lines:
+        if len(key) <= KEY_WIDTH:
+            unique.setdefault(key, value)
+    return list(unique.items())
+
+
+def build(verbs, forms_of=None):
+    """(the lines before grammar.py's, the lines right after them).
+
+    forms_of: as for object_lines; without it, no object lines."""
+    objects = object_lines(forms_of) if forms_of else []
     return list(PERMISSION_FIRST), \
-        permission_lines(verbs) + language_lines(verbs) + MEAN
+        permission_lines(verbs) + language_lines(verbs) + objects + MEAN

@@ -250,7 +250,8 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
         elif count < grammar.MIN_COUNT or base in grammar.NOT_KEYED:
             continue
         keyed_verbs[base] = (verb, transitive, forms, count)
-    before_grammar, after_grammar = context_senses.build(keyed_verbs)
+    before_grammar, after_grammar = context_senses.build(keyed_verbs,
+                                                         forms_of)
     # The relative pronouns take the place of the core's question words.
     core.update(idioms.RELATIVES)
     def plain(spelling):
