@@ -103,7 +103,9 @@ class IdiomLinesTest(unittest.TestCase):
             # ...and before a verb a relative pronoun reads as the verb.
             ("the man who lives here", "manが住むhere"),
             ("people who work hard", "が働く"),
-            ("the files that he sent", "fileshesent"),
+            ("the files that he sent", "files彼sent"),
+            ("the book that we read", "book私たちread"),
+            ("i know that it works", "knowそれworks"),
         ]
         for english, wanted in cases:
             with self.subTest(english=english):

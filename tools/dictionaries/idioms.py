@@ -267,6 +267,12 @@ SUBJECTS_OF_BASE = {"私": "私", "you": "あなた", "we": "私たち",
 # that", "says that") opens a relative or a reported clause, never the
 # demonstrative その: it is left out.
 THAT_AFTER_S = ("％１０００ that", PLURAL_MARKER)
+# Nor before a subject pronoun ("the book that I read", "I know that he
+# runs"): the demonstrative never stands there. The pronoun keeps its
+# rendering.
+THAT_BEFORE_SUBJECT = {"that " + pronoun: japanese for pronoun, japanese
+                       in list(SUBJECTS_OF_S.items())
+                       + list(SUBJECTS_OF_BASE.items())}
 
 
 def _rows(text, columns):
@@ -500,6 +506,7 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
         + _phrasal_lines(forms_of, heads) \
         + relative_verb_lines(noun_like_verbs) \
         + sorted(RELATIVE_AFTER_PREPOSITION.items()) \
+        + sorted(THAT_BEFORE_SUBJECT.items()) \
         + [THAT_AFTER_S]
     # The question words go before the relative pronouns read with a
     # verb: "。 which work" is a question.
