@@ -20,28 +20,21 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
 from dictionaries import exclusions  # noqa: E402
 PLURAL_MARKER = "％１０００"
-# One or two lowercase words; a word may hold an apostrophe ("you're",
-# "'tis"), and
-# the second may be the の that "'s " has become ("it の" for "it's"); an
-# auxiliary may have a third ("would like to", "it の not"), and a subject
-# may stand before a placeholder ("he の 〓向", "私は 〓向").
+# A lowercase word; it may hold an apostrophe ("you're", "'tis").
 WORD = r"'?[a-z]+(?:'[a-z]+)?"
-# An auxiliary as the dictionaries meet it: words, with the plural marker
-# after one that ends in "s" ("does ％１０００ not", "is ％１０００").
-AUXILIARY = r"[a-z]*s %s(?: [a-z]+)?" % PLURAL_MARKER
-# A placeholder that an auxiliary line leaves for the verb lines after it:
-# 〓 and one kanji, alone (its fallback) or before a word.
+# A placeholder that an auxiliary or an idiom's head leaves for the lines
+# after it: 〓 and one kanji, alone (its fallback) or before words.
 PLACEHOLDER = "\u3013[\u4e00-\u9fff]"
-# What the built-in tables before the dictionaries make of an auxiliary
-# or a subject ("should not" がすべきでないことは, "want to" がしたい事, "I'm"
-# 私は), which an auxiliary line may take as it stands, alone or before
-# "not".
-BUILT_IN_RENDERING = "[\u3040-\u309f\u4e00-\u9fff]+(?: not)?"
-# ("can 私": a capital "I" is 私 before the dictionaries run.)
-KEY_RE = re.compile(r"%s(?: (?:%s|の|私|%s)(?: (?:%s|%s))?)?|%s|%s(?: (?:[a-z]+(?: [a-z]+| ％１０００)?|私|%s))?|%s(?: %s)?"
-                    % (WORD, WORD, PLACEHOLDER, WORD, PLACEHOLDER, AUXILIARY,
-                       PLACEHOLDER, PLACEHOLDER, BUILT_IN_RENDERING,
-                       PLACEHOLDER))
+# A key is words apart by single spaces, as the dictionaries meet the
+# text: lowercase words, the の that "'s " has become ("it の"), the
+# plural marker after a word in "s" ("does ％１０００ not"), a
+# placeholder, a mark the punctuation stage spaced off ("。 who", the
+# question word where a sentence begins), or what a built-in table wrote
+# before the dictionaries run: a capital "I" is 私 ("may 私"), "should
+# not" がすべきでないことは, "want to" がしたい事 ("speak 日本人").
+TOKEN = r"(?:%s|の|%s|%s|[。？！]|[\u3040-\u309f\u4e00-\u9fff]+)" % (
+    WORD, PLURAL_MARKER, PLACEHOLDER)
+KEY_RE = re.compile(r"%s(?: %s)*" % (TOKEN, TOKEN))
 # A placeholder in a value, which a later line may read.
 PLACEHOLDER_IN_VALUE = re.compile(PLACEHOLDER)
 
@@ -93,7 +86,8 @@ def check_word_file(name, rules):
                 fail("%s: key %r holds the built-in phrase %r and can never "
                      "match" % (name, key, phrase))
         if not KEY_RE.fullmatch(key):
-            fail("%s: key %r is not one or two lowercase words" % (name, key))
+            fail("%s: key %r is not lowercase words apart by spaces"
+                 % (name, key))
         # A space may stand only before a placeholder that a later line
         # reads ("私は 〓将" for "i'll").
         if re.search(r"[A-Za-z]| (?!%s$)" % PLACEHOLDER, value):
@@ -109,9 +103,10 @@ def check_noun_order(rules):
         if " " not in key:
             continue
         words = key.split()
-        if words[0].endswith("s") and words[1] != PLURAL_MARKER:
-            fail("noun.txt: %r can never match: the plural marker follows "
-                 "its first word" % key)
+        for word, after in zip(words, words[1:]):
+            if word.endswith("s") and after != PLURAL_MARKER:
+                fail("noun.txt: %r can never match: the plural marker "
+                     "follows %r" % (key, word))
         for word in words:
             if word == PLURAL_MARKER:
                 continue

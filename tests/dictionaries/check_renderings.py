@@ -55,8 +55,9 @@ PINNED = [
     # "ignoring", a noun that takes する).
     ("They arrived late and ignored me.",
      "それらが着いた遅いそしてが無視したのは私。"),
+    # (Both are phrasal verbs now, which take their preposition.)
     ("The book belongs to her; it consists of two parts.",
-     "その本が属するその対象は彼女、それが成り立つの二部。"),
+     "その本が属する彼女、それが成る二部。"),
     # An "-ly" adverb that EDICT glosses nowhere, from its adjective.
     ("It is significantly larger.", "それ有意義により大きい。"),
     # Words that the built-in "every", "some", "there", "want" and "think"
@@ -66,7 +67,19 @@ PINNED = [
     ("Somebody is somewhere.", "誰かどこかで。"),
     # "want to" with its verb after it, as Japanese says it (行きたい).
     ("I want to go home, therefore I am leaving.",
-     "私が行きたい家庭、したがって私が去っているのは。"),
+     "私が帰りたい、したがって私が去っているのは。"),
+    # Idioms and phrasal verbs, in their forms and through a placeholder
+    # where the key is too long; a relative pronoun left out and the verb
+    # after it a verb; the question word after a full stop; the senses a
+    # neighbour decides.
+    ("She gave up the piano.", "彼女が諦めたのはそのピアノ。"),
+    ("Call me as soon as possible.", "が呼ぶのは私できるだけ早く。"),
+    ("It depends on the weather.", "それが依存するその天気。"),
+    ("The woman who lives next door is a doctor.",
+     "その女が住む次のドア一つの医者。"),
+    ("He came. Who is he?", "彼が来た。誰彼？"),
+    ("You may sit here.", "あなたが座ってもよいここ。"),
+    ("She speaks Japanese.", "彼女が話す日本語。"),
     # Negation that cannot be missed, and the pieces the contraction rule
     # leaves ("ca not", "wo not", "do not"); "nothing is", "has no" read
     # after what they deny.
@@ -89,8 +102,10 @@ PINNED = [
     ("John went to London with Mary.",
      "ジョンが行った所はロンドンと一緒にメアリー。"),
     ("We have seen it.", "私たちが見たのはそれ。"),
-    # A word of the phrase table still has an entry of its own.
-    ("I love you.", "私愛あなた。"),
+    # A word of the phrase table still has an entry of its own; after a
+    # subject pronoun it is read as the verb.
+    ("Love is blind.", "愛盲目的な。"),
+    ("I love you.", "私が愛するのはあなた。"),
     # Loanwords that are the word (コーヒー, whose kanji 珈琲 is ateji;
     # ボタン, glossed "button (por:)"); a compound the frequency model
     # splits (十年, not 桁 "digit"); an -ing noun's own verbal noun (理解),
@@ -99,10 +114,12 @@ PINNED = [
      "一つのカップのコーヒーそして一つのボタン。"),
     ("It took a decade.", "それが取ったのは一つの十年。"),
     ("Understanding takes time.", "理解が取るのは時間。"),
-    ("Change the settings.", "変化その設定。"),
+    ("Change the settings.", "変更その設定。"),
     # A noun that takes する reads right for the verb as well, where the
-    # verb's topic phrase garbles the noun ("a visit").
-    ("I promise a visit.", "私約束一つの訪問。"),
+    # verb's topic phrase garbles the noun ("a visit"); after a subject
+    # pronoun the verb's form is taken.
+    ("A promise is a promise.", "一つの約束一つの約束。"),
+    ("I promise a visit.", "私が約束するのは一つの訪問。"),
     # No name takes a word EDICT has as an everyday one: "apple" was アプル
     # and "Monday" モンディ, both names in ENAMDICT.
     ("I ate an apple on Monday.", "私が食べたのは一つのりんごの上に月曜。"),

@@ -24,6 +24,10 @@ The sources and what each decides:
   libkkc-data          how often a Japanese word is written: the last
                        tie-break among EDICT's nouns; nothing of it is
                        copied into the files
+  idioms.py            the idioms and phrasal verbs English uses most
+                       (WordNet's multi-word lemmas by tagged count, and
+                       the technical texts' counts), reviewed; relative
+                       pronouns
   core_words.py        English's closed-class words, which no source
                        decides, and the EDICT entry to use for the most
                        frequent nouns and verbs where the sources choose
@@ -195,11 +199,17 @@ Layout of the files
 Fixed columns, one rule a line: the key left-aligned in characters 1 to 15
 and filled with spaces, the Japanese from character 16 on. Code page 932,
 CR LF line ends. The dictionaries are applied line by line, and noun.txt
-before adjective.txt, so noun.txt begins with the auxiliaries read with
-their verb (grammar.py: "does not" to a placeholder, the placeholder with
-a verb, the placeholders no verb took back to the old rendering), then
-every key that holds a
-space ("do not", "to go", "ice cream"), before the single words they
+before adjective.txt, so noun.txt begins with "may" of permission ("you
+may", "may I"; context_senses.py), then the auxiliaries read with their
+verb (grammar.py: "does not" to a placeholder, the placeholder with a
+verb or a phrasal verb, the placeholders no verb took back to the old
+rendering), then the senses a neighbour decides (context_senses.py: the
+placeholder of permission with a verb, "speak Japanese", "the mean"),
+then the idioms and phrasal verbs (idioms.py: "after all", "gave up",
+"as ％１０００ well" to a placeholder and on, the question words after a
+full stop, a relative pronoun with its verb), then every other key that
+holds a
+space ("to go", "ice cream"), before the single words they
 contain would be replaced; then the spellings that look like a noun's
 plural but are read otherwise ("does" before "doe", "leaves" before
 "leaf"); then lexicalised plurals ("glasses") before their singular; then
@@ -214,7 +224,7 @@ import os
 from . import rome_rules
 from .choosing import best_candidates, choose
 from .edict import DEFAULT_PATH as DEFAULT_EDICT, parse_edict, slang_headwords
-from . import freedict, technical, verbs, vocabulary
+from . import freedict, idioms, technical, verbs, vocabulary
 from .kkc import DEFAULT_DIR as DEFAULT_KKC, WordFrequency, import_marisa
 from .names import (DEFAULT_PATH as DEFAULT_ENAMDICT, read_names,
                     read_person_names)
@@ -293,8 +303,9 @@ def main(argv=None):
                          "python3-marisa package, or pass --no-kkc")
     english_first = freedict.FreeDict(args.freedict)
     entries = parse_edict(args.edict)
-    technical.check_headwords({e.headword for e in entries}
-                              | {e.reading for e in entries})
+    headwords = {e.headword for e in entries} | {e.reading for e in entries}
+    technical.check_headwords(headwords)
+    idioms.check_headwords(headwords)
     wordnet = WordNet(args.wordnet)
     gerunds = gerund_nouns(wordnet)
     best = best_candidates(entries, freq, english_first, gerunds)

@@ -27,7 +27,9 @@ missed: "not" is ない and "no" 無い, never a kana that reads as a particle.
 Keys with a space hold two words; the engine sees "'s " as " の ", so
 "it の" is what "it's" looks like when the dictionaries run. The
 auxiliaries and modals ("do not", "can", "will", "is not") are not here:
-grammar.py reads them together with the verb after them.
+grammar.py reads them together with the verb after them; nor are "which",
+"whom" and "whose", which idioms.py reads as relative pronouns or question
+words by the word before them.
 """
 
 # Two-word keys. They run before the single words they contain.
@@ -94,9 +96,6 @@ everything      すべて
 nothing         何も…ない
 none            一つも…ない
 what            何
-which           どの
-whose           誰の
-whom            誰を
 whoever         誰でも
 whatever        何でも
 whichever       どちらでも

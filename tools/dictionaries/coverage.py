@@ -11,6 +11,17 @@ katakana of the last stage, wholly (ウィス for "with") or in part (毎オネ
 for "everyone"). The share is over word tokens, so frequent words weigh
 as often as they occur.
 
+A loanword whose entry is spelt just as the spelling stage would spell
+it (コマンド "command", リスト "list", シェル "shell") reads right, and it
+is there because a dictionary line chose it: it counts as rendered. To
+tell it from a word no line touched, the words whose output the
+dictionaries leave alone run a third time, with every value of noun.txt
+and adjective.txt marked (◆ before it): where the mark shows, a line
+acted. (Until 2026-12 such a word counted as left to spelling, which made
+the measure prefer a native word that reads worse, 命令 for "command";
+--loanwords-as-spelling counts so still, to compare with figures of
+then.)
+
 By default a word is a run of letters (with inner apostrophes), cut out
 of whatever touches it. With --as-program-sees the text is cut at white
 space only, as the filter cuts it, and every piece that holds a letter is
@@ -26,7 +37,8 @@ cause.
 
 Usage (from the repository root):
     tools/dictionaries/coverage.py [--cli PATH] [--data-dir DIR]
-        [--top N] [--as-program-sees] [--latin-share] CORPUS|FILE ...
+        [--top N] [--as-program-sees] [--latin-share]
+        [--loanwords-as-spelling] CORPUS|FILE ...
 CORPUS is one of informal-tuning, informal-held-out, literary-tuning,
 literary-held-out, technical-tuning, technical-held-out, novel-tuning,
 novel-held-out (see corpora.py); FILE is any UTF-8 text.
@@ -104,21 +116,46 @@ def empty_data(data_dir, folder):
     return folder
 
 
-def classify(with_dicts, without):
-    """'dictionary', 'table' or 'spelling' for one word."""
-    if with_dicts != without:
+# Put before every value of the marked files: a character no rule or
+# spelling writes, in code page 932.
+ACTED = "◆"
+
+
+def marked_data(data_dir, folder):
+    """data_dir's files with every value of the word files marked."""
+    for name in ("noun.txt", "adjective.txt"):
+        with open(os.path.join(data_dir, name), "rb") as f:
+            lines = f.read().decode("cp932").split("\r\n")
+        marked = [line[:15] + ACTED + line[15:] if line else line
+                  for line in lines]
+        with open(os.path.join(folder, name), "wb") as f:
+            f.write("\r\n".join(marked).encode("cp932"))
+    shutil.copy(os.path.join(data_dir, "rome.txt"), folder)
+    return folder
+
+
+def classify(with_dicts, without, acted=False):
+    """'dictionary', 'table' or 'spelling' for one word; acted tells that
+    a dictionary line took it, though its output is the spelling's."""
+    if with_dicts != without or acted:
         return "dictionary"
     # An empty output is a copula or auxiliary that a table drops on
     # purpose ("is", "was").
     return "spelling" if SPELLED_RE.search(without) else "table"
 
 
-def measure(cli, data_dir, counts):
+def measure(cli, data_dir, counts, loanwords_as_spelling=False):
     words = sorted(counts)
-    with tempfile.TemporaryDirectory() as empty:
+    with tempfile.TemporaryDirectory() as empty, \
+            tempfile.TemporaryDirectory() as marked:
         shipped = render(cli, data_dir, words)
         bare = render(cli, empty_data(data_dir, empty), words)
-    kinds = {w: classify(shipped[w], bare[w]) for w in words}
+        same = [w for w in words if shipped[w] == bare[w]]
+        acted = {}
+        if same and not loanwords_as_spelling:
+            acted = render(cli, marked_data(data_dir, marked), same)
+    kinds = {w: classify(shipped[w], bare[w], ACTED in acted.get(w, ""))
+             for w in words}
     return kinds, shipped
 
 
@@ -160,6 +197,10 @@ def main(argv=None):
     parser.add_argument("--latin-share", action="store_true",
                         help="also render the whole text and print the "
                              "share of Latin letters in the rendering")
+    parser.add_argument("--loanwords-as-spelling", action="store_true",
+                        help="count a word whose entry is spelt as the "
+                             "spelling stage spells it as left to "
+                             "spelling, as the measure did before")
     parser.add_argument("texts", nargs="+", metavar="CORPUS|FILE")
     args = parser.parse_args(argv)
     for name in args.texts:
@@ -172,7 +213,8 @@ def main(argv=None):
             with open(name, encoding="utf-8", errors="replace") as f:
                 text = f.read()
         counts = tokens_of(text) if args.as_program_sees else words_of(text)
-        kinds, shipped = measure(args.cli, args.data_dir, counts)
+        kinds, shipped = measure(args.cli, args.data_dir, counts,
+                                 args.loanwords_as_spelling)
         report(name + (" (as the program sees it)"
                        if args.as_program_sees else ""),
                counts, kinds, shipped, args.top)

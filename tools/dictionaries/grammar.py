@@ -43,7 +43,6 @@ import re
 from .conjugate import Verb
 from .edict import KEY_WIDTH
 from .exclusions import PHRASE_TABLE
-from .phrasal import PHRASAL_VERBS
 
 PLURAL_MARKER = "％１０００"
 M = PLURAL_MARKER
@@ -687,29 +686,6 @@ def build(verbs, adjectives, nouns=None):
                                  ("past", lambda v: v.past_negative())):
                 add_forms(marker, spellings.get(form, ()),
                           subject + render(verb) + _topic(transitive))
-    # Phrasal verbs: the verb's forms, then the particle ("〓昔 gave up").
-    for (base, particle), (headword, klass, transitive) in sorted(
-            PHRASAL_VERBS.items()):
-        if base not in verbs:
-            continue
-        verb, spellings = Verb(headword, klass), dict(verbs[base][2])
-
-        def phrasal(marker, form, value):
-            # (A form in "s" has the plural marker after it, and the key
-            # with the marker and the particle would be too long.)
-            add_forms(marker, [s + " " + particle for s in
-                               spellings.get(form, ())
-                               if s.isalpha() and not s.endswith("s")],
-                      value)
-        for marker, (wanted, render) in sorted(forms.items()):
-            for form in wanted:
-                phrasal(marker, form, render(verb, transitive))
-        for form, render in sorted(NEVER.items()):
-            phrasal("〓絶", form,
-                    "が決して" + render(verb) + _topic(transitive))
-        table = PASSIVE if transitive else STATE
-        for marker, render in sorted(table.items()):
-            phrasal(marker, "pp", "が" + render(verb))
     for participle, (headword, klass) in sorted(OWN_PARTICIPLES.items()):
         verb = Verb(headword, klass)
         for marker, value in (("〓受", verb.dictionary), ("〓被", verb.past()),

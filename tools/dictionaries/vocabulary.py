@@ -25,7 +25,7 @@ a noun's plural that is mostly something else ("does", "leaves") gets a
 line of its own at the top of noun.txt, which runs before the noun's.
 """
 
-from . import core_words, grammar, technical, verbs
+from . import context_senses, core_words, grammar, idioms, technical, verbs
 from .choosing import MAX_SCORE
 from .conjugate import Verb
 from .edict import KEY_WIDTH
@@ -235,11 +235,60 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
     noun_table = {key: (r.value, wordnet.count(key, "n"))
                   for key, r in chosen.items()
                   if r.kind == "noun" and " " not in key}
-    grammar_rules = grammar.build(
-        {b: t for b, t in verb_table.items()
-         if t[0] is not None or b in grammar.BUILT_IN_VERBS},
-        adjective_table, noun_table)
-    return layout(chosen, core, core_phrases, grammar_rules)
+    irregular = {}
+    for form, base in wordnet.irregular_forms("v"):
+        irregular.setdefault(base, []).append(form)
+
+    def forms_of(verb):
+        if verb in verb_table:
+            return verb_table[verb][2]
+        return verb_forms(verb, irregular.get(verb, []))
+    grammar_verbs = {b: t for b, t in verb_table.items()
+                     if t[0] is not None or b in grammar.BUILT_IN_VERBS}
+    grammar_rules = grammar.build(grammar_verbs, adjective_table,
+                                  noun_table)
+    grammar_rules = with_phrasal_verbs(grammar_rules,
+                                       idioms.auxiliary_lines(forms_of))
+    # The same verbs for the senses a neighbour decides ("you may go"),
+    # with the built-in table's verbs as grammar.py renders them.
+    keyed_verbs = {}
+    for base, (verb, transitive, forms, count) in grammar_verbs.items():
+        if base in grammar.BUILT_IN_VERBS:
+            verb = grammar.BUILT_IN_VERBS[base]
+            transitive = base in grammar.TRANSITIVE_BUILT_IN
+        elif count < grammar.MIN_COUNT or base in grammar.NOT_KEYED:
+            continue
+        keyed_verbs[base] = (verb, transitive, forms, count)
+    before_grammar, after_grammar = context_senses.build(keyed_verbs,
+                                                         forms_of)
+    # The relative pronouns take the place of the core's question words.
+    core.update(idioms.RELATIVES)
+    def plain(spelling):
+        # How a word reads alone: its own line, or that of the noun whose
+        # plural it is.
+        own = chosen.get(spelling) or chosen.get(spelling[:-1])
+        return own.value
+
+    # The verbs' base and -s forms that a noun takes ("lives" 人生, "work"
+    # and "works" 仕事), read as the verb after a relative pronoun.
+    def read_as_noun(spelling):
+        # Its own reading, or the line of a noun that takes it as plural.
+        own, singular = chosen.get(spelling), chosen.get(spelling[:-1])
+        return (own is not None and own.kind in ("noun", "plural")) or (
+            spelling.endswith("s") and singular is not None
+            and singular.kind == "noun")
+    noun_like_verbs = []
+    for base, (verb, transitive, forms, _) in sorted(keyed_verbs.items()):
+        if not isinstance(verb, Verb):
+            continue
+        values = verbs.renderings(verb, transitive)
+        for form in ("base", "s"):
+            for spelling in forms.get(form, ()):
+                if spelling.isalpha() and read_as_noun(spelling):
+                    noun_like_verbs.append((spelling, values[form], form))
+    return layout(chosen, core, core_phrases,
+                  before_grammar + grammar_rules + after_grammar,
+                  idioms.build(forms_of, noun_like_verbs, plain))
 
 
 # Heavier than any reading a count gives: the technical list decides.
@@ -255,15 +304,20 @@ def today(chosen, verb_table, wordnet):
     for key, value in sorted(nouns.items()):
         chosen[key] = Reading(TECHNICAL_WEIGHT, value, "noun", key)
         form = plural(key)
-        if form and form != key and len(form) <= KEY_WIDTH:
+        # A two-word key's plural in "s" is the noun line's own.
+        if form and form != key and len(form) <= KEY_WIDTH \
+                and not (" " in key and form == key + "s"):
             chosen[form] = Reading(TECHNICAL_WEIGHT, value, "plural", key)
+    core_words_dict = dict(core_words.CORE_WORDS)
     for base in sorted(technical.TECHNICAL_VERBS):
         verb, transitive, forms_of, _ = verb_table[base]
         values = verbs.renderings(verb, transitive)
         for form in verbs.FORM_ORDER:
             for spelling in forms_of[form]:
+                # The core's own words stay ("debugging" デバッグ).
                 if spelling.isalpha() and spelling not in \
-                        technical.TECHNICAL_NOUNS and (
+                        technical.TECHNICAL_NOUNS \
+                        and spelling not in core_words_dict and (
                             chosen.get(spelling) is None
                             or chosen[spelling].weight < TECHNICAL_WEIGHT):
                     chosen[spelling] = Reading(TECHNICAL_WEIGHT,
@@ -312,7 +366,27 @@ def capitalised(wordnet, key):
     return [is_name(key, words) for _, words, _ in wordnet._senses(key, "n")]
 
 
-def layout(chosen, core, core_phrases, grammar_rules=()):
+
+def with_phrasal_verbs(grammar_rules, phrasal_lines):
+    """grammar_rules with each phrasal verb's line after an auxiliary's
+    placeholder put before the first line that reads that placeholder
+    ("〓否 give up" before "〓否 give"): by then some earlier line has made
+    the placeholder, and no line has taken the verb alone."""
+    waiting = {}
+    for key, value in phrasal_lines:
+        waiting.setdefault(key.split(" ", 1)[0], []).append((key, value))
+    merged = []
+    for key, value in grammar_rules:
+        placeholder = key.split(" ", 1)[0]
+        if " " in key and placeholder in waiting:
+            merged += waiting.pop(placeholder)
+        merged.append((key, value))
+    if waiting:
+        raise ValueError("phrasal verbs after a placeholder no grammar line "
+                         "reads: " + ", ".join(sorted(waiting)))
+    return merged
+
+def layout(chosen, core, core_phrases, grammar_rules=(), idiom_rules=()):
     """Split the chosen readings between the two files and order them.
 
     noun.txt: first every key with a space (the core's two-word keys, the
@@ -327,12 +401,15 @@ def layout(chosen, core, core_phrases, grammar_rules=()):
     their verb (grammar.py), which must meet "do not" and "will" before
     any other line takes a word of theirs; a single-word auxiliary whose
     plural is a word of its own ("cans", "wills") gets that word's line
-    before it, since a noun line takes the key with "s" too."""
-    grammar_keys = {k for k, _ in grammar_rules}
-    chosen = {k: r for k, r in chosen.items() if k not in grammar_keys}
-    core = {k: v for k, v in core.items() if k not in grammar_keys}
+    before it, since a noun line takes the key with "s" too. Right after
+    them come idiom_rules (idioms.py), the expressions and phrasal verbs,
+    before every key of a single word they hold and before the two-word
+    keys ("to give") that would take a word of theirs ("to give up")."""
+    first_keys = {k for k, _ in grammar_rules} | {k for k, _ in idiom_rules}
+    chosen = {k: r for k, r in chosen.items() if k not in first_keys}
+    core = {k: v for k, v in core.items() if k not in first_keys}
     core_phrases = {k: v for k, v in core_phrases.items()
-                    if k not in grammar_keys}
+                    if k not in first_keys}
     shielded = []
     for key in sorted(grammar.auxiliary_words()):
         form = key + "s"
@@ -389,7 +466,13 @@ def layout(chosen, core, core_phrases, grammar_rules=()):
     lexical = sorted(k for k in noun_keys if k.endswith("s")
                      and k[:-1] in noun_set and k not in stolen)
     rest = [k for k in noun_keys if k not in lexical and k not in stolen]
-    noun_rules = grammar_rules + first + guards + [(k, chosen[k].value) for k in lexical] \
+    # An expression that holds a word the auxiliaries key alone ("by no
+    # means" holds "no") goes before them, or that word's line takes it.
+    alone = {k for k, _ in grammar_rules if " " not in k}
+    holds_alone = [(k, v) for k, v in idiom_rules
+                   if not k.startswith("〓") and alone & set(k.split())]
+    idiom_rules = [line for line in idiom_rules if line not in holds_alone]
+    noun_rules = holds_alone + grammar_rules + list(idiom_rules) + first + guards + [(k, chosen[k].value) for k in lexical] \
         + [(k, chosen[k].value) for k in rest] \
         + [(k, v) for k, v in sorted(plural_lines.items())
            if k not in noun_set and k not in stolen]

@@ -1,0 +1,259 @@
+#!/usr/bin/env python3
+"""The idiom lines (idioms.py) and the senses a neighbour decides
+(context_senses.py), run as the engine runs a noun file on text as the
+dictionaries meet it: lowercased, marks spaced off, the plural marker after
+every word in "s". A small verb table stands for the sources; the table's
+counts are checked against WordNet where it is installed."""
+import collections
+import os
+import re
+import sys
+import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
+from dictionaries import context_senses, grammar, idioms, vocabulary  # noqa: E402,E501
+from dictionaries.conjugate import Verb  # noqa: E402
+from dictionaries.edict import KEY_WIDTH  # noqa: E402
+from dictionaries.english import verb_forms  # noqa: E402
+from dictionaries.exclusions import holds_phrase  # noqa: E402
+
+M = idioms.PLURAL_MARKER
+CNTLIST = "/usr/share/wordnet/cntlist.rev"
+IRREGULAR = {"give": ["gave", "given"], "find": ["found"],
+             "speak": ["spoke", "spoken"], "sit": ["sat"], "run": ["ran"]}
+
+
+def forms_of(verb):
+    return verb_forms(verb, IRREGULAR.get(verb, []))
+
+
+def as_dictionaries_meet(english):
+    text = " " + english.lower().replace("n't", " not") + " "
+    text = re.sub(r"([.,?!])", lambda m: " %s " % "。、？！"[".,?!".index(
+        m.group(1))], text)
+    text = re.sub(" +", " ", text)
+    return re.sub(r"s ", "s %s " % M, text)
+
+
+def apply_noun_file(text, rules):
+    for key, value in rules:
+        text = text.replace(" %s " % key, " %s " % value)
+        text = text.replace(" %ss " % key, " %s " % value)
+    return text
+
+
+def shown(text):
+    return re.sub(" +", "", text.replace(M, ""))
+
+
+class IdiomLinesTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.rules = idioms.build(forms_of, [("lives", "が住む", "s"),
+                                            ("work", "が働く", "base")])
+        cls.keys = [k for k, _ in cls.rules]
+
+    def render(self, english):
+        return shown(apply_noun_file(as_dictionaries_meet(english),
+                                     self.rules))
+
+    def test_expressions_read_as_one(self):
+        cases = [
+            # (English, what the rendering must hold)
+            ("after all, he came", "結局"),
+            ("he sings as well as she", "だけでなく"),   # 16 with the marker
+            ("she sings as well.", "また"),            # the head alone
+            ("call as soon as possible", "できるだけ早く"),
+            ("go as soon as he comes", "すぐに"),
+            ("at the same time", "同時に"),
+            ("at the same place", "でその同じplace"),
+            ("not at all", "全く…ない"),               # before "at all"
+            ("less than ten", "未満"),                 # "less ％１０００ than"
+            ("on the other hand", "一方"),
+            ("on the one hand", "一方では"),
+        ]
+        for english, wanted in cases:
+            with self.subTest(english=english):
+                self.assertIn(wanted, self.render(english))
+
+    def test_phrasal_verbs_in_every_form(self):
+        cases = [
+            ("we give up", "が諦めるのは"),
+            ("he gives up", "が諦めるのは"),
+            ("he gave up the plan", "が諦めたのは"),
+            ("giving up", "が諦めているのは"),
+            ("to give up", "諦めること"),
+            ("we have given up", "が諦めたのは"),
+            ("she found out", "が突き止めたのは"),
+            ("we ran out of time", "が使い果たしたのは"),
+            ("turn off the light", "が消すのは"),
+        ]
+        for english, wanted in cases:
+            with self.subTest(english=english):
+                self.assertIn(wanted, self.render(english))
+                self.assertNotRegex(self.render(english), "give|gave|up")
+
+    def test_relative_and_question_words(self):
+        cases = [
+            # A question word stays where a sentence begins...
+            ("he came. who is he?", "誰"),
+            ("he came. which is it?", "どの"),
+            ("he asked me who i was", "私誰"),
+            # ...and before a verb a relative pronoun reads as the verb.
+            ("the man who lives here", "manが住むhere"),
+            ("people who work hard", "が働く"),
+            ("the files that he sent", "files彼sent"),
+            ("the book that we read", "book私たちread"),
+            ("i know that it works", "knowそれworks"),
+        ]
+        for english, wanted in cases:
+            with self.subTest(english=english):
+                self.assertIn(wanted, self.render(english))
+        for english, wanted in [("he lives here", "彼が住む"),
+                                ("we work hard", "私たちが働く")]:
+            with self.subTest(english=english):
+                self.assertIn(wanted, self.render(english))
+        # "that" before a base form is mostly a demonstrative.
+        self.assertNotIn("が働く", self.render("that work is hard"))
+
+    def test_a_long_form_in_s_goes_through_a_placeholder(self):
+        # "depends ％１０００ on" is 16 characters: the form becomes a
+        # placeholder, which reads the particle, or else the form alone.
+        rules = idioms.build(forms_of, (), plain=lambda s: "<%s>" % s)
+        for english, wanted in [("it depends on you", "が依存する"),
+                                ("she takes care of him", "が世話するのは"),
+                                ("he takes the bus", "<takes>the"),
+                                ("it comes out", "が出る")]:
+            with self.subTest(english=english):
+                got = shown(apply_noun_file(as_dictionaries_meet(english),
+                                            rules))
+                self.assertIn(wanted, got)
+                self.assertNotIn("〓", got)
+
+    def test_no_placeholder_is_left(self):
+        for english in ("as soon as", "as long", "at the same", "as well",
+                        "on the other", "for the first", "in the first"):
+            with self.subTest(english=english):
+                self.assertNotIn("〓", self.render(english + " x"))
+
+    def test_keys_fit_and_longer_keys_come_first(self):
+        for key in self.keys:
+            self.assertLessEqual(len(key), KEY_WIDTH, key)
+            self.assertFalse(holds_phrase(key), key)
+        self.assertEqual(len(self.keys), len(set(self.keys)))
+        position = {k: i for i, k in enumerate(self.keys)}
+        self.assertLess(position["not at all"], position["at all"])
+        self.assertLess(position["to give up"], position["give up"])
+        self.assertLess(position["。 which"], position["which work"])
+
+    def test_a_long_expression_needs_a_reviewed_head(self):
+        with self.assertRaisesRegex(ValueError, "placeholder for its head"):
+            idioms.chain("as far as possible", "できるだけ")
+
+    def test_placeholders_are_not_grammars(self):
+        # ("you may not" borrows grammar's 〓禁 on purpose.)
+        permission = {context_senses.PERMISSION_FALLBACK[0]}
+        ours = {p for p, _ in idioms.HEADS.values()} | permission | set(
+            "〓" + k for k in idioms.S_FORM_PLACEHOLDERS.split("〓")[1:])
+        self.assertFalse(ours & set(grammar.FALLBACKS))
+
+
+class AuxiliaryLinesTest(unittest.TestCase):
+    """The phrasal verbs after an auxiliary, among grammar.py's lines."""
+
+    def test_auxiliary_and_phrasal_verb_are_one_form(self):
+        verbs = {"give": (Verb("与える", "v1"), True, forms_of("give"), 900)}
+        rules = vocabulary.with_phrasal_verbs(
+            grammar.build(verbs, {}), idioms.auxiliary_lines(forms_of))
+        cases = [
+            ("we should have given up", "が諦めるべきだった"),  # made late
+            ("we don't give up", "が諦めないのは"),
+            ("he never gave up", "が決して諦めなかったのは"),
+            ("we will give up", "が諦めるであろうのは"),
+            ("it was given up", "が諦められた"),
+            ("we don't give it", "が与えないのは"),   # the verb alone
+        ]
+        for english, wanted in cases:
+            with self.subTest(english=english):
+                got = shown(apply_noun_file(as_dictionaries_meet(english),
+                                            rules))
+                self.assertIn(wanted, got)
+                self.assertNotIn("〓", got)
+
+
+class CountsTest(unittest.TestCase):
+    def test_every_row_is_frequent(self):
+        # Ten tagged occurrences in WordNet, or ten in the technical texts;
+        # "not at all" is there for "at all".
+        for english, (wordnet, technical) in idioms.COUNTS.items():
+            with self.subTest(english=english):
+                self.assertTrue(wordnet >= 8 or technical >= 10
+                                or english == "not at all")
+
+    @unittest.skipUnless(os.path.exists(CNTLIST), "wordnet-base missing")
+    def test_wordnet_counts_are_wordnets(self):
+        counts = collections.Counter()
+        kind = {"1": "n", "2": "v", "3": "a", "4": "r", "5": "a"}
+        with open(CNTLIST) as f:
+            for line in f:
+                key, _, count = line.split()
+                lemma, sense = key.split("%")
+                counts[(lemma.replace("_", " "), kind[sense[0]])] += \
+                    int(count)
+        verbs = {e for e, _, _, _ in idioms.PHRASAL_TABLE}
+        for english, (wordnet, _) in idioms.COUNTS.items():
+            got = counts[(english, "v")] if english in verbs else \
+                counts[(english, "r")] + counts[(english, "a")]
+            with self.subTest(english=english):
+                self.assertEqual(got, wordnet)
+
+
+class ContextSensesTest(unittest.TestCase):
+    VERBS = {
+        "sit": (Verb("座る", "v5r"), False, forms_of("sit"), 60),
+        "use": (Verb("使う", "v5u"), True, forms_of("use"), 600),
+        "speak": (Verb("話す", "v5s"), True, forms_of("speak"), 300),
+    }
+
+    @classmethod
+    def setUpClass(cls):
+        verbs = dict(cls.VERBS)
+        for base in context_senses.LANGUAGE_VERBS:
+            verbs.setdefault(base, (Verb("読む", "v5m"), True,
+                                    forms_of(base), 100))
+        before, after = context_senses.build(verbs, forms_of)
+        cls.rules = before + grammar.build(verbs, {}) + after
+
+    def render(self, english):
+        text = as_dictionaries_meet(english.replace("I ", "私 "))
+        return shown(apply_noun_file(text, self.rules))
+
+    def test_the_neighbour_decides(self):
+        cases = [
+            ("you may sit here", "が座ってもよい"),
+            ("you may use it", "が使ってもよいのは"),
+            ("May I sit here?", "私が座ってもいい"),
+            ("you may not sit here", "座ってはいけない"),
+            ("it may sit", "かもしれない"),            # a guess, as before
+            ("she speaks Japanese", "日本語"),
+            ("we speak Japanese", "が話すのは日本語"),
+            ("written in Japanese", "日本語で"),
+            ("the Japanese language", "日本語"),
+            ("he is Japanese", "日本人"),
+            ("run the script", "が実行するのはその"),
+            ("it runs the tests", "が実行するのはその"),
+            ("close the door", "が閉じるのはその"),
+            ("close to the house", "close"),       # the adjective stays
+            ("the function returns a value", "が返すのは一つの"),
+        ]
+        for english, wanted in cases:
+            with self.subTest(english=english):
+                text = english.replace("Japanese", "日本人")
+                got = self.render(text)
+                self.assertIn(wanted, got)
+                self.assertNotIn("〓", got)
+
+
+if __name__ == "__main__":
+    unittest.main()

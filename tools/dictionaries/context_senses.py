@@ -1,0 +1,156 @@
+"""Senses that the neighbouring word decides.
+
+A word's one rendering is its frequent sense; a few frequent words have a
+second sense that a neighbour gives away, and reading them wrongly turns
+the sentence: "you may go" is leave (行ってもよい), not a guess (行くかも
+しれない); "the mean of the values" is an average, not "what ... means";
+"speaks Japanese" is the language (日本語), where the built-in table has
+already made the word the people (日本人) before the dictionaries run.
+
+Each is a key of the neighbour and the word together:
+
+  * "may" of permission: after "you", or before the "I" of a question
+    ("may I"; the built-in table has made it 私 by then), "may" asks or
+    gives leave. Those keys come before the auxiliaries of grammar.py
+    and turn "may" into its own placeholder 〓認; the placeholder and a
+    verb give the verb's te-form with もよい (が座ってもよい), and a
+    placeholder no verb took reads してもよい. "you may not" forbids, as
+    "must not" does (its placeholder 〓禁: 座ってはいけない). "you can" is
+    left to ability: it asks leave less often than it says one is able.
+  * "the mean", "a mean": an average (平均), where the built-in table would
+    make the verb.
+  * "run", "close", "type" and "return" before their object: 実行する,
+    閉じる, 入力する, 返す (VERBS_BEFORE_OBJECT says why).
+  * the Japanese language: after a preposition (in, into, from), before
+    "language", and after the verbs of speaking, learning, reading,
+    writing and understanding in their plain forms; after any word in
+    "s" (the plural marker stands between), since "speaks ％１０００
+    日本人" is too long for a key and "is" has become a placeholder by
+    then ("he is Japanese" keeps 日本人).
+"""
+
+from .conjugate import Verb
+from .edict import KEY_WIDTH
+from .verbs import renderings
+
+PLURAL_MARKER = "％１０００"
+
+# The lines that go before grammar.py's auxiliaries: who asks or gives
+# leave. "you may not" first, which holds "you may". ("may I" and "may we" ask
+# leave in grammar.py, as a question.)
+PERMISSION_FIRST = [
+    ("you may not", "あなた 〓禁"),
+    ("you may", "あなた 〓認"),
+]
+PERMISSION_FALLBACK = ("〓認", "してもよい")
+
+# The built-in table's rendering of "Japanese" (the capitalised-names
+# stage runs before lowercasing), and the language's.
+PEOPLE = "日本人"
+LANGUAGE = "日本語"
+LANGUAGE_AFTER = {"in": LANGUAGE + "で", "into": LANGUAGE + "に",
+                  "from": LANGUAGE + "から"}
+LANGUAGE_BEFORE = {"language": LANGUAGE}
+# The verbs whose object is mostly a language: every form but the
+# participle (which the passive reads).
+LANGUAGE_VERBS = ("speak", "learn", "study", "read", "write", "understand",
+                  "teach")
+
+# Verbs whose object says the sense: before an article, a demonstrative,
+# a possessive or "it", "run" runs a program (実行する; a race is run far
+# less often than a program in the texts read), "close" closes a thing (閉
+# じる; the adjective "close" is followed by "to", not by "the"), "type"
+# types it in (入力する, not the noun 種類) and "return" gives it back (返
+# す; "return to" stays the noun's). English verb -> EDICT headword, class.
+VERBS_BEFORE_OBJECT = {"run": ("実行", "vs"), "close": ("閉じる", "v1"),
+                       "type": ("入力", "vs"), "return": ("返す", "v5s")}
+# The words that open an object, as the built-in table and the core
+# render them.
+OBJECT_OPENERS = {"the": "その", "a": "一つの", "an": "一つの",
+                  "this": "これ", "these": "これら", "your": "あなたの",
+                  "my": "私の", "it": "それ", "them": "彼ら",
+                  "all": "すべての"}
+
+# "mean" as the noun of an average, after an article.
+MEAN = [("the mean", "その平均"), ("a mean", "一つの平均")]
+
+
+def permission_lines(verbs):
+    """"〓認 VERB" for each verb: the te-form and もよい, in the built-in
+    style (が, and のは where an object follows); then the fallback.
+
+    verbs: {English base: (Verb or None, transitive, forms, count)}, the
+    verbs grammar.py keys."""
+    from .grammar import BETWEEN
+    # An adverb between ("you may also use") goes before the placeholder,
+    # as grammar.py moves it before its own.
+    lines = [("〓認 " + adverb, japanese + " 〓認")
+             for adverb, japanese in sorted(BETWEEN.items())
+             if len("〓認 " + adverb) <= KEY_WIDTH]
+    for base, (verb, transitive, forms, _) in sorted(verbs.items()):
+        if not isinstance(verb, Verb):
+            continue
+        value = "が" + verb.te() + "もよい" + ("のは" if transitive else "")
+        for spelling in forms.get("base", ()):
+            if spelling.isalpha() and len("〓認 " + spelling) <= KEY_WIDTH:
+                lines.append(("〓認 " + spelling, value))
+    return lines + [PERMISSION_FALLBACK]
+
+
+def language_lines(verbs):
+    """The Japanese language where a neighbour says it is one.
+
+    verbs: as for permission_lines; the language verbs must be there."""
+    lines = [(word + " " + PEOPLE, value)
+             for word, value in sorted(LANGUAGE_AFTER.items())]
+    lines += [(PEOPLE + " " + word, value)
+              for word, value in sorted(LANGUAGE_BEFORE.items())]
+    for base in LANGUAGE_VERBS:
+        verb, _, forms, _ = verbs[base]
+        values = renderings(verb, True)
+        for form in ("base", "s", "past", "ing"):
+            for spelling in forms.get(form, ()):
+                word = spelling + (" " + PLURAL_MARKER
+                                   if spelling.endswith("s") else "")
+                lines.append((word + " " + PEOPLE, values[form] + LANGUAGE))
+    # After a word in "s" ("speaks ％１０００ 日本人" is longer than a key):
+    # the verbs' -s forms; "is" has become a placeholder by then.
+    lines.append((PLURAL_MARKER + " " + PEOPLE, LANGUAGE))
+    unique = {}
+    for key, value in lines:
+        if len(key) <= KEY_WIDTH:
+            unique.setdefault(key, value)
+    return list(unique.items())
+
+
+def object_lines(forms_of):
+    """Each form of the verbs of VERBS_BEFORE_OBJECT with a word that
+    opens its object, and "to" before the base.
+
+    forms_of: an English verb -> {form: [spellings]}."""
+    lines = []
+    for english, (headword, klass) in sorted(VERBS_BEFORE_OBJECT.items()):
+        values = renderings(Verb(headword, klass), True)
+        forms = forms_of(english)
+        spellings = [(form, spelling) for form in ("base", "s", "past", "ing")
+                     for spelling in forms[form]] \
+            + [("to", "to " + base) for base in forms["base"]]
+        for form, spelling in spellings:
+            word = spelling + (" " + PLURAL_MARKER
+                               if spelling.endswith("s") else "")
+            for opener, japanese in sorted(OBJECT_OPENERS.items()):
+                lines.append((word + " " + opener, values[form] + japanese))
+    unique = {}
+    for key, value in lines:
+        if len(key) <= KEY_WIDTH:
+            unique.setdefault(key, value)
+    return list(unique.items())
+
+
+def build(verbs, forms_of=None):
+    """(the lines before grammar.py's, the lines right after them).
+
+    forms_of: as for object_lines; without it, no object lines."""
+    objects = object_lines(forms_of) if forms_of else []
+    return list(PERMISSION_FIRST), \
+        permission_lines(verbs) + language_lines(verbs) + objects + MEAN
