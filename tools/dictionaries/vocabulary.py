@@ -369,22 +369,29 @@ def capitalised(wordnet, key):
 
 def with_phrasal_verbs(grammar_rules, phrasal_lines):
     """grammar_rules with each phrasal verb's line after an auxiliary's
-    placeholder put before the first line that reads that placeholder
-    ("〓否 give up" before "〓否 give"): by then some earlier line has made
-    the placeholder, and no line has taken the verb alone."""
-    waiting = {}
+    placeholder put right before the first line that takes its verb after
+    that placeholder ("〓否 give up" before "〓否 give"), or else before the
+    placeholder's fallback: so every line that joins the placeholder to
+    another ("〓否 〓欲", "don't want to") has acted first."""
+    first = {}
+    for i, (key, _) in enumerate(grammar_rules):
+        words = key.split()
+        first.setdefault(tuple(words[:2]), i)
+    before = {}
     for key, value in phrasal_lines:
-        waiting.setdefault(key.split(" ", 1)[0], []).append((key, value))
+        words = key.split()
+        at = min(first.get(tuple(words[:2]), len(grammar_rules)),
+                 first.get((words[0],), len(grammar_rules)))
+        if at == len(grammar_rules):
+            raise ValueError("a phrasal verb after a placeholder no grammar "
+                             "line reads: " + key)
+        before.setdefault(at, []).append((key, value))
     merged = []
-    for key, value in grammar_rules:
-        placeholder = key.split(" ", 1)[0]
-        if " " in key and placeholder in waiting:
-            merged += waiting.pop(placeholder)
-        merged.append((key, value))
-    if waiting:
-        raise ValueError("phrasal verbs after a placeholder no grammar line "
-                         "reads: " + ", ".join(sorted(waiting)))
+    for i, line in enumerate(grammar_rules):
+        merged += before.get(i, [])
+        merged.append(line)
     return merged
+
 
 def layout(chosen, core, core_phrases, grammar_rules=(), idiom_rules=()):
     """Split the chosen readings between the two files and order them.
