@@ -354,8 +354,10 @@ void Form1::OnNextControl(WPARAM which, bool is_window) {
   if (next == Text1 || next == Text2) SendMessageW(next, EM_SETSEL, 0, -1);
 }
 
-// Only the first file of several: the input box holds one text.
+// One file, as the Qt window takes it: the input box holds one text, and
+// of several there is no saying which the user meant.
 void Form1::OnDropFiles(HDROP drop) {
+  if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) != 1) return DragFinish(drop);
   UINT length = DragQueryFileW(drop, 0, nullptr, 0);
   std::wstring file(length + 1, L'\0');
   DragQueryFileW(drop, 0, file.data(), length + 1);
