@@ -210,7 +210,7 @@ def windows_path(path):
     return "Z:" + path.replace("/", "\\")
 
 
-def drop_open_and_save_checks(s, program):
+def drop_open_and_save_checks(s, folder, program):
     """A file dropped from Explorer, the menu's Open and Save through the
     common file dialogs: UTF-8 in and out, names in Japanese with spaces,
     CR LF and LF files."""
@@ -224,7 +224,9 @@ def drop_open_and_save_checks(s, program):
     st = s.settle()
     check("two files dropped at once: Text1 as it was", st["Text1"]["text"], "The black cat.\r\nI like you.\r\n")
 
-    name_file = os.path.join(program, "name.txt")
+    # The probe reads the name from a file, named in ASCII: its own
+    # arguments come in the ANSI code page.
+    name_file = os.path.join(folder, "name.txt")
 
     def through_dialog(command, path):
         s.probe("command", str(command))
@@ -495,7 +497,7 @@ def run(args, folder):
         shutil.rmtree(personal)
 
         splitter_checks(s, text_file)
-        drop_open_and_save_checks(s, program)
+        drop_open_and_save_checks(s, folder, program)
         window.kill()
         window.wait()
         s.wait_until_gone()
