@@ -175,8 +175,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::LayOutControls() {
-  model::Form1Layout layout = model::LayOutForm1(client_->width(), client_->height(),
-                                                 logicalDpiX(), logicalDpiY(), split_);
+  model::Form1Layout layout =
+      model::LayOutForm1(client_->width(), client_->height(), logicalDpiX(), logicalDpiY(), split_);
   Text1->setGeometry(ToQRect(layout.Text1));
   Text2->setGeometry(ToQRect(layout.Text2));
   Command1->setGeometry(ToQRect(layout.Command1));

@@ -111,8 +111,8 @@ TEST(Form1LayoutTest, TheSplitSharesTheGainedHeightBetweenTheBoxes) {
 // at every DPI and size; and the splitter fills the gap below Text1.
 TEST(Form1LayoutTest, NoSplitIsTheLayoutWithoutOne) {
   for (int dpi : {96, 120, 144, 192}) {
-    for (auto [width, height] : {std::pair{0, 0}, {MinimumClientWidth(dpi), MinimumClientHeight(dpi)},
-                                 {1000, 900}}) {
+    for (auto [width, height] :
+         {std::pair{0, 0}, {MinimumClientWidth(dpi), MinimumClientHeight(dpi)}, {1000, 900}}) {
       Form1Layout layout = LayOutForm1(width, height, dpi, dpi, 0);
       int text2_height = std::max(height, MinimumClientHeight(dpi)) -
                          TwipsToPixels(kText2Rect.top, dpi) - TwipsToPixels(75, dpi);
@@ -136,11 +136,13 @@ TEST(Form1LayoutTest, TheSplitterFollowsTheMouseUntilABoxIsAtItsOpeningHeight) {
   const struct {
     int at_press, moved, height, dpi, split;
   } kDrags[] = {
+      // clang-format off
       {0, 0, 700, 96, 0},       {0, 100, 700, 96, 100},  {100, -30, 700, 96, 70},
       {100, -130, 700, 96, 0},  {0, 500, 700, 96, 390},  {390, 1, 700, 96, 390},
       {0, 50, 310, 96, 0},      {0, 100, 700, 192, 80},  {30, -10, 700, 192, 20},
       // Kept from a taller window: the drag starts from where it shows.
       {300, -10, 400, 96, 80},
+      // clang-format on
   };
   for (const auto& d : kDrags) {
     EXPECT_EQ(SplitAfterDrag(d.at_press, d.moved, d.height, d.dpi), d.split)
