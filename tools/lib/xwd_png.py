@@ -7,8 +7,9 @@ Each window (an X id, as xdotool gives it) is dumped by xwd and laid where
 it stands on the screen over the first one's area, so that a menu or a
 dialog, each a window of its own, shows over the window it belongs to.
 With --frame the window (one alone) is taken with the frame and title bar
-a window manager has put round it. ImageMagick's import would do the same; this keeps the documentation's
-pictures to packages the tests install anyway (x11-apps).
+a window manager has put round it. ImageMagick's import would do the same;
+this keeps the documentation's pictures to small packages (x11-apps for
+xwd, x11-utils for xwininfo).
 """
 import re
 import struct
