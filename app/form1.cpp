@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -35,6 +34,7 @@
 #include "model/menu.h"
 #include "model/personal_words.h"
 #include "splitter_bar.h"
+#include "translators.h"
 #include "word_dialogs.h"
 
 namespace mikawase {
@@ -79,10 +79,6 @@ class TextBox : public QPlainTextEdit {
   }
 };
 
-QString Shown(const model::Words& words, model::Language language) {
-  return QString::fromStdString(model::Say(words, language));
-}
-
 QPlainTextEdit* NewTextBox(const QString& name, QWidget* parent) {
   auto* box = new TextBox(parent);
   box->setObjectName(name);
@@ -113,8 +109,7 @@ Form1::Form1(const QString& executable_folder, ErrorReporter report_error, QWidg
       report_error_(std::move(report_error)),
       open_folder_([](const QString& folder) {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
-      }),
-      language_(model::LanguageNamed(QLocale::system().name().toStdString())) {
+      }) {
   client_->setObjectName(QStringLiteral("client"));
   Command1->setObjectName(QStringLiteral("Command1"));
   // The result can be selected and copied, not typed over.
@@ -133,7 +128,7 @@ Form1::Form1(const QString& executable_folder, ErrorReporter report_error, QWidg
   Command1->setAutoDefault(false);
   Command1->setDefault(false);
 
-  Command1->setToolTip(QString::fromStdString(model::Command1Tip(language_)));
+  Command1->setToolTip(Shown(model::kCommand1Tip));
   // The menu bar above, and below it the client area, which opens at the
   // table's size and may grow from there, never shrink.
   auto* layout = new QVBoxLayout(this);
@@ -219,14 +214,14 @@ void Form1::ShowFailure(const model::Failure& failure) {
     return;
   }
   QMessageBox box(QMessageBox::Critical, windowTitle(),
-                  QString::fromStdString(model::DescribeFailure(failure, language_)),
+                  QString::fromStdString(model::DescribeFailure(failure, SayInLocale)),
                   QMessageBox::Ok, this);
   // A bad line of the user's own file: the way to it, from here.
   QPushButton* my_words = nullptr;
   QPushButton* folder = nullptr;
   if (failure.personal) {
-    my_words = box.addButton(Shown(model::kOpenMyWords, language_), QMessageBox::ActionRole);
-    folder = box.addButton(Shown(model::kOpenFolder, language_), QMessageBox::ActionRole);
+    my_words = box.addButton(Shown(model::kOpenMyWords), QMessageBox::ActionRole);
+    folder = box.addButton(Shown(model::kOpenFolder), QMessageBox::ActionRole);
     my_words->setObjectName(QStringLiteral("openMyWords"));
     folder->setObjectName(QStringLiteral("openFolder"));
   }
@@ -239,13 +234,13 @@ QMenuBar* Form1::BuildMenuBar() {
   auto* bar = new QMenuBar(this);
   bar->setObjectName(QStringLiteral("menuBar"));
   for (const model::Menu& menu : model::Form1Menus()) {
-    QMenu* shown = bar->addMenu(Shown(menu.words, language_));
+    QMenu* shown = bar->addMenu(Shown(menu.words));
     for (const model::MenuItem& item : menu.items) {
       if (item.command == model::Command::kSeparator) {
         shown->addSeparator();
         continue;
       }
-      QAction* action = shown->addAction(Shown(item.words, language_));
+      QAction* action = shown->addAction(Shown(item.words));
       action->setObjectName(QString::fromLatin1(item.name));
       if (*item.shortcut != '\0') action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
       action->setCheckable(item.checkable);
@@ -259,14 +254,14 @@ QMenuBar* Form1::BuildMenuBar() {
 void Form1::Run(model::Command command) {
   switch (command) {
     case model::Command::kOpenFile: {
-      QString file = QFileDialog::getOpenFileName(this, Shown(model::kOpenTitle, language_), {},
-                                                  Shown(model::kTextFiles, language_));
+      QString file = QFileDialog::getOpenFileName(this, Shown(model::kOpenTitle), {},
+                                                  Shown(model::kTextFiles));
       if (!file.isEmpty()) OpenFile(file);
       return;
     }
     case model::Command::kSaveResult: {
-      QString file = QFileDialog::getSaveFileName(this, Shown(model::kSaveTitle, language_), {},
-                                                  Shown(model::kTextFiles, language_));
+      QString file = QFileDialog::getSaveFileName(this, Shown(model::kSaveTitle), {},
+                                                  Shown(model::kTextFiles));
       if (!file.isEmpty()) SaveResult(file);
       return;
     }
@@ -280,12 +275,12 @@ void Form1::Run(model::Command command) {
       AddWord();
       return;
     case model::Command::kMyWords: {
-      MyWordsDialog dialog(folders_, language_, ToEngineText(*Text1), this);
+      MyWordsDialog dialog(folders_, ToEngineText(*Text1), this);
       dialog.exec();
       return;
     }
     case model::Command::kOpenPersonalFolder: {
-      std::string why = model::MakePersonalFolder(folders_, language_);
+      std::string why = model::MakePersonalFolder(folders_, SayInLocale);
       if (why.empty() && open_folder_(QFile::decodeName(folders_.personal.c_str()))) return;
       if (!why.empty()) QMessageBox::warning(this, windowTitle(), QString::fromStdString(why));
       return;
@@ -294,8 +289,8 @@ void Form1::Run(model::Command command) {
       ShowCheckReport();
       return;
     case model::Command::kAbout:
-      QMessageBox::about(this, Shown(model::kAboutTitle, language_),
-                         windowTitle() + QStringLiteral("\n\n") + Shown(model::kAboutText, language_));
+      QMessageBox::about(this, Shown(model::kAboutTitle),
+                         windowTitle() + QStringLiteral("\n\n") + Shown(model::kAboutText));
       return;
     case model::Command::kJoinLines:
       // The action ticks and unticks itself; the press reads the switch.
@@ -315,15 +310,15 @@ void Form1::AddWord() {
   std::size_t cursor = static_cast<std::size_t>(
       text.left(Text1->textCursor().position()).toUtf8().size());
   std::string key = model::OfferedKey(text.toStdString(), cursor, selection.toStdString());
-  AddWordDialog dialog(folders_, language_, ToEngineText(*Text1), "noun",
-                       QString::fromStdString(key), {}, /*changing=*/false, this);
+  AddWordDialog dialog(folders_, ToEngineText(*Text1), "noun", QString::fromStdString(key), {},
+                       /*changing=*/false, this);
   dialog.exec();
 }
 
 void Form1::OpenFile(const QString& file) {
   QFile in(file);
   if (!in.open(QIODevice::ReadOnly)) {
-    QMessageBox::warning(this, windowTitle(), Shown(model::kCannotRead, language_) + '\n' + file);
+    QMessageBox::warning(this, windowTitle(), Shown(model::kCannotRead) + '\n' + file);
     return;
   }
   QByteArray bytes = in.readAll();
@@ -331,7 +326,7 @@ void Form1::OpenFile(const QString& file) {
   QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString text = decoder.decode(bytes);
   if (decoder.hasError()) {
-    QMessageBox::warning(this, windowTitle(), Shown(model::kNotUtf8, language_) + '\n' + file);
+    QMessageBox::warning(this, windowTitle(), Shown(model::kNotUtf8) + '\n' + file);
     return;
   }
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -342,20 +337,20 @@ void Form1::SaveResult(const QString& file) {
   QSaveFile out(file);
   QByteArray bytes = Text2->toPlainText().toUtf8();
   if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-    QMessageBox::warning(this, windowTitle(), Shown(model::kCannotWrite, language_) + '\n' + file);
+    QMessageBox::warning(this, windowTitle(), Shown(model::kCannotWrite) + '\n' + file);
   }
 }
 
 void Form1::ShowCheckReport() {
   QDialog dialog(this);
   dialog.setObjectName(QStringLiteral("CheckDialog"));
-  dialog.setWindowTitle(Shown(model::kCheckTitle, language_));
+  dialog.setWindowTitle(Shown(model::kCheckTitle));
   auto* report = new QPlainTextEdit(&dialog);
   report->setObjectName(QStringLiteral("checkReport"));
   report->setReadOnly(true);
-  report->setPlainText(QString::fromStdString(model::CheckReport(folders_, language_)));
+  report->setPlainText(QString::fromStdString(model::CheckReport(folders_, SayInLocale)));
   auto* buttons = new QDialogButtonBox(&dialog);
-  buttons->addButton(Shown(model::kClose, language_), QDialogButtonBox::AcceptRole);
+  buttons->addButton(Shown(model::kClose), QDialogButtonBox::AcceptRole);
   connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   auto* layout = new QVBoxLayout(&dialog);
   layout->addWidget(report);

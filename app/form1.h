@@ -5,7 +5,8 @@
 // converts the text of its boxes to the engine's UTF-8 with CR LF line
 // breaks at one place, hands it to model::Command1Action, and shows the
 // result or the failure in the words model::DescribeFailure gives; its
-// controls stand where model::LayOutForm1 puts them.
+// controls stand where model::LayOutForm1 puts them. The model's texts are
+// shown through the installed QTranslators (translators.h).
 #ifndef MIKAWASE_APP_FORM1_H_
 #define MIKAWASE_APP_FORM1_H_
 
@@ -104,7 +105,6 @@ class Form1 : public QWidget {
   DictionaryFolders folders_;  // the shipped data/ and the personal folder
   ErrorReporter report_error_;
   std::function<bool(const QString&)> open_folder_;
-  model::Language language_;  // of the system's locale
   bool join_lines_ = false;   // Options > Join the lines of a paragraph; off at start
 };
 

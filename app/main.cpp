@@ -1,15 +1,14 @@
 // mikawase: the window. It takes nothing on the command line but --help
 // and --version, which answer without opening it.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 #include <cstring>
 
+#include "app_folder_for.h"
 #include "form1.h"
 #include "mikawase/compiled_cache.h"
 #include "mikawase/version.h"
+#include "translators.h"
 
 namespace {
 
@@ -36,14 +35,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   QApplication application(argc, argv);
-  // Qt's own words (the boxes' context menus, the file dialogs' buttons)
-  // in the user's language, from Qt's translations where they are
-  // installed; the window's own words come from its model.
-  QTranslator qt_words;
-  if (qt_words.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    application.installTranslator(&qt_words);
-  }
+  // The window's words and Qt's own (the boxes' context menus, the file
+  // dialogs' buttons) in the user's language, where translated.
+  mikawase::InstallTranslators(&application,
+                               mikawase::AppFolderFor(QCoreApplication::applicationDirPath()));
   // Ties the window to mikawase.desktop, for its icon and name in docks and
   // task bars.
   QGuiApplication::setDesktopFileName(QStringLiteral("mikawase"));

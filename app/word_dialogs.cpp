@@ -15,25 +15,21 @@
 #include "mikawase/personal_dictionary.h"
 #include "model/menu.h"
 #include "model/personal_words.h"
+#include "translators.h"
 
 namespace mikawase {
 
 namespace {
 
-QString Shown(const model::Words& words, model::Language language) {
-  return QString::fromStdString(model::Say(words, language));
-}
-
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-AddWordDialog::AddWordDialog(const DictionaryFolders& folders, model::Language language,
-                             std::string sentence, const std::string& kind, const QString& key,
-                             const QString& value, bool changing, QWidget* parent)
+AddWordDialog::AddWordDialog(const DictionaryFolders& folders, std::string sentence,
+                             const std::string& kind, const QString& key, const QString& value,
+                             bool changing, QWidget* parent)
     : QDialog(parent),
       folders_(folders),
-      language_(language),
       sentence_(std::move(sentence)),
       kind_(new QComboBox(this)),
       key_(new QLineEdit(key, this)),
@@ -42,14 +38,14 @@ AddWordDialog::AddWordDialog(const DictionaryFolders& folders, model::Language l
       problems_(new QLabel(this)),
       buttons_(new QDialogButtonBox(this)) {
   setObjectName(QStringLiteral("AddWordDialog"));
-  setWindowTitle(Shown(changing ? model::kEditWordTitle : model::kAddWordTitle, language));
+  setWindowTitle(Shown(changing ? model::kEditWordTitle : model::kAddWordTitle));
   kind_->setObjectName(QStringLiteral("kind"));
   key_->setObjectName(QStringLiteral("key"));
   value_->setObjectName(QStringLiteral("value"));
   preview_->setObjectName(QStringLiteral("preview"));
   problems_->setObjectName(QStringLiteral("problems"));
   for (const model::WordKind& each : model::WordKinds()) {
-    kind_->addItem(Shown(each.words, language), QString::fromLatin1(each.kind));
+    kind_->addItem(Shown(each.words), QString::fromLatin1(each.kind));
     if (kind == each.kind) kind_->setCurrentIndex(kind_->count() - 1);
   }
   // A word changed stays in its dictionary; a new one may go into any.
@@ -61,13 +57,13 @@ AddWordDialog::AddWordDialog(const DictionaryFolders& folders, model::Language l
   problems_->setStyleSheet(QStringLiteral("color: #a00000"));
 
   auto* form = new QFormLayout;
-  form->addRow(Shown(model::kKindLabel, language), kind_);
-  form->addRow(Shown(model::kKeyLabel, language), key_);
-  form->addRow(Shown(model::kValueLabel, language), value_);
-  form->addRow(Shown(model::kPreviewLabel, language), preview_);
-  save_ = buttons_->addButton(Shown(model::kSave, language), QDialogButtonBox::AcceptRole);
+  form->addRow(Shown(model::kKindLabel), kind_);
+  form->addRow(Shown(model::kKeyLabel), key_);
+  form->addRow(Shown(model::kValueLabel), value_);
+  form->addRow(Shown(model::kPreviewLabel), preview_);
+  save_ = buttons_->addButton(Shown(model::kSave), QDialogButtonBox::AcceptRole);
   save_->setObjectName(QStringLiteral("save"));
-  buttons_->addButton(Shown(model::kCancel, language), QDialogButtonBox::RejectRole);
+  buttons_->addButton(Shown(model::kCancel), QDialogButtonBox::RejectRole);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(problems_);
@@ -97,7 +93,7 @@ void AddWordDialog::UpdatePreview() {
   value_was_written_ = value_was_written_ || !value.empty();
   model::AddWordView view =
       model::ViewOfEntry(sentence_, folders_, FileName(), key_->text().toStdString(), value,
-                         value_was_written_, language_);
+                         value_was_written_, SayInLocale);
   preview_->setText(Utf8(view.preview));
   problems_->setText(Utf8(view.problems));
   save_->setEnabled(view.can_save);
@@ -107,7 +103,7 @@ void AddWordDialog::accept() {
   AddedEntry added = AddPersonalEntry(folders_.personal, FileName(), key_->text().toStdString(),
                                       value_->text().toStdString());
   if (!added.refusal.empty()) {
-    problems_->setText(Utf8(model::SayProblem(added.refusal, language_)));
+    problems_->setText(Utf8(model::SayProblem(added.refusal, SayInLocale)));
     return;
   }
   saved_path_ = added.path;
@@ -115,35 +111,32 @@ void AddWordDialog::accept() {
   QDialog::accept();
 }
 
-MyWordsDialog::MyWordsDialog(const DictionaryFolders& folders, model::Language language,
-                             std::string sentence, QWidget* parent)
+MyWordsDialog::MyWordsDialog(const DictionaryFolders& folders, std::string sentence,
+                             QWidget* parent)
     : QDialog(parent),
       folders_(folders),
-      language_(language),
       sentence_(std::move(sentence)),
       table_(new QTableWidget(this)),
       notes_(new QLabel(this)) {
   setObjectName(QStringLiteral("MyWordsDialog"));
-  setWindowTitle(Shown(model::kMyWordsTitle, language));
+  setWindowTitle(Shown(model::kMyWordsTitle));
   table_->setObjectName(QStringLiteral("entries"));
   notes_->setObjectName(QStringLiteral("notes"));
   notes_->setWordWrap(true);
   notes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   table_->setColumnCount(4);
-  table_->setHorizontalHeaderLabels({Shown(model::kKindColumn, language),
-                                     Shown(model::kKeyColumn, language),
-                                     Shown(model::kValueColumn, language),
-                                     Shown(model::kPlaceColumn, language)});
+  table_->setHorizontalHeaderLabels({Shown(model::kKindColumn), Shown(model::kKeyColumn),
+                                     Shown(model::kValueColumn), Shown(model::kPlaceColumn)});
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setStretchLastSection(true);
 
-  auto* add = new QPushButton(Shown(model::kAdd, language), this);
-  auto* change = new QPushButton(Shown(model::kEdit, language), this);
-  auto* remove = new QPushButton(Shown(model::kRemove, language), this);
-  auto* close = new QPushButton(Shown(model::kClose, language), this);
+  auto* add = new QPushButton(Shown(model::kAdd), this);
+  auto* change = new QPushButton(Shown(model::kEdit), this);
+  auto* remove = new QPushButton(Shown(model::kRemove), this);
+  auto* close = new QPushButton(Shown(model::kClose), this);
   add->setObjectName(QStringLiteral("add"));
   change->setObjectName(QStringLiteral("change"));
   remove->setObjectName(QStringLiteral("remove"));
@@ -172,7 +165,8 @@ void MyWordsDialog::Refill() {
   table_->setRowCount(static_cast<int>(listed.entries.size()));
   int row = 0;
   for (const PersonalEntry& entry : listed.entries) {
-    const QString cells[] = {Utf8(model::KindOfFile(entry.file_name, language_)), Utf8(entry.key), Utf8(entry.value),
+    const QString cells[] = {Utf8(model::KindOfFile(entry.file_name, SayInLocale)), Utf8(entry.key),
+                             Utf8(entry.value),
                              Utf8(entry.file_name) + ':' + QString::number(entry.line)};
     for (int column = 0; column < 4; ++column) {
       auto* item = new QTableWidgetItem(cells[column]);
@@ -184,21 +178,21 @@ void MyWordsDialog::Refill() {
   }
   std::vector<std::string> failures;
   for (const TranslationError& failure : listed.failures) failures.push_back(failure.what());
-  notes_->setText(Utf8(model::NotesOnEntries(listed.entries.size(), failures, language_)));
+  notes_->setText(Utf8(model::NotesOnEntries(listed.entries.size(), failures, SayInLocale)));
 }
 
 void MyWordsDialog::RemoveRow(int row, bool ask) {
   if (row < 0 || row >= table_->rowCount()) return;
   std::string file_name = table_->item(row, 0)->data(Qt::UserRole).toString().toStdString();
   QString key = table_->item(row, 1)->text();
-  if (ask && QMessageBox::question(this, windowTitle(),
-                                   Shown(model::kRemoveAsk, language_).arg(key)) !=
+  if (ask && QMessageBox::question(this, windowTitle(), Shown(model::kRemoveAsk).arg(key)) !=
                  QMessageBox::Yes) {
     return;
   }
   RemovedEntry removed = RemovePersonalEntry(folders_.personal, file_name, key.toStdString());
   if (!removed.refusal.empty()) {
-    QMessageBox::warning(this, windowTitle(), Utf8(model::SayProblem(removed.refusal, language_)));
+    QMessageBox::warning(this, windowTitle(),
+                         Utf8(model::SayProblem(removed.refusal, SayInLocale)));
   }
   Refill();
 }
@@ -210,13 +204,13 @@ void MyWordsDialog::ChangeRow(int row) {
   for (const model::WordKind& each : model::WordKinds()) {
     if (file_name == each.file_name) kind = each.kind;
   }
-  AddWordDialog dialog(folders_, language_, sentence_, kind, table_->item(row, 1)->text(),
+  AddWordDialog dialog(folders_, sentence_, kind, table_->item(row, 1)->text(),
                        table_->item(row, 2)->text(), /*changing=*/true, this);
   if (dialog.exec() == QDialog::Accepted) Refill();
 }
 
 void MyWordsDialog::AddWord() {
-  AddWordDialog dialog(folders_, language_, sentence_, "noun", {}, {}, /*changing=*/false, this);
+  AddWordDialog dialog(folders_, sentence_, "noun", {}, {}, /*changing=*/false, this);
   if (dialog.exec() == QDialog::Accepted) Refill();
 }
 

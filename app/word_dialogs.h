@@ -28,9 +28,8 @@ class AddWordDialog : public QDialog {
   // `sentence` (UTF-8, CR LF) is rendered with the entry as a preview; the
   // dialog opens with `kind` ("noun", "adjective", "rome"), `key` and
   // `value` filled in.
-  AddWordDialog(const DictionaryFolders& folders, model::Language language, std::string sentence,
-                const std::string& kind, const QString& key, const QString& value,
-                bool changing, QWidget* parent);
+  AddWordDialog(const DictionaryFolders& folders, std::string sentence, const std::string& kind,
+                const QString& key, const QString& value, bool changing, QWidget* parent);
 
   // Where the entry went, once saved: "FILE" and its line.
   const std::string& SavedPath() const { return saved_path_; }
@@ -43,7 +42,6 @@ class AddWordDialog : public QDialog {
   std::string FileName() const;
 
   DictionaryFolders folders_;
-  model::Language language_;
   std::string sentence_;
   QComboBox* kind_;
   QLineEdit* key_;
@@ -61,8 +59,7 @@ class MyWordsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  MyWordsDialog(const DictionaryFolders& folders, model::Language language, std::string sentence,
-                QWidget* parent);
+  MyWordsDialog(const DictionaryFolders& folders, std::string sentence, QWidget* parent);
 
   // Takes the entry of row `row` out of its file, after asking when `ask`.
   void RemoveRow(int row, bool ask);
@@ -73,7 +70,6 @@ class MyWordsDialog : public QDialog {
   void AddWord();
 
   DictionaryFolders folders_;
-  model::Language language_;
   std::string sentence_;
   QTableWidget* table_;
   QLabel* notes_;

@@ -9,6 +9,9 @@ packages=(
   # Build
   g++ cmake ninja-build pkg-config
   libicu-dev qt6-base-dev
+  # lrelease compiles the window's Japanese; lupdate refreshes it
+  # (tools/update-translations.sh) and checks it holds every text.
+  qt6-l10n-tools
   # Tests and benchmarks
   libgtest-dev libbenchmark-dev python3 xvfb xauth xdotool xclip x11-apps
   # A window manager for tools/screenshot.sh, whose picture shows the title

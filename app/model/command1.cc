@@ -55,10 +55,12 @@ Command1Outcome Command1Action(std::string_view input, const DictionaryFolders& 
     outcome.translated = true;
   } catch (const TranslationError& error) {
     outcome.failure = {error.file(), error.line(), error.problem(),
-                       !folders.personal.empty() && error.file().starts_with(folders.personal)};
+                       !folders.personal.empty() && error.file().starts_with(folders.personal),
+                       error.kind()};
   } catch (const std::bad_alloc&) {
     outcome.rendering.clear();
-    outcome.failure = {{}, 0, "there is not enough memory to translate this text", false};
+    outcome.failure = {
+        {}, 0, "there is not enough memory to translate this text", false, std::nullopt};
   }
   return outcome;
 }

@@ -5,10 +5,12 @@
 #define MIKAWASE_APP_MODEL_COMMAND1_H_
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "mikawase/dictionary_folders.h"
+#include "mikawase/translation_error.h"
 
 namespace mikawase::model {
 
@@ -21,8 +23,9 @@ DictionaryFolders Form1Folders(std::string_view AppFolder);
 struct Failure {
   std::string file;       // the dictionary at fault; empty when no file is
   std::size_t line = 0;   // from 1; 0 when no one line is at fault
-  std::string problem;
+  std::string problem;    // the engine's English, with the details
   bool personal = false;  // the file is in the user's personal folder
+  std::optional<ErrorKind> kind;  // none when memory ran out
 };
 
 // Either the whole rendering or the failure, never part of a rendering:

@@ -2,38 +2,34 @@
 
 namespace mikawase::model {
 
-std::string Say(const Words& words, Language language) {
-  return language == Language::kJapanese ? words.japanese : words.english;
-}
-
 namespace {
 
 // clang-format off
 constexpr MenuItem kFileItems[] = {
-    {Command::kOpenFile,   "openFile",   {"&Open…",            "開く(&O)…"},             "Ctrl+O"},
-    {Command::kSaveResult, "saveResult", {"&Save the result…", "訳を保存(&S)…"},          "Ctrl+S"},
-    {Command::kCopyResult, "copyResult", {"&Copy the result",  "訳をコピー(&C)"},          "Ctrl+Shift+C"},
-    {Command::kSeparator,  "",           {"", ""},                                        ""},
-    {Command::kExit,       "exit",       {"E&xit",             "終了(&X)"},               ""},
+    {Command::kOpenFile,   "openFile",   MIKAWASE_TEXT("Menu", "&Open…"),            "Ctrl+O"},
+    {Command::kSaveResult, "saveResult", MIKAWASE_TEXT("Menu", "&Save the result…"), "Ctrl+S"},
+    {Command::kCopyResult, "copyResult", MIKAWASE_TEXT("Menu", "&Copy the result"),  "Ctrl+Shift+C"},
+    {Command::kSeparator,  "",           {},                                          ""},
+    {Command::kExit,       "exit",       MIKAWASE_TEXT("Menu", "E&xit"),             ""},
 };
 constexpr MenuItem kDictionaryItems[] = {
-    {Command::kAddWord,            "addWord",            {"&Add a word…",              "語を加える(&A)…"},           "Ctrl+D"},
-    {Command::kMyWords,            "myWords",            {"&My words…",                "加えた語の一覧(&M)…"},        ""},
-    {Command::kOpenPersonalFolder, "openPersonalFolder", {"Open my dictionary &folder", "個人辞書のフォルダを開く(&F)"}, ""},
-    {Command::kSeparator,          "",                   {"", ""},                                                   ""},
-    {Command::kCheckDictionaries,  "checkDictionaries",  {"&Check the dictionaries…",  "辞書を調べる(&C)…"},          ""},
+    {Command::kAddWord,            "addWord",            MIKAWASE_TEXT("Menu", "&Add a word…"),               "Ctrl+D"},
+    {Command::kMyWords,            "myWords",            MIKAWASE_TEXT("Menu", "&My words…"),                 ""},
+    {Command::kOpenPersonalFolder, "openPersonalFolder", MIKAWASE_TEXT("Menu", "Open my dictionary &folder"), ""},
+    {Command::kSeparator,          "",                   {},                                                   ""},
+    {Command::kCheckDictionaries,  "checkDictionaries",  MIKAWASE_TEXT("Menu", "&Check the dictionaries…"),   ""},
 };
 constexpr MenuItem kOptionItems[] = {
-    {Command::kJoinLines, "joinLines", {"&Join the lines of a paragraph", "段落の改行をつなげる(&J)"}, "", true},
+    {Command::kJoinLines, "joinLines", MIKAWASE_TEXT("Menu", "&Join the lines of a paragraph"), "", true},
 };
 constexpr MenuItem kHelpItems[] = {
-    {Command::kAbout, "about", {"&About ミカワセ…", "ミカワセについて(&A)…"}, ""},
+    {Command::kAbout, "about", MIKAWASE_TEXT("Menu", "&About ミカワセ…"), ""},
 };
 constexpr Menu kMenus[] = {
-    {{"&File",       "ファイル(&F)"}, kFileItems},
-    {{"&Dictionary", "辞書(&D)"},     kDictionaryItems},
-    {{"&Options",    "設定(&O)"},     kOptionItems},
-    {{"&Help",       "ヘルプ(&H)"},   kHelpItems},
+    {MIKAWASE_TEXT("Menu", "&File"),       kFileItems},
+    {MIKAWASE_TEXT("Menu", "&Dictionary"), kDictionaryItems},
+    {MIKAWASE_TEXT("Menu", "&Options"),    kOptionItems},
+    {MIKAWASE_TEXT("Menu", "&Help"),       kHelpItems},
 };
 // clang-format on
 

@@ -1,24 +1,16 @@
 // The window's menu bar, for both windows: its menus, their commands in
-// order, and their names in each language. Each window builds its own menu
-// from this table and carries out the commands with its toolkit.
+// order, and their names. Each window builds its own menu from this table,
+// in the user's language through its toolkit's translations, and carries
+// out the commands with its toolkit.
 #ifndef MIKAWASE_APP_MODEL_MENU_H_
 #define MIKAWASE_APP_MODEL_MENU_H_
 
 #include <span>
 #include <string>
 
-#include "form1_texts.h"
+#include "texts.h"
 
 namespace mikawase::model {
-
-// A text in the window's two languages; "&" marks the key that opens or
-// picks it with Alt, as both toolkits write it.
-struct Words {
-  const char* english;
-  const char* japanese;
-};
-
-std::string Say(const Words& words, Language language);
 
 enum class Command {
   kOpenFile,           // a UTF-8 text file into the input box
@@ -37,13 +29,13 @@ enum class Command {
 struct MenuItem {
   Command command;
   const char* name;  // for tests and accessibility tools: "addWord"
-  Words words;
+  Text words;
   const char* shortcut;  // "Ctrl+O", or "" for none
   bool checkable = false;  // a switch, shown ticked while on
 };
 
 struct Menu {
-  Words words;
+  Text words;
   std::span<const MenuItem> items;
 };
 
@@ -52,49 +44,44 @@ std::span<const Menu> Form1Menus();
 
 // The words of the dialogs the menu opens.
 // clang-format off
-inline constexpr Words kAddWordTitle  = {"Add a word", "語を加える"};
-inline constexpr Words kEditWordTitle = {"Change a word", "語を直す"};
-inline constexpr Words kKindLabel     = {"&Dictionary:", "辞書(&D):"};
-inline constexpr Words kKeyLabel      = {"&English:", "英語(&E):"};
-inline constexpr Words kValueLabel    = {"&Japanese:", "訳(&J):"};
-inline constexpr Words kPreviewLabel  = {"With this word:", "この語を加えると:"};
-inline constexpr Words kSave          = {"&Save", "保存(&S)"};
-inline constexpr Words kCancel        = {"Cancel", "キャンセル"};
-inline constexpr Words kClose         = {"Close", "閉じる"};
-inline constexpr Words kMyWordsTitle  = {"My words", "加えた語の一覧"};
-inline constexpr Words kEdit          = {"&Change…", "直す(&C)…"};
-inline constexpr Words kRemove        = {"&Remove", "削除(&R)"};
-inline constexpr Words kAdd           = {"&Add…", "加える(&A)…"};
-inline constexpr Words kNoWordsYet    = {"You have added no words yet.", "加えた語はまだありません。"};
-inline constexpr Words kBadLines      = {"These lines cannot be read:", "次の行は読めません:"};
-inline constexpr Words kKindColumn    = {"Dictionary", "辞書"};
-inline constexpr Words kKeyColumn     = {"English", "英語"};
-inline constexpr Words kValueColumn   = {"Japanese", "訳"};
-inline constexpr Words kPlaceColumn   = {"File:line", "ファイル:行"};
-inline constexpr Words kCheckTitle    = {"Dictionary check", "辞書の点検"};
-inline constexpr Words kAboutTitle    = {"About ミカワセ", "ミカワセについて"};
-inline constexpr Words kAboutText     = {
+inline constexpr Text kAddWordTitle  = MIKAWASE_TEXT("Dialogs", "Add a word");
+inline constexpr Text kEditWordTitle = MIKAWASE_TEXT("Dialogs", "Change a word");
+inline constexpr Text kKindLabel     = MIKAWASE_TEXT("Dialogs", "&Dictionary:");
+inline constexpr Text kKeyLabel      = MIKAWASE_TEXT("Dialogs", "&English:");
+inline constexpr Text kValueLabel    = MIKAWASE_TEXT("Dialogs", "&Japanese:");
+inline constexpr Text kPreviewLabel  = MIKAWASE_TEXT("Dialogs", "With this word:");
+inline constexpr Text kSave          = MIKAWASE_TEXT("Dialogs", "&Save");
+inline constexpr Text kCancel        = MIKAWASE_TEXT("Dialogs", "Cancel");
+inline constexpr Text kClose         = MIKAWASE_TEXT("Dialogs", "Close");
+inline constexpr Text kMyWordsTitle  = MIKAWASE_TEXT("Dialogs", "My words");
+inline constexpr Text kEdit          = MIKAWASE_TEXT("Dialogs", "&Change…");
+inline constexpr Text kRemove        = MIKAWASE_TEXT("Dialogs", "&Remove");
+inline constexpr Text kAdd           = MIKAWASE_TEXT("Dialogs", "&Add…");
+inline constexpr Text kNoWordsYet    = MIKAWASE_TEXT("Dialogs", "You have added no words yet.");
+inline constexpr Text kBadLines      = MIKAWASE_TEXT("Dialogs", "These lines cannot be read:");
+inline constexpr Text kKindColumn    = MIKAWASE_TEXT("Dialogs", "Dictionary");
+inline constexpr Text kKeyColumn     = MIKAWASE_TEXT("Dialogs", "English");
+inline constexpr Text kValueColumn   = MIKAWASE_TEXT("Dialogs", "Japanese");
+inline constexpr Text kPlaceColumn   = MIKAWASE_TEXT("Dialogs", "File:line");
+inline constexpr Text kCheckTitle    = MIKAWASE_TEXT("Dialogs", "Dictionary check");
+inline constexpr Text kAboutTitle    = MIKAWASE_TEXT("Dialogs", "About ミカワセ");
+inline constexpr Text kAboutText     = MIKAWASE_TEXT("Dialogs",
     "Renders English into rough Japanese, word by word.\n"
-    "Your own words go into the personal dictionaries (Dictionary menu).",
-    "英語を大まかな日本語に、一語ずつ置き換えます。\n"
-    "自分の語は「辞書」メニューから個人辞書に加えられます。"};
-inline constexpr Words kOpenTitle     = {"Open a text file", "テキストファイルを開く"};
-inline constexpr Words kSaveTitle     = {"Save the result", "訳を保存"};
-inline constexpr Words kTextFiles     = {"Text files (*.txt);;All files (*)",
-                                         "テキストファイル (*.txt);;すべてのファイル (*)"};
-inline constexpr Words kNotUtf8       = {"The file is not UTF-8 text; it was not opened.",
-                                         "このファイルは UTF-8 のテキストではないため、開きませんでした。"};
-inline constexpr Words kCannotRead    = {"The file cannot be read.", "ファイルを読めませんでした。"};
-inline constexpr Words kCannotWrite   = {"The file cannot be written.", "ファイルに書けませんでした。"};
-inline constexpr Words kOpenMyWords   = {"My &words…", "加えた語の一覧(&W)…"};
+    "Your own words go into the personal dictionaries (Dictionary menu).");
+inline constexpr Text kOpenTitle     = MIKAWASE_TEXT("Dialogs", "Open a text file");
+inline constexpr Text kSaveTitle     = MIKAWASE_TEXT("Dialogs", "Save the result");
+inline constexpr Text kTextFiles     = MIKAWASE_TEXT("Dialogs", "Text files (*.txt);;All files (*)");
+inline constexpr Text kNotUtf8       = MIKAWASE_TEXT("Dialogs", "The file is not UTF-8 text; it was not opened.");
+inline constexpr Text kCannotRead    = MIKAWASE_TEXT("Dialogs", "The file cannot be read.");
+inline constexpr Text kCannotWrite   = MIKAWASE_TEXT("Dialogs", "The file cannot be written.");
+inline constexpr Text kOpenMyWords   = MIKAWASE_TEXT("Dialogs", "My &words…");
 // Where a message box can offer no buttons of its own (Windows): what its
 // Yes and No do for a bad line of the user's own file.
-inline constexpr Words kYesMyWordsNoFolder = {
-    "Yes opens My words; No opens the folder.",
-    "「はい」で加えた語の一覧を、「いいえ」でフォルダを開きます。"};
-inline constexpr Words kOpenFolder    = {"Open the &folder", "フォルダを開く(&F)"};
-inline constexpr Words kWordAdded     = {"Added to %1, line %2.", "%1 の %2 行目に加えました。"};
-inline constexpr Words kRemoveAsk     = {"Remove \"%1\" from your words?", "「%1」を加えた語から削除しますか？"};
+inline constexpr Text kYesMyWordsNoFolder = MIKAWASE_TEXT("Dialogs",
+    "Yes opens My words; No opens the folder.");
+inline constexpr Text kOpenFolder    = MIKAWASE_TEXT("Dialogs", "Open the &folder");
+inline constexpr Text kWordAdded     = MIKAWASE_TEXT("Dialogs", "Added to %1, line %2.");
+inline constexpr Text kRemoveAsk     = MIKAWASE_TEXT("Dialogs", "Remove \"%1\" from your words?");
 // clang-format on
 
 }  // namespace mikawase::model

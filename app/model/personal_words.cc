@@ -15,9 +15,9 @@ namespace {
 
 // clang-format off
 constexpr WordKind kWordKinds[] = {
-    {"noun",      "noun.txt",      {"Noun",       "名詞"}},
-    {"adjective", "adjective.txt", {"Other word", "その他の語"}},
-    {"rome",      "rome.txt",      {"Spelling",   "綴り"}},
+    {"noun",      "noun.txt",      MIKAWASE_TEXT("PersonalWords", "Noun")},
+    {"adjective", "adjective.txt", MIKAWASE_TEXT("PersonalWords", "Other word")},
+    {"rome",      "rome.txt",      MIKAWASE_TEXT("PersonalWords", "Spelling")},
 };
 // clang-format on
 
@@ -78,39 +78,44 @@ void ReplaceAll(std::string* text, const std::string& from, const std::string& t
   }
 }
 
+constexpr Text kUnknownProblem = MIKAWASE_TEXT("Problems", "There is a problem: %1");
+constexpr Text kErrorLabel = MIKAWASE_TEXT("Problems", "error");
+constexpr Text kWarningLabel = MIKAWASE_TEXT("Problems", "warning");
+constexpr Text kCheckSummary =
+    MIKAWASE_TEXT("Problems", "checked %1 dictionary files: %2 errors, %3 warnings");
+constexpr Text kNoPersonalFolder = MIKAWASE_TEXT(
+    "Problems",
+    "cannot tell where your personal dictionaries go: neither XDG_DATA_HOME nor HOME is set");
+
 struct KnownProblem {
   const char* english_part;  // a part of the engine's English that only this problem has
-  const char* japanese;
+  Text words;
   bool keep_english;         // the English names a file, line or character worth keeping
 };
 
 // clang-format off
 constexpr KnownProblem kKnownProblems[] = {
     {"a tab or a line break would break the line apart",
-     "英語や訳にタブや改行があると、辞書の行が壊れてしまいます。", false},
-    {"the key is blank", "英語が空です。", false},
+     MIKAWASE_TEXT("Problems", "A tab or a line break in the English or the Japanese would break the dictionary's line apart."), false},
+    {"the key is blank", MIKAWASE_TEXT("Problems", "The English is blank."), false},
     {"the value is empty",
-     "訳が空です。このままでは、その語がすべての文から消えてしまいます。"
-     "加えた語を取り除くには、加えた語の一覧で削除してください。", false},
+     MIKAWASE_TEXT("Problems", "The Japanese is empty: the word would vanish from every text. To take out a word you added, remove it in My words."), false},
     {"the key starts with a space",
-     "英語が空白で始まっているため、どの語にも当たりません。空白を除いてください。", false},
-    {"a key holds at most 15", "英語が長すぎます。15文字までです。", false},
+     MIKAWASE_TEXT("Problems", "The English starts with a space, so it matches no word: take the space out."), false},
+    {"a key holds at most 15", MIKAWASE_TEXT("Problems", "The English is too long: 15 characters at most."), false},
     {"the key has capital letters",
-     "英語に大文字があります。この辞書が使われるときには文はすべて小文字なので、"
-     "小文字で書いてください。", false},
-    {"has no form in Shift_JIS", "訳に、Shift_JIS (CP932) で書けない文字があります。", true},
+     MIKAWASE_TEXT("Problems", "The English has capital letters. The text is all lowercase when this dictionary applies: write it in lowercase."), false},
+    {"has no form in Shift_JIS", MIKAWASE_TEXT("Problems", "The Japanese has a character that Shift_JIS (CP932) cannot write."), true},
     {"the file has errors already",
-     "この辞書ファイルにはすでに誤りがあるため、手を付けずにおきました。"
-     "先に直してください（「辞書を調べる」で一覧できます）。", true},
-    {"there is no entry for", "その語は、加えた語にありません。", false},
-    {"has the same key", "前の行が同じ英語を先に取るため、この行は働きません。", true},
-    {"as its plural", "前の行がこの語を複数形として先に取るため、この行は働きません。", true},
+     MIKAWASE_TEXT("Problems", "This dictionary file has errors already, so it was left untouched: mend them first (Check the dictionaries lists them)."), true},
+    {"there is no entry for", MIKAWASE_TEXT("Problems", "That word is not among your words."), false},
+    {"has the same key", MIKAWASE_TEXT("Problems", "An earlier line takes the same English first, so this line never acts."), true},
+    {"as its plural", MIKAWASE_TEXT("Problems", "An earlier line takes this word first as its plural, so this line never acts."), true},
     {"runs before this file and takes that text first",
-     "組み込みの規則が先にその文字列を取るため、この行は働きません。", true},
+     MIKAWASE_TEXT("Problems", "A built-in rule takes that text first, so this line never acts."), true},
     {"the value holds lowercase Latin letters",
-     "訳に小文字のローマ字があり、綴りの規則でカタカナに書き換えられます。"
-     "大文字か全角で書いてください。", false},
-    {"cannot create the folder", "個人辞書のフォルダを作れませんでした。", true},
+     MIKAWASE_TEXT("Problems", "The Japanese has lowercase Latin letters, which the spelling rules turn into katakana: write them in capitals or full width."), false},
+    {"cannot create the folder", MIKAWASE_TEXT("Problems", "The folder of your dictionaries cannot be made."), true},
 };
 // clang-format on
 
@@ -179,57 +184,58 @@ EntryPreview PreviewEntry(std::string_view sentence, const DictionaryFolders& fo
 
 AddWordView ViewOfEntry(std::string_view sentence, const DictionaryFolders& folders,
                         std::string_view file_name, std::string_view key, std::string_view value,
-                        bool value_was_written, Language language) {
+                        bool value_was_written, const Translate& translate) {
   AddWordView view;
   if (key.empty() || value.empty()) {
     if (!key.empty() && value_was_written) {
-      view.problems = SayProblem("the value is empty", language);
+      view.problems = SayProblem("the value is empty", translate);
     }
     return view;
   }
   EntryPreview preview =
       PreviewEntry(sentence.empty() ? key : sentence, folders, file_name, key, value);
   if (!preview.refusal.empty()) {
-    view.problems = SayProblem(preview.refusal, language);
+    view.problems = SayProblem(preview.refusal, translate);
     return view;
   }
   view.preview = preview.rendering;
   for (const std::string& warning : preview.warnings) {
     if (!view.problems.empty()) view.problems += "\n";
-    view.problems += SayProblem(warning, language);
+    view.problems += SayProblem(warning, translate);
   }
   view.can_save = true;
   return view;
 }
 
-std::string KindOfFile(std::string_view file_name, Language language) {
+std::string KindOfFile(std::string_view file_name, const Translate& translate) {
   for (const WordKind& kind : kWordKinds) {
-    if (file_name == kind.file_name) return Say(kind.words, language);
+    if (file_name == kind.file_name) return translate(kind.words);
   }
   return std::string(file_name);
 }
 
 std::string NotesOnEntries(std::size_t entries, const std::vector<std::string>& failures,
-                           Language language) {
+                           const Translate& translate) {
   std::string notes;
-  if (entries == 0 && failures.empty()) notes = Say(kNoWordsYet, language);
-  if (!failures.empty()) notes = Say(kBadLines, language);
+  if (entries == 0 && failures.empty()) notes = translate(kNoWordsYet);
+  if (!failures.empty()) notes = translate(kBadLines);
   for (const std::string& failure : failures) notes += "\n" + failure;
   return notes;
 }
 
-std::string SayProblem(const std::string& english, Language language) {
-  if (language == Language::kEnglish) return english;
+std::string SayProblem(const std::string& english, const Translate& translate) {
+  std::string said;
   for (const KnownProblem& known : kKnownProblems) {
     if (english.find(known.english_part) == std::string::npos) continue;
-    return known.keep_english ? std::string(known.japanese) + "\n(" + english + ")"
-                              : known.japanese;
+    if (!Translated(translate, known.words, &said)) return english;
+    return known.keep_english ? said + "\n(" + english + ")" : said;
   }
-  return "問題があります: " + english;
+  if (!Translated(translate, kUnknownProblem, &said)) return english;
+  return Fill(said, {english});
 }
 
-std::string CheckReport(const DictionaryFolders& folders, Language language) {
-  bool japanese = language == Language::kJapanese;
+std::string CheckReport(const DictionaryFolders& folders, const Translate& translate) {
+  std::string error_label = translate(kErrorLabel), warning_label = translate(kWarningLabel);
   std::string report;
   std::size_t errors = 0, warnings = 0;
   for (const DictionaryFinding& finding : CheckDictionaries(folders)) {
@@ -237,32 +243,21 @@ std::string CheckReport(const DictionaryFolders& folders, Language language) {
     (error ? errors : warnings) += 1;
     report += finding.file;
     if (finding.line != 0) report += ":" + std::to_string(finding.line);
-    report += japanese ? (error ? ": 誤り: " : ": 注意: ") : (error ? ": error: " : ": warning: ");
-    report += SayProblem(finding.message, language) + "\n";
+    report += ": " + (error ? error_label : warning_label) + ": ";
+    report += SayProblem(finding.message, translate) + "\n";
   }
-  std::string files = std::to_string(CountDictionaryFiles(folders));
-  if (japanese) {
-    report += files + " 個の辞書ファイルを調べました。誤り " + std::to_string(errors) +
-              " 件、注意 " + std::to_string(warnings) + " 件。";
-  } else {
-    report += "checked " + files + " dictionary files: " + std::to_string(errors) +
-              " errors, " + std::to_string(warnings) + " warnings";
-  }
-  return report;
+  return report +
+         Fill(translate(kCheckSummary), {std::to_string(CountDictionaryFiles(folders)),
+                                         std::to_string(errors), std::to_string(warnings)});
 }
 
-std::string MakePersonalFolder(const DictionaryFolders& folders, Language language) {
-  if (folders.personal.empty()) {
-    return language == Language::kJapanese
-               ? "個人辞書のフォルダの場所がわかりません（HOME も XDG_DATA_HOME もありません）。"
-               : "cannot tell where your personal dictionaries go: neither XDG_DATA_HOME nor "
-                 "HOME is set";
-  }
+std::string MakePersonalFolder(const DictionaryFolders& folders, const Translate& translate) {
+  if (folders.personal.empty()) return translate(kNoPersonalFolder);
   std::error_code error;
   std::filesystem::create_directories(PathOf(folders.personal), error);
   if (!error) return "";
   return SayProblem("cannot create the folder " + folders.personal + ": " + error.message(),
-                    language);
+                    translate);
 }
 
 }  // namespace mikawase::model

@@ -1,8 +1,8 @@
 // The user's own words as the window manages them: which dictionary a
 // word goes into, in plain words; the word to offer from the boxes; a
 // preview of the rendering with a new entry before it is written; the
-// refusals and findings in the window's language; and the dictionary check
-// as one report.
+// refusals and findings in the user's language (through the window's
+// Translate); and the dictionary check as one report.
 #ifndef MIKAWASE_APP_MODEL_PERSONAL_WORDS_H_
 #define MIKAWASE_APP_MODEL_PERSONAL_WORDS_H_
 
@@ -20,7 +20,7 @@ namespace mikawase::model {
 struct WordKind {
   const char* kind;       // as the filter's --add names it: noun, adjective, rome
   const char* file_name;  // noun.txt, adjective.txt, rome.txt
-  Words words;            // 名詞, その他の語, 綴り
+  Text words;             // Noun, Other word, Spelling
 };
 
 // In the order the dictionaries apply.
@@ -57,27 +57,28 @@ struct AddWordView {
 };
 AddWordView ViewOfEntry(std::string_view sentence, const DictionaryFolders& folders,
                         std::string_view file_name, std::string_view key, std::string_view value,
-                        bool value_was_written, Language language);
+                        bool value_was_written, const Translate& translate);
 
 // The list of the user's words, for either window: each entry's dictionary
 // in plain words, and the notes below the list (none yet; each bad line
 // with its file and line).
-std::string KindOfFile(std::string_view file_name, Language language);
+std::string KindOfFile(std::string_view file_name, const Translate& translate);
 std::string NotesOnEntries(std::size_t entries, const std::vector<std::string>& failures,
-                           Language language);
+                           const Translate& translate);
 
-// A refusal or a finding of the engine, which are English, in the
-// window's language: in Japanese for those the window knows, else with
-// the English kept after a Japanese lead-in.
-std::string SayProblem(const std::string& english, Language language);
+// A refusal or a finding of the engine, which are English, in the user's
+// language: in the window's own words for those it knows, else with the
+// English kept after a lead-in; as the engine says it where the language
+// has no words of its own for it (English).
+std::string SayProblem(const std::string& english, const Translate& translate);
 
 // Every finding of the dictionary check, one a line as "FILE:LINE: error:
-// …" (or warning), then a summary line, in the window's language.
-std::string CheckReport(const DictionaryFolders& folders, Language language);
+// …" (or warning), then a summary line, in the user's language.
+std::string CheckReport(const DictionaryFolders& folders, const Translate& translate);
 
 // Makes the personal folder when it is missing; "" on success, else why
 // not.
-std::string MakePersonalFolder(const DictionaryFolders& folders, Language language);
+std::string MakePersonalFolder(const DictionaryFolders& folders, const Translate& translate);
 
 }  // namespace mikawase::model
 

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "dpi.h"
+#include "menu_bar.h"
 #include "mikawase/app_folder.h"
 #include "mikawase/translation_error.h"
 #include "mikawase/version.h"
@@ -19,6 +20,7 @@
 #include "model/menu.h"
 #include "model/personal_words.h"
 #include "resource.h"
+#include "string_table.h"
 #include "version_resource.h"
 #include "word_dialogs.h"
 
@@ -43,31 +45,6 @@ static_assert(IDM_SAVE_RESULT == IDM_MENU_BASE + static_cast<int>(model::Command
 static_assert(IDM_COPY_RESULT == IDM_MENU_BASE + static_cast<int>(model::Command::kCopyResult));
 static_assert(IDM_ADD_WORD == IDM_MENU_BASE + static_cast<int>(model::Command::kAddWord));
 constexpr int kMenuEnd = IDM_MENU_BASE + static_cast<int>(model::Command::kSeparator);
-
-std::wstring Wide(const model::Words& words, model::Language language) {
-  return WideFromUtf8(model::Say(words, language));
-}
-
-// The menu bar, from the model's table, in the user's language.
-HMENU NewMenuBar(model::Language language) {
-  HMENU bar = CreateMenu();
-  for (const model::Menu& menu : model::Form1Menus()) {
-    HMENU popup = CreatePopupMenu();
-    for (const model::MenuItem& item : menu.items) {
-      if (item.command == model::Command::kSeparator) {
-        AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-        continue;
-      }
-      std::wstring text = Wide(item.words, language);
-      if (*item.shortcut != '\0') text += L"\t" + WideFromUtf8(item.shortcut);
-      AppendMenuW(popup, MF_STRING | (item.checkable ? MF_UNCHECKED : 0),
-                  static_cast<UINT_PTR>(IDM_MENU_BASE + static_cast<int>(item.command)),
-                  text.c_str());
-    }
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Wide(menu.words, language).c_str());
-  }
-  return bar;
-}
 
 // The model's "Name (*.txt);;Other (*)", as the file dialogs take it: each
 // name, then its pattern, each ended by a NUL, and one more NUL at the end.
@@ -150,7 +127,7 @@ HWND Form1::Create(HINSTANCE instance, int show) {
   auto* form = new Form1;
   HWND window = CreateWindowExW(kExtendedStyle, kForm1ClassName, L"", kStyle, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                                NewMenuBar(form->language_), instance, form);
+                                NewMenuBar(), instance, form);
   if (window == nullptr) return nullptr;
   ShowWindow(window, show);
   SetFocus(form->Text1);
@@ -254,7 +231,7 @@ bool Form1::OnCreate() {
                              reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)),
                              nullptr);
   if (tooltip_ != nullptr) {
-    tip_ = WideFromUtf8(model::Command1Tip(language_));
+    tip_ = Wide(model::kCommand1Tip);
     TTTOOLINFOW tool = {};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -445,13 +422,13 @@ void Form1::Command1_Click() {
       model::Command1Action(Utf8FromWide(TextOf(Text1)), folders_, join_lines_);
   SetCursor(cursor);
   if (!outcome.translated) {
-    std::wstring text = WideFromUtf8(model::DescribeFailure(outcome.failure, language_));
+    std::wstring text = WideFromUtf8(model::DescribeFailure(outcome.failure, SayInUserLanguage));
     if (!outcome.failure.personal) {
       MessageBoxW(window_, text.c_str(), caption_.c_str(), MB_OK | MB_ICONERROR);
       return;
     }
     // A bad line of the user's own file: the way to it, from here.
-    text += L"\n\n" + Wide(model::kYesMyWordsNoFolder, language_);
+    text += L"\n\n" + Wide(model::kYesMyWordsNoFolder);
     int answer = MessageBoxW(window_, text.c_str(), caption_.c_str(), MB_YESNOCANCEL | MB_ICONERROR);
     if (answer == IDYES) Run(model::Command::kMyWords);
     if (answer == IDNO) Run(model::Command::kOpenPersonalFolder);
@@ -471,8 +448,8 @@ void Form1::Run(model::Command command) {
     case model::Command::kSaveResult: {
       bool open = command == model::Command::kOpenFile;
       wchar_t file[MAX_PATH * 4] = L"";
-      std::wstring filter = FileFilter(Wide(model::kTextFiles, language_));
-      std::wstring title = Wide(open ? model::kOpenTitle : model::kSaveTitle, language_);
+      std::wstring filter = FileFilter(Wide(model::kTextFiles));
+      std::wstring title = Wide(open ? model::kOpenTitle : model::kSaveTitle);
       OPENFILENAMEW dialog = {};
       dialog.lStructSize = sizeof dialog;
       dialog.hwndOwner = window_;
@@ -502,22 +479,22 @@ void Form1::Run(model::Command command) {
       AddWord();
       return;
     case model::Command::kMyWords:
-      ShowMyWordsDialog(window_, folders_, language_, Utf8FromWide(TextOf(Text1)));
+      ShowMyWordsDialog(window_, folders_, Utf8FromWide(TextOf(Text1)));
       return;
     case model::Command::kOpenPersonalFolder: {
-      std::string why = model::MakePersonalFolder(folders_, language_);
+      std::string why = model::MakePersonalFolder(folders_, SayInUserLanguage);
       if (!why.empty()) return ShowMessage(WideFromUtf8(why), MB_ICONWARNING);
       ShellExecuteW(window_, L"open", WideFromUtf8(folders_.personal).c_str(), nullptr, nullptr,
                     SW_SHOWNORMAL);
       return;
     }
     case model::Command::kCheckDictionaries:
-      ShowReportDialog(window_, Wide(model::kCheckTitle, language_),
-                       model::CheckReport(folders_, language_), language_);
+      ShowReportDialog(window_, Wide(model::kCheckTitle),
+                       model::CheckReport(folders_, SayInUserLanguage));
       return;
     case model::Command::kAbout:
-      MessageBoxW(window_, (caption_ + L"\r\n\r\n" + Wide(model::kAboutText, language_)).c_str(),
-                  Wide(model::kAboutTitle, language_).c_str(), MB_OK | MB_ICONINFORMATION);
+      MessageBoxW(window_, (caption_ + L"\r\n\r\n" + Wide(model::kAboutText)).c_str(),
+                  Wide(model::kAboutTitle).c_str(), MB_OK | MB_ICONINFORMATION);
       return;
     case model::Command::kJoinLines:
       join_lines_ = !join_lines_;
@@ -543,18 +520,18 @@ void Form1::AddWord() {
   SendMessageW(Text1, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
   std::size_t cursor = Utf8FromWide(input.substr(0, std::min<std::size_t>(caret, input.size()))).size();
   std::string key = model::OfferedKey(Utf8FromWide(input), cursor, Utf8FromWide(selection));
-  ShowAddWordDialog(window_, folders_, language_, Utf8FromWide(input), "noun", key, "", false);
+  ShowAddWordDialog(window_, folders_, Utf8FromWide(input), "noun", key, "", false);
 }
 
 void Form1::OpenFile(const std::wstring& file) {
   std::optional<std::string> bytes = ReadWhole(file);
-  if (!bytes) return ShowMessage(Wide(model::kCannotRead, language_) + L"\r\n" + file, MB_ICONWARNING);
+  if (!bytes) return ShowMessage(Wide(model::kCannotRead) + L"\r\n" + file, MB_ICONWARNING);
   if (bytes->starts_with("\xEF\xBB\xBF")) bytes->erase(0, 3);
   int length = bytes->empty() ? 0
                               : MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes->data(),
                                                     static_cast<int>(bytes->size()), nullptr, 0);
   if (length == 0 && !bytes->empty()) {
-    return ShowMessage(Wide(model::kNotUtf8, language_) + L"\r\n" + file, MB_ICONWARNING);
+    return ShowMessage(Wide(model::kNotUtf8) + L"\r\n" + file, MB_ICONWARNING);
   }
   // The box takes CR LF, whatever the file has.
   std::wstring text;
@@ -571,7 +548,7 @@ void Form1::SaveResult(const std::wstring& file) {
   std::unique_ptr<FILE, int (*)(FILE*)> out(_wfopen(file.c_str(), L"wb"), std::fclose);
   bool written = out && std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size();
   if (out && std::fclose(out.release()) != 0) written = false;
-  if (!written) ShowMessage(Wide(model::kCannotWrite, language_) + L"\r\n" + file, MB_ICONWARNING);
+  if (!written) ShowMessage(Wide(model::kCannotWrite) + L"\r\n" + file, MB_ICONWARNING);
 }
 
 }  // namespace mikawase::win32

@@ -93,10 +93,6 @@ class Form1 {
   std::wstring caption_;
   std::wstring tip_;  // the button's tooltip, which the tooltip control points at
   bool join_lines_ = false;  // Options > Join the lines of a paragraph; off at start
-  // The user's language for the interface, as Windows gives it.
-  model::Language language_ =
-      PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE ? model::Language::kJapanese
-                                                                 : model::Language::kEnglish;
 };
 
 }  // namespace mikawase::win32

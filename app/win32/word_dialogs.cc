@@ -7,14 +7,11 @@
 #include "model/menu.h"
 #include "model/personal_words.h"
 #include "resource.h"
+#include "string_table.h"
 
 namespace mikawase::win32 {
 
 namespace {
-
-std::wstring Wide(const model::Words& words, model::Language language) {
-  return WideFromUtf8(model::Say(words, language));
-}
 
 // The boxes take CR LF; the model's texts have LF.
 std::wstring WithCrLf(const std::string& text) {
@@ -50,7 +47,6 @@ HINSTANCE Instance(HWND owner) {
 
 struct AddWord {
   const DictionaryFolders& folders;
-  model::Language language;
   const std::string& sentence;
   std::string kind, key, value;
   bool changing;
@@ -67,8 +63,8 @@ void UpdatePreview(HWND dialog, AddWord& state) {
   std::string value = TextOf(dialog, IDC_VALUE);
   state.value_was_written = state.value_was_written || !value.empty();
   model::AddWordView view =
-      model::ViewOfEntry(state.sentence, state.folders, FileNameOf(dialog),
-                         TextOf(dialog, IDC_KEY), value, state.value_was_written, state.language);
+      model::ViewOfEntry(state.sentence, state.folders, FileNameOf(dialog), TextOf(dialog, IDC_KEY),
+                         value, state.value_was_written, SayInUserLanguage);
   SetText(dialog, IDC_PREVIEW, WithCrLf(view.preview));
   SetText(dialog, IDC_PROBLEMS, WithCrLf(view.problems));
   EnableWindow(GetDlgItem(dialog, IDOK), view.can_save);
@@ -77,21 +73,20 @@ void UpdatePreview(HWND dialog, AddWord& state) {
 INT_PTR CALLBACK AddWordProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   AddWord* state = StateOf<AddWord>(dialog, message, lparam);
   if (state == nullptr) return FALSE;
-  model::Language language = state->language;
   switch (message) {
     case WM_INITDIALOG: {
-      SetWindowTextW(dialog, Wide(state->changing ? model::kEditWordTitle : model::kAddWordTitle,
-                                  language).c_str());
-      SetText(dialog, IDC_KIND_LABEL, Wide(model::kKindLabel, language));
-      SetText(dialog, IDC_KEY_LABEL, Wide(model::kKeyLabel, language));
-      SetText(dialog, IDC_VALUE_LABEL, Wide(model::kValueLabel, language));
-      SetText(dialog, IDC_PREVIEW_LABEL, Wide(model::kPreviewLabel, language));
-      SetText(dialog, IDOK, Wide(model::kSave, language));
-      SetText(dialog, IDCANCEL, Wide(model::kCancel, language));
+      SetWindowTextW(dialog,
+                     Wide(state->changing ? model::kEditWordTitle : model::kAddWordTitle).c_str());
+      SetText(dialog, IDC_KIND_LABEL, Wide(model::kKindLabel));
+      SetText(dialog, IDC_KEY_LABEL, Wide(model::kKeyLabel));
+      SetText(dialog, IDC_VALUE_LABEL, Wide(model::kValueLabel));
+      SetText(dialog, IDC_PREVIEW_LABEL, Wide(model::kPreviewLabel));
+      SetText(dialog, IDOK, Wide(model::kSave));
+      SetText(dialog, IDCANCEL, Wide(model::kCancel));
       int selected = 0, index = 0;
       for (const model::WordKind& kind : model::WordKinds()) {
         SendDlgItemMessageW(dialog, IDC_KIND, CB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(Wide(kind.words, language).c_str()));
+                            reinterpret_cast<LPARAM>(Wide(kind.words).c_str()));
         if (state->kind == kind.kind) selected = index;
         ++index;
       }
@@ -118,7 +113,8 @@ INT_PTR CALLBACK AddWordProcedure(HWND dialog, UINT message, WPARAM wparam, LPAR
           AddedEntry added = AddPersonalEntry(state->folders.personal, FileNameOf(dialog),
                                               TextOf(dialog, IDC_KEY), TextOf(dialog, IDC_VALUE));
           if (!added.refusal.empty()) {
-            SetText(dialog, IDC_PROBLEMS, WithCrLf(model::SayProblem(added.refusal, language)));
+            SetText(dialog, IDC_PROBLEMS,
+                    WithCrLf(model::SayProblem(added.refusal, SayInUserLanguage)));
             return TRUE;
           }
           EndDialog(dialog, IDOK);
@@ -137,7 +133,6 @@ INT_PTR CALLBACK AddWordProcedure(HWND dialog, UINT message, WPARAM wparam, LPAR
 
 struct MyWords {
   const DictionaryFolders& folders;
-  model::Language language;
   const std::string& sentence;
   std::vector<PersonalEntry> entries;
 };
@@ -147,7 +142,7 @@ void Refill(HWND dialog, MyWords& state) {
   state.entries = std::move(listed.entries);
   SendDlgItemMessageW(dialog, IDC_ENTRIES, LB_RESETCONTENT, 0, 0);
   for (const PersonalEntry& entry : state.entries) {
-    std::wstring row = WideFromUtf8(model::KindOfFile(entry.file_name, state.language) + "\t" +
+    std::wstring row = WideFromUtf8(model::KindOfFile(entry.file_name, SayInUserLanguage) + "\t" +
                                     entry.key + "\t" + entry.value);
     SendDlgItemMessageW(dialog, IDC_ENTRIES, LB_ADDSTRING, 0,
                         reinterpret_cast<LPARAM>(row.c_str()));
@@ -155,7 +150,7 @@ void Refill(HWND dialog, MyWords& state) {
   std::vector<std::string> failures;
   for (const TranslationError& failure : listed.failures) failures.push_back(failure.what());
   SetText(dialog, IDC_NOTES,
-          WithCrLf(model::NotesOnEntries(state.entries.size(), failures, state.language)));
+          WithCrLf(model::NotesOnEntries(state.entries.size(), failures, SayInUserLanguage)));
 }
 
 const PersonalEntry* Selected(HWND dialog, const MyWords& state) {
@@ -174,14 +169,13 @@ std::string KindOf(const PersonalEntry& entry) {
 INT_PTR CALLBACK MyWordsProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   MyWords* state = StateOf<MyWords>(dialog, message, lparam);
   if (state == nullptr) return FALSE;
-  model::Language language = state->language;
   switch (message) {
     case WM_INITDIALOG: {
-      SetWindowTextW(dialog, Wide(model::kMyWordsTitle, language).c_str());
-      SetText(dialog, IDC_ADD, Wide(model::kAdd, language));
-      SetText(dialog, IDC_CHANGE, Wide(model::kEdit, language));
-      SetText(dialog, IDC_REMOVE, Wide(model::kRemove, language));
-      SetText(dialog, IDCANCEL, Wide(model::kClose, language));
+      SetWindowTextW(dialog, Wide(model::kMyWordsTitle).c_str());
+      SetText(dialog, IDC_ADD, Wide(model::kAdd));
+      SetText(dialog, IDC_CHANGE, Wide(model::kEdit));
+      SetText(dialog, IDC_REMOVE, Wide(model::kRemove));
+      SetText(dialog, IDCANCEL, Wide(model::kClose));
       INT tabs[] = {60, 150};
       SendDlgItemMessageW(dialog, IDC_ENTRIES, LB_SETTABSTOPS, 2, reinterpret_cast<LPARAM>(tabs));
       Refill(dialog, *state);
@@ -190,8 +184,7 @@ INT_PTR CALLBACK MyWordsProcedure(HWND dialog, UINT message, WPARAM wparam, LPAR
     case WM_COMMAND:
       switch (LOWORD(wparam)) {
         case IDC_ADD:
-          if (ShowAddWordDialog(dialog, state->folders, language, state->sentence, "noun", "", "",
-                                false)) {
+          if (ShowAddWordDialog(dialog, state->folders, state->sentence, "noun", "", "", false)) {
             Refill(dialog, *state);
           }
           return TRUE;
@@ -200,15 +193,15 @@ INT_PTR CALLBACK MyWordsProcedure(HWND dialog, UINT message, WPARAM wparam, LPAR
           [[fallthrough]];
         case IDC_CHANGE:
           if (const PersonalEntry* entry = Selected(dialog, *state)) {
-            if (ShowAddWordDialog(dialog, state->folders, language, state->sentence,
-                                  KindOf(*entry), entry->key, entry->value, true)) {
+            if (ShowAddWordDialog(dialog, state->folders, state->sentence, KindOf(*entry),
+                                  entry->key, entry->value, true)) {
               Refill(dialog, *state);
             }
           }
           return TRUE;
         case IDC_REMOVE:
           if (const PersonalEntry* entry = Selected(dialog, *state)) {
-            std::wstring ask = Wide(model::kRemoveAsk, language);
+            std::wstring ask = Wide(model::kRemoveAsk);
             std::size_t at = ask.find(L"%1");
             if (at != std::wstring::npos) ask.replace(at, 2, WideFromUtf8(entry->key));
             wchar_t title[128] = L"";
@@ -219,7 +212,8 @@ INT_PTR CALLBACK MyWordsProcedure(HWND dialog, UINT message, WPARAM wparam, LPAR
             RemovedEntry removed =
                 RemovePersonalEntry(state->folders.personal, entry->file_name, entry->key);
             if (!removed.refusal.empty()) {
-              MessageBoxW(dialog, WithCrLf(model::SayProblem(removed.refusal, language)).c_str(),
+              MessageBoxW(dialog,
+                          WithCrLf(model::SayProblem(removed.refusal, SayInUserLanguage)).c_str(),
                           title, MB_OK | MB_ICONWARNING);
             }
             Refill(dialog, *state);
@@ -239,7 +233,6 @@ INT_PTR CALLBACK MyWordsProcedure(HWND dialog, UINT message, WPARAM wparam, LPAR
 struct Report {
   const std::wstring& title;
   const std::string& report;
-  model::Language language;
 };
 
 INT_PTR CALLBACK ReportProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -248,7 +241,7 @@ INT_PTR CALLBACK ReportProcedure(HWND dialog, UINT message, WPARAM wparam, LPARA
   if (message == WM_INITDIALOG) {
     SetWindowTextW(dialog, state->title.c_str());
     SetText(dialog, IDC_REPORT, WithCrLf(state->report));
-    SetText(dialog, IDCANCEL, Wide(model::kClose, state->language));
+    SetText(dialog, IDCANCEL, Wide(model::kClose));
     return TRUE;
   }
   if (message == WM_COMMAND && (LOWORD(wparam) == IDCANCEL || LOWORD(wparam) == IDOK)) {
@@ -260,24 +253,22 @@ INT_PTR CALLBACK ReportProcedure(HWND dialog, UINT message, WPARAM wparam, LPARA
 
 }  // namespace
 
-bool ShowAddWordDialog(HWND owner, const DictionaryFolders& folders, model::Language language,
-                       const std::string& sentence, const std::string& kind,
-                       const std::string& key, const std::string& value, bool changing) {
-  AddWord state{folders, language, sentence, kind, key, value, changing};
+bool ShowAddWordDialog(HWND owner, const DictionaryFolders& folders, const std::string& sentence,
+                       const std::string& kind, const std::string& key, const std::string& value,
+                       bool changing) {
+  AddWord state{folders, sentence, kind, key, value, changing};
   return DialogBoxParamW(Instance(owner), MAKEINTRESOURCEW(IDD_ADD_WORD), owner, AddWordProcedure,
                          reinterpret_cast<LPARAM>(&state)) == IDOK;
 }
 
-void ShowMyWordsDialog(HWND owner, const DictionaryFolders& folders, model::Language language,
-                       const std::string& sentence) {
-  MyWords state{folders, language, sentence, {}};
+void ShowMyWordsDialog(HWND owner, const DictionaryFolders& folders, const std::string& sentence) {
+  MyWords state{folders, sentence, {}};
   DialogBoxParamW(Instance(owner), MAKEINTRESOURCEW(IDD_MY_WORDS), owner, MyWordsProcedure,
                   reinterpret_cast<LPARAM>(&state));
 }
 
-void ShowReportDialog(HWND owner, const std::wstring& title, const std::string& report,
-                      model::Language language) {
-  Report state{title, report, language};
+void ShowReportDialog(HWND owner, const std::wstring& title, const std::string& report) {
+  Report state{title, report};
   DialogBoxParamW(Instance(owner), MAKEINTRESOURCEW(IDD_REPORT), owner, ReportProcedure,
                   reinterpret_cast<LPARAM>(&state));
 }

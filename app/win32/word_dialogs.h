@@ -17,15 +17,13 @@ namespace mikawase::win32 {
 
 // Modal; true when a word was saved. `sentence` (UTF-8, CR LF) is
 // rendered with the entry as a preview.
-bool ShowAddWordDialog(HWND owner, const DictionaryFolders& folders, model::Language language,
-                       const std::string& sentence, const std::string& kind,
-                       const std::string& key, const std::string& value, bool changing);
+bool ShowAddWordDialog(HWND owner, const DictionaryFolders& folders, const std::string& sentence,
+                       const std::string& kind, const std::string& key, const std::string& value,
+                       bool changing);
 
-void ShowMyWordsDialog(HWND owner, const DictionaryFolders& folders, model::Language language,
-                       const std::string& sentence);
+void ShowMyWordsDialog(HWND owner, const DictionaryFolders& folders, const std::string& sentence);
 
-void ShowReportDialog(HWND owner, const std::wstring& title, const std::string& report,
-                      model::Language language);
+void ShowReportDialog(HWND owner, const std::wstring& title, const std::string& report);
 
 }  // namespace mikawase::win32
 

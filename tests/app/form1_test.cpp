@@ -8,19 +8,24 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QTableWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QtTest>
 #include <memory>
 
+#include "app_folder_for.h"
 #include "mikawase/version.h"
+#include "model/form1_texts.h"
+#include "translators.h"
 #include "word_dialogs.h"
 
 namespace mikawase {
@@ -36,6 +41,12 @@ const QByteArray kDog = "\x8c\xa2";            // 犬
 const QByteArray kBlack = "\x8d\x95\x82\xa2";  // 黒い
 const QByteArray kNouns = Line("cat", kCat) + Line("dog", kDog);
 const QByteArray kAdjectives = Line("black", kBlack);
+
+// A menu's or an item's text without the Alt key's mark: "&File",
+// "ファイル(&F)" and "元に戻す(&U)" lose it.
+QString WithoutAltKey(QString text) {
+  return text.remove(QRegularExpression(QStringLiteral("\\(&.\\)"))).remove('&');
+}
 
 // A stand-in for the program's folder, holding data/ with the three
 // dictionaries.
@@ -132,6 +143,14 @@ class Form1Test : public QObject {
   Q_OBJECT
 
  private slots:
+  // As the program does: the window's translations from translations/
+  // beside the executable (the build puts them beside the tests too), Qt's
+  // from Qt's folder, for the locale the test runs under.
+  void initTestCase() {
+    InstallTranslators(QCoreApplication::instance(),
+                       AppFolderFor(QCoreApplication::applicationDirPath()));
+  }
+
   void captionCarriesTheVersion() {
     Window window;
     QCOMPARE(window.form->windowTitle(),
@@ -454,14 +473,14 @@ class Form1Test : public QObject {
 
   // The menu bar names its menus in the language of the locale the test
   // runs under: the test is run once in English and once in Japanese, each
-  // with the titles it expects.
+  // with the titles it expects. Qt's own words follow the same locale: the
+  // boxes' standard context menu, through Qt's translations.
   void menuBarSpeaksTheLocalesLanguage() {
     Window window;
     QVERIFY(window.Show());
     QStringList titles;
     for (QAction* menu : window.form->findChild<QMenuBar*>(QStringLiteral("menuBar"))->actions()) {
-      // Without the Alt key's mark: "&File", "ファイル(&F)".
-      titles << menu->text().remove(QRegularExpression(QStringLiteral("\\(&.\\)"))).remove('&');
+      titles << WithoutAltKey(menu->text());
     }
     QString expected =
         qEnvironmentVariable("MIKAWASE_TEST_MENU_TITLES", "File,Dictionary,Options,Help");
@@ -469,6 +488,36 @@ class Form1Test : public QObject {
     bool japanese = expected.startsWith(QStringLiteral("ファイル"));
     QCOMPARE(window.Command1->toolTip(), japanese ? QStringLiteral("英和に訳す (Ctrl+Enter)")
                                                   : QStringLiteral("Translate (Ctrl+Enter)"));
+    QStringList items;
+    std::unique_ptr<QMenu> context(window.Text1->createStandardContextMenu());
+    for (QAction* item : context->actions()) {
+      if (!item->isSeparator()) items << WithoutAltKey(item->text()).section('\t', 0, 0);
+    }
+    QStringList expected_items =
+        japanese ? QStringList{QStringLiteral("元に戻す"), QStringLiteral("切り取り"),
+                               QStringLiteral("コピー"), QStringLiteral("すべてを選択")}
+                 : QStringList{QStringLiteral("Undo"), QStringLiteral("Cut"),
+                               QStringLiteral("Copy"), QStringLiteral("Select All")};
+    for (const QString& item : expected_items) {
+      QVERIFY2(items.contains(item), qPrintable(items.join(',')));
+    }
+  }
+
+  // The message for a failed translation, said in the locale's language
+  // from the kind of failure, with the file and line kept; the engine's
+  // English stays beside it for its details.
+  void failureSpeaksTheLocalesLanguage() {
+    model::Failure failure{"/d/noun.txt", 4, "the line is 3 characters long", false,
+                           ErrorKind::kShortLine};
+    QString text = QString::fromStdString(model::DescribeFailure(failure, SayInLocale));
+    bool japanese = QLocale::system().name().startsWith(QStringLiteral("ja"));
+    const QString kParts[] = {
+        japanese ? QStringLiteral("ファイル: /d/noun.txt\n行: 4\n問題: 行が15文字に足りません")
+                 : QStringLiteral("File: /d/noun.txt\nLine: 4\nProblem: the line is 3"),
+        japanese ? QStringLiteral("(the line is 3 characters long)")
+                 : QStringLiteral("Your text has been kept"),
+    };
+    for (const QString& part : kParts) QVERIFY2(text.contains(part), qPrintable(text));
   }
 
   // A word from the selection into the user's noun.txt, seen in a preview,

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs a build into a scratch prefix and checks what a user gets: one
-# folder with both executables and data/ beside them, launchers in bin/ that
-# find those dictionaries, and the menu entry with its icon.
+# folder with both executables and data/ and translations/ beside them,
+# launchers in bin/ that find those dictionaries, and the menu entry with its
+# icon.
 #
 # usage: install_layout_test.sh BUILD_DIR SCRATCH_DIR
 set -euo pipefail
@@ -27,6 +28,10 @@ for name in noun.txt adjective.txt rome.txt; do
   cmp -s "$source_dir/data/$name" "$prefix/lib/mikawase/data/$name" ||
     fail "lib/mikawase/data/$name differs from data/$name"
 done
+# The window's Japanese, where InstallTranslators looks for it: beside the
+# real executable.
+cmp -s "$build/bin/translations/mikawase_ja.qm" "$prefix/lib/mikawase/translations/mikawase_ja.qm" ||
+  fail "lib/mikawase/translations/mikawase_ja.qm is missing or not the build's"
 [[ -f $prefix/share/applications/mikawase.desktop ]] || fail "no share/applications/mikawase.desktop"
 [[ -f $prefix/share/icons/hicolor/scalable/apps/mikawase.svg ]] ||
   fail "no share/icons/hicolor/scalable/apps/mikawase.svg"

@@ -109,6 +109,18 @@ if [[ ${1:-} == --inside-x ]]; then
     python3 "$png" "$MIKAWASE_SCREENSHOTS/$1.png" "${@:2}"
   }
 
+  # A menu is a window of its own, unnamed, over the main one; $popup is
+  # its id.
+  wait_for_popup() {
+    popup=""
+    for _ in $(seq 100); do
+      popup=$(xdotool search --onlyvisible --class mikawase | grep -vx "$window" | head -n 1 || true)
+      [[ -n $popup ]] && return 0
+      sleep 0.05
+    done
+    return 1
+  }
+
   if [[ $language == ja ]]; then
     # Under a Japanese locale: the menu and its dialogs in Japanese.
     xdotool type --delay 30 "I have a laptop."
@@ -120,17 +132,24 @@ if [[ ${1:-} == --inside-x ]]; then
     dialog "語を加える" gone
     refocus
     xdotool key alt+d
-    # The menu is a window of its own, unnamed, over the main one.
-    popup=""
-    for _ in $(seq 100); do
-      popup=$(xdotool search --onlyvisible --class mikawase | grep -vx "$window" | head -n 1 || true)
-      [[ -n $popup ]] && break
-      sleep 0.05
-    done
-    [[ -n $popup ]] || fail "the Dictionary menu did not open with Alt+D"
+    wait_for_popup || fail "the Dictionary menu did not open with Alt+D"
     shoot menu-ja "$window" $popup
     xdotool key Escape Escape
-    echo "the Dictionary menu and the Add a word dialog are in Japanese"
+    # The program's own translations are found beside it: Open's file
+    # dialog carries the window's Japanese title.
+    xdotool key ctrl+o
+    dialog "テキストファイルを開く"
+    shoot open-ja "$found"
+    xdotool key Escape
+    dialog "テキストファイルを開く" gone
+    refocus
+    # Qt's own words: the input box's context menu (元に戻す, 切り取り, ...),
+    # from Qt's translations.
+    xdotool mousemove $(at 100 40) click 3
+    wait_for_popup || fail "the input box's context menu did not open"
+    shoot context-menu-ja "$window" $popup
+    xdotool key Escape
+    echo "the Dictionary menu, the Add a word and Open dialogs are in Japanese"
     exit 0
   fi
 
@@ -282,7 +301,8 @@ png=$(cd "$(dirname "$0")/../../tools/lib" && pwd)/xwd_png.py
 export png
 # The user's words of this test go into a folder of its own.
 export XDG_DATA_HOME=$scratch/data
-xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96" \
+# In English whatever the language of whoever runs the test.
+LC_ALL=C.UTF-8 LANG=C.UTF-8 xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96" \
   "$0" --inside-x "$program" en
 # Under a Japanese locale, which Qt takes from the environment alone.
 LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 xvfb-run --auto-servernum \

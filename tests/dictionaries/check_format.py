@@ -22,7 +22,9 @@ from dictionaries import exclusions  # noqa: E402
 PLURAL_MARKER = "％１０００"
 # One or two lowercase words; a word may hold an apostrophe ("you're",
 # "'tis"), and
-# the second may be the の that "'s " has become ("it の" for "it's").
+# the second may be the の that "'s " has become ("it の" for "it's"); an
+# auxiliary may have a third ("would like to", "it の not"), and a subject
+# may stand before a placeholder ("he の 〓向", "私は 〓向").
 WORD = r"'?[a-z]+(?:'[a-z]+)?"
 # An auxiliary as the dictionaries meet it: words, with the plural marker
 # after one that ends in "s" ("does ％１０００ not", "is ％１０００").
@@ -30,8 +32,16 @@ AUXILIARY = r"[a-z]*s %s(?: [a-z]+)?" % PLURAL_MARKER
 # A placeholder that an auxiliary line leaves for the verb lines after it:
 # 〓 and one kanji, alone (its fallback) or before a word.
 PLACEHOLDER = "\u3013[\u4e00-\u9fff]"
-KEY_RE = re.compile(r"%s(?: (?:%s|の))?|%s|%s(?: [a-z]+)?|がすべきでないことは"
-                    % (WORD, WORD, AUXILIARY, PLACEHOLDER))
+# What the built-in tables before the dictionaries make of an auxiliary
+# or a subject ("should not" がすべきでないことは, "want to" がしたい事, "I'm"
+# 私は), which an auxiliary line may take as it stands, alone or before
+# "not".
+BUILT_IN_RENDERING = "[\u3040-\u309f\u4e00-\u9fff]+(?: not)?"
+# ("can 私": a capital "I" is 私 before the dictionaries run.)
+KEY_RE = re.compile(r"%s(?: (?:%s|の|私|%s)(?: (?:%s|%s))?)?|%s|%s(?: (?:[a-z]+(?: [a-z]+| ％１０００)?|私|%s))?|%s(?: %s)?"
+                    % (WORD, WORD, PLACEHOLDER, WORD, PLACEHOLDER, AUXILIARY,
+                       PLACEHOLDER, PLACEHOLDER, BUILT_IN_RENDERING,
+                       PLACEHOLDER))
 # A placeholder in a value, which a later line may read.
 PLACEHOLDER_IN_VALUE = re.compile(PLACEHOLDER)
 

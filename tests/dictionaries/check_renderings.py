@@ -64,12 +64,14 @@ PINNED = [
     ("Everyone wanted something.", "皆が欲したのは何か。"),
     ("The program is thinking.", "そのプログラムが考えているのは。"),
     ("Somebody is somewhere.", "誰かどこかで。"),
+    # "want to" with its verb after it, as Japanese says it (行きたい).
     ("I want to go home, therefore I am leaving.",
-     "私がしたい事が行く家庭、したがって私が去っているのは。"),
+     "私が行きたい家庭、したがって私が去っているのは。"),
     # Negation that cannot be missed, and the pieces the contraction rule
-    # leaves ("ca not", "wo not", "do not").
-    ("Nothing is certain.", "何も…ない確かな。"),
-    ("It has no effect.", "それが持っているのは無い効果。"),
+    # leaves ("ca not", "wo not", "do not"); "nothing is", "has no" read
+    # after what they deny.
+    ("Nothing is certain.", "何も確かではない。"),
+    ("It has no effect.", "それ効果がない。"),
     ("I can't go, and he won't come.",
      "私が行けない、そして彼が来ないだろう。"),
     ("They don't know where we live.",

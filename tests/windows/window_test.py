@@ -514,9 +514,10 @@ def run(args, folder):
         window.wait()
         s.wait_until_gone()
 
-        # A user whose Windows speaks Japanese: the menu and the dialogs in
-        # Japanese. Wine takes the language from the locale, made here for
-        # this test alone.
+        # A user whose Windows speaks Japanese: the dialogs and the messages
+        # in Japanese, from the string tables. Wine takes the language from
+        # the locale, made here for this test alone. (The menu bar, which
+        # wine keeps out of another process's reach, is window_texts_test's.)
         s.set_dpi(96)
         locales = os.path.join(folder, "locales")
         os.makedirs(locales)
@@ -534,6 +535,20 @@ def run(args, folder):
               ["辞書(&D):", "英語(&E):", "訳(&J):"])
         s.probe("dialog-click", str(IDCANCEL))
         s.dialog(lambda d: d is None)
+        # A broken dictionary, said in Japanese: the kind of problem in the
+        # window's own words from its string table, the file and the line
+        # kept, the engine's English after them for the details.
+        write_data(noun=CAT_DOG + b"cat\r\n")
+        s.click("Command1")
+        st = s.settle(lambda st: st["message_box"] is not None)
+        box = st["message_box"] or ""
+        check("the message box in Japanese names the file", "山田 太郎\\ミカワセ 0.0.4\\data\\noun.txt" in box, True)
+        check("the message box in Japanese names the line", "行: 3" in box, True)
+        check("the message box says the problem in Japanese", "問題: 行が15文字に足りません" in box, True)
+        check("the message box keeps the engine's details", "(the line is 3 characters long" in box, True)
+        s.probe("dismiss")
+        s.settle(lambda st: st["message_box"] is None)
+        write_data()
     finally:
         s.set_dpi(96)
         shutil.rmtree(personal, ignore_errors=True)

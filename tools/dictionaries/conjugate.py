@@ -157,6 +157,18 @@ class Verb:
             return None
         return spelling[:-len(ending)]
 
+    def without(self):
+        """行かずに, 食べずに, 勉強せずに, 来ずに (こずに): "without" and
+        the verb in -ing. None for ある, whose negative is ない alone."""
+        k = self.klass
+        if k == "v5r-i":
+            return None
+        if k in ("vs", "vs-i"):
+            return self._split("する") + "せずに"
+        if k == "vk" and not self.dictionary.endswith("来る"):
+            return self._split("くる") + "こずに"
+        return self.negative()[:-2] + "ずに"
+
     def negative(self):
         k = self.klass
         if k == "v5r-i":

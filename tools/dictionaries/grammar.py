@@ -25,13 +25,25 @@ reads worse than it did. The placeholders hold no Latin letter and no
 space, so no later rule or the spelling stage can touch them, and no
 English text holds 〓 beside a kanji.
 
+The same placeholders read an adjective or a noun after a copula ("is
+not happy" 嬉しくない, "will be a doctor" 医者だろう), a noun after "no"
+(お金がない), and the modal phrases Japanese also puts after the verb
+("want to" 行きたい, "need to" 行く必要がある, "be able to" 泳げる);
+two placeholders in a row make a third ("don't want to" 行きたくない).
+
 Keys are made only for verbs met at least MIN_COUNT times in WordNet's
-tagged texts (the most frequent few hundred; each costs a line): "every
-frequent verb in its forms".
+tagged texts (about the thousand most frequent), passive keys down to
+PASSIVE_MIN_COUNT, and keys for adjectives and nouns from their own
+counts: every word that follows a placeholder in a key costs the filter
+time (docs/dictionaries.md, "What the keys cost").
 """
+
+import re
 
 from .conjugate import Verb
 from .edict import KEY_WIDTH
+from .exclusions import PHRASE_TABLE
+from .phrasal import PHRASAL_VERBS
 
 PLURAL_MARKER = "％１０００"
 M = PLURAL_MARKER
@@ -46,9 +58,18 @@ M = PLURAL_MARKER
 # with 150, and 1.04 times with no verb keys at all. The held-out negation
 # set went from 41% to 57% between 60 and 10.
 MIN_COUNT = 10
+# A verb met less often gets only its passive keys, down to this count:
+# they read one form, the participle, so they add few words that stand
+# second in a key (the passive set went from 77% to 83% of its sentences
+# with this at 5, the filter took 1.5 times main's time with all keys at
+# 10, 1.86 times with all at 5).
+PASSIVE_MIN_COUNT = 5
 # Adjectives read after "is not" with fewer tagged occurrences get no key
 # of their own.
-ADJECTIVE_MIN_COUNT = 100
+ADJECTIVE_MIN_COUNT = 3
+# Nouns read after "is not", "will be" or "no" with fewer tagged
+# occurrences get no key of their own.
+NOUN_MIN_COUNT = 10
 
 # The auxiliaries as the dictionaries meet them (after the contraction
 # rule made "n't" " not", "can't" "ca not", "won't" "wo not", and after
@@ -72,7 +93,7 @@ AUXILIARIES = [
     ("ai not", "〓非"),
     ("was " + M + " not", "〓失"), ("were not", "〓失"),
     ("have not", "〓未"), ("has " + M + " not", "〓未"),
-    ("have never", "〓未"), ("has " + M + " never", "〓未"),
+    ("have never", "〓験"), ("has " + M + " never", "〓験"),
     ("had not", "〓前"), ("had never", "〓前"),
     ("will never", "〓拒"), ("would never", "〓拒"), ("can never", "〓不"),
     ("could never", "〓難"),
@@ -92,19 +113,138 @@ AUXILIARIES = [
 ]
 
 # A subject with "'ll" or "'d" (the contraction rule leaves them): the
-# subject as the core renders it, then the placeholder of "will" ("I'd" is
-# mostly "I would" before a verb; "I had" before a participle reads as
+# subject as the built-in table renders a pronoun (私, without は: the verb
+# key brings its が, 私が行くだろう), then the placeholder of "will" ("I'd"
+# is mostly "I would" before a verb; "I had" before a participle reads as
 # the past either way).
-SUBJECTS = {"i": "私は", "you": "あなたは", "he": "彼は", "she": "彼女は",
-            "it": "それは", "we": "私たちは", "they": "彼らは"}
+SUBJECTS = {"i": "私", "you": "あなた", "he": "彼", "she": "彼女",
+            "it": "それ", "we": "私たち", "they": "彼ら"}
 for _subject, _japanese in sorted(SUBJECTS.items()):
     AUXILIARIES.append((_subject + "'ll", _japanese + " 〓将"))
+    AUXILIARIES.append((_subject + "'d rather", _japanese + " 〓寧"))
+    AUXILIARIES.append((_subject + "'d better", _japanese + " 〓善"))
+    AUXILIARIES.append((_subject + "'d like to", _japanese + " 〓欲"))
+    AUXILIARIES.append((_subject + "'d like", _japanese + " 〓好"))
     AUXILIARIES.append((_subject + "'d", _japanese + " 〓将"))
+# A subject with a form of "be" run into it, as the dictionaries meet it:
+# the built-in contraction table has made "I'm" 私は and "We're" 私達は,
+# "'s " has become " の ", and the others stay words. Before "not", the
+# negative copula follows the subject (without は, as after "is not": 私
+# ハングリーではない, 私が行っていない).
+BE_SUBJECTS = {"私は": "私", "私達は": "私達", "we're": "私達",
+               "you're": "あなた", "they're": "彼ら", "he の": "彼",
+               "she の": "彼女", "it の": "それ", "that の": "それ"}
+for _subject, _japanese in sorted(BE_SUBJECTS.items()):
+    AUXILIARIES.append((_subject + " not", _japanese + " 〓非"))
+# Before "going to", "able to", "supposed to", "about to" and "no longer"
+# ("I'm going to buy"), the subject loses its は the same way: 私が買う
+# であろうのは, not 私はが買う.
+BE_SUBJECT_BEFORE = ("〓向", "〓能", "〓筈", "〓際", "〓久")
 # A subject that says nobody or nothing did it: the verb after it is
-# negative, and the subject reads 誰も, 何も.
+# negative, and the subject reads 誰も, 何も. "none of them" is 彼らの誰も.
 AUXILIARIES += [("no one", "〓誰"), ("nobody", "〓誰"), ("nothing", "〓何")]
-# "will be" and "may be" before an adjective or a participle.
-AUXILIARIES += [("〓将 be", "〓来"), ("〓推 be", "〓恐")]
+AUXILIARIES += [("none of " + pronoun, japanese + " 〓誰")
+                for pronoun, japanese in (("them", "彼らの"),
+                                          ("us", "私たちの"),
+                                          ("you", "あなたたちの"))]
+# "no" before a noun: the noun, then that there is none (お金がない). "have
+# no" reads the same: 私 お金がない is closer to "I have no money" than 私が
+# 持っているのは無いお金.
+AUXILIARIES += [("have no", "〓無"), ("has " + M + " no", "〓無"),
+                ("no longer", "〓久"), ("no", "〓無")]
+# "without" before a verb in -ing (言わずに) or a noun (傘なしで); "not to"
+# before a verb (行かないこと).
+AUXILIARIES += [("without", "〓抜"), ("not to", "〓莫")]
+# The perfect with a subject run into it ("I've never seen"): the subject,
+# then the placeholder of "have not" or "have never" (見たことがない, what
+# one has never done).
+AUXILIARIES += [(subject + "'ve " + word, SUBJECTS[subject] + " " + marker)
+                for subject in ("i", "we", "you", "they")
+                for word, marker in (("never", "〓験"), ("not", "〓未"))]
+AUXILIARIES += [(subject + " の never", japanese + " 〓験")
+                for subject, japanese in (("he", "彼"), ("she", "彼女"),
+                                          ("it", "それ"))]
+# "have got to" is "have to"; "be supposed to", "be likely to" and "be
+# about to" say after the verb what is expected or near (行くはずだ, 行く
+# ところだ); the "be" before them is the copula the fallback deletes.
+AUXILIARIES += [("have got to", "〓義")]
+AUXILIARIES += [(subject + "'ve got to", SUBJECTS[subject] + " 〓義")
+                for subject in ("i", "we", "you", "they")]
+AUXILIARIES += [("supposed to", "〓筈"), ("likely to", "〓筈"),
+                ("about to", "〓際")]
+# Wanting, needing and being able, which Japanese says after the verb
+# (行きたい, 行く必要がある, 泳げる). The built-in phrase table has made "want
+# to" and "wants to" がしたい事 and "had to" がしなければならなかったのは
+# before the dictionaries run; they are taken as they stand.
+AUXILIARIES += [
+    ("would like to", "〓欲"), ("would like", "〓好"),
+    ("would you like", "あなた 〓好"),
+    ("would rather", "〓寧"), ("had better", "〓善"),
+    ("may 私", "私 〓允"), ("may we", "私たち 〓允"),
+    ("がしたい事", "〓欲"), ("wanted to", "〓望"),
+    ("need to", "〓必"), ("needs " + M + " to", "〓必"),
+    ("needed to", "〓必"),
+    ("がしなければならなかったのは", "〓務"),
+    ("unable to", "〓不"), ("able to", "〓能"),
+    ("going to", "〓向"), ("used to", "〓慣"),
+]
+# Placeholders read together: the negation or tense before another
+# auxiliary, and "be" after a modal ("will be", "must be"), before an
+# adjective, a noun or a participle.
+AUXILIARIES += [
+    # "nobody can", "nothing is": 誰も and the negative of the modal or
+    # the copula after it, before the modal meets its "be"
+    # ("nothing can be done").
+    ("〓誰 〓能", "誰も 〓不"), ("〓誰 〓可", "誰も 〓難"),
+    ("〓誰 〓将", "誰も 〓拒"), ("〓誰 〓受", "誰も 〓非"),
+    ("〓誰 〓被", "誰も 〓失"), ("〓誰 〓義", "誰も 〓要"),
+    ("〓何 〓能", "何も 〓不"), ("〓何 〓将", "何も 〓拒"),
+    ("〓何 〓受", "何も 〓非"), ("〓何 〓被", "何も 〓失"),
+    ("〓否 〓欲", "〓厭"), ("〓昔 〓欲", "〓嫌"),
+    ("〓誰 〓欲", "誰も 〓厭"), ("〓何 〓欲", "何も 〓厭"),
+    ("〓否 〓必", "〓要"), ("〓否 〓義", "〓要"), ("〓昔 〓必", "〓省"),
+    ("〓被 〓能", "〓得"), ("〓失 〓能", "〓難"), ("〓非 〓能", "〓不"),
+    ("〓受 〓慣", "が使われる 〓的"),
+    ("〓被 〓慣", "が使われた 〓的"),
+    ("〓将 be", "〓来"), ("〓推 be", "〓恐"), ("〓可 be", "〓恐"),
+    ("〓義 be", "〓違"), ("〓当 be", "〓宜"), ("〓能 be", "〓許"),
+    ("〓拒 be", "〓没"), ("〓不 be", "〓阻"),
+    ("〓未 〓被", "〓欠"), ("〓受 being", "〓進"), ("〓被 being", "〓途"),
+    ("〓受 〓久", "〓久"), ("〓被 〓久", "〓久"),
+    ("〓来 〓能", "〓叶"), ("〓否 be", "〓非"), ("〓験 〓被", "〓欠"),
+] + [
+    (subject + " " + marker, japanese + " " + marker)
+    for subject, japanese in sorted(BE_SUBJECTS.items())
+    for marker in BE_SUBJECT_BEFORE
+] + [
+    ("〓好 to", "〓欲"), ("〓将 〓義", "〓義"),
+    # "is not at home", "was not in the drawer": where the subject is
+    # not, in the built-in style of "in" (それがあるのは, "where it is
+    # is"): 彼がいないのは家庭.
+    ("〓非 at", "がいないのは"), ("〓失 at", "がいなかったのは"),
+    ("〓非 in", "がないのは"), ("〓失 in", "がなかったのは"),
+    ("〓非 on", "がないのは"), ("〓失 on", "がなかったのは"),
+    # "there isn't any milk" is "there is no milk".
+    ("〓非 any", "〓無"), ("〓失 any", "〓無"),
+    # "haven't got" is "don't have".
+    ("〓未 got", "が持っていないのは"),
+    # "has been to" a place, and "has never been to" one.
+    ("〓被 to", "が行ったことがあるのは"), ("〓欠 to", "が行ったことがないのは"), ("〓没 〓能", "〓不"), ("〓非 〓向", "〓背"),
+    # A modal with "have" before a participle: what might have been.
+    ("〓当 have", "〓悔"), ("〓将 have", "〓然"), ("〓推 have", "〓或"),
+    ("〓可 have", "〓惜"), ("〓義 have", "〓確"),
+]
+# A question that starts with a modal ("can you swim?"): the subject, then
+# the modal's placeholder, as in "you can swim".
+# The built-in table has made a capital "I" 私 before the dictionaries
+# run; it stays "i" only where something is run into it ("i'll").
+INVERTED_SUBJECTS = {("私" if subject == "i" else subject): japanese
+                     for subject, japanese in SUBJECTS.items()}
+AUXILIARIES += [(modal + " " + subject, INVERTED_SUBJECTS[subject] + " "
+                 + marker)
+                for modal, marker in (("can", "〓能"), ("could", "〓能"),
+                                      ("will", "〓将"), ("would", "〓将"))
+                for subject in ("私", "you", "we", "he", "she", "they")]
 
 # Adverbs that often stand between an auxiliary and its verb ("don't
 # really like", "is also used", "will always be"): each is moved before
@@ -116,7 +256,30 @@ BETWEEN = {"really": "本当に", "always": "いつも", "even": "でさえ",
            "still": "まだ", "necessarily": "必ずしも", "quite": "かなり",
            "simply": "単に", "already": "すでに", "normally": "通常",
            "completely": "完全に", "fully": "十分に", "yet": "まだ",
-           "automatically": "自動的に", "only": "だけ"}
+           "automatically": "自動的に", "only": "だけ",
+           "probably": "たぶん", "certainly": "確かに", "soon": "すぐに",
+           "easily": "簡単に", "all": "皆", "now": "今",
+           "particularly": "特に", "exactly": "正確に", "much": "あまり",
+           "totally": "全く", "entirely": "完全に"}
+# The auxiliaries that open a question, before their subject.
+INVERTING = {"〓否", "〓昔", "〓不", "〓難", "〓拒", "〓非", "〓失", "〓未",
+             "〓前", "〓将", "〓能", "〓可", "〓推", "〓義", "〓当", "〓受",
+             "〓被"}
+# "very" after a negation is あまり ("isn't very tall" あまり高くない),
+# elsewhere とても.
+NEGATIVE_MARKERS = {"〓否", "〓昔", "〓不", "〓難", "〓拒", "〓疑", "〓非",
+                    "〓失", "〓未", "〓前", "〓没", "〓欠"}
+# The words that stand between a copula and its noun or adjective ("is
+# not a doctor", "will be the first", "is not my book"): an article goes,
+# a possessive moves before the placeholder, as the adverbs do.
+DETERMINERS = {"a": "", "an": "", "the": "その", "my": "私の",
+               "your": "あなたの", "his": "彼の", "her": "彼女の",
+               "our": "私たちの", "their": "彼らの", "own": "自身の"}
+# After "is not" and "was not", a determiner says a noun follows, perhaps
+# after adjectives ("is not the main thing"): the placeholder becomes one
+# that moves an adjective before it and reads the noun (主な 〓名 thing →
+# 主なことではない).
+NOUN_PHRASE = {"〓非": "〓名", "〓失": "〓旧"}
 
 # What each placeholder becomes when no verb key took it: the rendering
 # the auxiliary had before (the core's word, or nothing for the copulas
@@ -131,6 +294,23 @@ FALLBACKS = {
     "〓能": "できる", "〓可": "できた", "〓推": "かもしれない",
     "〓受": "", "〓被": "", "〓誰": "誰も…ない", "〓何": "何も…ない",
     "〓来": "だろう", "〓恐": "かもしれない",
+    "〓無": "無い", "〓欲": "がしたい事", "〓好": "が欲しいのは",
+    "〓望": "が欲したのは 〓的", "〓必": "が必要なのは 〓的",
+    "〓務": "がしなければならなかったのは", "〓向": "が行っている 〓的",
+    "〓慣": "が使ったのは 〓的", "〓的": "その対象は",
+    "〓厭": "したくない", "〓嫌": "したくなかった", "〓省": "必要はなかった",
+    "〓得": "できた", "〓叶": "できるだろう", "〓違": "に違いない",
+    "〓宜": "べき", "〓許": "できる", "〓没": "ないだろう", "〓阻": "できない",
+    "〓欠": "ない", "〓進": "", "〓途": "",
+    "〓名": "ではない", "〓旧": "ではなかった", "〓験": "ない",
+    "〓筈": "はず 〓的", "〓際": "について 〓的",
+    "〓寧": "むしろ", "〓善": "が持っていたのは", "〓允": "かもしれない",
+    "〓背": "が行っていない 〓的", "〓莫": "ない 〓的", "〓久": "もはや…ない", "〓抜": "なしで",
+    # A modal with "have" and no participle after it is "have" the verb,
+    # as its key reads it ("should have a rest" が持つべきなのは).
+    "〓悔": "が持つべきなのは", "〓然": "が持つであろうのは",
+    "〓或": "が持つかもしれないのは", "〓惜": "が持てるかもしれないのは",
+    "〓確": "が持たなければならないのは",
 }
 
 
@@ -168,7 +348,35 @@ def _verb_forms():
         "〓義": (("base",), t(lambda v: v.must())),
         "〓当": (("base",), modal(lambda v: v.dictionary, "べきだ",
                                   "べきなのは")),
+        "〓欲": (("base",), t(lambda v: v.continuative() + "たい")),
+        "〓望": (("base",), t(lambda v: v.continuative() + "たかった")),
+        "〓厭": (("base",), t(lambda v: v.continuative() + "たくない")),
+        "〓嫌": (("base",), t(lambda v: v.continuative() + "たくなかった")),
+        "〓必": (("base",), t(lambda v: v.dictionary + "必要がある")),
+        "〓省": (("base",), t(lambda v: v.dictionary + "必要はなかった")),
+        "〓務": (("base",), t(lambda v: v.must()[:-1] + "かった")),
+        "〓得": (("base",), t(lambda v: v.potential()[:-1] + "た")),
+        "〓叶": (("base",), modal(lambda v: v.potential(), "だろう",
+                                  "であろうのは")),
+        "〓向": (("base",), modal(lambda v: v.dictionary, "だろう",
+                                  "であろうのは")),
+        "〓慣": (("base",), t(lambda v: v.te() + "いた")),
+        "〓寧": (("base",), t(lambda v: v.dictionary + "方がいい")),
+        "〓善": (("base",), t(lambda v: v.past() + "方がいい")),
+        "〓允": (("base",), t(lambda v: v.te() + "もいい")),
+        "〓莫": (("base",), lambda v, tr: v.negative() + "こと"),
+        "〓的": (("base",), lambda v, tr: v.dictionary + "ために"),
+        "〓背": (("base",), modal(lambda v: v.negative(), "だろう",
+                                  "であろうのは")),
+        "〓悔": (("pp",), t(lambda v: v.dictionary + "べきだった")),
+        "〓然": (("pp",), t(lambda v: v.past() + "だろう")),
+        "〓或": (("pp",), t(lambda v: v.past() + "かもしれない")),
+        "〓惜": (("pp",), t(lambda v: v.potential()[:-1] + "たかもしれない")),
+        "〓確": (("pp",), t(lambda v: v.past() + "に違いない")),
         "〓未": (("pp",), t(lambda v: v.te() + "いない")),
+        "〓験": (("pp",), t(lambda v: v.past() + "ことがない")),
+        "〓筈": (("base",), t(lambda v: v.dictionary + "はずだ")),
+        "〓際": (("base",), t(lambda v: v.dictionary + "ところだ")),
         "〓前": (("pp",), t(lambda v: v.te() + "いなかった")),
         "〓非": (("ing",), t(lambda v: v.te() + "いない")),
         "〓失": (("ing",), t(lambda v: v.te() + "いなかった")),
@@ -177,16 +385,85 @@ def _verb_forms():
 
 # "nobody" and "nothing" before a verb in -s or the past.
 NOBODY = {"〓誰": "誰も", "〓何": "何も"}
-# "will be" and "may be": an adjective or a passive, then this.
-FUTURE_BE = {"〓来": "だろう", "〓恐": "かもしれない"}
 # "never" takes the verb in any tense.
 NEVER = {"base": lambda v: v.negative(), "s": lambda v: v.negative(),
          "past": lambda v: v.past_negative()}
 # The passive, of verbs that take an object: after "is" the present,
-# after "was" the past, after "is not" and "was not" their negatives.
-PASSIVE = {"〓受": lambda v: v.passive(), "〓被": lambda v: v.passive_past(),
-           "〓非": lambda v: v.passive_negative(),
-           "〓失": lambda v: v.passive_negative()[:-1] + "かった"}
+# after "was" the past, after "is not" and "was not" their negatives, and
+# after a modal with "be" ("will be sold", "must be repaired").
+PASSIVE = {
+    "〓受": lambda v: v.passive(), "〓被": lambda v: v.passive_past(),
+    "〓非": lambda v: v.passive_negative(),
+    "〓失": lambda v: v.passive_negative()[:-1] + "かった",
+    "〓来": lambda v: v.passive() + "だろう",
+    "〓恐": lambda v: v.passive() + "かもしれない",
+    "〓違": lambda v: v.passive_negative()[:-1] + "ければならない",
+    "〓宜": lambda v: v.passive() + "べきだ",
+    "〓許": lambda v: v.passive() + "ことができる",
+    "〓阻": lambda v: v.passive() + "ことができない",
+    "〓没": lambda v: v.passive_negative() + "だろう",
+    "〓欠": lambda v: v.passive_past()[:-1] + "ていない",
+    "〓進": lambda v: v.passive_past()[:-1] + "ている",
+    "〓途": lambda v: v.passive_past()[:-1] + "ていた",
+}
+# A verb without an object has no passive: after "is not" its participle
+# says a state that has not come about ("is not gone" 行っていない).
+STATE = {"〓非": lambda v: v.te() + "いない",
+         "〓失": lambda v: v.te() + "いなかった"}
+# Participles whose verb English no longer feels: "born" is not "borne",
+# and reads as 生まれる, never as the passive of 耐える ("bear").
+OWN_PARTICIPLES = {"born": ("生まれる", "v1")}
+
+
+def _plain(value):
+    """An adjective's or a noun's rendering before だろう: 静か, 良い, 木製."""
+    return value[:-1] if value.endswith(("な", "の")) else value
+
+
+# After a copula with a modal or a negation ("is not", "will be", "must
+# be"): how an adjective reads (from its rendering and its negatives) and
+# what follows a noun.
+COPULAS = {
+    "〓非": (lambda a, n: n[0], "ではない"),
+    "〓失": (lambda a, n: n[1], "ではなかった"),
+    "〓欠": (lambda a, n: n[0], "ではない"),
+    "〓没": (lambda a, n: n[0] + "だろう", "ではないだろう"),
+    "〓来": (lambda a, n: _plain(a) + "だろう", "だろう"),
+    "〓恐": (lambda a, n: _plain(a) + "かもしれない", "かもしれない"),
+    "〓違": (lambda a, n: _plain(a) + "に違いない", "に違いない"),
+    "〓阻": (lambda a, n: a + "はずがない", "のはずがない"),
+    "〓宜": (lambda a, n: a + "はずだ", "のはずだ"),
+    "〓許": (lambda a, n: a + "こともある", "であることもある"),
+}
+# The copulas that take a noun as well as an adjective: those met most
+# ("is not a doctor", "will be a doctor", "must be a mistake"); the rest
+# would add some three thousand lines each for sentences seldom met.
+NOUN_COPULAS = {"〓非", "〓失", "〓来", "〓恐", "〓違"}
+# "without": a noun then なしで; a verb's -ing, its negative stem + ずに.
+WITHOUT = {"〓抜": "なしで"}
+# Adjectives that say a state, which the dictionaries render as verbs
+# ("open" が開けるのは): after a copula, the state (開いていない).
+STATE_ADJECTIVES = {"open": "開いている", "closed": "閉まっている",
+                    "asleep": "眠っている", "awake": "起きている",
+                    "alive": "生きている", "dead": "死んでいる",
+                    "broken": "壊れている", "married": "結婚している",
+                    "lost": "迷っている", "finished": "終わっている",
+                    "done": "終わっている", "gone": "いなくなっている"}
+# Where one is, after a copula ("is not here" ここにいない, "will be
+# there" そこにいるだろう), read as the verb いる.
+PLACES = {"here": Verb("ここにいる", "v1"), "there": Verb("そこにいる", "v1")}
+PLACE_FORMS = {
+    "〓非": lambda v: v.negative(), "〓失": lambda v: v.past_negative(),
+    "〓欠": lambda v: v.past_negative(),
+    "〓没": lambda v: v.negative() + "だろう",
+    "〓来": lambda v: v.dictionary + "だろう",
+    "〓恐": lambda v: v.dictionary + "かもしれない",
+    "〓違": lambda v: v.dictionary + "に違いない",
+}
+# A participle's share of its verb's occurrences in running text.
+PARTICIPLE_SHARE = 0.2
+# "no" and "have no" before a noun: the noun, then that there is none.
+NONE_OF = {"〓無": "がない"}
 
 
 # Verbs that are auxiliaries themselves: "be" after "will" or "not" is
@@ -254,45 +531,129 @@ TRANSITIVE_BUILT_IN = {"like", "hate", "want", "need", "have", "know",
                        "hear", "win"}
 
 
+def _with_marker(key):
+    """A key that moves a word ending in "s" before a placeholder takes the
+    plural marker after it too ("〓当 always ％１０００"), or the marker
+    would be left between the placeholder and the word it must meet."""
+    words = key.split()
+    if key.startswith("〓") and len(words) == 2 and words[1].endswith("s") \
+            and not words[1].startswith("〓") \
+            and len(key + " " + PLURAL_MARKER) <= KEY_WIDTH:
+        return key + " " + PLURAL_MARKER
+    return key
+
+
 def adjective_negatives(value):
     """The negative and past negative of an adjective's rendering (良い →
     良くない, 静かな → 静かではない, 木製の → 木製ではない), or None."""
     if value.endswith(("な", "の")) and len(value) > 1:
         stem = value[:-1]
         return stem + "ではない", stem + "ではなかった"
+    if value.endswith("ている") and len(value) > 3:
+        return value[:-2] + "いない", value[:-2] + "いなかった"
+    if value.endswith(("た", "だ")) and len(value) > 1:
+        # A state come about (疲れた, 用意ができた): not yet come about.
+        te = value[:-1] + ("で" if value.endswith("だ") else "て")
+        return te + "いない", te + "いなかった"
     if value == "いい":
         return "よくない", "よくなかった"
-    if value.endswith("い") and not value.endswith("ない") \
-            and len(value) > 1:
+    if value.startswith("が"):
+        return None  # a verb's topic phrase (が分離するのは)
+    if value.endswith("い") and (len(value) > 2 or not value.endswith(
+            "ない")) and len(value) > 1:
+        # 危ない → 危なくない as 良い → 良くない; ない alone is no adjective.
         stem = value[:-1]
         return stem + "くない", stem + "くなかった"
+    if value.endswith(("って", "んで")):
+        # A state, as a te-form (怖がって): not in it.
+        return value + "いない", value + "いなかった"
+    if "\u30a0" <= value[-1] <= "\u30ff" or "\u4e00" <= value[-1] <= "\u9fff" \
+            or value == "同じ":
+        # A noun used as an adjective (金色, カラフル): as a noun.
+        return value + "ではない", value + "ではなかった"
     return None
 
 
-def build(verbs, adjectives):
+def build(verbs, adjectives, nouns=None):
     """The lines that go first in noun.txt, in order: the auxiliaries to
-    their placeholders, the placeholders with a verb or an adjective, and
-    the fallbacks.
+    their placeholders, the placeholders with a verb, an adjective or a
+    noun, and the fallbacks.
 
     verbs: {English base: (Verb, transitive, forms {form: [spellings]},
-    WordNet count)}; adjectives: {English word: (rendering, WordNet
-    count)}."""
-    # Auxiliaries of two words before those of one ("will not" before
+    WordNet count)}; adjectives and nouns: {English word: (rendering,
+    WordNet count)}."""
+    # Auxiliaries of more words before those of fewer ("will not" before
     # "will", "is ％１０００ not" before "is ％１０００"), each group in
-    # the table's order.
-    # Those that read a placeholder ("will be") come after all the others.
+    # the table's order. Those that read a placeholder ("will be") come
+    # after all the others.
     head = sorted(AUXILIARIES, key=lambda kv: (kv[0].startswith("〓"), -len(
         [w for w in kv[0].split() if w != PLURAL_MARKER])))
+    # An adverb between a modal and "be" or another auxiliary ("should
+    # always be judged") moves before the modal's placeholder first, so
+    # that the placeholders meet: the adverb lines of the placeholders the
+    # auxiliaries of words make stand before the lines that read two.
+    first = sum(1 for k, _ in AUXILIARIES if not k.startswith("〓"))
+    made_by_words = sorted({p for k, v in AUXILIARIES
+                            if not k.startswith("〓")
+                            for p in re.findall("〓.", v)})
+    head[first:first] = [(m + " " + adverb, japanese + " " + m)
+                         for m in made_by_words
+                         for adverb, japanese in sorted(BETWEEN.items())
+                         if len(m + " " + adverb) <= KEY_WIDTH]
     keyed = {}
 
     def add(key, value):
+        word = key.split()[-1]
+        if word in AUXILIARY_WORDS or word[:-1] in AUXILIARY_WORDS \
+                and word.endswith("s"):
+            return  # the auxiliary's line (or its plural's) took it before
+        if any(phrase in key for phrase in PHRASE_TABLE):
+            return  # the built-in phrase table has taken it ("went out")
         if len(key) <= KEY_WIDTH and value and key not in keyed:
             keyed[key] = value
 
+    def add_forms(marker, spellings, value):
+        for spelling in spellings:
+            if spelling.replace(" ", "").isalpha():
+                add(marker + " " + spelling, value)
+
+    # An adjective spelt like a participle ("tired", "closed") reads as
+    # the adjective after a copula where WordNet meets it so at least as
+    # often as the verb's participle (a fifth of the verb's count, the
+    # participle's share of running text): 疲れていない, not 疲れられない.
+    participle_weight = {}
+    for base, (_, _, forms_of, count) in verbs.items():
+        for spelling in dict(forms_of).get("pp", ()):
+            participle_weight[spelling] = max(
+                participle_weight.get(spelling, 0), PARTICIPLE_SHARE * count)
+    adjectives = dict(adjectives)
+    for word, value in STATE_ADJECTIVES.items():
+        adjectives[word] = (value, max(adjectives.get(word, (0, 0))[1],
+                                       ADJECTIVE_MIN_COUNT))
+        participle_weight.pop(word, None)
+    for word, (value, count) in sorted(adjectives.items()):
+        negatives = adjective_negatives(value)
+        if count < ADJECTIVE_MIN_COUNT or negatives is None \
+                or count < participle_weight.get(word, 0):
+            continue
+        for marker, (render, _) in sorted(COPULAS.items()):
+            add(marker + " " + word, render(value, negatives))
+    for word, verb in sorted(PLACES.items()):
+        for marker, render in sorted(PLACE_FORMS.items()):
+            add(marker + " " + word, render(verb))
+
     forms = _verb_forms()
     for base, (verb, transitive, forms_of, count) in sorted(verbs.items()):
-        if (count < MIN_COUNT and base not in BUILT_IN_VERBS) \
-                or base in NOT_KEYED:
+        if base in NOT_KEYED:
+            continue
+        if count < MIN_COUNT and base not in BUILT_IN_VERBS:
+            # Only the passive, which needs one form of the verb.
+            if count >= PASSIVE_MIN_COUNT and transitive \
+                    and isinstance(verb, Verb):
+                for marker, render in sorted(PASSIVE.items()):
+                    add_forms(marker, [p for p in dict(forms_of).get("pp", ())
+                                       if p not in OWN_PARTICIPLES],
+                              "が" + render(verb))
             continue
         verb = BUILT_IN_VERBS.get(base, verb)
         if base in BUILT_IN_VERBS:
@@ -307,44 +668,110 @@ def build(verbs, adjectives):
                 value = "が" + STATE_NEGATIVE[base][marker == "〓昔"] \
                     + _topic(transitive)
             for form in wanted:
-                for spelling in spellings.get(form, ()):
-                    if spelling.isalpha():
-                        add(marker + " " + spelling, value)
+                add_forms(marker, spellings.get(form, ()), value)
         for form, render in sorted(NEVER.items()):
-            for spelling in spellings.get(form, ()):
-                if spelling.isalpha():
-                    add("〓絶 " + spelling,
-                        "が決して" + render(verb) + _topic(transitive))
-        if transitive and isinstance(verb, Verb):
-            for marker, render in sorted(PASSIVE.items()):
-                for spelling in spellings.get("pp", ()):
-                    if spelling.isalpha():
-                        add(marker + " " + spelling, "が" + render(verb))
+            add_forms("〓絶", spellings.get(form, ()),
+                      "が決して" + render(verb) + _topic(transitive))
+            add_forms("〓久", spellings.get(form, ()),
+                      "がもはや" + render(verb) + _topic(transitive))
+        if isinstance(verb, Verb) and verb.without():
+            add_forms("〓抜", spellings.get("ing", ()), verb.without())
+        participles = [p for p in spellings.get("pp", ())
+                       if p not in OWN_PARTICIPLES]
+        if isinstance(verb, Verb):
+            table = PASSIVE if transitive else STATE
+            for marker, render in sorted(table.items()):
+                add_forms(marker, participles, "が" + render(verb))
         for marker, subject in sorted(NOBODY.items()):
             for form, render in (("s", lambda v: v.negative()),
                                  ("past", lambda v: v.past_negative())):
-                for spelling in spellings.get(form, ()):
-                    if spelling.isalpha():
-                        add(marker + " " + spelling,
-                            subject + render(verb) + _topic(transitive))
-        if transitive and isinstance(verb, Verb):
-            for marker, ending in sorted(FUTURE_BE.items()):
-                for spelling in spellings.get("pp", ()):
-                    if spelling.isalpha():
-                        add(marker + " " + spelling,
-                            "が" + verb.passive() + ending)
-    for word, (value, count) in sorted(adjectives.items()):
-        negatives = adjective_negatives(value)
-        if count < ADJECTIVE_MIN_COUNT or negatives is None:
+                add_forms(marker, spellings.get(form, ()),
+                          subject + render(verb) + _topic(transitive))
+    # Phrasal verbs: the verb's forms, then the particle ("〓昔 gave up").
+    for (base, particle), (headword, klass, transitive) in sorted(
+            PHRASAL_VERBS.items()):
+        if base not in verbs:
             continue
-        add("〓非 " + word, negatives[0])
-        add("〓失 " + word, negatives[1])
-        for marker, ending in sorted(FUTURE_BE.items()):
-            add(marker + " " + word,
-                (value[:-1] if value.endswith(("な", "の")) else value)
-                + ending)
+        verb, spellings = Verb(headword, klass), dict(verbs[base][2])
+
+        def phrasal(marker, form, value):
+            # (A form in "s" has the plural marker after it, and the key
+            # with the marker and the particle would be too long.)
+            add_forms(marker, [s + " " + particle for s in
+                               spellings.get(form, ())
+                               if s.isalpha() and not s.endswith("s")],
+                      value)
+        for marker, (wanted, render) in sorted(forms.items()):
+            for form in wanted:
+                phrasal(marker, form, render(verb, transitive))
+        for form, render in sorted(NEVER.items()):
+            phrasal("〓絶", form,
+                    "が決して" + render(verb) + _topic(transitive))
+        table = PASSIVE if transitive else STATE
+        for marker, render in sorted(table.items()):
+            phrasal(marker, "pp", "が" + render(verb))
+    for participle, (headword, klass) in sorted(OWN_PARTICIPLES.items()):
+        verb = Verb(headword, klass)
+        for marker, value in (("〓受", verb.dictionary), ("〓被", verb.past()),
+                              ("〓非", verb.negative()),
+                              ("〓失", verb.past_negative())):
+            add(marker + " " + participle, "が" + value)
+    for word, (value, count) in sorted((nouns or {}).items()):
+        if count < NOUN_MIN_COUNT or not value:
+            continue
+        for marker, (_, ending) in sorted(COPULAS.items()):
+            if marker not in NOUN_COPULAS:
+                continue
+            add(marker + " " + word, value + ending)
+            if marker in NOUN_PHRASE:
+                add(NOUN_PHRASE[marker] + " " + word, value + ending)
+        for marker, ending in sorted(NONE_OF.items()) + sorted(
+                WITHOUT.items()):
+            add(marker + " " + word, value + ending)
+    # "no" before an adjective and its noun ("no hot water"): the
+    # adjective moves before the placeholder, which then meets the noun.
+    # These run before the noun keys (with the adverbs, below).
+    moving = []
+    for word, (value, count) in sorted(adjectives.items()):
+        if count >= ADJECTIVE_MIN_COUNT and word not in (nouns or {}) \
+                and adjective_negatives(value) is not None \
+                and word not in AUXILIARY_WORDS:
+            for marker in sorted(NONE_OF) + sorted(NOUN_PHRASE.values()):
+                if len(marker + " " + word) <= KEY_WIDTH:
+                    # A noun spelt as the adjective with "s" ("news" after
+                    # "new"), which the adjective's line would take as
+                    # its plural, goes first.
+                    plural = marker + " " + word + "s"
+                    if plural in keyed:
+                        moving.append((plural, keyed[plural]))
+                    moving.append((marker + " " + word,
+                                   value + " " + marker))
     between = []
-    for marker in sorted(FALLBACKS):
+    for marker in sorted(set(FALLBACKS) - set(NOUN_PHRASE.values())):
+        for adverb, japanese in sorted(BETWEEN.items()):
+            if len(marker + " " + adverb) <= KEY_WIDTH:
+                between.append((marker + " " + adverb,
+                                japanese + " " + marker))
+    for marker in sorted(set(FALLBACKS) - set(NOUN_PHRASE.values())):
+        if len(marker + " very") <= KEY_WIDTH:
+            between.append((marker + " very", ("あまり " if marker in
+                                               NEGATIVE_MARKERS else
+                                               "とても ") + marker))
+    # A question puts the subject after the auxiliary ("don't you like",
+    # "isn't it"): the subject moves before the placeholder, as in "you
+    # don't like".
+    for marker in sorted(INVERTING):
+        for subject, japanese in sorted(INVERTED_SUBJECTS.items()):
+            between.append((marker + " " + subject, japanese + " " + marker))
+    # After the adverbs ("is not really a doctor"), the articles and
+    # possessives.
+    for marker in sorted(COPULAS) + sorted(WITHOUT) + sorted(
+            NOUN_PHRASE.values()):
+        for word, japanese in sorted(DETERMINERS.items()):
+            after = NOUN_PHRASE.get(marker, marker)
+            between.append((marker + " " + word,
+                            (japanese + " " if japanese else "") + after))
+    for marker in sorted(NOUN_PHRASE.values()):
         for adverb, japanese in sorted(BETWEEN.items()):
             if len(marker + " " + adverb) <= KEY_WIDTH:
                 between.append((marker + " " + adverb,
@@ -353,8 +780,20 @@ def build(verbs, adjectives):
     # so a key must come before every shorter key it extends, or it never
     # acts: sorting each key as if followed by the highest character puts
     # "〓何 cuts" before "〓何 cut".
-    body = between + sorted(keyed.items(), key=lambda kv: kv[0] + "\U0010ffff")
-    tail = sorted(FALLBACKS.items())
+    between += [(k, v) for k, v in moving
+                if not any(p in k for p in PHRASE_TABLE)]
+    seen = set()
+    between = [(k, v) for k, v in between if not (k in seen or seen.add(k))]
+    between = [(k, v) for k, v in between if k not in set(dict(head))]
+    moved = {k for k, _ in between} | {k for k, _ in head}
+    head = [(_with_marker(k), v) for k, v in head]
+    between = [(_with_marker(k), v) for k, v in between]
+    body = between + sorted(((k, v) for k, v in keyed.items()
+                             if k not in moved),
+                            key=lambda kv: kv[0] + "\U0010ffff")
+    # A fallback that leaves a placeholder ("wanted to" が欲したのは 〓的)
+    # before the fallback that takes that one back.
+    tail = sorted(FALLBACKS.items(), key=lambda kv: ("〓" not in kv[1], kv[0]))
     return head + body + tail
 
 
@@ -362,3 +801,8 @@ def auxiliary_words():
     """The single words the auxiliary lines take, which no later line may
     hold as a key of its own."""
     return {k for k, _ in AUXILIARIES if " " not in k and "'" not in k}
+
+
+# Nor may a key read one after a placeholder ("will" is the verb "to will"
+# too, "no" a noun): the auxiliary's line has taken it before.
+AUXILIARY_WORDS = auxiliary_words()

@@ -216,17 +216,29 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
         chosen[key] = Reading(0, value, "name", key)
     today(chosen, verb_table, wordnet)
     # The auxiliaries read with the verb after them, or with an
-    # adjective after "is not" (its rendering from the chosen readings).
+    # adjective or a noun after "is not" (its rendering from the chosen
+    # readings).
     adjective_table = {}
     for key, r in chosen.items():
         if r.kind == "adj" and " " not in key:
             adjective_table[key] = (r.value, wordnet.count(key, "a"))
     for key, value in core_words.parse(core_words.ADJECTIVES):
         adjective_table[key] = (value, wordnet.count(key, "a"))
+    # Words mostly read otherwise that are adjectives after a copula too
+    # ("late" 遅い, "ready" 用意ができた): grammar.py keys those whose
+    # rendering reads as an adjective.
+    for key, value in list(core.items()) + [(k, r.value)
+                                            for k, r in chosen.items()]:
+        if key not in adjective_table and " " not in key \
+                and wordnet.count(key, "a"):
+            adjective_table[key] = (value, wordnet.count(key, "a"))
+    noun_table = {key: (r.value, wordnet.count(key, "n"))
+                  for key, r in chosen.items()
+                  if r.kind == "noun" and " " not in key}
     grammar_rules = grammar.build(
         {b: t for b, t in verb_table.items()
          if t[0] is not None or b in grammar.BUILT_IN_VERBS},
-        adjective_table)
+        adjective_table, noun_table)
     return layout(chosen, core, core_phrases, grammar_rules)
 
 

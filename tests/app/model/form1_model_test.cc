@@ -1,12 +1,18 @@
 // The window model without any toolkit: what a press of the button renders
-// with which dictionaries, what a failure says in each language.
+// with which dictionaries, what a failure says in each language (the
+// Japanese read from the project's .ts file, as the windows read it).
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <set>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "dictionary_folder.h"
 #include "model/command1.h"
 #include "model/form1_texts.h"
+#include "ts_translations.h"
 
 namespace mikawase::model {
 namespace {
@@ -61,6 +67,8 @@ TEST_F(Command1ActionTest, AFailureNamesFileAndLineAndWhetherTheFileIsTheUsers) 
     EXPECT_EQ(outcome.failure.file, c.file.empty() ? "" : folder + c.file);
     EXPECT_EQ(outcome.failure.line, c.line);
     EXPECT_EQ(outcome.failure.personal, c.personal);
+    EXPECT_EQ(outcome.failure.kind,
+              c.file.empty() ? ErrorKind::kInvalidInput : ErrorKind::kShortLine);
     EXPECT_FALSE(outcome.failure.problem.empty());
   }
 }
@@ -88,49 +96,87 @@ TEST_F(Command1ActionTest, JoinsLinesOnlyWhenAsked) {
   EXPECT_EQ(Command1Action(wrapped, Folders(), /*join_lines=*/true).rendering, "その黒い猫。");
 }
 
-TEST(Form1TextsTest, CaptionAndLanguage) {
+TEST(Form1TextsTest, CaptionAndTip) {
   EXPECT_EQ(CaptionForVersion(0, 0, 4), "ミカワセ 0.0.4");
   EXPECT_EQ(CaptionForVersion(1, 10, 200), "ミカワセ 1.10.200");
-  for (const char* name : {"ja", "ja_JP", "ja-JP", "ja_JP.UTF-8", "ja.eucJP"}) {
-    EXPECT_EQ(LanguageNamed(name), Language::kJapanese) << name;
+  EXPECT_EQ(InEnglish(kCommand1Tip), "Translate (Ctrl+Enter)");
+  EXPECT_EQ(InJapanese(kCommand1Tip), "英和に訳す (Ctrl+Enter)");
+}
+
+TEST(FillTest, NumberedPlacesTakeTheirArgumentsOnce) {
+  const struct {
+    const char* pattern;
+    std::initializer_list<std::string_view> arguments;
+    const char* filled;
+  } kCases[] = {
+      {"Line: %1", {"7"}, "Line: 7"},
+      {"%2 before %1", {"a", "b"}, "b before a"},
+      {"%1 and %1", {"x"}, "x and x"},
+      {"%1", {"%2"}, "%2"},                     // an argument is not filled in again
+      {"100% sure %3", {"a"}, "100% sure %3"},  // nothing for it: kept
+      {"ends with %", {}, "ends with %"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(Fill(c.pattern, c.arguments), c.filled) << c.pattern;
+}
+
+// Each kind of the engine's failures has words of its own, and they are
+// translated.
+TEST(Form1TextsTest, EveryKindOfFailureHasItsOwnWords) {
+  std::set<std::string> english, japanese;
+  for (int kind = 0; kind <= static_cast<int>(ErrorKind::kTooLarge); ++kind) {
+    Failure failure{"", 0, "", false, static_cast<ErrorKind>(kind)};
+    Text words = FailureKindText(failure);
+    english.insert(words.english);
+    japanese.insert(InJapanese(words));
+    EXPECT_NE(InJapanese(words), words.english) << words.english;
   }
-  for (const char* name : {"", "C", "en_US", "jam", "fr_FR", "C.UTF-8"}) {
-    EXPECT_EQ(LanguageNamed(name), Language::kEnglish) << name;
-  }
-  EXPECT_EQ(Command1Tip(Language::kEnglish), "Translate (Ctrl+Enter)");
-  EXPECT_EQ(Command1Tip(Language::kJapanese), "英和に訳す (Ctrl+Enter)");
+  english.insert(FailureKindText(Failure{}).english);  // memory ran out
+  japanese.insert(InJapanese(FailureKindText(Failure{})));
+  std::size_t kinds = static_cast<std::size_t>(ErrorKind::kTooLarge) + 2;
+  EXPECT_EQ(english.size(), kinds);
+  EXPECT_EQ(japanese.size(), kinds);
 }
 
 TEST(Form1TextsTest, AFailureSaysWhereAndWhatInEitherLanguage) {
+  const Translate kEnglish = InEnglish, kJapanese = InJapanese;
   const struct {
     Failure failure;
-    Language language;
+    const Translate& translate;
     std::vector<std::string> has, lacks;
   } kCases[] = {
-      {{"/opt/m/data/noun.txt", 7, "PROBLEM", false},
-       Language::kEnglish,
-       {"File: /opt/m/data/noun.txt\nLine: 7\nProblem: PROBLEM", "Your text has been kept"},
-       {"your own words"}},
-      {{"/opt/m/data/noun.txt", 0, "PROBLEM", false},
-       Language::kEnglish,
+      {{"/opt/m/data/noun.txt", 7, "PROBLEM", false, ErrorKind::kShortLine},
+       kEnglish,
+       {"File: /opt/m/data/noun.txt\nLine: 7\nProblem: PROBLEM\n\n", "Your text has been kept"},
+       {"your own words", "15"}},
+      {{"/opt/m/data/noun.txt", 0, "PROBLEM", false, ErrorKind::kMissingFile},
+       kEnglish,
        {"File: /opt/m/data/noun.txt\nProblem"},
        {"Line"}},
-      {{"", 0, "PROBLEM", false}, Language::kEnglish, {"Problem: PROBLEM"}, {"File", "Line"}},
-      {{"/home/u/.local/share/mikawase/noun.txt", 3, "PROBLEM", true},
-       Language::kEnglish,
+      {{"", 0, "PROBLEM", false, ErrorKind::kInvalidInput},
+       kEnglish,
+       {"Problem: PROBLEM"},
+       {"File", "Line"}},
+      {{"/home/u/.local/share/mikawase/noun.txt", 3, "PROBLEM", true, ErrorKind::kShortLine},
+       kEnglish,
        {"Line: 3", "your own words", "mikawase-cli --remove"},
        {}},
-      {{"C:\\m\\data\\noun.txt", 7, "PROBLEM", false},
-       Language::kJapanese,
-       {"訳せませんでした", "ファイル: C:\\m\\data\\noun.txt\n行: 7\n問題: PROBLEM", "そのまま残って"},
+      // In Japanese: the kind in Japanese, the engine's English after it.
+      {{"C:\\m\\data\\noun.txt", 7, "PROBLEM", false, ErrorKind::kShortLine},
+       kJapanese,
+       {"訳せませんでした", "ファイル: C:\\m\\data\\noun.txt\n行: 7\n問題: 行が15文字に足りません",
+        "\n(PROBLEM)\n\n", "そのまま残って"},
        {"File", "Line", "加えた語"}},
-      {{"C:\\u\\mikawase\\noun.txt", 2, "PROBLEM", true},
-       Language::kJapanese,
-       {"行: 2", "あなたが加えた語の辞書", "mikawase-cli --remove"},
+      {{"C:\\u\\mikawase\\noun.txt", 2, "PROBLEM", true, ErrorKind::kLooksLikeUtf8},
+       kJapanese,
+       {"行: 2", "UTF-8 で保存されています", "あなたが加えた語の辞書", "mikawase-cli --remove"},
        {}},
+      {{"", 0, "PROBLEM", false, std::nullopt},
+       kJapanese,
+       {"問題: この文を訳すにはメモリが足りません"},
+       {"ファイル"}},
   };
   for (const auto& c : kCases) {
-    std::string text = DescribeFailure(c.failure, c.language);
+    std::string text = DescribeFailure(c.failure, c.translate);
     for (const std::string& part : c.has) EXPECT_NE(text.find(part), std::string::npos) << text;
     for (const std::string& part : c.lacks) EXPECT_EQ(text.find(part), std::string::npos) << text;
   }

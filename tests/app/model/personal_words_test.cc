@@ -13,6 +13,7 @@
 #include "dictionary_folder.h"
 #include "mikawase/personal_dictionary.h"
 #include "model/menu.h"
+#include "ts_translations.h"
 
 namespace mikawase::model {
 namespace {
@@ -112,18 +113,19 @@ TEST(SayProblemTest, EveryRefusalOfTheWriterInJapanese) {
   for (const auto& c : kRefused) {
     std::string refusal = AddPersonalEntry(folder.path(), c.file, c.key, c.value).refusal;
     ASSERT_NE(refusal, "") << c.key;
-    std::string said = SayProblem(refusal, Language::kJapanese);
+    std::string said = SayProblem(refusal, InJapanese);
     EXPECT_EQ(said.find("問題があります"), std::string::npos) << refusal;
-    EXPECT_EQ(SayProblem(refusal, Language::kEnglish), refusal);
+    EXPECT_EQ(SayProblem(refusal, InEnglish), refusal);
     japanese.insert(said.substr(0, said.find('\n')));
   }
   EXPECT_EQ(japanese.size(), std::size(kRefused)) << "each refusal has its own words";
-  EXPECT_NE(SayProblem("cannot write /x/noun.txt", Language::kJapanese)
+  EXPECT_NE(SayProblem("cannot write /x/noun.txt", InJapanese)
                 .find("問題があります: cannot write /x/noun.txt"),
             std::string::npos);
   std::string removal =
       RemovePersonalEntry(folder.path(), "noun.txt", "dog").refusal;
-  EXPECT_EQ(SayProblem(removal, Language::kJapanese), "その語は、加えた語にありません。");
+  EXPECT_EQ(SayProblem(removal, InJapanese), "その語は、加えた語にありません。");
+  EXPECT_EQ(SayProblem("cannot write /x/noun.txt", InEnglish), "cannot write /x/noun.txt");
 }
 
 TEST(CheckReportTest, EveryFindingOnItsLineThenTheCount) {
@@ -131,13 +133,13 @@ TEST(CheckReportTest, EveryFindingOnItsLineThenTheCount) {
   shipped.Write("noun.txt", {{"cat", "猫"}});
   personal.WriteBytes("noun.txt", DictionaryLine("Dog", "犬") + "\r\nshort\r\n");
   DictionaryFolders folders{shipped.path(), personal.path()};
-  std::string english = CheckReport(folders, Language::kEnglish);
+  std::string english = CheckReport(folders, InEnglish);
   EXPECT_NE(english.find(personal.path() + "noun.txt:1: warning: the key has capital"),
             std::string::npos)
       << english;
   EXPECT_NE(english.find(personal.path() + "noun.txt:2: error: "), std::string::npos) << english;
   EXPECT_TRUE(english.ends_with("checked 6 dictionary files: 1 errors, 1 warnings")) << english;
-  std::string japanese = CheckReport(folders, Language::kJapanese);
+  std::string japanese = CheckReport(folders, InJapanese);
   EXPECT_NE(japanese.find(personal.path() + "noun.txt:1: 注意: 英語に大文字があります"),
             std::string::npos)
       << japanese;
@@ -148,29 +150,29 @@ TEST(CheckReportTest, EveryFindingOnItsLineThenTheCount) {
 TEST(MakePersonalFolderTest, MadeWhenMissingAndSaysWhyNot) {
   DictionaryFolder home;
   DictionaryFolders folders{home.path(), home.path() + "a/b/mikawase/"};
-  EXPECT_EQ(MakePersonalFolder(folders, Language::kJapanese), "");
+  EXPECT_EQ(MakePersonalFolder(folders, InJapanese), "");
   EXPECT_TRUE(std::filesystem::is_directory(home.path() + "a/b/mikawase"));
-  EXPECT_EQ(MakePersonalFolder(folders, Language::kJapanese), "") << "already there";
-  EXPECT_NE(MakePersonalFolder({home.path(), ""}, Language::kJapanese).find("わかりません"),
+  EXPECT_EQ(MakePersonalFolder(folders, InJapanese), "") << "already there";
+  EXPECT_NE(MakePersonalFolder({home.path(), ""}, InJapanese).find("わかりません"),
             std::string::npos);
   folders.personal = home.path() + "noun.txt/mikawase/";  // under a file
-  EXPECT_NE(MakePersonalFolder(folders, Language::kJapanese).find("フォルダを作れませんでした"),
+  EXPECT_NE(MakePersonalFolder(folders, InJapanese).find("フォルダを作れませんでした"),
             std::string::npos);
 }
 
 // Both windows build their menus from this table: every command appears
-// once, with a name and words in both languages; the Japanese menus carry
-// the same Alt key as the English ones.
+// once, with a name and words; the Japanese menus carry the same Alt key
+// as the English ones.
 TEST(MenuTest, EveryCommandOnceNamedInBothLanguages) {
   std::set<std::string> names;
   std::set<Command> commands;
   for (const Menu& menu : Form1Menus()) {
-    EXPECT_NE(std::string(menu.words.japanese).find("(&"), std::string::npos);
+    EXPECT_NE(InJapanese(menu.words).find("(&"), std::string::npos) << menu.words.english;
     for (const MenuItem& item : menu.items) {
       if (item.command == Command::kSeparator) continue;
       EXPECT_TRUE(names.insert(item.name).second) << item.name;
       EXPECT_TRUE(commands.insert(item.command).second) << item.name;
-      std::string english = item.words.english, japanese = item.words.japanese;
+      std::string english = item.words.english, japanese = InJapanese(item.words);
       std::size_t amp = english.find('&');
       ASSERT_NE(amp, std::string::npos) << item.name;
       std::string alt = std::string("(&") + static_cast<char>(std::toupper(english[amp + 1])) + ")";
@@ -178,7 +180,7 @@ TEST(MenuTest, EveryCommandOnceNamedInBothLanguages) {
     }
   }
   EXPECT_EQ(commands.size(), 10u);
-  EXPECT_EQ(Say(Form1Menus()[1].words, Language::kJapanese), "辞書(&D)");
+  EXPECT_EQ(InJapanese(Form1Menus()[1].words), "辞書(&D)");
 }
 
 }  // namespace
