@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDropEvent>
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -32,6 +33,7 @@
 #include "model/form1_texts.h"
 #include "model/menu.h"
 #include "model/personal_words.h"
+#include "splitter_bar.h"
 #include "translators.h"
 #include "word_dialogs.h"
 
@@ -49,6 +51,14 @@ std::string ToEngineText(const QPlainTextEdit& box) {
 
 QString FromEngineText(const std::string& text) { return QString::fromStdString(CrLfToLf(text)); }
 
+// The one local file dragged, if one file is all that is dragged.
+std::optional<QString> DroppedFile(const QMimeData* source) {
+  if (source == nullptr || !source->hasUrls() || source->urls().size() != 1) return std::nullopt;
+  QUrl url = source->urls().first();
+  if (!url.isLocalFile()) return std::nullopt;
+  return url.toLocalFile();
+}
+
 // A text box that takes a dropped file as a file to open, not as its name.
 class TextBox : public QPlainTextEdit {
  public:
@@ -57,23 +67,15 @@ class TextBox : public QPlainTextEdit {
 
  protected:
   bool canInsertFromMimeData(const QMimeData* source) const override {
-    return (open_dropped_file && LocalFile(source).has_value()) ||
+    return (open_dropped_file && DroppedFile(source).has_value()) ||
            QPlainTextEdit::canInsertFromMimeData(source);
   }
   void insertFromMimeData(const QMimeData* source) override {
-    if (std::optional<QString> file = LocalFile(source); file && open_dropped_file) {
+    if (std::optional<QString> file = DroppedFile(source); file && open_dropped_file) {
       open_dropped_file(*file);
       return;
     }
     QPlainTextEdit::insertFromMimeData(source);
-  }
-
- private:
-  static std::optional<QString> LocalFile(const QMimeData* source) {
-    if (!source->hasUrls() || source->urls().size() != 1) return std::nullopt;
-    QUrl url = source->urls().first();
-    if (!url.isLocalFile()) return std::nullopt;
-    return url.toLocalFile();
   }
 };
 
@@ -103,6 +105,7 @@ Form1::Form1(const QString& executable_folder, ErrorReporter report_error, QWidg
       Text1(NewTextBox(QStringLiteral("Text1"), client_)),
       Text2(NewTextBox(QStringLiteral("Text2"), client_)),
       Command1(new QPushButton(QStringLiteral("英和"), client_)),
+      splitter_(new SplitterBar(client_)),
       report_error_(std::move(report_error)),
       open_folder_([](const QString& folder) {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
@@ -113,6 +116,14 @@ Form1::Form1(const QString& executable_folder, ErrorReporter report_error, QWidg
   Text2->setReadOnly(true);
   Text2->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   static_cast<TextBox*>(Text1)->open_dropped_file = [this](const QString& file) { OpenFile(file); };
+  setAcceptDrops(true);
+  splitter_->pressed = [this] {
+    split_at_press_ = model::ClampSplit(split_, client_->height(), logicalDpiY());
+  };
+  splitter_->dragged = [this](int moved) {
+    split_ = model::SplitAfterDrag(split_at_press_, moved, client_->height(), logicalDpiY());
+    LayOutControls();
+  };
   // Enter in a text box starts a new line; it must never press the button.
   Command1->setAutoDefault(false);
   Command1->setDefault(false);
@@ -160,10 +171,23 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1::LayOutControls() {
   model::Form1Layout layout =
-      model::LayOutForm1(client_->width(), client_->height(), logicalDpiX(), logicalDpiY());
+      model::LayOutForm1(client_->width(), client_->height(), logicalDpiX(), logicalDpiY(), split_);
   Text1->setGeometry(ToQRect(layout.Text1));
   Text2->setGeometry(ToQRect(layout.Text2));
   Command1->setGeometry(ToQRect(layout.Command1));
+  splitter_->setGeometry(ToQRect(layout.Splitter));
+  splitter_->SetMovable(model::SplitRoom(client_->height(), logicalDpiY()) > 0);
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+  if (DroppedFile(event->mimeData())) event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+  std::optional<QString> file = DroppedFile(event->mimeData());
+  if (!file) return;
+  event->acceptProposedAction();
+  OpenFile(*file);
 }
 
 void Form1::Form_Load(const QString& executable_folder) {

@@ -27,6 +27,8 @@ class QPushButton;
 
 namespace mikawase {
 
+class SplitterBar;
+
 // Why a translation stopped, as a test observes it.
 struct TranslationFailure {
   QString file;          // the dictionary at fault; empty when no file is
@@ -68,6 +70,10 @@ class Form1 : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // A text file dropped anywhere on the window opens in the input box, as
+  // one dropped on the input box itself does.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void Form_Load(const QString& executable_folder);
@@ -87,6 +93,13 @@ class Form1 : public QWidget {
   QPlainTextEdit* Text1;
   QPlainTextEdit* Text2;
   QPushButton* Command1;
+  SplitterBar* splitter_;  // in the gap between the top row and Text2
+
+  // The pixels of the height the window has gained that Text1 takes
+  // (model::LayOutForm1's split): 0 until the user drags the splitter, then
+  // kept while the window lives, whatever its size meanwhile.
+  int split_ = 0;
+  int split_at_press_ = 0;
 
   std::string AppFolder_;
   DictionaryFolders folders_;  // the shipped data/ and the personal folder

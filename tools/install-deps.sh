@@ -14,6 +14,9 @@ packages=(
   qt6-l10n-tools
   # Tests and benchmarks
   libgtest-dev libbenchmark-dev python3 xvfb xauth xdotool xclip x11-apps
+  # A window manager for tools/screenshot.sh, whose picture shows the title
+  # bar, and xwininfo to find the frame it puts round the window.
+  openbox x11-utils
   # The window draws Japanese; without a font for it every character is an
   # empty box. The same font the package recommends.
   fonts-noto-cjk

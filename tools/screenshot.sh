@@ -2,14 +2,16 @@
 # Runs the window on a virtual X server, types "I like you." into the input
 # box, clicks 英和, saves a screenshot and checks what a user would see: the
 # caption "ミカワセ <version>" and "私が好きなのはあなた。" in the output box.
+# The picture holds the menu bar, the boxes and, with a window manager, the
+# title bar.
 #
 # usage: tools/screenshot.sh [MIKAWASE [PNG]]
 #   MIKAWASE  the window's executable (default: build/dev/bin/mikawase)
 #   PNG       where the screenshot goes (default: docs/screenshot.png)
 #
-# Needs xvfb, xauth, xdotool, xclip, imagemagick and fonts-noto-cjk; with
-# openbox installed the screenshot also shows the title bar. Exits non-zero
-# when a check fails.
+# Needs xvfb, xauth, xdotool, xclip, x11-apps (xwd), python3, openbox and
+# fonts-noto-cjk, which tools/install-deps.sh installs; without openbox the
+# screenshot has no title bar. Exits non-zero when a check fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -26,7 +28,7 @@ if [[ ${1:-} == --inside-x ]]; then
 
   if command -v openbox >/dev/null; then
     openbox --sm-disable >/dev/null 2>&1 &
-    frame=(-frame)
+    frame=(--frame)
     sleep 1
   else
     echo "screenshot.sh: openbox is not installed; the screenshot has no title bar" >&2
@@ -50,23 +52,27 @@ if [[ ${1:-} == --inside-x ]]; then
   # The input box has the focus when the window opens: no click needed.
   xdotool type --delay 40 "I like you."
 
-  # Controls are placed in twips, so find them as fractions of the window's
-  # size rather than in pixels, which depend on the screen's DPI.
+  # At 96 DPI the client area opens at 399 x 310 below the menu bar; the
+  # controls stand where the layout table puts them, in pixels here.
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  at() {  # at LEFT_TWIPS TOP_TWIPS: that point of the client area on screen
-    echo $((X + WIDTH * $1 / 5985)) $((Y + HEIGHT * $2 / 4650))
+  menu=$((HEIGHT - 310))
+  at() {  # at LEFT TOP: that point of the client area on the screen
+    echo $((X + $1)) $((Y + menu + $2))
   }
   # shellcheck disable=SC2046
-  xdotool mousemove $(at 5407 607) click 1  # the middle of 英和
+  xdotool mousemove $(at 360 40) click 1  # the middle of 英和
   sleep 1
+  # The mouse out of the picture, so that no control shows it hovering.
+  xdotool mousemove 630 470
+  sleep 0.5
 
   mkdir -p "$(dirname "$png")"
-  import -window "$window" "${frame[@]}" "$png"
+  python3 "$root/tools/lib/xwd_png.py" "${frame[@]}" "$png" "$window"
   echo "screenshot: $png"
 
   # Read the output box back the way a user would: select all, copy.
   # shellcheck disable=SC2046
-  xdotool mousemove $(at 3000 2880) click 1 key ctrl+a key ctrl+c
+  xdotool mousemove $(at 200 200) click 1 key ctrl+a key ctrl+c
   sleep 0.5
   output=$(xclip -selection clipboard -o)
   [[ $output == "私が好きなのはあなた。" ]] ||
@@ -75,9 +81,9 @@ if [[ ${1:-} == --inside-x ]]; then
   exit 0
 fi
 
-for command in xvfb-run xauth xdotool xclip import; do
+for command in xvfb-run xauth xdotool xclip xwd python3; do
   command -v "$command" >/dev/null || {
-    echo "screenshot.sh: $command is missing; install xvfb xauth xdotool xclip imagemagick" >&2
+    echo "screenshot.sh: $command is missing; tools/install-deps.sh installs it" >&2
     exit 1
   }
 done

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include <cstdio>
 #include <memory>
@@ -181,16 +182,27 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
       }
       return DefWindowProcW(window_, message, wparam, lparam);
-    case WM_DROPFILES: {
-      HDROP drop = reinterpret_cast<HDROP>(wparam);
-      UINT length = DragQueryFileW(drop, 0, nullptr, 0);
-      std::wstring file(length + 1, L'\0');
-      DragQueryFileW(drop, 0, file.data(), length + 1);
-      file.resize(length);
-      DragFinish(drop);
-      OpenFile(file);
+    case WM_DROPFILES:
+      OnDropFiles(reinterpret_cast<HDROP>(wparam));
       return 0;
-    }
+    case WM_SETCURSOR:
+      // Over the window itself, not over a control: only the gaps.
+      if (reinterpret_cast<HWND>(wparam) == window_ && LOWORD(lparam) == HTCLIENT && OnSetCursor()) {
+        return TRUE;
+      }
+      return DefWindowProcW(window_, message, wparam, lparam);
+    case WM_LBUTTONDOWN:
+      OnLeftButtonDown({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
+      return 0;
+    case WM_MOUSEMOVE:
+      OnMouseMove({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
+      return 0;
+    case WM_LBUTTONUP:
+      if (dragging_splitter_) ReleaseCapture();  // which ends the drag, below
+      return 0;
+    case WM_CAPTURECHANGED:
+      EndSplitterDrag();
+      return 0;
     case WM_DESTROY:
       if (font_ != nullptr) DeleteObject(font_);
       PostQuitMessage(0);
@@ -261,6 +273,8 @@ void Form1::Form_Load() {
 void Form1::OnSize() { LayOut(); }
 
 void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
+  // The split is in pixels: it keeps its share of the box at the new DPI.
+  split_ = MulDiv(split_, dpi, dpi_);
   ApplyDpi(dpi);
   SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -317,6 +331,56 @@ void Form1::OnNextControl(WPARAM which, bool is_window) {
   if (next == Text1 || next == Text2) SendMessageW(next, EM_SETSEL, 0, -1);
 }
 
+// One file, as the Qt window takes it: the input box holds one text, and
+// of several there is no saying which the user meant.
+void Form1::OnDropFiles(HDROP drop) {
+  if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) != 1) return DragFinish(drop);
+  UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+  std::wstring file(length + 1, L'\0');
+  DragQueryFileW(drop, 0, file.data(), length + 1);
+  file.resize(length);
+  DragFinish(drop);
+  OpenFile(file);
+}
+
+bool Form1::OnSplitter(POINT at) const {
+  RECT client;
+  GetClientRect(window_, &client);
+  const model::PixelRect& bar = CurrentLayout().Splitter;
+  return model::SplitRoom(client.bottom, dpi_) > 0 && at.x >= bar.left && at.x < bar.right &&
+         at.y >= bar.top && at.y < bar.bottom;
+}
+
+bool Form1::OnSetCursor() {
+  POINT at;
+  if (!GetCursorPos(&at) || !ScreenToClient(window_, &at)) return false;
+  if (!dragging_splitter_ && !OnSplitter(at)) return false;
+  SetCursor(LoadCursorW(nullptr, IDC_SIZENS));
+  return true;
+}
+
+void Form1::OnLeftButtonDown(POINT at) {
+  if (!OnSplitter(at)) return;
+  RECT client;
+  GetClientRect(window_, &client);
+  split_at_press_ = model::ClampSplit(split_, client.bottom, dpi_);
+  press_y_ = at.y;
+  dragging_splitter_ = true;
+  SetCapture(window_);
+}
+
+void Form1::OnMouseMove(POINT at) {
+  if (!dragging_splitter_) return;
+  RECT client;
+  GetClientRect(window_, &client);
+  int split = model::SplitAfterDrag(split_at_press_, at.y - press_y_, client.bottom, dpi_);
+  if (split == model::ClampSplit(split_, client.bottom, dpi_)) return;
+  split_ = split;
+  LayOut();
+}
+
+void Form1::EndSplitterDrag() { dragging_splitter_ = false; }
+
 void Form1::ApplyDpi(int dpi) {
   dpi_ = dpi;
   HFONT font = CreateMessageFont(dpi);
@@ -328,10 +392,14 @@ void Form1::ApplyDpi(int dpi) {
   LayOut();
 }
 
-void Form1::LayOut() {
+model::Form1Layout Form1::CurrentLayout() const {
   RECT client;
   GetClientRect(window_, &client);
-  model::Form1Layout layout = model::LayOutForm1(client.right, client.bottom, dpi_, dpi_);
+  return model::LayOutForm1(client.right, client.bottom, dpi_, dpi_, split_);
+}
+
+void Form1::LayOut() {
+  model::Form1Layout layout = CurrentLayout();
   HDWP positions = BeginDeferWindowPos(3);
   for (auto [control, rect] : {std::pair{Text1, layout.Text1}, std::pair{Text2, layout.Text2},
                                std::pair{Command1, layout.Command1}}) {

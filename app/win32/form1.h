@@ -17,6 +17,7 @@
 
 #include "mikawase/dictionary_folders.h"
 #include "model/command1.h"
+#include "model/form1_layout.h"
 #include "model/form1_texts.h"
 #include "model/menu.h"
 
@@ -43,6 +44,14 @@ class Form1 {
   void OnCommand(int id, int notification);
   void OnActivate(bool active);
   void OnNextControl(WPARAM which, bool is_window);
+  void OnDropFiles(HDROP drop);
+  // The splitter in the gap between the top row and Text2: the cursor
+  // offers a drag over it, the press captures the mouse, and each move lays
+  // the window out again with the split model::SplitAfterDrag gives.
+  bool OnSetCursor();
+  void OnLeftButtonDown(POINT at);
+  void OnMouseMove(POINT at);
+  void EndSplitterDrag();
 
   void Form_Load();
   void Command1_Click();
@@ -56,6 +65,11 @@ class Form1 {
   // Font and size follow the window's DPI; then LayOut.
   void ApplyDpi(int dpi);
   void LayOut();
+  // Where the controls and the splitter stand now.
+  model::Form1Layout CurrentLayout() const;
+  // Whether the client point `at` is on the splitter, and there is height
+  // to share.
+  bool OnSplitter(POINT at) const;
 
   HWND window_ = nullptr;
   HWND Text1 = nullptr;
@@ -65,6 +79,13 @@ class Form1 {
   HWND last_focus_ = nullptr;  // given the focus back when the window is activated
   HFONT font_ = nullptr;
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
+  // The pixels of the height the window has gained that Text1 takes
+  // (model::LayOutForm1's split): 0 until the user drags the splitter, then
+  // kept while the window lives, whatever its size meanwhile.
+  int split_ = 0;
+  bool dragging_splitter_ = false;
+  int split_at_press_ = 0;
+  int press_y_ = 0;  // in the client area, where the drag began
 
   std::string AppFolder;  // UTF-8, ending with exactly one "\"
   // data\ beside the program, and %APPDATA%\mikawase\ in front of it.

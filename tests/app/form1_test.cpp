@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -676,6 +677,104 @@ class Form1Test : public QObject {
     window.Choose("joinLines");
     window.Press();
     QCOMPARE(window.Text2->toPlainText(), QStringLiteral("その黒い\n猫。"));
+  }
+
+  // The splitter in the gap below the top row gives Text1 what the mouse
+  // moves, out of the height the window has gained, and never takes a box
+  // below its opening height; the split is kept while the window changes
+  // size, and the text stays as it was.
+  void draggingTheSplitterSharesTheHeight() {
+    Window window;
+    QVERIFY(window.Show());
+    QWidget* splitter = window.client->findChild<QWidget*>(QStringLiteral("splitter"));
+    QVERIFY(splitter != nullptr);
+    QCOMPARE(splitter->geometry(), QRect(8, 73, 385, 7));
+    // Nothing to share at the opening size: no drag offered.
+    QCOMPARE(splitter->cursor().shape(), Qt::ArrowCursor);
+    window.Text1->setPlainText(QStringLiteral("I like you."));
+    auto drag = [splitter](int moved) {
+      QPoint from(100, 3);
+      QTest::mousePress(splitter, Qt::LeftButton, {}, from);
+      QTest::mouseMove(splitter, from + QPoint(0, moved));
+      QTest::mouseRelease(splitter, Qt::LeftButton, {}, from + QPoint(0, moved));
+    };
+    drag(50);
+    QCOMPARE(window.Text1->height(), 65);
+
+    window.form->resize(900, 700 + window.MenuHeight());
+    QTRY_COMPARE(window.client->size(), QSize(900, 700));
+    QCOMPARE(splitter->cursor().shape(), Qt::SizeVerCursor);
+    const struct {
+      int moved, text1_height, text2_height;
+    } kDrags[] = {{100, 165, 515}, {-30, 135, 545}, {-500, 65, 615}, {1000, 455, 225}, {-90, 365, 315}};
+    for (const auto& d : kDrags) {
+      drag(d.moved);
+      QCOMPARE(window.Text1->height(), d.text1_height);
+      QCOMPARE(window.Text2->height(), d.text2_height);
+      QCOMPARE(window.Text2->geometry().top() - window.Text1->geometry().bottom() - 1, 7);
+      QCOMPARE(splitter->geometry().top(), window.Text1->geometry().bottom() + 1);
+      QCOMPARE(window.Command1->geometry(), QRect(829, 8, 65, 65));
+    }
+    // Smaller, the split gives way; larger again, it is as the user left it.
+    window.form->resize(900, 400 + window.MenuHeight());
+    QTRY_COMPARE(window.client->size(), QSize(900, 400));
+    QCOMPARE(window.Text1->height(), 155);
+    QCOMPARE(window.Text2->height(), 225);
+    window.form->resize(900, 700 + window.MenuHeight());
+    QTRY_COMPARE(window.client->size(), QSize(900, 700));
+    QCOMPARE(window.Text1->height(), 365);
+    QCOMPARE(window.Text1->toPlainText(), QStringLiteral("I like you."));
+  }
+
+  // A text file dropped anywhere on the window, the input box, the output
+  // box or the button, opens in the input box; anything but one local file
+  // is refused where no box takes it.
+  void aDroppedFileOpensInTheInputBox_data() {
+    QTest::addColumn<QString>("target");
+    QTest::newRow("on the input box") << "Text1";
+    QTest::newRow("on the output box") << "Text2";
+    QTest::newRow("on the button") << "Command1";
+  }
+  void aDroppedFileOpensInTheInputBox() {
+    QFETCH(QString, target);
+    Window window;
+    QVERIFY(window.Show());
+    QTemporaryDir scratch;
+    QString text_file = scratch.path() + QStringLiteral("/入力 テキスト.txt");
+    QFile in(text_file);
+    QVERIFY(in.open(QIODevice::WriteOnly));
+    in.write("The black cat.\r\nI like you.\r\n");
+    in.close();
+    QWidget* under = window.form->findChild<QWidget*>(target);
+    QVERIFY(under != nullptr);
+    QPoint at = under->mapTo(window.form.get(), under->rect().center());
+
+    // As the platform hands a drag to the window: it finds the widget under
+    // the mouse that takes drops.
+    auto drop = [&window, at](QMimeData* data) {
+      QWindow* handle = window.form->windowHandle();
+      QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, {});
+      QCoreApplication::sendEvent(handle, &enter);
+      // The platform offers each move as accepted while the last answer was.
+      QDragMoveEvent move(at, Qt::CopyAction, data, Qt::LeftButton, {});
+      move.setAccepted(enter.isAccepted());
+      QCoreApplication::sendEvent(handle, &move);
+      bool taken = move.isAccepted();
+      QDropEvent dropped(at, Qt::CopyAction, data, Qt::LeftButton, {});
+      QCoreApplication::sendEvent(handle, &dropped);
+      return taken && dropped.isAccepted();
+    };
+    QMimeData two_files;
+    two_files.setUrls({QUrl::fromLocalFile(text_file), QUrl::fromLocalFile(text_file)});
+    if (target != QStringLiteral("Text1")) QVERIFY(!drop(&two_files));
+    QCOMPARE(window.Text1->toPlainText(), QString());
+
+    QMimeData one_file;
+    one_file.setUrls({QUrl::fromLocalFile(text_file)});
+    QVERIFY(drop(&one_file));
+    QCOMPARE(window.Text1->toPlainText(), QStringLiteral("The black cat.\nI like you.\n"));
+    window.Press();
+    QCOMPARE(window.Text2->toPlainText(), QStringLiteral("その黒い猫。\n私が好きなのはあなた。\n"));
   }
 
   // A UTF-8 file into the input box (its byte-order mark and CR LF dropped),

@@ -4,7 +4,8 @@
 # bar and grows to 900 x 700, a click near its bottom-right corner lands in
 # the output box and one at its right edge beside the input box presses the
 # button, and Ctrl+Enter translates without typing a line break; the output
-# box takes no typing; Japanese shows as glyphs. A word selected in the
+# box takes no typing; Japanese shows as glyphs; dragging the gap between
+# the boxes moves the boundary between them. A word selected in the
 # input goes into the user's dictionary through Dictionary > Add a word, is
 # rendered at the next press, listed in My words, removed there, and gone.
 # Then, under a Japanese locale, the menu and the dialog are in Japanese.
@@ -236,6 +237,25 @@ if [[ ${1:-} == --inside-x ]]; then
   [[ $cat != "$dog" ]] ||
     fail "'その猫。' and 'その犬。' look alike: the window draws no Japanese glyphs"
   echo "the output box shows glyphs"
+
+  # The gap below the top row, dragged with the mouse, moves the boundary
+  # between the boxes: 100 down, a point 70 below Text1's old bottom is in
+  # Text1; far up, Text1 is back at its opening 65 and the same point is in
+  # Text2. Each box keeps its text. (Text1 ends at 73, Text2 starts at 80.)
+  drag_gap() {  # drag_gap FROM_Y TO_Y
+    xdotool mousemove $(at 100 "$1") mousedown 1
+    xdotool mousemove $(at 100 $((($1 + $2) / 2)))
+    xdotool mousemove $(at 100 "$2") mouseup 1
+    sleep 0.3
+  }
+  expect "below the top row before the drag" "$(copy_of 100 143)" "その犬。"
+  drag_gap 76 176
+  expect "dragged 100 down, Text1 reaches" "$(copy_of 100 143)" "The dog."
+  expect "dragged 100 down, Text2 starts below" "$(copy_of 100 200)" "その犬。"
+  expect "dragged 100 down, Text2 still ends" "$(copy_of 880 680)" "その犬。"
+  drag_gap 176 0
+  expect "dragged far up, Text1 stops at its height" "$(copy_of 100 40)" "The dog."
+  expect "dragged far up, below the top row again" "$(copy_of 100 90)" "その犬。"
   exit 0
 fi
 
@@ -276,43 +296,9 @@ for y in range(top, bottom):
     digest.update(pixels[y * bytes_per_line + 4 * left:y * bytes_per_line + 4 * right])
 print(digest.hexdigest())
 PY
-# A PNG of the program's windows given by their ids, each dumped by xwd
-# and laid where it stands on the screen over the first one's area.
-export png=$scratch/png.py
-cat >"$png" <<'PY'
-import re, struct, subprocess, sys, zlib
-def geometry(window):
-    info = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
-                          capture_output=True, text=True, check=True).stdout
-    g = dict(re.findall(r"(\w+)=(\d+)", info))
-    return int(g["X"]), int(g["Y"])
-def dump(window):
-    data = subprocess.run(["xwd", "-silent", "-id", window], capture_output=True, check=True).stdout
-    f = struct.unpack(">25I", data[:100])
-    return f[4], f[5], f[12], data[f[0] + 12 * f[19]:]
-output, windows = sys.argv[1], sys.argv[2:]
-x0, y0 = geometry(windows[0])
-width, height = dump(windows[0])[:2]
-canvas = [bytearray(3 * width) for _ in range(height)]
-for window in windows:
-    x, y = geometry(window)
-    w, h, stride, pixels = dump(window)
-    for row in range(h):
-        top = y - y0 + row
-        if not 0 <= top < height:
-            continue
-        for column in range(w):
-            left = x - x0 + column
-            if 0 <= left < width:
-                b, g, r = pixels[row * stride + 4 * column:row * stride + 4 * column + 3]
-                canvas[top][3 * left:3 * left + 3] = bytes((r, g, b))
-rows = b"".join(b"\0" + bytes(row) for row in canvas)
-def chunk(kind, data):
-    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
-with open(output, "wb") as out:
-    out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
-              + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
-PY
+# A PNG of the program's windows given by their ids, from xwd's dumps.
+png=$(cd "$(dirname "$0")/../../tools/lib" && pwd)/xwd_png.py
+export png
 # The user's words of this test go into a folder of its own.
 export XDG_DATA_HOME=$scratch/data
 # In English whatever the language of whoever runs the test.

@@ -4,7 +4,8 @@
 // window shows, and resizes it as dragging its frame would.
 //
 //   window_probe wait SECONDS     until the window is there and idle
-//   window_probe state            one JSON object: caption, client size,
+//   window_probe state            one JSON object: caption, client size and
+//                                 place on the screen,
 //                                 each control's text, place, scroll bar,
 //                                 the focus, the minimum size, a message box
 //   window_probe resize W H       makes the client area W × H pixels
@@ -25,12 +26,18 @@
 //   window_probe dialog-click ID  presses button ID of that dialog
 //   window_probe dialog-items ID  the lines of its list box ID, as JSON
 //   window_probe dialog-pick ID N picks line N of its list box ID
+//   window_probe drop FILE        drops FILE on the window as Explorer would
+//   window_probe drop-many FILE FILE   drops two files at once
 #include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 #include "mikawase/wide_text.h"
 
@@ -134,12 +141,14 @@ int State() {
   RECT with_menu = client;
   AdjustWindowRectEx(&with_menu, static_cast<DWORD>(GetWindowLongPtrW(form, GWL_STYLE)), TRUE,
                      static_cast<DWORD>(GetWindowLongPtrW(form, GWL_EXSTYLE)));
+  POINT origin = {0, 0};
+  ClientToScreen(form, &origin);
   std::printf("{\"caption\": %s, \"client\": [%ld, %ld], \"frame\": [%ld, %ld],"
-              " \"menu_bar\": %d,"
+              " \"client_origin\": [%ld, %ld], \"menu_bar\": %d,"
               " \"min_track\": [%ld, %ld], \"zoomed\": %d, \"focus\": %d,"
               " \"message_box\": %s",
               Json(TextOf(form)).c_str(), client.right, client.bottom, frame.right - frame.left,
-              frame.bottom - frame.top,
+              frame.bottom - frame.top, origin.x, origin.y,
               IsZoomed(form) || frame.bottom - frame.top == with_menu.bottom - with_menu.top ? 1 : 0,
               limits.ptMinTrackSize.x, limits.ptMinTrackSize.y,
               IsZoomed(form) ? 1 : 0, gui.hwndFocus ? GetDlgCtrlID(gui.hwndFocus) : 0,
@@ -300,6 +309,45 @@ int DialogItems(int id) {
   return 0;
 }
 
+// What Explorer hands a window that accepts files: a DROPFILES block, the
+// names after it, each ended by a NUL and the list by one more. Explorer
+// makes it in the window's process; the probe writes it there. Under wine
+// a block at a fixed address serves as the HDROP that DragQueryFile reads
+// (a global memory handle that is a pointer), which is what Explorer's is.
+int Drop(const std::vector<std::wstring>& files) {
+  HWND form = Form1();
+  DWORD process_id = 0;
+  GetWindowThreadProcessId(form, &process_id);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, process_id);
+  if (process == nullptr) return std::fputs("cannot open the window's process\n", stderr), 1;
+  std::wstring names;
+  for (const std::wstring& file : files) names += file + L'\0';
+  names += L'\0';
+  std::vector<char> block(sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+  auto* header = reinterpret_cast<DROPFILES*>(block.data());
+  header->pFiles = sizeof(DROPFILES);
+  header->pt = {20, 20};
+  header->fNC = FALSE;
+  header->fWide = TRUE;
+  std::memcpy(block.data() + sizeof(DROPFILES), names.data(), names.size() * sizeof(wchar_t));
+  void* remote = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  bool written = remote != nullptr &&
+                 WriteProcessMemory(process, remote, block.data(), block.size(), nullptr);
+  CloseHandle(process);
+  if (!written) return std::fputs("cannot write the drop into the window's process\n", stderr), 1;
+  return PostMessageW(form, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0) ? 0 : 1;
+}
+
+// The arguments as typed, in UTF-16: main's are in the ANSI code page,
+// which cannot hold every file name.
+std::vector<std::wstring> WideArguments() {
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::wstring> wide(arguments, arguments + count);
+  LocalFree(arguments);
+  return wide;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -343,6 +391,8 @@ int main(int argc, char** argv) {
     HWND list = GetDlgItem(ActiveDialog(), std::atoi(argv[2]));
     return list && SendMessageW(list, LB_SETCURSEL, std::atoi(argv[3]), 0) >= 0 ? 0 : 1;
   }
+  if (command == "drop" && argc == 3) return Drop({WideArguments()[2]});
+  if (command == "drop-many" && argc == 4) return Drop({WideArguments()[2], WideArguments()[3]});
   if (command == "dismiss") {
     HWND box = MessageBoxOf(Form1());
     return box && PostMessageW(box, WM_COMMAND, IDOK, 0) ? 0 : 1;
@@ -350,7 +400,7 @@ int main(int argc, char** argv) {
   std::fputs("usage: window_probe wait SECONDS | state | resize W H | maximize | restore |"
              " dismiss | tooltip | set-text FILE | press N | command N | select A B |"
              " dialog | dialog-set ID FILE | dialog-click ID | dialog-items ID |"
-             " dialog-pick ID N\n",
+             " dialog-pick ID N | drop FILE | drop-many FILE FILE\n",
              stderr);
   return 2;
 }

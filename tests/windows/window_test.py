@@ -22,7 +22,8 @@ CAT_DOG = ("cat".ljust(15) + "猫\r\n" + "dog".ljust(15) + "犬\r\n").encode("cp
 BLACK = ("black".ljust(15) + "黒い\r\n").encode("cp932")
 TEXT1, TEXT2, COMMAND1 = 101, 102, 103
 # The menu's commands (the model's Command) and the dialogs' controls.
-ADD_WORD, MY_WORDS = 4, 5
+OPEN_FILE, SAVE_RESULT, ADD_WORD, MY_WORDS = 0, 1, 4, 5
+FILE_NAME = 1148  # the common file dialogs' file name box (cmb13)
 IDOK, IDCANCEL, IDYES = 1, 2, 6
 IDC_KEY, IDC_VALUE, IDC_PREVIEW, IDC_ENTRIES, IDC_NOTES, IDC_REMOVE = 1004, 1006, 1008, 1010, 1011, 1013
 
@@ -158,6 +159,114 @@ def layout_checks(s, width, height, label, dpi=96):
     check(f"{label}: Command1", st["Command1"]["rect"],
           [px(4920) + wider, px(120), px(5895) + wider, px(1095)])
     check(f"{label}: Text2", st["Text2"]["rect"], [px(120), px(1200), px(5895) + wider, px(4575) + taller])
+
+
+def height(rect):
+    return rect[3] - rect[1]
+
+
+def splitter_checks(s, text_file):
+    """The gap between the top row and Text2, dragged with the mouse, gives
+    Text1 what the mouse moves, out of what the window has gained (140
+    pixels here), and never takes a box below its opening height; the text
+    stays; the window made smaller and larger again keeps the split."""
+    with open(text_file, "w", encoding="utf-8") as f:
+        f.write("I like you.")
+    s.probe("set-text", text_file)
+    s.probe("resize", "600", "450")
+    s.settle(lambda st: st["client"] == [600, 450])
+
+    def drag(moved):
+        st = s.state()
+        ox, oy = st["client_origin"]
+        x = ox + (st["Text1"]["rect"][0] + st["Text1"]["rect"][2]) // 2
+        y = oy + (st["Text1"]["rect"][3] + st["Text2"]["rect"][1]) // 2
+        s.xdotool("mousemove", "--sync", str(x), str(y), "mousedown", "1")
+        s.xdotool("mousemove", "--sync", str(x), str(y + moved // 2))
+        s.xdotool("mousemove", "--sync", str(x), str(y + moved), "mouseup", "1")
+
+    for moved, text1, text2 in ((60, 125, 305), (-20, 105, 325), (-500, 65, 365), (500, 205, 225)):
+        drag(moved)
+        st = s.settle(lambda st: height(st["Text1"]["rect"]) == text1)
+        check(f"dragged {moved}: the boxes' heights", [height(st["Text1"]["rect"]), height(st["Text2"]["rect"])],
+              [text1, text2])
+        check(f"dragged {moved}: the gap", st["Text2"]["rect"][1] - st["Text1"]["rect"][3], 7)
+        check(f"dragged {moved}: the button stays", st["Command1"]["rect"], [529, 8, 594, 73])
+    check("after the drags, Text1's text", st["Text1"]["text"], "I like you.")
+    s.probe("resize", "600", "350")
+    st = s.settle(lambda st: st["client"] == [600, 350])
+    check("made smaller, the split gives way", [height(st["Text1"]["rect"]), height(st["Text2"]["rect"])],
+          [105, 225])
+    s.probe("resize", "600", "450")
+    st = s.settle(lambda st: st["client"] == [600, 450])
+    check("larger again, the split as it was", height(st["Text1"]["rect"]), 205)
+    drag(-500)
+    s.probe("resize", "399", "310")
+    s.settle(lambda st: st["client"] == [399, 310])
+    layout_checks(s, 399, 310, "the split undone, at the opening size")
+
+
+def windows_path(path):
+    return "Z:" + path.replace("/", "\\")
+
+
+def drop_open_and_save_checks(s, folder, program):
+    """A file dropped from Explorer, the menu's Open and Save through the
+    common file dialogs: UTF-8 in and out, names in Japanese with spaces,
+    CR LF and LF files."""
+    dropped = os.path.join(program, "落とした ファイル.txt")
+    with open(dropped, "wb") as f:
+        f.write("The black cat.\r\nI like you.\r\n".encode("utf-8"))
+    s.probe("drop", windows_path(dropped))
+    st = s.settle(lambda st: st["Text1"]["text"].startswith("The black"))
+    check("a dropped file, in Text1", st["Text1"]["text"], "The black cat.\r\nI like you.\r\n")
+    s.probe("drop-many", windows_path(dropped), windows_path(program + "/data/noun.txt"))
+    st = s.settle()
+    check("two files dropped at once: Text1 as it was", st["Text1"]["text"], "The black cat.\r\nI like you.\r\n")
+
+    # The probe reads the name from a file, named in ASCII: its own
+    # arguments come in the ANSI code page.
+    name_file = os.path.join(folder, "name.txt")
+
+    def through_dialog(command, path):
+        s.probe("command", str(command))
+        dialog = s.dialog(lambda d: d is not None and str(FILE_NAME) in d["controls"])
+        if dialog is None or str(FILE_NAME) not in dialog["controls"]:
+            check(f"a file dialog for command {command}", dialog, "one with a file name box")
+            return None
+        with open(name_file, "w", encoding="utf-8") as f:
+            f.write(windows_path(path))
+        # The dialog fills its boxes after it shows: the name is typed again
+        # until it stays.
+        for _ in range(20):
+            s.probe("dialog-set", str(FILE_NAME), name_file)
+            time.sleep(0.5)
+            shown = s.dialog(lambda d: True)
+            if shown and shown["controls"].get(str(FILE_NAME)) == windows_path(path):
+                break
+        s.probe("dialog-click", str(IDOK))
+        gone = s.dialog(lambda d: d is None)
+        check(f"the file dialog for command {command} closed", gone, None)
+        return dialog
+
+    opened = os.path.join(program, "開く テキスト.txt")
+    with open(opened, "wb") as f:
+        f.write("\ufeffThe dog.\nThe cat.\n".encode("utf-8"))
+    dialog = through_dialog(OPEN_FILE, opened)
+    check("the open dialog's title", dialog and dialog["title"], "Open a text file")
+    st = s.settle(lambda st: st["Text1"]["text"].startswith("The dog"))
+    check("opened from the menu, in Text1 with CR LF", st["Text1"]["text"], "The dog.\r\nThe cat.\r\n")
+    s.click("Command1")
+    st = s.settle(lambda st: st["Text2"]["text"].startswith("その犬"))
+    check("the opened text translated", st["Text2"]["text"], "その犬。\r\nその猫。\r\n")
+
+    saved = os.path.join(program, "結果 ファイル.txt")
+    through_dialog(SAVE_RESULT, saved)
+    deadline = time.monotonic() + 10
+    while not os.path.exists(saved) and time.monotonic() < deadline:
+        time.sleep(0.2)
+    content = open(saved, "rb").read() if os.path.exists(saved) else None
+    check("saved from the menu, as UTF-8", content, "その犬。\r\nその猫。\r\n".encode("utf-8"))
 
 
 def run(args, folder):
@@ -386,6 +495,9 @@ def run(args, folder):
         st = s.state()
         check("after the bad line, Text2 as it was", st["Text2"]["text"], before)
         shutil.rmtree(personal)
+
+        splitter_checks(s, text_file)
+        drop_open_and_save_checks(s, folder, program)
         window.kill()
         window.wait()
         s.wait_until_gone()

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace mikawase::model {
 namespace {
 
@@ -61,6 +63,91 @@ TEST(Form1LayoutTest, KeepsItsGapsAtEveryDpiAndSize) {
   // The button is square at 96 DPI, where the table is whole pixels.
   Form1Layout layout = LayOutForm1(1000, 700, 96, 96);
   EXPECT_EQ(layout.Command1.width(), layout.Command1.height());
+}
+
+// The split shares the height the window has gained between the boxes:
+// Text1 takes `split` of it, Text2 the rest, the gap between them moves
+// with the boundary, and neither box falls below its opening height.
+TEST(Form1LayoutTest, TheSplitSharesTheGainedHeightBetweenTheBoxes) {
+  // At 96 DPI Text1 opens 65 high and Text2 225; the window opens 310 high.
+  const struct {
+    int height, split;
+    int text1_height, text2_height;  // what each box gets
+  } kCases[] = {
+      // At the opening size there is nothing to share, whatever the split.
+      {310, 0, 65, 225},
+      {310, 50, 65, 225},
+      {310, -50, 65, 225},
+      // Grown by 200: the split gives Text1 part of it, within the 200.
+      {510, 0, 65, 425},
+      {510, 1, 66, 424},
+      {510, 120, 185, 305},
+      {510, 200, 265, 225},
+      {510, 201, 265, 225},
+      {510, 5000, 265, 225},
+      {510, -1, 65, 425},
+      // A split kept from a taller window, in a shorter one.
+      {400, 150, 155, 225},
+  };
+  for (const auto& c : kCases) {
+    Form1Layout layout = LayOutForm1(700, c.height, 96, 96, c.split);
+    Form1Layout unsplit = LayOutForm1(700, c.height, 96, 96);
+    SCOPED_TRACE(testing::Message() << c.height << " high, split " << c.split);
+    EXPECT_EQ(layout.Text1.height(), c.text1_height);
+    EXPECT_EQ(layout.Text2.height(), c.text2_height);
+    EXPECT_EQ(layout.Text1.top, unsplit.Text1.top);
+    EXPECT_EQ(layout.Text2.bottom, unsplit.Text2.bottom) << "Text2 keeps its bottom gap";
+    EXPECT_EQ(layout.Text2.top - layout.Text1.bottom, 7) << "the gap keeps its height";
+    EXPECT_EQ(layout.Splitter, (PixelRect{layout.Text1.left, layout.Text1.bottom,
+                                          layout.Text2.right, layout.Text2.top}));
+    EXPECT_EQ(layout.Command1, unsplit.Command1) << "the button stays a square at the top";
+    EXPECT_EQ(layout.Text1.right, unsplit.Text1.right);
+    EXPECT_EQ(layout.Text2.left, unsplit.Text2.left);
+    EXPECT_EQ(layout.Text2.right, unsplit.Text2.right);
+  }
+}
+
+// With the split untouched the layout is the one the window always had,
+// at every DPI and size; and the splitter fills the gap below Text1.
+TEST(Form1LayoutTest, NoSplitIsTheLayoutWithoutOne) {
+  for (int dpi : {96, 120, 144, 192}) {
+    for (auto [width, height] :
+         {std::pair{0, 0}, {MinimumClientWidth(dpi), MinimumClientHeight(dpi)}, {1000, 900}}) {
+      Form1Layout layout = LayOutForm1(width, height, dpi, dpi, 0);
+      int text2_height = std::max(height, MinimumClientHeight(dpi)) -
+                         TwipsToPixels(kText2Rect.top, dpi) - TwipsToPixels(75, dpi);
+      EXPECT_EQ(layout.Text1.height(), TwipsToPixels(kText1Rect.top + kText1Rect.height, dpi) -
+                                           TwipsToPixels(kText1Rect.top, dpi));
+      EXPECT_NEAR(layout.Text2.height(), text2_height, 1) << dpi << " DPI, " << height << " high";
+      EXPECT_EQ(layout.Splitter.top, layout.Text1.bottom);
+      EXPECT_EQ(layout.Splitter.bottom, layout.Text2.top);
+      EXPECT_GT(layout.Splitter.height(), 0);
+    }
+  }
+}
+
+TEST(Form1LayoutTest, TheSplitterFollowsTheMouseUntilABoxIsAtItsOpeningHeight) {
+  // The room to share: 700 - 310 = 390 pixels at 96 DPI; at 192 DPI the
+  // window opens 620 high and shares 80.
+  EXPECT_EQ(SplitRoom(700, 96), 390);
+  EXPECT_EQ(SplitRoom(310, 96), 0);
+  EXPECT_EQ(SplitRoom(200, 96), 0);
+  EXPECT_EQ(SplitRoom(700, 192), 80);
+  const struct {
+    int at_press, moved, height, dpi, split;
+  } kDrags[] = {
+      // clang-format off
+      {0, 0, 700, 96, 0},       {0, 100, 700, 96, 100},  {100, -30, 700, 96, 70},
+      {100, -130, 700, 96, 0},  {0, 500, 700, 96, 390},  {390, 1, 700, 96, 390},
+      {0, 50, 310, 96, 0},      {0, 100, 700, 192, 80},  {30, -10, 700, 192, 20},
+      // Kept from a taller window: the drag starts from where it shows.
+      {300, -10, 400, 96, 80},
+      // clang-format on
+  };
+  for (const auto& d : kDrags) {
+    EXPECT_EQ(SplitAfterDrag(d.at_press, d.moved, d.height, d.dpi), d.split)
+        << "from " << d.at_press << " by " << d.moved << " in " << d.height << " at " << d.dpi;
+  }
 }
 
 TEST(Form1LayoutTest, ConvertsTwipsToTheNearestPixel) {
