@@ -16,11 +16,17 @@ namespace mikawase {
 
 namespace {
 
-// The token of a whole-word pattern " X " that a text must hold right after
-// a space: X up to its first space (empty when X starts with one).
-std::string_view FirstToken(std::string_view find) {
+// What a whole-word pattern is indexed by: after its first space, its
+// first token, or its first two and the space between them when it has
+// more than one ("do not" for " do not ", "not" for " not "). Dictionaries
+// hold thousands of keys that share a first word ("never like", "never
+// liked", ...): keyed by that word alone, each of its occurrences would be
+// compared with all of them.
+std::string_view WordRuleKey(std::string_view find) {
   std::string_view inner = find.substr(1);
-  return inner.substr(0, inner.find(' '));
+  std::size_t first_end = inner.find(' ');
+  if (first_end + 1 == inner.size()) return inner.substr(0, first_end);
+  return inner.substr(0, inner.find(' ', first_end + 1));
 }
 
 bool IsWholeWordPattern(std::string_view find) {
@@ -227,8 +233,8 @@ void RuleProgram::BuildStage(Stage& stage) {
   std::size_t count = stage.end - stage.begin;
   std::size_t word_rules = 0;
   for (std::uint32_t rule = stage.begin; rule < stage.end; ++rule) word_rules += rules_[rule].by_word;
-  stage.by_first_token = TokenIndex(text_.data());
-  if (word_rules > 0) stage.by_first_token.Reserve(word_rules, count);
+  stage.by_word_key = TokenIndex(text_.data());
+  if (word_rules > 0) stage.by_word_key.Reserve(word_rules, count);
   stage.next_rule_same_pattern.assign(count, TokenIndex::kNone);
 
   std::unordered_map<std::string_view, std::uint32_t> pattern_index;
@@ -238,7 +244,7 @@ void RuleProgram::BuildStage(Stage& stage) {
   for (std::uint32_t local = 0; local < count; ++local) {
     if (local + kPrefetchAhead < count && rules_[stage.begin + local + kPrefetchAhead].by_word) {
       std::string_view ahead = Find(rules_[stage.begin + local + kPrefetchAhead]);
-      if (IsWholeWordPattern(ahead)) stage.by_first_token.Prefetch(FirstToken(ahead));
+      if (IsWholeWordPattern(ahead)) stage.by_word_key.Prefetch(WordRuleKey(ahead));
     }
     std::string_view find = Find(rules_[stage.begin + local]);
     // An empty pattern changes nothing and is never a candidate.
@@ -246,7 +252,7 @@ void RuleProgram::BuildStage(Stage& stage) {
     stage.longest_find = std::max(stage.longest_find, find.size());
     for (unsigned char c : find) in_pattern_[c] = true;
     if (rules_[stage.begin + local].by_word && IsWholeWordPattern(find)) {
-      stage.by_first_token.Add(FirstToken(find), local);
+      stage.by_word_key.Add(WordRuleKey(find), local);
       continue;
     }
     auto [it, inserted] =
@@ -280,22 +286,29 @@ void RuleProgram::Collect(const Stage& stage, std::string_view text, std::size_t
       }
     });
   }
-  if (stage.by_first_token.empty()) return;
+  if (stage.by_word_key.empty()) return;
   // A whole-word pattern is at least two bytes: a space that ends the text
-  // starts none.
+  // starts none. The rules keyed by one token and those keyed by two are
+  // looked up apart; a pattern of two tokens or more also needs a space
+  // after its second.
+  auto queue_standing = [&](std::size_t at, std::string_view key) {
+    for (std::uint32_t local = stage.by_word_key.First(key); local != TokenIndex::kNone;
+         local = stage.by_word_key.Next(local)) {
+      // Only a rule whose whole pattern stands here now: keys of three
+      // words and more share their first two.
+      std::string_view find = Find(rules_[stage.begin + local]);
+      if (text.compare(at, find.size(), find) == 0) Queue(stage.begin + local, first_rule, scratch);
+    }
+  };
   for (std::size_t at = begin; at < end && at + 1 < text.size(); ++at) {
     if (text[at] != ' ') continue;
-    std::size_t token_end = text.find(' ', at + 1);
-    if (token_end == std::string_view::npos) token_end = text.size();
-    for (std::uint32_t local = stage.by_first_token.First(text.substr(at + 1, token_end - at - 1));
-         local != TokenIndex::kNone; local = stage.by_first_token.Next(local)) {
-      // Only a rule whose whole pattern stands here now: dictionaries hold
-      // hundreds of two-word keys that share a first word.
-      std::string_view find = Find(rules_[stage.begin + local]);
-      if (text.compare(at, find.size(), find) == 0) {
-        Queue(stage.begin + local, first_rule, scratch);
-      }
-    }
+    std::size_t first_end = text.find(' ', at + 1);
+    if (first_end == std::string_view::npos) first_end = text.size();
+    queue_standing(at, text.substr(at + 1, first_end - at - 1));
+    if (first_end + 1 >= text.size()) continue;
+    std::size_t second_end = text.find(' ', first_end + 1);
+    if (second_end == std::string_view::npos) continue;
+    queue_standing(at, text.substr(at + 1, second_end - at - 1));
   }
 }
 
@@ -401,7 +414,7 @@ void RuleProgram::SaveStage(const Stage& stage, ImageWriter& image) const {
   image.PutNumber(stage.begin);
   image.PutNumber(stage.end);
   image.PutNumber(stage.longest_find);
-  stage.by_first_token.Save(image);
+  stage.by_word_key.Save(image);
   image.PutArray(stage.first_rule_of_pattern.span());
   image.PutArray(stage.next_rule_same_pattern.span());
   image.PutNumber(stage.matcher ? 1 : 0);
@@ -446,7 +459,7 @@ RuleProgram::Stage RuleProgram::LoadStage(ImageReader& image) const {
   if (stage.end < stage.begin) throw BadImage("a stage ends before it begins");
   stage.longest_find = image.NumberBelow(text_.size() + 1);
   std::size_t count = stage.end - stage.begin;
-  stage.by_first_token = TokenIndex::Load(image, text_.data(), text_.size(), count);
+  stage.by_word_key = TokenIndex::Load(image, text_.data(), text_.size(), count);
   stage.first_rule_of_pattern = FlatArray<std::uint32_t>::View(image.Array<std::uint32_t>());
   stage.next_rule_same_pattern = FlatArray<std::uint32_t>::View(image.Array<std::uint32_t>());
   // Chains of rules stay inside the stage and only go forward, so that

@@ -180,14 +180,14 @@ class RuleProgram {
     return text().substr(rule.replace_at, rule.replace_size);
   }
   // A dictionary's whole-word rules (nearly all of its rules) are found by
-  // the first space-delimited token of their pattern in a hash table:
-  // building that for tens of thousands of lines costs far less than an
-  // automaton. Every other rule goes through the stage's automaton. Rule
+  // the first space-delimited token of their pattern, or the first two
+  // when it has more (WordRuleKey), in a hash table: building that for
+  // tens of thousands of lines costs far less than an automaton. Every other rule goes through the stage's automaton. Rule
   // numbers inside a stage count from its first rule.
   struct Stage {
     std::uint32_t begin = 0, end = 0;
     std::size_t longest_find = 0;
-    TokenIndex by_first_token;
+    TokenIndex by_word_key;
     FlatArray<std::uint32_t> first_rule_of_pattern;   // automaton pattern -> first rule
     FlatArray<std::uint32_t> next_rule_same_pattern;  // rule -> next rule with its pattern
     std::unique_ptr<AhoCorasick> matcher;
