@@ -54,6 +54,14 @@ std::size_t WordEnd(std::string_view text, std::size_t at) {
   return at;
 }
 
+// Fills `set`, an empty index used as a set, with `tokens`, each once.
+void FillSet(std::vector<std::string_view>& tokens, TokenIndex& set) {
+  std::sort(tokens.begin(), tokens.end());
+  tokens.erase(std::unique(tokens.begin(), tokens.end()), tokens.end());
+  set.Reserve(tokens.size(), tokens.size());
+  for (std::uint32_t i = 0; i < tokens.size(); ++i) set.Add(tokens[i], i);
+}
+
 bool ShareARule(std::span<const std::uint32_t> a, std::span<const std::uint32_t> b) {
   auto i = a.begin(), j = b.begin();
   while (i != a.end() && j != b.end()) {
@@ -394,13 +402,14 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
        rule = program.NextWithSpaceInside(rule + 1)) {
     inner_space.push_back(static_cast<std::uint32_t>(rule));
   }
-  exact_lefts_.Reserve(inner_space.size(), inner_space.size() * 2);
-  exact_rights_.Reserve(inner_space.size(), inner_space.size() * 2);
-  exact_pairs_.Reserve(inner_space.size(), inner_space.size() * 2);
+  // Each set once and sized for what it holds: dictionaries bring
+  // thousands of keys around a few dozen left words, and a table sized for
+  // every pattern would be megabytes to read at every start and to miss
+  // the cache in at every lookup.
+  std::vector<std::string_view> lefts, rights, pairs;
 
   std::vector<std::string> loose;
   std::size_t loose_bytes = 0;
-  std::uint32_t exact = 0;
   for (std::uint32_t rule : inner_space) {
     std::string_view find = program.pattern(rule);
     for (std::size_t space = find.find(' ', 1); space != std::string_view::npos && space + 1 < find.size();
@@ -412,9 +421,9 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
       // "left right", as it stands in the pattern.
       std::string_view pair = find.substr(left_begin, right_end - left_begin);
       if (before != std::string_view::npos && after != std::string_view::npos) {
-        exact_lefts_.Add(pair.substr(0, space - left_begin), exact);
-        exact_rights_.Add(pair.substr(space - left_begin + 1), exact);
-        exact_pairs_.Add(pair, exact++);
+        lefts.push_back(pair.substr(0, space - left_begin));
+        rights.push_back(pair.substr(space - left_begin + 1));
+        pairs.push_back(pair);
       } else {
         loose_bytes += pair.size();
         loose.emplace_back(pair);
@@ -430,6 +439,9 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
       }
     }
   }
+  FillSet(lefts, exact_lefts_);
+  FillSet(rights, exact_rights_);
+  FillSet(pairs, exact_pairs_);
   if (loose_bytes > kLooseBytesLimit) {
     usable_ = false;
     return;
