@@ -16,17 +16,24 @@ namespace mikawase {
 
 namespace {
 
-// What a whole-word pattern is indexed by: after its first space, its
-// first token, or its first two and the space between them when it has
-// more than one ("do not" for " do not ", "not" for " not "). Dictionaries
-// hold thousands of keys that share a first word ("never like", "never
-// liked", ...): keyed by that word alone, each of its occurrences would be
-// compared with all of them.
-std::string_view WordRuleKey(std::string_view find) {
+// The first word of a whole-word pattern " X ... ": X up to its first space
+// (empty when X starts with one).
+std::string_view FirstWord(std::string_view find) {
   std::string_view inner = find.substr(1);
-  std::size_t first_end = inner.find(' ');
-  if (first_end + 1 == inner.size()) return inner.substr(0, first_end);
-  return inner.substr(0, inner.find(' ', first_end + 1));
+  return inner.substr(0, inner.find(' '));
+}
+
+// Whether a whole-word pattern that starts with `first_word` holds more
+// words after it.
+bool HoldsMoreWords(std::string_view find, std::string_view first_word) {
+  return find.size() > first_word.size() + 2;
+}
+
+// The first two words of a whole-word pattern of several, with the space
+// between them: "do not" for " do not ".
+std::string_view FirstTwoWords(std::string_view find) {
+  std::string_view inner = find.substr(1);
+  return inner.substr(0, inner.find(' ', inner.find(' ') + 1));
 }
 
 bool IsWholeWordPattern(std::string_view find) {
@@ -240,11 +247,18 @@ void RuleProgram::BuildStage(Stage& stage) {
   std::unordered_map<std::string_view, std::uint32_t> pattern_index;
   std::vector<std::uint32_t> last_rule_of_pattern;
   std::vector<std::string_view> patterns;
+  // Whole-word rules are indexed by their first word, except that of
+  // those with several words only the first for each first word is: the
+  // others by their first two words (see Collect). Dictionaries hold
+  // thousands of keys that share a first word ("never like", "never liked",
+  // ...), and each occurrence of that word would be compared with all of
+  // them.
+  std::unordered_set<std::string_view> leading_rule_for;  // first words that have one
   constexpr std::uint32_t kPrefetchAhead = 8;
   for (std::uint32_t local = 0; local < count; ++local) {
     if (local + kPrefetchAhead < count && rules_[stage.begin + local + kPrefetchAhead].by_word) {
       std::string_view ahead = Find(rules_[stage.begin + local + kPrefetchAhead]);
-      if (IsWholeWordPattern(ahead)) stage.by_word_key.Prefetch(WordRuleKey(ahead));
+      if (IsWholeWordPattern(ahead)) stage.by_word_key.Prefetch(FirstWord(ahead));
     }
     std::string_view find = Find(rules_[stage.begin + local]);
     // An empty pattern changes nothing and is never a candidate.
@@ -252,7 +266,9 @@ void RuleProgram::BuildStage(Stage& stage) {
     stage.longest_find = std::max(stage.longest_find, find.size());
     for (unsigned char c : find) in_pattern_[c] = true;
     if (rules_[stage.begin + local].by_word && IsWholeWordPattern(find)) {
-      stage.by_word_key.Add(WordRuleKey(find), local);
+      std::string_view first = FirstWord(find);
+      bool leads = HoldsMoreWords(find, first) && !leading_rule_for.insert(first).second;
+      stage.by_word_key.Add(leads ? FirstTwoWords(find) : first, local);
       continue;
     }
     auto [it, inserted] =
@@ -288,23 +304,26 @@ void RuleProgram::Collect(const Stage& stage, std::string_view text, std::size_t
   }
   if (stage.by_word_key.empty()) return;
   // A whole-word pattern is at least two bytes: a space that ends the text
-  // starts none. The rules keyed by one token and those keyed by two are
-  // looked up apart; a pattern of two tokens or more also needs a space
-  // after its second.
+  // starts none. The rules of a first word that stands here are found by
+  // it; when one of them holds more words, the others that do are found
+  // by the first two words that stand here, which they need with a space
+  // after.
   auto queue_standing = [&](std::size_t at, std::string_view key) {
+    bool more_words = false;
     for (std::uint32_t local = stage.by_word_key.First(key); local != TokenIndex::kNone;
          local = stage.by_word_key.Next(local)) {
-      // Only a rule whose whole pattern stands here now: keys of three
-      // words and more share their first two.
       std::string_view find = Find(rules_[stage.begin + local]);
+      more_words |= HoldsMoreWords(find, key);
+      // Only a rule whose whole pattern stands here now.
       if (text.compare(at, find.size(), find) == 0) Queue(stage.begin + local, first_rule, scratch);
     }
+    return more_words;
   };
   for (std::size_t at = begin; at < end && at + 1 < text.size(); ++at) {
     if (text[at] != ' ') continue;
     std::size_t first_end = text.find(' ', at + 1);
     if (first_end == std::string_view::npos) first_end = text.size();
-    queue_standing(at, text.substr(at + 1, first_end - at - 1));
+    if (!queue_standing(at, text.substr(at + 1, first_end - at - 1))) continue;
     if (first_end + 1 >= text.size()) continue;
     std::size_t second_end = text.find(' ', first_end + 1);
     if (second_end == std::string_view::npos) continue;

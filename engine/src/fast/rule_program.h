@@ -180,9 +180,9 @@ class RuleProgram {
     return text().substr(rule.replace_at, rule.replace_size);
   }
   // A dictionary's whole-word rules (nearly all of its rules) are found by
-  // the first space-delimited token of their pattern, or the first two
-  // when it has more (WordRuleKey), in a hash table: building that for
-  // tens of thousands of lines costs far less than an automaton. Every other rule goes through the stage's automaton. Rule
+  // the first space-delimited token of their pattern (or the first two,
+  // see BuildStage) in a hash table: building that for tens of thousands
+  // of lines costs far less than an automaton. Every other rule goes through the stage's automaton. Rule
   // numbers inside a stage count from its first rule.
   struct Stage {
     std::uint32_t begin = 0, end = 0;
