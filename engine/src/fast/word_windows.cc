@@ -54,12 +54,22 @@ std::size_t WordEnd(std::string_view text, std::size_t at) {
   return at;
 }
 
-// Fills `set`, an empty index used as a set, with `tokens`, each once.
+// Fills `set`, an empty index used as a set, with `tokens`, each once,
+// numbered by their place in `tokens` once sorted and made unique.
 void FillSet(std::vector<std::string_view>& tokens, TokenIndex& set) {
   std::sort(tokens.begin(), tokens.end());
   tokens.erase(std::unique(tokens.begin(), tokens.end()), tokens.end());
   set.Reserve(tokens.size(), tokens.size());
   for (std::uint32_t i = 0; i < tokens.size(); ++i) set.Add(tokens[i], i);
+}
+
+// One of 64 bits for a left word of an exact pair. Dictionaries pair a few
+// dozen left words ("〓否", the plural marker) with thousands of right
+// words (every verb form): a right word's bits say which left words it
+// may follow, so that most neighbours are told apart without their
+// details.
+std::uint64_t PartnerBit(std::string_view left_word) {
+  return std::uint64_t{1} << (TokenIndex::Hash(left_word) >> 58);
 }
 
 bool ShareARule(std::span<const std::uint32_t> a, std::span<const std::uint32_t> b) {
@@ -97,8 +107,10 @@ struct WordWindows::Result {
   bool loose_open = false;      // some loose pattern is still open there: Detail::LooseRows()
   bool loose_first = false;     // some first word may continue one: it starts with a byte
                                 // that follows the space in a loose pattern
-  bool exact_left = false;      // some last word is the left word of an exact pair
-  bool exact_right = false;     // some first word is the right word of one
+  // Exact pairs, as PartnerBit of their left words: those of the last
+  // words that are left words, and those of the left words that the first
+  // words pair with. Neighbours whose bits do not meet form no pair.
+  std::uint64_t exact_lefts = 0, exact_partners = 0;
 };
 
 // A window's edges as a run left them: the rules that rewrote at the
@@ -439,9 +451,15 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
       }
     }
   }
+  std::vector<std::pair<std::string_view, std::string_view>> right_left;
+  for (std::size_t i = 0; i < lefts.size(); ++i) right_left.emplace_back(rights[i], lefts[i]);
   FillSet(lefts, exact_lefts_);
   FillSet(rights, exact_rights_);
   FillSet(pairs, exact_pairs_);
+  right_partners_.assign(rights.size(), 0);
+  for (const auto& [right, left] : right_left) {
+    right_partners_[exact_rights_.First(right)] |= PartnerBit(left);
+  }
   if (loose_bytes > kLooseBytesLimit) {
     usable_ = false;
     return;
@@ -465,6 +483,7 @@ void WordWindows::Save(ImageWriter& image) const {
   if (loose_) loose_->Save(image);
   image.PutArray(std::span<const std::uint8_t>(loose_space_neighbours_));
   image.PutNumber(loose_starts_with_space_ ? 1 : 0);
+  image.PutArray(right_partners_.span());
 }
 
 WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces, ImageReader& image)
@@ -483,6 +502,8 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces, ImageRe
   if (neighbours.size() != loose_space_neighbours_.size()) throw BadImage("no loose pattern bytes");
   std::copy(neighbours.begin(), neighbours.end(), loose_space_neighbours_.begin());
   loose_starts_with_space_ = image.NumberBelow(2) == 1;
+  // Any bits will do: a lookup outside them reads as every bit (RightPartners).
+  right_partners_ = FlatArray<std::uint64_t>::View(image.Array<std::uint64_t>());
 }
 
 WordWindows::~WordWindows() = default;
@@ -562,20 +583,25 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, Workspace& work,
   }
   result.loose_open = !detail.LooseRows().empty();
   for (const std::string& word : edges.last_words) {
-    result.exact_left |= exact_lefts_.First(word) != TokenIndex::kNone;
+    if (exact_lefts_.First(word) != TokenIndex::kNone) result.exact_lefts |= PartnerBit(word);
   }
-  for (const std::string& word : edges.first_words) {
-    result.exact_right |= exact_rights_.First(word) != TokenIndex::kNone;
-  }
+  for (const std::string& word : edges.first_words) result.exact_partners |= RightPartners(word);
   // The last words are read only to find an exact pair; the first words
   // also to continue a loose pattern across the space before them. Most
   // windows keep none, although a word spelt out letter by letter goes
   // through a dozen versions.
   for (const std::string& word : edges.first_words) result.loose_first |= MayContinueLoose(word);
   detail.FillWords(
-      edges, [&](std::string_view word) { return result.exact_right || MayContinueLoose(word); },
-      result.exact_left);
+      edges,
+      [&](std::string_view word) { return result.exact_partners != 0 || MayContinueLoose(word); },
+      result.exact_lefts != 0);
   return memo.Add(inside, hash, result, out, detail);
+}
+
+std::uint64_t WordWindows::RightPartners(std::string_view first_word) const {
+  std::uint32_t right = exact_rights_.First(first_word);
+  if (right == TokenIndex::kNone) return 0;
+  return right < right_partners_.size() ? right_partners_[right] : ~std::uint64_t{0};
 }
 
 bool WordWindows::MayInteract(Memo& memo, Workspace& work, const Result& left,
@@ -584,7 +610,7 @@ bool WordWindows::MayInteract(Memo& memo, Workspace& work, const Result& left,
   // Nearly every pair of neighbours is settled by what the entries hold.
   bool may_share_a_rule = (left.end_rules & right.start_rules) != 0;
   bool may_continue_loose = left.loose_open && right.loose_first;
-  bool may_be_exact_pair = left.exact_left && right.exact_right;
+  bool may_be_exact_pair = (left.exact_lefts & right.exact_partners) != 0;
   if (!may_share_a_rule && !may_continue_loose && !may_be_exact_pair) return false;
   if (std::optional<bool> known = memo.KnownInteraction(left, right)) return *known;
   bool interact = InteractInDetail(memo.DetailOf(left), memo.DetailOf(right), may_share_a_rule,

@@ -45,6 +45,7 @@
 #include <vector>
 
 #include "fast/aho_corasick.h"
+#include "fast/flat_array.h"
 #include "fast/program_image.h"
 #include "fast/rule_program.h"
 #include "fast/token_index.h"
@@ -117,6 +118,10 @@ class WordWindows {
   // the text ("exact"); at a pattern's ends only part of a word need match
   // ("loose"), which an automaton over "left right" decides.
   TokenIndex exact_pairs_, exact_lefts_, exact_rights_;  // used as sets; views into the program
+  // By the number of a right word in exact_rights_: the PartnerBit of
+  // every left word it is paired with.
+  FlatArray<std::uint64_t> right_partners_;
+  std::uint64_t RightPartners(std::string_view first_word) const;
   std::unique_ptr<AhoCorasick> loose_;
   std::size_t loose_count_ = 0;  // its patterns: what an image of it must say
   // The bytes next to the space in the loose patterns. A first word that
