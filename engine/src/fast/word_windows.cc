@@ -405,7 +405,6 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
     : program_(program),
       remove_spaces_(remove_spaces),
       pool_(std::make_unique<MemoPool>()),
-      exact_pairs_(program.text().data()),
       exact_lefts_(program.text().data()),
       exact_rights_(program.text().data()) {
   // Most patterns are " word ": only those with a space inside matter.
@@ -455,7 +454,12 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
   for (std::size_t i = 0; i < lefts.size(); ++i) right_left.emplace_back(rights[i], lefts[i]);
   FillSet(lefts, exact_lefts_);
   FillSet(rights, exact_rights_);
-  FillSet(pairs, exact_pairs_);
+  // The pairs only by their hashes: tens of thousands of them, asked about
+  // only for neighbours whose bits meet, and a pair taken for another
+  // only joins two windows that need not be.
+  std::vector<std::uint64_t> pair_hashes;
+  for (std::string_view pair : pairs) pair_hashes.push_back(TokenIndex::Hash(pair));
+  exact_pairs_ = HashSet(pair_hashes);
   right_partners_.assign(rights.size(), 0);
   for (const auto& [right, left] : right_left) {
     right_partners_[exact_rights_.First(right)] |= PartnerBit(left);
@@ -493,7 +497,7 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces, ImageRe
   constexpr std::size_t kAnyRules = TokenIndex::kNone;
   std::string_view text = program.text();
   usable_ = image.NumberBelow(2) == 1;
-  exact_pairs_ = TokenIndex::Load(image, text.data(), text.size(), kAnyRules);
+  exact_pairs_ = HashSet::Load(image);
   exact_lefts_ = TokenIndex::Load(image, text.data(), text.size(), kAnyRules);
   exact_rights_ = TokenIndex::Load(image, text.data(), text.size(), kAnyRules);
   loose_count_ = image.Number();
@@ -641,7 +645,7 @@ bool WordWindows::InteractInDetail(const Detail& left_detail, const Detail& righ
       if (exact_lefts_.First(last) == TokenIndex::kNone) return false;
       return AnyWord(right_detail.FirstWords(), [&](std::string_view first) {
         pair.assign(last).append(1, ' ').append(first);
-        return exact_pairs_.First(pair) != TokenIndex::kNone;
+        return exact_pairs_.Holds(TokenIndex::Hash(pair));
       });
     });
   }

@@ -46,6 +46,7 @@
 
 #include "fast/aho_corasick.h"
 #include "fast/flat_array.h"
+#include "fast/hash_set.h"
 #include "fast/program_image.h"
 #include "fast/rule_program.h"
 #include "fast/token_index.h"
@@ -116,8 +117,11 @@ class WordWindows {
   // The patterns' inner spaces, as the two words that meet there. Where a
   // space inside the pattern bounds both words, they must be whole words of
   // the text ("exact"); at a pattern's ends only part of a word need match
-  // ("loose"), which an automaton over "left right" decides.
-  TokenIndex exact_pairs_, exact_lefts_, exact_rights_;  // used as sets; views into the program
+  // ("loose"), which an automaton over "left right" decides. Exact pairs
+  // are known by their hashes: two windows are joined when theirs may be
+  // one, never kept apart when it is.
+  TokenIndex exact_lefts_, exact_rights_;  // used as sets; views into the program
+  HashSet exact_pairs_;  // TokenIndex::Hash of each "left right"
   // By the number of a right word in exact_rights_: the PartnerBit of
   // every left word it is paired with.
   FlatArray<std::uint64_t> right_partners_;
