@@ -643,7 +643,10 @@ bool WordWindows::InteractInDetail(const Detail& left_detail, const Detail& righ
   if (may_be_exact_pair) {
     return AnyWord(left_detail.LastWords(), [&](std::string_view last) {
       if (exact_lefts_.First(last) == TokenIndex::kNone) return false;
+      std::uint64_t bit = PartnerBit(last);
       return AnyWord(right_detail.FirstWords(), [&](std::string_view first) {
+        // The partner bits first: the pairs' table is large, theirs small.
+        if ((RightPartners(first) & bit) == 0) return false;
         pair.assign(last).append(1, ' ').append(first);
         return exact_pairs_.Holds(TokenIndex::Hash(pair));
       });
