@@ -107,6 +107,10 @@ void NoteEndWords(std::string_view text, RuleProgram::EdgeTrace& trace) {
   std::size_t last_begin = text.rfind(' ', text.size() - 2) + 1;
   trace.first_words.Add(text.substr(1, first_end - 1));
   trace.last_words.Add(text.substr(last_begin, text.size() - 1 - last_begin));
+  if (last_begin >= 2) {  // the space before the last word is not the first byte
+    std::size_t before = text.rfind(' ', last_begin - 2) + 1;
+    trace.last_two_words.Add(text.substr(before, text.size() - 1 - before));
+  }
 }
 
 // Before rule `index` rewrites `text` at `hits`: does it take either end?

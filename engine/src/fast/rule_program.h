@@ -82,8 +82,9 @@ class RuleProgram {
   // space there, and the versions of the first and last word (the text
   // between the end spaces and the next space inward) that stood when a
   // rule with a space inside its pattern had its turn: only such a rule can
-  // match across the space between two words. Rule numbers are in
-  // increasing order.
+  // match across the space between two words. So too the last two words
+  // and the space between them, where the text holds two. Rule numbers are
+  // in increasing order.
   struct EdgeTrace {
     // Every version a word went through. A trace is meant to be kept and
     // cleared between runs: its strings are then reused rather than made
@@ -113,7 +114,7 @@ class RuleProgram {
 
     std::vector<std::uint32_t> at_start, at_end;
     bool start_lost = false, end_lost = false;
-    WordVersions first_words, last_words;
+    WordVersions first_words, last_words, last_two_words;
 
     void Clear() {
       at_start.clear();
@@ -121,6 +122,7 @@ class RuleProgram {
       start_lost = end_lost = false;
       first_words.clear();
       last_words.clear();
+      last_two_words.clear();
     }
   };
 

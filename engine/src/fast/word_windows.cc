@@ -117,8 +117,9 @@ struct WordWindows::Result {
 // start, then those at the end, then the loose automaton's rows after a
 // last word and its space (other than the start): [0, at_end)
 // [at_end, rows) [rows, end). And the versions of the first word, then of
-// the last, that a neighbour may ask about (see Lookup), each as a 4-byte
-// length and its bytes; the last words begin at `last_words`. Filled in
+// the last and of the last two, that a neighbour may ask about (see
+// Lookup), each as a 4-byte length and its bytes; the last ones begin at
+// `last_words`. Filled in
 // scratch space, kept in the memo, read as a view of it.
 struct WordWindows::Detail {
   std::span<const std::uint32_t> numbers;
@@ -185,6 +186,7 @@ struct DetailDraft {
     last_words = static_cast<std::uint32_t>(words.size());
     if (keep_last) {
       for (const std::string& word : edges.last_words) AppendWord(word, &words);
+      for (const std::string& two : edges.last_two_words) AppendWord(two, &words);
     }
   }
   void Clear() {
@@ -432,9 +434,14 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
       // "left right", as it stands in the pattern.
       std::string_view pair = find.substr(left_begin, right_end - left_begin);
       if (before != std::string_view::npos && after != std::string_view::npos) {
-        lefts.push_back(pair.substr(0, space - left_begin));
+        // A left word with a whole word before it in the pattern is known
+        // with that word (word_windows.h): "has ％１０００" for " has ％１０００ to ",
+        // and not the plural marker that ends every word in s.
+        std::size_t earlier = before == 0 ? std::string_view::npos : find.rfind(' ', before - 1);
+        std::size_t exact_begin = earlier == std::string_view::npos ? left_begin : earlier + 1;
+        lefts.push_back(find.substr(exact_begin, space - exact_begin));
         rights.push_back(pair.substr(space - left_begin + 1));
-        pairs.push_back(pair);
+        pairs.push_back(find.substr(exact_begin, right_end - exact_begin));
       } else {
         loose_bytes += pair.size();
         loose.emplace_back(pair);
@@ -586,8 +593,10 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, Workspace& work,
     }
   }
   result.loose_open = !detail.LooseRows().empty();
-  for (const std::string& word : edges.last_words) {
-    if (exact_lefts_.First(word) != TokenIndex::kNone) result.exact_lefts |= PartnerBit(word);
+  for (const auto* versions : {&edges.last_words, &edges.last_two_words}) {
+    for (const std::string& words : *versions) {
+      if (exact_lefts_.First(words) != TokenIndex::kNone) result.exact_lefts |= PartnerBit(words);
+    }
   }
   for (const std::string& word : edges.first_words) result.exact_partners |= RightPartners(word);
   // The last words are read only to find an exact pair; the first words

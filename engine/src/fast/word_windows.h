@@ -16,9 +16,13 @@
 // shared space strictly inside it. (1) The second kind cannot happen: it
 // would join the last word of one window to the first word of the next
 // around a space, and only a pattern with a space inside it can do that;
-// each window's run records every version of its end words that stood at
-// the turn of such a rule, and we check the versions of the two words
-// against those patterns.
+// each window's run records every version of its end words (and of its
+// last two) that stood at the turn of such a rule, and we check the
+// versions of the two words against those patterns. Where the pattern's
+// left word has a whole word before it in the pattern, the check takes
+// both: take the leftmost shared space that an occurrence would have
+// inside it; the occurrence's words before that space lie within the left
+// window, so the window's last two words are those two.
 // (2) ReplaceAll takes the leftmost occurrence and carries on after it.
 // So within a window it picks what the window's own run picks, as long as
 // it enters the window where that run starts, at the shared space. It
