@@ -198,15 +198,25 @@ void RuleProgram::FindSpacesInside() {
 // rewrite, and was found then. (An empty replacement joins its two sides,
 // and may make a match across them.) Earlier rules have had their turn:
 // the look around would not take them again whatever it found.
+//
+// A dictionary's whole-word rule " key " -> " value " writes a space where
+// a space was at either end, and every pattern holds spaces. An occurrence
+// that overlaps such a replacement in its first byte alone, or its last
+// alone, holds that space and text from one side only, as it did before
+// the rewrite; any other overlap holds a character of "value" (when there
+// is one). So for such a rule only the characters between the end spaces
+// count.
+namespace {
+
+std::string_view WhatARewriteMayShow(std::string_view find, std::string_view replace) {
+  bool spaces_kept = !find.empty() && find.front() == ' ' && find.back() == ' ' &&
+                     replace.size() > 2 && replace.front() == ' ' && replace.back() == ' ';
+  return spaces_kept ? replace.substr(1, replace.size() - 2) : replace;
+}
+
+}  // namespace
+
 void RuleProgram::MarkRulesThatMakeNoMatch(const Stage& stage) {
-  // A dictionary's whole-word stage, tens of thousands of rules, would only
-  // cost time: each replacement " value " holds a space, and so does every
-  // pattern. A rule left unmarked is merely looked after as before.
-  bool by_word = true;
-  for (std::uint32_t rule = stage.begin; rule < stage.end && by_word; ++rule) {
-    by_word = rules_[rule].by_word != 0;
-  }
-  if (by_word) return;
   // Characters as their bytes, packed into a number.
   auto for_each_character = [](std::string_view text, auto&& visit) {
     for (std::size_t at = 0; at < text.size();) {
@@ -224,9 +234,9 @@ void RuleProgram::MarkRulesThatMakeNoMatch(const Stage& stage) {
   std::array<bool, 128> ascii{};
   std::unordered_set<std::uint32_t> other;
   for (std::uint32_t rule = stage.end; rule-- > stage.begin;) {
-    std::string_view replace = Replace(rules_[rule]);
+    std::string_view shown = WhatARewriteMayShow(Find(rules_[rule]), Replace(rules_[rule]));
     rules_[rule].makes_no_match =
-        !replace.empty() && for_each_character(replace, [&](std::uint32_t character) {
+        !shown.empty() && for_each_character(shown, [&](std::uint32_t character) {
           return character < ascii.size() ? !ascii[character] : !other.contains(character);
         });
     for_each_character(Find(rules_[rule]), [&](std::uint32_t character) {

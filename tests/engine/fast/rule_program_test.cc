@@ -30,6 +30,12 @@ const StageCase kCases[] = {
     {"an empty replacement joins its sides", {{"b", ""}, {"ac", "Z"}}, "abc"},
     {"a kana next to an unchanged later match", {{"ka", "カ"}, {"tt", "ッt"}}, "katta"},
     {"a pattern two rules later", {{"a", "b"}, {"x", "y"}, {"b", "c"}}, "xa"},
+    // A whole-word rewrite keeps its end spaces, so only the value counts;
+    // a rewrite that writes a space where there was none may make a match.
+    {"a space written where there was none", {{"ab", " X "}, {"c ", "Y"}}, "cab"},
+    {"a space written where there was one", {{" ab ", " X "}, {"c ", "Y"}}, "c ab "},
+    {"a value that a later key holds", {{" ab ", " X "}, {" X c ", "Y"}}, " ab c "},
+    {"an empty value joins its sides", {{" ab ", "  "}, {"   ", "Z"}}, " ab  "},
 };
 
 std::string OneReplaceAllPerRule(const StageCase& stage) {
