@@ -59,6 +59,38 @@ TEST(RuleProgramTest, RewritesThatMayMakeAMatchAreLookedAround) {
   }
 }
 
+// Whole-word rules are found by their first word, or, where several share
+// a first word and hold more, by their first two: every key must still be
+// found wherever it stands, whatever rules share its words, as one
+// ReplaceAll per rule finds it.
+TEST(RuleProgramTest, WholeWordKeysThatShareWordsAreFound) {
+  const std::vector<std::pair<std::string, std::string>> keys = {
+      {" do ", " D "},         {" do not ", " N "},   {" do not like ", " L "},
+      {" do now ", " W "},     {" do not know ", " K "}, {" N like ", " NL "},
+      {" N love ", " NV "},    {" not ", " T "},      {"  do ", " E "},
+      {" do  not ", " S "},    {" x y ", " Z "},      {" Z z ", " Q "},
+      {" do not know ", " K2 "},
+  };
+  const std::string texts[] = {
+      " do not like it ", " do ", " do not ", " do now do not know ", " do not love ",
+      " do  not like ",   "  do not ",  " x y z ",  " do not",  " do not like",
+      " do not likes ",   " N like ",   " dos not ", " x y z z ",
+  };
+  RuleProgram::Builder builder;
+  builder.BeginStage();
+  for (const auto& [find, replace] : keys) builder.Add({find}, {replace}, /*by_word=*/true);
+  RuleProgram program(std::move(builder));
+  RuleProgram::Workspace workspace;
+  for (const std::string& text : texts) {
+    std::string expected = text;
+    for (const auto& [find, replace] : keys) expected = ReplaceAll(expected, find, replace);
+    std::string run = text;
+    std::size_t peak = 0;
+    ASSERT_TRUE(program.Run(run, 1 << 20, &peak, workspace));
+    EXPECT_EQ(run, expected) << "[" << text << "]";
+  }
+}
+
 // A rule's occurrences are searched for eight places at a time, by the
 // pattern's first two bytes: a pattern at every place in and across those
 // blocks, among bytes one away from its own (where a borrow between bytes
