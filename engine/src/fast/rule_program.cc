@@ -161,17 +161,51 @@ void RuleProgram::Workspace::Begin(std::size_t rules) {
   }
 }
 
+// Characters, as their bytes packed into a number: a bit for each of up to
+// three bytes, a hash set for the rare longer ones. A dictionary stage
+// asks about every character of a hundred thousand values, which a hash
+// set alone took most of a compilation's time to answer. Made once for
+// every stage (2 MB), and emptied word by word.
+class RuleProgram::CharacterSet {
+ public:
+  bool Holds(std::uint32_t character) const {
+    if (character >= kShortEnd) return long_ones_.contains(character);
+    return (bits_[character >> 6] >> (character & 63) & 1) != 0;
+  }
+  void Add(std::uint32_t character) {
+    if (character >= kShortEnd) {
+      long_ones_.insert(character);
+      return;
+    }
+    std::uint64_t& word = bits_[character >> 6];
+    if (word == 0) used_.push_back(character >> 6);
+    word |= std::uint64_t{1} << (character & 63);
+  }
+  void Clear() {
+    for (std::uint32_t word : used_) bits_[word] = 0;
+    used_.clear();
+    long_ones_.clear();
+  }
+
+ private:
+  static constexpr std::uint32_t kShortEnd = 1u << 24;
+  std::vector<std::uint64_t> bits_ = std::vector<std::uint64_t>(kShortEnd / 64);
+  std::vector<std::uint32_t> used_;
+  std::unordered_set<std::uint32_t> long_ones_;
+};
+
 RuleProgram::RuleProgram(Builder built) {
   text_ = std::move(built.text_);
   rules_ = std::move(built.spans_);
   std::vector<std::uint32_t> starts = std::move(built.stage_starts_);
   if (starts.empty() || starts.front() != 0) starts.insert(starts.begin(), 0);
   stages_.resize(starts.size());
+  CharacterSet seen;
   for (std::size_t i = 0; i < starts.size(); ++i) {
     stages_[i].begin = starts[i];
     stages_[i].end = i + 1 < starts.size() ? starts[i + 1] : static_cast<std::uint32_t>(rules_.size());
     BuildStage(stages_[i]);
-    MarkRulesThatMakeNoMatch(stages_[i]);
+    MarkRulesThatMakeNoMatch(stages_[i], seen);
   }
   FindSpacesInside();
 }
@@ -216,11 +250,16 @@ std::string_view WhatARewriteMayShow(std::string_view find, std::string_view rep
 
 }  // namespace
 
-void RuleProgram::MarkRulesThatMakeNoMatch(const Stage& stage) {
+void RuleProgram::MarkRulesThatMakeNoMatch(const Stage& stage, CharacterSet& seen) {
   // Characters as their bytes, packed into a number.
   auto for_each_character = [](std::string_view text, auto&& visit) {
     for (std::size_t at = 0; at < text.size();) {
       std::uint32_t packed = static_cast<unsigned char>(text[at]);
+      if (packed < 0x80) {  // most of a dictionary's keys
+        if (!visit(packed)) return false;
+        ++at;
+        continue;
+      }
       std::size_t end = at + 1;
       while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
         packed = packed << 8 | static_cast<unsigned char>(text[end++]);
@@ -231,20 +270,15 @@ void RuleProgram::MarkRulesThatMakeNoMatch(const Stage& stage) {
     return true;
   };
   // From the last rule back, the characters of the patterns after it.
-  std::array<bool, 128> ascii{};
-  std::unordered_set<std::uint32_t> other;
+  seen.Clear();
   for (std::uint32_t rule = stage.end; rule-- > stage.begin;) {
     std::string_view shown = WhatARewriteMayShow(Find(rules_[rule]), Replace(rules_[rule]));
     rules_[rule].makes_no_match =
         !shown.empty() && for_each_character(shown, [&](std::uint32_t character) {
-          return character < ascii.size() ? !ascii[character] : !other.contains(character);
+          return !seen.Holds(character);
         });
     for_each_character(Find(rules_[rule]), [&](std::uint32_t character) {
-      if (character < ascii.size()) {
-        ascii[character] = true;
-      } else {
-        other.insert(character);
-      }
+      seen.Add(character);
       return true;
     });
   }

@@ -197,7 +197,8 @@ class RuleProgram {
 
   RuleProgram() = default;
   void BuildStage(Stage& stage);
-  void MarkRulesThatMakeNoMatch(const Stage& stage);
+  class CharacterSet;
+  void MarkRulesThatMakeNoMatch(const Stage& stage, CharacterSet& seen);
   void SaveStage(const Stage& stage, ImageWriter& image) const;
   Stage LoadStage(ImageReader& image) const;
   void CheckLoadedRules() const;

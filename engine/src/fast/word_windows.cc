@@ -55,12 +55,14 @@ std::size_t WordEnd(std::string_view text, std::size_t at) {
 }
 
 // Fills `set`, an empty index used as a set, with `tokens`, each once,
-// numbered by their place in `tokens` once sorted and made unique.
-void FillSet(std::vector<std::string_view>& tokens, TokenIndex& set) {
-  std::sort(tokens.begin(), tokens.end());
-  tokens.erase(std::unique(tokens.begin(), tokens.end()), tokens.end());
-  set.Reserve(tokens.size(), tokens.size());
-  for (std::uint32_t i = 0; i < tokens.size(); ++i) set.Add(tokens[i], i);
+// numbered in the order they first come. The index grows as it fills, so
+// that it is sized for the few dozen words a hundred thousand keys may
+// share.
+void FillSet(const std::vector<std::string_view>& tokens, TokenIndex& set) {
+  std::uint32_t count = 0;
+  for (std::string_view token : tokens) {
+    if (set.First(token) == TokenIndex::kNone) set.Add(token, count++);
+  }
 }
 
 // One of 64 bits for a left word of an exact pair. Dictionaries pair a few
