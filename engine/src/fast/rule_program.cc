@@ -147,6 +147,14 @@ void RuleProgram::Builder::Add(std::initializer_list<std::string_view> find,
   Span span{};
   append(find, &span.find_at, &span.find_size);
   append(replace, &span.replace_at, &span.replace_size);
+  // A noun's plural rule has its singular's value: kept once, as the cache
+  // file is read through at every start.
+  if (!spans_.empty() && spans_.back().replace_size == span.replace_size &&
+      std::equal(text_.begin() + span.replace_at, text_.end(),
+                 text_.begin() + spans_.back().replace_at)) {
+    text_.resize(span.replace_at);
+    span.replace_at = spans_.back().replace_at;
+  }
   span.by_word = by_word;
   span.makes_no_match = false;
   spans_.push_back(span);
