@@ -55,14 +55,15 @@ std::size_t WordEnd(std::string_view text, std::size_t at) {
 }
 
 // Fills `set`, an empty index used as a set, with `tokens`, each once,
-// numbered in the order they first come. The index grows as it fills, so
-// that it is sized for the few dozen words a hundred thousand keys may
-// share.
-void FillSet(const std::vector<std::string_view>& tokens, TokenIndex& set) {
+// numbered in the order they first come, and returns how many it holds.
+// The index grows as it fills, so that it is sized for the few dozen
+// words a hundred thousand keys may share.
+std::uint32_t FillSet(const std::vector<std::string_view>& tokens, TokenIndex& set) {
   std::uint32_t count = 0;
   for (std::string_view token : tokens) {
     if (set.First(token) == TokenIndex::kNone) set.Add(token, count++);
   }
+  return count;
 }
 
 // One of 64 bits for a left word of an exact pair. Dictionaries pair a few
@@ -462,14 +463,14 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
   std::vector<std::pair<std::string_view, std::string_view>> right_left;
   for (std::size_t i = 0; i < lefts.size(); ++i) right_left.emplace_back(rights[i], lefts[i]);
   FillSet(lefts, exact_lefts_);
-  FillSet(rights, exact_rights_);
+  std::uint32_t distinct_rights = FillSet(rights, exact_rights_);
   // The pairs only by their hashes: tens of thousands of them, asked about
   // only for neighbours whose bits meet, and a pair taken for another
   // only joins two windows that need not be.
   std::vector<std::uint64_t> pair_hashes;
   for (std::string_view pair : pairs) pair_hashes.push_back(TokenIndex::Hash(pair));
   exact_pairs_ = HashSet(pair_hashes);
-  right_partners_.assign(rights.size(), 0);
+  right_partners_.assign(distinct_rights, 0);
   for (const auto& [right, left] : right_left) {
     right_partners_[exact_rights_.First(right)] |= PartnerBit(left);
   }
