@@ -39,11 +39,8 @@ std::uint64_t TokenIndex::Hash(std::string_view token) {
 }
 
 void TokenIndex::Reserve(std::size_t tokens, std::size_t rule_count) {
-  // At most two thirds full: a dictionary of three hundred thousand keys
-  // half full took 16 MB of the cache file. Most lookups of absent words
-  // end at the filter; the others probe a slot or two more.
   std::size_t capacity = 16;
-  while (capacity * 2 < tokens * 3) capacity *= 2;
+  while (capacity < tokens * 2) capacity *= 2;
   if (capacity > slots_.size()) {
     FlatArray<Slot> old = std::move(slots_);
     std::vector<std::uint32_t> old_last = std::move(last_);
@@ -67,7 +64,7 @@ void TokenIndex::Reserve(std::size_t tokens, std::size_t rule_count) {
 void TokenIndex::Grow() { Reserve(slots_.size(), next_.size()); }
 
 void TokenIndex::Add(std::string_view token, std::uint32_t rule) {
-  if (slots_.empty() || (size_ + 1) * 4 > slots_.size() * 3) Grow();
+  if (slots_.empty() || (size_ + 1) * 2 > slots_.size()) Grow();
   if (next_.size() <= rule) next_.resize(rule + 1, kNone);
   std::uint64_t hash = Hash(token);
   std::size_t mask = slots_.size() - 1;

@@ -85,9 +85,9 @@ class TokenIndex {
 
   // Most words of a text are in no dictionary. A bit per hash, from bits
   // the slot index does not use, answers most of those lookups from a
-  // table small enough to stay in cache (16 bits a slot, 24 or more a
-  // token: about one absent word in twenty-four still probes the slots).
-  static constexpr std::size_t kFilterBitsPerSlot = 16;
+  // table small enough to stay in cache (16 bits a token: about one
+  // absent word in sixteen still probes the slots).
+  static constexpr std::size_t kFilterBitsPerSlot = 8;
   std::size_t FilterIndex(std::uint64_t hash) const {
     return Tag(hash) & (filter_.size() * 64 - 1);
   }
