@@ -4,6 +4,9 @@
 #   english-{2k,100k,1m}.txt       real English with CR LF line ends
 #   english-{2k,100k,1m}-line.txt  the same text as one single line
 #   synthetic/{noun,adjective,rome}.txt  a 50,000-line dictionary set
+#   pairs/{noun,adjective,rome}.txt  a noun file of two-word keys: 20 of the
+#                                  text's common words become placeholders,
+#                                  each followed by 1,500 of its words
 #   unique-words-10m.txt           10 MB of made-up words, none repeated: the
 #                                  worst case for remembering words
 #
@@ -57,5 +60,29 @@ with open(os.path.join(d, "unique-words-10m.txt"), "wb") as f:
         words.append(word(3, 9))
         size += len(words[-1]) + 1
     f.write("\r\n".join(" ".join(words[i:i + 12]) for i in range(0, len(words), 12)).encode())
+
+# Two-word keys the way auxiliaries and their verbs are keyed: a common
+# word becomes a placeholder, then keys of placeholder and word follow, so
+# that the engine must look at neighbouring words together all through
+# the text. Taken from the text's own words, most frequent first; a
+# random source of its own, so that the files above stay as they were.
+pair_rng = random.Random(1520)
+counts = {}
+for w in text.lower().split():
+    w = "".join(c for c in w if "a" <= c <= "z")
+    if 2 <= len(w) <= 12:
+        counts[w] = counts.get(w, 0) + 1
+common = sorted(counts, key=lambda w: (-counts[w], w))
+auxiliaries, seconds = common[:20], common[20:1520]
+os.makedirs(os.path.join(d, "pairs"), exist_ok=True)
+with open(os.path.join(d, "pairs", "noun.txt"), "wb") as f:
+    marks = "一二三四五六七八九十百千万上下左右中大小"[:len(auxiliaries)]
+    for aux, mark in zip(auxiliaries, marks):
+        f.write(line(aux, "〓" + mark))
+    for mark in marks:
+        for w in seconds:
+            f.write(line("〓" + mark + " " + w, "".join(pair_rng.choice(kana) for _ in range(pair_rng.randint(2, 6)))))
+for name in ("adjective", "rome"):
+    open(os.path.join(d, "pairs", name + ".txt"), "wb").close()
 PY
-ls -l "$dir" "$dir/synthetic"
+ls -l "$dir" "$dir/synthetic" "$dir/pairs"

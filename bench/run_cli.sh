@@ -25,7 +25,8 @@ fi
 build=${1:-build/dev}
 cli=$build/bin/mikawase-cli
 inputs=build/bench-inputs
-[[ -f $inputs/unique-words-10m.txt ]] || bench/make_inputs.sh "$inputs" >/dev/null
+[[ -f $inputs/unique-words-10m.txt && -f $inputs/pairs/noun.txt ]] ||
+  bench/make_inputs.sh "$inputs" >/dev/null
 command -v /usr/bin/time >/dev/null || { echo "needs /usr/bin/time (apt-get install time)" >&2; exit 1; }
 command -v taskset >/dev/null || { echo "needs taskset (apt-get install util-linux)" >&2; exit 1; }
 
@@ -36,6 +37,7 @@ rm -rf "$MIKAWASE_CACHE_DIR"
 export XDG_DATA_HOME=$build/bench-no-personal
 "$cli" --data-dir data /dev/null >/dev/null
 "$cli" --data-dir "$inputs/synthetic" /dev/null >/dev/null
+"$cli" --data-dir "$inputs/pairs" /dev/null >/dev/null
 
 one_core=()  # prefix that holds the next runs to one core, when set
 seconds() {  # seconds for one run of: cli ARGS > /dev/null
@@ -61,9 +63,9 @@ echo "Compiled-dictionary cache: warm ($MIKAWASE_CACHE_DIR)"
 echo
 echo "| input | dictionaries | literal | fast | ratio | fast MB/s | fast, one core | MB/s, one core |"
 echo "|---|---|---|---|---|---|---|---|"
-for dicts in shipped synthetic; do
+for dicts in shipped synthetic pairs; do
   data=data
-  [[ $dicts == synthetic ]] && data=$inputs/synthetic
+  [[ $dicts != shipped ]] && data=$inputs/$dicts
   for input in english-2k english-2k-line english-100k english-100k-line english-1m english-1m-line; do
     file=$inputs/$input.txt
     bytes=$(stat -c %s "$file")

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -253,8 +254,14 @@ std::string ReadDictionaryBytes(const std::string& path) {
                            std::string("cannot open the file: ") + std::strerror(errno));
   }
   // In blocks: a character at a time through stream iterators cost more
-  // than all the decoding.
+  // than all the decoding. Room for the whole file first, as it stands
+  // now: a string grown block by block copied a 2 MB file several times
+  // over, into fresh memory each time.
   std::string bytes;
+  std::uintmax_t size = fs::file_size(file, ignored);
+  if (size != static_cast<std::uintmax_t>(-1) && size < (std::uintmax_t{1} << 32)) {
+    bytes.reserve(static_cast<std::size_t>(size));
+  }
   char block[64 * 1024];
   while (in.read(block, sizeof block) || in.gcount() > 0) {
     bytes.append(block, static_cast<std::size_t>(in.gcount()));

@@ -16,11 +16,24 @@ namespace mikawase {
 
 namespace {
 
-// The token of a whole-word pattern " X " that a text must hold right after
-// a space: X up to its first space (empty when X starts with one).
-std::string_view FirstToken(std::string_view find) {
+// The first word of a whole-word pattern " X ... ": X up to its first space
+// (empty when X starts with one).
+std::string_view FirstWord(std::string_view find) {
   std::string_view inner = find.substr(1);
   return inner.substr(0, inner.find(' '));
+}
+
+// Whether a whole-word pattern that starts with `first_word` holds more
+// words after it.
+bool HoldsMoreWords(std::string_view find, std::string_view first_word) {
+  return find.size() > first_word.size() + 2;
+}
+
+// The first two words of a whole-word pattern of several, with the space
+// between them: "do not" for " do not ".
+std::string_view FirstTwoWords(std::string_view find) {
+  std::string_view inner = find.substr(1);
+  return inner.substr(0, inner.find(' ', inner.find(' ') + 1));
 }
 
 bool IsWholeWordPattern(std::string_view find) {
@@ -94,6 +107,10 @@ void NoteEndWords(std::string_view text, RuleProgram::EdgeTrace& trace) {
   std::size_t last_begin = text.rfind(' ', text.size() - 2) + 1;
   trace.first_words.Add(text.substr(1, first_end - 1));
   trace.last_words.Add(text.substr(last_begin, text.size() - 1 - last_begin));
+  if (last_begin >= 2) {  // the space before the last word is not the first byte
+    std::size_t before = text.rfind(' ', last_begin - 2) + 1;
+    trace.last_two_words.Add(text.substr(before, text.size() - 1 - before));
+  }
 }
 
 // Before rule `index` rewrites `text` at `hits`: does it take either end?
@@ -130,6 +147,14 @@ void RuleProgram::Builder::Add(std::initializer_list<std::string_view> find,
   Span span{};
   append(find, &span.find_at, &span.find_size);
   append(replace, &span.replace_at, &span.replace_size);
+  // A noun's plural rule has its singular's value: kept once, as the cache
+  // file is read through at every start.
+  if (!spans_.empty() && spans_.back().replace_size == span.replace_size &&
+      std::equal(text_.begin() + span.replace_at, text_.end(),
+                 text_.begin() + spans_.back().replace_at)) {
+    text_.resize(span.replace_at);
+    span.replace_at = spans_.back().replace_at;
+  }
   span.by_word = by_word;
   span.makes_no_match = false;
   spans_.push_back(span);
@@ -144,17 +169,51 @@ void RuleProgram::Workspace::Begin(std::size_t rules) {
   }
 }
 
+// Characters, as their bytes packed into a number: a bit for each of up to
+// three bytes, a hash set for the rare longer ones. A dictionary stage
+// asks about every character of a hundred thousand values, which a hash
+// set alone took most of a compilation's time to answer. Made once for
+// every stage (2 MB), and emptied word by word.
+class RuleProgram::CharacterSet {
+ public:
+  bool Holds(std::uint32_t character) const {
+    if (character >= kShortEnd) return long_ones_.contains(character);
+    return (bits_[character >> 6] >> (character & 63) & 1) != 0;
+  }
+  void Add(std::uint32_t character) {
+    if (character >= kShortEnd) {
+      long_ones_.insert(character);
+      return;
+    }
+    std::uint64_t& word = bits_[character >> 6];
+    if (word == 0) used_.push_back(character >> 6);
+    word |= std::uint64_t{1} << (character & 63);
+  }
+  void Clear() {
+    for (std::uint32_t word : used_) bits_[word] = 0;
+    used_.clear();
+    long_ones_.clear();
+  }
+
+ private:
+  static constexpr std::uint32_t kShortEnd = 1u << 24;
+  std::vector<std::uint64_t> bits_ = std::vector<std::uint64_t>(kShortEnd / 64);
+  std::vector<std::uint32_t> used_;
+  std::unordered_set<std::uint32_t> long_ones_;
+};
+
 RuleProgram::RuleProgram(Builder built) {
   text_ = std::move(built.text_);
   rules_ = std::move(built.spans_);
   std::vector<std::uint32_t> starts = std::move(built.stage_starts_);
   if (starts.empty() || starts.front() != 0) starts.insert(starts.begin(), 0);
   stages_.resize(starts.size());
+  CharacterSet seen;
   for (std::size_t i = 0; i < starts.size(); ++i) {
     stages_[i].begin = starts[i];
     stages_[i].end = i + 1 < starts.size() ? starts[i + 1] : static_cast<std::uint32_t>(rules_.size());
     BuildStage(stages_[i]);
-    MarkRulesThatMakeNoMatch(stages_[i]);
+    MarkRulesThatMakeNoMatch(stages_[i], seen);
   }
   FindSpacesInside();
 }
@@ -181,19 +240,34 @@ void RuleProgram::FindSpacesInside() {
 // rewrite, and was found then. (An empty replacement joins its two sides,
 // and may make a match across them.) Earlier rules have had their turn:
 // the look around would not take them again whatever it found.
-void RuleProgram::MarkRulesThatMakeNoMatch(const Stage& stage) {
-  // A dictionary's whole-word stage, tens of thousands of rules, would only
-  // cost time: each replacement " value " holds a space, and so does every
-  // pattern. A rule left unmarked is merely looked after as before.
-  bool by_word = true;
-  for (std::uint32_t rule = stage.begin; rule < stage.end && by_word; ++rule) {
-    by_word = rules_[rule].by_word != 0;
-  }
-  if (by_word) return;
+//
+// A dictionary's whole-word rule " key " -> " value " writes a space where
+// a space was at either end, and every pattern holds spaces. An occurrence
+// that overlaps such a replacement in its first byte alone, or its last
+// alone, holds that space and text from one side only, as it did before
+// the rewrite; any other overlap holds a character of "value" (when there
+// is one). So for such a rule only the characters between the end spaces
+// count.
+namespace {
+
+std::string_view WhatARewriteMayShow(std::string_view find, std::string_view replace) {
+  bool spaces_kept = !find.empty() && find.front() == ' ' && find.back() == ' ' &&
+                     replace.size() > 2 && replace.front() == ' ' && replace.back() == ' ';
+  return spaces_kept ? replace.substr(1, replace.size() - 2) : replace;
+}
+
+}  // namespace
+
+void RuleProgram::MarkRulesThatMakeNoMatch(const Stage& stage, CharacterSet& seen) {
   // Characters as their bytes, packed into a number.
   auto for_each_character = [](std::string_view text, auto&& visit) {
     for (std::size_t at = 0; at < text.size();) {
       std::uint32_t packed = static_cast<unsigned char>(text[at]);
+      if (packed < 0x80) {  // most of a dictionary's keys
+        if (!visit(packed)) return false;
+        ++at;
+        continue;
+      }
       std::size_t end = at + 1;
       while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
         packed = packed << 8 | static_cast<unsigned char>(text[end++]);
@@ -204,20 +278,15 @@ void RuleProgram::MarkRulesThatMakeNoMatch(const Stage& stage) {
     return true;
   };
   // From the last rule back, the characters of the patterns after it.
-  std::array<bool, 128> ascii{};
-  std::unordered_set<std::uint32_t> other;
+  seen.Clear();
   for (std::uint32_t rule = stage.end; rule-- > stage.begin;) {
-    std::string_view replace = Replace(rules_[rule]);
+    std::string_view shown = WhatARewriteMayShow(Find(rules_[rule]), Replace(rules_[rule]));
     rules_[rule].makes_no_match =
-        !replace.empty() && for_each_character(replace, [&](std::uint32_t character) {
-          return character < ascii.size() ? !ascii[character] : !other.contains(character);
+        !shown.empty() && for_each_character(shown, [&](std::uint32_t character) {
+          return !seen.Holds(character);
         });
     for_each_character(Find(rules_[rule]), [&](std::uint32_t character) {
-      if (character < ascii.size()) {
-        ascii[character] = true;
-      } else {
-        other.insert(character);
-      }
+      seen.Add(character);
       return true;
     });
   }
@@ -227,18 +296,25 @@ void RuleProgram::BuildStage(Stage& stage) {
   std::size_t count = stage.end - stage.begin;
   std::size_t word_rules = 0;
   for (std::uint32_t rule = stage.begin; rule < stage.end; ++rule) word_rules += rules_[rule].by_word;
-  stage.by_first_token = TokenIndex(text_.data());
-  if (word_rules > 0) stage.by_first_token.Reserve(word_rules, count);
+  stage.by_word_key = TokenIndex(text_.data());
+  if (word_rules > 0) stage.by_word_key.Reserve(word_rules, count);
   stage.next_rule_same_pattern.assign(count, TokenIndex::kNone);
 
   std::unordered_map<std::string_view, std::uint32_t> pattern_index;
   std::vector<std::uint32_t> last_rule_of_pattern;
   std::vector<std::string_view> patterns;
+  // Whole-word rules are indexed by their first word, except that of
+  // those with several words only the first for each first word is: the
+  // others by their first two words (see Collect). Dictionaries hold
+  // thousands of keys that share a first word ("never like", "never liked",
+  // ...), and each occurrence of that word would be compared with all of
+  // them.
+  std::unordered_set<std::string_view> leading_rule_for;  // first words that have one
   constexpr std::uint32_t kPrefetchAhead = 8;
   for (std::uint32_t local = 0; local < count; ++local) {
     if (local + kPrefetchAhead < count && rules_[stage.begin + local + kPrefetchAhead].by_word) {
       std::string_view ahead = Find(rules_[stage.begin + local + kPrefetchAhead]);
-      if (IsWholeWordPattern(ahead)) stage.by_first_token.Prefetch(FirstToken(ahead));
+      if (IsWholeWordPattern(ahead)) stage.by_word_key.Prefetch(FirstWord(ahead));
     }
     std::string_view find = Find(rules_[stage.begin + local]);
     // An empty pattern changes nothing and is never a candidate.
@@ -246,7 +322,9 @@ void RuleProgram::BuildStage(Stage& stage) {
     stage.longest_find = std::max(stage.longest_find, find.size());
     for (unsigned char c : find) in_pattern_[c] = true;
     if (rules_[stage.begin + local].by_word && IsWholeWordPattern(find)) {
-      stage.by_first_token.Add(FirstToken(find), local);
+      std::string_view first = FirstWord(find);
+      bool leads = HoldsMoreWords(find, first) && !leading_rule_for.insert(first).second;
+      stage.by_word_key.Add(leads ? FirstTwoWords(find) : first, local);
       continue;
     }
     auto [it, inserted] =
@@ -280,22 +358,32 @@ void RuleProgram::Collect(const Stage& stage, std::string_view text, std::size_t
       }
     });
   }
-  if (stage.by_first_token.empty()) return;
+  if (stage.by_word_key.empty()) return;
   // A whole-word pattern is at least two bytes: a space that ends the text
-  // starts none.
+  // starts none. The rules of a first word that stands here are found by
+  // it; when one of them holds more words, the others that do are found
+  // by the first two words that stand here, which they need with a space
+  // after.
+  auto queue_standing = [&](std::size_t at, std::string_view key) {
+    bool more_words = false;
+    for (std::uint32_t local = stage.by_word_key.First(key); local != TokenIndex::kNone;
+         local = stage.by_word_key.Next(local)) {
+      std::string_view find = Find(rules_[stage.begin + local]);
+      more_words |= HoldsMoreWords(find, key);
+      // Only a rule whose whole pattern stands here now.
+      if (text.compare(at, find.size(), find) == 0) Queue(stage.begin + local, first_rule, scratch);
+    }
+    return more_words;
+  };
   for (std::size_t at = begin; at < end && at + 1 < text.size(); ++at) {
     if (text[at] != ' ') continue;
-    std::size_t token_end = text.find(' ', at + 1);
-    if (token_end == std::string_view::npos) token_end = text.size();
-    for (std::uint32_t local = stage.by_first_token.First(text.substr(at + 1, token_end - at - 1));
-         local != TokenIndex::kNone; local = stage.by_first_token.Next(local)) {
-      // Only a rule whose whole pattern stands here now: dictionaries hold
-      // hundreds of two-word keys that share a first word.
-      std::string_view find = Find(rules_[stage.begin + local]);
-      if (text.compare(at, find.size(), find) == 0) {
-        Queue(stage.begin + local, first_rule, scratch);
-      }
-    }
+    std::size_t first_end = text.find(' ', at + 1);
+    if (first_end == std::string_view::npos) first_end = text.size();
+    if (!queue_standing(at, text.substr(at + 1, first_end - at - 1))) continue;
+    if (first_end + 1 >= text.size()) continue;
+    std::size_t second_end = text.find(' ', first_end + 1);
+    if (second_end == std::string_view::npos) continue;
+    queue_standing(at, text.substr(at + 1, second_end - at - 1));
   }
 }
 
@@ -401,7 +489,7 @@ void RuleProgram::SaveStage(const Stage& stage, ImageWriter& image) const {
   image.PutNumber(stage.begin);
   image.PutNumber(stage.end);
   image.PutNumber(stage.longest_find);
-  stage.by_first_token.Save(image);
+  stage.by_word_key.Save(image);
   image.PutArray(stage.first_rule_of_pattern.span());
   image.PutArray(stage.next_rule_same_pattern.span());
   image.PutNumber(stage.matcher ? 1 : 0);
@@ -446,7 +534,7 @@ RuleProgram::Stage RuleProgram::LoadStage(ImageReader& image) const {
   if (stage.end < stage.begin) throw BadImage("a stage ends before it begins");
   stage.longest_find = image.NumberBelow(text_.size() + 1);
   std::size_t count = stage.end - stage.begin;
-  stage.by_first_token = TokenIndex::Load(image, text_.data(), text_.size(), count);
+  stage.by_word_key = TokenIndex::Load(image, text_.data(), text_.size(), count);
   stage.first_rule_of_pattern = FlatArray<std::uint32_t>::View(image.Array<std::uint32_t>());
   stage.next_rule_same_pattern = FlatArray<std::uint32_t>::View(image.Array<std::uint32_t>());
   // Chains of rules stay inside the stage and only go forward, so that

@@ -82,8 +82,9 @@ class RuleProgram {
   // space there, and the versions of the first and last word (the text
   // between the end spaces and the next space inward) that stood when a
   // rule with a space inside its pattern had its turn: only such a rule can
-  // match across the space between two words. Rule numbers are in
-  // increasing order.
+  // match across the space between two words. So too the last two words
+  // and the space between them, where the text holds two. Rule numbers are
+  // in increasing order.
   struct EdgeTrace {
     // Every version a word went through. A trace is meant to be kept and
     // cleared between runs: its strings are then reused rather than made
@@ -113,7 +114,7 @@ class RuleProgram {
 
     std::vector<std::uint32_t> at_start, at_end;
     bool start_lost = false, end_lost = false;
-    WordVersions first_words, last_words;
+    WordVersions first_words, last_words, last_two_words;
 
     void Clear() {
       at_start.clear();
@@ -121,6 +122,7 @@ class RuleProgram {
       start_lost = end_lost = false;
       first_words.clear();
       last_words.clear();
+      last_two_words.clear();
     }
   };
 
@@ -180,14 +182,14 @@ class RuleProgram {
     return text().substr(rule.replace_at, rule.replace_size);
   }
   // A dictionary's whole-word rules (nearly all of its rules) are found by
-  // the first space-delimited token of their pattern in a hash table:
-  // building that for tens of thousands of lines costs far less than an
-  // automaton. Every other rule goes through the stage's automaton. Rule
+  // the first space-delimited token of their pattern (or the first two,
+  // see BuildStage) in a hash table: building that for tens of thousands
+  // of lines costs far less than an automaton. Every other rule goes through the stage's automaton. Rule
   // numbers inside a stage count from its first rule.
   struct Stage {
     std::uint32_t begin = 0, end = 0;
     std::size_t longest_find = 0;
-    TokenIndex by_first_token;
+    TokenIndex by_word_key;
     FlatArray<std::uint32_t> first_rule_of_pattern;   // automaton pattern -> first rule
     FlatArray<std::uint32_t> next_rule_same_pattern;  // rule -> next rule with its pattern
     std::unique_ptr<AhoCorasick> matcher;
@@ -195,7 +197,8 @@ class RuleProgram {
 
   RuleProgram() = default;
   void BuildStage(Stage& stage);
-  void MarkRulesThatMakeNoMatch(const Stage& stage);
+  class CharacterSet;
+  void MarkRulesThatMakeNoMatch(const Stage& stage, CharacterSet& seen);
   void SaveStage(const Stage& stage, ImageWriter& image) const;
   Stage LoadStage(ImageReader& image) const;
   void CheckLoadedRules() const;

@@ -43,14 +43,18 @@ void TokenIndex::Reserve(std::size_t tokens, std::size_t rule_count) {
   while (capacity < tokens * 2) capacity *= 2;
   if (capacity > slots_.size()) {
     FlatArray<Slot> old = std::move(slots_);
+    std::vector<std::uint32_t> old_last = std::move(last_);
     slots_.assign(capacity, Slot{});
+    last_.assign(capacity, kNone);
     filter_.assign(capacity * kFilterBitsPerSlot / 64, 0);
-    for (const Slot& slot : old) {
+    for (std::size_t i = 0; i < old.size(); ++i) {
+      const Slot& slot = old[i];
       if (slot.first == kNone) continue;
       std::uint64_t hash = Hash(TokenOf(slot));
       std::size_t at = hash & (slots_.size() - 1);
       while (slots_[at].first != kNone) at = (at + 1) & (slots_.size() - 1);
       slots_[at] = slot;
+      last_[at] = old_last[i];
       SetFilterBit(hash);
     }
   }
@@ -68,14 +72,15 @@ void TokenIndex::Add(std::string_view token, std::uint32_t rule) {
     Slot& slot = slots_[at];
     if (slot.first == kNone) {
       slot = Slot{static_cast<std::uint32_t>(token.data() - base_),
-                  static_cast<std::uint32_t>(token.size()), Tag(hash), rule, rule};
+                  static_cast<std::uint32_t>(token.size()), Tag(hash), rule};
+      last_[at] = rule;
       SetFilterBit(hash);
       ++size_;
       return;
     }
     if (Holds(slot, token, Tag(hash))) {
-      next_[slot.last] = rule;
-      slot.last = rule;
+      next_[last_[at]] = rule;
+      last_[at] = rule;
       return;
     }
   }

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "fast/flat_array.h"
 #include "fast/program_image.h"
@@ -32,7 +33,8 @@ class TokenIndex {
   // `rule_count` bounds the rule numbers that Add will be given.
   void Reserve(std::size_t tokens, std::size_t rule_count);
 
-  // Rules must be added in increasing order.
+  // Rules must be added in increasing order, and only to an index built
+  // here: one loaded from an image takes no more.
   void Add(std::string_view token, std::uint32_t rule);
 
   // The index as an image, and back, its tables viewed in place. Load
@@ -63,14 +65,14 @@ class TokenIndex {
   static std::uint64_t Hash(std::string_view token);
 
  private:
-  // 20 bytes: tables of this kind hold tens of thousands of slots, and
-  // every lookup is a cache miss into them.
+  // 16 bytes, four to a cache line: tables of this kind hold a hundred
+  // thousand slots and more, every lookup is a cache miss into them, and
+  // every start checksums them.
   struct Slot {
     std::uint32_t offset = 0;  // of the token, from base_
     std::uint32_t size = 0;
     std::uint32_t tag = 0;  // high half of the hash
     std::uint32_t first = kNone;
-    std::uint32_t last = kNone;
   };
   std::string_view TokenOf(const Slot& slot) const {
     return std::string_view(base_ + slot.offset, slot.size);
@@ -104,6 +106,9 @@ class TokenIndex {
   const char* base_;
   std::uint64_t text_size_ = UINT64_MAX;  // known only when loaded
   FlatArray<Slot> slots_;
+  // Each slot's last rule, while rules are added: never saved, as a loaded
+  // index takes none.
+  std::vector<std::uint32_t> last_;
   FlatArray<std::uint64_t> filter_;
   FlatArray<std::uint32_t> next_;
   std::size_t size_ = 0;

@@ -54,6 +54,27 @@ std::size_t WordEnd(std::string_view text, std::size_t at) {
   return at;
 }
 
+// Fills `set`, an empty index used as a set, with `tokens`, each once,
+// numbered in the order they first come, and returns how many it holds.
+// The index grows as it fills, so that it is sized for the few dozen
+// words a hundred thousand keys may share.
+std::uint32_t FillSet(const std::vector<std::string_view>& tokens, TokenIndex& set) {
+  std::uint32_t count = 0;
+  for (std::string_view token : tokens) {
+    if (set.First(token) == TokenIndex::kNone) set.Add(token, count++);
+  }
+  return count;
+}
+
+// One of 64 bits for a left word of an exact pair. Dictionaries pair a few
+// dozen left words ("〓否", the plural marker) with thousands of right
+// words (every verb form): a right word's bits say which left words it
+// may follow, so that most neighbours are told apart without their
+// details.
+std::uint64_t PartnerBit(std::string_view left_word) {
+  return std::uint64_t{1} << (TokenIndex::Hash(left_word) >> 58);
+}
+
 bool ShareARule(std::span<const std::uint32_t> a, std::span<const std::uint32_t> b) {
   auto i = a.begin(), j = b.begin();
   while (i != a.end() && j != b.end()) {
@@ -89,16 +110,19 @@ struct WordWindows::Result {
   bool loose_open = false;      // some loose pattern is still open there: Detail::LooseRows()
   bool loose_first = false;     // some first word may continue one: it starts with a byte
                                 // that follows the space in a loose pattern
-  bool exact_left = false;      // some last word is the left word of an exact pair
-  bool exact_right = false;     // some first word is the right word of one
+  // Exact pairs, as PartnerBit of their left words: those of the last
+  // words that are left words, and those of the left words that the first
+  // words pair with. Neighbours whose bits do not meet form no pair.
+  std::uint64_t exact_lefts = 0, exact_partners = 0;
 };
 
 // A window's edges as a run left them: the rules that rewrote at the
 // start, then those at the end, then the loose automaton's rows after a
 // last word and its space (other than the start): [0, at_end)
 // [at_end, rows) [rows, end). And the versions of the first word, then of
-// the last, that a neighbour may ask about (see Lookup), each as a 4-byte
-// length and its bytes; the last words begin at `last_words`. Filled in
+// the last and of the last two, that a neighbour may ask about (see
+// Lookup), each as a 4-byte length and its bytes; the last ones begin at
+// `last_words`. Filled in
 // scratch space, kept in the memo, read as a view of it.
 struct WordWindows::Detail {
   std::span<const std::uint32_t> numbers;
@@ -165,6 +189,7 @@ struct DetailDraft {
     last_words = static_cast<std::uint32_t>(words.size());
     if (keep_last) {
       for (const std::string& word : edges.last_words) AppendWord(word, &words);
+      for (const std::string& two : edges.last_two_words) AppendWord(two, &words);
     }
   }
   void Clear() {
@@ -385,7 +410,6 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
     : program_(program),
       remove_spaces_(remove_spaces),
       pool_(std::make_unique<MemoPool>()),
-      exact_pairs_(program.text().data()),
       exact_lefts_(program.text().data()),
       exact_rights_(program.text().data()) {
   // Most patterns are " word ": only those with a space inside matter.
@@ -394,13 +418,14 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
        rule = program.NextWithSpaceInside(rule + 1)) {
     inner_space.push_back(static_cast<std::uint32_t>(rule));
   }
-  exact_lefts_.Reserve(inner_space.size(), inner_space.size() * 2);
-  exact_rights_.Reserve(inner_space.size(), inner_space.size() * 2);
-  exact_pairs_.Reserve(inner_space.size(), inner_space.size() * 2);
+  // Each set once and sized for what it holds: dictionaries bring
+  // thousands of keys around a few dozen left words, and a table sized for
+  // every pattern would be megabytes to read at every start and to miss
+  // the cache in at every lookup.
+  std::vector<std::string_view> lefts, rights, pairs;
 
   std::vector<std::string> loose;
   std::size_t loose_bytes = 0;
-  std::uint32_t exact = 0;
   for (std::uint32_t rule : inner_space) {
     std::string_view find = program.pattern(rule);
     for (std::size_t space = find.find(' ', 1); space != std::string_view::npos && space + 1 < find.size();
@@ -412,9 +437,14 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
       // "left right", as it stands in the pattern.
       std::string_view pair = find.substr(left_begin, right_end - left_begin);
       if (before != std::string_view::npos && after != std::string_view::npos) {
-        exact_lefts_.Add(pair.substr(0, space - left_begin), exact);
-        exact_rights_.Add(pair.substr(space - left_begin + 1), exact);
-        exact_pairs_.Add(pair, exact++);
+        // A left word with a whole word before it in the pattern is known
+        // with that word (word_windows.h): "has ％１０００" for " has ％１０００ to ",
+        // and not the plural marker that ends every word in s.
+        std::size_t earlier = before == 0 ? std::string_view::npos : find.rfind(' ', before - 1);
+        std::size_t exact_begin = earlier == std::string_view::npos ? left_begin : earlier + 1;
+        lefts.push_back(find.substr(exact_begin, space - exact_begin));
+        rights.push_back(pair.substr(space - left_begin + 1));
+        pairs.push_back(find.substr(exact_begin, right_end - exact_begin));
       } else {
         loose_bytes += pair.size();
         loose.emplace_back(pair);
@@ -429,6 +459,20 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces)
         }
       }
     }
+  }
+  std::vector<std::pair<std::string_view, std::string_view>> right_left;
+  for (std::size_t i = 0; i < lefts.size(); ++i) right_left.emplace_back(rights[i], lefts[i]);
+  FillSet(lefts, exact_lefts_);
+  std::uint32_t distinct_rights = FillSet(rights, exact_rights_);
+  // The pairs only by their hashes: tens of thousands of them, asked about
+  // only for neighbours whose bits meet, and a pair taken for another
+  // only joins two windows that need not be.
+  std::vector<std::uint64_t> pair_hashes;
+  for (std::string_view pair : pairs) pair_hashes.push_back(TokenIndex::Hash(pair));
+  exact_pairs_ = HashSet(pair_hashes);
+  right_partners_.assign(distinct_rights, 0);
+  for (const auto& [right, left] : right_left) {
+    right_partners_[exact_rights_.First(right)] |= PartnerBit(left);
   }
   if (loose_bytes > kLooseBytesLimit) {
     usable_ = false;
@@ -453,6 +497,7 @@ void WordWindows::Save(ImageWriter& image) const {
   if (loose_) loose_->Save(image);
   image.PutArray(std::span<const std::uint8_t>(loose_space_neighbours_));
   image.PutNumber(loose_starts_with_space_ ? 1 : 0);
+  image.PutArray(right_partners_.span());
 }
 
 WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces, ImageReader& image)
@@ -462,7 +507,7 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces, ImageRe
   constexpr std::size_t kAnyRules = TokenIndex::kNone;
   std::string_view text = program.text();
   usable_ = image.NumberBelow(2) == 1;
-  exact_pairs_ = TokenIndex::Load(image, text.data(), text.size(), kAnyRules);
+  exact_pairs_ = HashSet::Load(image);
   exact_lefts_ = TokenIndex::Load(image, text.data(), text.size(), kAnyRules);
   exact_rights_ = TokenIndex::Load(image, text.data(), text.size(), kAnyRules);
   loose_count_ = image.Number();
@@ -471,6 +516,8 @@ WordWindows::WordWindows(const RuleProgram& program, bool remove_spaces, ImageRe
   if (neighbours.size() != loose_space_neighbours_.size()) throw BadImage("no loose pattern bytes");
   std::copy(neighbours.begin(), neighbours.end(), loose_space_neighbours_.begin());
   loose_starts_with_space_ = image.NumberBelow(2) == 1;
+  // Any bits will do: a lookup outside them reads as every bit (RightPartners).
+  right_partners_ = FlatArray<std::uint64_t>::View(image.Array<std::uint64_t>());
 }
 
 WordWindows::~WordWindows() = default;
@@ -549,21 +596,28 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, Workspace& work,
     }
   }
   result.loose_open = !detail.LooseRows().empty();
-  for (const std::string& word : edges.last_words) {
-    result.exact_left |= exact_lefts_.First(word) != TokenIndex::kNone;
+  for (const auto* versions : {&edges.last_words, &edges.last_two_words}) {
+    for (const std::string& words : *versions) {
+      if (exact_lefts_.First(words) != TokenIndex::kNone) result.exact_lefts |= PartnerBit(words);
+    }
   }
-  for (const std::string& word : edges.first_words) {
-    result.exact_right |= exact_rights_.First(word) != TokenIndex::kNone;
-  }
+  for (const std::string& word : edges.first_words) result.exact_partners |= RightPartners(word);
   // The last words are read only to find an exact pair; the first words
   // also to continue a loose pattern across the space before them. Most
   // windows keep none, although a word spelt out letter by letter goes
   // through a dozen versions.
   for (const std::string& word : edges.first_words) result.loose_first |= MayContinueLoose(word);
   detail.FillWords(
-      edges, [&](std::string_view word) { return result.exact_right || MayContinueLoose(word); },
-      result.exact_left);
+      edges,
+      [&](std::string_view word) { return result.exact_partners != 0 || MayContinueLoose(word); },
+      result.exact_lefts != 0);
   return memo.Add(inside, hash, result, out, detail);
+}
+
+std::uint64_t WordWindows::RightPartners(std::string_view first_word) const {
+  std::uint32_t right = exact_rights_.First(first_word);
+  if (right == TokenIndex::kNone) return 0;
+  return right < right_partners_.size() ? right_partners_[right] : ~std::uint64_t{0};
 }
 
 bool WordWindows::MayInteract(Memo& memo, Workspace& work, const Result& left,
@@ -572,7 +626,7 @@ bool WordWindows::MayInteract(Memo& memo, Workspace& work, const Result& left,
   // Nearly every pair of neighbours is settled by what the entries hold.
   bool may_share_a_rule = (left.end_rules & right.start_rules) != 0;
   bool may_continue_loose = left.loose_open && right.loose_first;
-  bool may_be_exact_pair = left.exact_left && right.exact_right;
+  bool may_be_exact_pair = (left.exact_lefts & right.exact_partners) != 0;
   if (!may_share_a_rule && !may_continue_loose && !may_be_exact_pair) return false;
   if (std::optional<bool> known = memo.KnownInteraction(left, right)) return *known;
   bool interact = InteractInDetail(memo.DetailOf(left), memo.DetailOf(right), may_share_a_rule,
@@ -601,9 +655,12 @@ bool WordWindows::InteractInDetail(const Detail& left_detail, const Detail& righ
   if (may_be_exact_pair) {
     return AnyWord(left_detail.LastWords(), [&](std::string_view last) {
       if (exact_lefts_.First(last) == TokenIndex::kNone) return false;
+      std::uint64_t bit = PartnerBit(last);
       return AnyWord(right_detail.FirstWords(), [&](std::string_view first) {
+        // The partner bits first: the pairs' table is large, theirs small.
+        if ((RightPartners(first) & bit) == 0) return false;
         pair.assign(last).append(1, ' ').append(first);
-        return exact_pairs_.First(pair) != TokenIndex::kNone;
+        return exact_pairs_.Holds(TokenIndex::Hash(pair));
       });
     });
   }

@@ -16,9 +16,13 @@
 // shared space strictly inside it. (1) The second kind cannot happen: it
 // would join the last word of one window to the first word of the next
 // around a space, and only a pattern with a space inside it can do that;
-// each window's run records every version of its end words that stood at
-// the turn of such a rule, and we check the versions of the two words
-// against those patterns.
+// each window's run records every version of its end words (and of its
+// last two) that stood at the turn of such a rule, and we check the
+// versions of the two words against those patterns. Where the pattern's
+// left word has a whole word before it in the pattern, the check takes
+// both: take the leftmost shared space that an occurrence would have
+// inside it; the occurrence's words before that space lie within the left
+// window, so the window's last two words are those two.
 // (2) ReplaceAll takes the leftmost occurrence and carries on after it.
 // So within a window it picks what the window's own run picks, as long as
 // it enters the window where that run starts, at the shared space. It
@@ -45,6 +49,8 @@
 #include <vector>
 
 #include "fast/aho_corasick.h"
+#include "fast/flat_array.h"
+#include "fast/hash_set.h"
 #include "fast/program_image.h"
 #include "fast/rule_program.h"
 #include "fast/token_index.h"
@@ -115,8 +121,15 @@ class WordWindows {
   // The patterns' inner spaces, as the two words that meet there. Where a
   // space inside the pattern bounds both words, they must be whole words of
   // the text ("exact"); at a pattern's ends only part of a word need match
-  // ("loose"), which an automaton over "left right" decides.
-  TokenIndex exact_pairs_, exact_lefts_, exact_rights_;  // used as sets; views into the program
+  // ("loose"), which an automaton over "left right" decides. Exact pairs
+  // are known by their hashes: two windows are joined when theirs may be
+  // one, never kept apart when it is.
+  TokenIndex exact_lefts_, exact_rights_;  // used as sets; views into the program
+  HashSet exact_pairs_;  // TokenIndex::Hash of each "left right"
+  // By the number of a right word in exact_rights_: the PartnerBit of
+  // every left word it is paired with.
+  FlatArray<std::uint64_t> right_partners_;
+  std::uint64_t RightPartners(std::string_view first_word) const;
   std::unique_ptr<AhoCorasick> loose_;
   std::size_t loose_count_ = 0;  // its patterns: what an image of it must say
   // The bytes next to the space in the loose patterns. A first word that

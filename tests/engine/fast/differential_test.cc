@@ -148,10 +148,14 @@ class RandomCase {
 
   std::string Key() {
     if (dense_) return Dense(Pick(0, 4), false);
-    switch (Pick(0, 9)) {
+    switch (Pick(0, 11)) {
       case 0: return "";
       case 1: return " " + KnownWord();
       case 2: return KnownWord() + " " + KnownWord();
+      // Keys of three words, whose inner pairs stand elsewhere too, and
+      // keys around the plural marker.
+      case 10: return KnownWord() + " " + KnownWord() + " " + KnownWord();
+      case 11: return KnownWord() + " ％１０００ " + KnownWord();
       case 3: return RandomLetters();
       case 4: return OneOf<const char*>({"s ％１０００", "％１０００", "、", "猫"});
       default: return KnownWord();
@@ -273,6 +277,15 @@ TEST(DifferentialTest, NeighbouringWordsAgree) {
       // The value leaves an empty last word, and the pattern starts with
       // the space before it.
       {"ab cd ab cd.", "ab=x ", "  c=Q"},
+      // Three-word keys: their inner pairs also stand where the word
+      // before is another, or in the window before.
+      {"has to go. was to go. logs on. is on.", "has ％１０００ to=H;logs ％１０００ on=L", ""},
+      {"a b c. b c. a b c d. x b c d.", "a b c=X;b c d=Y", ""},
+      {"x b c. a b c.", "x=a;a b c=Q", ""},
+      {"p q r s. q r s. p q r.", "p q r s=W;q r=V", ""},
+      // Many keys that share a first word, one made by a value.
+      {"do not like it. do not love. do not. not like.",
+       "do not=〓否;〓否 like=好;〓否 love=愛;〓否 lovely=可;〓否 like it=它", ""},
   };
   auto file = [](std::string_view lines) {
     std::string bytes;

@@ -30,6 +30,12 @@ const StageCase kCases[] = {
     {"an empty replacement joins its sides", {{"b", ""}, {"ac", "Z"}}, "abc"},
     {"a kana next to an unchanged later match", {{"ka", "カ"}, {"tt", "ッt"}}, "katta"},
     {"a pattern two rules later", {{"a", "b"}, {"x", "y"}, {"b", "c"}}, "xa"},
+    // A whole-word rewrite keeps its end spaces, so only the value counts;
+    // a rewrite that writes a space where there was none may make a match.
+    {"a space written where there was none", {{"ab", " X "}, {"c ", "Y"}}, "cab"},
+    {"a space written where there was one", {{" ab ", " X "}, {"c ", "Y"}}, "c ab "},
+    {"a value that a later key holds", {{" ab ", " X "}, {" X c ", "Y"}}, " ab c "},
+    {"an empty value joins its sides", {{" ab ", "  "}, {"   ", "Z"}}, " ab  "},
 };
 
 std::string OneReplaceAllPerRule(const StageCase& stage) {
@@ -50,6 +56,39 @@ TEST(RuleProgramTest, RewritesThatMayMakeAMatchAreLookedAround) {
     std::size_t peak = 0;
     ASSERT_TRUE(program.Run(text, 1 << 20, &peak, workspace)) << stage.name;
     EXPECT_EQ(text, OneReplaceAllPerRule(stage)) << stage.name;
+  }
+}
+
+// Whole-word rules are found by their first word, or, where several share
+// a first word and hold more, by their first two: every key must still be
+// found wherever it stands, whatever rules share its words, as one
+// ReplaceAll per rule finds it.
+TEST(RuleProgramTest, WholeWordKeysThatShareWordsAreFound) {
+  // Longer keys first, as the dictionaries write them, so that each can act.
+  const std::vector<std::pair<std::string, std::string>> keys = {
+      {" do not like ", " L "}, {" do not know ", " K "}, {" do not ", " N "},
+      {" do now ", " W "},      {" do  not ", " S "},     {" N like ", " NL "},
+      {" N love ", " NV "},     {" x y ", " Z "},         {" Z z ", " Q "},
+      {" do not know ", " K2 "}, {" do ", " D "},          {" not ", " T "},
+      {"  do ", " E "},
+  };
+  const std::string texts[] = {
+      " do not like it ", " do ", " do not ", " do now do not know ", " do not love ",
+      " do  not like ",   "  do not ",  " x y z ",  " do not",  " do not like",
+      " do not likes ",   " N like ",   " dos not ", " x y z z ",
+  };
+  RuleProgram::Builder builder;
+  builder.BeginStage();
+  for (const auto& [find, replace] : keys) builder.Add({find}, {replace}, /*by_word=*/true);
+  RuleProgram program(std::move(builder));
+  RuleProgram::Workspace workspace;
+  for (const std::string& text : texts) {
+    std::string expected = text;
+    for (const auto& [find, replace] : keys) expected = ReplaceAll(expected, find, replace);
+    std::string run = text;
+    std::size_t peak = 0;
+    ASSERT_TRUE(program.Run(run, 1 << 20, &peak, workspace));
+    EXPECT_EQ(run, expected) << "[" << text << "]";
   }
 }
 
