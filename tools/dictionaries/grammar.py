@@ -55,7 +55,9 @@ M = PLURAL_MARKER
 # of interleaved runs) the filter took about 1.8 times as long as without
 # these keys with this bound, 1.4 times with 60 (250 verbs), 1.27 times
 # with 150, and 1.04 times with no verb keys at all. The held-out negation
-# set went from 41% to 57% between 60 and 10.
+# set went from 41% to 57% between 60 and 10. (Those ratios are from
+# before the engine found rules of several words by their first two words;
+# docs/dictionaries.md has today's.)
 MIN_COUNT = 10
 # A verb met less often gets only its passive keys, down to this count:
 # they read one form, the participle, so they add few words that stand
