@@ -10,6 +10,7 @@ import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
+from noun_file import apply_noun_file, as_dictionaries_meet  # noqa: E402
 from dictionaries import grammar  # noqa: E402
 from dictionaries.conjugate import Verb  # noqa: E402
 from dictionaries.edict import KEY_WIDTH  # noqa: E402
@@ -44,25 +45,6 @@ ADJECTIVES = {"good": ("良い", 900), "quiet": ("静かな", 150),
 NOUNS = {"doctor": ("医者", 80), "money": ("金", 50), "book": ("本", 90),
          "pen": ("ペン", 2)}
 
-
-def as_dictionaries_meet(english):
-    """The text as the dictionaries meet it (the steps before them that
-    matter here)."""
-    text = " " + english.replace("n't", " not").replace("I'm", "私は") \
-        .replace("I ", "私 ").lower() + " "
-    for phrase, japanese in (("wants to", "がしたい事"),
-                             ("want to", "がしたい事"),
-                             ("had to", "がしなければならなかったのは")):
-        text = text.replace(phrase, japanese)
-    text = text.replace("'s ", " の ")
-    return re.sub(r"s ", "s %s " % M, text)
-
-
-def apply_noun_file(text, rules):
-    for key, value in rules:
-        text = text.replace(" %s " % key, " %s " % value)
-        text = text.replace(" %ss " % key, " %s " % value)
-    return text
 
 
 class GrammarTest(unittest.TestCase):

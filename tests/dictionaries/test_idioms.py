@@ -12,6 +12,7 @@ import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
+from noun_file import apply_noun_file, as_dictionaries_meet  # noqa: E402
 from dictionaries import context_senses, grammar, idioms, vocabulary  # noqa: E402,E501
 from dictionaries.conjugate import Verb  # noqa: E402
 from dictionaries.edict import KEY_WIDTH  # noqa: E402
@@ -27,20 +28,6 @@ IRREGULAR = {"give": ["gave", "given"], "find": ["found"],
 def forms_of(verb):
     return verb_forms(verb, IRREGULAR.get(verb, []))
 
-
-def as_dictionaries_meet(english):
-    text = " " + english.lower().replace("n't", " not") + " "
-    text = re.sub(r"([.,?!])", lambda m: " %s " % "。、？！"[".,?!".index(
-        m.group(1))], text)
-    text = re.sub(" +", " ", text)
-    return re.sub(r"s ", "s %s " % M, text)
-
-
-def apply_noun_file(text, rules):
-    for key, value in rules:
-        text = text.replace(" %s " % key, " %s " % value)
-        text = text.replace(" %ss " % key, " %s " % value)
-    return text
 
 
 def shown(text):
