@@ -27,9 +27,7 @@ void InstallTranslators(QCoreApplication* application, const std::string& AppFol
   }
 }
 
-std::string SayInLocale(const model::Text& text) {
-  return QCoreApplication::translate(text.context, text.english).toStdString();
-}
+std::string SayInLocale(const model::Text& text) { return Shown(text).toStdString(); }
 
 QString Shown(const model::Text& text) {
   return QCoreApplication::translate(text.context, text.english);

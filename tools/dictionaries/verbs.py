@@ -197,9 +197,7 @@ def inflected_spellings(wordnet, min_count):
 def english_verbs(wordnet, min_count):
     """Base form -> its forms, for every single-word verb WordNet has at
     least min_count tagged occurrences of."""
-    irregular = {}
-    for form, base in wordnet.irregular_forms("v"):
-        irregular.setdefault(base, []).append(form)
+    irregular = wordnet.irregular_by_base("v")
 
     def in_use(spelling):
         return wordnet.in_use(spelling) and not any(
@@ -238,9 +236,7 @@ def verb_readings(wordnet, verb_candidates, freedict, min_count,
     the keys that read a verb with its auxiliary (grammar.py)."""
     readings = {}
     table = english_verbs(wordnet, min_count)
-    irregular = {}
-    for form, base in wordnet.irregular_forms("v"):
-        irregular.setdefault(base, []).append(form)
+    irregular = wordnet.irregular_by_base("v")
     for base in technical.TECHNICAL_VERBS:
         table.setdefault(base, verb_forms(base, irregular.get(base, [])))
     for base, forms_of in sorted(table.items()):

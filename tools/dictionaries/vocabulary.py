@@ -150,9 +150,7 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
                              adj, "adj", key))
     # Comparatives and superlatives of the adjectives with their own "-er"
     # (short words, or those WordNet lists a form for): より速い, 最も速い.
-    compared = {}
-    for form, base in wordnet.irregular_forms("a"):
-        compared.setdefault(base, []).append(form)
+    compared = wordnet.irregular_by_base("a")
     for key, value in sorted(adjectives.items()):
         count = wordnet.count(key, "a")
         if " " in key or not count or not (
@@ -235,9 +233,7 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
     noun_table = {key: (r.value, wordnet.count(key, "n"))
                   for key, r in chosen.items()
                   if r.kind == "noun" and " " not in key}
-    irregular = {}
-    for form, base in wordnet.irregular_forms("v"):
-        irregular.setdefault(base, []).append(form)
+    irregular = wordnet.irregular_by_base("v")
 
     def forms_of(verb):
         if verb in verb_table:
@@ -324,9 +320,7 @@ def today(chosen, verb_table, wordnet):
                                                values[form], "verb", base)
         chosen["to " + base] = Reading(TECHNICAL_WEIGHT, values["to"],
                                        "verb", base)
-    irregular = {}
-    for form, base in wordnet.irregular_forms("v"):
-        irregular.setdefault(base, []).append(form)
+    irregular = wordnet.irregular_by_base("v")
     for phrase, (headword, klass) in sorted(
             technical.TECHNICAL_PHRASES.items()):
         head, particle = phrase.split()

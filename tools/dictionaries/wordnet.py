@@ -153,6 +153,13 @@ class WordNet:
                 for base in bases:
                     yield form, base
 
+    def irregular_by_base(self, pos):
+        """base -> its irregular forms, for the part of speech."""
+        found = {}
+        for form, base in self.irregular_forms(pos):
+            found.setdefault(base, []).append(form)
+        return found
+
     def in_use(self, spelling):
         """True when the spelling occurs in WordNet's own glosses and
         examples: a word of current English."""
