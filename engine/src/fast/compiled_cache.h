@@ -77,7 +77,7 @@ class ChecksumStream {
 
  private:
   static constexpr std::size_t kChunk = 32;  // a word for each of four lanes
-  void AddChunk(const std::byte* chunk);
+  void AddChunks(const std::byte* at, std::size_t chunks);
   std::array<std::uint64_t, 4> lanes_ = {1, 2, 3, 4};
   std::uint64_t size_ = 0;
   std::array<std::byte, kChunk> pending_{};
