@@ -62,7 +62,7 @@ struct CacheFileHeader {
 };
 static_assert(sizeof(CacheFileHeader) == 64, "the image must start 64-byte aligned");
 
-inline constexpr std::uint32_t kCacheFormat = 8;
+inline constexpr std::uint32_t kCacheFormat = 9;
 
 // A fast 64-bit checksum: it is run over the whole file at every use.
 std::uint64_t CacheChecksum(std::span<const std::byte> bytes);

@@ -351,6 +351,7 @@ void RuleProgram::BuildStage(Stage& stage) {
       last_rule_of_pattern[it->second] = local;
     }
   }
+  stage.by_word_key.ShrinkToFit();
   if (!patterns.empty()) stage.matcher = std::make_unique<AhoCorasick>(patterns);
 }
 
