@@ -226,7 +226,11 @@ DictionaryLines ParseEveryLine(std::string_view bytes, const std::string& path) 
   return lines;
 }
 
-std::string ReadDictionaryBytes(const std::string& path) {
+namespace {
+
+// The file at `path`, opened for reading, with the errors a translation
+// reports when it cannot be; its size as the folder tells it, when known.
+std::ifstream OpenDictionaryFile(const std::string& path, std::optional<std::size_t>* size) {
   namespace fs = std::filesystem;
   std::error_code ignored;
   fs::path file = PathFromUtf8(path);
@@ -253,24 +257,52 @@ std::string ReadDictionaryBytes(const std::string& path) {
     throw TranslationError(ErrorKind::kUnreadable, path, 0,
                            std::string("cannot open the file: ") + std::strerror(errno));
   }
-  // In blocks: a character at a time through stream iterators cost more
-  // than all the decoding. Room for the whole file first, as it stands
-  // now: a string grown block by block copied a 2 MB file several times
-  // over, into fresh memory each time.
-  std::string bytes;
-  std::uintmax_t size = fs::file_size(file, ignored);
-  if (size != static_cast<std::uintmax_t>(-1) && size < (std::uintmax_t{1} << 32)) {
-    bytes.reserve(static_cast<std::size_t>(size));
+  std::uintmax_t bytes = fs::file_size(file, ignored);
+  if (bytes != static_cast<std::uintmax_t>(-1) && bytes < (std::uintmax_t{1} << 32)) {
+    *size = static_cast<std::size_t>(bytes);
   }
+  return in;
+}
+
+// Hands the rest of `in` to take(block) a block at a time, until take
+// returns false; then returns false.
+bool ReadInBlocks(std::ifstream& in, const std::string& path,
+                  const std::function<bool(std::string_view)>& take) {
+  // In blocks: a character at a time through stream iterators cost more
+  // than all the decoding.
   char block[64 * 1024];
   while (in.read(block, sizeof block) || in.gcount() > 0) {
-    bytes.append(block, static_cast<std::size_t>(in.gcount()));
+    if (!take(std::string_view(block, static_cast<std::size_t>(in.gcount())))) return false;
   }
   if (in.bad()) {
     throw TranslationError(ErrorKind::kUnreadable, path, 0,
                            std::string("cannot read the file: ") + std::strerror(errno));
   }
+  return true;
+}
+
+}  // namespace
+
+std::string ReadDictionaryBytes(const std::string& path) {
+  std::optional<std::size_t> size;
+  std::ifstream in = OpenDictionaryFile(path, &size);
+  // Room for the whole file first, as it stands now: a string grown block
+  // by block copied a 2 MB file several times over, into fresh memory each
+  // time.
+  std::string bytes;
+  if (size) bytes.reserve(*size);
+  ReadInBlocks(in, path, [&](std::string_view block) {
+    bytes.append(block);
+    return true;
+  });
   return bytes;
+}
+
+bool ReadDictionaryInBlocks(const std::string& path,
+                            const std::function<bool(std::string_view)>& take) {
+  std::optional<std::size_t> size;
+  std::ifstream in = OpenDictionaryFile(path, &size);
+  return ReadInBlocks(in, path, take);
 }
 
 std::vector<DictionaryReplacement> ReplacementsFor(const DictionaryEntry& entry, DictMode mode) {

@@ -9,6 +9,7 @@
 #define MIKAWASE_DICTIONARY_FILE_H_
 
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -67,6 +68,13 @@ DictionaryLines ParseEveryLine(std::string_view bytes, const std::string& path);
 // The bytes of the file at `path`. Throws TranslationError when the folder
 // or the file is missing or cannot be read.
 std::string ReadDictionaryBytes(const std::string& path);
+
+// The same bytes handed to take(block) a block at a time, none kept: for
+// comparing a file with a copy held elsewhere without a second copy in
+// memory. Stops early, returning false, when take returns false; throws
+// as ReadDictionaryBytes does.
+bool ReadDictionaryInBlocks(const std::string& path,
+                            const std::function<bool(std::string_view)>& take);
 
 // Calls emit(find_parts, replace_parts) for the one or two replacements a
 // line makes in `mode`, in the order they are made; each side is the

@@ -45,6 +45,19 @@ std::optional<std::string> ReadSourceBytes(const DictionarySource& source) {
   }
 }
 
+bool ReadSourceInBlocks(const DictionarySource& source,
+                        const std::function<bool(std::string_view)>& take) {
+  try {
+    return ReadDictionaryInBlocks(source.path, take);
+  } catch (const TranslationError& error) {
+    // Skipped as ReadSourceBytes skips it: as an empty file.
+    if (source.layer == DictionaryLayer::kPersonal && error.kind() == ErrorKind::kMissingFile) {
+      return true;
+    }
+    throw;
+  }
+}
+
 DictionaryLoader FolderLoader(DictionaryFolders folders) {
   return [set = ResolveDictionarySet(folders)](std::string_view file_name, DictionaryLayer layer) {
     for (const DictionarySource& source : set) {

@@ -54,6 +54,12 @@ bool IsSkipped(const DictionarySource& source);
 // TranslationError when a file that counts is missing or unreadable.
 std::optional<std::string> ReadSourceBytes(const DictionarySource& source);
 
+// The bytes of `source` handed to take(block) a block at a time, none kept
+// (a skipped file hands none), until take returns false; then false.
+// Throws as ReadSourceBytes does.
+bool ReadSourceInBlocks(const DictionarySource& source,
+                        const std::function<bool(std::string_view)>& take);
+
 // Where dictionaries come from: given a file's name ("noun.txt") and a
 // layer, the file's contents, or a TranslationError thrown. A layer that
 // has no such file gives no entries; a missing shipped file is an error.

@@ -114,13 +114,23 @@ CacheFileHeader ExpectedHeader(std::uint64_t image_size, std::uint64_t checksum)
 // Named for everything the file's contents depend on, so that another
 // version or other dictionaries look for another file and leave this one
 // to be pruned.
-std::string FileNameFor(const DictionaryBytes& bytes) {
+std::string FileNameFor(const DictionaryChecksums& checksums) {
   CacheFileHeader key = ExpectedHeader(0, 0);
   std::uint64_t hash = CacheChecksum(std::as_bytes(std::span(&key, 1)));
-  for (const std::string& dictionary : bytes) hash = Mix(hash, ChecksumOf(dictionary));
+  for (std::uint64_t checksum : checksums) hash = Mix(hash, checksum);
   char hex[17];
   std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
   return std::string(kFilePrefix) + hex + std::string(kFileSuffix);
+}
+
+DictionaryChecksums ChecksumsOf(const DictionaryBytes& bytes) {
+  DictionaryChecksums checksums;
+  for (std::size_t slot = 0; slot < bytes.size(); ++slot) checksums[slot] = ChecksumOf(bytes[slot]);
+  return checksums;
+}
+
+SameDictionary SameAs(const DictionaryBytes& bytes) {
+  return [&bytes](std::size_t slot, std::string_view stored) { return stored == bytes[slot]; };
 }
 
 // Loading.
@@ -128,7 +138,7 @@ std::string FileNameFor(const DictionaryBytes& bytes) {
 // The program in `file`, when it was made by this engine from `bytes` and
 // is whole; null otherwise. Throws BadImage for tables that do not fit.
 std::shared_ptr<const CompiledProgram> ReadCompiled(const MappedFile& file,
-                                                    const DictionaryBytes& bytes) {
+                                                    const SameDictionary& same) {
   const std::byte* start = static_cast<const std::byte*>(file.memory.get());
   CacheFileHeader header;
   std::memcpy(&header, start, sizeof header);
@@ -136,7 +146,7 @@ std::shared_ptr<const CompiledProgram> ReadCompiled(const MappedFile& file,
   CacheFileHeader expected = ExpectedHeader(image.size(), header.checksum);
   if (std::memcmp(&header, &expected, sizeof header) != 0) return nullptr;
   if (CacheChecksum(image) != header.checksum) return nullptr;
-  return ReadProgramImage(image, file.memory, bytes);
+  return ReadProgramImageIf(image, file.memory, same);
 }
 
 }  // namespace
@@ -153,47 +163,84 @@ std::string DefaultCompiledCacheFolder() {
 }
 
 std::uint64_t CacheChecksum(std::span<const std::byte> bytes) {
-  // Four independent lanes, and nothing but an xor and a rotation in each
-  // lane's chain (the multiplication only spreads the word's bits), so
-  // that the loop runs at close to memory speed: the whole file is checked
-  // at every use. Every step is invertible, so one changed word always
-  // changes the sum.
-  constexpr std::uint64_t kSpread = 0x9E3779B97F4A7C15ull;
-  auto step = [](std::uint64_t lane, std::uint64_t word) {
-    return std::rotl(lane ^ (word * kSpread), 29);
-  };
-  std::array<std::uint64_t, 4> lanes = {1, 2, 3, 4};
-  const std::byte* at = bytes.data();
-  std::size_t left = bytes.size();
-  for (; left >= 32; at += 32, left -= 32) {
+  ChecksumStream sum;
+  sum.Add(bytes);
+  return sum.Sum();
+}
+
+// Four independent lanes, and nothing but an xor and a rotation in each
+// lane's chain (the multiplication only spreads the word's bits), so that
+// the loop runs at close to memory speed: the whole file is checked at
+// every use. Every step is invertible, so one changed word always changes
+// the sum.
+namespace {
+constexpr std::uint64_t kSpread = 0x9E3779B97F4A7C15ull;
+std::uint64_t Step(std::uint64_t lane, std::uint64_t word) {
+  return std::rotl(lane ^ (word * kSpread), 29);
+}
+}  // namespace
+
+// The lanes are locals while the chunks go by: the bytes may alias any
+// member, so lanes kept in the object were stored and loaded again at
+// every word, which made the loop several times slower.
+void ChecksumStream::AddChunks(const std::byte* at, std::size_t chunks) {
+  std::array<std::uint64_t, 4> lanes = lanes_;
+  for (; chunks > 0; --chunks, at += kChunk) {
     for (std::size_t lane = 0; lane < lanes.size(); ++lane) {
       std::uint64_t word;
       std::memcpy(&word, at + lane * 8, 8);
-      lanes[lane] = step(lanes[lane], word);
+      lanes[lane] = Step(lanes[lane], word);
     }
   }
-  while (left > 0) {
-    std::uint64_t word = 0;
-    std::size_t size = std::min<std::size_t>(left, 8);
-    std::memcpy(&word, at, size);
-    lanes[0] = step(lanes[0], word);
-    at += size;
-    left -= size;
+  lanes_ = lanes;
+}
+
+void ChecksumStream::Add(std::span<const std::byte> bytes) {
+  size_ += bytes.size();
+  const std::byte* at = bytes.data();
+  std::size_t left = bytes.size();
+  if (pending_size_ > 0) {
+    std::size_t take = std::min(left, kChunk - pending_size_);
+    std::memcpy(pending_.data() + pending_size_, at, take);
+    pending_size_ += take;
+    at += take;
+    left -= take;
+    if (pending_size_ < kChunk) return;
+    AddChunks(pending_.data(), 1);
+    pending_size_ = 0;
   }
-  std::uint64_t sum = bytes.size();
+  std::size_t whole = left / kChunk;
+  AddChunks(at, whole);
+  at += whole * kChunk;
+  left -= whole * kChunk;
+  if (left > 0) std::memcpy(pending_.data(), at, left);
+  pending_size_ = left;
+}
+
+std::uint64_t ChecksumStream::Sum() const {
+  // The bytes after the last whole chunk, eight at a time, into the
+  // first lane.
+  std::array<std::uint64_t, 4> lanes = lanes_;
+  for (std::size_t at = 0; at < pending_size_; at += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, pending_.data() + at, std::min<std::size_t>(pending_size_ - at, 8));
+    lanes[0] = Step(lanes[0], word);
+  }
+  std::uint64_t sum = size_;
   for (std::uint64_t lane : lanes) sum = Mix(sum, lane);
   return sum;
 }
 
-std::shared_ptr<const CompiledProgram> ReadProgramImage(std::span<const std::byte> image,
-                                                        std::shared_ptr<const void> owner,
-                                                        const DictionaryBytes& bytes) {
+std::shared_ptr<const CompiledProgram> ReadProgramImageIf(std::span<const std::byte> image,
+                                                          std::shared_ptr<const void> owner,
+                                                          const SameDictionary& same) {
   ImageReader reader(image);
-  for (const std::string& dictionary : bytes) {
-    std::span<const char> stored = reader.Array<char>();
-    if (std::string_view(stored.data(), stored.size()) != dictionary) return nullptr;
-  }
   auto compiled = std::make_shared<CompiledProgram>();
+  for (std::size_t slot = 0; slot < kDictionarySlots; ++slot) {
+    std::span<const char> stored = reader.Array<char>();
+    compiled->sources[slot] = std::string_view(stored.data(), stored.size());
+    if (!same(slot, compiled->sources[slot])) return nullptr;
+  }
   compiled->image = std::move(owner);
   compiled->removes_spaces = reader.NumberBelow(2) == 1;
   compiled->program = RuleProgram::Load(reader);
@@ -201,6 +248,12 @@ std::shared_ptr<const CompiledProgram> ReadProgramImage(std::span<const std::byt
       std::make_unique<WordWindows>(*compiled->program, compiled->removes_spaces, reader);
   if (!reader.AtEnd()) throw BadImage("the image goes on past the program");
   return compiled;
+}
+
+std::shared_ptr<const CompiledProgram> ReadProgramImage(std::span<const std::byte> image,
+                                                        std::shared_ptr<const void> owner,
+                                                        const DictionaryBytes& bytes) {
+  return ReadProgramImageIf(image, std::move(owner), SameAs(bytes));
 }
 
 std::string ProgramImageOf(const DictionaryBytes& bytes, const CompiledProgram& compiled) {
@@ -214,14 +267,15 @@ std::string ProgramImageOf(const DictionaryBytes& bytes, const CompiledProgram& 
   return image.bytes();
 }
 
-std::shared_ptr<const CompiledProgram> LoadCompiledFromDisk(const DictionaryBytes& bytes) {
+std::shared_ptr<const CompiledProgram> LoadCompiledFromDisk(const DictionaryChecksums& checksums,
+                                                            const SameDictionary& same) {
   std::string folder = CacheFolder();
   if (folder.empty()) return nullptr;
   try {
-    std::string path = folder + FileNameFor(bytes);
+    std::string path = folder + FileNameFor(checksums);
     std::optional<MappedFile> file = MapWholeFile(path, sizeof(CacheFileHeader), kLargestFile);
     if (!file) return nullptr;
-    std::shared_ptr<const CompiledProgram> compiled = ReadCompiled(*file, bytes);
+    std::shared_ptr<const CompiledProgram> compiled = ReadCompiled(*file, same);
     if (!compiled) return nullptr;
     MarkFileUsed(path);
     ++loads;
@@ -232,6 +286,10 @@ std::shared_ptr<const CompiledProgram> LoadCompiledFromDisk(const DictionaryByte
   }
 }
 
+std::shared_ptr<const CompiledProgram> LoadCompiledFromDisk(const DictionaryBytes& bytes) {
+  return LoadCompiledFromDisk(ChecksumsOf(bytes), SameAs(bytes));
+}
+
 void SaveCompiledToDisk(const DictionaryBytes& bytes, const CompiledProgram& compiled) {
   std::string folder = CacheFolder();
   if (folder.empty()) return;
@@ -240,7 +298,7 @@ void SaveCompiledToDisk(const DictionaryBytes& bytes, const CompiledProgram& com
     CacheFileHeader header =
         ExpectedHeader(image.size(), CacheChecksum(std::as_bytes(std::span<const char>(image))));
     if (!CreatePrivateFolder(folder)) return;
-    if (WriteFileAtomically(folder, FileNameFor(bytes), kTemporaryMark,
+    if (WriteFileAtomically(folder, FileNameFor(ChecksumsOf(bytes)), kTemporaryMark,
                             std::string_view(reinterpret_cast<const char*>(&header), sizeof header),
                             image)) {
       ++stores;

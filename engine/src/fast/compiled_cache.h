@@ -12,10 +12,12 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "dictionary/dictionary_set.h"
 #include "fast/compiled_program.h"
@@ -31,6 +33,16 @@ using DictionaryFailures = std::array<std::optional<TranslationError>, kDictiona
 // The program compiled from `bytes`, from the cache; null when the cache is
 // off or holds no usable file for them.
 std::shared_ptr<const CompiledProgram> LoadCompiledFromDisk(const DictionaryBytes& bytes);
+
+// The same for dictionaries known only by the CacheChecksum of each slot's
+// bytes, read block by block and not kept: the file is used only when
+// same(slot, stored) says, for every slot, that the bytes it stores are
+// the dictionary's (by reading the file again and comparing). Null when
+// the cache is off, holds no usable file, or `same` says no.
+using DictionaryChecksums = std::array<std::uint64_t, kDictionarySlots>;
+using SameDictionary = std::function<bool(std::size_t slot, std::string_view stored)>;
+std::shared_ptr<const CompiledProgram> LoadCompiledFromDisk(const DictionaryChecksums& checksums,
+                                                            const SameDictionary& same);
 
 // Keeps `compiled`, which holds every line of `bytes`, in the cache when it
 // is on, then drops all but the most recently used files. Fails silently.
@@ -50,10 +62,27 @@ struct CacheFileHeader {
 };
 static_assert(sizeof(CacheFileHeader) == 64, "the image must start 64-byte aligned");
 
-inline constexpr std::uint32_t kCacheFormat = 8;
+inline constexpr std::uint32_t kCacheFormat = 9;
 
 // A fast 64-bit checksum: it is run over the whole file at every use.
 std::uint64_t CacheChecksum(std::span<const std::byte> bytes);
+
+// CacheChecksum of bytes that come in blocks of any sizes: the checksum of
+// their concatenation, without it ever being in memory.
+class ChecksumStream {
+ public:
+  void Add(std::span<const std::byte> bytes);
+  void Add(std::string_view bytes) { Add(std::as_bytes(std::span<const char>(bytes))); }
+  std::uint64_t Sum() const;
+
+ private:
+  static constexpr std::size_t kChunk = 32;  // a word for each of four lanes
+  void AddChunks(const std::byte* at, std::size_t chunks);
+  std::array<std::uint64_t, 4> lanes_ = {1, 2, 3, 4};
+  std::uint64_t size_ = 0;
+  std::array<std::byte, kChunk> pending_{};
+  std::size_t pending_size_ = 0;
+};
 
 // The image a cache file holds after its header, and the program read back
 // from one: the layer under the files, for tools that damage images in
@@ -65,6 +94,10 @@ std::string ProgramImageOf(const DictionaryBytes& bytes, const CompiledProgram& 
 std::shared_ptr<const CompiledProgram> ReadProgramImage(std::span<const std::byte> image,
                                                         std::shared_ptr<const void> owner,
                                                         const DictionaryBytes& bytes);
+// The same, with each stored dictionary accepted or refused by `same`.
+std::shared_ptr<const CompiledProgram> ReadProgramImageIf(std::span<const std::byte> image,
+                                                          std::shared_ptr<const void> owner,
+                                                          const SameDictionary& same);
 
 // How often the cache was used since the process began: for tests.
 struct CompiledCacheActivity {

@@ -297,7 +297,6 @@ namespace {
 struct CompileCache {
   std::mutex mutex;
   DictionaryFolders folders;
-  DictionaryBytes bytes;
   std::shared_ptr<const CompiledProgram> compiled;
 };
 CompileCache& TheCompileCache() {
@@ -314,56 +313,163 @@ bool SameFolders(const DictionaryFolders& a, const DictionaryFolders& b) {
   return a.shipped == b.shipped && a.personal == b.personal;
 }
 
-FolderCompilation CompileFolderCached(const DictionaryFolders& folders, DictionaryBytes& bytes,
-                                      DictionaryFailures& failures) {
+// The file of `set` kept in `slot`, or null when the set has none there.
+const DictionarySource* SourceInSlot(const std::vector<DictionarySource>& set, std::size_t slot) {
+  for (const DictionarySource& source : set) {
+    if (source.slot == slot) return &source;
+  }
+  return nullptr;
+}
+
+// Whether the file of `set` in `slot` holds exactly `stored` (a slot
+// without a file, or a skipped one, holds nothing), read block by block
+// and compared as it comes. False too when it cannot be read: reading it
+// whole then reports why.
+bool FileHolds(const std::vector<DictionarySource>& set, std::size_t slot, std::string_view stored) {
+  const DictionarySource* source = SourceInSlot(set, slot);
+  if (!source) return stored.empty();
+  std::size_t at = 0;
+  try {
+    bool whole = ReadSourceInBlocks(*source, [&](std::string_view block) {
+      if (stored.substr(at, block.size()) != block) return false;
+      at += block.size();
+      return true;
+    });
+    return whole && at == stored.size();
+  } catch (const TranslationError&) {
+    return false;
+  }
+}
+
+// The CacheChecksum of each slot's file, read block by block and not
+// kept; nullopt when one cannot be read.
+std::optional<DictionaryChecksums> ChecksumFiles(const std::vector<DictionarySource>& set) {
+  std::array<ChecksumStream, kDictionarySlots> sums;
+  try {
+    for (const DictionarySource& source : set) {
+      ReadSourceInBlocks(source, [&](std::string_view block) {
+        sums[source.slot].Add(block);
+        return true;
+      });
+    }
+  } catch (const TranslationError&) {
+    return std::nullopt;
+  }
+  DictionaryChecksums checksums;
+  for (std::size_t slot = 0; slot < kDictionarySlots; ++slot) checksums[slot] = sums[slot].Sum();
+  return checksums;
+}
+
+// Parses the dictionaries `compiled` was made from, for the literal engine
+// and for raising a dictionary's failure: the files held these very bytes.
+DictionaryLoader LoaderOf(std::vector<DictionarySource> set,
+                          std::shared_ptr<const CompiledProgram> compiled) {
+  return [set = std::move(set), compiled = std::move(compiled)](std::string_view name,
+                                                               DictionaryLayer layer) {
+    for (const DictionarySource& source : set) {
+      if (source.name != name || source.layer != layer) continue;
+      return ParseDictionary(compiled->sources[source.slot], source.path);
+    }
+    return DictionaryContents{};  // a personal layer without a personal folder
+  };
+}
+
+// The program for the files of `set` when one made from their very bytes
+// is at hand, in memory or in the cache on disk; null otherwise. The
+// files are read block by block and compared with the copy the program
+// holds, never kept whole: with a dictionary of megabytes, holding its
+// bytes cost more (fresh pages, copies) than all the rest of a start.
+std::shared_ptr<const CompiledProgram> FindCompiled(const DictionaryFolders& folders,
+                                                    const std::vector<DictionarySource>& set) {
+  std::shared_ptr<const CompiledProgram> kept;
+  CompileCache& cache = TheCompileCache();
+  {
+    std::lock_guard<std::mutex> lock(cache.mutex);
+    if (cache.compiled && SameFolders(cache.folders, folders)) kept = cache.compiled;
+  }
+  auto files_hold = [&set](std::size_t slot, std::string_view stored) {
+    return FileHolds(set, slot, stored);
+  };
+  if (kept) {
+    bool same = true;
+    for (std::size_t slot = 0; slot < kDictionarySlots && same; ++slot) {
+      same = files_hold(slot, kept->sources[slot]);
+    }
+    if (same) return kept;
+  }
+  // The cache file is found by the files' checksums and used only when the
+  // bytes it stores are the files' bytes, read again: a file that changes
+  // between the two readings only means compiling.
+  std::optional<DictionaryChecksums> checksums = ChecksumFiles(set);
+  if (!checksums) return nullptr;
+  std::shared_ptr<const CompiledProgram> loaded = LoadCompiledFromDisk(*checksums, files_hold);
+  if (loaded) {
+    std::lock_guard<std::mutex> lock(cache.mutex);
+    cache.folders = folders;
+    cache.compiled = loaded;
+  }
+  return loaded;
+}
+
+// Reads every file whole, then takes the program from the cache on disk
+// or compiles it. Reached when nothing kept fits the files, or one of them
+// cannot be read (its failure is raised where the literal engine would).
+FolderCompilation CompileFolderAfresh(const DictionaryFolders& folders,
+                                      const std::vector<DictionarySource>& set) {
   // A skipped personal file reads as empty: it changes nothing, and gives
   // the same program as an empty one.
-  std::vector<DictionarySource> set = ResolveDictionarySet(folders);
+  auto bytes = std::make_shared<DictionaryBytes>();
+  DictionaryFailures failures;
   for (const DictionarySource& source : set) {
     try {
       if (std::optional<std::string> read = ReadSourceBytes(source)) {
-        bytes[source.slot] = std::move(*read);
+        (*bytes)[source.slot] = std::move(*read);
       }
     } catch (const TranslationError& error) {
       failures[source.slot] = error;
     }
   }
   FolderCompilation result;
-  result.load = [set, &bytes, &failures](std::string_view name, DictionaryLayer layer) {
+  result.load = [set, bytes, failures](std::string_view name, DictionaryLayer layer) {
     for (const DictionarySource& source : set) {
       if (source.name != name || source.layer != layer) continue;
       if (failures[source.slot]) throw *failures[source.slot];
-      return ParseDictionary(bytes[source.slot], source.path);
+      return ParseDictionary((*bytes)[source.slot], source.path);
     }
     return DictionaryContents{};  // a personal layer without a personal folder
   };
   bool cacheable = std::none_of(failures.begin(), failures.end(),
                                 [](const auto& failure) { return failure.has_value(); });
-  CompileCache& cache = TheCompileCache();
-  {
-    std::lock_guard<std::mutex> lock(cache.mutex);
-    if (cacheable && cache.compiled && SameFolders(cache.folders, folders) &&
-        cache.bytes == bytes) {
-      result.compiled = cache.compiled;
-      return result;
-    }
-  }
   // Behind the cache in memory, the one on disk (when the executable asked
   // for it): a new process finds there what an earlier one compiled.
-  if (cacheable) result.compiled = LoadCompiledFromDisk(bytes);
+  if (cacheable) result.compiled = LoadCompiledFromDisk(*bytes);
   if (!result.compiled) {
-    result.compiled = std::make_shared<const CompiledProgram>(Compile(result.load));
+    CompiledProgram compiled = Compile(result.load);
+    compiled.sources_owner = bytes;
+    for (std::size_t slot = 0; slot < kDictionarySlots; ++slot) compiled.sources[slot] = (*bytes)[slot];
     // Only a compilation that holds every line is worth keeping: a failing
     // one is cheap to redo, and its error names the folder it came from.
-    if (cacheable && !result.compiled->failure) SaveCompiledToDisk(bytes, *result.compiled);
+    if (cacheable && !compiled.failure) SaveCompiledToDisk(*bytes, compiled);
+    result.compiled = std::make_shared<const CompiledProgram>(std::move(compiled));
   }
   if (cacheable) {
+    CompileCache& cache = TheCompileCache();
     std::lock_guard<std::mutex> lock(cache.mutex);
     cache.folders = folders;
-    cache.bytes = bytes;
     cache.compiled = result.compiled;
   }
   return result;
+}
+
+FolderCompilation CompileFolderCached(const DictionaryFolders& folders) {
+  std::vector<DictionarySource> set = ResolveDictionarySet(folders);
+  if (std::shared_ptr<const CompiledProgram> found = FindCompiled(folders, set)) {
+    FolderCompilation result;
+    result.load = LoaderOf(set, found);
+    result.compiled = std::move(found);
+    return result;
+  }
+  return CompileFolderAfresh(folders, set);
 }
 
 }  // namespace
@@ -372,21 +478,16 @@ void ForgetCompiledPrograms() {
   CompileCache& cache = TheCompileCache();
   std::lock_guard<std::mutex> lock(cache.mutex);
   cache.folders = {};
-  cache.bytes = {};
   cache.compiled.reset();
 }
 
 std::string TranslateFastFromFolders(std::string_view input, const DictionaryFolders& folders) {
-  DictionaryBytes bytes;
-  DictionaryFailures failures;
-  FolderCompilation compilation = CompileFolderCached(folders, bytes, failures);
+  FolderCompilation compilation = CompileFolderCached(folders);
   return TranslateCompiled(input, *compilation.compiled, compilation.load);
 }
 
 std::shared_ptr<const CompiledProgram> CompileFolders(const DictionaryFolders& folders) {
-  DictionaryBytes bytes;
-  DictionaryFailures failures;
-  FolderCompilation compilation = CompileFolderCached(folders, bytes, failures);
+  FolderCompilation compilation = CompileFolderCached(folders);
   if (compilation.compiled->failure) throw *compilation.compiled->failure;
   return compilation.compiled;
 }

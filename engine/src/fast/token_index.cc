@@ -38,27 +38,48 @@ std::uint64_t TokenIndex::Hash(std::string_view token) {
   return hash ^ (hash >> 29);
 }
 
-void TokenIndex::Reserve(std::size_t tokens, std::size_t rule_count) {
+namespace {
+
+// The slots for `tokens`: a power of two, at most half full.
+std::size_t CapacityFor(std::size_t tokens) {
   std::size_t capacity = 16;
   while (capacity < tokens * 2) capacity *= 2;
-  if (capacity > slots_.size()) {
-    FlatArray<Slot> old = std::move(slots_);
-    std::vector<std::uint32_t> old_last = std::move(last_);
-    slots_.assign(capacity, Slot{});
-    last_.assign(capacity, kNone);
-    filter_.assign(capacity * kFilterBitsPerSlot / 64, 0);
-    for (std::size_t i = 0; i < old.size(); ++i) {
-      const Slot& slot = old[i];
-      if (slot.first == kNone) continue;
-      std::uint64_t hash = Hash(TokenOf(slot));
-      std::size_t at = hash & (slots_.size() - 1);
-      while (slots_[at].first != kNone) at = (at + 1) & (slots_.size() - 1);
-      slots_[at] = slot;
-      last_[at] = old_last[i];
-      SetFilterBit(hash);
-    }
-  }
+  return capacity;
+}
+
+}  // namespace
+
+void TokenIndex::Reserve(std::size_t tokens, std::size_t rule_count) {
+  std::size_t capacity = CapacityFor(tokens);
+  if (capacity > slots_.size()) Rehash(capacity);
   if (next_.size() < rule_count) next_.resize(rule_count, kNone);
+}
+
+void TokenIndex::ShrinkToFit() {
+  // Up to 60% full once built: most tokens looked up are in no
+  // dictionary and stop at the filter, and a probe for one that is stays
+  // within a cache line or two; half the table is half the misses.
+  std::size_t capacity = 16;
+  while (capacity * 3 < size_ * 5) capacity *= 2;
+  if (capacity < slots_.size()) Rehash(capacity);
+}
+
+void TokenIndex::Rehash(std::size_t capacity) {
+  FlatArray<Slot> old = std::move(slots_);
+  std::vector<std::uint32_t> old_last = std::move(last_);
+  slots_.assign(capacity, Slot{});
+  last_.assign(capacity, kNone);
+  filter_.assign(capacity * kFilterBitsPerSlot / 64, 0);
+  for (std::size_t i = 0; i < old.size(); ++i) {
+    const Slot& slot = old[i];
+    if (slot.first == kNone) continue;
+    std::uint64_t hash = Hash(TokenOf(slot));
+    std::size_t at = hash & (slots_.size() - 1);
+    while (slots_[at].first != kNone) at = (at + 1) & (slots_.size() - 1);
+    slots_[at] = slot;
+    last_[at] = old_last[i];
+    SetFilterBit(hash);
+  }
 }
 
 void TokenIndex::Grow() { Reserve(slots_.size(), next_.size()); }

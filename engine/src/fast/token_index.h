@@ -33,6 +33,12 @@ class TokenIndex {
   // `rule_count` bounds the rule numbers that Add will be given.
   void Reserve(std::size_t tokens, std::size_t rule_count);
 
+  // Once every rule is added: the slots cut down to what the tokens held
+  // need. Reserve counts a token per rule, and keeps the table at most half
+  // full while it fills; but every lookup into it is a cache miss, and
+  // every start checksums it.
+  void ShrinkToFit();
+
   // Rules must be added in increasing order, and only to an index built
   // here: one loaded from an image takes no more.
   void Add(std::string_view token, std::uint32_t rule);
@@ -101,6 +107,7 @@ class TokenIndex {
   }
 
   void Grow();
+  void Rehash(std::size_t capacity);
   void CheckLoaded(std::size_t rule_bound) const;
 
   const char* base_;

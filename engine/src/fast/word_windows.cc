@@ -266,10 +266,12 @@ class WordWindows::Memo {
   }
 
   // The bound is on memory, and a count of windows alone let random text
-  // take 90 MB.
+  // take 90 MB. The text and the details are counted as far as they are
+  // written: the room reserved for them (Reserve) is only address space
+  // until then.
   bool Full() const {
-    std::size_t bytes = entries_.size() * (sizeof(Entry) + sizeof(Slot) * 2) + text_.capacity() +
-                        details_.capacity() * sizeof(std::uint32_t);
+    std::size_t bytes = entries_.size() * (sizeof(Entry) + sizeof(Slot) * 2) + text_.size() +
+                        details_.size() * sizeof(std::uint32_t);
     return entries_.size() >= kMemoWindows || bytes >= kMemoBytes;
   }
 
@@ -284,6 +286,17 @@ class WordWindows::Memo {
   }
   void NoteInteraction(const Result& left, const Result& right, bool interact) {
     pairs_[PairIndex(left, right)] = {left.number, right.number << 1 | (interact ? 1u : 0u)};
+  }
+
+  // Room for all the memo may hold, taken once: grown by doubling, the text
+  // and the details were copied again and again into fresh memory, page
+  // fault by page fault, as a long text filled them. Memory reserved and
+  // never written costs nothing.
+  void Reserve() {
+    if (text_.capacity() < kMemoBytes) text_.reserve(kMemoBytes);
+    if (details_.capacity() < kMemoBytes / sizeof(std::uint32_t)) {
+      details_.reserve(kMemoBytes / sizeof(std::uint32_t));
+    }
   }
 
   // Whether remembering pays, counted per lookup (see kRoundLookups).
@@ -318,7 +331,8 @@ class WordWindows::Memo {
   void Clear() {
     entries_.clear();
     slots_.clear();
-    // Released, not just emptied: Full counts what they hold on to.
+    // Released, not just emptied: the memory written is given back, and
+    // Reserve takes fresh room when the memo is used again.
     std::string().swap(text_);
     std::vector<std::uint32_t>().swap(details_);
     pairs_.fill({});
@@ -685,6 +699,7 @@ bool WordWindows::Run(Memo& memo, Workspace& work, std::string& text, std::size_
   if (!usable_ || text.size() < 2 || text.front() != ' ' || text.back() != ' ') return false;
   if (memo.Skipping()) return false;
   if (memo.Full()) memo.Clear();
+  memo.Reserve();
   using Window = Workspace::Window;
   std::vector<Window>& windows = work.windows;
   windows.clear();

@@ -16,7 +16,9 @@
 #include <functional>
 #include <optional>
 #include <random>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dictionary_folder.h"
@@ -189,6 +191,71 @@ TEST_F(CompiledCacheTest, AChangedDictionaryByteIsSeenAtTheNextTranslation) {
   EXPECT_EQ(TranslateAfresh("The cat.", data.path()), "その犬。") << "in a new process";
   data.Write("noun.txt", {{"cat", "鳥"}, {"dog", "犬"}});
   EXPECT_EQ(TranslateWithDataFolder("The cat.", data.path()), "その鳥。") << "in the same process";
+}
+
+TEST_F(CompiledCacheTest, AFileComparedBlockByBlockMustMatchToItsLastByte) {
+  // The files are read in blocks of 64 KiB and compared with the copy a
+  // program holds as they come: a change past the first block, a file
+  // that goes on past the copy or stops short of it must all be seen, in
+  // the same process and in a new one.
+  Entries nouns;
+  for (int i = 0; i < 8000; ++i) nouns.emplace_back("w" + std::to_string(10000 + i), i % 2 ? "猫" : "犬");
+  Entries changed_late = nouns, longer = nouns, shorter = nouns;
+  changed_late.back().second = "鳥";  // the same size in CP932
+  longer.emplace_back("w99999", "鳥");
+  shorter.pop_back();
+  const std::string text = "w10000 w17999 w99999.";
+  const struct {
+    const char* why;
+    const Entries* nouns;
+  } kCases[] = {
+      {"a byte changed in the last block", &changed_late},
+      {"a line more", &longer},
+      {"a line fewer", &shorter},
+  };
+  for (bool in_memory : {false, true}) {
+    for (const auto& c : kCases) {
+      DictionaryFolder data;
+      data.Write("noun.txt", *c.nouns);
+      const std::string expected = TranslateUncached(text, data.path());
+      data.Write("noun.txt", nouns);
+      ASSERT_GT(ReadFile(data.path() + "noun.txt").size(), std::size_t{2} * 64 * 1024);
+      ASSERT_NE(TranslateAfresh(text, data.path()), expected) << c.why;  // kept in memory and on disk
+      data.Write("noun.txt", *c.nouns);
+      if (!in_memory) ForgetCompiledPrograms();
+      EXPECT_EQ(TranslateWithDataFolder(text, data.path()), expected)
+          << c.why << (in_memory ? ", in the same process" : ", in a new process");
+    }
+  }
+}
+
+TEST(ChecksumStreamTest, BlocksOfAnySizeSumAsTheWholeDoes) {
+  // The cache file for a set of dictionaries is found by checksums taken
+  // as the files are read in blocks: they must be those of the whole.
+  std::mt19937 random(11);
+  for (std::size_t size : {0, 1, 7, 8, 31, 32, 33, 63, 64, 65, 1000, 70000}) {
+    std::string bytes(size, '\0');
+    for (char& byte : bytes) byte = static_cast<char>(random());
+    std::uint64_t whole = CacheChecksum(std::as_bytes(std::span<const char>(bytes)));
+    for (std::size_t block : {1, 3, 8, 31, 32, 33, 64 * 1024}) {
+      ChecksumStream stream;
+      for (std::size_t at = 0; at < size; at += block) stream.Add(std::string_view(bytes).substr(at, block));
+      EXPECT_EQ(stream.Sum(), whole) << size << " bytes in blocks of " << block;
+    }
+    ChecksumStream uneven;  // blocks of every size in turn, and empty ones
+    for (std::size_t at = 0, block = 0; at < size; at += block, block = (block + 1) % 40) {
+      uneven.Add(std::string_view(bytes).substr(at, block));
+    }
+    EXPECT_EQ(uneven.Sum(), whole) << size << " bytes in uneven blocks";
+    if (size > 0) {
+      // One changed byte or one byte more changes the sum.
+      std::string changed = bytes;
+      changed[size / 2] = static_cast<char>(changed[size / 2] ^ 0x20);
+      EXPECT_NE(CacheChecksum(std::as_bytes(std::span<const char>(changed))), whole) << size;
+      std::string longer = bytes + '\0';
+      EXPECT_NE(CacheChecksum(std::as_bytes(std::span<const char>(longer))), whole) << size;
+    }
+  }
 }
 
 TEST_F(CompiledCacheTest, ADamagedFileIsIgnoredAndReplaced) {

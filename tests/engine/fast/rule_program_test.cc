@@ -2,14 +2,22 @@
 // around what was written, except where the replacement holds no character
 // that any later pattern of the stage holds. Each case is a stage whose
 // result depends on getting that exception right, checked against one
-// ReplaceAll per rule.
+// ReplaceAll per rule. And the index of whole-word keys keeps every key's
+// rules in order when it is cut to size.
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "fast/program_image.h"
 #include "fast/rule_program.h"
+#include "fast/token_index.h"
 #include "literal/replace_all.h"
 
 namespace mikawase {
@@ -119,6 +127,58 @@ TEST(RuleProgramTest, FindsAPatternWhereverItStands) {
         }
       }
     }
+  }
+}
+
+// Each token's rules in order, as First and Next give them.
+std::vector<std::vector<std::uint32_t>> RulesOf(const TokenIndex& index,
+                                                const std::vector<std::string_view>& tokens) {
+  std::vector<std::vector<std::uint32_t>> rules;
+  for (std::string_view token : tokens) {
+    rules.emplace_back();
+    for (std::uint32_t rule = index.First(token); rule != TokenIndex::kNone; rule = index.Next(rule)) {
+      rules.back().push_back(rule);
+    }
+  }
+  return rules;
+}
+
+TEST(TokenIndexTest, ACutIndexFindsEveryTokenAndItsRulesInOrder) {
+  // Sized at first for a token per rule, as a stage sizes it; tokens that
+  // share their rules leave it mostly empty until it is cut.
+  for (std::size_t tokens : {1, 2, 7, 100, 3000}) {
+    std::string text;
+    for (std::size_t i = 0; i < tokens; ++i) text += "t" + std::to_string(i) + " ";
+    text += "absent";
+    std::vector<std::string_view> present, absent = {"absent", "t", "x0", ""};
+    for (std::size_t at = 0; text[at] == 't'; at = text.find(' ', at) + 1) {
+      present.push_back(std::string_view(text).substr(at, text.find(' ', at) - at));
+    }
+    const std::size_t rules = tokens * 5;
+    TokenIndex index(text.data());
+    index.Reserve(rules, rules);
+    for (std::size_t rule = 0; rule < rules; ++rule) {
+      index.Add(present[(rule * 7) % tokens], static_cast<std::uint32_t>(rule));
+    }
+    const auto before = RulesOf(index, present);
+    ImageWriter full;
+    index.Save(full);
+    index.ShrinkToFit();
+    EXPECT_EQ(RulesOf(index, present), before) << tokens << " tokens";
+    for (std::string_view token : absent) EXPECT_EQ(index.First(token), TokenIndex::kNone) << token;
+    ImageWriter cut;
+    index.Save(cut);
+    if (tokens >= 100) {
+      EXPECT_LT(cut.bytes().size(), full.bytes().size()) << tokens << " tokens";
+    }
+    // Loaded from its image, the cut index answers the same.
+    alignas(kImageAlignment) static std::byte buffer[1 << 20];
+    ASSERT_LE(cut.bytes().size(), sizeof buffer);
+    std::memcpy(buffer, cut.bytes().data(), cut.bytes().size());
+    ImageReader reader(std::span<const std::byte>(buffer, cut.bytes().size()));
+    TokenIndex loaded = TokenIndex::Load(reader, text.data(), text.size(), rules);
+    EXPECT_EQ(RulesOf(loaded, present), before) << tokens << " tokens, loaded";
+    for (std::string_view token : absent) EXPECT_EQ(loaded.First(token), TokenIndex::kNone) << token;
   }
 }
 
