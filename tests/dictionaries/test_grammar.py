@@ -36,6 +36,10 @@ VERBS = {
     "cancel": (Verb("取り消す", "v5s"), True,
                forms("cancel", "cancels", "cancelled", "cancelled",
                      "cancelling"), 6),
+    # A verb that is its own potential.
+    "understand": (Verb("分かる", "v5r"), True,
+                   forms("understand", "understands", "understood",
+                         "understood", "understanding"), 100),
     "tire": (Verb("疲れさせる", "v1"), True,
              forms("tire", "tires", "tired", "tired", "tiring"), 10),
 }
@@ -152,6 +156,29 @@ class GrammarTest(unittest.TestCase):
             ("he went without a book", ["he", "went", "本なしで"]),
             ("i decided not to go", ["i", "decided", "行かないこと"]),
             ("she no longer writes", ["she", "がもはや書かないのは"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
+    def test_duties_guesses_nobody_with_modals_and_appearances(self):
+        cases = [
+            ("you didn't have to go", ["you", "が行く必要はなかった"]),
+            ("he might have to write",
+             ["he", "が書かなければならないかもしれないのは"]),
+            ("nobody wanted to go", ["誰も", "が行きたくなかった"]),
+            ("nobody should go", ["誰も", "が行くべきではない"]),
+            ("nobody needs to write", ["誰も", "が書く必要はないのは"]),
+            ("nobody may go", ["誰も", "が行かないかもしれない"]),
+            # How a thing looks or seems, negated after the adjective.
+            ("she doesn't look good", ["she", "良いようには見えない"]),
+            ("he didn't seem tired", ["he", "疲れたようには思えなかった"]),
+            ("it doesn't look quiet", ["it", "静かなようには見えない"]),
+            ("i don't feel good", ["i", "良いとは感じない"]),
+            # A verb that says ability itself has no potential of its own.
+            ("we couldn't understand", ["we", "が分からなかったのは"]),
+            ("i can understand", ["i", "が分かるのは"]),
+            ("they were able to understand", ["they", "が分かったのは"]),
+            ("he can't understand", ["he", "が分からないのは"]),
         ]
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)

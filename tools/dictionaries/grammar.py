@@ -43,6 +43,7 @@ import re
 from .conjugate import Verb
 from .edict import KEY_WIDTH
 from .exclusions import PHRASE_TABLE
+from .idioms import PHRASAL_TABLE
 
 PLURAL_MARKER = "％１０００"
 M = PLURAL_MARKER
@@ -204,6 +205,14 @@ AUXILIARIES += [
     ("〓否 〓欲", "〓厭"), ("〓昔 〓欲", "〓嫌"),
     ("〓誰 〓欲", "誰も 〓厭"), ("〓何 〓欲", "何も 〓厭"),
     ("〓否 〓必", "〓要"), ("〓否 〓義", "〓要"), ("〓昔 〓必", "〓省"),
+    # "didn't have to" as "didn't need to"; "might have to" the duty,
+    # then the guess (行かなければならないかもしれない).
+    ("〓昔 〓義", "〓省"), ("〓推 〓義", "〓迫"),
+    # "nobody wanted to", "nobody should", "nobody needs to", "nobody
+    # may": 誰も and the negative of what follows, as with "nobody can".
+    ("〓誰 〓望", "誰も 〓嫌"), ("〓誰 〓当", "誰も 〓戒"),
+    ("〓誰 〓必", "誰も 〓要"), ("〓誰 〓推", "誰も 〓疑"),
+    ("〓何 〓可", "何も 〓難"), ("〓何 〓当", "何も 〓戒"),
     ("〓被 〓能", "〓得"), ("〓失 〓能", "〓難"), ("〓非 〓能", "〓不"),
     ("〓受 〓慣", "が使われる 〓的"),
     ("〓被 〓慣", "が使われた 〓的"),
@@ -300,7 +309,8 @@ FALLBACKS = {
     "〓務": "がしなければならなかったのは", "〓向": "が行っている 〓的",
     "〓慣": "が使ったのは 〓的", "〓的": "その対象は",
     "〓厭": "したくない", "〓嫌": "したくなかった", "〓省": "必要はなかった",
-    "〓得": "できた", "〓叶": "できるだろう", "〓違": "に違いない",
+    "〓得": "できた", "〓叶": "できるだろう",
+    "〓迫": "しなければならないかもしれない", "〓違": "に違いない",
     "〓宜": "べき", "〓許": "できる", "〓没": "ないだろう", "〓阻": "できない",
     "〓欠": "ない", "〓進": "", "〓途": "",
     "〓名": "ではない", "〓旧": "ではなかった", "〓験": "ない",
@@ -356,7 +366,8 @@ def _verb_forms():
         "〓必": (("base",), t(lambda v: v.dictionary + "必要がある")),
         "〓省": (("base",), t(lambda v: v.dictionary + "必要はなかった")),
         "〓務": (("base",), t(lambda v: v.must()[:-1] + "かった")),
-        "〓得": (("base",), t(lambda v: v.potential()[:-1] + "た")),
+        "〓迫": (("base",), t(lambda v: v.must() + "かもしれない")),
+        "〓得": (("base",), t(lambda v: v.potential_past())),
         "〓叶": (("base",), modal(lambda v: v.potential(), "だろう",
                                   "であろうのは")),
         "〓向": (("base",), modal(lambda v: v.dictionary, "だろう",
@@ -372,7 +383,7 @@ def _verb_forms():
         "〓悔": (("pp",), t(lambda v: v.dictionary + "べきだった")),
         "〓然": (("pp",), t(lambda v: v.past() + "だろう")),
         "〓或": (("pp",), t(lambda v: v.past() + "かもしれない")),
-        "〓惜": (("pp",), t(lambda v: v.potential()[:-1] + "たかもしれない")),
+        "〓惜": (("pp",), t(lambda v: v.potential_past() + "かもしれない")),
         "〓確": (("pp",), t(lambda v: v.past() + "に違いない")),
         "〓未": (("pp",), t(lambda v: v.te() + "いない")),
         "〓験": (("pp",), t(lambda v: v.past() + "ことがない")),
@@ -461,6 +472,32 @@ PLACE_FORMS = {
     "〓恐": lambda v: v.dictionary + "かもしれない",
     "〓違": lambda v: v.dictionary + "に違いない",
 }
+# "doesn't look happy", "didn't seem tired", "don't feel well": how the
+# adjective seems, said after it (嬉しいようには見えない); a verb key would
+# read the verb alone, 見ない, and leave the adjective outside the
+# negation. One key of three words, so the adjective has at most seven
+# letters ("〓否 look nervous").
+APPEARANCES = {("〓否", "look"): "ようには見えない",
+               ("〓昔", "look"): "ようには見えなかった",
+               ("〓否", "seem"): "ようには思えない",
+               ("〓昔", "seem"): "ようには思えなかった",
+               ("〓否", "feel"): "とは感じない",
+               ("〓昔", "feel"): "とは感じなかった"}
+
+# The phrasal verbs, whose particle may be spelt as an adjective ("look
+# back"): their own keys read them.
+PHRASAL_VERBS = {row[0] for row in PHRASAL_TABLE}
+
+
+def appearance(value):
+    """An adjective's rendering as it stands before ように or と: 嬉しい,
+    静かな, 疲れた as they are; a noun used as an adjective with の or
+    だ (金色の, 金色だ)."""
+    if value.endswith(("い", "な", "た", "だ", "る", "の")):
+        return value
+    return value + "の"
+
+
 # A participle's share of its verb's occurrences in running text.
 PARTICIPLE_SHARE = 0.2
 # "no" and "have no" before a noun: the noun, then that there is none.
@@ -639,6 +676,10 @@ def build(verbs, adjectives, nouns=None):
             continue
         for marker, (render, _) in sorted(COPULAS.items()):
             add(marker + " " + word, render(value, negatives))
+        for (marker, verb), ending in sorted(APPEARANCES.items()):
+            if verb + " " + word not in PHRASAL_VERBS:  # "look back"
+                add(marker + " " + verb + " " + word,
+                    appearance(value) + ending)
     for word, verb in sorted(PLACES.items()):
         for marker, render in sorted(PLACE_FORMS.items()):
             add(marker + " " + word, render(verb))
