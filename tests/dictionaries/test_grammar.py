@@ -40,6 +40,9 @@ VERBS = {
     "understand": (Verb("分かる", "v5r"), True,
                    forms("understand", "understands", "understood",
                          "understood", "understanding"), 100),
+    # Its Japanese comes from the weather table, not from EDICT.
+    "rain": (Verb("雨下", "vs"), False,
+             forms("rain", "rains", "rained", "rained", "raining"), 13),
     "tire": (Verb("疲れさせる", "v1"), True,
              forms("tire", "tires", "tired", "tired", "tiring"), 10),
 }
@@ -179,6 +182,26 @@ class GrammarTest(unittest.TestCase):
             ("i can understand", ["i", "が分かるのは"]),
             ("they were able to understand", ["they", "が分かったのは"]),
             ("he can't understand", ["he", "が分からないのは"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
+    def test_requests_places_and_weather(self):
+        cases = [
+            # A favour asked, not an ability; "can you" still asks that.
+            ("could you write", ["あなた", "が書いてくれませんか"]),
+            ("would you go", ["あなた", "が行ってくれませんか"]),
+            ("can you write", ["あなた", "が書けるのは"]),
+            ("would you be quiet", ["あなた", "静かだろう"]),
+            ("could it be good", ["それ", "良いこともある"]),
+            # Where one must or should be.
+            ("he must be at home", ["he", "がいるに違いないのは", "home"]),
+            ("it will be in the box", ["it", "があるだろうのは", "the", "box"]),
+            ("she should be here", ["she", "ここにいるはずだ"]),
+            ("he can't be here", ["he", "ここにいるはずがない"]),
+            # The weather falls: no が of the dummy subject before its own.
+            ("it didn't rain", ["it", "雨が降らなかった"]),
+            ("it might rain", ["it", "雨が降るかもしれない"]),
         ]
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)

@@ -254,7 +254,26 @@ AUXILIARIES += [(modal + " " + subject, INVERTED_SUBJECTS[subject] + " "
                  + marker)
                 for modal, marker in (("can", "〓能"), ("could", "〓能"),
                                       ("will", "〓将"), ("would", "〓将"))
-                for subject in ("私", "you", "we", "he", "she", "they")]
+                for subject in ("私", "you", "we", "he", "she", "it",
+                                "they")
+                if (modal, subject) not in (("could", "you"),
+                                            ("would", "you"))]
+# "Could you open the window?" and "would you help me?" ask a favour, not
+# whether one is able: 開けてくれませんか. "Would you like" and a modal
+# with "be" after it ("could you be") keep their own readings, as the
+# longer keys run first.
+AUXILIARIES += [("could you be", "あなた 〓許"), ("would you be", "あなた 〓来"),
+                ("could you", "あなた 〓頼"), ("would you", "あなた 〓頼")]
+# Where someone must, may or will be ("must be at home", "should be in the
+# office"): the verb of being there, in the modal's form, in the built-in
+# style of "is not at" (彼がいるに違いないのは家庭).
+AUXILIARIES += [(marker + " " + word, "が" + verb + ending + "のは")
+                for marker, ending in (("〓違", "に違いない"),
+                                       ("〓来", "だろう"),
+                                       ("〓恐", "かもしれない"),
+                                       ("〓宜", "はずだ"))
+                for word, verb in (("at", "いる"), ("in", "ある"),
+                                   ("on", "ある"))]
 
 # Adverbs that often stand between an auxiliary and its verb ("don't
 # really like", "is also used", "will always be"): each is moved before
@@ -310,7 +329,8 @@ FALLBACKS = {
     "〓慣": "が使ったのは 〓的", "〓的": "その対象は",
     "〓厭": "したくない", "〓嫌": "したくなかった", "〓省": "必要はなかった",
     "〓得": "できた", "〓叶": "できるだろう",
-    "〓迫": "しなければならないかもしれない", "〓違": "に違いない",
+    "〓迫": "しなければならないかもしれない",
+    "〓頼": "できる", "〓違": "に違いない",
     "〓宜": "べき", "〓許": "できる", "〓没": "ないだろう", "〓阻": "できない",
     "〓欠": "ない", "〓進": "", "〓途": "",
     "〓名": "ではない", "〓旧": "ではなかった", "〓験": "ない",
@@ -367,6 +387,7 @@ def _verb_forms():
         "〓省": (("base",), t(lambda v: v.dictionary + "必要はなかった")),
         "〓務": (("base",), t(lambda v: v.must()[:-1] + "かった")),
         "〓迫": (("base",), t(lambda v: v.must() + "かもしれない")),
+        "〓頼": (("base",), lambda v, tr: "が" + v.te() + "くれませんか"),
         "〓得": (("base",), t(lambda v: v.potential_past())),
         "〓叶": (("base",), modal(lambda v: v.potential(), "だろう",
                                   "であろうのは")),
@@ -471,6 +492,8 @@ PLACE_FORMS = {
     "〓来": lambda v: v.dictionary + "だろう",
     "〓恐": lambda v: v.dictionary + "かもしれない",
     "〓違": lambda v: v.dictionary + "に違いない",
+    "〓宜": lambda v: v.dictionary + "はずだ",
+    "〓阻": lambda v: v.dictionary + "はずがない",
 }
 # "doesn't look happy", "didn't seem tired", "don't feel well": how the
 # adjective seems, said after it (嬉しいようには見えない); a verb key would
@@ -560,6 +583,12 @@ BUILT_IN_VERBS = {
     "hear": Verb("聞く", "v5k"),
     "win": Verb("勝つ", "v5t"),
 }
+# The weather, which English gives a dummy subject ("it didn't rain") and
+# Japanese says as what falls: 雨が降らなかった, not 雨下しなかった (EDICT's
+# verb glossed "to rain"). A closed class: rain, snow and hail fall.
+WEATHER_VERBS = {"rain": Verb("雨が降る", "v5r"),
+                 "snow": Verb("雪が降る", "v5r"),
+                 "hail": Verb("雹が降る", "v5r")}
 # "have" and "know" read in Japanese as states: 持っている, 知っている; their
 # negatives stay 持っていない, 知らない.
 STATE_NEGATIVE = {"have": ("持っていない", "持っていなかった")}
@@ -697,15 +726,19 @@ def build(verbs, adjectives, nouns=None):
                                        if p not in OWN_PARTICIPLES],
                               "が" + render(verb))
             continue
-        verb = BUILT_IN_VERBS.get(base, verb)
+        verb = BUILT_IN_VERBS.get(base, WEATHER_VERBS.get(base, verb))
         if base in BUILT_IN_VERBS:
             transitive = base in TRANSITIVE_BUILT_IN
+        if base in WEATHER_VERBS:
+            transitive = False
         spellings = dict(forms_of)
         for marker, (wanted, render) in sorted(forms.items()):
             try:
                 value = render(verb, transitive)
             except AttributeError:
                 continue  # an adjectival verb has no potential, no -ing
+            if base in WEATHER_VERBS and value.startswith("が"):
+                value = value[1:]  # the weather's own が: 雨が降らなかった
             if base in STATE_NEGATIVE and marker in ("〓否", "〓昔"):
                 value = "が" + STATE_NEGATIVE[base][marker == "〓昔"] \
                     + _topic(transitive)
