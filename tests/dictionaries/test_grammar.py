@@ -206,6 +206,27 @@ class GrammarTest(unittest.TestCase):
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)
 
+    def test_negated_modals_with_have_rather_not_and_nothing_to(self):
+        cases = [
+            ("they shouldn't have gone", ["they", "が行くべきではなかった"]),
+            ("he couldn't have written", ["he", "が書いたはずがないのは"]),
+            ("she can't have gone", ["she", "が行ったはずがない"]),
+            ("i wouldn't have gone", ["i", "が行かなかっただろう"]),
+            ("he may not have written",
+             ["he", "が書かなかったかもしれないのは"]),
+            ("i'd rather not go", ["私", "が行かない方がいい"]),
+            ("you had better not write", ["you", "が書かない方がいいのは"]),
+            ("there is nothing to write", ["there", "書くものは何もない"]),
+            ("nobody to write", ["書く人は誰もいない"]),
+            # Neither before a verb: what they read before.
+            ("he said nothing to me", ["he", "said", "何も…ない",
+                                       "その対象は", "me"]),
+            ("they shouldn't have a", ["they", "が持つべきではないのは",
+                                       "a"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
     def test_passive_after_modal_perfect_and_progressive(self):
         cases = [
             ("it can be written", ["it", "が書かれることができる"]),

@@ -243,6 +243,15 @@ AUXILIARIES += [
     # A modal with "have" before a participle: what might have been.
     ("〓当 have", "〓悔"), ("〓将 have", "〓然"), ("〓推 have", "〓或"),
     ("〓可 have", "〓惜"), ("〓義 have", "〓確"),
+    # The same, negated: what should not, could not, would not or may
+    # not have been ("shouldn't have left" 去るべきではなかった, "can't have
+    # known" 知ったはずがない).
+    ("〓戒 have", "〓恨"), ("〓難 have", "〓虚"), ("〓不 have", "〓虚"),
+    ("〓拒 have", "〓空"), ("〓疑 have", "〓迷"),
+    # "would rather not", "had better not": the negative before 方がいい.
+    ("〓寧 not", "〓避"), ("〓善 not", "〓避"),
+    # "nothing to eat", "nobody to ask": what there is none of to do.
+    ("〓何 to", "〓乏"), ("〓誰 to", "〓孤"),
 ]
 # A question that starts with a modal ("can you swim?"): the subject, then
 # the modal's placeholder, as in "you can swim".
@@ -330,7 +339,13 @@ FALLBACKS = {
     "〓厭": "したくない", "〓嫌": "したくなかった", "〓省": "必要はなかった",
     "〓得": "できた", "〓叶": "できるだろう",
     "〓迫": "しなければならないかもしれない",
-    "〓頼": "できる", "〓違": "に違いない",
+    "〓頼": "できる",
+    # What each negated modal with "have" read before: the modal, then
+    # "have" as the verb (が持つべきではないのは).
+    "〓恨": "が持つべきではないのは", "〓虚": "が持てないのは",
+    "〓空": "が持たないであろうのは", "〓迷": "が持たないかもしれないのは",
+    "〓避": "むしろない", "〓乏": "何も…ない 〓的",
+    "〓孤": "誰も…ない 〓的", "〓違": "に違いない",
     "〓宜": "べき", "〓許": "できる", "〓没": "ないだろう", "〓阻": "できない",
     "〓欠": "ない", "〓進": "", "〓途": "",
     "〓名": "ではない", "〓旧": "ではなかった", "〓験": "ない",
@@ -402,6 +417,13 @@ def _verb_forms():
         "〓背": (("base",), modal(lambda v: v.negative(), "だろう",
                                   "であろうのは")),
         "〓悔": (("pp",), t(lambda v: v.dictionary + "べきだった")),
+        "〓恨": (("pp",), t(lambda v: v.dictionary + "べきではなかった")),
+        "〓虚": (("pp",), t(lambda v: v.past() + "はずがない")),
+        "〓空": (("pp",), t(lambda v: v.past_negative() + "だろう")),
+        "〓迷": (("pp",), t(lambda v: v.past_negative() + "かもしれない")),
+        "〓避": (("base",), t(lambda v: v.negative() + "方がいい")),
+        "〓乏": (("base",), lambda v, tr: v.dictionary + "ものは何もない"),
+        "〓孤": (("base",), lambda v, tr: v.dictionary + "人は誰もいない"),
         "〓然": (("pp",), t(lambda v: v.past() + "だろう")),
         "〓或": (("pp",), t(lambda v: v.past() + "かもしれない")),
         "〓惜": (("pp",), t(lambda v: v.potential_past() + "かもしれない")),
