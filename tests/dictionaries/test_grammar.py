@@ -159,6 +159,11 @@ class GrammarTest(unittest.TestCase):
             ("he went without a book", ["he", "went", "本なしで"]),
             ("i decided not to go", ["i", "decided", "行かないこと"]),
             ("she no longer writes", ["she", "がもはや書かないのは"]),
+            ("she rarely writes", ["she", "がめったに書かないのは"]),
+            ("he hardly ever went", ["he", "がめったに行かなかった"]),
+            ("i hardly understand", ["i", "がほとんど分からないのは"]),
+            ("it seldom rains", ["it", "めったに雨が降らない"]),
+            ("he hardly a", ["he", "ほとんど…ない", "a"]),
         ]
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)
@@ -218,6 +223,7 @@ class GrammarTest(unittest.TestCase):
             ("you had better not write", ["you", "が書かない方がいいのは"]),
             ("there is nothing to write", ["there", "書くものは何もない"]),
             ("nobody to write", ["書く人は誰もいない"]),
+            ("i have nothing to write", ["i", "書くものは何もない"]),
             # Neither before a verb: what they read before.
             ("he said nothing to me", ["he", "said", "何も…ない",
                                        "その対象は", "me"]),

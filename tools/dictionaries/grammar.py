@@ -152,11 +152,14 @@ AUXILIARIES += [("none of " + pronoun, japanese + " 〓誰")
 # "no" before a noun: the noun, then that there is none (お金がない). "have
 # no" reads the same: 私 お金がない is closer to "I have no money" than 私が
 # 持っているのは無いお金.
-AUXILIARIES += [("have no", "〓無"), ("has " + M + " no", "〓無"),
+AUXILIARIES += [("have nothing", "〓何"),
+                ("have no", "〓無"), ("has " + M + " no", "〓無"),
                 ("no longer", "〓久"), ("no", "〓無")]
 # "without" before a verb in -ing (言わずに) or a noun (傘なしで); "not to"
 # before a verb (行かないこと).
 AUXILIARIES += [("without", "〓抜"), ("not to", "〓莫")]
+AUXILIARIES += [("hardly ever", "〓稀"), ("rarely", "〓稀"), ("seldom", "〓稀"),
+                ("hardly", "〓殆"), ("scarcely", "〓殆")]
 # The perfect with a subject run into it ("I've never seen"): the subject,
 # then the placeholder of "have not" or "have never" (見たことがない, what
 # one has never done).
@@ -340,6 +343,7 @@ FALLBACKS = {
     "〓得": "できた", "〓叶": "できるだろう",
     "〓迫": "しなければならないかもしれない",
     "〓頼": "できる",
+    "〓稀": "めったに…ない", "〓殆": "ほとんど…ない",
     # What each negated modal with "have" read before: the modal, then
     # "have" as the verb (が持つべきではないのは).
     "〓恨": "が持つべきではないのは", "〓虚": "が持てないのは",
@@ -443,6 +447,11 @@ NOBODY = {"〓誰": "誰も", "〓何": "何も"}
 # "never" takes the verb in any tense.
 NEVER = {"base": lambda v: v.negative(), "s": lambda v: v.negative(),
          "past": lambda v: v.past_negative()}
+# The adverbs that make the verb after them negative, as "never" does:
+# "no longer" もはや住まない, "rarely" and "hardly ever" めったに食べない,
+# "hardly" ほとんど知らない.
+NEGATING_ADVERBS = {"〓絶": "決して", "〓久": "もはや", "〓稀": "めったに",
+                    "〓殆": "ほとんど"}
 # The passive, of verbs that take an object: after "is" the present,
 # after "was" the past, after "is not" and "was not" their negatives, and
 # after a modal with "be" ("will be sold", "must be repaired").
@@ -767,10 +776,10 @@ def build(verbs, adjectives, nouns=None):
             for form in wanted:
                 add_forms(marker, spellings.get(form, ()), value)
         for form, render in sorted(NEVER.items()):
-            add_forms("〓絶", spellings.get(form, ()),
-                      "が決して" + render(verb) + _topic(transitive))
-            add_forms("〓久", spellings.get(form, ()),
-                      "がもはや" + render(verb) + _topic(transitive))
+            for marker, adverb in sorted(NEGATING_ADVERBS.items()):
+                add_forms(marker, spellings.get(form, ()),
+                          ("" if base in WEATHER_VERBS else "が") + adverb
+                          + render(verb) + _topic(transitive))
         if isinstance(verb, Verb) and verb.without():
             add_forms("〓抜", spellings.get("ing", ()), verb.without())
         participles = [p for p in spellings.get("pp", ())
