@@ -224,6 +224,14 @@ class GrammarTest(unittest.TestCase):
             ("there is nothing to write", ["there", "書くものは何もない"]),
             ("nobody to write", ["書く人は誰もいない"]),
             ("i have nothing to write", ["i", "書くものは何もない"]),
+            ("none wrote", ["一つも書かなかったのは"]),
+            ("nobody's good", ["誰も", "良くない"]),
+            ("she's never quiet", ["彼女", "決して静かではない"]),
+            ("I'm never good", ["私", "決して良くない"]),
+            ("we're never going", ["私達", "が決して行かない"]),
+            # A verb spelt like an adjective stays a verb after "never".
+            ("they never tired", ["they", "が決して疲れさせなかったのは"]),
+            ("I'm never tired", ["私", "決して疲れていない"]),
             # Neither before a verb: what they read before.
             ("he said nothing to me", ["he", "said", "何も…ない",
                                        "その対象は", "me"]),

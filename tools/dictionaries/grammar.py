@@ -138,13 +138,23 @@ BE_SUBJECTS = {"私は": "私", "私達は": "私達", "we're": "私達",
                "she の": "彼女", "it の": "それ", "that の": "それ"}
 for _subject, _japanese in sorted(BE_SUBJECTS.items()):
     AUXILIARIES.append((_subject + " not", _japanese + " 〓非"))
+# "I'm never late", "we're never going back": "never" with the copula run
+# into the subject ("he's never" is read below as "he has never").
+for _subject, _japanese in sorted(BE_SUBJECTS.items()):
+    if not _subject.endswith(" の"):
+        AUXILIARIES.append((_subject + " never", _japanese + " 〓常"))
 # Before "going to", "able to", "supposed to", "about to" and "no longer"
 # ("I'm going to buy"), the subject loses its は the same way: 私が買う
 # であろうのは, not 私はが買う.
 BE_SUBJECT_BEFORE = ("〓向", "〓能", "〓筈", "〓際", "〓久")
 # A subject that says nobody or nothing did it: the verb after it is
 # negative, and the subject reads 誰も, 何も. "none of them" is 彼らの誰も.
-AUXILIARIES += [("no one", "〓誰"), ("nobody", "〓誰"), ("nothing", "〓何")]
+AUXILIARIES += [("no one", "〓誰"), ("nobody", "〓誰"), ("nothing", "〓何"),
+                ("none", "〓零")]
+# "nobody's perfect", "nothing's wrong": the "'s" the phrase stage made の
+# is "is" here, and 誰も with the negative copula reads it.
+AUXILIARIES += [("nobody の", "〓誰 〓受"), ("no one の", "〓誰 〓受"),
+                ("nothing の", "〓何 〓受")]
 AUXILIARIES += [("none of " + pronoun, japanese + " 〓誰")
                 for pronoun, japanese in (("them", "彼らの"),
                                           ("us", "私たちの"),
@@ -343,7 +353,8 @@ FALLBACKS = {
     "〓得": "できた", "〓叶": "できるだろう",
     "〓迫": "しなければならないかもしれない",
     "〓頼": "できる",
-    "〓稀": "めったに…ない", "〓殆": "ほとんど…ない",
+    "〓稀": "めったに…ない", "〓殆": "ほとんど…ない", "〓零": "一つも…ない",
+    "〓常": "決して…ない",
     # What each negated modal with "have" read before: the modal, then
     # "have" as the verb (が持つべきではないのは).
     "〓恨": "が持つべきではないのは", "〓虚": "が持てないのは",
@@ -443,7 +454,7 @@ def _verb_forms():
 
 
 # "nobody" and "nothing" before a verb in -s or the past.
-NOBODY = {"〓誰": "誰も", "〓何": "何も"}
+NOBODY = {"〓誰": "誰も", "〓何": "何も", "〓零": "一つも"}
 # "never" takes the verb in any tense.
 NEVER = {"base": lambda v: v.negative(), "s": lambda v: v.negative(),
          "past": lambda v: v.past_negative()}
@@ -452,6 +463,12 @@ NEVER = {"base": lambda v: v.negative(), "s": lambda v: v.negative(),
 # "hardly" ほとんど知らない.
 NEGATING_ADVERBS = {"〓絶": "決して", "〓久": "もはや", "〓稀": "めったに",
                     "〓殆": "ほとんど"}
+# "never" before an adjective. After "I'm never" (〓常) and "he's never"
+# (〓験, read as "has never" before a participle) the copula says an
+# adjective spelt like a verb form is the adjective ("I'm never tired");
+# after "never" alone, the verb ("they never tired of it").
+NEVER_BEFORE_ADJECTIVE = ("〓絶",)
+COPULA_NEVER = ("〓常", "〓験")
 # The passive, of verbs that take an object: after "is" the present,
 # after "was" the past, after "is not" and "was not" their negatives, and
 # after a modal with "be" ("will be sold", "must be repaired").
@@ -740,6 +757,8 @@ def build(verbs, adjectives, nouns=None):
             if verb + " " + word not in PHRASAL_VERBS:  # "look back"
                 add(marker + " " + verb + " " + word,
                     appearance(value) + ending)
+        for marker in COPULA_NEVER:
+            add(marker + " " + word, "決して" + negatives[0])
     for word, verb in sorted(PLACES.items()):
         for marker, render in sorted(PLACE_FORMS.items()):
             add(marker + " " + word, render(verb))
@@ -780,6 +799,9 @@ def build(verbs, adjectives, nouns=None):
                 add_forms(marker, spellings.get(form, ()),
                           ("" if base in WEATHER_VERBS else "が") + adverb
                           + render(verb) + _topic(transitive))
+        # "I'm never going back": an intent, 決して戻らない.
+        add_forms("〓常", spellings.get("ing", ()),
+                  "が決して" + verb.negative() + _topic(transitive))
         if isinstance(verb, Verb) and verb.without():
             add_forms("〓抜", spellings.get("ing", ()), verb.without())
         participles = [p for p in spellings.get("pp", ())
@@ -793,6 +815,15 @@ def build(verbs, adjectives, nouns=None):
                                  ("past", lambda v: v.past_negative())):
                 add_forms(marker, spellings.get(form, ()),
                           subject + render(verb) + _topic(transitive))
+    # "never late", "he's never late": an adjective after "never" (with
+    # the copula gone or run into the subject), after every verb key so
+    # that a verb spelt like an adjective ("never open it") stays a verb.
+    for word, (value, count) in sorted(adjectives.items()):
+        negatives = adjective_negatives(value)
+        if count >= ADJECTIVE_MIN_COUNT and negatives is not None \
+                and count >= participle_weight.get(word, 0):
+            for marker in NEVER_BEFORE_ADJECTIVE:
+                add(marker + " " + word, "決して" + negatives[0])
     for participle, (headword, klass) in sorted(OWN_PARTICIPLES.items()):
         verb = Verb(headword, klass)
         for marker, value in (("〓受", verb.dictionary), ("〓被", verb.past()),
