@@ -153,6 +153,16 @@ AUXILIARIES += [("no one", "〓誰"), ("nobody", "〓誰"), ("nothing", "〓何"
                 ("none", "〓零")]
 # "nobody's perfect", "nothing's wrong": the "'s" the phrase stage made の
 # is "is" here, and 誰も with the negative copula reads it.
+# "neither" and "nor" before a verb ("she neither called nor wrote"): each
+# verb negative, with no subject of its own; before anything else they
+# read as before (どちらも…ない, も…ない). "neither of us went": both of us,
+# and the negative verb.
+# ("neither of us" never meets a key: the plural marker after "us" makes
+# it 19 characters.)
+AUXILIARIES += [("neither of " + pronoun, japanese + "どちらも 〓双")
+                for pronoun, japanese in (("them", "彼らの"),
+                                          ("you", "あなたたちの"))]
+AUXILIARIES += [("neither", "〓双"), ("nor", "〓亦")]
 AUXILIARIES += [("nobody の", "〓誰 〓受"), ("no one の", "〓誰 〓受"),
                 ("nothing の", "〓何 〓受")]
 AUXILIARIES += [("none of " + pronoun, japanese + " 〓誰")
@@ -354,6 +364,7 @@ FALLBACKS = {
     "〓迫": "しなければならないかもしれない",
     "〓頼": "できる",
     "〓稀": "めったに…ない", "〓殆": "ほとんど…ない", "〓零": "一つも…ない",
+    "〓双": "どちらも…ない", "〓亦": "も…ない",
     "〓常": "決して…ない",
     # What each negated modal with "have" read before: the modal, then
     # "have" as the verb (が持つべきではないのは).
@@ -454,7 +465,8 @@ def _verb_forms():
 
 
 # "nobody" and "nothing" before a verb in -s or the past.
-NOBODY = {"〓誰": "誰も", "〓何": "何も", "〓零": "一つも"}
+NOBODY = {"〓誰": "誰も", "〓何": "何も", "〓零": "一つも", "〓双": "",
+          "〓亦": ""}
 # "never" takes the verb in any tense.
 NEVER = {"base": lambda v: v.negative(), "s": lambda v: v.negative(),
          "past": lambda v: v.past_negative()}
@@ -811,8 +823,12 @@ def build(verbs, adjectives, nouns=None):
             for marker, render in sorted(table.items()):
                 add_forms(marker, participles, "が" + render(verb))
         for marker, subject in sorted(NOBODY.items()):
+            # After "neither" and "nor" the base form too ("neither do I").
             for form, render in (("s", lambda v: v.negative()),
-                                 ("past", lambda v: v.past_negative())):
+                                 ("past", lambda v: v.past_negative()),
+                                 ("base", lambda v: v.negative())):
+                if form == "base" and subject:
+                    continue
                 add_forms(marker, spellings.get(form, ()),
                           subject + render(verb) + _topic(transitive))
     # "never late", "he's never late": an adjective after "never" (with
