@@ -175,6 +175,8 @@ AUXILIARIES += [("none of " + pronoun, japanese + " 〓誰")
 AUXILIARIES += [("have nothing", "〓何"),
                 ("have no", "〓無"), ("has " + M + " no", "〓無"),
                 ("no longer", "〓久"), ("no", "〓無")]
+# "had no" and "there was no" say the same of the past: 時間がなかった.
+AUXILIARIES += [("had no", "〓缺"), ("had nothing", "〓何")]
 # "without" before a verb in -ing (言わずに) or a noun (傘なしで); "not to"
 # before a verb (行かないこと).
 AUXILIARIES += [("without", "〓抜"), ("not to", "〓莫")]
@@ -258,7 +260,13 @@ AUXILIARIES += [
     ("〓非 in", "がないのは"), ("〓失 in", "がなかったのは"),
     ("〓非 on", "がないのは"), ("〓失 on", "がなかったのは"),
     # "there isn't any milk" is "there is no milk".
-    ("〓非 any", "〓無"), ("〓失 any", "〓無"),
+    ("〓非 any", "〓無"), ("〓失 any", "〓缺"),
+    ("〓被 〓無", "〓缺"),
+    # "there isn't anything to do": nothing to do. ("don't have any" is
+    # left to the verb: a noun without a key of its own would lose the
+    # negation 持っていない to the placeholder's fallback.)
+    ("〓非 anything", "〓何"), ("〓失 anything", "〓何"),
+    ("〓非 anyone", "〓誰"), ("〓失 anyone", "〓誰"),
     # "haven't got" is "don't have".
     ("〓未 got", "が持っていないのは"),
     # "has been to" a place, and "has never been to" one.
@@ -363,7 +371,7 @@ FALLBACKS = {
     "〓得": "できた", "〓叶": "できるだろう",
     "〓迫": "しなければならないかもしれない",
     "〓頼": "できる",
-    "〓稀": "めったに…ない", "〓殆": "ほとんど…ない", "〓零": "一つも…ない",
+    "〓稀": "めったに…ない", "〓殆": "ほとんど…ない", "〓零": "一つも…ない", "〓缺": "無かった",
     "〓双": "どちらも…ない", "〓亦": "も…ない",
     "〓常": "決して…ない",
     # What each negated modal with "have" read before: the modal, then
@@ -584,7 +592,7 @@ def appearance(value):
 # A participle's share of its verb's occurrences in running text.
 PARTICIPLE_SHARE = 0.2
 # "no" and "have no" before a noun: the noun, then that there is none.
-NONE_OF = {"〓無": "がない"}
+NONE_OF = {"〓無": "がない", "〓缺": "がなかった"}
 
 
 # Verbs that are auxiliaries themselves: "be" after "will" or "not" is
