@@ -7,7 +7,8 @@ import re
 PLURAL_MARKER = "％１０００"
 # What the built-in phrase table has made of these before noun.txt runs.
 PHRASES = (("wants to", "がしたい事"), ("want to", "がしたい事"),
-           ("had to", "がしなければならなかったのは"))
+           ("had to", "がしなければならなかったのは"),
+           ("should not", "がすべきでないことは"))
 
 
 def as_dictionaries_meet(english):

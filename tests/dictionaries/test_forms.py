@@ -74,7 +74,24 @@ class ConjugationTest(unittest.TestCase):
          "愛さなければならない", "愛し"),
         ("信ずる", "vz", "信じられる", "信じられない", "信じられる",
          "信じられない", "信じなければならない", "信じ"),
+        # Verbs that say ability or perception themselves: 分かれる is
+        # "to part", not "can understand".
+        ("分かる", "v5r", "分かる", "分からない", "分かられる",
+         "分かられない", "分からなければならない", "分かり"),
+        ("見える", "v1", "見える", "見えない", "見えられる", "見えられない",
+         "見えなければならない", "見え"),
     ]
+
+    # The potential's past: 書けた, and the verbs that are their own
+    # potential in their own past.
+    POTENTIAL_PASTS = [("書く", "v5k", "書けた"), ("食べる", "v1", "食べられた"),
+                       ("勉強", "vs", "勉強できた"), ("分かる", "v5r", "分かった"),
+                       ("聞こえる", "v1", "聞こえた"), ("ある", "v5r-i", "ありえた")]
+
+    def test_potential_past(self):
+        for headword, klass, past in self.POTENTIAL_PASTS:
+            self.assertEqual(Verb(headword, klass).potential_past(), past,
+                             "%s (%s)" % (headword, klass))
 
     def test_modal_forms(self):
         for headword, klass, *forms in self.MODAL_CASES:

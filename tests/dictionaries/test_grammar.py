@@ -36,6 +36,13 @@ VERBS = {
     "cancel": (Verb("取り消す", "v5s"), True,
                forms("cancel", "cancels", "cancelled", "cancelled",
                      "cancelling"), 6),
+    # A verb that is its own potential.
+    "understand": (Verb("分かる", "v5r"), True,
+                   forms("understand", "understands", "understood",
+                         "understood", "understanding"), 100),
+    # Its Japanese comes from the weather table, not from EDICT.
+    "rain": (Verb("雨下", "vs"), False,
+             forms("rain", "rains", "rained", "rained", "raining"), 13),
     "tire": (Verb("疲れさせる", "v1"), True,
              forms("tire", "tires", "tired", "tired", "tiring"), 10),
 }
@@ -152,6 +159,96 @@ class GrammarTest(unittest.TestCase):
             ("he went without a book", ["he", "went", "本なしで"]),
             ("i decided not to go", ["i", "decided", "行かないこと"]),
             ("she no longer writes", ["she", "がもはや書かないのは"]),
+            ("she rarely writes", ["she", "がめったに書かないのは"]),
+            ("he hardly ever went", ["he", "がめったに行かなかった"]),
+            ("i hardly understand", ["i", "がほとんど分からないのは"]),
+            ("it seldom rains", ["it", "めったに雨が降らない"]),
+            ("he hardly a", ["he", "ほとんど…ない", "a"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
+    def test_duties_guesses_nobody_with_modals_and_appearances(self):
+        cases = [
+            ("you didn't have to go", ["you", "が行く必要はなかった"]),
+            ("he might have to write",
+             ["he", "が書かなければならないかもしれないのは"]),
+            ("nobody wanted to go", ["誰も", "が行きたくなかった"]),
+            ("nobody should go", ["誰も", "が行くべきではない"]),
+            ("nobody needs to write", ["誰も", "が書く必要はないのは"]),
+            ("nobody may go", ["誰も", "が行かないかもしれない"]),
+            # How a thing looks or seems, negated after the adjective.
+            ("she doesn't look good", ["she", "良いようには見えない"]),
+            ("he didn't seem tired", ["he", "疲れたようには思えなかった"]),
+            ("it doesn't look quiet", ["it", "静かなようには見えない"]),
+            ("i don't feel good", ["i", "良いとは感じない"]),
+            # A verb that says ability itself has no potential of its own.
+            ("we couldn't understand", ["we", "が分からなかったのは"]),
+            ("i can understand", ["i", "が分かるのは"]),
+            ("they were able to understand", ["they", "が分かったのは"]),
+            ("he can't understand", ["he", "が分からないのは"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
+    def test_requests_places_and_weather(self):
+        cases = [
+            # A favour asked, not an ability; "can you" still asks that.
+            ("could you write", ["あなた", "が書いてくれませんか"]),
+            ("would you go", ["あなた", "が行ってくれませんか"]),
+            ("can you write", ["あなた", "が書けるのは"]),
+            ("would you be quiet", ["あなた", "静かだろう"]),
+            ("could it be good", ["それ", "良いこともある"]),
+            # Where one must or should be.
+            ("he must be at home", ["he", "がいるに違いないのは", "home"]),
+            ("it will be in the box", ["it", "があるだろうのは", "the", "box"]),
+            ("she should be here", ["she", "ここにいるはずだ"]),
+            ("he can't be here", ["he", "ここにいるはずがない"]),
+            # The weather falls: no が of the dummy subject before its own.
+            ("it didn't rain", ["it", "雨が降らなかった"]),
+            ("it might rain", ["it", "雨が降るかもしれない"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
+    def test_negated_modals_with_have_rather_not_and_nothing_to(self):
+        cases = [
+            ("they shouldn't have gone", ["they", "が行くべきではなかった"]),
+            ("he couldn't have written", ["he", "が書いたはずがないのは"]),
+            ("she can't have gone", ["she", "が行ったはずがない"]),
+            ("i wouldn't have gone", ["i", "が行かなかっただろう"]),
+            ("he may not have written",
+             ["he", "が書かなかったかもしれないのは"]),
+            ("i'd rather not go", ["私", "が行かない方がいい"]),
+            ("you had better not write", ["you", "が書かない方がいいのは"]),
+            ("there is nothing to write", ["there", "書くものは何もない"]),
+            ("nobody to write", ["書く人は誰もいない"]),
+            ("i have nothing to write", ["i", "書くものは何もない"]),
+            ("we had no money", ["we", "金がなかった"]),
+            ("there was no book", ["there", "本がなかった"]),
+            ("there wasn't any money", ["there", "金がなかった"]),
+            ("there isn't anything to write", ["there", "書くものは何もない"]),
+            ("none wrote", ["一つも書かなかったのは"]),
+            ("she neither wrote nor went", ["she", "書かなかったのは",
+                                            "行かなかった"]),
+            ("neither of them went", ["彼らのどちらも", "行かなかった"]),
+            ("i neither write nor go", ["i", "書かないのは", "行かない"]),
+            # "nobody" takes no base form: "nobody go" is no English.
+            ("nobody go", ["誰も…ない", "go"]),
+            ("neither book nor pen", ["どちらも…ない", "book", "も…ない",
+                                      "pen"]),
+            ("nobody's good", ["誰も", "良くない"]),
+            ("she's never quiet", ["彼女", "決して静かではない"]),
+            ("I'm never good", ["私", "決して良くない"]),
+            ("we're never going", ["私達", "が決して行かない"]),
+            # A verb spelt like an adjective stays a verb after "never".
+            ("they never tired", ["they", "が決して疲れさせなかったのは"]),
+            ("I'm never tired", ["私", "決して疲れていない"]),
+            # Neither before a verb: what they read before.
+            ("he said nothing to me", ["he", "said", "何も…ない",
+                                       "その対象は", "me"]),
+            ("they shouldn't have a", ["they", "が持つべきではないのは",
+                                       "a"]),
         ]
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)

@@ -29,6 +29,14 @@ I_ROW = dict(zip("くぐすつぬぶむるう", "きぎしちにびみりい"))
 E_ROW = dict(zip("くぐすつぬぶむるう", "けげせてねべめれえ"))
 
 
+# Verbs that say already that something can be done or happens by itself:
+# "couldn't understand" is 分からなかった, "can't see" 見えない, "can hear"
+# 聞こえる. Their e-row forms are other verbs (分かれる "to part") or none
+# at all (見えられる), so the potential is the verb itself.
+SELF_POTENTIAL = {"分かる", "わかる", "判る", "解る", "見える", "聞こえる",
+                  "できる", "出来る", "要る"}
+
+
 class Verb:
     """A Japanese verb in its dictionary form and the forms made from it."""
 
@@ -113,6 +121,8 @@ class Verb:
     def potential(self):
         """行ける, 食べられる, 勉強できる, 来られる; ある has none of its
         own and keeps あり得る's sense as ありうる."""
+        if self.dictionary in SELF_POTENTIAL:
+            return self.dictionary
         k = self.klass
         if k == "v5r-i":
             return self._split("る") + "りうる"
@@ -130,7 +140,17 @@ class Verb:
             return self._split("する") + "せる"  # 愛せる
         return self._split("ずる") + "じられる"
 
+    def potential_past(self):
+        """行けた, 食べられた; 分かった where the verb is its own potential."""
+        if self.dictionary in SELF_POTENTIAL:
+            return self.past()
+        if self.klass == "v5r-i":
+            return self._split("る") + "りえた"
+        return self.potential()[:-1] + "た"
+
     def potential_negative(self):
+        if self.dictionary in SELF_POTENTIAL:
+            return self.negative()
         if self.klass == "v5r-i":
             return self._split("る") + "りえない"
         return self.potential()[:-1] + "ない"

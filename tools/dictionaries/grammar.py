@@ -43,6 +43,7 @@ import re
 from .conjugate import Verb
 from .edict import KEY_WIDTH
 from .exclusions import PHRASE_TABLE
+from .idioms import PHRASAL_TABLE
 
 PLURAL_MARKER = "％１０００"
 M = PLURAL_MARKER
@@ -137,13 +138,33 @@ BE_SUBJECTS = {"私は": "私", "私達は": "私達", "we're": "私達",
                "she の": "彼女", "it の": "それ", "that の": "それ"}
 for _subject, _japanese in sorted(BE_SUBJECTS.items()):
     AUXILIARIES.append((_subject + " not", _japanese + " 〓非"))
+# "I'm never late", "we're never going back": "never" with the copula run
+# into the subject ("he's never" is read below as "he has never").
+for _subject, _japanese in sorted(BE_SUBJECTS.items()):
+    if not _subject.endswith(" の"):
+        AUXILIARIES.append((_subject + " never", _japanese + " 〓常"))
 # Before "going to", "able to", "supposed to", "about to" and "no longer"
 # ("I'm going to buy"), the subject loses its は the same way: 私が買う
 # であろうのは, not 私はが買う.
 BE_SUBJECT_BEFORE = ("〓向", "〓能", "〓筈", "〓際", "〓久")
 # A subject that says nobody or nothing did it: the verb after it is
 # negative, and the subject reads 誰も, 何も. "none of them" is 彼らの誰も.
-AUXILIARIES += [("no one", "〓誰"), ("nobody", "〓誰"), ("nothing", "〓何")]
+AUXILIARIES += [("no one", "〓誰"), ("nobody", "〓誰"), ("nothing", "〓何"),
+                ("none", "〓零")]
+# "nobody's perfect", "nothing's wrong": the "'s" the phrase stage made の
+# is "is" here, and 誰も with the negative copula reads it.
+# "neither" and "nor" before a verb ("she neither called nor wrote"): each
+# verb negative, with no subject of its own; before anything else they
+# read as before (どちらも…ない, も…ない). "neither of us went": both of us,
+# and the negative verb.
+# ("neither of us" never meets a key: the plural marker after "us" makes
+# it 19 characters.)
+AUXILIARIES += [("neither of " + pronoun, japanese + "どちらも 〓双")
+                for pronoun, japanese in (("them", "彼らの"),
+                                          ("you", "あなたたちの"))]
+AUXILIARIES += [("neither", "〓双"), ("nor", "〓亦")]
+AUXILIARIES += [("nobody の", "〓誰 〓受"), ("no one の", "〓誰 〓受"),
+                ("nothing の", "〓何 〓受")]
 AUXILIARIES += [("none of " + pronoun, japanese + " 〓誰")
                 for pronoun, japanese in (("them", "彼らの"),
                                           ("us", "私たちの"),
@@ -151,11 +172,16 @@ AUXILIARIES += [("none of " + pronoun, japanese + " 〓誰")
 # "no" before a noun: the noun, then that there is none (お金がない). "have
 # no" reads the same: 私 お金がない is closer to "I have no money" than 私が
 # 持っているのは無いお金.
-AUXILIARIES += [("have no", "〓無"), ("has " + M + " no", "〓無"),
+AUXILIARIES += [("have nothing", "〓何"),
+                ("have no", "〓無"), ("has " + M + " no", "〓無"),
                 ("no longer", "〓久"), ("no", "〓無")]
+# "had no" and "there was no" say the same of the past: 時間がなかった.
+AUXILIARIES += [("had no", "〓缺"), ("had nothing", "〓何")]
 # "without" before a verb in -ing (言わずに) or a noun (傘なしで); "not to"
 # before a verb (行かないこと).
 AUXILIARIES += [("without", "〓抜"), ("not to", "〓莫")]
+AUXILIARIES += [("hardly ever", "〓稀"), ("rarely", "〓稀"), ("seldom", "〓稀"),
+                ("hardly", "〓殆"), ("scarcely", "〓殆")]
 # The perfect with a subject run into it ("I've never seen"): the subject,
 # then the placeholder of "have not" or "have never" (見たことがない, what
 # one has never done).
@@ -204,6 +230,14 @@ AUXILIARIES += [
     ("〓否 〓欲", "〓厭"), ("〓昔 〓欲", "〓嫌"),
     ("〓誰 〓欲", "誰も 〓厭"), ("〓何 〓欲", "何も 〓厭"),
     ("〓否 〓必", "〓要"), ("〓否 〓義", "〓要"), ("〓昔 〓必", "〓省"),
+    # "didn't have to" as "didn't need to"; "might have to" the duty,
+    # then the guess (行かなければならないかもしれない).
+    ("〓昔 〓義", "〓省"), ("〓推 〓義", "〓迫"),
+    # "nobody wanted to", "nobody should", "nobody needs to", "nobody
+    # may": 誰も and the negative of what follows, as with "nobody can".
+    ("〓誰 〓望", "誰も 〓嫌"), ("〓誰 〓当", "誰も 〓戒"),
+    ("〓誰 〓必", "誰も 〓要"), ("〓誰 〓推", "誰も 〓疑"),
+    ("〓何 〓可", "何も 〓難"), ("〓何 〓当", "何も 〓戒"),
     ("〓被 〓能", "〓得"), ("〓失 〓能", "〓難"), ("〓非 〓能", "〓不"),
     ("〓受 〓慣", "が使われる 〓的"),
     ("〓被 〓慣", "が使われた 〓的"),
@@ -226,7 +260,13 @@ AUXILIARIES += [
     ("〓非 in", "がないのは"), ("〓失 in", "がなかったのは"),
     ("〓非 on", "がないのは"), ("〓失 on", "がなかったのは"),
     # "there isn't any milk" is "there is no milk".
-    ("〓非 any", "〓無"), ("〓失 any", "〓無"),
+    ("〓非 any", "〓無"), ("〓失 any", "〓缺"),
+    ("〓被 〓無", "〓缺"),
+    # "there isn't anything to do": nothing to do. ("don't have any" is
+    # left to the verb: a noun without a key of its own would lose the
+    # negation 持っていない to the placeholder's fallback.)
+    ("〓非 anything", "〓何"), ("〓失 anything", "〓何"),
+    ("〓非 anyone", "〓誰"), ("〓失 anyone", "〓誰"),
     # "haven't got" is "don't have".
     ("〓未 got", "が持っていないのは"),
     # "has been to" a place, and "has never been to" one.
@@ -234,6 +274,15 @@ AUXILIARIES += [
     # A modal with "have" before a participle: what might have been.
     ("〓当 have", "〓悔"), ("〓将 have", "〓然"), ("〓推 have", "〓或"),
     ("〓可 have", "〓惜"), ("〓義 have", "〓確"),
+    # The same, negated: what should not, could not, would not or may
+    # not have been ("shouldn't have left" 去るべきではなかった, "can't have
+    # known" 知ったはずがない).
+    ("〓戒 have", "〓恨"), ("〓難 have", "〓虚"), ("〓不 have", "〓虚"),
+    ("〓拒 have", "〓空"), ("〓疑 have", "〓迷"),
+    # "would rather not", "had better not": the negative before 方がいい.
+    ("〓寧 not", "〓避"), ("〓善 not", "〓避"),
+    # "nothing to eat", "nobody to ask": what there is none of to do.
+    ("〓何 to", "〓乏"), ("〓誰 to", "〓孤"),
 ]
 # A question that starts with a modal ("can you swim?"): the subject, then
 # the modal's placeholder, as in "you can swim".
@@ -245,7 +294,26 @@ AUXILIARIES += [(modal + " " + subject, INVERTED_SUBJECTS[subject] + " "
                  + marker)
                 for modal, marker in (("can", "〓能"), ("could", "〓能"),
                                       ("will", "〓将"), ("would", "〓将"))
-                for subject in ("私", "you", "we", "he", "she", "they")]
+                for subject in ("私", "you", "we", "he", "she", "it",
+                                "they")
+                if (modal, subject) not in (("could", "you"),
+                                            ("would", "you"))]
+# "Could you open the window?" and "would you help me?" ask a favour, not
+# whether one is able: 開けてくれませんか. "Would you like" and a modal
+# with "be" after it ("could you be") keep their own readings, as the
+# longer keys run first.
+AUXILIARIES += [("could you be", "あなた 〓許"), ("would you be", "あなた 〓来"),
+                ("could you", "あなた 〓頼"), ("would you", "あなた 〓頼")]
+# Where someone must, may or will be ("must be at home", "should be in the
+# office"): the verb of being there, in the modal's form, in the built-in
+# style of "is not at" (彼がいるに違いないのは家庭).
+AUXILIARIES += [(marker + " " + word, "が" + verb + ending + "のは")
+                for marker, ending in (("〓違", "に違いない"),
+                                       ("〓来", "だろう"),
+                                       ("〓恐", "かもしれない"),
+                                       ("〓宜", "はずだ"))
+                for word, verb in (("at", "いる"), ("in", "ある"),
+                                   ("on", "ある"))]
 
 # Adverbs that often stand between an auxiliary and its verb ("don't
 # really like", "is also used", "will always be"): each is moved before
@@ -300,7 +368,18 @@ FALLBACKS = {
     "〓務": "がしなければならなかったのは", "〓向": "が行っている 〓的",
     "〓慣": "が使ったのは 〓的", "〓的": "その対象は",
     "〓厭": "したくない", "〓嫌": "したくなかった", "〓省": "必要はなかった",
-    "〓得": "できた", "〓叶": "できるだろう", "〓違": "に違いない",
+    "〓得": "できた", "〓叶": "できるだろう",
+    "〓迫": "しなければならないかもしれない",
+    "〓頼": "できる",
+    "〓稀": "めったに…ない", "〓殆": "ほとんど…ない", "〓零": "一つも…ない", "〓缺": "無かった",
+    "〓双": "どちらも…ない", "〓亦": "も…ない",
+    "〓常": "決して…ない",
+    # What each negated modal with "have" read before: the modal, then
+    # "have" as the verb (が持つべきではないのは).
+    "〓恨": "が持つべきではないのは", "〓虚": "が持てないのは",
+    "〓空": "が持たないであろうのは", "〓迷": "が持たないかもしれないのは",
+    "〓避": "むしろない", "〓乏": "何も…ない 〓的",
+    "〓孤": "誰も…ない 〓的", "〓違": "に違いない",
     "〓宜": "べき", "〓許": "できる", "〓没": "ないだろう", "〓阻": "できない",
     "〓欠": "ない", "〓進": "", "〓途": "",
     "〓名": "ではない", "〓旧": "ではなかった", "〓験": "ない",
@@ -356,7 +435,9 @@ def _verb_forms():
         "〓必": (("base",), t(lambda v: v.dictionary + "必要がある")),
         "〓省": (("base",), t(lambda v: v.dictionary + "必要はなかった")),
         "〓務": (("base",), t(lambda v: v.must()[:-1] + "かった")),
-        "〓得": (("base",), t(lambda v: v.potential()[:-1] + "た")),
+        "〓迫": (("base",), t(lambda v: v.must() + "かもしれない")),
+        "〓頼": (("base",), lambda v, tr: "が" + v.te() + "くれませんか"),
+        "〓得": (("base",), t(lambda v: v.potential_past())),
         "〓叶": (("base",), modal(lambda v: v.potential(), "だろう",
                                   "であろうのは")),
         "〓向": (("base",), modal(lambda v: v.dictionary, "だろう",
@@ -370,9 +451,16 @@ def _verb_forms():
         "〓背": (("base",), modal(lambda v: v.negative(), "だろう",
                                   "であろうのは")),
         "〓悔": (("pp",), t(lambda v: v.dictionary + "べきだった")),
+        "〓恨": (("pp",), t(lambda v: v.dictionary + "べきではなかった")),
+        "〓虚": (("pp",), t(lambda v: v.past() + "はずがない")),
+        "〓空": (("pp",), t(lambda v: v.past_negative() + "だろう")),
+        "〓迷": (("pp",), t(lambda v: v.past_negative() + "かもしれない")),
+        "〓避": (("base",), t(lambda v: v.negative() + "方がいい")),
+        "〓乏": (("base",), lambda v, tr: v.dictionary + "ものは何もない"),
+        "〓孤": (("base",), lambda v, tr: v.dictionary + "人は誰もいない"),
         "〓然": (("pp",), t(lambda v: v.past() + "だろう")),
         "〓或": (("pp",), t(lambda v: v.past() + "かもしれない")),
-        "〓惜": (("pp",), t(lambda v: v.potential()[:-1] + "たかもしれない")),
+        "〓惜": (("pp",), t(lambda v: v.potential_past() + "かもしれない")),
         "〓確": (("pp",), t(lambda v: v.past() + "に違いない")),
         "〓未": (("pp",), t(lambda v: v.te() + "いない")),
         "〓験": (("pp",), t(lambda v: v.past() + "ことがない")),
@@ -385,10 +473,22 @@ def _verb_forms():
 
 
 # "nobody" and "nothing" before a verb in -s or the past.
-NOBODY = {"〓誰": "誰も", "〓何": "何も"}
+NOBODY = {"〓誰": "誰も", "〓何": "何も", "〓零": "一つも", "〓双": "",
+          "〓亦": ""}
 # "never" takes the verb in any tense.
 NEVER = {"base": lambda v: v.negative(), "s": lambda v: v.negative(),
          "past": lambda v: v.past_negative()}
+# The adverbs that make the verb after them negative, as "never" does:
+# "no longer" もはや住まない, "rarely" and "hardly ever" めったに食べない,
+# "hardly" ほとんど知らない.
+NEGATING_ADVERBS = {"〓絶": "決して", "〓久": "もはや", "〓稀": "めったに",
+                    "〓殆": "ほとんど"}
+# "never" before an adjective. After "I'm never" (〓常) and "he's never"
+# (〓験, read as "has never" before a participle) the copula says an
+# adjective spelt like a verb form is the adjective ("I'm never tired");
+# after "never" alone, the verb ("they never tired of it").
+NEVER_BEFORE_ADJECTIVE = ("〓絶",)
+COPULA_NEVER = ("〓常", "〓験")
 # The passive, of verbs that take an object: after "is" the present,
 # after "was" the past, after "is not" and "was not" their negatives, and
 # after a modal with "be" ("will be sold", "must be repaired").
@@ -460,11 +560,39 @@ PLACE_FORMS = {
     "〓来": lambda v: v.dictionary + "だろう",
     "〓恐": lambda v: v.dictionary + "かもしれない",
     "〓違": lambda v: v.dictionary + "に違いない",
+    "〓宜": lambda v: v.dictionary + "はずだ",
+    "〓阻": lambda v: v.dictionary + "はずがない",
 }
+# "doesn't look happy", "didn't seem tired", "don't feel well": how the
+# adjective seems, said after it (嬉しいようには見えない); a verb key would
+# read the verb alone, 見ない, and leave the adjective outside the
+# negation. One key of three words, so the adjective has at most seven
+# letters ("〓否 look nervous").
+APPEARANCES = {("〓否", "look"): "ようには見えない",
+               ("〓昔", "look"): "ようには見えなかった",
+               ("〓否", "seem"): "ようには思えない",
+               ("〓昔", "seem"): "ようには思えなかった",
+               ("〓否", "feel"): "とは感じない",
+               ("〓昔", "feel"): "とは感じなかった"}
+
+# The phrasal verbs, whose particle may be spelt as an adjective ("look
+# back"): their own keys read them.
+PHRASAL_VERBS = {row[0] for row in PHRASAL_TABLE}
+
+
+def appearance(value):
+    """An adjective's rendering as it stands before ように or と: 嬉しい,
+    静かな, 疲れた as they are; a noun used as an adjective with の or
+    だ (金色の, 金色だ)."""
+    if value.endswith(("い", "な", "た", "だ", "る", "の")):
+        return value
+    return value + "の"
+
+
 # A participle's share of its verb's occurrences in running text.
 PARTICIPLE_SHARE = 0.2
 # "no" and "have no" before a noun: the noun, then that there is none.
-NONE_OF = {"〓無": "がない"}
+NONE_OF = {"〓無": "がない", "〓缺": "がなかった"}
 
 
 # Verbs that are auxiliaries themselves: "be" after "will" or "not" is
@@ -523,6 +651,12 @@ BUILT_IN_VERBS = {
     "hear": Verb("聞く", "v5k"),
     "win": Verb("勝つ", "v5t"),
 }
+# The weather, which English gives a dummy subject ("it didn't rain") and
+# Japanese says as what falls: 雨が降らなかった, not 雨下しなかった (EDICT's
+# verb glossed "to rain"). A closed class: rain, snow and hail fall.
+WEATHER_VERBS = {"rain": Verb("雨が降る", "v5r"),
+                 "snow": Verb("雪が降る", "v5r"),
+                 "hail": Verb("雹が降る", "v5r")}
 # "have" and "know" read in Japanese as states: 持っている, 知っている; their
 # negatives stay 持っていない, 知らない.
 STATE_NEGATIVE = {"have": ("持っていない", "持っていなかった")}
@@ -639,6 +773,12 @@ def build(verbs, adjectives, nouns=None):
             continue
         for marker, (render, _) in sorted(COPULAS.items()):
             add(marker + " " + word, render(value, negatives))
+        for (marker, verb), ending in sorted(APPEARANCES.items()):
+            if verb + " " + word not in PHRASAL_VERBS:  # "look back"
+                add(marker + " " + verb + " " + word,
+                    appearance(value) + ending)
+        for marker in COPULA_NEVER:
+            add(marker + " " + word, "決して" + negatives[0])
     for word, verb in sorted(PLACES.items()):
         for marker, render in sorted(PLACE_FORMS.items()):
             add(marker + " " + word, render(verb))
@@ -656,25 +796,32 @@ def build(verbs, adjectives, nouns=None):
                                        if p not in OWN_PARTICIPLES],
                               "が" + render(verb))
             continue
-        verb = BUILT_IN_VERBS.get(base, verb)
+        verb = BUILT_IN_VERBS.get(base, WEATHER_VERBS.get(base, verb))
         if base in BUILT_IN_VERBS:
             transitive = base in TRANSITIVE_BUILT_IN
+        if base in WEATHER_VERBS:
+            transitive = False
         spellings = dict(forms_of)
         for marker, (wanted, render) in sorted(forms.items()):
             try:
                 value = render(verb, transitive)
             except AttributeError:
                 continue  # an adjectival verb has no potential, no -ing
+            if base in WEATHER_VERBS and value.startswith("が"):
+                value = value[1:]  # the weather's own が: 雨が降らなかった
             if base in STATE_NEGATIVE and marker in ("〓否", "〓昔"):
                 value = "が" + STATE_NEGATIVE[base][marker == "〓昔"] \
                     + _topic(transitive)
             for form in wanted:
                 add_forms(marker, spellings.get(form, ()), value)
         for form, render in sorted(NEVER.items()):
-            add_forms("〓絶", spellings.get(form, ()),
-                      "が決して" + render(verb) + _topic(transitive))
-            add_forms("〓久", spellings.get(form, ()),
-                      "がもはや" + render(verb) + _topic(transitive))
+            for marker, adverb in sorted(NEGATING_ADVERBS.items()):
+                add_forms(marker, spellings.get(form, ()),
+                          ("" if base in WEATHER_VERBS else "が") + adverb
+                          + render(verb) + _topic(transitive))
+        # "I'm never going back": an intent, 決して戻らない.
+        add_forms("〓常", spellings.get("ing", ()),
+                  "が決して" + verb.negative() + _topic(transitive))
         if isinstance(verb, Verb) and verb.without():
             add_forms("〓抜", spellings.get("ing", ()), verb.without())
         participles = [p for p in spellings.get("pp", ())
@@ -684,10 +831,23 @@ def build(verbs, adjectives, nouns=None):
             for marker, render in sorted(table.items()):
                 add_forms(marker, participles, "が" + render(verb))
         for marker, subject in sorted(NOBODY.items()):
+            # After "neither" and "nor" the base form too ("neither do I").
             for form, render in (("s", lambda v: v.negative()),
-                                 ("past", lambda v: v.past_negative())):
+                                 ("past", lambda v: v.past_negative()),
+                                 ("base", lambda v: v.negative())):
+                if form == "base" and subject:
+                    continue
                 add_forms(marker, spellings.get(form, ()),
                           subject + render(verb) + _topic(transitive))
+    # "never late", "he's never late": an adjective after "never" (with
+    # the copula gone or run into the subject), after every verb key so
+    # that a verb spelt like an adjective ("never open it") stays a verb.
+    for word, (value, count) in sorted(adjectives.items()):
+        negatives = adjective_negatives(value)
+        if count >= ADJECTIVE_MIN_COUNT and negatives is not None \
+                and count >= participle_weight.get(word, 0):
+            for marker in NEVER_BEFORE_ADJECTIVE:
+                add(marker + " " + word, "決して" + negatives[0])
     for participle, (headword, klass) in sorted(OWN_PARTICIPLES.items()):
         verb = Verb(headword, klass)
         for marker, value in (("〓受", verb.dictionary), ("〓被", verb.past()),
