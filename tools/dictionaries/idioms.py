@@ -115,6 +115,9 @@ for the first time  初めて              wn 10    tech 17
 in the first place  そもそも            wn 11    tech 11
 in other words    つまり                wn 5     tech 137
 as long as        限り                  wn 0     tech 107
+in addition to    に加えて              wn 0     tech 337
+rest of           残りの                wn 0     tech 182
+as usual          いつも通り            wn 4     tech 61
 """
 
 # The placeholders of the heads of expressions too long for a key (a word
@@ -223,13 +226,16 @@ refer to          参照         vs     t   wn 0     tech 655
 # Relative pronouns. After a noun, "who", "which" and "whom" open a
 # relative clause, which Japanese puts before its noun without any word
 # of its own: left out, "the book which I read was long" reads その本私が
-# 読んだのは長い, in Japanese order. Only where a sentence begins (after
-# a spaced-off full stop, question or exclamation mark) or after a verb of
-# knowing or asking are they the question words (誰, どの); a line's first
-# word cannot be told from one after a noun, since no key can hold a line
-# break, so it reads as the relative, the commoner in running text.
-# "whose" after a noun is the noun's の (その男の車).
-RELATIVES = {"who": "", "which": "", "whom": "", "whose": "の"}
+# 読んだのは長い, in Japanese order. Since a relative pronoun always
+# follows the noun it describes, the keys are the noun and the pronoun
+# together (relative_after_noun_lines; a plural noun, "files ％１０００
+# which", by its marker; a clause after a comma, "、 which", the same), and
+# the word alone is the question word (誰, どの): where a line begins ("Who
+# wrote this?" alone on its line, which no key can tell, as no key holds a
+# line break), after a full stop, and after a verb ("decide which", "ask
+# who"). "whose" is mostly the noun's の (その男の車), and stays so alone.
+RELATIVES = {"who": "誰", "which": "どの", "whom": "誰を", "whose": "の"}
+RELATIVES_AFTER_NOUN = ("that", "who", "which", "whom")
 QUESTION_WORDS = {"who": "誰", "which": "どの", "whom": "誰を",
                   "whose": "誰の"}
 # After a preposition the relative pronoun is the place or the thing the
@@ -245,7 +251,6 @@ RELATIVE_AFTER_PREPOSITION = {
 }
 # Where the question word stands: after these words and marks.
 QUESTION_BEFORE = {
-    "。": "。", "？": "？", "！": "！",
     "know": "が知っているのは", "knew": "が知っていたのは",
     "ask": "が尋ねるのは", "asked": "が尋ねたのは", "wonder": "が思うのは",
     "me": "私",
@@ -264,8 +269,13 @@ SUBJECTS_OF_BASE = {"私": "私", "you": "あなた", "we": "私たち",
 
 # "that" after a word in "s" (a plural noun, or a verb's -s form: "files
 # that", "says that") opens a relative or a reported clause, never the
-# demonstrative その: it is left out.
+# demonstrative その: it is left out, and so are the relative pronouns
+# after a plural noun and after a comma ("the book, which was long").
 THAT_AFTER_S = ("％１０００ that", PLURAL_MARKER)
+RELATIVE_AFTER_S = [(PLURAL_MARKER + " " + word, PLURAL_MARKER)
+                    for word in ("who", "which", "whom")]
+RELATIVE_AFTER_COMMA = [("、 " + word, "、") for word in ("who", "which",
+                                                          "whom")]
 # Nor before a subject pronoun ("the book that I read", "I know that he
 # runs"): the demonstrative never stands there. The pronoun keeps its
 # rendering.
@@ -456,6 +466,53 @@ def auxiliary_lines(forms_of):
     return sorted(unique.items(), key=lambda kv: kv[0] + "\U0010ffff")
 
 
+# A phrasal verb with its object between ("turn it off", "pick them up"):
+# English puts a pronoun object there, never after the particle, so
+# "turn it off" read word by word was が回るそれ離れて (turns; it; away).
+# Only the pronouns, whose Japanese follows the verb's topic phrase in the
+# built-in style (が消すのはそれ); a noun between ("turn the light off")
+# would need a key for every noun.
+OBJECTS_BETWEEN = {"it": "それ", "them": "それら"}
+
+
+def split_phrasal_lines(forms_of):
+    """"turn it off", "turned them off", "to turn it off" and the like,
+    for each phrasal verb that takes an object."""
+    lines = []
+    for english, headword, klass, transitive in PHRASAL_TABLE:
+        if not transitive:
+            continue
+        head, rest = english.split(" ", 1)
+        if " " in rest:
+            continue
+        values = renderings(Verb(headword, klass), transitive)
+        forms = forms_of(head)
+        spellings = [(form, spelling) for form in ("base", "s", "past", "ing")
+                     for spelling in forms[form]] \
+            + [("to", "to " + base) for base in forms["base"]]
+        for form, spelling in spellings:
+            for pronoun, japanese in sorted(OBJECTS_BETWEEN.items()):
+                key = marked(spelling.split() + [pronoun, rest])
+                lines.append((key, values[form] + japanese))
+    return lines
+
+
+# "that" right after a singular noun ("the tool that reads the file", "the
+# dog that bit me") opens a relative or a reported clause ("the fact that
+# it works"), and is left out, as after a word in "s"; read word by word it
+# was the demonstrative その (その道具その, "that tool, that"). A noun is
+# hardly ever followed by the demonstrative. So with "who", "which" and
+# "whom", which read as question words elsewhere. The nouns come from the
+# vocabulary (build's nouns_before_relative); these lines go after every
+# other idiom key, so that "who lives" and the like read their verb first.
+def relative_after_noun_lines(nouns):
+    """(noun + " " + a relative pronoun, the noun's rendering) for each
+    (noun, rendering)."""
+    return [(noun + " " + word, value) for noun, value in sorted(nouns)
+            if not noun.endswith("s") and " " not in noun
+            for word in RELATIVES_AFTER_NOUN]
+
+
 def _question_lines():
     return [("%s %s" % (before, word), rendered + question)
             for before, rendered in sorted(QUESTION_BEFORE.items())
@@ -480,7 +537,7 @@ def relative_verb_lines(verbs):
 
 
 def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
-          plain=None):
+          plain=None, nouns_before_relative=()):
     """The idiom lines of noun.txt, in order: the heads of the long
     expressions to their placeholders, deepest last, with the lines that
     read them; the question words after a full stop; the other
@@ -493,7 +550,9 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
     noun_like_verbs: (spelling, rendering) of the verbs' -s forms that
     the vocabulary reads as nouns elsewhere; plain: a spelling -> how the
     vocabulary renders it alone, for the fallback of a placeholder of a
-    form in "s" (without it, such forms get no keys but those that fit)."""
+    form in "s" (without it, such forms get no keys but those that fit);
+    nouns_before_relative: (noun, rendering) of the singular nouns after
+    which "that", "who", "which" and "whom" are left out."""
     heads = s_form_heads(forms_of) if plain is not None else {}
     chained, body = [], []
     for english, value in EXPRESSION_TABLE:
@@ -503,10 +562,11 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
     chained.sort(key=lambda line: line[0])
     body = [(key, value) for _, key, value in body] \
         + _phrasal_lines(forms_of, heads) \
+        + split_phrasal_lines(forms_of) \
         + relative_verb_lines(noun_like_verbs) \
         + sorted(RELATIVE_AFTER_PREPOSITION.items()) \
         + sorted(THAT_BEFORE_SUBJECT.items()) \
-        + [THAT_AFTER_S]
+        + [THAT_AFTER_S] + RELATIVE_AFTER_S + RELATIVE_AFTER_COMMA
     # The question words go before the relative pronouns read with a
     # verb: "。 which work" is a question.
     seen, kept = set(), []
@@ -528,6 +588,11 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
     # grammar.py, each key as if followed by the highest character, so
     # that "gives ％１０００ up" goes before a key it extends.
     kept.sort(key=lambda kv: (-len(kv[0].split()), kv[0] + "\U0010ffff"))
+    for key, value in relative_after_noun_lines(nouns_before_relative):
+        if len(key) <= KEY_WIDTH and not holds_phrase(key) \
+                and key not in seen:
+            seen.add(key)
+            kept.append((key, value))
     fallbacks = sorted(HEADS.values()) + sorted(
         (placeholder, plain(spelling))
         for spelling, placeholder in heads.items())
