@@ -118,6 +118,11 @@ as long as        限り                  wn 0     tech 107
 in addition to    に加えて              wn 0     tech 337
 rest of           残りの                wn 0     tech 182
 as usual          いつも通り            wn 4     tech 61
+for instance      例えば                wn 21    tech 186
+all the way       ずっと                wn 14    tech 8
+a couple of       二三の                wn 26    tech 25
+subject to        に従う                wn 10    tech 230
+regarding         に関して              wn 2     tech 61
 """
 
 # The placeholders of the heads of expressions too long for a key (a word
@@ -221,6 +226,30 @@ keep on           続ける       v1     t   wn 16    tech 6
 carry on          続ける       v1     t   wn 11    tech 0
 run into          出会う       v5u    i   wn 8     tech 10
 refer to          参照         vs     t   wn 0     tech 655
+take up           取り上げる   v1     t   wn 27    tech 20
+take on           引き受ける   v1     t   wn 22    tech 12
+bring in          持ち込む     v5m    t   wn 23    tech 14
+build up          築き上げる   v1     t   wn 21    tech 15
+get in            入る         v5r    i   wn 18    tech 6
+call out          叫ぶ         v5b    t   wn 18    tech 0
+set out           出発         vs     i   wn 17    tech 0
+keep up           維持         vs     t   wn 17    tech 8
+take away         取り去る     v5r    t   wn 16    tech 7
+set forth         述べる       v1     t   wn 15    tech 2
+seek out          探し出す     v5s    t   wn 14    tech 0
+put in            入れる       v1     t   wn 14    tech 35
+make out          見分ける     v1     t   wn 14    tech 0
+bring about       引き起こす   v5s    t   wn 14    tech 1
+bring out         引き出す     v5s    t   wn 13    tech 0
+go wrong          失敗         vs     i   wn 12    tech 26
+lie down          横になる     v5r    i   wn 11    tech 0
+catch up with     追いつく     v5k    i   wn 11    tech 0
+count on          頼る         v5r    i   wn 9     tech 6
+settle down       落ち着く     v5k    i   wn 9     tech 1
+stand out         目立つ       v5t    i   wn 9     tech 1
+pull out          引き抜く     v5k    t   wn 9     tech 2
+put down          下ろす       v5s    t   wn 9     tech 0
+conform to        準拠         vs     i   wn 9     tech 80
 """
 
 # Relative pronouns. After a noun, "who", "which" and "whom" open a
@@ -385,7 +414,7 @@ def chain(english, value):
 # and its particle are longer than a key ("depends ％１０００ on" is 16):
 # the form and its marker become one of these, in the order of the forms.
 S_FORM_PLACEHOLDERS = "〓" + "〓".join(
-    "甲乙丙丁戊己庚辛壬癸子丑寅卯辰巳午申酉戌亥天地玄黄宇宙洪荒")
+    "甲乙丙丁戊己庚辛壬癸子丑寅卯辰巳午申酉戌亥天地玄黄宇宙洪荒盈昃宿列張")
 
 
 def s_form_heads(forms_of):
@@ -540,7 +569,7 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
           plain=None, nouns_before_relative=()):
     """The idiom lines of noun.txt, in order: the heads of the long
     expressions to their placeholders, deepest last, with the lines that
-    read them; the question words after a full stop; the other
+    read them; the question words after a verb of asking; the other
     expressions, phrasal verbs and relative pronouns before a verb (longer
     keys before the keys they hold); and the fallbacks of the
     placeholders.
