@@ -179,6 +179,24 @@ question        質問
 public key      公開鍵
 private key     秘密鍵
 mailing list    メーリングリスト
+registry        レジストリ
+controller      コントローラ
+pointer         ポインタ
+brace           波括弧
+propagation     伝播
+framework       フレームワーク
+hint            ヒント
+convention      慣例
+third party     第三者
+locale          ロケール
+dialog          ダイアログ
+clipboard       クリップボード
+slash           スラッシュ
+january         一月
+indices         インデックス
+unsupported     非対応
+mark            印
+types           種類
 """
 
 # English verb -> EDICT headword and its class (a noun that takes する is
@@ -239,6 +257,16 @@ copy            コピー vs
 load            読み込む v5m
 succeed         成功 vs
 switch          切り替える v1
+type            入力 vs
+represent       表す v5s
+evaluate        評価 vs
+paste           貼り付ける v1
+invert          反転 vs
+mark            マーク vs
+launch          起動 vs
+import          インポート vs
+export          エクスポート vs
+abort           中止 vs
 """
 
 # Phrases of two words whose second word turns the verb into a computing
