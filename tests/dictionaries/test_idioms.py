@@ -188,6 +188,42 @@ class AuxiliaryLinesTest(unittest.TestCase):
                 self.assertNotIn("〓", got)
 
 
+class AgentPhraseTest(unittest.TestCase):
+    """"by" with its noun reads as the noun and によって, after it."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.rules = idioms.build(forms_of, agents=[
+            ("police", "警察"), ("user", "利用者"), ("news", "ニュース"),
+            ("new", "新"), ("old", "老人")])
+
+    def render(self, english):
+        return shown(apply_noun_file(as_dictionaries_meet(english),
+                                     self.rules))
+
+    def test_agents(self):
+        cases = [
+            ("caught by the police", "caughtその警察によって"),
+            ("read by a user", "read一つの利用者によって"),
+            ("read by an old", "read一つの老人によって"),
+            ("read by the users", "その利用者によって"),
+            ("told by the news", "そのニュースによって"),
+            ("written by him", "written彼によって"),
+            # Not an agent: a remark and a time limit.
+            ("by the way it works", "ところでitworks"),
+            ("by the time he came", "その時までにhecame"),
+            # Where no noun follows, it reads as it did word by word.
+            ("he stood by the sea", "stoodによってそのsea"),
+            ("sent by my user", "sentbymyuser"),
+            ("sent by the tall user", "sentによってそのtalluser"),
+        ]
+        for english, wanted in cases:
+            with self.subTest(english=english):
+                got = self.render(english)
+                self.assertIn(wanted, got)
+                self.assertNotIn("〓", got)
+
+
 class CountsTest(unittest.TestCase):
     def test_every_row_is_frequent(self):
         # Ten tagged occurrences in WordNet, or ten in the technical texts;

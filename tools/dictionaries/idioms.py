@@ -542,6 +542,50 @@ def relative_after_noun_lines(nouns):
             for word in RELATIVES_AFTER_NOUN]
 
 
+# Agent phrases. "was caught by the police" read word by word is
+# が捕まえられたによってその警察 ("by: the police"), the particle before its
+# noun, where Japanese puts it after (その警察によって). "by the" and "by
+# a" become a placeholder each, and the placeholder with a noun reads the
+# article, the noun and によって; a placeholder no noun took (an adjective
+# between, "by the old man", or a rarer noun) reads as before, によって and
+# the article, so nothing reads worse than it did.
+AGENTS = {"the": ("〓依", "その"), "a": ("〓因", "一つの"),
+          "an": ("〓因", "一つの")}
+AGENT_PRONOUNS = {"me": "私", "him": "彼", "them": "彼ら", "us": "私たち",
+                  "you": "あなた"}
+AGENT_PARTICLE = "によって"
+# "by the" that opens no agent: a remark, or a time limit. These go
+# before "by the" itself; any other noun after it reads as the agent
+# ("stood by the door" そのドアによって, as it read によってそのドア).
+NOT_AGENT = {"by the way": "ところで", "by the end": "その終わりまでに",
+             "by the time": "その時までに"}
+
+
+def agent_lines(nouns):
+    """(the lines that open an agent phrase and read it, the fallbacks).
+
+    nouns: (English word, rendering) pairs; a noun's plural takes its
+    line, as every noun line does."""
+    lines = sorted(NOT_AGENT.items())
+    lines += [("by " + article, placeholder)
+              for article, (placeholder, _) in sorted(AGENTS.items())]
+    lines += [("by " + pronoun, japanese + AGENT_PARTICLE)
+              for pronoun, japanese in sorted(AGENT_PRONOUNS.items())]
+    # Each key as if followed by the highest character, so that "news"
+    # goes before "new", whose line would take it as a plural.
+    reads = {(placeholder, japanese)
+             for placeholder, japanese in AGENTS.values()}
+    lines += sorted([(placeholder + " " + noun,
+                      japanese + value + AGENT_PARTICLE)
+                     for placeholder, japanese in sorted(reads)
+                     for noun, value in nouns],
+                    key=lambda kv: kv[0] + "\U0010ffff")
+    fallbacks = sorted((placeholder, AGENT_PARTICLE + japanese)
+                       for placeholder, japanese in reads)
+    return [(key, value) for key, value in lines if len(key) <= KEY_WIDTH], \
+        fallbacks
+
+
 def _question_lines():
     return [("%s %s" % (before, word), rendered + question)
             for before, rendered in sorted(QUESTION_BEFORE.items())
@@ -566,7 +610,7 @@ def relative_verb_lines(verbs):
 
 
 def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
-          plain=None, nouns_before_relative=()):
+          plain=None, nouns_before_relative=(), agents=()):
     """The idiom lines of noun.txt, in order: the heads of the long
     expressions to their placeholders, deepest last, with the lines that
     read them; the question words after a verb of asking; the other
@@ -581,7 +625,9 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
     vocabulary renders it alone, for the fallback of a placeholder of a
     form in "s" (without it, such forms get no keys but those that fit);
     nouns_before_relative: (noun, rendering) of the singular nouns after
-    which "that", "who", "which" and "whom" are left out."""
+    which "that", "who", "which" and "whom" are left out; agents: the
+    (noun, rendering) pairs that an agent phrase reads ("by the
+    police")."""
     heads = s_form_heads(forms_of) if plain is not None else {}
     chained, body = [], []
     for english, value in EXPRESSION_TABLE:
@@ -622,7 +668,12 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
                 and key not in seen:
             seen.add(key)
             kept.append((key, value))
-    fallbacks = sorted(HEADS.values()) + sorted(
+    agent, agent_fallbacks = agent_lines(agents)
+    for key, value in agent:
+        if not holds_phrase(key) and key not in seen:
+            seen.add(key)
+            kept.append((key, value))
+    fallbacks = agent_fallbacks + sorted(HEADS.values()) + sorted(
         (placeholder, plain(spelling))
         for spelling, placeholder in heads.items())
     return first + kept + fallbacks
