@@ -103,6 +103,10 @@ class IdiomLinesTest(unittest.TestCase):
             ("the files which we read", "filesweread"),
             ("the book, which was long", "book、was"),
             ("a friend, who helps", "friend、helps"),
+            # "that" before an article is the conjunction.
+            ("he said that the file", "saidそのfile"),
+            ("clear that a bug", "clear一つのbug"),
+            ("wait so that the job", "waitするためにそのjob"),
             ("people who work hard", "が働く"),
             ("the files that he sent", "files彼sent"),
             ("the book that we read", "book私たちread"),

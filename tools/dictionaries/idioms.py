@@ -301,6 +301,20 @@ SUBJECTS_OF_BASE = {"私": "私", "you": "あなた", "we": "私たち",
 # demonstrative その: it is left out, and so are the relative pronouns
 # after a plural noun and after a comma ("the book, which was long").
 THAT_AFTER_S = ("％１０００ that", PLURAL_MARKER)
+# Nor before an article, a demonstrative or a possessive ("said that the
+# file was lost", "clear that a bug exists"): the demonstrative "that"
+# never stands before another determiner, so it is the conjunction, and
+# goes; read word by word it was そのその. "so that" keeps its reading
+# (するために), which a key of its own would otherwise lose.
+THAT_BEFORE_OPENER = {"the": "その", "a": "一つの", "an": "一つの",
+                      "this": "これ", "these": "これら", "my": "私の",
+                      "your": "あなたの", "his": "彼の", "our": "私たちの",
+                      "their": "彼らの"}
+SO_THAT = "するために"
+THAT_BEFORE_OPENER_LINES = [
+    (before + "that " + opener, value + japanese)
+    for before, value in (("so ", SO_THAT), ("", ""))
+    for opener, japanese in sorted(THAT_BEFORE_OPENER.items())]
 RELATIVE_AFTER_S = [(PLURAL_MARKER + " " + word, PLURAL_MARKER)
                     for word in ("who", "which", "whom")]
 RELATIVE_AFTER_COMMA = [("、 " + word, "、") for word in ("who", "which",
@@ -641,7 +655,8 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
         + relative_verb_lines(noun_like_verbs) \
         + sorted(RELATIVE_AFTER_PREPOSITION.items()) \
         + sorted(THAT_BEFORE_SUBJECT.items()) \
-        + [THAT_AFTER_S] + RELATIVE_AFTER_S + RELATIVE_AFTER_COMMA
+        + [THAT_AFTER_S] + RELATIVE_AFTER_S + RELATIVE_AFTER_COMMA \
+        + THAT_BEFORE_OPENER_LINES
     # The question words go before the relative pronouns read with a
     # verb: "。 which work" is a question.
     seen, kept = set(), []
