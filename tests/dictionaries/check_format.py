@@ -28,11 +28,12 @@ PLACEHOLDER = "\u3013[\u4e00-\u9fff]"
 # A key is words apart by single spaces, as the dictionaries meet the
 # text: lowercase words, the の that "'s " has become ("it の"), the
 # plural marker after a word in "s" ("does ％１０００ not"), a
-# placeholder, a mark the punctuation stage spaced off ("。 who", the
-# question word where a sentence begins), or what a built-in table wrote
-# before the dictionaries run: a capital "I" is 私 ("may 私"), "should
-# not" がすべきでないことは, "want to" がしたい事 ("speak 日本人").
-TOKEN = r"(?:%s|の|%s|%s|[。？！]|[\u3040-\u309f\u4e00-\u9fff]+)" % (
+# placeholder, a mark the punctuation stage spaced off ("、 which", a
+# relative clause after a comma), or what a built-in table wrote before
+# the dictionaries run: a capital "I" is 私 ("may 私"), also as the last
+# letter of a word in capitals ("GUI " is "gu私"), "should not"
+# がすべきでないことは, "want to" がしたい事 ("speak 日本人").
+TOKEN = r"(?:%s|の|%s|%s|[a-z]+私|[。？！、]|[\u3040-\u309f\u4e00-\u9fff]+)" % (
     WORD, PLURAL_MARKER, PLACEHOLDER)
 KEY_RE = re.compile(r"%s(?: %s)*" % (TOKEN, TOKEN))
 # A placeholder in a value, which a later line may read.

@@ -38,7 +38,10 @@ class IdiomLinesTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.rules = idioms.build(forms_of, [("lives", "が住む", "s"),
-                                            ("work", "が働く", "base")])
+                                            ("work", "が働く", "base")],
+                                 nouns_before_relative=[("man", "男"),
+                                                        ("tool", "道具"),
+                                                        ("fact", "事実")])
         cls.keys = [k for k, _ in cls.rules]
 
     def render(self, english):
@@ -83,12 +86,27 @@ class IdiomLinesTest(unittest.TestCase):
 
     def test_relative_and_question_words(self):
         cases = [
-            # A question word stays where a sentence begins...
-            ("he came. who is he?", "誰"),
-            ("he came. which is it?", "どの"),
+            # A question word stays where a sentence begins (the core
+            # renders it alone) and after a verb of asking...
+            ("he came. who is he?", "。whois"),
+            ("he came. which is it?", "。whichis"),
             ("he asked me who i was", "私誰"),
-            # ...and before a verb a relative pronoun reads as the verb.
+            ("decide which file", "decidewhichfile"),
+            # ...and after a noun it goes: before a verb a relative
+            # pronoun reads as the verb, else the noun takes it.
             ("the man who lives here", "manが住むhere"),
+            ("the man who helps us", "the男helps"),
+            ("the man whom we met", "the男we"),
+            ("the tool which reads", "the道具reads"),
+            ("the tool that reads", "the道具reads"),
+            ("the fact that it works", "factそれworks"),
+            ("the files which we read", "filesweread"),
+            ("the book, which was long", "book、was"),
+            ("a friend, who helps", "friend、helps"),
+            # "that" before an article is the conjunction.
+            ("he said that the file", "saidそのfile"),
+            ("clear that a bug", "clear一つのbug"),
+            ("wait so that the job", "waitするためにそのjob"),
             ("people who work hard", "が働く"),
             ("the files that he sent", "files彼sent"),
             ("the book that we read", "book私たちread"),
@@ -132,7 +150,10 @@ class IdiomLinesTest(unittest.TestCase):
         position = {k: i for i, k in enumerate(self.keys)}
         self.assertLess(position["not at all"], position["at all"])
         self.assertLess(position["to give up"], position["give up"])
-        self.assertLess(position["。 which"], position["which work"])
+        self.assertLess(position["which work"], position["man which"])
+        # Turned off, with a pronoun between.
+        self.assertIn("消", self.render("turn it off"))
+        self.assertIn("拾ったのはそれら", self.render("picked them up"))
 
     def test_a_long_expression_needs_a_reviewed_head(self):
         with self.assertRaisesRegex(ValueError, "placeholder for its head"):
@@ -167,6 +188,42 @@ class AuxiliaryLinesTest(unittest.TestCase):
             with self.subTest(english=english):
                 got = shown(apply_noun_file(as_dictionaries_meet(english),
                                             rules))
+                self.assertIn(wanted, got)
+                self.assertNotIn("〓", got)
+
+
+class AgentPhraseTest(unittest.TestCase):
+    """"by" with its noun reads as the noun and によって, after it."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.rules = idioms.build(forms_of, agents=[
+            ("police", "警察"), ("user", "利用者"), ("news", "ニュース"),
+            ("new", "新"), ("old", "老人")])
+
+    def render(self, english):
+        return shown(apply_noun_file(as_dictionaries_meet(english),
+                                     self.rules))
+
+    def test_agents(self):
+        cases = [
+            ("caught by the police", "caughtその警察によって"),
+            ("read by a user", "read一つの利用者によって"),
+            ("read by an old", "read一つの老人によって"),
+            ("read by the users", "その利用者によって"),
+            ("told by the news", "そのニュースによって"),
+            ("written by him", "written彼によって"),
+            # Not an agent: a remark and a time limit.
+            ("by the way it works", "ところでitworks"),
+            ("by the time he came", "その時までにhecame"),
+            # Where no noun follows, it reads as it did word by word.
+            ("he stood by the sea", "stoodによってそのsea"),
+            ("sent by my user", "sentbymyuser"),
+            ("sent by the tall user", "sentによってそのtalluser"),
+        ]
+        for english, wanted in cases:
+            with self.subTest(english=english):
+                got = self.render(english)
                 self.assertIn(wanted, got)
                 self.assertNotIn("〓", got)
 

@@ -206,9 +206,9 @@ verb or a phrasal verb, the placeholders no verb took back to the old
 rendering), then the senses a neighbour decides (context_senses.py: the
 placeholder of permission with a verb, "speak Japanese", "the mean"),
 then the idioms and phrasal verbs (idioms.py: "after all", "gave up",
-"as ％１０００ well" to a placeholder and on, the question words after a
-full stop, a relative pronoun with its verb), then every other key that
-holds a
+"as ％１０００ well" to a placeholder and on, a relative pronoun with
+its verb, a noun with the relative pronoun after it, "by the" and its
+noun), then every other key that holds a
 space ("to go", "ice cream"), before the single words they
 contain would be replaced; then the spellings that look like a noun's
 plural but are read otherwise ("does" before "doe", "leaves" before

@@ -115,6 +115,14 @@ for the first time  初めて              wn 10    tech 17
 in the first place  そもそも            wn 11    tech 11
 in other words    つまり                wn 5     tech 137
 as long as        限り                  wn 0     tech 107
+in addition to    に加えて              wn 0     tech 337
+rest of           残りの                wn 0     tech 182
+as usual          いつも通り            wn 4     tech 61
+for instance      例えば                wn 21    tech 186
+all the way       ずっと                wn 14    tech 8
+a couple of       二三の                wn 26    tech 25
+subject to        に従う                wn 10    tech 230
+regarding         に関して              wn 2     tech 61
 """
 
 # The placeholders of the heads of expressions too long for a key (a word
@@ -218,18 +226,45 @@ keep on           続ける       v1     t   wn 16    tech 6
 carry on          続ける       v1     t   wn 11    tech 0
 run into          出会う       v5u    i   wn 8     tech 10
 refer to          参照         vs     t   wn 0     tech 655
+take up           取り上げる   v1     t   wn 27    tech 20
+take on           引き受ける   v1     t   wn 22    tech 12
+bring in          持ち込む     v5m    t   wn 23    tech 14
+build up          築き上げる   v1     t   wn 21    tech 15
+get in            入る         v5r    i   wn 18    tech 6
+call out          叫ぶ         v5b    t   wn 18    tech 0
+set out           出発         vs     i   wn 17    tech 0
+keep up           維持         vs     t   wn 17    tech 8
+take away         取り去る     v5r    t   wn 16    tech 7
+set forth         述べる       v1     t   wn 15    tech 2
+seek out          探し出す     v5s    t   wn 14    tech 0
+put in            入れる       v1     t   wn 14    tech 35
+make out          見分ける     v1     t   wn 14    tech 0
+bring about       引き起こす   v5s    t   wn 14    tech 1
+bring out         引き出す     v5s    t   wn 13    tech 0
+go wrong          失敗         vs     i   wn 12    tech 26
+lie down          横になる     v5r    i   wn 11    tech 0
+catch up with     追いつく     v5k    i   wn 11    tech 0
+count on          頼る         v5r    i   wn 9     tech 6
+settle down       落ち着く     v5k    i   wn 9     tech 1
+stand out         目立つ       v5t    i   wn 9     tech 1
+pull out          引き抜く     v5k    t   wn 9     tech 2
+put down          下ろす       v5s    t   wn 9     tech 0
+conform to        準拠         vs     i   wn 9     tech 80
 """
 
 # Relative pronouns. After a noun, "who", "which" and "whom" open a
 # relative clause, which Japanese puts before its noun without any word
 # of its own: left out, "the book which I read was long" reads その本私が
-# 読んだのは長い, in Japanese order. Only where a sentence begins (after
-# a spaced-off full stop, question or exclamation mark) or after a verb of
-# knowing or asking are they the question words (誰, どの); a line's first
-# word cannot be told from one after a noun, since no key can hold a line
-# break, so it reads as the relative, the commoner in running text.
-# "whose" after a noun is the noun's の (その男の車).
-RELATIVES = {"who": "", "which": "", "whom": "", "whose": "の"}
+# 読んだのは長い, in Japanese order. Since a relative pronoun always
+# follows the noun it describes, the keys are the noun and the pronoun
+# together (relative_after_noun_lines; a plural noun, "files ％１０００
+# which", by its marker; a clause after a comma, "、 which", the same), and
+# the word alone is the question word (誰, どの): where a line begins ("Who
+# wrote this?" alone on its line, which no key can tell, as no key holds a
+# line break), after a full stop, and after a verb ("decide which", "ask
+# who"). "whose" is mostly the noun's の (その男の車), and stays so alone.
+RELATIVES = {"who": "誰", "which": "どの", "whom": "誰を", "whose": "の"}
+RELATIVES_AFTER_NOUN = ("that", "who", "which", "whom")
 QUESTION_WORDS = {"who": "誰", "which": "どの", "whom": "誰を",
                   "whose": "誰の"}
 # After a preposition the relative pronoun is the place or the thing the
@@ -245,7 +280,6 @@ RELATIVE_AFTER_PREPOSITION = {
 }
 # Where the question word stands: after these words and marks.
 QUESTION_BEFORE = {
-    "。": "。", "？": "？", "！": "！",
     "know": "が知っているのは", "knew": "が知っていたのは",
     "ask": "が尋ねるのは", "asked": "が尋ねたのは", "wonder": "が思うのは",
     "me": "私",
@@ -264,8 +298,27 @@ SUBJECTS_OF_BASE = {"私": "私", "you": "あなた", "we": "私たち",
 
 # "that" after a word in "s" (a plural noun, or a verb's -s form: "files
 # that", "says that") opens a relative or a reported clause, never the
-# demonstrative その: it is left out.
+# demonstrative その: it is left out, and so are the relative pronouns
+# after a plural noun and after a comma ("the book, which was long").
 THAT_AFTER_S = ("％１０００ that", PLURAL_MARKER)
+# Nor before an article, a demonstrative or a possessive ("said that the
+# file was lost", "clear that a bug exists"): the demonstrative "that"
+# never stands before another determiner, so it is the conjunction, and
+# goes; read word by word it was そのその. "so that" keeps its reading
+# (するために), which a key of its own would otherwise lose.
+THAT_BEFORE_OPENER = {"the": "その", "a": "一つの", "an": "一つの",
+                      "this": "これ", "these": "これら", "my": "私の",
+                      "your": "あなたの", "his": "彼の", "our": "私たちの",
+                      "their": "彼らの"}
+SO_THAT = "するために"
+THAT_BEFORE_OPENER_LINES = [
+    (before + "that " + opener, value + japanese)
+    for before, value in (("so ", SO_THAT), ("", ""))
+    for opener, japanese in sorted(THAT_BEFORE_OPENER.items())]
+RELATIVE_AFTER_S = [(PLURAL_MARKER + " " + word, PLURAL_MARKER)
+                    for word in ("who", "which", "whom")]
+RELATIVE_AFTER_COMMA = [("、 " + word, "、") for word in ("who", "which",
+                                                          "whom")]
 # Nor before a subject pronoun ("the book that I read", "I know that he
 # runs"): the demonstrative never stands there. The pronoun keeps its
 # rendering.
@@ -375,7 +428,7 @@ def chain(english, value):
 # and its particle are longer than a key ("depends ％１０００ on" is 16):
 # the form and its marker become one of these, in the order of the forms.
 S_FORM_PLACEHOLDERS = "〓" + "〓".join(
-    "甲乙丙丁戊己庚辛壬癸子丑寅卯辰巳午申酉戌亥天地玄黄宇宙洪荒")
+    "甲乙丙丁戊己庚辛壬癸子丑寅卯辰巳午申酉戌亥天地玄黄宇宙洪荒盈昃宿列張")
 
 
 def s_form_heads(forms_of):
@@ -456,6 +509,97 @@ def auxiliary_lines(forms_of):
     return sorted(unique.items(), key=lambda kv: kv[0] + "\U0010ffff")
 
 
+# A phrasal verb with its object between ("turn it off", "pick them up"):
+# English puts a pronoun object there, never after the particle, so
+# "turn it off" read word by word was が回るそれ離れて (turns; it; away).
+# Only the pronouns, whose Japanese follows the verb's topic phrase in the
+# built-in style (が消すのはそれ); a noun between ("turn the light off")
+# would need a key for every noun.
+OBJECTS_BETWEEN = {"it": "それ", "them": "それら"}
+
+
+def split_phrasal_lines(forms_of):
+    """"turn it off", "turned them off", "to turn it off" and the like,
+    for each phrasal verb that takes an object."""
+    lines = []
+    for english, headword, klass, transitive in PHRASAL_TABLE:
+        if not transitive:
+            continue
+        head, rest = english.split(" ", 1)
+        if " " in rest:
+            continue
+        values = renderings(Verb(headword, klass), transitive)
+        forms = forms_of(head)
+        spellings = [(form, spelling) for form in ("base", "s", "past", "ing")
+                     for spelling in forms[form]] \
+            + [("to", "to " + base) for base in forms["base"]]
+        for form, spelling in spellings:
+            for pronoun, japanese in sorted(OBJECTS_BETWEEN.items()):
+                key = marked(spelling.split() + [pronoun, rest])
+                lines.append((key, values[form] + japanese))
+    return lines
+
+
+# "that" right after a singular noun ("the tool that reads the file", "the
+# dog that bit me") opens a relative or a reported clause ("the fact that
+# it works"), and is left out, as after a word in "s"; read word by word it
+# was the demonstrative その (その道具その, "that tool, that"). A noun is
+# hardly ever followed by the demonstrative. So with "who", "which" and
+# "whom", which read as question words elsewhere. The nouns come from the
+# vocabulary (build's nouns_before_relative); these lines go after every
+# other idiom key, so that "who lives" and the like read their verb first.
+def relative_after_noun_lines(nouns):
+    """(noun + " " + a relative pronoun, the noun's rendering) for each
+    (noun, rendering)."""
+    return [(noun + " " + word, value) for noun, value in sorted(nouns)
+            if not noun.endswith("s") and " " not in noun
+            for word in RELATIVES_AFTER_NOUN]
+
+
+# Agent phrases. "was caught by the police" read word by word is
+# が捕まえられたによってその警察 ("by: the police"), the particle before its
+# noun, where Japanese puts it after (その警察によって). "by the" and "by
+# a" become a placeholder each, and the placeholder with a noun reads the
+# article, the noun and によって; a placeholder no noun took (an adjective
+# between, "by the old man", or a rarer noun) reads as before, によって and
+# the article, so nothing reads worse than it did.
+AGENTS = {"the": ("〓依", "その"), "a": ("〓因", "一つの"),
+          "an": ("〓因", "一つの")}
+AGENT_PRONOUNS = {"me": "私", "him": "彼", "them": "彼ら", "us": "私たち",
+                  "you": "あなた"}
+AGENT_PARTICLE = "によって"
+# "by the" that opens no agent: a remark, or a time limit. These go
+# before "by the" itself; any other noun after it reads as the agent
+# ("stood by the door" そのドアによって, as it read によってそのドア).
+NOT_AGENT = {"by the way": "ところで", "by the end": "その終わりまでに",
+             "by the time": "その時までに"}
+
+
+def agent_lines(nouns):
+    """(the lines that open an agent phrase and read it, the fallbacks).
+
+    nouns: (English word, rendering) pairs; a noun's plural takes its
+    line, as every noun line does."""
+    lines = sorted(NOT_AGENT.items())
+    lines += [("by " + article, placeholder)
+              for article, (placeholder, _) in sorted(AGENTS.items())]
+    lines += [("by " + pronoun, japanese + AGENT_PARTICLE)
+              for pronoun, japanese in sorted(AGENT_PRONOUNS.items())]
+    # Each key as if followed by the highest character, so that "news"
+    # goes before "new", whose line would take it as a plural.
+    reads = {(placeholder, japanese)
+             for placeholder, japanese in AGENTS.values()}
+    lines += sorted([(placeholder + " " + noun,
+                      japanese + value + AGENT_PARTICLE)
+                     for placeholder, japanese in sorted(reads)
+                     for noun, value in nouns],
+                    key=lambda kv: kv[0] + "\U0010ffff")
+    fallbacks = sorted((placeholder, AGENT_PARTICLE + japanese)
+                       for placeholder, japanese in reads)
+    return [(key, value) for key, value in lines if len(key) <= KEY_WIDTH], \
+        fallbacks
+
+
 def _question_lines():
     return [("%s %s" % (before, word), rendered + question)
             for before, rendered in sorted(QUESTION_BEFORE.items())
@@ -480,10 +624,10 @@ def relative_verb_lines(verbs):
 
 
 def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
-          plain=None):
+          plain=None, nouns_before_relative=(), agents=()):
     """The idiom lines of noun.txt, in order: the heads of the long
     expressions to their placeholders, deepest last, with the lines that
-    read them; the question words after a full stop; the other
+    read them; the question words after a verb of asking; the other
     expressions, phrasal verbs and relative pronouns before a verb (longer
     keys before the keys they hold); and the fallbacks of the
     placeholders.
@@ -493,7 +637,11 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
     noun_like_verbs: (spelling, rendering) of the verbs' -s forms that
     the vocabulary reads as nouns elsewhere; plain: a spelling -> how the
     vocabulary renders it alone, for the fallback of a placeholder of a
-    form in "s" (without it, such forms get no keys but those that fit)."""
+    form in "s" (without it, such forms get no keys but those that fit);
+    nouns_before_relative: (noun, rendering) of the singular nouns after
+    which "that", "who", "which" and "whom" are left out; agents: the
+    (noun, rendering) pairs that an agent phrase reads ("by the
+    police")."""
     heads = s_form_heads(forms_of) if plain is not None else {}
     chained, body = [], []
     for english, value in EXPRESSION_TABLE:
@@ -503,10 +651,12 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
     chained.sort(key=lambda line: line[0])
     body = [(key, value) for _, key, value in body] \
         + _phrasal_lines(forms_of, heads) \
+        + split_phrasal_lines(forms_of) \
         + relative_verb_lines(noun_like_verbs) \
         + sorted(RELATIVE_AFTER_PREPOSITION.items()) \
         + sorted(THAT_BEFORE_SUBJECT.items()) \
-        + [THAT_AFTER_S]
+        + [THAT_AFTER_S] + RELATIVE_AFTER_S + RELATIVE_AFTER_COMMA \
+        + THAT_BEFORE_OPENER_LINES
     # The question words go before the relative pronouns read with a
     # verb: "。 which work" is a question.
     seen, kept = set(), []
@@ -528,7 +678,17 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
     # grammar.py, each key as if followed by the highest character, so
     # that "gives ％１０００ up" goes before a key it extends.
     kept.sort(key=lambda kv: (-len(kv[0].split()), kv[0] + "\U0010ffff"))
-    fallbacks = sorted(HEADS.values()) + sorted(
+    for key, value in relative_after_noun_lines(nouns_before_relative):
+        if len(key) <= KEY_WIDTH and not holds_phrase(key) \
+                and key not in seen:
+            seen.add(key)
+            kept.append((key, value))
+    agent, agent_fallbacks = agent_lines(agents)
+    for key, value in agent:
+        if not holds_phrase(key) and key not in seen:
+            seen.add(key)
+            kept.append((key, value))
+    fallbacks = agent_fallbacks + sorted(HEADS.values()) + sorted(
         (placeholder, plain(spelling))
         for spelling, placeholder in heads.items())
     return first + kept + fallbacks

@@ -164,6 +164,39 @@ counter         カウンター
 utility         ユーティリティ
 colon           コロン
 offset          オフセット
+line            行
+size            サイズ
+order           順序
+setting         設定
+search          検索
+test            テスト
+prompt          プロンプト
+hook            フック
+vendor          ベンダー
+timestamp       タイムスタンプ
+executable      実行ファイル
+question        質問
+public key      公開鍵
+private key     秘密鍵
+mailing list    メーリングリスト
+registry        レジストリ
+controller      コントローラ
+pointer         ポインタ
+brace           波括弧
+propagation     伝播
+framework       フレームワーク
+hint            ヒント
+convention      慣例
+third party     第三者
+locale          ロケール
+dialog          ダイアログ
+clipboard       クリップボード
+slash           スラッシュ
+january         一月
+indices         インデックス
+unsupported     非対応
+mark            印
+types           種類
 """
 
 # English verb -> EDICT headword and its class (a noun that takes する is
@@ -219,6 +252,21 @@ interpret       解釈 vs
 associate       関連 vs
 correspond      対応 vs
 override        上書き vs
+set             設定 vs
+copy            コピー vs
+load            読み込む v5m
+succeed         成功 vs
+switch          切り替える v1
+type            入力 vs
+represent       表す v5s
+evaluate        評価 vs
+paste           貼り付ける v1
+invert          反転 vs
+mark            マーク vs
+launch          起動 vs
+import          インポート vs
+export          エクスポート vs
+abort           中止 vs
 """
 
 # Phrases of two words whose second word turns the verb into a computing
@@ -243,13 +291,13 @@ sign in         サインイン vs
 # though WordNet has them as words (a sheep, a Gypsy, the psyche, a bone):
 # in today's prose they are memory, an identifier and a system.
 ACRONYMS = """
-    acpi aes ansi api asn awk bom bre bsd cd crc csr css csv cuda dhcp dns
+    acpi aes ansi api asn awk bom bre bsd cd cli crc csr css csv cuda dhcp dns
     dsa dtls dvd ecdsa eof fips fqdn gcm gid gpu gre gui guid hmac howto
     hsts html http https iana ibm icmp ide ieee iec igmp ip ipc iso jdk
     id jit jpeg json jvm kde kvm lan ldap lsb lvm lzma mbr mtu nat nfs nis
-    ntp numa ocsp oom os osx pc pdf pgp pkcs posix ram rfc rgb rom rpc rsa sasl
+    ntp numa ocsp oom os osx pc pci pdf pgp pkcs posix ram rfc rgb rom rpc rsa sasl
     scsi sdk sftp sha smp smtp sparc sql ssh ssl tcp tftp tls tpm
-    ucs udp uefi uid unix uri url usb utf uuid vfs vlan vm vpn xdg xml
+    ucs udp uefi ui uid unix uri url usb utf uuid vfs vlan vm vpn xdg xml
     yaml
 """
 
@@ -259,6 +307,15 @@ def fullwidth(word):
 
 
 TECHNICAL_ACRONYMS = {w: fullwidth(w) for w in ACRONYMS.split()}
+
+# The built-in table turns "I " into 私 before the text is lowercased, and
+# it matches inside a word: "GUI is" reaches the dictionaries as "gu私 is"
+# (read out as ガ私, "moth I"). Such a spelling is a key of its own.
+# (Before a mark, "GUI." or "API,", the I stands before no space and is
+# left alone.)
+BROKEN_BY_I = "私"
+TECHNICAL_ACRONYMS.update({w[:-1] + BROKEN_BY_I: fullwidth(w)
+                           for w in ACRONYMS.split() if w.endswith("i")})
 
 
 def parse(text, columns):

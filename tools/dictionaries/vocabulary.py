@@ -282,9 +282,37 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
             for spelling in forms.get(form, ()):
                 if spelling.isalpha() and read_as_noun(spelling):
                     noun_like_verbs.append((spelling, values[form], form))
+    # "that", "who", "which" and "whom" after these open a relative or
+    # reported clause (idioms.py):
+    # the nouns met in WordNet's tagged texts, today's technical nouns,
+    # and the core's pronouns that a relative clause follows.
+    nouns_before_relative = [(key, value) for key, (value, count)
+                         in noun_table.items()
+                         if key.isalpha() and (
+                             count >= RELATIVE_NOUN_MIN_COUNT
+                             or key in technical.TECHNICAL_NOUNS)]
+    nouns_before_relative += [(key, core[key]) for key in PRONOUNS_BEFORE_RELATIVE
+                          if key in core]
+    # The nouns an agent phrase reads ("by the police"): those
+    # grammar.py's keys already have after a placeholder, so that they add
+    # lines but no word the filter must pair anew; the core's words ("no")
+    # have lines of their own before these.
+    agents = [(key, value) for key, (value, count) in noun_table.items()
+              if key.isalpha() and count >= AGENT_MIN_COUNT
+              and key not in core]
     return layout(chosen, core, core_phrases,
                   before_grammar + grammar_rules + after_grammar,
-                  idioms.build(forms_of, noun_like_verbs, plain))
+                  idioms.build(forms_of, noun_like_verbs, plain,
+                               nouns_before_relative, agents))
+
+
+# A noun this often in WordNet's tagged texts gets a line for each
+# relative pronoun after it; such a line's second word is one that other
+# keys already have, so they cost the filter lines, not time.
+RELATIVE_NOUN_MIN_COUNT = 1
+AGENT_MIN_COUNT = 10
+PRONOUNS_BEFORE_RELATIVE = ("something", "anything", "everything", "someone",
+                        "anyone", "everyone", "one", "those")
 
 
 # Heavier than any reading a count gives: the technical list decides.
