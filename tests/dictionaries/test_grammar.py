@@ -305,6 +305,12 @@ class GrammarTest(unittest.TestCase):
             ("it will be ready", ["it", "用意ができているだろう"]),
             ("he must be tired", ["he", "疲れているに違いない"]),
             ("it will be quiet", ["it", "静かだろう"]),
+            # What goes on, then the guess; a wish or need, then the guess.
+            ("he must be writing", ["he", "が書いているに違いないのは"]),
+            ("they might be going", ["they", "が行っているかもしれない"]),
+            ("you might want to go", ["you", "が行きたいかもしれない"]),
+            ("we may need to write", ["we",
+                                      "が書く必要があるかもしれないのは"]),
         ]
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)

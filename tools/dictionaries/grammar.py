@@ -241,6 +241,9 @@ AUXILIARIES += [
     # "didn't have to" as "didn't need to"; "might have to" the duty,
     # then the guess (行かなければならないかもしれない).
     ("〓昔 〓義", "〓省"), ("〓推 〓義", "〓迫"),
+    # "might want to", "may need to": the wish or the need, then the
+    # guess; read apart, the modal stood before が as "..., but".
+    ("〓推 〓欲", "〓願"), ("〓推 〓必", "〓須"),
     # "nobody wanted to", "nobody should", "nobody needs to", "nobody
     # may": 誰も and the negative of what follows, as with "nobody can".
     ("〓誰 〓望", "誰も 〓嫌"), ("〓誰 〓当", "誰も 〓戒"),
@@ -382,6 +385,8 @@ FALLBACKS = {
     "〓厭": "したくない", "〓嫌": "したくなかった", "〓省": "必要はなかった",
     "〓得": "できた", "〓叶": "できるだろう",
     "〓迫": "しなければならないかもしれない",
+    # What "might" and "want to" / "need to" read apart before.
+    "〓願": "かもしれない がしたい事", "〓須": "かもしれない が必要なのは 〓的",
     "〓頼": "できる",
     "〓稀": "めったに…ない", "〓殆": "ほとんど…ない", "〓零": "一つも…ない", "〓缺": "無かった",
     "〓双": "どちらも…ない", "〓亦": "も…ない",
@@ -468,6 +473,10 @@ def _verb_forms():
         "〓省": (("base",), t(lambda v: v.dictionary + "必要はなかった")),
         "〓務": (("base",), t(lambda v: v.must()[:-1] + "かった")),
         "〓迫": (("base",), t(lambda v: v.must() + "かもしれない")),
+        "〓願": (("base",), t(lambda v: v.continuative()
+                              + "たいかもしれない")),
+        "〓須": (("base",), t(lambda v: v.dictionary
+                              + "必要があるかもしれない")),
         "〓頼": (("base",), lambda v, tr: "が" + v.te() + "くれませんか"),
         "〓得": (("base",), t(lambda v: v.potential_past())),
         "〓叶": (("base",), modal(lambda v: v.potential(), "だろう",
@@ -539,6 +548,12 @@ PASSIVE = {
     "〓進": lambda v: v.passive_past()[:-1] + "ている",
     "〓途": lambda v: v.passive_past()[:-1] + "ていた",
 }
+# A modal with "be" before a verb in -ing ("must be joking", "will be
+# waiting", "might be sleeping"): what is going on, then the guess
+# (ふざけているに違いない); read as the modal alone it became 彼に違いないが
+# ふざけている, "he must, but he is joking".
+PROGRESSIVE = {"〓来": "だろう", "〓恐": "かもしれない", "〓違": "に違いない",
+               "〓宜": "はずだ"}
 # A verb without an object has no passive: after "is not" its participle
 # says a state that has not come about ("is not gone" 行っていない).
 STATE = {"〓非": lambda v: v.te() + "いない",
@@ -964,6 +979,11 @@ def build(verbs, adjectives, nouns=None):
                   "が決して" + verb.negative() + _topic(transitive))
         if isinstance(verb, Verb) and verb.without():
             add_forms("〓抜", spellings.get("ing", ()), verb.without())
+        for marker, ending in sorted(PROGRESSIVE.items()):
+            if isinstance(verb, Verb):
+                add_forms(marker, spellings.get("ing", ()),
+                          "が" + verb.te() + "いる" + ending
+                          + _topic(transitive))
         participles = [p for p in spellings.get("pp", ())
                        if p not in OWN_PARTICIPLES]
         if isinstance(verb, Verb):
