@@ -279,6 +279,11 @@ class GrammarTest(unittest.TestCase):
             ("i haven't written anything", ["i", "は何も書いていない"]),
             ("i can't remember anything", ["i", "は何も覚えられない"]),
             ("i'll write anything", ["私", "が書くであろうのは", "何でも"]),
+            ("she never wrote anything", ["she", "は決して何も書かなかった"]),
+            ("he rarely knew anyone", ["he", "はめったに誰も知らなかった"]),
+            # "any" before a noun goes: not "whatever books".
+            ("i didn't write any books", ["i", "が書かなかったのは",
+                                          "books"]),
             ("we didn't go anything", ["we", "が行かなかった", "何でも"]),
             ("there isn't anything", ["there", "何も…ない"]),
             # "us" has its plural marker between it and the verb.

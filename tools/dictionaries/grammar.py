@@ -969,11 +969,26 @@ def build(verbs, adjectives, nouns=None):
                                 add(marker + " " + marked + " "
                                     + placeholder,
                                     "は" + pronoun + value[1:-2])
+                if marker in ANY_MARKERS:
+                    # "didn't see any birds": what was not seen, birds;
+                    # どんな鳥 read "whatever birds".
+                    for form in wanted:
+                        add_forms(marker, [s + " any" for s in
+                                           spellings.get(form, ())
+                                           if not s.endswith("s")], value)
         for form, render in sorted(NEVER.items()):
             for marker, adverb in sorted(NEGATING_ADVERBS.items()):
                 add_forms(marker, spellings.get(form, ()),
                           ("" if base in WEATHER_VERBS else "が") + adverb
                           + render(verb) + _topic(transitive))
+                if not transitive or base in WEATHER_VERBS:
+                    continue
+                # "never said anything" 決して何も言わなかった.
+                for placeholder, pronoun in sorted(ANY_OBJECTS.items()):
+                    for spelling in spellings.get(form, ()):
+                        if spelling.isalpha() and not spelling.endswith("s"):
+                            add(marker + " " + spelling + " " + placeholder,
+                                "は" + adverb + pronoun + render(verb))
         # "I'm never going back": an intent, 決して戻らない.
         add_forms("〓常", spellings.get("ing", ()),
                   "が決して" + verb.negative() + _topic(transitive))
