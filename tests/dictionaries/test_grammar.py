@@ -45,6 +45,14 @@ VERBS = {
              forms("rain", "rains", "rained", "rained", "raining"), 13),
     "tire": (Verb("疲れさせる", "v1"), True,
              forms("tire", "tires", "tired", "tired", "tiring"), 10),
+    # Verbs of a state; "know" keeps its own negative.
+    "remember": (Verb("覚える", "v1"), True,
+                 forms("remember", "remembers", "remembered", "remembered",
+                       "remembering"), 100),
+    "live": (None, False, forms("live", "lives", "lived", "lived", "living"),
+             300),
+    "know": (None, True, forms("know", "knows", "knew", "known", "knowing"),
+             900),
 }
 ADJECTIVES = {"good": ("良い", 900), "quiet": ("静かな", 150),
               "rare": ("まれな", 1), "tired": ("疲れた", 9),
@@ -253,6 +261,65 @@ class GrammarTest(unittest.TestCase):
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)
 
+    def test_states_anything_after_a_negative_and_none_of_us(self):
+        cases = [
+            # A verb of a state reads ている in the simple tenses and
+            # with will and may; its potential stays the verb's own.
+            ("i don't remember", ["i", "が覚えていないのは"]),
+            ("he didn't live", ["he", "が住んでいなかった"]),
+            ("she may remember", ["she", "が覚えているかもしれないのは"]),
+            ("he won't remember", ["he", "が覚えていないであろうのは"]),
+            ("i can remember", ["i", "が覚えられるのは"]),
+            ("i don't know", ["i", "が知らないのは"]),
+            ("she will know", ["she", "が知っているであろうのは"]),
+            # None of what is done, before the verb; elsewhere as before.
+            ("she didn't write anything", ["she", "は何も書かなかった"]),
+            ("i don't know anyone", ["i", "は誰も知らない"]),
+            ("we don't know anybody", ["we", "は誰も知らない"]),
+            ("i haven't written anything", ["i", "は何も書いていない"]),
+            ("i can't remember anything", ["i", "は何も覚えられない"]),
+            ("i'll write anything", ["私", "が書くであろうのは", "何でも"]),
+            ("she never wrote anything", ["she", "は決して何も書かなかった"]),
+            ("he rarely knew anyone", ["he", "はめったに誰も知らなかった"]),
+            # "any" before a noun goes: not "whatever books".
+            ("i didn't write any books", ["i", "が書かなかったのは",
+                                          "books"]),
+            ("we didn't go anything", ["we", "が行かなかった", "何でも"]),
+            ("there isn't anything", ["there", "何も…ない"]),
+            # "us" has its plural marker between it and the verb.
+            ("none of us wrote", ["私たちの", "誰も書かなかったのは"]),
+            ("neither of us went", ["私たちのどちらも", "行かなかった"]),
+            ("neither of us can write", ["私たちのどちらも",
+                                        "が書けないのは"]),
+            ("none of us", ["私たちの", "誰も…ない"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
+    def test_get_with_adjective_notices_and_states_after_modals(self):
+        cases = [
+            # Becoming so, a verb with its subject's が.
+            ("it won't get quiet", ["it", "が静かにならないだろう"]),
+            ("she didn't get tired", ["she", "が疲れなかった"]),
+            ("it may get good", ["it", "が良くなるかもしれない"]),
+            # Too rare an adjective: "get" as it read before.
+            ("it didn't get rare", ["it", "しなかった", "get", "rare"]),
+            ("no smoking", ["禁煙"]),
+            # A state come about, as the state before a guess.
+            ("she might be tired", ["she", "疲れているかもしれない"]),
+            ("it will be ready", ["it", "用意ができているだろう"]),
+            ("he must be tired", ["he", "疲れているに違いない"]),
+            ("it will be quiet", ["it", "静かだろう"]),
+            # What goes on, then the guess; a wish or need, then the guess.
+            ("he must be writing", ["he", "が書いているに違いないのは"]),
+            ("they might be going", ["they", "が行っているかもしれない"]),
+            ("you might want to go", ["you", "が行きたいかもしれない"]),
+            ("we may need to write", ["we",
+                                      "が書く必要があるかもしれないのは"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
     def test_passive_after_modal_perfect_and_progressive(self):
         cases = [
             ("it can be written", ["it", "が書かれることができる"]),
@@ -291,6 +358,11 @@ class GrammarTest(unittest.TestCase):
         last = max(i for i, k in enumerate(self.keys) if k in auxiliaries)
         head, body = self.keys[:last + 1], self.keys[last + 1:]
         self.assertLessEqual(auxiliaries, set(head))
+        # "anything" and "anyone" become placeholders before the verb
+        # keys and their readings again after the fallbacks.
+        words = len(grammar.ANY_WORDS)
+        self.assertEqual(body[:words], [w for w, _ in grammar.ANY_WORDS])
+        body = body[words:-len(grammar.ANY_FALLBACKS)]
         self.assertEqual(set(body[-len(grammar.FALLBACKS):]),
                          set(grammar.FALLBACKS))
         self.assertTrue(all(k.startswith("〓") and " " in k
@@ -319,7 +391,11 @@ class GrammarTest(unittest.TestCase):
 
     def test_every_placeholder_has_a_fallback(self):
         made = {p for _, v in self.rules for p in re.findall("〓.", v)}
-        self.assertEqual(made, set(grammar.FALLBACKS))
+        # Those of "none of us" and "neither of us" become others, with
+        # or without the plural marker after them.
+        passed_on = {k for k, _ in grammar.US_PLACEHOLDERS if " " not in k}
+        self.assertEqual(made, set(grammar.FALLBACKS)
+                         | set(grammar.ANY_FALLBACKS) | passed_on)
 
     def test_be_has_no_keys_of_its_own(self):
         self.assertFalse(any(k.startswith("〓") and k.endswith(" be")

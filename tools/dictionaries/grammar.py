@@ -157,18 +157,26 @@ AUXILIARIES += [("no one", "〓誰"), ("nobody", "〓誰"), ("nothing", "〓何"
 # verb negative, with no subject of its own; before anything else they
 # read as before (どちらも…ない, も…ない). "neither of us went": both of us,
 # and the negative verb.
-# ("neither of us" never meets a key: the plural marker after "us" makes
-# it 19 characters.)
-AUXILIARIES += [("neither of " + pronoun, japanese + "どちらも 〓双")
+# "us" takes the plural marker after it, which would stand between the
+# placeholder and the verb ("none of us ％１０００ went"): its keys make
+# a placeholder of their own, which the lines of US_PLACEHOLDERS take
+# back with the marker before any placeholder meets its verb.
+AUXILIARIES += [("neither of " + pronoun, japanese + "どちらも 〓両")
                 for pronoun, japanese in (("them", "彼らの"),
-                                          ("you", "あなたたちの"))]
+                                          ("you", "あなたたちの"),
+                                          ("us", "私たちの"))]
 AUXILIARIES += [("neither", "〓双"), ("nor", "〓亦")]
 AUXILIARIES += [("nobody の", "〓誰 〓受"), ("no one の", "〓誰 〓受"),
                 ("nothing の", "〓何 〓受")]
-AUXILIARIES += [("none of " + pronoun, japanese + " 〓誰")
+AUXILIARIES += [("none of " + pronoun, japanese + " 〓衆")
                 for pronoun, japanese in (("them", "彼らの"),
                                           ("us", "私たちの"),
                                           ("you", "あなたたちの"))]
+# The placeholders of "none of" and "neither of", with the marker that
+# follows "us" (or none), become the placeholders of "nobody" and
+# "neither", which meet the verb.
+US_PLACEHOLDERS = [("〓衆 " + M, "〓誰"), ("〓両 " + M, "〓双"),
+                   ("〓衆", "〓誰"), ("〓両", "〓双")]
 # "no" before a noun: the noun, then that there is none (お金がない). "have
 # no" reads the same: 私 お金がない is closer to "I have no money" than 私が
 # 持っているのは無いお金.
@@ -233,11 +241,18 @@ AUXILIARIES += [
     # "didn't have to" as "didn't need to"; "might have to" the duty,
     # then the guess (行かなければならないかもしれない).
     ("〓昔 〓義", "〓省"), ("〓推 〓義", "〓迫"),
+    # "might want to", "may need to": the wish or the need, then the
+    # guess; read apart, the modal stood before が as "..., but".
+    ("〓推 〓欲", "〓願"), ("〓推 〓必", "〓須"),
     # "nobody wanted to", "nobody should", "nobody needs to", "nobody
     # may": 誰も and the negative of what follows, as with "nobody can".
     ("〓誰 〓望", "誰も 〓嫌"), ("〓誰 〓当", "誰も 〓戒"),
     ("〓誰 〓必", "誰も 〓要"), ("〓誰 〓推", "誰も 〓疑"),
     ("〓何 〓可", "何も 〓難"), ("〓何 〓当", "何も 〓戒"),
+    # "neither of us can", "neither of them will": the negative of the
+    # modal, after どちらも.
+    ("〓双 〓能", "〓不"), ("〓双 〓可", "〓難"), ("〓双 〓将", "〓拒"),
+    ("〓双 〓受", "〓非"), ("〓双 〓被", "〓失"), ("〓双 〓当", "〓戒"),
     ("〓被 〓能", "〓得"), ("〓失 〓能", "〓難"), ("〓非 〓能", "〓不"),
     ("〓受 〓慣", "が使われる 〓的"),
     ("〓被 〓慣", "が使われた 〓的"),
@@ -370,6 +385,8 @@ FALLBACKS = {
     "〓厭": "したくない", "〓嫌": "したくなかった", "〓省": "必要はなかった",
     "〓得": "できた", "〓叶": "できるだろう",
     "〓迫": "しなければならないかもしれない",
+    # As "don't want to" reads したくない: the wish or need, the guess.
+    "〓願": "したいかもしれない", "〓須": "必要があるかもしれない",
     "〓頼": "できる",
     "〓稀": "めったに…ない", "〓殆": "ほとんど…ない", "〓零": "一つも…ない", "〓缺": "無かった",
     "〓双": "どちらも…ない", "〓亦": "も…ない",
@@ -392,6 +409,26 @@ FALLBACKS = {
     "〓或": "が持つかもしれないのは", "〓惜": "が持てるかもしれないのは",
     "〓確": "が持たなければならないのは",
 }
+
+
+# "anything", "anyone" and "anybody" after a negative verb are what none
+# of is done ("didn't say anything" 何も言わなかった, "don't know anyone"
+# 誰も知らない); elsewhere they keep their own reading (何でも, "I'd eat
+# anything"). Each becomes a placeholder (anyone and anybody the same),
+# short enough to stand third in a key after a placeholder and a verb
+# ("〓昔 understand 〓任"), and the placeholder becomes the word's own
+# reading again after the verb keys.
+ANY_WORDS = [("anything", "〓任"), ("anyone", "〓人"), ("anybody", "〓人")]
+# What each becomes where no negative verb took it: the reading the word
+# table gave it before (a key of noun.txt takes the word from
+# adjective.txt, so the fallback must say it in Japanese).
+ANY_FALLBACKS = {"〓任": "何でも", "〓人": "誰でも"}
+ANY_OBJECTS = {"〓任": "何も", "〓人": "誰も"}
+# The negative placeholders that take such an object: do not, did not,
+# cannot, could not, will not, may not, must not, have not, do/did not
+# want to.
+ANY_MARKERS = {"〓否", "〓昔", "〓不", "〓難", "〓拒", "〓疑", "〓禁", "〓未",
+               "〓前", "〓厭", "〓嫌"}
 
 
 def _topic(transitive):
@@ -436,6 +473,10 @@ def _verb_forms():
         "〓省": (("base",), t(lambda v: v.dictionary + "必要はなかった")),
         "〓務": (("base",), t(lambda v: v.must()[:-1] + "かった")),
         "〓迫": (("base",), t(lambda v: v.must() + "かもしれない")),
+        "〓願": (("base",), t(lambda v: v.continuative()
+                              + "たいかもしれない")),
+        "〓須": (("base",), t(lambda v: v.dictionary
+                              + "必要があるかもしれない")),
         "〓頼": (("base",), lambda v, tr: "が" + v.te() + "くれませんか"),
         "〓得": (("base",), t(lambda v: v.potential_past())),
         "〓叶": (("base",), modal(lambda v: v.potential(), "だろう",
@@ -507,6 +548,12 @@ PASSIVE = {
     "〓進": lambda v: v.passive_past()[:-1] + "ている",
     "〓途": lambda v: v.passive_past()[:-1] + "ていた",
 }
+# A modal with "be" before a verb in -ing ("must be joking", "will be
+# waiting", "might be sleeping"): what is going on, then the guess
+# (ふざけているに違いない); read as the modal alone it became 彼に違いないが
+# ふざけている, "he must, but he is joking".
+PROGRESSIVE = {"〓来": "だろう", "〓恐": "かもしれない", "〓違": "に違いない",
+               "〓宜": "はずだ"}
 # A verb without an object has no passive: after "is not" its participle
 # says a state that has not come about ("is not gone" 行っていない).
 STATE = {"〓非": lambda v: v.te() + "いない",
@@ -517,8 +564,19 @@ OWN_PARTICIPLES = {"born": ("生まれる", "v1")}
 
 
 def _plain(value):
-    """An adjective's or a noun's rendering before だろう: 静か, 良い, 木製."""
-    return value[:-1] if value.endswith(("な", "の")) else value
+    """An adjective's or a noun's rendering before だろう: 静か, 良い, 木製;
+    a state come about as the state (疲れた → 疲れている), never a past
+    before だろう or かもしれない."""
+    return value[:-1] if value.endswith(("な", "の")) else _state(value)
+
+
+def _state(value):
+    """疲れた → 疲れている, 死んだ → 死んでいる; other renderings as they
+    are."""
+    if value.endswith(("た", "だ")) and len(value) > 1 \
+            and not value.endswith(("ただ", "まだ")):
+        return value[:-1] + ("で" if value.endswith("だ") else "て") + "いる"
+    return value
 
 
 # After a copula with a modal or a negation ("is not", "will be", "must
@@ -532,9 +590,9 @@ COPULAS = {
     "〓来": (lambda a, n: _plain(a) + "だろう", "だろう"),
     "〓恐": (lambda a, n: _plain(a) + "かもしれない", "かもしれない"),
     "〓違": (lambda a, n: _plain(a) + "に違いない", "に違いない"),
-    "〓阻": (lambda a, n: a + "はずがない", "のはずがない"),
-    "〓宜": (lambda a, n: a + "はずだ", "のはずだ"),
-    "〓許": (lambda a, n: a + "こともある", "であることもある"),
+    "〓阻": (lambda a, n: _state(a) + "はずがない", "のはずがない"),
+    "〓宜": (lambda a, n: _state(a) + "はずだ", "のはずだ"),
+    "〓許": (lambda a, n: _state(a) + "こともある", "であることもある"),
 }
 # The copulas that take a noun as well as an adjective: those met most
 # ("is not a doctor", "will be a doctor", "must be a mistake"); the rest
@@ -660,6 +718,25 @@ WEATHER_VERBS = {"rain": Verb("雨が降る", "v5r"),
 # "have" and "know" read in Japanese as states: 持っている, 知っている; their
 # negatives stay 持っていない, 知らない.
 STATE_NEGATIVE = {"have": ("持っていない", "持っていなかった")}
+# English verbs of a state, which Japanese says in ている wherever English
+# has the simple form: "I don't remember" 覚えていない (覚えない is "I
+# don't learn it"), "he doesn't live here" 住んでいない, "she may know"
+# 知っているかもしれない. Chosen from the stative verbs English grammars
+# list, as the ones met most in running text whose Japanese verb is an
+# event in its plain form; "know" keeps its own negative 知らない.
+STATIVE_VERBS = {"remember", "live", "own", "belong", "resemble", "know",
+                 "love", "possess", "contain", "wear"}
+STATE_KEEPS_NEGATIVE = {"know"}
+# The placeholders whose simple form of a stative verb reads ている: the
+# present and past negatives, and "will", "may" with their negatives.
+STATE_MARKERS = {"〓否", "〓昔", "〓将", "〓拒", "〓推", "〓疑", "〓向"}
+NEGATIVE_STATE_MARKERS = {"〓否", "〓昔", "〓拒", "〓疑"}
+
+
+def as_state(verb):
+    """The verb in its ている form, itself a verb of class v1 (覚える →
+    覚えている, whose negative is 覚えていない)."""
+    return Verb(verb.te() + "いる", "v1")
 TRANSITIVE_BUILT_IN = {"like", "hate", "want", "need", "have", "know",
                        "mean", "help", "show", "tell", "say", "see", "eat",
                        "add", "draw", "think", "speak", "learn", "call",
@@ -676,6 +753,57 @@ def _with_marker(key):
             and len(key + " " + PLURAL_MARKER) <= KEY_WIDTH:
         return key + " " + PLURAL_MARKER
     return key
+
+
+# "get" before an adjective is becoming so ("didn't get angry" 怒らなかった,
+# "will get better" 良くなるだろう); as a verb of its own ("get" 得る) it
+# read 得なかったのは怒った. An adjective whose Japanese is an adjective
+# becomes one with なる (寒くなる, 静かになる); those whose Japanese is a state
+# come about (疲れた) or an emotion have a verb of their own, listed here
+# as the ones "get" meets most.
+GET_VERBS = {"angry": Verb("怒る", "v5r"), "better": Verb("良くなる", "v5r"),
+             "worse": Verb("悪くなる", "v5r"), "married": Verb("結婚", "vs"),
+             "lost": Verb("迷う", "v5u"), "tired": Verb("疲れる", "v1"),
+             "hurt": Verb("怪我", "vs"), "sick": Verb("病気になる", "v5r"),
+             "ready": Verb("準備", "vs"), "dressed": Verb("着替える", "v1"),
+             "bored": Verb("退屈", "vs"), "drunk": Verb("酔う", "v5u"),
+             "wet": Verb("濡れる", "v1"), "worried": Verb("心配", "vs"),
+             "scared": Verb("怖がる", "v5r"), "old": Verb("年を取る", "v5r"),
+             "upset": Verb("怒る", "v5r"), "mad": Verb("怒る", "v5r"),
+             "nervous": Verb("緊張", "vs"), "excited": Verb("興奮", "vs"),
+             "used": Verb("慣れる", "v1"), "started": Verb("始める", "v1"),
+             "involved": Verb("関わる", "v5r"), "killed": Verb("死ぬ", "v5n")}
+# "No smoking", "no parking": a notice that forbids, which Japanese says
+# with its own words (禁煙, 駐車禁止), not that there is no smoking. Only
+# the notices met on signs: "no" before another gerund ("no turning back")
+# is absence.
+NOTICES = {"smoking": "禁煙", "parking": "駐車禁止", "swimming": "遊泳禁止",
+           "fishing": "釣り禁止", "trespassing": "立入禁止",
+           "entry": "立入禁止", "photography": "撮影禁止"}
+# The placeholders "get" and an adjective are read after: the negatives,
+# will, may, should, must, can and going to.
+GET_MARKERS = ("〓否", "〓昔", "〓拒", "〓疑", "〓将", "〓推", "〓当", "〓義",
+               "〓能", "〓不", "〓向")
+# An adjective met less often in WordNet's tagged texts gets no "get" keys:
+# each is eleven lines, and "get" goes before the everyday ones.
+GET_MIN_COUNT = 30
+
+
+def becoming_verb(word, value, count):
+    """The Japanese verb of becoming what an adjective says (寒い →
+    寒くなる, 静かな → 静かになる, 病気 → 病気になる), or None."""
+    if word in GET_VERBS:
+        return GET_VERBS[word]
+    if count < GET_MIN_COUNT or not value or value.startswith("が"):
+        return None
+    if value.endswith("い") and not value.endswith("ない") and len(value) > 1:
+        return Verb(("よ" if value == "いい" else value[:-1]) + "くなる",
+                    "v5r")
+    if value.endswith("な") and len(value) > 1:
+        return Verb(value[:-1] + "になる", "v5r")
+    if "\u4e00" <= value[-1] <= "\u9fff" or "\u30a0" <= value[-1] <= "\u30ff":
+        return Verb(value + "になる", "v5r")
+    return None
 
 
 def adjective_negatives(value):
@@ -730,11 +858,13 @@ def build(verbs, adjectives, nouns=None):
     first = sum(1 for k, _ in AUXILIARIES if not k.startswith("〓"))
     made_by_words = sorted({p for k, v in AUXILIARIES
                             if not k.startswith("〓")
-                            for p in re.findall("〓.", v)})
-    head[first:first] = [(m + " " + adverb, japanese + " " + m)
-                         for m in made_by_words
-                         for adverb, japanese in sorted(BETWEEN.items())
-                         if len(m + " " + adverb) <= KEY_WIDTH]
+                            for p in re.findall("〓.", v)}
+                           - {k.split()[0] for k, _ in US_PLACEHOLDERS})
+    head[first:first] = US_PLACEHOLDERS + [
+        (m + " " + adverb, japanese + " " + m)
+        for m in made_by_words
+        for adverb, japanese in sorted(BETWEEN.items())
+        if len(m + " " + adverb) <= KEY_WIDTH]
     keyed = {}
 
     def add(key, value):
@@ -783,7 +913,15 @@ def build(verbs, adjectives, nouns=None):
         for marker, render in sorted(PLACE_FORMS.items()):
             add(marker + " " + word, render(verb))
 
+    for word, notice in sorted(NOTICES.items()):
+        add("〓無 " + word, notice)
     forms = _verb_forms()
+    for word, (value, count) in sorted(adjectives.items()):
+        becoming = becoming_verb(word, value, count)
+        if becoming is None:
+            continue
+        for marker in GET_MARKERS:
+            add(marker + " get " + word, forms[marker][1](becoming, False))
     for base, (verb, transitive, forms_of, count) in sorted(verbs.items()):
         if base in NOT_KEYED:
             continue
@@ -809,21 +947,58 @@ def build(verbs, adjectives, nouns=None):
                 continue  # an adjectival verb has no potential, no -ing
             if base in WEATHER_VERBS and value.startswith("が"):
                 value = value[1:]  # the weather's own が: 雨が降らなかった
+            if base in STATIVE_VERBS and marker in STATE_MARKERS \
+                    and isinstance(verb, Verb) and not (
+                        base in STATE_KEEPS_NEGATIVE
+                        and marker in NEGATIVE_STATE_MARKERS):
+                value = render(as_state(verb), transitive)
             if base in STATE_NEGATIVE and marker in ("〓否", "〓昔"):
                 value = "が" + STATE_NEGATIVE[base][marker == "〓昔"] \
                     + _topic(transitive)
             for form in wanted:
                 add_forms(marker, spellings.get(form, ()), value)
+            if marker in ANY_MARKERS and transitive \
+                    and value.startswith("が") and value.endswith("のは"):
+                for placeholder, pronoun in sorted(ANY_OBJECTS.items()):
+                    for form in wanted:
+                        for spelling in spellings.get(form, ()):
+                            if spelling.isalpha():
+                                # "discuss" has the plural marker after it.
+                                marked = spelling + (" " + M if spelling
+                                                     .endswith("s") else "")
+                                add(marker + " " + marked + " "
+                                    + placeholder,
+                                    "は" + pronoun + value[1:-2])
+                if marker in ANY_MARKERS:
+                    # "didn't see any birds": what was not seen, birds;
+                    # どんな鳥 read "whatever birds".
+                    for form in wanted:
+                        add_forms(marker, [s + " any" for s in
+                                           spellings.get(form, ())
+                                           if not s.endswith("s")], value)
         for form, render in sorted(NEVER.items()):
             for marker, adverb in sorted(NEGATING_ADVERBS.items()):
                 add_forms(marker, spellings.get(form, ()),
                           ("" if base in WEATHER_VERBS else "が") + adverb
                           + render(verb) + _topic(transitive))
+                if not transitive or base in WEATHER_VERBS:
+                    continue
+                # "never said anything" 決して何も言わなかった.
+                for placeholder, pronoun in sorted(ANY_OBJECTS.items()):
+                    for spelling in spellings.get(form, ()):
+                        if spelling.isalpha() and not spelling.endswith("s"):
+                            add(marker + " " + spelling + " " + placeholder,
+                                "は" + adverb + pronoun + render(verb))
         # "I'm never going back": an intent, 決して戻らない.
         add_forms("〓常", spellings.get("ing", ()),
                   "が決して" + verb.negative() + _topic(transitive))
         if isinstance(verb, Verb) and verb.without():
             add_forms("〓抜", spellings.get("ing", ()), verb.without())
+        for marker, ending in sorted(PROGRESSIVE.items()):
+            if isinstance(verb, Verb):
+                add_forms(marker, spellings.get("ing", ()),
+                          "が" + verb.te() + "いる" + ending
+                          + _topic(transitive))
         participles = [p for p in spellings.get("pp", ())
                        if p not in OWN_PARTICIPLES]
         if isinstance(verb, Verb):
@@ -932,7 +1107,8 @@ def build(verbs, adjectives, nouns=None):
     # A fallback that leaves a placeholder ("wanted to" が欲したのは 〓的)
     # before the fallback that takes that one back.
     tail = sorted(FALLBACKS.items(), key=lambda kv: ("〓" not in kv[1], kv[0]))
-    return head + body + tail
+    tail += sorted(ANY_FALLBACKS.items())
+    return head + ANY_WORDS + body + tail
 
 
 def auxiliary_words():
