@@ -238,6 +238,10 @@ AUXILIARIES += [
     ("〓否 〓欲", "〓厭"), ("〓昔 〓欲", "〓嫌"),
     ("〓誰 〓欲", "誰も 〓厭"), ("〓何 〓欲", "何も 〓厭"),
     ("〓否 〓必", "〓要"), ("〓否 〓義", "〓要"), ("〓昔 〓必", "〓省"),
+    # "will not need to", "won't have to", "won't want to": read apart,
+    # しないだろう stood before が as "..., but"; the need or wish denied
+    # says it (使う必要はない, 行きたくない).
+    ("〓拒 〓必", "〓要"), ("〓拒 〓義", "〓要"), ("〓拒 〓欲", "〓厭"),
     # "didn't have to" as "didn't need to"; "might have to" the duty,
     # then the guess (行かなければならないかもしれない).
     ("〓昔 〓義", "〓省"), ("〓推 〓義", "〓迫"),
