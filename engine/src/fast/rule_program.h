@@ -23,6 +23,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -134,7 +135,14 @@ class RuleProgram {
   // exit path read one already freed. Any program may use any workspace.
   struct Workspace {
     std::vector<std::uint32_t> heap;
-    std::vector<std::uint32_t> stamp;
+    // From calloc, not a zero-filled vector: a program holds a stamp for
+    // each of hundreds of thousands of rules, a piece queues a few of them,
+    // and the system's zeroed pages cost nothing until one is written.
+    struct Free {
+      void operator()(std::uint32_t* stamps) const { std::free(stamps); }
+    };
+    std::unique_ptr<std::uint32_t[], Free> stamp;
+    std::size_t stamps = 0;
     std::uint32_t generation = 0;
     std::vector<std::size_t> hits;
     std::string buffer;
