@@ -167,7 +167,7 @@ void RuleProgram::Workspace::Begin(std::size_t rules) {
   heap.clear();
   if (stamps < rules) {
     // The old stamps are of earlier runs: none need be kept.
-    stamp.reset(static_cast<std::uint32_t*>(std::calloc(rules, sizeof(std::uint32_t))));
+    stamp.reset(static_cast<Stamp*>(std::calloc(rules, sizeof(Stamp))));
     if (!stamp) {
       stamps = 0;
       throw std::bad_alloc();
@@ -175,7 +175,7 @@ void RuleProgram::Workspace::Begin(std::size_t rules) {
     stamps = rules;
   }
   if (++generation == 0) {  // wrapped: clear the stamps once
-    std::fill(stamp.get(), stamp.get() + stamps, 0);
+    std::fill(stamp.get(), stamp.get() + stamps, Stamp{0});
     generation = 1;
   }
 }
