@@ -218,19 +218,14 @@ class WordWindows::Memo {
       if (slot.entry == 0) return nullptr;
       if (slot.tag != Tag(hash)) continue;
       const Entry& entry = entries_[slot.entry - 1];
-      if (entry.inside_size == inside.size() &&
-          (entry.inside_size < 8 ? entry.short_inside == ShortInside(inside)
-                                 : Text(entry.inside_at, entry.inside_size) == inside)) {
-        return &entry.result;
-      }
+      if (Text(entry.inside_at, entry.inside_size) == inside) return &entry.result;
     }
   }
 
   const Result* Add(std::string_view inside, std::uint64_t hash, Result result,
                     std::string_view out, const DetailDraft& detail) {
     if ((entries_.size() + 1) * 2 > slots_.size()) Grow();
-    Entry entry{hash, Append(inside), static_cast<std::uint32_t>(inside.size()),
-                inside.size() < 8 ? ShortInside(inside) : 0, result};
+    Entry entry{hash, Append(inside), static_cast<std::uint32_t>(inside.size()), result};
     entry.result.out_at = Append(out);
     entry.result.out_size = static_cast<std::uint32_t>(out.size());
     entry.result.detail_at = static_cast<std::uint32_t>(details_.size());
@@ -362,15 +357,8 @@ class WordWindows::Memo {
   struct Entry {
     std::uint64_t hash;
     std::uint32_t inside_at, inside_size;  // in text_
-    // A text of fewer than eight bytes, most words, is also kept here, so
-    // that a lookup that finds it reads only its entry: the text, apart,
-    // was one more cache miss at nearly every word.
-    std::uint64_t short_inside;
     Result result;
   };
-  static std::uint64_t ShortInside(std::string_view inside) {
-    return LoadShortBlock(inside.data(), inside.size());
-  }
 
   static std::uint32_t Tag(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 32); }
 

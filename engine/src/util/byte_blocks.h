@@ -21,22 +21,6 @@ inline std::uint64_t LoadBlock(const char* at) {
   return block;
 }
 
-// The `size` (< 8) bytes at `at` as one little-endian number, the bytes
-// above them zero, read without a call: a copy of variable length goes
-// through memcpy, whose branches on the length mispredict at nearly every
-// word of a text.
-inline std::uint64_t LoadShortBlock(const char* at, std::size_t size) {
-  if (size >= 4) {
-    std::uint32_t low, high;  // overlapping halves: the same bytes meet where they overlap
-    std::memcpy(&low, at, 4);
-    std::memcpy(&high, at + size - 4, 4);
-    return low | (std::uint64_t{high} << (8 * (size - 4)));
-  }
-  if (size == 0) return 0;
-  auto byte = [&](std::size_t i) { return std::uint64_t{static_cast<unsigned char>(at[i])} << (8 * i); };
-  return byte(0) | byte(size / 2) | byte(size - 1);
-}
-
 // The high bit of each zero byte of `block` set, and of some bytes above
 // the lowest zero byte that are not zero (a borrow runs through them): the
 // lowest flag is always a zero byte, those above it are only candidates.

@@ -283,12 +283,6 @@ TEST(DifferentialTest, NeighbouringWordsAgree) {
       {"a b c. b c. a b c d. x b c d.", "a b c=X;b c d=Y", ""},
       {"x b c. a b c.", "x=a;a b c=Q", ""},
       {"p q r s. q r s. p q r.", "p q r s=W;q r=V", ""},
-      // Remembered words under eight bytes are told apart by their bytes
-      // kept with them, longer ones by their text: words on both sides of
-      // that size, and ones that differ only inside the overlap of the
-      // two halves a short word is read in.
-      {"abcdefg abcdefgh abcxefg abcdefg abcdefgh abcxefg ab ba abcd abce ab ba abcd.",
-       "abcdefg=X;abcdefgh=Y;ab=Z;abcd=W", ""},
       // Many keys that share a first word, one made by a value.
       {"do not like it. do not love. do not. not like.",
        "do not=〓否;〓否 like=好;〓否 love=愛;〓否 lovely=可;〓否 like it=它", ""},
