@@ -32,6 +32,9 @@ constexpr int kExitUsage = 2;
 // so that memory stays small whatever the input's size.
 constexpr std::size_t kWholeInputLimit = std::size_t{8} << 20;
 constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+// What one read asks for: small enough to stay in the processor's cache
+// on its way into the text.
+constexpr std::size_t kReadBlock = std::size_t{64} << 10;
 
 // Thrown for a failure that has already been worded for the user.
 struct InputFailure {
@@ -55,18 +58,22 @@ class Input {
     }
   }
 
-  // Appends up to `count` bytes to *text, a block at a time so that a
-  // short input never costs the whole allowance; false at the end.
+  // Appends up to `count` bytes to *text; false at the end. The room for
+  // all of them is taken at once: memory that is never written costs only
+  // address space, where growing the text as it fills copied it into fresh
+  // pages again and again, and each page fault is dear. The bytes go
+  // through a small block that stays in cache rather than into a text
+  // resized ahead of them, which zero-filled every page before reading it.
   bool Read(std::size_t count, std::string* text) {
+    text->reserve(text->size() + count);
+    if (!block_) block_ = std::make_unique_for_overwrite<char[]>(kReadBlock);
     while (count > 0) {
-      std::size_t start = text->size();
-      std::size_t block = std::min(count, kBlockSize);
-      text->resize(start + block);
+      std::size_t want = std::min(count, kReadBlock);
       bool failed = false;
-      std::size_t got = mikawase::cli::ReadBytes(file_, text->data() + start, block, &failed);
-      text->resize(start + got);
+      std::size_t got = mikawase::cli::ReadBytes(file_, block_.get(), want, &failed);
+      text->append(block_.get(), got);
       if (failed) throw InputFailure{name_ + ": cannot read: " + std::strerror(errno)};
-      if (got < block) return false;
+      if (got < want) return false;
       count -= got;
     }
     return true;
@@ -78,6 +85,7 @@ class Input {
   std::string name_;
   File owned_;
   std::FILE* file_;
+  std::unique_ptr<char[]> block_;
 };
 
 void Write(std::FILE* out, std::string_view text) {
@@ -218,9 +226,9 @@ int Run(const mikawase::cli::CommandLine& command) {
     if (more) {
       TranslateInParts(input, std::move(text), folders, command.crlf);
     } else {
-      WriteRendering(
-          mikawase::TranslateWithDictionaries(mikawase::ToCrLf(text), folders, command.engine),
-          command.crlf);
+      mikawase::ToCrLfInPlace(text);
+      WriteRendering(mikawase::TranslateWithDictionaries(text, folders, command.engine),
+                     command.crlf);
     }
   });
   FlushOutput();
@@ -236,8 +244,9 @@ int RunTrace(const mikawase::cli::CommandLine& command) {
   std::string text;
   NamingTheInput(input, [&] {
     if (ReadStart(input, kBlockSize, &text)) ReadToEnd(input, &text);
+    mikawase::ToCrLfInPlace(text);
     std::string translated = mikawase::TranslateWithTrace(
-        mikawase::ToCrLf(text), folders, [](const mikawase::TraceStep& step) {
+        text, folders, [](const mikawase::TraceStep& step) {
           mikawase::cli::WriteBytes(stderr, mikawase::cli::FormatTraceStep(step));
         });
     WriteRendering(translated, command.crlf);

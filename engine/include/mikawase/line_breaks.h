@@ -17,6 +17,11 @@ namespace mikawase {
 // a lone CR.
 std::string ToCrLf(std::string_view text);
 
+// The same in `text` itself. A text whose every LF already follows a CR
+// (a Windows file) keeps its bytes where they are: for a whole input read
+// into memory, a converted copy costs as much as reading it again.
+void ToCrLfInPlace(std::string& text);
+
 // Every CR LF pair becomes LF. A lone CR stays.
 std::string CrLfToLf(std::string_view text);
 

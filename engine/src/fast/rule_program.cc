@@ -165,9 +165,17 @@ void RuleProgram::Builder::Add(std::initializer_list<std::string_view> find,
 
 void RuleProgram::Workspace::Begin(std::size_t rules) {
   heap.clear();
-  if (stamp.size() < rules) stamp.resize(rules, 0);
+  if (stamps < rules) {
+    // The old stamps are of earlier runs: none need be kept.
+    stamp.reset(static_cast<Stamp*>(std::calloc(rules, sizeof(Stamp))));
+    if (!stamp) {
+      stamps = 0;
+      throw std::bad_alloc();
+    }
+    stamps = rules;
+  }
   if (++generation == 0) {  // wrapped: clear the stamps once
-    std::fill(stamp.begin(), stamp.end(), 0);
+    std::fill(stamp.get(), stamp.get() + stamps, Stamp{0});
     generation = 1;
   }
 }

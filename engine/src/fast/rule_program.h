@@ -23,6 +23,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -134,8 +135,19 @@ class RuleProgram {
   // exit path read one already freed. Any program may use any workspace.
   struct Workspace {
     std::vector<std::uint32_t> heap;
-    std::vector<std::uint32_t> stamp;
-    std::uint32_t generation = 0;
+    // From calloc, not a zero-filled vector: a program holds a stamp for
+    // each of hundreds of thousands of rules, a piece queues a few of them,
+    // and the system's zeroed pages cost nothing until one is written. Two
+    // bytes each, as the allocator may still clear them itself: clearing
+    // them all again when the count wraps, once in 65,535 runs, costs less
+    // than twice the pages at every start.
+    using Stamp = std::uint16_t;
+    struct Free {
+      void operator()(Stamp* stamps) const { std::free(stamps); }
+    };
+    std::unique_ptr<Stamp[], Free> stamp;
+    std::size_t stamps = 0;
+    Stamp generation = 0;
     std::vector<std::size_t> hits;
     std::string buffer;
 

@@ -19,6 +19,15 @@ std::string ToCrLf(std::string_view text) {
   return out;
 }
 
+void ToCrLfInPlace(std::string& text) {
+  for (std::size_t lf = text.find('\n'); lf != std::string::npos; lf = text.find('\n', lf + 1)) {
+    if (lf == 0 || text[lf - 1] != '\r') {
+      text = ToCrLf(text);
+      return;
+    }
+  }
+}
+
 std::string CrLfToLf(std::string_view text) {
   std::string out;
   out.reserve(text.size());

@@ -67,6 +67,26 @@ TEST(RuleProgramTest, RewritesThatMayMakeAMatchAreLookedAround) {
   }
 }
 
+// A workspace marks the rules it has queued with the number of the run,
+// which wraps after 65,535 runs: a mark left by the first run must not
+// pass, in the run that wraps to the same number, for a rule already
+// queued. A session runs that many pieces in a few megabytes of text.
+TEST(RuleProgramTest, AWorkspaceStaysRightWhenItsRunCountWraps) {
+  RuleProgram::Builder builder;
+  builder.Add({"a"}, {"b"});
+  builder.Add({"x"}, {"y"});
+  RuleProgram program(std::move(builder));
+  RuleProgram::Workspace workspace;
+  for (int run = 1; run <= 70000; ++run) {
+    // "x" only in the runs numbered 1 when the count wraps.
+    bool rare = run % 65535 == 1;
+    std::string text = rare ? "x a" : "a";
+    std::size_t peak = 0;
+    ASSERT_TRUE(program.Run(text, 1 << 20, &peak, workspace));
+    ASSERT_EQ(text, rare ? "y b" : "b") << "run " << run;
+  }
+}
+
 // Whole-word rules are found by their first word, or, where several share
 // a first word and hold more, by their first two: every key must still be
 // found wherever it stands, whatever rules share its words, as one

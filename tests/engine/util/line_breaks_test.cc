@@ -36,6 +36,29 @@ TEST(LineBreaksTest, EveryKindOfBreakInEveryPlace) {
     EXPECT_EQ(ToCrLf(c.in), c.crlf) << testing::PrintToString(c.in);
     EXPECT_EQ(CrLfToLf(c.in), c.lf) << testing::PrintToString(c.in);
     EXPECT_EQ(CrLfToLf(ToCrLf(c.in)), CrLfToLf(c.in)) << testing::PrintToString(c.in);
+    std::string in_place = c.in;
+    ToCrLfInPlace(in_place);
+    EXPECT_EQ(in_place, c.crlf) << testing::PrintToString(c.in);
+  }
+}
+
+// The filter converts whole inputs of megabytes: one already in CR LF is
+// not copied, one with a single lone LF anywhere is converted throughout.
+TEST(LineBreaksTest, InPlaceCopiesOnlyWhatNeedsConverting) {
+  std::string windows;
+  for (int i = 0; i < 1000; ++i) windows += "a line of text\r\n";
+  std::string kept = windows;
+  const char* before = kept.data();
+  ToCrLfInPlace(kept);
+  EXPECT_EQ(kept.data(), before);
+  EXPECT_EQ(kept, windows);
+  for (std::size_t at : {std::size_t{0}, windows.size() / 2, windows.size()}) {
+    std::string mixed = windows;
+    mixed.insert(at, "\n");
+    std::string converted = mixed;
+    ToCrLfInPlace(converted);
+    EXPECT_EQ(converted, ToCrLf(mixed)) << "lone LF at " << at;
+    EXPECT_EQ(converted.size(), mixed.size() + 1) << "lone LF at " << at;
   }
 }
 
