@@ -31,7 +31,7 @@ Each is a key of the neighbour and the word together:
 
 from .conjugate import Verb
 from .edict import KEY_WIDTH
-from .verbs import renderings
+from .verbs import active_spellings, renderings
 
 PLURAL_MARKER = "％１０００"
 
@@ -132,10 +132,7 @@ def object_lines(forms_of):
     for english, (headword, klass) in sorted(VERBS_BEFORE_OBJECT.items()):
         values = renderings(Verb(headword, klass), True)
         forms = forms_of(english)
-        spellings = [(form, spelling) for form in ("base", "s", "past", "ing")
-                     for spelling in forms[form]] \
-            + [("to", "to " + base) for base in forms["base"]]
-        for form, spelling in spellings:
+        for form, spelling in active_spellings(forms):
             word = spelling + (" " + PLURAL_MARKER
                                if spelling.endswith("s") else "")
             for opener, japanese in sorted(OBJECT_OPENERS.items()):

@@ -37,7 +37,7 @@ from .conjugate import Verb
 from .edict import KEY_WIDTH
 from .english import verb_forms
 from .exclusions import holds_phrase
-from .verbs import renderings
+from .verbs import active_spellings, renderings
 
 PLURAL_MARKER = "％１０００"
 
@@ -530,10 +530,7 @@ def split_phrasal_lines(forms_of):
             continue
         values = renderings(Verb(headword, klass), transitive)
         forms = forms_of(head)
-        spellings = [(form, spelling) for form in ("base", "s", "past", "ing")
-                     for spelling in forms[form]] \
-            + [("to", "to " + base) for base in forms["base"]]
-        for form, spelling in spellings:
+        for form, spelling in active_spellings(forms):
             for pronoun, japanese in sorted(OBJECTS_BETWEEN.items()):
                 key = marked(spelling.split() + [pronoun, rest])
                 lines.append((key, values[form] + japanese))

@@ -183,6 +183,15 @@ def renderings(verb, transitive):
     }
 
 
+
+def active_spellings(forms):
+    """(form, spelling) for each spelling of a verb's base, -s, past and
+    -ing forms, and "to" before each base: the forms a key that reads the
+    verb with what follows it starts with. forms: {form: [spellings]}."""
+    return [(form, spelling) for form in ("base", "s", "past", "ing")
+            for spelling in forms[form]] \
+        + [("to", "to " + base) for base in forms["base"]]
+
 def inflected_spellings(wordnet, min_count):
     """Every past, participle and -ing form of the verbs WordNet has counts
     for: the spellings that are verb forms before they are anything else,
