@@ -58,14 +58,15 @@ class Input {
     }
   }
 
-  // Appends up to `count` bytes to *text; false at the end. The room for
-  // all of them is taken at once: memory that is never written costs only
-  // address space, where growing the text as it fills copied it into fresh
-  // pages again and again, and each page fault is dear. The bytes go
+  // Appends up to `count` bytes to *text; false at the end. Room for a
+  // block's worth is taken at once, beyond that the text grows by doubling:
+  // growing it read by read copied it into fresh pages again and again, and
+  // each page fault is dear, while reserving all eight megabytes the filter
+  // may hold made every run of the sanitizer build poison them. The bytes go
   // through a small block that stays in cache rather than into a text
   // resized ahead of them, which zero-filled every page before reading it.
   bool Read(std::size_t count, std::string* text) {
-    text->reserve(text->size() + count);
+    text->reserve(text->size() + std::min(count, kBlockSize));
     if (!block_) block_ = std::make_unique_for_overwrite<char[]>(kReadBlock);
     while (count > 0) {
       std::size_t want = std::min(count, kReadBlock);
