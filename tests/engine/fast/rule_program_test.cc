@@ -44,6 +44,17 @@ const StageCase kCases[] = {
     {"a space written where there was one", {{" ab ", " X "}, {"c ", "Y"}}, "c ab "},
     {"a value that a later key holds", {{" ab ", " X "}, {" X c ", "Y"}}, " ab c "},
     {"an empty value joins its sides", {{" ab ", "  "}, {"   ", "Z"}}, " ab  "},
+    // Of later whole-word patterns, only their words count against a value
+    // between spaces; a pattern with two spaces together, or not of whole
+    // words, counts by its characters.
+    {"a later key's word among a value's words", {{" ab ", " の X "}, {" X c ", "Y"}}, " ab c "},
+    {"a later key's word as a value's last", {{" ab ", " c X "}, {" p X ", "Y"}, {" X c ", "Z"}},
+     " ab c "},
+    {"a value of spaces and a later pattern of two", {{" ab ", "   "}, {"  ", "Z"}}, " ab c"},
+    {"a value's kana that a later key holds in a word", {{" ab ", " の "}, {" のX c ", "Y"}, {"の", "Z"}},
+     " ab c "},
+    {"a value's character inside a later pattern not of words", {{" ab ", " X "}, {"X c", "Y"}},
+     " ab c "},
 };
 
 std::string OneReplaceAllPerRule(const StageCase& stage) {
