@@ -416,7 +416,14 @@ void RuleProgram::BuildStage(Stage& stage) {
     }
   }
   stage.by_word_key.ShrinkToFit();
-  if (!patterns.empty()) stage.matcher = std::make_unique<AhoCorasick>(patterns);
+  if (!patterns.empty()) {
+    stage.matcher = std::make_unique<AhoCorasick>(patterns);
+  } else {
+    // A dictionary of whole words has none: its chains would be a
+    // number per rule (two megabytes for noun.txt) to keep, checksum and
+    // check at every start, and never read.
+    stage.next_rule_same_pattern = FlatArray<std::uint32_t>();
+  }
 }
 
 void RuleProgram::Queue(std::uint32_t rule, std::uint32_t first_rule, Workspace& scratch) {
@@ -617,11 +624,13 @@ RuleProgram::Stage RuleProgram::LoadStage(ImageReader& image) const {
   stage.next_rule_same_pattern = FlatArray<std::uint32_t>::View(image.Array<std::uint32_t>());
   // Chains of rules stay inside the stage and only go forward, so that
   // every walk along one ends. (The token index checks its own.)
-  if (stage.next_rule_same_pattern.size() != count) throw BadImage("a stage is misshapen");
+  bool chained = stage.next_rule_same_pattern.size() == count;
+  bool unchained = stage.next_rule_same_pattern.empty() && stage.first_rule_of_pattern.empty();
+  if (!chained && !unchained) throw BadImage("a stage is misshapen");
   for (std::uint32_t first : stage.first_rule_of_pattern) {
     if (first >= count) throw BadImage("a pattern's rule lies outside its stage");
   }
-  for (std::uint32_t local = 0; local < count; ++local) {
+  for (std::uint32_t local = 0; local < stage.next_rule_same_pattern.size(); ++local) {
     std::uint32_t next = stage.next_rule_same_pattern[local];
     if (next != TokenIndex::kNone && (next <= local || next >= count)) {
       throw BadImage("a stage's rules do not go forward");
