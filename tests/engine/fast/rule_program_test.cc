@@ -111,11 +111,17 @@ TEST(RuleProgramTest, WholeWordKeysThatShareWordsAreFound) {
       {" N love ", " NV "},     {" x y ", " Z "},         {" Z z ", " Q "},
       {" do not know ", " K2 "}, {" do ", " D "},          {" not ", " T "},
       {"  do ", " E "},
+      // A noun's plural rule, and keys whose second word ends in "s" of
+      // themselves: two words are looked up without that "s".
+      {" x ys ", " YS "},       {" do nots ", " NS "},     {" do is ", " IS "},
+      {" do i ", " I "},        {" do s ", " S1 "},        {" do ss ", " S2 "},
   };
   const std::string texts[] = {
       " do not like it ", " do ", " do not ", " do now do not know ", " do not love ",
       " do  not like ",   "  do not ",  " x y z ",  " do not",  " do not like",
       " do not likes ",   " N like ",   " dos not ", " x y z z ",
+      " x ys z ",         " x y s ",    " do nots ", " do is ",  " do i ",
+      " do s ",           " do ss ",    " do iss ",  " x yss ",
   };
   RuleProgram::Builder builder;
   builder.BeginStage();
