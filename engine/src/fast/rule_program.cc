@@ -39,6 +39,20 @@ std::string_view FirstTwoWords(std::string_view find) {
   return inner.substr(0, inner.find(' ', inner.find(' ') + 1));
 }
 
+// The key two words are found by in a stage's index: themselves, or
+// without the last "s" of a second word of two bytes or more. A noun's
+// file makes each line two rules, " key " and " key" + "s ", and a key of
+// several words would otherwise be two tokens: hundreds of thousands in
+// noun.txt, a table twice the size to map, checksum and miss the cache in.
+// Both forms of a key then share one chain of rules, and every rule
+// found is compared whole with the text.
+std::string_view TwoWordKey(std::string_view two_words) {
+  std::size_t space = two_words.find(' ');
+  bool plural = space != std::string_view::npos && two_words.size() >= space + 3 &&
+                two_words.back() == 's';
+  return plural ? two_words.substr(0, two_words.size() - 1) : two_words;
+}
+
 bool IsWholeWordPattern(std::string_view find) {
   return find.size() >= 2 && find.front() == ' ' && find.back() == ' ';
 }
@@ -229,12 +243,12 @@ RuleProgram::RuleProgram(Builder built) {
   std::vector<std::uint32_t> starts = std::move(built.stage_starts_);
   if (starts.empty() || starts.front() != 0) starts.insert(starts.begin(), 0);
   stages_.resize(starts.size());
-  CharacterSet seen;
+  CharacterSet seen, seen_apart;
   for (std::size_t i = 0; i < starts.size(); ++i) {
     stages_[i].begin = starts[i];
     stages_[i].end = i + 1 < starts.size() ? starts[i + 1] : static_cast<std::uint32_t>(rules_.size());
     BuildStage(stages_[i]);
-    MarkRulesThatMakeNoMatch(stages_[i], seen);
+    MarkRulesThatMakeNoMatch(stages_[i], seen, seen_apart);
   }
   FindSpacesInside();
 }
@@ -269,17 +283,51 @@ void RuleProgram::FindSpacesInside() {
 // the rewrite; any other overlap holds a character of "value" (when there
 // is one). So for such a rule only the characters between the end spaces
 // count.
+//
+// And of the later patterns that are whole words themselves (" w1 w2 ",
+// no two spaces together), only their words count. Such an occurrence's
+// spaces stand on the text's spaces, so a byte of "value" that is not a
+// space lies in one of its words, bounded by spaces on both sides, which
+// "value"'s end spaces bound as well: that word of the pattern is a whole
+// word of "value". An overlap of spaces alone would need two together in
+// the pattern, or a pattern of one byte. Dictionaries write kana and kanji
+// that their own keys hold ("の", the placeholders' kanji in "〓否"), and
+// by characters alone nearly every rewrite of noun.txt was looked around
+// again, in vain: a third of the lookups of a word's run.
 namespace {
 
+bool KeepsEndSpaces(std::string_view find, std::string_view replace) {
+  return !find.empty() && find.front() == ' ' && find.back() == ' ' && replace.size() > 2 &&
+         replace.front() == ' ' && replace.back() == ' ';
+}
+
 std::string_view WhatARewriteMayShow(std::string_view find, std::string_view replace) {
-  bool spaces_kept = !find.empty() && find.front() == ' ' && find.back() == ' ' &&
-                     replace.size() > 2 && replace.front() == ' ' && replace.back() == ' ';
-  return spaces_kept ? replace.substr(1, replace.size() - 2) : replace;
+  return KeepsEndSpaces(find, replace) ? replace.substr(1, replace.size() - 2) : replace;
+}
+
+// A whole-word pattern whose words can be told apart: an occurrence of it
+// overlaps another text's words only in whole words.
+bool HasWholeWords(std::string_view find) {
+  return IsWholeWordPattern(find) && find.size() > 2 && find.find("  ") == std::string_view::npos;
+}
+
+// Calls visit(word) for each word of `text` between its spaces, until it
+// returns false; returns whether none did.
+template <typename Visit>
+bool EveryWord(std::string_view text, Visit&& visit) {
+  for (std::size_t at = 0; at < text.size();) {
+    std::size_t end = text.find(' ', at);
+    if (end == std::string_view::npos) end = text.size();
+    if (end > at && !visit(text.substr(at, end - at))) return false;
+    at = end + 1;
+  }
+  return true;
 }
 
 }  // namespace
 
-void RuleProgram::MarkRulesThatMakeNoMatch(const Stage& stage, CharacterSet& seen) {
+void RuleProgram::MarkRulesThatMakeNoMatch(const Stage& stage, CharacterSet& seen,
+                                           CharacterSet& seen_apart) {
   // Characters as their bytes, packed into a number.
   auto for_each_character = [](std::string_view text, auto&& visit) {
     for (std::size_t at = 0; at < text.size();) {
@@ -298,18 +346,40 @@ void RuleProgram::MarkRulesThatMakeNoMatch(const Stage& stage, CharacterSet& see
     }
     return true;
   };
-  // From the last rule back, the characters of the patterns after it.
+  // From the last rule back: the characters of the patterns after it
+  // (`seen`), those of the patterns after it that are not of whole words
+  // (`seen_apart`), and the words of those that are, by their hashes (two
+  // words of one hash only cost a look around that finds nothing).
   seen.Clear();
+  seen_apart.Clear();
+  std::unordered_set<std::uint64_t> words;
+  auto unseen = [](const CharacterSet& set) {
+    return [&set](std::uint32_t character) { return !set.Holds(character); };
+  };
   for (std::uint32_t rule = stage.end; rule-- > stage.begin;) {
-    std::string_view shown = WhatARewriteMayShow(Find(rules_[rule]), Replace(rules_[rule]));
-    rules_[rule].makes_no_match =
-        !shown.empty() && for_each_character(shown, [&](std::uint32_t character) {
-          return !seen.Holds(character);
-        });
-    for_each_character(Find(rules_[rule]), [&](std::uint32_t character) {
+    std::string_view find = Find(rules_[rule]), replace = Replace(rules_[rule]);
+    std::string_view shown = WhatARewriteMayShow(find, replace);
+    if (shown.empty()) {
+      rules_[rule].makes_no_match = false;
+    } else if (KeepsEndSpaces(find, replace)) {
+      rules_[rule].makes_no_match =
+          for_each_character(shown, unseen(seen_apart)) &&
+          EveryWord(shown, [&](std::string_view word) { return !words.contains(TokenIndex::Hash(word)); });
+    } else {
+      rules_[rule].makes_no_match = for_each_character(shown, unseen(seen));
+    }
+    bool whole_words = HasWholeWords(find);
+    for_each_character(find, [&](std::uint32_t character) {
       seen.Add(character);
+      if (!whole_words) seen_apart.Add(character);
       return true;
     });
+    if (whole_words) {
+      EveryWord(find, [&](std::string_view word) {
+        words.insert(TokenIndex::Hash(word));
+        return true;
+      });
+    }
   }
 }
 
@@ -345,7 +415,7 @@ void RuleProgram::BuildStage(Stage& stage) {
     if (rules_[stage.begin + local].by_word && IsWholeWordPattern(find)) {
       std::string_view first = FirstWord(find);
       bool leads = HoldsMoreWords(find, first) && !leading_rule_for.insert(first).second;
-      stage.by_word_key.Add(leads ? FirstTwoWords(find) : first, local);
+      stage.by_word_key.Add(leads ? TwoWordKey(FirstTwoWords(find)) : first, local);
       continue;
     }
     auto [it, inserted] =
@@ -360,7 +430,14 @@ void RuleProgram::BuildStage(Stage& stage) {
     }
   }
   stage.by_word_key.ShrinkToFit();
-  if (!patterns.empty()) stage.matcher = std::make_unique<AhoCorasick>(patterns);
+  if (!patterns.empty()) {
+    stage.matcher = std::make_unique<AhoCorasick>(patterns);
+  } else {
+    // A dictionary of whole words has none: its chains would be a
+    // number per rule (two megabytes for noun.txt) to keep, checksum and
+    // check at every start, and never read.
+    stage.next_rule_same_pattern = FlatArray<std::uint32_t>();
+  }
 }
 
 void RuleProgram::Queue(std::uint32_t rule, std::uint32_t first_rule, Workspace& scratch) {
@@ -405,7 +482,7 @@ void RuleProgram::Collect(const Stage& stage, std::string_view text, std::size_t
     if (first_end + 1 >= text.size()) continue;
     std::size_t second_end = text.find(' ', first_end + 1);
     if (second_end == std::string_view::npos) continue;
-    queue_standing(at, text.substr(at + 1, second_end - at - 1));
+    queue_standing(at, TwoWordKey(text.substr(at + 1, second_end - at - 1)));
   }
 }
 
@@ -561,11 +638,13 @@ RuleProgram::Stage RuleProgram::LoadStage(ImageReader& image) const {
   stage.next_rule_same_pattern = FlatArray<std::uint32_t>::View(image.Array<std::uint32_t>());
   // Chains of rules stay inside the stage and only go forward, so that
   // every walk along one ends. (The token index checks its own.)
-  if (stage.next_rule_same_pattern.size() != count) throw BadImage("a stage is misshapen");
+  bool chained = stage.next_rule_same_pattern.size() == count;
+  bool unchained = stage.next_rule_same_pattern.empty() && stage.first_rule_of_pattern.empty();
+  if (!chained && !unchained) throw BadImage("a stage is misshapen");
   for (std::uint32_t first : stage.first_rule_of_pattern) {
     if (first >= count) throw BadImage("a pattern's rule lies outside its stage");
   }
-  for (std::uint32_t local = 0; local < count; ++local) {
+  for (std::uint32_t local = 0; local < stage.next_rule_same_pattern.size(); ++local) {
     std::uint32_t next = stage.next_rule_same_pattern[local];
     if (next != TokenIndex::kNone && (next <= local || next >= count)) {
       throw BadImage("a stage's rules do not go forward");

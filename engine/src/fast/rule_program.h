@@ -210,7 +210,7 @@ class RuleProgram {
   RuleProgram() = default;
   void BuildStage(Stage& stage);
   class CharacterSet;
-  void MarkRulesThatMakeNoMatch(const Stage& stage, CharacterSet& seen);
+  void MarkRulesThatMakeNoMatch(const Stage& stage, CharacterSet& seen, CharacterSet& seen_apart);
   void SaveStage(const Stage& stage, ImageWriter& image) const;
   Stage LoadStage(ImageReader& image) const;
   void CheckLoadedRules() const;

@@ -67,6 +67,32 @@ class TokenIndex {
   std::uint32_t First(std::string_view token) const;
   std::uint32_t Next(std::uint32_t rule) const { return next_[rule]; }
 
+  // Calls visit(first) with the first rule of every slot that may hold
+  // `token`: one with its size and the high half of its hash, whose bytes
+  // are not read. For an index used as a set, where a wrong yes only costs
+  // time: the token's own slot is among those visited (when it has one),
+  // and reading a token's bytes is a cache miss in a text of megabytes at
+  // nearly every word that is there.
+  template <typename Visit>
+  void ForEachLikely(std::string_view token, Visit&& visit) const {
+    if (size_ == 0) return;
+    std::uint64_t hash = Hash(token);
+    if (!FilterBit(hash)) return;
+    std::size_t mask = slots_.size() - 1;
+    std::size_t at = hash & mask;
+    for (std::size_t probes = slots_.size(); probes > 0; --probes, at = (at + 1) & mask) {
+      const Slot& slot = slots_[at];
+      if (slot.first == kNone) return;
+      if (slot.tag == Tag(hash) && slot.size == token.size()) visit(slot.first);
+    }
+  }
+  // Whether ForEachLikely would visit any slot.
+  bool LikelyHolds(std::string_view token) const {
+    bool any = false;
+    ForEachLikely(token, [&](std::uint32_t) { any = true; });
+    return any;
+  }
+
   // A fast hash for short words.
   static std::uint64_t Hash(std::string_view token);
 

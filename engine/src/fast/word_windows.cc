@@ -618,7 +618,7 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, Workspace& work,
   result.loose_open = !detail.LooseRows().empty();
   for (const auto* versions : {&edges.last_words, &edges.last_two_words}) {
     for (const std::string& words : *versions) {
-      if (exact_lefts_.First(words) != TokenIndex::kNone) result.exact_lefts |= PartnerBit(words);
+      if (exact_lefts_.LikelyHolds(words)) result.exact_lefts |= PartnerBit(words);
     }
   }
   for (const std::string& word : edges.first_words) result.exact_partners |= RightPartners(word);
@@ -635,9 +635,12 @@ const WordWindows::Result* WordWindows::Lookup(Memo& memo, Workspace& work,
 }
 
 std::uint64_t WordWindows::RightPartners(std::string_view first_word) const {
-  std::uint32_t right = exact_rights_.First(first_word);
-  if (right == TokenIndex::kNone) return 0;
-  return right < right_partners_.size() ? right_partners_[right] : ~std::uint64_t{0};
+  // The bits of every right word that may be this one, which hold its own.
+  std::uint64_t partners = 0;
+  exact_rights_.ForEachLikely(first_word, [&](std::uint32_t right) {
+    partners |= right < right_partners_.size() ? right_partners_[right] : ~std::uint64_t{0};
+  });
+  return partners;
 }
 
 bool WordWindows::MayInteract(Memo& memo, Workspace& work, const Result& left,
@@ -674,7 +677,7 @@ bool WordWindows::InteractInDetail(const Detail& left_detail, const Detail& righ
   }
   if (may_be_exact_pair) {
     return AnyWord(left_detail.LastWords(), [&](std::string_view last) {
-      if (exact_lefts_.First(last) == TokenIndex::kNone) return false;
+      if (!exact_lefts_.LikelyHolds(last)) return false;
       std::uint64_t bit = PartnerBit(last);
       return AnyWord(right_detail.FirstWords(), [&](std::string_view first) {
         // The partner bits first: the pairs' table is large, theirs small.

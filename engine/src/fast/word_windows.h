@@ -124,7 +124,9 @@ class WordWindows {
   // ("loose"), which an automaton over "left right" decides. Exact pairs
   // are known by their hashes: two windows are joined when theirs may be
   // one, never kept apart when it is.
-  TokenIndex exact_lefts_, exact_rights_;  // used as sets; views into the program
+  // Used as sets, views into the program, and asked without reading their
+  // words (ForEachLikely): a yes for a word of the same hash only joins.
+  TokenIndex exact_lefts_, exact_rights_;
   HashSet exact_pairs_;  // TokenIndex::Hash of each "left right"
   // By the number of a right word in exact_rights_: the PartnerBit of
   // every left word it is paired with.

@@ -6,6 +6,7 @@
 // rules in order when it is cut to size.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -44,6 +45,17 @@ const StageCase kCases[] = {
     {"a space written where there was one", {{" ab ", " X "}, {"c ", "Y"}}, "c ab "},
     {"a value that a later key holds", {{" ab ", " X "}, {" X c ", "Y"}}, " ab c "},
     {"an empty value joins its sides", {{" ab ", "  "}, {"   ", "Z"}}, " ab  "},
+    // Of later whole-word patterns, only their words count against a value
+    // between spaces; a pattern with two spaces together, or not of whole
+    // words, counts by its characters.
+    {"a later key's word among a value's words", {{" ab ", " の X "}, {" X c ", "Y"}}, " ab c "},
+    {"a later key's word as a value's last", {{" ab ", " c X "}, {" p X ", "Y"}, {" X c ", "Z"}},
+     " ab c "},
+    {"a value of spaces and a later pattern of two", {{" ab ", "   "}, {"  ", "Z"}}, " ab c"},
+    {"a value's kana that a later key holds in a word", {{" ab ", " の "}, {" のX c ", "Y"}, {"の", "Z"}},
+     " ab c "},
+    {"a value's character inside a later pattern not of words", {{" ab ", " X "}, {"X c", "Y"}},
+     " ab c "},
 };
 
 std::string OneReplaceAllPerRule(const StageCase& stage) {
@@ -99,11 +111,17 @@ TEST(RuleProgramTest, WholeWordKeysThatShareWordsAreFound) {
       {" N love ", " NV "},     {" x y ", " Z "},         {" Z z ", " Q "},
       {" do not know ", " K2 "}, {" do ", " D "},          {" not ", " T "},
       {"  do ", " E "},
+      // A noun's plural rule, and keys whose second word ends in "s" of
+      // themselves: two words are looked up without that "s".
+      {" x ys ", " YS "},       {" do nots ", " NS "},     {" do is ", " IS "},
+      {" do i ", " I "},        {" do s ", " S1 "},        {" do ss ", " S2 "},
   };
   const std::string texts[] = {
       " do not like it ", " do ", " do not ", " do now do not know ", " do not love ",
       " do  not like ",   "  do not ",  " x y z ",  " do not",  " do not like",
       " do not likes ",   " N like ",   " dos not ", " x y z z ",
+      " x ys z ",         " x y s ",    " do nots ", " do is ",  " do i ",
+      " do s ",           " do ss ",    " do iss ",  " x yss ",
   };
   RuleProgram::Builder builder;
   builder.BeginStage();
@@ -199,6 +217,25 @@ TEST(TokenIndexTest, ACutIndexFindsEveryTokenAndItsRulesInOrder) {
     TokenIndex loaded = TokenIndex::Load(reader, text.data(), text.size(), rules);
     EXPECT_EQ(RulesOf(loaded, present), before) << tokens << " tokens, loaded";
     for (std::string_view token : absent) EXPECT_EQ(loaded.First(token), TokenIndex::kNone) << token;
+    // Asked without reading the tokens, the index visits each token's own
+    // first rule (and, rarely, another token's), and nothing for most
+    // tokens it does not hold.
+    std::size_t absent_visited = 0;
+    for (std::size_t i = 0; i < present.size(); ++i) {
+      // With 7 tokens every rule goes to the first: the others are absent.
+      if (before[i].empty()) {
+        absent_visited += loaded.LikelyHolds(present[i]);
+        continue;
+      }
+      std::vector<std::uint32_t> visited;
+      loaded.ForEachLikely(present[i], [&](std::uint32_t first) { visited.push_back(first); });
+      EXPECT_NE(std::find(visited.begin(), visited.end(), before[i].front()), visited.end())
+          << present[i];
+      EXPECT_TRUE(loaded.LikelyHolds(present[i])) << present[i];
+      std::string other = "u" + std::string(present[i].substr(1));
+      absent_visited += loaded.LikelyHolds(other);
+    }
+    EXPECT_LE(absent_visited, present.size() / 100) << tokens << " tokens";
   }
 }
 
