@@ -240,10 +240,14 @@ class GrammarTest(unittest.TestCase):
             ("there wasn't any money", ["there", "金がなかった"]),
             ("there isn't anything to write", ["there", "書くものは何もない"]),
             ("none wrote", ["一つも書かなかったのは"]),
-            ("she neither wrote nor went", ["she", "書かなかったのは",
-                                            "行かなかった"]),
+            # Two denials joined: the first in ず, the second in its
+            # tense; "neither of them" a negative alone.
+            ("she neither wrote nor went", ["she", "書かず", "行かなかった"]),
             ("neither of them went", ["彼らのどちらも", "行かなかった"]),
-            ("i neither write nor go", ["i", "書かないのは", "行かない"]),
+            ("i neither write nor go", ["i", "書かず", "行かない"]),
+            ("he neither writes nor goes", ["he", "書かず", "行かない"]),
+            ("she neither likes nor writes", ["she", "好きではない",
+                                              "書かないのは"]),
             # "nobody" takes no base form: "nobody go" is no English.
             ("nobody go", ["誰も…ない", "go"]),
             ("neither book nor pen", ["どちらも…ない", "book", "も…ない",
@@ -299,6 +303,29 @@ class GrammarTest(unittest.TestCase):
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)
 
+    def test_no_before_a_noun_that_a_verb_follows(self):
+        # The noun is the subject and the verb takes the negation, after
+        # an auxiliary too; where no verb follows, the absence as before.
+        cases = [
+            ("no books were written", ["本", "が書かれなかった"]),
+            ("no books are written", ["本", "が書かれない"]),
+            ("no doctor wrote", ["医者", "が書かなかったのは"]),
+            ("no doctor writes", ["医者", "が書かないのは"]),
+            ("no doctor will go", ["医者", "が行かないだろう"]),
+            ("no doctor can write", ["医者", "が書けないのは"]),
+            ("no good doctor went", ["良い", "医者", "が行かなかった"]),
+            ("no money.", ["金", "がない", "。"]),
+            ("no money left", ["金", "がない", "left"]),
+            ("there is no money", ["there", "金がない"]),
+            ("there were no books", ["there", "本がなかった"]),
+            ("no smoking", ["禁煙"]),
+            # After a preposition "no" and its noun are its object.
+            ("with no books wrote", ["と一緒に", "本がない", "wrote"]),
+            ("no pen", ["無い", "pen"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
     def test_get_with_adjective_notices_and_states_after_modals(self):
         cases = [
             # Becoming so, a verb with its subject's が.
@@ -308,6 +335,8 @@ class GrammarTest(unittest.TestCase):
             # Too rare an adjective: "get" as it read before.
             ("it didn't get rare", ["it", "しなかった", "get", "rare"]),
             ("no smoking", ["禁煙"]),
+            # After a preposition "no" and its noun are its object.
+            ("with no books wrote", ["と一緒に", "本がない", "wrote"]),
             # A state come about, as the state before a guess.
             ("she might be tired", ["she", "疲れているかもしれない"]),
             ("it will be ready", ["it", "用意ができているだろう"]),

@@ -154,9 +154,9 @@ AUXILIARIES += [("no one", "〓誰"), ("nobody", "〓誰"), ("nothing", "〓何"
 # "nobody's perfect", "nothing's wrong": the "'s" the phrase stage made の
 # is "is" here, and 誰も with the negative copula reads it.
 # "neither" and "nor" before a verb ("she neither called nor wrote"): each
-# verb negative, with no subject of its own; before anything else they
-# read as before (どちらも…ない, も…ない). "neither of us went": both of us,
-# and the negative verb.
+# verb negative, with no subject of its own (NEITHER_NOR); before anything
+# else they read as before (どちらも…ない, も…ない). "neither of us went":
+# both of us, and the negative verb.
 # "us" takes the plural marker after it, which would stand between the
 # placeholder and the verb ("none of us ％１０００ went"): its keys make
 # a placeholder of their own, which the lines of US_PLACEHOLDERS take
@@ -165,7 +165,10 @@ AUXILIARIES += [("neither of " + pronoun, japanese + "どちらも 〓両")
                 for pronoun, japanese in (("them", "彼らの"),
                                           ("you", "あなたたちの"),
                                           ("us", "私たちの"))]
-AUXILIARIES += [("neither", "〓双"), ("nor", "〓亦")]
+# A bare "neither" has a placeholder of its own: before a verb it reads
+# as the first of two denials (呼ばず), where "neither of them" reads the
+# verb as a negative of its own (彼らのどちらも来なかった).
+AUXILIARIES += [("neither", "〓並"), ("nor", "〓亦")]
 AUXILIARIES += [("nobody の", "〓誰 〓受"), ("no one の", "〓誰 〓受"),
                 ("nothing の", "〓何 〓受")]
 AUXILIARIES += [("none of " + pronoun, japanese + " 〓衆")
@@ -182,7 +185,19 @@ US_PLACEHOLDERS = [("〓衆 " + M, "〓誰"), ("〓両 " + M, "〓双"),
 # 持っているのは無いお金.
 AUXILIARIES += [("have nothing", "〓何"),
                 ("have no", "〓無"), ("has " + M + " no", "〓無"),
-                ("no longer", "〓久"), ("no", "〓無")]
+                ("no longer", "〓久"), ("no", "〓全")]
+# After a preposition, "no" and its noun are its object, never the
+# subject of the verb that follows ("called with no arguments returns",
+# "in no case can"): there is none, as before (引数がない), with the
+# preposition as the word table renders it. "by" is left out: a key of
+# its own would drop the expression "by no means" (決して…ない).
+NO_AFTER = {"with": "と一緒に", "for": "のために", "of": "の", "at": "で",
+            "on": "の上に", "from": "から",
+            "under": "の下に", "into": "の中へ", "about": "について",
+            "after": "の後で", "before": "の前に", "during": "の間",
+            "in": "それがあるのは", "to": "その対象は"}
+AUXILIARIES += [(word + " no", japanese + " 〓無")
+                for word, japanese in sorted(NO_AFTER.items())]
 # "had no" and "there was no" say the same of the past: 時間がなかった.
 AUXILIARIES += [("had no", "〓缺"), ("had nothing", "〓何")]
 # "without" before a verb in -ing (言わずに) or a noun (傘なしで); "not to"
@@ -257,6 +272,8 @@ AUXILIARIES += [
     # modal, after どちらも.
     ("〓双 〓能", "〓不"), ("〓双 〓可", "〓難"), ("〓双 〓将", "〓拒"),
     ("〓双 〓受", "〓非"), ("〓双 〓被", "〓失"), ("〓双 〓当", "〓戒"),
+    ("〓並 〓能", "〓不"), ("〓並 〓可", "〓難"), ("〓並 〓将", "〓拒"),
+    ("〓並 〓受", "〓非"), ("〓並 〓被", "〓失"), ("〓並 〓当", "〓戒"),
     ("〓被 〓能", "〓得"), ("〓失 〓能", "〓難"), ("〓非 〓能", "〓不"),
     ("〓受 〓慣", "が使われる 〓的"),
     ("〓被 〓慣", "が使われた 〓的"),
@@ -281,6 +298,9 @@ AUXILIARIES += [
     # "there isn't any milk" is "there is no milk".
     ("〓非 any", "〓無"), ("〓失 any", "〓缺"),
     ("〓被 〓無", "〓缺"),
+    # "there is no", "there was no": a bare "no" after the copula says
+    # there is none, as "have no" does.
+    ("〓受 〓全", "〓無"), ("〓被 〓全", "〓缺"),
     # "there isn't anything to do": nothing to do. ("don't have any" is
     # left to the verb: a noun without a key of its own would lose the
     # negation 持っていない to the placeholder's fallback.)
@@ -317,6 +337,25 @@ AUXILIARIES += [(modal + " " + subject, INVERTED_SUBJECTS[subject] + " "
                                 "they")
                 if (modal, subject) not in (("could", "you"),
                                             ("would", "you"))]
+# A negative question written out ("did you not receive", "can we not
+# go"): the subject, then the negation's placeholder, as in "you did not
+# receive"; read apart, "not" stood alone before the verb (あなたないが受
+# け取る, "there is none, but you receive"). "does she not" and the like
+# are longer than a key and stay as they were; "could you not" asks a
+# favour, as "could you" does.
+AUXILIARIES += [(aux + " " + subject + " not",
+                 INVERTED_SUBJECTS[subject] + " " + marker)
+                for aux, marker in (("do", "〓否"), ("does " + M, "〓否"),
+                                    ("did", "〓昔"), ("can", "〓不"),
+                                    ("could", "〓難"), ("will", "〓拒"),
+                                    ("would", "〓拒"), ("is " + M, "〓非"),
+                                    ("are", "〓非"), ("was " + M, "〓失"),
+                                    ("were", "〓失"), ("have", "〓未"),
+                                    ("has " + M, "〓未"), ("should", "〓戒"))
+                for subject in ("私", "you", "we", "he", "she", "it", "they")
+                if len(aux + " " + subject + " not") <= KEY_WIDTH
+                and (aux, subject) not in (("could", "you"),
+                                           ("would", "you"))]
 # "Could you open the window?" and "would you help me?" ask a favour, not
 # whether one is able: 開けてくれませんか. "Would you like" and a modal
 # with "be" after it ("could you be") keep their own readings, as the
@@ -393,7 +432,8 @@ FALLBACKS = {
     "〓願": "したいかもしれない", "〓須": "必要があるかもしれない",
     "〓頼": "できる",
     "〓稀": "めったに…ない", "〓殆": "ほとんど…ない", "〓零": "一つも…ない", "〓缺": "無かった",
-    "〓双": "どちらも…ない", "〓亦": "も…ない",
+    "〓双": "どちらも…ない", "〓並": "どちらも…ない", "〓亦": "も…ない",
+    "〓全": "無い", "〓亡": "がない",
     "〓常": "決して…ない",
     # What each negated modal with "have" read before: the modal, then
     # "have" as the verb (が持つべきではないのは).
@@ -518,8 +558,49 @@ def _verb_forms():
 
 
 # "nobody" and "nothing" before a verb in -s or the past.
-NOBODY = {"〓誰": "誰も", "〓何": "何も", "〓零": "一つも", "〓双": "",
-          "〓亦": ""}
+NOBODY = {"〓誰": "誰も", "〓何": "何も", "〓零": "一つも", "〓双": ""}
+# "neither" and "nor" before a verb ("she neither called nor wrote"): the
+# first verb in the negative that joins (呼ばず), the second in its
+# tense's negative (書かなかった), as Japanese joins two denials; read as
+# two negatives with のは, the first said "what she didn't call is".
+# Emphasis with も (呼びもせず書きもしなかった) was tried and dropped: the
+# verbs lose the negative stem (呼ば, 書か) that says which verb is denied.
+# A verb Japanese says with an adjective (好き) has no joining negative
+# and reads as its negative.
+def _joining_negative(verb):
+    without = verb.without()
+    return without[:-1] if without else verb.negative()
+
+
+NEITHER_NOR = {
+    "〓並": {"s": _joining_negative, "past": _joining_negative,
+            "base": _joining_negative},
+    "〓亦": {"s": lambda v: v.negative(),
+            "past": lambda v: v.past_negative(),
+            "base": lambda v: v.negative()},
+}
+# "neither do I", "nor has she": "do" and "have" there stand for a verb
+# said before, and read as their plain negatives (しない).
+NEITHER_NOR_PLAIN = {"do", "have"}
+# The topic phrase after the second verb only: the first one's object
+# comes before the second verb ("neither reads books nor watches films").
+NEITHER_NOR_TOPIC = {"〓亦"}
+# "no" before a noun that a verb follows ("no students passed", "no
+# files are specified"): the noun is the subject, and the verb takes the
+# negation (学生が通らなかった, ファイルが指定されない); read as "there are
+# no students" (学生がない) the verb after it stood after a negative, "there
+# are none, but they passed". The noun's key puts it before a placeholder
+# of its own (〓亡), whose fallback is the absence as before (がない), and
+# that placeholder meets what follows: a verb in -s or the past, or an
+# auxiliary, whose negative it becomes. "left" is kept out: "no time
+# left" is what remains, not who left.
+NO_SUBJECT = "〓亡"
+NO_SUBJECT_AUXILIARIES = {"〓受": "〓非", "〓被": "〓失", "〓将": "〓拒",
+                          "〓能": "〓不", "〓可": "〓難", "〓当": "〓戒",
+                          "〓推": "〓疑", "〓来": "〓没"}
+NO_SUBJECT_FORMS = {"s": lambda v: v.negative(),
+                    "past": lambda v: v.past_negative()}
+NO_SUBJECT_NOT_VERBS = {"left"}
 # "never" takes the verb in any tense.
 NEVER = {"base": lambda v: v.negative(), "s": lambda v: v.negative(),
          "past": lambda v: v.past_negative()}
@@ -919,6 +1000,11 @@ def build(verbs, adjectives, nouns=None):
 
     for word, notice in sorted(NOTICES.items()):
         add("〓無 " + word, notice)
+    # A bare "no" before a noun (〓全): the noun, then the placeholder
+    # that meets the verb after it; these lines and those that read two
+    # placeholders run before every verb key (see the body below).
+    no_subject = [("〓全 " + word, notice)
+                  for word, notice in sorted(NOTICES.items())]
     forms = _verb_forms()
     for word, (value, count) in sorted(adjectives.items()):
         becoming = becoming_verb(word, value, count)
@@ -1009,6 +1095,20 @@ def build(verbs, adjectives, nouns=None):
             table = PASSIVE if transitive else STATE
             for marker, render in sorted(table.items()):
                 add_forms(marker, participles, "が" + render(verb))
+        for form, render in sorted(NO_SUBJECT_FORMS.items()):
+            add_forms(NO_SUBJECT, [p for p in spellings.get(form, ())
+                                   if p not in NO_SUBJECT_NOT_VERBS],
+                      "が" + render(verb) + _topic(transitive))
+        for marker, renders in sorted(NEITHER_NOR.items()):
+            topic = _topic(transitive) if marker in NEITHER_NOR_TOPIC \
+                else ""
+            for form, render in sorted(renders.items()):
+                try:
+                    value = verb.negative() if base in NEITHER_NOR_PLAIN \
+                        else render(verb)
+                except AttributeError:
+                    value = verb.negative()  # 好きではない: no stem for も
+                add_forms(marker, spellings.get(form, ()), value + topic)
         for marker, subject in sorted(NOBODY.items()):
             # After "neither" and "nor" the base form too ("neither do I").
             for form, render in (("s", lambda v: v.negative()),
@@ -1045,6 +1145,10 @@ def build(verbs, adjectives, nouns=None):
         for marker, ending in sorted(NONE_OF.items()) + sorted(
                 WITHOUT.items()):
             add(marker + " " + word, value + ending)
+        key = "〓全 " + word
+        if len(key) <= KEY_WIDTH and word not in NOTICES \
+                and word not in AUXILIARY_WORDS:
+            no_subject.append((key, value + " " + NO_SUBJECT))
     # "no" before an adjective and its noun ("no hot water"): the
     # adjective moves before the placeholder, which then meets the noun.
     # These run before the noun keys (with the adverbs, below).
@@ -1053,14 +1157,17 @@ def build(verbs, adjectives, nouns=None):
         if count >= ADJECTIVE_MIN_COUNT and word not in (nouns or {}) \
                 and adjective_negatives(value) is not None \
                 and word not in AUXILIARY_WORDS:
-            for marker in sorted(NONE_OF) + sorted(NOUN_PHRASE.values()):
+            for marker in sorted(NONE_OF) + sorted(NOUN_PHRASE.values()) \
+                    + ["〓全"]:
                 if len(marker + " " + word) <= KEY_WIDTH:
                     # A noun spelt as the adjective with "s" ("news" after
                     # "new"), which the adjective's line would take as
                     # its plural, goes first.
                     plural = marker + " " + word + "s"
-                    if plural in keyed:
-                        moving.append((plural, keyed[plural]))
+                    nouns_read = dict(no_subject) if marker == "〓全" \
+                        else keyed
+                    if plural in nouns_read:
+                        moving.append((plural, nouns_read[plural]))
                     moving.append((marker + " " + word,
                                    value + " " + marker))
     between = []
@@ -1105,9 +1212,24 @@ def build(verbs, adjectives, nouns=None):
     moved = {k for k, _ in between} | {k for k, _ in head}
     head = [(_with_marker(k), v) for k, v in head]
     between = [(_with_marker(k), v) for k, v in between]
-    body = between + sorted(((k, v) for k, v in keyed.items()
-                             if k not in moved),
-                            key=lambda kv: kv[0] + "\U0010ffff")
+    # "no" and its noun, then the noun's placeholder with an auxiliary's
+    # ("ファイル 〓亡 〓受" → ファイル 〓非), before any key reads the
+    # auxiliary's placeholder with its verb: read the other way round, the
+    # auxiliary took its verb first and the noun was left with its がない.
+    no_subject = sorted(((k, v) for k, v in no_subject
+                         if k not in moved
+                         and not any(p in k for p in PHRASE_TABLE)),
+                        key=lambda kv: kv[0] + "\U0010ffff")
+    # A noun line takes the plural too and leaves its marker ("〓全 books
+    # ％１０００" → 本 〓亡 ％１０００): the placeholder takes it first, as
+    # those of "none of us" do.
+    no_subject += [(NO_SUBJECT + " " + M, NO_SUBJECT)]
+    no_subject += [(NO_SUBJECT + " " + aux, negated) for aux, negated in
+                   sorted(NO_SUBJECT_AUXILIARIES.items())]
+    moved |= {k for k, _ in no_subject}
+    body = between + no_subject + sorted(
+        ((k, v) for k, v in keyed.items() if k not in moved),
+        key=lambda kv: kv[0] + "\U0010ffff")
     # A fallback that leaves a placeholder ("wanted to" が欲したのは 〓的)
     # before the fallback that takes that one back.
     tail = sorted(FALLBACKS.items(), key=lambda kv: ("〓" not in kv[1], kv[0]))
