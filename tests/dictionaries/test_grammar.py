@@ -53,6 +53,10 @@ VERBS = {
              300),
     "know": (None, True, forms("know", "knows", "knew", "known", "knowing"),
              900),
+    # WordNet spells it the American way; the British way gets keys too.
+    "realize": (Verb("悟る", "v5r"), True,
+                forms("realize", "realizes", "realized", "realized",
+                      "realizing"), 50),
 }
 ADJECTIVES = {"good": ("良い", 900), "quiet": ("静かな", 150),
               "rare": ("まれな", 1), "tired": ("疲れた", 9),
@@ -163,8 +167,8 @@ class GrammarTest(unittest.TestCase):
             ("isn't it good", ["それ", "良くない"]),
             ("can I write", ["私", "が書けるのは"]),
             ("may I go", ["私", "が行ってもいい"]),
-            ("nobody can write", ["誰も", "が書けないのは"]),
-            ("nobody wants to go", ["誰も", "が行きたくない"]),
+            ("nobody can write", ["誰も", "書けないのは"]),
+            ("nobody wants to go", ["誰も", "行きたくない"]),
             ("nothing is written", ["何も", "が書かれない"]),
             ("he went without writing", ["he", "went", "書かずに"]),
             ("he went without a book", ["he", "went", "本なしで"]),
@@ -184,10 +188,10 @@ class GrammarTest(unittest.TestCase):
             ("you didn't have to go", ["you", "が行く必要はなかった"]),
             ("he might have to write",
              ["he", "が書かなければならないかもしれないのは"]),
-            ("nobody wanted to go", ["誰も", "が行きたくなかった"]),
-            ("nobody should go", ["誰も", "が行くべきではない"]),
-            ("nobody needs to write", ["誰も", "が書く必要はないのは"]),
-            ("nobody may go", ["誰も", "が行かないかもしれない"]),
+            ("nobody wanted to go", ["誰も", "行きたくなかった"]),
+            ("nobody should go", ["誰も", "行くべきではない"]),
+            ("nobody needs to write", ["誰も", "書く必要はないのは"]),
+            ("nobody may go", ["誰も", "行かないかもしれない"]),
             # How a thing looks or seems, negated after the adjective.
             ("she doesn't look good", ["she", "良いようには見えない"]),
             ("he didn't seem tired", ["he", "疲れたようには思えなかった"]),
@@ -297,7 +301,7 @@ class GrammarTest(unittest.TestCase):
             ("none of us wrote", ["私たちの", "誰も書かなかったのは"]),
             ("neither of us went", ["私たちのどちらも", "行かなかった"]),
             ("neither of us can write", ["私たちのどちらも",
-                                        "が書けないのは"]),
+                                        "書けないのは"]),
             ("none of us", ["私たちの", "誰も…ない"]),
         ]
         for english, expected in cases:
@@ -325,6 +329,34 @@ class GrammarTest(unittest.TestCase):
         ]
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)
+
+    def test_british_spellings_written_out_questions_and_adverbs(self):
+        cases = [
+            ("i didn't realise", ["i", "が悟らなかったのは"]),
+            ("it wasn't realised", ["it", "が悟られなかった"]),
+            ("i didn't realize", ["i", "が悟らなかったのは"]),
+            # "not" after the subject of a question.
+            ("did you not write", ["あなた", "が書かなかったのは"]),
+            ("can we not go", ["私たち", "が行けない"]),
+            ("is it not written", ["それ", "が書かれない"]),
+            # An adverb between moves before the negation.
+            ("he didn't immediately write", ["he", "すぐに",
+                                             "が書かなかったのは"]),
+            # After 誰も, 何も and どちらも the verb takes no が, nor after
+            # the subject's auxiliary with "be" before a participle.
+            ("nobody will go", ["誰も", "行かないだろう"]),
+            ("nobody could write", ["誰も", "書けなかったのは"]),
+            ("neither of them will go", ["彼らのどちらも", "行かないだろう"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
+    def test_british_spelling(self):
+        cases = [("realize", "realise"), ("analyzing", "analysing"),
+                 ("favored", "favoured"), ("seize", None), ("size", None),
+                 ("walked", None)]
+        for american, british in cases:
+            self.assertEqual(grammar.british(american), british, american)
 
     def test_get_with_adjective_notices_and_states_after_modals(self):
         cases = [

@@ -323,6 +323,27 @@ AUXILIARIES += [
     # "nothing to eat", "nobody to ask": what there is none of to do.
     ("〓何 to", "〓乏"), ("〓誰 to", "〓孤"),
 ]
+# After 誰も, 何も and どちらも the verb takes no が of its own: 誰もが泳げ
+# ない reads "everyone cannot swim", 誰も泳げない "nobody can swim". The
+# negatives that follow them ("nobody can", "neither of us will") have
+# twins whose keys read the verb without its が (SUBJECTLESS); the other
+# negatives keep theirs.
+SUBJECTLESS = {"〓不": "〓弗", "〓難": "〓艱", "〓拒": "〓却", "〓要": "〓需",
+               "〓戒": "〓誡", "〓疑": "〓惑", "〓厭": "〓倦", "〓嫌": "〓忌"}
+_SUBJECTS_OF_NONE = ("誰も ", "何も ")
+AUXILIARIES = [
+    (key, value[:3] + SUBJECTLESS.get(value[3:], value[3:]))
+    if value.startswith(_SUBJECTS_OF_NONE) else
+    (key, SUBJECTLESS.get(value, value)) if key.startswith("〓双 ") else
+    (key, value)
+    for key, value in AUXILIARIES]
+# A twin meets "be", "have" and the other auxiliaries as its negative
+# does ("nothing can be done" 何も and the passive it cannot be).
+AUXILIARIES += [(SUBJECTLESS[key[:2]] + key[2:], value)
+                for key, value in AUXILIARIES
+                if key[:2] in SUBJECTLESS and key[2:3] == " "]
+
+
 # A question that starts with a modal ("can you swim?"): the subject, then
 # the modal's placeholder, as in "you can swim".
 # The built-in table has made a capital "I" 私 before the dictionaries
@@ -387,7 +408,16 @@ BETWEEN = {"really": "本当に", "always": "いつも", "even": "でさえ",
            "probably": "たぶん", "certainly": "確かに", "soon": "すぐに",
            "easily": "簡単に", "all": "皆", "now": "今",
            "particularly": "特に", "exactly": "正確に", "much": "あまり",
-           "totally": "全く", "entirely": "完全に"}
+           "totally": "全く", "entirely": "完全に",
+           # More adverbs met between a negation and its verb ("didn't
+           # immediately answer", "does not explicitly say").
+           "generally": "一般に", "immediately": "すぐに",
+           "personally": "個人的に", "properly": "きちんと",
+           "clearly": "はっきり", "directly": "直接",
+           "absolutely": "絶対に", "honestly": "正直",
+           "seriously": "真剣に", "initially": "最初は",
+           "explicitly": "明示的に", "typically": "通常",
+           "currently": "現在", "strictly": "厳密に"}
 # The auxiliaries that open a question, before their subject.
 INVERTING = {"〓否", "〓昔", "〓不", "〓難", "〓拒", "〓非", "〓失", "〓未",
              "〓前", "〓将", "〓能", "〓可", "〓推", "〓義", "〓当", "〓受",
@@ -455,6 +485,10 @@ FALLBACKS = {
 }
 
 
+FALLBACKS.update({twin: FALLBACKS[negative]
+                  for negative, twin in SUBJECTLESS.items()})
+
+
 # "anything", "anyone" and "anybody" after a negative verb are what none
 # of is done ("didn't say anything" 何も言わなかった, "don't know anyone"
 # 誰も知らない); elsewhere they keep their own reading (何でも, "I'd eat
@@ -489,7 +523,7 @@ def _verb_forms():
     def modal(f, plain, topical):
         return lambda v, tr: "が" + f(v) + (topical if tr else plain)
 
-    return {
+    forms = {
         "〓否": (("base",), t(lambda v: v.negative())),
         "〓昔": (("base",), t(lambda v: v.past_negative())),
         "〓不": (("base",), t(lambda v: v.potential_negative())),
@@ -555,6 +589,15 @@ def _verb_forms():
         "〓非": (("ing",), t(lambda v: v.te() + "いない")),
         "〓失": (("ing",), t(lambda v: v.te() + "いなかった")),
     }
+    for negative, twin in SUBJECTLESS.items():
+        wanted, render = forms[negative]
+        forms[twin] = (wanted, lambda v, tr, render=render:
+                       _without_ga(render(v, tr)))
+    return forms
+
+
+def _without_ga(value):
+    return value[1:] if value.startswith("が") else value
 
 
 # "nobody" and "nothing" before a verb in -s or the past.
@@ -776,7 +819,9 @@ BUILT_IN_VERBS = {
     "mean": Verb("意味", "vs"),
     "help": Verb("助ける", "v1"),
     "show": Verb("示す", "v5s"),
-    "tell": Verb("話す", "v5s"),
+    # "tell" says what is said to someone: 言う (言わなかった, 言われた),
+    # where 話す ("talk") made "we weren't told" 話されなかった.
+    "tell": Verb("言う", "v5u"),
     "say": Verb("言う", "v5u"),
     "see": Verb("見る", "v1"),
     "eat": Verb("食べる", "v1"),
@@ -814,8 +859,9 @@ STATIVE_VERBS = {"remember", "live", "own", "belong", "resemble", "know",
 STATE_KEEPS_NEGATIVE = {"know"}
 # The placeholders whose simple form of a stative verb reads ている: the
 # present and past negatives, and "will", "may" with their negatives.
-STATE_MARKERS = {"〓否", "〓昔", "〓将", "〓拒", "〓推", "〓疑", "〓向"}
-NEGATIVE_STATE_MARKERS = {"〓否", "〓昔", "〓拒", "〓疑"}
+STATE_MARKERS = {"〓否", "〓昔", "〓将", "〓拒", "〓推", "〓疑", "〓向",
+                 "〓却", "〓惑"}
+NEGATIVE_STATE_MARKERS = {"〓否", "〓昔", "〓拒", "〓疑", "〓却", "〓惑"}
 
 
 def as_state(verb):
@@ -826,6 +872,34 @@ TRANSITIVE_BUILT_IN = {"like", "hate", "want", "need", "have", "know",
                        "mean", "help", "show", "tell", "say", "see", "eat",
                        "add", "draw", "think", "speak", "learn", "call",
                        "hear", "win"}
+
+
+# British spellings of the verbs WordNet spells the American way: "didn't
+# realise" had no key and read しなかったリーリス. -ize and -yze become -ise
+# and -yse in every form; a few verbs in -or take -our.
+BRITISH_OUR = ("color", "favor", "honor", "labor", "harbor", "humor")
+
+
+def british(spelling):
+    """The British spelling of a verb form, or None where it is the
+    same (realized → realised, analyzing → analysing, favored →
+    favoured)."""
+    changed = re.sub(r"(?<=[a-z]{3})([iy])z(e|es|ed|ing)$", r"\1s\2",
+                     spelling)
+    for stem in BRITISH_OUR:
+        if changed.startswith(stem):
+            changed = stem[:-1] + "ur" + changed[len(stem):]
+    return changed if changed != spelling else None
+
+
+def with_british(forms_of):
+    """{form: spellings} with each form's British spellings added."""
+    spellings = {}
+    for form, written in dict(forms_of).items():
+        written = list(written)
+        spellings[form] = written + [b for b in map(british, written)
+                                     if b and b not in written]
+    return spellings
 
 
 def _with_marker(key):
@@ -1020,7 +1094,8 @@ def build(verbs, adjectives, nouns=None):
             if count >= PASSIVE_MIN_COUNT and transitive \
                     and isinstance(verb, Verb):
                 for marker, render in sorted(PASSIVE.items()):
-                    add_forms(marker, [p for p in dict(forms_of).get("pp", ())
+                    add_forms(marker, [p for p in with_british(forms_of)
+                                       .get("pp", ())
                                        if p not in OWN_PARTICIPLES],
                               "が" + render(verb))
             continue
@@ -1029,7 +1104,7 @@ def build(verbs, adjectives, nouns=None):
             transitive = base in TRANSITIVE_BUILT_IN
         if base in WEATHER_VERBS:
             transitive = False
-        spellings = dict(forms_of)
+        spellings = with_british(forms_of)
         for marker, (wanted, render) in sorted(forms.items()):
             try:
                 value = render(verb, transitive)
