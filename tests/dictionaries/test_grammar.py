@@ -339,6 +339,9 @@ class GrammarTest(unittest.TestCase):
             ("did you not write", ["あなた", "が書かなかったのは"]),
             ("can we not go", ["私たち", "が行けない"]),
             ("is it not written", ["それ", "が書かれない"]),
+            # What one should not or must not do.
+            ("you aren't supposed to go", ["you", "が行くべきではない"]),
+            ("he isn't allowed to write", ["he", "が書いてはいけないのは"]),
             # An adverb between moves before the negation.
             ("he didn't immediately write", ["he", "すぐに",
                                              "が書かなかったのは"]),

@@ -318,6 +318,11 @@ AUXILIARIES += [
     # known" 知ったはずがない).
     ("〓戒 have", "〓恨"), ("〓難 have", "〓虚"), ("〓不 have", "〓虚"),
     ("〓拒 have", "〓空"), ("〓疑 have", "〓迷"),
+    # "aren't supposed to" is what one should not do (吸うべきではない);
+    # read apart, ではない stood before が as "..., but". "isn't allowed
+    # to" is what one must not do (行ってはいけない).
+    ("〓非 〓筈", "〓戒"), ("〓失 〓筈", "〓戒"),
+    ("〓非 allowed to", "〓禁"), ("〓非 permitted to", "〓禁"),
     # "would rather not", "had better not": the negative before 方がいい.
     ("〓寧 not", "〓避"), ("〓善 not", "〓避"),
     # "nothing to eat", "nobody to ask": what there is none of to do.
