@@ -342,6 +342,14 @@ class GrammarTest(unittest.TestCase):
             # What one should not or must not do.
             ("you aren't supposed to go", ["you", "が行くべきではない"]),
             ("he isn't allowed to write", ["he", "が書いてはいけないのは"]),
+            # A feeling or a state of the body after a copula is the
+            # state, never the passive; some adjectives take their
+            # everyday sense there.
+            ("he is not interested", ["he", "興味を持っていない"]),
+            ("she wasn't surprised", ["she", "驚いていなかった"]),
+            ("I'm not hungry", ["私", "お腹が空いていない"]),
+            ("it won't be easy", ["it", "簡単ではないだろう"]),
+            ("he isn't kind", ["he", "親切ではない"]),
             # An adverb between moves before the negation.
             ("he didn't immediately write", ["he", "すぐに",
                                              "が書かなかったのは"]),

@@ -740,7 +740,34 @@ STATE_ADJECTIVES = {"open": "開いている", "closed": "閉まっている",
                     "alive": "生きている", "dead": "死んでいる",
                     "broken": "壊れている", "married": "結婚している",
                     "lost": "迷っている", "finished": "終わっている",
-                    "done": "終わっている", "gone": "いなくなっている"}
+                    "done": "終わっている", "gone": "いなくなっている",
+                    # A feeling, spelt as a participle: after a copula it
+                    # is the state one is in (驚いていない), not the passive
+                    # of the verb (驚かされない, "is not surprised by
+                    # someone"); "interested" read as 視聴されない.
+                    "interested": "興味を持っている",
+                    "surprised": "驚いている", "worried": "心配している",
+                    "excited": "興奮している", "bored": "退屈している",
+                    "scared": "怖がっている", "frightened": "怖がっている",
+                    "satisfied": "満足している",
+                    "disappointed": "がっかりしている",
+                    "confused": "混乱している", "pleased": "喜んでいる",
+                    "impressed": "感心している", "amazed": "驚いている",
+                    "annoyed": "いらいらしている",
+                    "concerned": "心配している",
+                    "convinced": "確信している", "upset": "動揺している",
+                    "prepared": "準備ができている",
+                    "embarrassed": "恥ずかしがっている",
+                    # States of the body English says with an adjective:
+                    # "hungry" read ハングリー, "wet" the verb 濡らす.
+                    "hungry": "お腹が空いている",
+                    "thirsty": "喉が渇いている", "wet": "濡れている"}
+# Adjectives whose everyday sense after a copula is not the one their
+# rendering elsewhere takes: "is not kind" 親切ではない, not 種類 ("a
+# kind of"); "isn't easy" 簡単ではない (易くない is seldom said); "I'm not
+# alone" 一人ではない; "isn't well" 元気ではない.
+COPULA_ADJECTIVES = {"kind": "親切な", "easy": "簡単な", "alone": "一人の",
+                     "well": "元気な"}
 # Where one is, after a copula ("is not here" ここにいない, "will be
 # there" そこにいるだろう), read as the verb いる.
 PLACES = {"here": Verb("ここにいる", "v1"), "there": Verb("そこにいる", "v1")}
@@ -1056,7 +1083,8 @@ def build(verbs, adjectives, nouns=None):
             participle_weight[spelling] = max(
                 participle_weight.get(spelling, 0), PARTICIPLE_SHARE * count)
     adjectives = dict(adjectives)
-    for word, value in STATE_ADJECTIVES.items():
+    for word, value in list(STATE_ADJECTIVES.items()) + list(
+            COPULA_ADJECTIVES.items()):
         adjectives[word] = (value, max(adjectives.get(word, (0, 0))[1],
                                        ADJECTIVE_MIN_COUNT))
         participle_weight.pop(word, None)
