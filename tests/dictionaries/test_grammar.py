@@ -350,6 +350,12 @@ class GrammarTest(unittest.TestCase):
             ("I'm not hungry", ["私", "お腹が空いていない"]),
             ("it won't be easy", ["it", "簡単ではないだろう"]),
             ("he isn't kind", ["he", "親切ではない"]),
+            # What one must not be, told or forbidden.
+            ("don't be quiet", ["静かではいけない"]),
+            ("you must not be tired", ["you", "疲れていてはいけない"]),
+            ("it must not be written", ["it", "が書かれてはいけない"]),
+            ("it shouldn't be written", ["it", "が書かれるべきではない"]),
+            ("you shouldn't be here", ["you", "ここにいるべきではない"]),
             # An adverb between moves before the negation.
             ("he didn't immediately write", ["he", "すぐに",
                                              "が書かなかったのは"]),

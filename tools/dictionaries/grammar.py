@@ -282,7 +282,8 @@ AUXILIARIES += [
     ("〓拒 be", "〓没"), ("〓不 be", "〓阻"),
     ("〓未 〓被", "〓欠"), ("〓受 being", "〓進"), ("〓被 being", "〓途"),
     ("〓受 〓久", "〓久"), ("〓被 〓久", "〓久"),
-    ("〓来 〓能", "〓叶"), ("〓否 be", "〓非"), ("〓験 〓被", "〓欠"),
+    ("〓来 〓能", "〓叶"), ("〓否 be", "〓勿"), ("〓禁 be", "〓勿"),
+    ("〓戒 be", "〓慎"), ("〓験 〓被", "〓欠"),
 ] + [
     (subject + " " + marker, japanese + " " + marker)
     for subject, japanese in sorted(BE_SUBJECTS.items())
@@ -479,6 +480,7 @@ FALLBACKS = {
     "〓宜": "べき", "〓許": "できる", "〓没": "ないだろう", "〓阻": "できない",
     "〓欠": "ない", "〓進": "", "〓途": "",
     "〓名": "ではない", "〓旧": "ではなかった", "〓験": "ない",
+    "〓勿": "てはいけない", "〓慎": "べきではない",
     "〓筈": "はず 〓的", "〓際": "について 〓的",
     "〓寧": "むしろ", "〓善": "が持っていたのは", "〓允": "かもしれない",
     "〓背": "が行っていない 〓的", "〓莫": "ない 〓的", "〓久": "もはや…ない", "〓抜": "なしで",
@@ -680,6 +682,8 @@ PASSIVE = {
     "〓欠": lambda v: v.passive_past()[:-1] + "ていない",
     "〓進": lambda v: v.passive_past()[:-1] + "ている",
     "〓途": lambda v: v.passive_past()[:-1] + "ていた",
+    "〓勿": lambda v: v.passive_past()[:-1] + "てはいけない",
+    "〓慎": lambda v: v.passive() + "べきではない",
 }
 # A modal with "be" before a verb in -ing ("must be joking", "will be
 # waiting", "might be sleeping"): what is going on, then the guess
@@ -726,7 +730,20 @@ COPULAS = {
     "〓阻": (lambda a, n: _state(a) + "はずがない", "のはずがない"),
     "〓宜": (lambda a, n: _state(a) + "はずだ", "のはずだ"),
     "〓許": (lambda a, n: _state(a) + "こともある", "であることもある"),
+    # "don't be late", "must not be late": what one must not be (遅くては
+    # いけない); "don't be" read as "is not" (遅くない) and lost the order.
+    "〓勿": (lambda a, n: _must_not_be(n[0]), "であってはいけない"),
+    # "shouldn't be late": as must not be; "shouldn't be used" below.
+    "〓慎": (lambda a, n: _must_not_be(n[0]), "であるべきではない"),
 }
+
+
+def _must_not_be(negative):
+    """遅くない → 遅くてはいけない, 静かではない → 静かではいけない, 疲れて
+    いない → 疲れていてはいけない."""
+    if negative.endswith("ではない"):
+        return negative[:-2] + "いけない"
+    return negative[:-2] + "てはいけない"
 # The copulas that take a noun as well as an adjective: those met most
 # ("is not a doctor", "will be a doctor", "must be a mistake"); the rest
 # would add some three thousand lines each for sentences seldom met.
@@ -780,6 +797,7 @@ PLACE_FORMS = {
     "〓違": lambda v: v.dictionary + "に違いない",
     "〓宜": lambda v: v.dictionary + "はずだ",
     "〓阻": lambda v: v.dictionary + "はずがない",
+    "〓慎": lambda v: v.dictionary + "べきではない",
 }
 # "doesn't look happy", "didn't seem tired", "don't feel well": how the
 # adjective seems, said after it (嬉しいようには見えない); a verb key would
