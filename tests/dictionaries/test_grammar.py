@@ -53,6 +53,8 @@ VERBS = {
              300),
     "know": (None, True, forms("know", "knows", "knew", "known", "knowing"),
              900),
+    # "do" after "neither" and "nor" stands for a verb said before.
+    "do": (None, True, forms("do", "does", "did", "done", "doing"), 5000),
     # WordNet spells it the American way; the British way gets keys too.
     "realize": (Verb("悟る", "v5r"), True,
                 forms("realize", "realizes", "realized", "realized",
@@ -250,6 +252,8 @@ class GrammarTest(unittest.TestCase):
             ("neither of them went", ["彼らのどちらも", "行かなかった"]),
             ("i neither write nor go", ["i", "書かず", "行かない"]),
             ("he neither writes nor goes", ["he", "書かず", "行かない"]),
+            ("nor did he", ["しなかった", "he"]),
+            ("neither do i", ["しない", "i"]),
             ("she neither likes nor writes", ["she", "好きではない",
                                               "書かないのは"]),
             # "nobody" takes no base form: "nobody go" is no English.

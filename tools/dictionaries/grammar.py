@@ -1230,8 +1230,9 @@ def build(verbs, adjectives, nouns=None):
                 else ""
             for form, render in sorted(renders.items()):
                 try:
-                    value = verb.negative() if base in NEITHER_NOR_PLAIN \
-                        else render(verb)
+                    value = render(verb) if base not in NEITHER_NOR_PLAIN \
+                        else verb.past_negative() if form == "past" \
+                        else verb.negative()
                 except AttributeError:
                     value = verb.negative()  # 好きではない: no stem for も
                 add_forms(marker, spellings.get(form, ()), value + topic)
