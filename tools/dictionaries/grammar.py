@@ -509,15 +509,6 @@ ANY_WORDS = [("anything", "〓任"), ("anyone", "〓人"), ("anybody", "〓人")
 # adjective.txt, so the fallback must say it in Japanese).
 ANY_FALLBACKS = {"〓任": "何でも", "〓人": "誰でも"}
 ANY_OBJECTS = {"〓任": "何も", "〓人": "誰も"}
-# A pronoun between the verb and "anything" ("didn't tell him anything",
-# "won't give you anything") moves after it, so that the negation, the
-# verb and the placeholder meet (何も言わなかった 彼に); read apart, anything
-# was 何でも, "what I didn't tell him is anything". The pronoun is the one
-# it is told or given to (彼に), written in Japanese: a Latin value would
-# meet the spelling rules.
-ANY_OBJECT_PRONOUNS = {"me": "私に", "you": "あなたに", "him": "彼に",
-                       "her": "彼女に", "us " + PLURAL_MARKER: "私たちに",
-                       "them": "彼らに", "it": "それに"}
 # The negative placeholders that take such an object: do not, did not,
 # cannot, could not, will not, may not, must not, have not, do/did not
 # want to.
@@ -1370,10 +1361,7 @@ def build(verbs, adjectives, nouns=None):
     # before the fallback that takes that one back.
     tail = sorted(FALLBACKS.items(), key=lambda kv: ("〓" not in kv[1], kv[0]))
     tail += sorted(ANY_FALLBACKS.items())
-    any_moves = [(pronoun + " " + placeholder, placeholder + " " + japanese)
-                 for placeholder in sorted(ANY_OBJECTS)
-                 for pronoun, japanese in ANY_OBJECT_PRONOUNS.items()]
-    return head + ANY_WORDS + any_moves + body + tail
+    return head + ANY_WORDS + body + tail
 
 
 def auxiliary_words():
