@@ -53,6 +53,12 @@ VERBS = {
              300),
     "know": (None, True, forms("know", "knows", "knew", "known", "knowing"),
              900),
+    # "do" after "neither" and "nor" stands for a verb said before.
+    "do": (None, True, forms("do", "does", "did", "done", "doing"), 5000),
+    # WordNet spells it the American way; the British way gets keys too.
+    "realize": (Verb("悟る", "v5r"), True,
+                forms("realize", "realizes", "realized", "realized",
+                      "realizing"), 50),
 }
 ADJECTIVES = {"good": ("良い", 900), "quiet": ("静かな", 150),
               "rare": ("まれな", 1), "tired": ("疲れた", 9),
@@ -163,8 +169,8 @@ class GrammarTest(unittest.TestCase):
             ("isn't it good", ["それ", "良くない"]),
             ("can I write", ["私", "が書けるのは"]),
             ("may I go", ["私", "が行ってもいい"]),
-            ("nobody can write", ["誰も", "が書けないのは"]),
-            ("nobody wants to go", ["誰も", "が行きたくない"]),
+            ("nobody can write", ["誰も", "書けないのは"]),
+            ("nobody wants to go", ["誰も", "行きたくない"]),
             ("nothing is written", ["何も", "が書かれない"]),
             ("he went without writing", ["he", "went", "書かずに"]),
             ("he went without a book", ["he", "went", "本なしで"]),
@@ -184,10 +190,10 @@ class GrammarTest(unittest.TestCase):
             ("you didn't have to go", ["you", "が行く必要はなかった"]),
             ("he might have to write",
              ["he", "が書かなければならないかもしれないのは"]),
-            ("nobody wanted to go", ["誰も", "が行きたくなかった"]),
-            ("nobody should go", ["誰も", "が行くべきではない"]),
-            ("nobody needs to write", ["誰も", "が書く必要はないのは"]),
-            ("nobody may go", ["誰も", "が行かないかもしれない"]),
+            ("nobody wanted to go", ["誰も", "行きたくなかった"]),
+            ("nobody should go", ["誰も", "行くべきではない"]),
+            ("nobody needs to write", ["誰も", "書く必要はないのは"]),
+            ("nobody may go", ["誰も", "行かないかもしれない"]),
             # How a thing looks or seems, negated after the adjective.
             ("she doesn't look good", ["she", "良いようには見えない"]),
             ("he didn't seem tired", ["he", "疲れたようには思えなかった"]),
@@ -240,10 +246,16 @@ class GrammarTest(unittest.TestCase):
             ("there wasn't any money", ["there", "金がなかった"]),
             ("there isn't anything to write", ["there", "書くものは何もない"]),
             ("none wrote", ["一つも書かなかったのは"]),
-            ("she neither wrote nor went", ["she", "書かなかったのは",
-                                            "行かなかった"]),
+            # Two denials joined: the first in ず, the second in its
+            # tense; "neither of them" a negative alone.
+            ("she neither wrote nor went", ["she", "書かず", "行かなかった"]),
             ("neither of them went", ["彼らのどちらも", "行かなかった"]),
-            ("i neither write nor go", ["i", "書かないのは", "行かない"]),
+            ("i neither write nor go", ["i", "書かず", "行かない"]),
+            ("he neither writes nor goes", ["he", "書かず", "行かない"]),
+            ("nor did he", ["しなかった", "he"]),
+            ("neither do i", ["しない", "i"]),
+            ("she neither likes nor writes", ["she", "好きではない",
+                                              "書かないのは"]),
             # "nobody" takes no base form: "nobody go" is no English.
             ("nobody go", ["誰も…ない", "go"]),
             ("neither book nor pen", ["どちらも…ない", "book", "も…ない",
@@ -293,11 +305,79 @@ class GrammarTest(unittest.TestCase):
             ("none of us wrote", ["私たちの", "誰も書かなかったのは"]),
             ("neither of us went", ["私たちのどちらも", "行かなかった"]),
             ("neither of us can write", ["私たちのどちらも",
-                                        "が書けないのは"]),
+                                        "書けないのは"]),
             ("none of us", ["私たちの", "誰も…ない"]),
         ]
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)
+
+    def test_no_before_a_noun_that_a_verb_follows(self):
+        # The noun is the subject and the verb takes the negation, after
+        # an auxiliary too; where no verb follows, the absence as before.
+        cases = [
+            ("no books were written", ["本", "が書かれなかった"]),
+            ("no books are written", ["本", "が書かれない"]),
+            ("no doctor wrote", ["医者", "が書かなかったのは"]),
+            ("no doctor writes", ["医者", "が書かないのは"]),
+            ("no doctor will go", ["医者", "が行かないだろう"]),
+            ("no doctor can write", ["医者", "が書けないのは"]),
+            ("no good doctor went", ["良い", "医者", "が行かなかった"]),
+            ("no money.", ["金", "がない", "。"]),
+            ("no money left", ["金", "がない", "left"]),
+            ("there is no money", ["there", "金がない"]),
+            ("there were no books", ["there", "本がなかった"]),
+            ("no smoking", ["禁煙"]),
+            # After a preposition "no" and its noun are its object.
+            ("with no books wrote", ["と一緒に", "本がない", "wrote"]),
+            ("no pen", ["無い", "pen"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
+    def test_british_spellings_written_out_questions_and_adverbs(self):
+        cases = [
+            ("i didn't realise", ["i", "が悟らなかったのは"]),
+            ("it wasn't realised", ["it", "が悟られなかった"]),
+            ("i didn't realize", ["i", "が悟らなかったのは"]),
+            # "not" after the subject of a question.
+            ("did you not write", ["あなた", "が書かなかったのは"]),
+            ("can we not go", ["私たち", "が行けない"]),
+            ("is it not written", ["それ", "が書かれない"]),
+            # What one should not or must not do.
+            ("you aren't supposed to go", ["you", "が行くべきではない"]),
+            ("he isn't allowed to write", ["he", "が書いてはいけないのは"]),
+            # A feeling or a state of the body after a copula is the
+            # state, never the passive; some adjectives take their
+            # everyday sense there.
+            ("he is not interested", ["he", "興味を持っていない"]),
+            ("she wasn't surprised", ["she", "驚いていなかった"]),
+            ("I'm not hungry", ["私", "お腹が空いていない"]),
+            ("it won't be easy", ["it", "簡単ではないだろう"]),
+            ("he isn't kind", ["he", "親切ではない"]),
+            # What one must not be, told or forbidden.
+            ("don't be quiet", ["静かではいけない"]),
+            ("you must not be tired", ["you", "疲れていてはいけない"]),
+            ("it must not be written", ["it", "が書かれてはいけない"]),
+            ("it shouldn't be written", ["it", "が書かれるべきではない"]),
+            ("you shouldn't be here", ["you", "ここにいるべきではない"]),
+            # An adverb between moves before the negation.
+            ("he didn't immediately write", ["he", "すぐに",
+                                             "が書かなかったのは"]),
+            # After 誰も, 何も and どちらも the verb takes no が, nor after
+            # the subject's auxiliary with "be" before a participle.
+            ("nobody will go", ["誰も", "行かないだろう"]),
+            ("nobody could write", ["誰も", "書けなかったのは"]),
+            ("neither of them will go", ["彼らのどちらも", "行かないだろう"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
+    def test_british_spelling(self):
+        cases = [("realize", "realise"), ("analyzing", "analysing"),
+                 ("favored", "favoured"), ("seize", None), ("size", None),
+                 ("walked", None)]
+        for american, british in cases:
+            self.assertEqual(grammar.british(american), british, american)
 
     def test_get_with_adjective_notices_and_states_after_modals(self):
         cases = [
@@ -308,6 +388,8 @@ class GrammarTest(unittest.TestCase):
             # Too rare an adjective: "get" as it read before.
             ("it didn't get rare", ["it", "しなかった", "get", "rare"]),
             ("no smoking", ["禁煙"]),
+            # After a preposition "no" and its noun are its object.
+            ("with no books wrote", ["と一緒に", "本がない", "wrote"]),
             # A state come about, as the state before a guess.
             ("she might be tired", ["she", "疲れているかもしれない"]),
             ("it will be ready", ["it", "用意ができているだろう"]),

@@ -823,9 +823,22 @@ documentation   ドキュメンテーション
 # the sources' choice is mostly a rare or learned sense ("bury" 葬る,
 # "shave" 削る, "traverse" 渡す); a row is here only where EDICT has the
 # verb a Japanese writer uses for the everyday sense, and the negated and
-# modal keys (grammar.py) read it too.
+# modal keys (grammar.py) read it too. The four after "take" came from
+# negated everyday sentences ("didn't bring" もたらさなかった, "doesn't
+# wear glasses" 履いていない, "didn't agree" 一致しなかった, "won't admit
+# it" 入れない), the three after them from a review of how WordNet's
+# first 230 verbs read negated ("didn't reach" 達さなかった, "doesn't
+# concern" 関さない, "didn't guess" 察さなかった); all ranked within those
+# 230.
 VERBS = """
 take            取る v5r
+bring           持って来る vk
+wear            身に着ける v1
+agree           同意 vs
+admit           認める v1
+reach           届く v5k
+concern         関係 vs
+guess           推測 vs
 seem            見える v1
 look            見る v1
 hold            持つ v5t

@@ -154,9 +154,9 @@ AUXILIARIES += [("no one", "〓誰"), ("nobody", "〓誰"), ("nothing", "〓何"
 # "nobody's perfect", "nothing's wrong": the "'s" the phrase stage made の
 # is "is" here, and 誰も with the negative copula reads it.
 # "neither" and "nor" before a verb ("she neither called nor wrote"): each
-# verb negative, with no subject of its own; before anything else they
-# read as before (どちらも…ない, も…ない). "neither of us went": both of us,
-# and the negative verb.
+# verb negative, with no subject of its own (NEITHER_NOR); before anything
+# else they read as before (どちらも…ない, も…ない). "neither of us went":
+# both of us, and the negative verb.
 # "us" takes the plural marker after it, which would stand between the
 # placeholder and the verb ("none of us ％１０００ went"): its keys make
 # a placeholder of their own, which the lines of US_PLACEHOLDERS take
@@ -165,7 +165,10 @@ AUXILIARIES += [("neither of " + pronoun, japanese + "どちらも 〓両")
                 for pronoun, japanese in (("them", "彼らの"),
                                           ("you", "あなたたちの"),
                                           ("us", "私たちの"))]
-AUXILIARIES += [("neither", "〓双"), ("nor", "〓亦")]
+# A bare "neither" has a placeholder of its own: before a verb it reads
+# as the first of two denials (呼ばず), where "neither of them" reads the
+# verb as a negative of its own (彼らのどちらも来なかった).
+AUXILIARIES += [("neither", "〓並"), ("nor", "〓亦")]
 AUXILIARIES += [("nobody の", "〓誰 〓受"), ("no one の", "〓誰 〓受"),
                 ("nothing の", "〓何 〓受")]
 AUXILIARIES += [("none of " + pronoun, japanese + " 〓衆")
@@ -182,7 +185,19 @@ US_PLACEHOLDERS = [("〓衆 " + M, "〓誰"), ("〓両 " + M, "〓双"),
 # 持っているのは無いお金.
 AUXILIARIES += [("have nothing", "〓何"),
                 ("have no", "〓無"), ("has " + M + " no", "〓無"),
-                ("no longer", "〓久"), ("no", "〓無")]
+                ("no longer", "〓久"), ("no", "〓全")]
+# After a preposition, "no" and its noun are its object, never the
+# subject of the verb that follows ("called with no arguments returns",
+# "in no case can"): there is none, as before (引数がない), with the
+# preposition as the word table renders it. "by" is left out: a key of
+# its own would drop the expression "by no means" (決して…ない).
+NO_AFTER = {"with": "と一緒に", "for": "のために", "of": "の", "at": "で",
+            "on": "の上に", "from": "から",
+            "under": "の下に", "into": "の中へ", "about": "について",
+            "after": "の後で", "before": "の前に", "during": "の間",
+            "in": "それがあるのは", "to": "その対象は"}
+AUXILIARIES += [(word + " no", japanese + " 〓無")
+                for word, japanese in sorted(NO_AFTER.items())]
 # "had no" and "there was no" say the same of the past: 時間がなかった.
 AUXILIARIES += [("had no", "〓缺"), ("had nothing", "〓何")]
 # "without" before a verb in -ing (言わずに) or a noun (傘なしで); "not to"
@@ -257,6 +272,8 @@ AUXILIARIES += [
     # modal, after どちらも.
     ("〓双 〓能", "〓不"), ("〓双 〓可", "〓難"), ("〓双 〓将", "〓拒"),
     ("〓双 〓受", "〓非"), ("〓双 〓被", "〓失"), ("〓双 〓当", "〓戒"),
+    ("〓並 〓能", "〓不"), ("〓並 〓可", "〓難"), ("〓並 〓将", "〓拒"),
+    ("〓並 〓受", "〓非"), ("〓並 〓被", "〓失"), ("〓並 〓当", "〓戒"),
     ("〓被 〓能", "〓得"), ("〓失 〓能", "〓難"), ("〓非 〓能", "〓不"),
     ("〓受 〓慣", "が使われる 〓的"),
     ("〓被 〓慣", "が使われた 〓的"),
@@ -265,7 +282,8 @@ AUXILIARIES += [
     ("〓拒 be", "〓没"), ("〓不 be", "〓阻"),
     ("〓未 〓被", "〓欠"), ("〓受 being", "〓進"), ("〓被 being", "〓途"),
     ("〓受 〓久", "〓久"), ("〓被 〓久", "〓久"),
-    ("〓来 〓能", "〓叶"), ("〓否 be", "〓非"), ("〓験 〓被", "〓欠"),
+    ("〓来 〓能", "〓叶"), ("〓否 be", "〓勿"), ("〓禁 be", "〓勿"),
+    ("〓戒 be", "〓慎"), ("〓験 〓被", "〓欠"),
 ] + [
     (subject + " " + marker, japanese + " " + marker)
     for subject, japanese in sorted(BE_SUBJECTS.items())
@@ -281,6 +299,9 @@ AUXILIARIES += [
     # "there isn't any milk" is "there is no milk".
     ("〓非 any", "〓無"), ("〓失 any", "〓缺"),
     ("〓被 〓無", "〓缺"),
+    # "there is no", "there was no": a bare "no" after the copula says
+    # there is none, as "have no" does.
+    ("〓受 〓全", "〓無"), ("〓被 〓全", "〓缺"),
     # "there isn't anything to do": nothing to do. ("don't have any" is
     # left to the verb: a noun without a key of its own would lose the
     # negation 持っていない to the placeholder's fallback.)
@@ -298,11 +319,37 @@ AUXILIARIES += [
     # known" 知ったはずがない).
     ("〓戒 have", "〓恨"), ("〓難 have", "〓虚"), ("〓不 have", "〓虚"),
     ("〓拒 have", "〓空"), ("〓疑 have", "〓迷"),
+    # "aren't supposed to" is what one should not do (吸うべきではない);
+    # read apart, ではない stood before が as "..., but". "isn't allowed
+    # to" is what one must not do (行ってはいけない).
+    ("〓非 〓筈", "〓戒"), ("〓失 〓筈", "〓戒"),
+    ("〓非 allowed to", "〓禁"), ("〓非 permitted to", "〓禁"),
     # "would rather not", "had better not": the negative before 方がいい.
     ("〓寧 not", "〓避"), ("〓善 not", "〓避"),
     # "nothing to eat", "nobody to ask": what there is none of to do.
     ("〓何 to", "〓乏"), ("〓誰 to", "〓孤"),
 ]
+# After 誰も, 何も and どちらも the verb takes no が of its own: 誰もが泳げ
+# ない reads "everyone cannot swim", 誰も泳げない "nobody can swim". The
+# negatives that follow them ("nobody can", "neither of us will") have
+# twins whose keys read the verb without its が (SUBJECTLESS); the other
+# negatives keep theirs.
+SUBJECTLESS = {"〓不": "〓弗", "〓難": "〓艱", "〓拒": "〓却", "〓要": "〓需",
+               "〓戒": "〓誡", "〓疑": "〓惑", "〓厭": "〓倦", "〓嫌": "〓忌"}
+_SUBJECTS_OF_NONE = ("誰も ", "何も ")
+AUXILIARIES = [
+    (key, value[:3] + SUBJECTLESS.get(value[3:], value[3:]))
+    if value.startswith(_SUBJECTS_OF_NONE) else
+    (key, SUBJECTLESS.get(value, value)) if key.startswith("〓双 ") else
+    (key, value)
+    for key, value in AUXILIARIES]
+# A twin meets "be", "have" and the other auxiliaries as its negative
+# does ("nothing can be done" 何も and the passive it cannot be).
+AUXILIARIES += [(SUBJECTLESS[key[:2]] + key[2:], value)
+                for key, value in AUXILIARIES
+                if key[:2] in SUBJECTLESS and key[2:3] == " "]
+
+
 # A question that starts with a modal ("can you swim?"): the subject, then
 # the modal's placeholder, as in "you can swim".
 # The built-in table has made a capital "I" 私 before the dictionaries
@@ -317,6 +364,25 @@ AUXILIARIES += [(modal + " " + subject, INVERTED_SUBJECTS[subject] + " "
                                 "they")
                 if (modal, subject) not in (("could", "you"),
                                             ("would", "you"))]
+# A negative question written out ("did you not receive", "can we not
+# go"): the subject, then the negation's placeholder, as in "you did not
+# receive"; read apart, "not" stood alone before the verb (あなたないが受
+# け取る, "there is none, but you receive"). "does she not" and the like
+# are longer than a key and stay as they were; "could you not" asks a
+# favour, as "could you" does.
+AUXILIARIES += [(aux + " " + subject + " not",
+                 INVERTED_SUBJECTS[subject] + " " + marker)
+                for aux, marker in (("do", "〓否"), ("does " + M, "〓否"),
+                                    ("did", "〓昔"), ("can", "〓不"),
+                                    ("could", "〓難"), ("will", "〓拒"),
+                                    ("would", "〓拒"), ("is " + M, "〓非"),
+                                    ("are", "〓非"), ("was " + M, "〓失"),
+                                    ("were", "〓失"), ("have", "〓未"),
+                                    ("has " + M, "〓未"), ("should", "〓戒"))
+                for subject in ("私", "you", "we", "he", "she", "it", "they")
+                if len(aux + " " + subject + " not") <= KEY_WIDTH
+                and (aux, subject) not in (("could", "you"),
+                                           ("would", "you"))]
 # "Could you open the window?" and "would you help me?" ask a favour, not
 # whether one is able: 開けてくれませんか. "Would you like" and a modal
 # with "be" after it ("could you be") keep their own readings, as the
@@ -348,7 +414,16 @@ BETWEEN = {"really": "本当に", "always": "いつも", "even": "でさえ",
            "probably": "たぶん", "certainly": "確かに", "soon": "すぐに",
            "easily": "簡単に", "all": "皆", "now": "今",
            "particularly": "特に", "exactly": "正確に", "much": "あまり",
-           "totally": "全く", "entirely": "完全に"}
+           "totally": "全く", "entirely": "完全に",
+           # More adverbs met between a negation and its verb ("didn't
+           # immediately answer", "does not explicitly say").
+           "generally": "一般に", "immediately": "すぐに",
+           "personally": "個人的に", "properly": "きちんと",
+           "clearly": "はっきり", "directly": "直接",
+           "absolutely": "絶対に", "honestly": "正直",
+           "seriously": "真剣に", "initially": "最初は",
+           "explicitly": "明示的に", "typically": "通常",
+           "currently": "現在", "strictly": "厳密に"}
 # The auxiliaries that open a question, before their subject.
 INVERTING = {"〓否", "〓昔", "〓不", "〓難", "〓拒", "〓非", "〓失", "〓未",
              "〓前", "〓将", "〓能", "〓可", "〓推", "〓義", "〓当", "〓受",
@@ -393,7 +468,8 @@ FALLBACKS = {
     "〓願": "したいかもしれない", "〓須": "必要があるかもしれない",
     "〓頼": "できる",
     "〓稀": "めったに…ない", "〓殆": "ほとんど…ない", "〓零": "一つも…ない", "〓缺": "無かった",
-    "〓双": "どちらも…ない", "〓亦": "も…ない",
+    "〓双": "どちらも…ない", "〓並": "どちらも…ない", "〓亦": "も…ない",
+    "〓全": "無い", "〓亡": "がない",
     "〓常": "決して…ない",
     # What each negated modal with "have" read before: the modal, then
     # "have" as the verb (が持つべきではないのは).
@@ -404,6 +480,7 @@ FALLBACKS = {
     "〓宜": "べき", "〓許": "できる", "〓没": "ないだろう", "〓阻": "できない",
     "〓欠": "ない", "〓進": "", "〓途": "",
     "〓名": "ではない", "〓旧": "ではなかった", "〓験": "ない",
+    "〓勿": "てはいけない", "〓慎": "べきではない",
     "〓筈": "はず 〓的", "〓際": "について 〓的",
     "〓寧": "むしろ", "〓善": "が持っていたのは", "〓允": "かもしれない",
     "〓背": "が行っていない 〓的", "〓莫": "ない 〓的", "〓久": "もはや…ない", "〓抜": "なしで",
@@ -413,6 +490,10 @@ FALLBACKS = {
     "〓或": "が持つかもしれないのは", "〓惜": "が持てるかもしれないのは",
     "〓確": "が持たなければならないのは",
 }
+
+
+FALLBACKS.update({twin: FALLBACKS[negative]
+                  for negative, twin in SUBJECTLESS.items()})
 
 
 # "anything", "anyone" and "anybody" after a negative verb are what none
@@ -449,7 +530,7 @@ def _verb_forms():
     def modal(f, plain, topical):
         return lambda v, tr: "が" + f(v) + (topical if tr else plain)
 
-    return {
+    forms = {
         "〓否": (("base",), t(lambda v: v.negative())),
         "〓昔": (("base",), t(lambda v: v.past_negative())),
         "〓不": (("base",), t(lambda v: v.potential_negative())),
@@ -515,11 +596,61 @@ def _verb_forms():
         "〓非": (("ing",), t(lambda v: v.te() + "いない")),
         "〓失": (("ing",), t(lambda v: v.te() + "いなかった")),
     }
+    for negative, twin in SUBJECTLESS.items():
+        wanted, render = forms[negative]
+        forms[twin] = (wanted, lambda v, tr, render=render:
+                       _without_ga(render(v, tr)))
+    return forms
+
+
+def _without_ga(value):
+    return value[1:] if value.startswith("が") else value
 
 
 # "nobody" and "nothing" before a verb in -s or the past.
-NOBODY = {"〓誰": "誰も", "〓何": "何も", "〓零": "一つも", "〓双": "",
-          "〓亦": ""}
+NOBODY = {"〓誰": "誰も", "〓何": "何も", "〓零": "一つも", "〓双": ""}
+# "neither" and "nor" before a verb ("she neither called nor wrote"): the
+# first verb in the negative that joins (呼ばず), the second in its
+# tense's negative (書かなかった), as Japanese joins two denials; read as
+# two negatives with のは, the first said "what she didn't call is".
+# Emphasis with も (呼びもせず書きもしなかった) was tried and dropped: the
+# verbs lose the negative stem (呼ば, 書か) that says which verb is denied.
+# A verb Japanese says with an adjective (好き) has no joining negative
+# and reads as its negative.
+def _joining_negative(verb):
+    without = verb.without()
+    return without[:-1] if without else verb.negative()
+
+
+NEITHER_NOR = {
+    "〓並": {"s": _joining_negative, "past": _joining_negative,
+            "base": _joining_negative},
+    "〓亦": {"s": lambda v: v.negative(),
+            "past": lambda v: v.past_negative(),
+            "base": lambda v: v.negative()},
+}
+# "neither do I", "nor has she": "do" and "have" there stand for a verb
+# said before, and read as their plain negatives (しない).
+NEITHER_NOR_PLAIN = {"do", "have"}
+# The topic phrase after the second verb only: the first one's object
+# comes before the second verb ("neither reads books nor watches films").
+NEITHER_NOR_TOPIC = {"〓亦"}
+# "no" before a noun that a verb follows ("no students passed", "no
+# files are specified"): the noun is the subject, and the verb takes the
+# negation (学生が通らなかった, ファイルが指定されない); read as "there are
+# no students" (学生がない) the verb after it stood after a negative, "there
+# are none, but they passed". The noun's key puts it before a placeholder
+# of its own (〓亡), whose fallback is the absence as before (がない), and
+# that placeholder meets what follows: a verb in -s or the past, or an
+# auxiliary, whose negative it becomes. "left" is kept out: "no time
+# left" is what remains, not who left.
+NO_SUBJECT = "〓亡"
+NO_SUBJECT_AUXILIARIES = {"〓受": "〓非", "〓被": "〓失", "〓将": "〓拒",
+                          "〓能": "〓不", "〓可": "〓難", "〓当": "〓戒",
+                          "〓推": "〓疑", "〓来": "〓没"}
+NO_SUBJECT_FORMS = {"s": lambda v: v.negative(),
+                    "past": lambda v: v.past_negative()}
+NO_SUBJECT_NOT_VERBS = {"left"}
 # "never" takes the verb in any tense.
 NEVER = {"base": lambda v: v.negative(), "s": lambda v: v.negative(),
          "past": lambda v: v.past_negative()}
@@ -551,6 +682,8 @@ PASSIVE = {
     "〓欠": lambda v: v.passive_past()[:-1] + "ていない",
     "〓進": lambda v: v.passive_past()[:-1] + "ている",
     "〓途": lambda v: v.passive_past()[:-1] + "ていた",
+    "〓勿": lambda v: v.passive_past()[:-1] + "てはいけない",
+    "〓慎": lambda v: v.passive() + "べきではない",
 }
 # A modal with "be" before a verb in -ing ("must be joking", "will be
 # waiting", "might be sleeping"): what is going on, then the guess
@@ -597,7 +730,20 @@ COPULAS = {
     "〓阻": (lambda a, n: _state(a) + "はずがない", "のはずがない"),
     "〓宜": (lambda a, n: _state(a) + "はずだ", "のはずだ"),
     "〓許": (lambda a, n: _state(a) + "こともある", "であることもある"),
+    # "don't be late", "must not be late": what one must not be (遅くては
+    # いけない); "don't be" read as "is not" (遅くない) and lost the order.
+    "〓勿": (lambda a, n: _must_not_be(n[0]), "であってはいけない"),
+    # "shouldn't be late": as must not be; "shouldn't be used" below.
+    "〓慎": (lambda a, n: _must_not_be(n[0]), "であるべきではない"),
 }
+
+
+def _must_not_be(negative):
+    """遅くない → 遅くてはいけない, 静かではない → 静かではいけない, 疲れて
+    いない → 疲れていてはいけない."""
+    if negative.endswith("ではない"):
+        return negative[:-2] + "いけない"
+    return negative[:-2] + "てはいけない"
 # The copulas that take a noun as well as an adjective: those met most
 # ("is not a doctor", "will be a doctor", "must be a mistake"); the rest
 # would add some three thousand lines each for sentences seldom met.
@@ -611,7 +757,34 @@ STATE_ADJECTIVES = {"open": "開いている", "closed": "閉まっている",
                     "alive": "生きている", "dead": "死んでいる",
                     "broken": "壊れている", "married": "結婚している",
                     "lost": "迷っている", "finished": "終わっている",
-                    "done": "終わっている", "gone": "いなくなっている"}
+                    "done": "終わっている", "gone": "いなくなっている",
+                    # A feeling, spelt as a participle: after a copula it
+                    # is the state one is in (驚いていない), not the passive
+                    # of the verb (驚かされない, "is not surprised by
+                    # someone"); "interested" read as 視聴されない.
+                    "interested": "興味を持っている",
+                    "surprised": "驚いている", "worried": "心配している",
+                    "excited": "興奮している", "bored": "退屈している",
+                    "scared": "怖がっている", "frightened": "怖がっている",
+                    "satisfied": "満足している",
+                    "disappointed": "がっかりしている",
+                    "confused": "混乱している", "pleased": "喜んでいる",
+                    "impressed": "感心している", "amazed": "驚いている",
+                    "annoyed": "いらいらしている",
+                    "concerned": "心配している",
+                    "convinced": "確信している", "upset": "動揺している",
+                    "prepared": "準備ができている",
+                    "embarrassed": "恥ずかしがっている",
+                    # States of the body English says with an adjective:
+                    # "hungry" read ハングリー, "wet" the verb 濡らす.
+                    "hungry": "お腹が空いている",
+                    "thirsty": "喉が渇いている", "wet": "濡れている"}
+# Adjectives whose everyday sense after a copula is not the one their
+# rendering elsewhere takes: "is not kind" 親切ではない, not 種類 ("a
+# kind of"); "isn't easy" 簡単ではない (易くない is seldom said); "I'm not
+# alone" 一人ではない; "isn't well" 元気ではない.
+COPULA_ADJECTIVES = {"kind": "親切な", "easy": "簡単な", "alone": "一人の",
+                     "well": "元気な"}
 # Where one is, after a copula ("is not here" ここにいない, "will be
 # there" そこにいるだろう), read as the verb いる.
 PLACES = {"here": Verb("ここにいる", "v1"), "there": Verb("そこにいる", "v1")}
@@ -624,6 +797,7 @@ PLACE_FORMS = {
     "〓違": lambda v: v.dictionary + "に違いない",
     "〓宜": lambda v: v.dictionary + "はずだ",
     "〓阻": lambda v: v.dictionary + "はずがない",
+    "〓慎": lambda v: v.dictionary + "べきではない",
 }
 # "doesn't look happy", "didn't seem tired", "don't feel well": how the
 # adjective seems, said after it (嬉しいようには見えない); a verb key would
@@ -695,7 +869,9 @@ BUILT_IN_VERBS = {
     "mean": Verb("意味", "vs"),
     "help": Verb("助ける", "v1"),
     "show": Verb("示す", "v5s"),
-    "tell": Verb("話す", "v5s"),
+    # "tell" says what is said to someone: 言う (言わなかった, 言われた),
+    # where 話す ("talk") made "we weren't told" 話されなかった.
+    "tell": Verb("言う", "v5u"),
     "say": Verb("言う", "v5u"),
     "see": Verb("見る", "v1"),
     "eat": Verb("食べる", "v1"),
@@ -733,8 +909,9 @@ STATIVE_VERBS = {"remember", "live", "own", "belong", "resemble", "know",
 STATE_KEEPS_NEGATIVE = {"know"}
 # The placeholders whose simple form of a stative verb reads ている: the
 # present and past negatives, and "will", "may" with their negatives.
-STATE_MARKERS = {"〓否", "〓昔", "〓将", "〓拒", "〓推", "〓疑", "〓向"}
-NEGATIVE_STATE_MARKERS = {"〓否", "〓昔", "〓拒", "〓疑"}
+STATE_MARKERS = {"〓否", "〓昔", "〓将", "〓拒", "〓推", "〓疑", "〓向",
+                 "〓却", "〓惑"}
+NEGATIVE_STATE_MARKERS = {"〓否", "〓昔", "〓拒", "〓疑", "〓却", "〓惑"}
 
 
 def as_state(verb):
@@ -745,6 +922,34 @@ TRANSITIVE_BUILT_IN = {"like", "hate", "want", "need", "have", "know",
                        "mean", "help", "show", "tell", "say", "see", "eat",
                        "add", "draw", "think", "speak", "learn", "call",
                        "hear", "win"}
+
+
+# British spellings of the verbs WordNet spells the American way: "didn't
+# realise" had no key and read しなかったリーリス. -ize and -yze become -ise
+# and -yse in every form; a few verbs in -or take -our.
+BRITISH_OUR = ("color", "favor", "honor", "labor", "harbor", "humor")
+
+
+def british(spelling):
+    """The British spelling of a verb form, or None where it is the
+    same (realized → realised, analyzing → analysing, favored →
+    favoured)."""
+    changed = re.sub(r"(?<=[a-z]{3})([iy])z(e|es|ed|ing)$", r"\1s\2",
+                     spelling)
+    for stem in BRITISH_OUR:
+        if changed.startswith(stem):
+            changed = stem[:-1] + "ur" + changed[len(stem):]
+    return changed if changed != spelling else None
+
+
+def with_british(forms_of):
+    """{form: spellings} with each form's British spellings added."""
+    spellings = {}
+    for form, written in dict(forms_of).items():
+        written = list(written)
+        spellings[form] = written + [b for b in map(british, written)
+                                     if b and b not in written]
+    return spellings
 
 
 def _with_marker(key):
@@ -896,7 +1101,8 @@ def build(verbs, adjectives, nouns=None):
             participle_weight[spelling] = max(
                 participle_weight.get(spelling, 0), PARTICIPLE_SHARE * count)
     adjectives = dict(adjectives)
-    for word, value in STATE_ADJECTIVES.items():
+    for word, value in list(STATE_ADJECTIVES.items()) + list(
+            COPULA_ADJECTIVES.items()):
         adjectives[word] = (value, max(adjectives.get(word, (0, 0))[1],
                                        ADJECTIVE_MIN_COUNT))
         participle_weight.pop(word, None)
@@ -919,6 +1125,11 @@ def build(verbs, adjectives, nouns=None):
 
     for word, notice in sorted(NOTICES.items()):
         add("〓無 " + word, notice)
+    # A bare "no" before a noun (〓全): the noun, then the placeholder
+    # that meets the verb after it; these lines and those that read two
+    # placeholders run before every verb key (see the body below).
+    no_subject = [("〓全 " + word, notice)
+                  for word, notice in sorted(NOTICES.items())]
     forms = _verb_forms()
     for word, (value, count) in sorted(adjectives.items()):
         becoming = becoming_verb(word, value, count)
@@ -934,7 +1145,8 @@ def build(verbs, adjectives, nouns=None):
             if count >= PASSIVE_MIN_COUNT and transitive \
                     and isinstance(verb, Verb):
                 for marker, render in sorted(PASSIVE.items()):
-                    add_forms(marker, [p for p in dict(forms_of).get("pp", ())
+                    add_forms(marker, [p for p in with_british(forms_of)
+                                       .get("pp", ())
                                        if p not in OWN_PARTICIPLES],
                               "が" + render(verb))
             continue
@@ -943,7 +1155,7 @@ def build(verbs, adjectives, nouns=None):
             transitive = base in TRANSITIVE_BUILT_IN
         if base in WEATHER_VERBS:
             transitive = False
-        spellings = dict(forms_of)
+        spellings = with_british(forms_of)
         for marker, (wanted, render) in sorted(forms.items()):
             try:
                 value = render(verb, transitive)
@@ -1009,6 +1221,21 @@ def build(verbs, adjectives, nouns=None):
             table = PASSIVE if transitive else STATE
             for marker, render in sorted(table.items()):
                 add_forms(marker, participles, "が" + render(verb))
+        for form, render in sorted(NO_SUBJECT_FORMS.items()):
+            add_forms(NO_SUBJECT, [p for p in spellings.get(form, ())
+                                   if p not in NO_SUBJECT_NOT_VERBS],
+                      "が" + render(verb) + _topic(transitive))
+        for marker, renders in sorted(NEITHER_NOR.items()):
+            topic = _topic(transitive) if marker in NEITHER_NOR_TOPIC \
+                else ""
+            for form, render in sorted(renders.items()):
+                try:
+                    value = render(verb) if base not in NEITHER_NOR_PLAIN \
+                        else verb.past_negative() if form == "past" \
+                        else verb.negative()
+                except AttributeError:
+                    value = verb.negative()  # 好きではない: no stem for も
+                add_forms(marker, spellings.get(form, ()), value + topic)
         for marker, subject in sorted(NOBODY.items()):
             # After "neither" and "nor" the base form too ("neither do I").
             for form, render in (("s", lambda v: v.negative()),
@@ -1045,6 +1272,10 @@ def build(verbs, adjectives, nouns=None):
         for marker, ending in sorted(NONE_OF.items()) + sorted(
                 WITHOUT.items()):
             add(marker + " " + word, value + ending)
+        key = "〓全 " + word
+        if len(key) <= KEY_WIDTH and word not in NOTICES \
+                and word not in AUXILIARY_WORDS:
+            no_subject.append((key, value + " " + NO_SUBJECT))
     # "no" before an adjective and its noun ("no hot water"): the
     # adjective moves before the placeholder, which then meets the noun.
     # These run before the noun keys (with the adverbs, below).
@@ -1053,14 +1284,17 @@ def build(verbs, adjectives, nouns=None):
         if count >= ADJECTIVE_MIN_COUNT and word not in (nouns or {}) \
                 and adjective_negatives(value) is not None \
                 and word not in AUXILIARY_WORDS:
-            for marker in sorted(NONE_OF) + sorted(NOUN_PHRASE.values()):
+            for marker in sorted(NONE_OF) + sorted(NOUN_PHRASE.values()) \
+                    + ["〓全"]:
                 if len(marker + " " + word) <= KEY_WIDTH:
                     # A noun spelt as the adjective with "s" ("news" after
                     # "new"), which the adjective's line would take as
                     # its plural, goes first.
                     plural = marker + " " + word + "s"
-                    if plural in keyed:
-                        moving.append((plural, keyed[plural]))
+                    nouns_read = dict(no_subject) if marker == "〓全" \
+                        else keyed
+                    if plural in nouns_read:
+                        moving.append((plural, nouns_read[plural]))
                     moving.append((marker + " " + word,
                                    value + " " + marker))
     between = []
@@ -1105,9 +1339,24 @@ def build(verbs, adjectives, nouns=None):
     moved = {k for k, _ in between} | {k for k, _ in head}
     head = [(_with_marker(k), v) for k, v in head]
     between = [(_with_marker(k), v) for k, v in between]
-    body = between + sorted(((k, v) for k, v in keyed.items()
-                             if k not in moved),
-                            key=lambda kv: kv[0] + "\U0010ffff")
+    # "no" and its noun, then the noun's placeholder with an auxiliary's
+    # ("ファイル 〓亡 〓受" → ファイル 〓非), before any key reads the
+    # auxiliary's placeholder with its verb: read the other way round, the
+    # auxiliary took its verb first and the noun was left with its がない.
+    no_subject = sorted(((k, v) for k, v in no_subject
+                         if k not in moved
+                         and not any(p in k for p in PHRASE_TABLE)),
+                        key=lambda kv: kv[0] + "\U0010ffff")
+    # A noun line takes the plural too and leaves its marker ("〓全 books
+    # ％１０００" → 本 〓亡 ％１０００): the placeholder takes it first, as
+    # those of "none of us" do.
+    no_subject += [(NO_SUBJECT + " " + M, NO_SUBJECT)]
+    no_subject += [(NO_SUBJECT + " " + aux, negated) for aux, negated in
+                   sorted(NO_SUBJECT_AUXILIARIES.items())]
+    moved |= {k for k, _ in no_subject}
+    body = between + no_subject + sorted(
+        ((k, v) for k, v in keyed.items() if k not in moved),
+        key=lambda kv: kv[0] + "\U0010ffff")
     # A fallback that leaves a placeholder ("wanted to" が欲したのは 〓的)
     # before the fallback that takes that one back.
     tail = sorted(FALLBACKS.items(), key=lambda kv: ("〓" not in kv[1], kv[0]))
