@@ -66,6 +66,14 @@ MIN_COUNT = 10
 # with this at 5, the filter took 1.5 times main's time with all keys at
 # 10, 1.86 times with all at 5).
 PASSIVE_MIN_COUNT = 5
+# The plain modals (will, can, could, may, must, should) read a verb met
+# less often still, down to this count, in its base form alone: the
+# everyday verbs that WordNet's older texts meet seldom ("apologize",
+# "update", "cancel", "bake") stood after だろう or べき, "will, but ...",
+# or read as a noun ("the update"). One form for six placeholders adds
+# few words that stand second in a key.
+MODAL_MIN_COUNT = 3
+MODAL_MARKERS = ("〓将", "〓能", "〓可", "〓推", "〓義", "〓当")
 # Adjectives read after "is not" with fewer tagged occurrences get no key
 # of their own.
 ADJECTIVE_MIN_COUNT = 3
@@ -348,7 +356,20 @@ BETWEEN = {"really": "本当に", "always": "いつも", "even": "でさえ",
            "probably": "たぶん", "certainly": "確かに", "soon": "すぐに",
            "easily": "簡単に", "all": "皆", "now": "今",
            "particularly": "特に", "exactly": "正確に", "much": "あまり",
-           "totally": "全く", "entirely": "完全に"}
+           "totally": "全く", "entirely": "完全に",
+           # and the adverbs of manner and time a manual or a request
+           # puts there ("should carefully read", "will eventually
+           # fail", "can safely remove").
+           "carefully": "注意深く", "quickly": "素早く", "slowly": "ゆっくり",
+           "finally": "ついに", "immediately": "直ちに",
+           "correctly": "正しく", "properly": "適切に",
+           "successfully": "うまく", "directly": "直接",
+           "clearly": "はっきり", "definitely": "絶対に",
+           "surely": "確かに", "eventually": "結局", "sometimes": "時々",
+           "generally": "一般に", "occasionally": "たまに",
+           "strongly": "強く", "gladly": "喜んで",
+           "suddenly": "突然", "safely": "安全に", "truly": "本当に",
+           "regularly": "定期的に"}
 # The auxiliaries that open a question, before their subject.
 INVERTING = {"〓否", "〓昔", "〓不", "〓難", "〓拒", "〓非", "〓失", "〓未",
              "〓前", "〓将", "〓能", "〓可", "〓推", "〓義", "〓当", "〓受",
@@ -841,14 +862,16 @@ def adjective_negatives(value):
     return None
 
 
-def build(verbs, adjectives, nouns=None):
+def build(verbs, adjectives, nouns=None, passive_verbs=None):
     """The lines that go first in noun.txt, in order: the auxiliaries to
     their placeholders, the placeholders with a verb, an adjective or a
     noun, and the fallbacks.
 
     verbs: {English base: (Verb, transitive, forms {form: [spellings]},
     WordNet count)}; adjectives and nouns: {English word: (rendering,
-    WordNet count)}."""
+    WordNet count)}; passive_verbs: {English base: Verb} where the passive
+    is made of another verb than the rest (verbs.passive_verb)."""
+    passive_verbs = passive_verbs or {}
     # Auxiliaries of more words before those of fewer ("will not" before
     # "will", "is ％１０００ not" before "is ％１０００"), each group in
     # the table's order. Those that read a placeholder ("will be") come
@@ -926,19 +949,29 @@ def build(verbs, adjectives, nouns=None):
             continue
         for marker in GET_MARKERS:
             add(marker + " get " + word, forms[marker][1](becoming, False))
-    for base, (verb, transitive, forms_of, count) in sorted(verbs.items()):
+    # Where two verbs spell a form alike, the one met more often has the
+    # key: "installed" is install's (インストールされる), not the rarer
+    # spelling "instal"'s (装着される), which sorts first.
+    for base, (verb, transitive, forms_of, count) in sorted(
+            verbs.items(), key=lambda kv: (-kv[1][3], kv[0])):
         if base in NOT_KEYED:
             continue
         if count < MIN_COUNT and base not in BUILT_IN_VERBS:
+            if count >= MODAL_MIN_COUNT and isinstance(verb, Verb):
+                for marker in MODAL_MARKERS:
+                    add_forms(marker, dict(forms_of).get("base", ()),
+                              forms[marker][1](verb, transitive))
             # Only the passive, which needs one form of the verb.
             if count >= PASSIVE_MIN_COUNT and transitive \
                     and isinstance(verb, Verb):
                 for marker, render in sorted(PASSIVE.items()):
                     add_forms(marker, [p for p in dict(forms_of).get("pp", ())
                                        if p not in OWN_PARTICIPLES],
-                              "が" + render(verb))
+                              "が" + render(passive_verbs.get(base, verb)))
             continue
         verb = BUILT_IN_VERBS.get(base, WEATHER_VERBS.get(base, verb))
+        passive = verb if base in BUILT_IN_VERBS \
+            else passive_verbs.get(base, verb)
         if base in BUILT_IN_VERBS:
             transitive = base in TRANSITIVE_BUILT_IN
         if base in WEATHER_VERBS:
@@ -1008,7 +1041,8 @@ def build(verbs, adjectives, nouns=None):
         if isinstance(verb, Verb):
             table = PASSIVE if transitive else STATE
             for marker, render in sorted(table.items()):
-                add_forms(marker, participles, "が" + render(verb))
+                add_forms(marker, participles, "が" + render(
+                    passive if transitive else verb))
         for marker, subject in sorted(NOBODY.items()):
             # After "neither" and "nor" the base form too ("neither do I").
             for form, render in (("s", lambda v: v.negative()),
