@@ -452,12 +452,25 @@ class ModalAndPassiveVerbTest(unittest.TestCase):
         "demolish": (Verb("取り壊す", "v5s"), True,
                      forms("demolish", "demolishes", "demolished",
                            "demolished", "demolishing"), 2),
+        # Mostly without an object in English; 動く's partner 動かす.
+        "move": (Verb("動く", "v5k"), False,
+                 forms("move", "moves", "moved", "moved", "moving"), 200),
+        "steal": (Verb("盗む", "v5m"), True,
+                  forms("steal", "steals", "stole", "stolen", "stealing"),
+                  40),
+        # "fixed" is an adjective too (所定の), met less than the verb.
+        "fix": (Verb("直す", "v5s"), True,
+                forms("fix", "fixes", "fixed", "fixed", "fixing"), 100),
+        "hear": (Verb("聞く", "v5k"), True,
+                 forms("hear", "hears", "heard", "heard", "hearing"), 300),
     }
+    ADJECTIVES = dict(ADJECTIVES, fixed=("所定の", 30))
 
     @classmethod
     def setUpClass(cls):
-        cls.rules = grammar.build(cls.VERBS, ADJECTIVES, NOUNS,
-                                  {"change": Verb("変える", "v1")})
+        cls.rules = grammar.build(cls.VERBS, cls.ADJECTIVES, NOUNS,
+                                  {"change": Verb("変える", "v1"),
+                                   "move": Verb("動かす", "v5s")})
 
     def render(self, english):
         return apply_noun_file(as_dictionaries_meet(english), self.rules) \
@@ -481,6 +494,35 @@ class ModalAndPassiveVerbTest(unittest.TestCase):
             ("it will eventually change", ["it", "結局",
                                            "が変わるであろうのは"]),
             ("can you quickly write", ["あなた", "素早く", "が書けるのは"]),
+            # A question with should, must, might: the subject moves out
+            # before "be" joins the modal.
+            ("should it be written", ["それ", "が書かれるべきだ"]),
+            ("must we write", ["私たち", "が書かなければならないのは"]),
+            ("might it be stolen", ["それ", "が盗まれるかもしれない"]),
+            # A modal with "have been" and a participle.
+            ("it may have been stolen", ["it", "が盗まれたかもしれない"]),
+            ("it must have been written", ["it", "が書かれたに違いない"]),
+            ("it should have been fixed", ["it", "が直されるべきだった"]),
+            ("it would have been stolen", ["it", "が盗まれただろう"]),
+            ("it may have been good", ["it", "かもしれない", "good"]),
+            # "needs to be", "is going to be".
+            ("it needs to be fixed", ["it", "が直される必要がある"]),
+            ("it is going to be stolen", ["it", "が盗まれるだろう"]),
+            # After "can be" and "should be" the participle; after "is"
+            # the adjective met at least a fifth as often as the verb.
+            ("it can be fixed", ["it", "が直されることができる"]),
+            ("it should be fixed", ["it", "が直されるべきだ"]),
+            ("it will be fixed", ["it", "所定だろう"]),
+            # The verb of perceiving after the modals of ability only.
+            ("i can hear it", ["i", "が聞こえるのは", "it"]),
+            ("i couldn't hear", ["i", "が聞こえなかったのは"]),
+            ("i will hear", ["i", "が聞くであろうのは"]),
+            # "got" before a participle; a verb mostly without an object
+            # has the partner's passive where its participle is the past.
+            ("the car got stolen", ["the", "car", "が盗まれた"]),
+            ("the file was moved", ["the", "file", "が動かされた"]),
+            ("the file got moved", ["the", "file", "が動かされた"]),
+            ("it will move", ["it", "が動くだろう"]),
         ]
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)

@@ -301,6 +301,14 @@ AUXILIARIES += [
     # A modal with "have" before a participle: what might have been.
     ("〓当 have", "〓悔"), ("〓将 have", "〓然"), ("〓推 have", "〓或"),
     ("〓可 have", "〓惜"), ("〓義 have", "〓確"),
+    # A modal before "have been" (which its own line has made 〓被
+    # first): the passive past, then the guess ("may have been stolen"
+    # 盗まれたかもしれない, where the modal stood before が as "may, but").
+    # "needs to be fixed": the passive, then the need; "is going to be
+    # used" is "will be used".
+    ("〓必 be", "〓需"), ("〓受 〓向", "〓向"), ("〓向 be", "〓来"),
+    ("〓推 〓被", "〓嘗"), ("〓可 〓被", "〓嘗"), ("〓義 〓被", "〓証"),
+    ("〓当 〓被", "〓遺"), ("〓将 〓被", "〓曾"),
     # The same, negated: what should not, could not, would not or may
     # not have been ("shouldn't have left" 去るべきではなかった, "can't have
     # known" 知ったはずがない).
@@ -320,11 +328,18 @@ INVERTED_SUBJECTS = {("私" if subject == "i" else subject): japanese
 AUXILIARIES += [(modal + " " + subject, INVERTED_SUBJECTS[subject] + " "
                  + marker)
                 for modal, marker in (("can", "〓能"), ("could", "〓能"),
-                                      ("will", "〓将"), ("would", "〓将"))
+                                      ("will", "〓将"), ("would", "〓将"),
+                                      # "should it be removed?": made
+                                      # here, the subject's move comes
+                                      # before "be" joins the modal.
+                                      ("should", "〓当"), ("must", "〓義"),
+                                      ("may", "〓推"), ("might", "〓推"))
                 for subject in ("私", "you", "we", "he", "she", "it",
                                 "they")
                 if (modal, subject) not in (("could", "you"),
-                                            ("would", "you"))]
+                                            ("would", "you"),
+                                            # leave, asked below
+                                            ("may", "私"), ("may", "we"))]
 # "Could you open the window?" and "would you help me?" ask a favour, not
 # whether one is able: 開けてくれませんか. "Would you like" and a modal
 # with "be" after it ("could you be") keep their own readings, as the
@@ -433,6 +448,10 @@ FALLBACKS = {
     "〓悔": "が持つべきなのは", "〓然": "が持つであろうのは",
     "〓或": "が持つかもしれないのは", "〓惜": "が持てるかもしれないのは",
     "〓確": "が持たなければならないのは",
+    # A modal with "have been" and no participle after it: the modal, as
+    # the two placeholders read apart.
+    "〓嘗": "かもしれない", "〓証": "に違いない", "〓遺": "べきだった",
+    "〓曾": "だろう", "〓需": "が必要なのは 〓的",
 }
 
 
@@ -538,6 +557,13 @@ def _verb_forms():
     }
 
 
+# "can hear", "can see": Japanese says what reaches the senses with a verb
+# of its own (聞こえる, 見える), not the potential of listening or looking
+# (聞ける "may be listened to", 見られる); after the modals of ability.
+PERCEIVING = {"hear": Verb("聞こえる", "v1"), "see": Verb("見える", "v1")}
+ABILITY_MARKERS = {"〓能", "〓可", "〓不", "〓難", "〓得", "〓叶"}
+
+
 # "nobody" and "nothing" before a verb in -s or the past.
 NOBODY = {"〓誰": "誰も", "〓何": "何も", "〓零": "一つも", "〓双": "",
           "〓亦": ""}
@@ -572,6 +598,11 @@ PASSIVE = {
     "〓欠": lambda v: v.passive_past()[:-1] + "ていない",
     "〓進": lambda v: v.passive_past()[:-1] + "ている",
     "〓途": lambda v: v.passive_past()[:-1] + "ていた",
+    "〓嘗": lambda v: v.passive_past() + "かもしれない",
+    "〓証": lambda v: v.passive_past() + "に違いない",
+    "〓遺": lambda v: v.passive() + "べきだった",
+    "〓曾": lambda v: v.passive_past() + "だろう",
+    "〓需": lambda v: v.passive() + "必要がある",
 }
 # A modal with "be" before a verb in -ing ("must be joking", "will be
 # waiting", "might be sleeping"): what is going on, then the guess
@@ -674,6 +705,11 @@ def appearance(value):
 
 # A participle's share of its verb's occurrences in running text.
 PARTICIPLE_SHARE = 0.2
+# After "can be", "can't be" and "should be" a word spelt like a
+# participle says what may or should be done to a thing ("can be fixed",
+# "should be noted") more often than a state: there the adjective wins
+# only where WordNet meets it as often as the whole verb.
+PASSIVE_BEFORE_ADJECTIVE = ("〓許", "〓阻", "〓宜")
 # "no" and "have no" before a noun: the noun, then that there is none.
 NONE_OF = {"〓無": "がない", "〓缺": "がなかった"}
 
@@ -893,6 +929,8 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
         for adverb, japanese in sorted(BETWEEN.items())
         if len(m + " " + adverb) <= KEY_WIDTH]
     keyed = {}
+    # "got" before a participle: keys of words alone, which go first.
+    got = {}
 
     def add(key, value):
         word = key.split()[-1]
@@ -929,6 +967,9 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
                 or count < participle_weight.get(word, 0):
             continue
         for marker, (render, _) in sorted(COPULAS.items()):
+            if marker in PASSIVE_BEFORE_ADJECTIVE and count \
+                    < participle_weight.get(word, 0) / PARTICIPLE_SHARE:
+                continue  # "can be fixed" 直されることができる
             add(marker + " " + word, render(value, negatives))
         for (marker, verb), ending in sorted(APPEARANCES.items()):
             if verb + " " + word not in PHRASAL_VERBS:  # "look back"
@@ -979,7 +1020,9 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
         spellings = dict(forms_of)
         for marker, (wanted, render) in sorted(forms.items()):
             try:
-                value = render(verb, transitive)
+                value = render(PERCEIVING[base] if base in PERCEIVING
+                               and marker in ABILITY_MARKERS else verb,
+                               transitive)
             except AttributeError:
                 continue  # an adjectival verb has no potential, no -ing
             if base in WEATHER_VERBS and value.startswith("が"):
@@ -1039,10 +1082,39 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
         participles = [p for p in spellings.get("pp", ())
                        if p not in OWN_PARTICIPLES]
         if isinstance(verb, Verb):
+            if not transitive and base in passive_verbs:
+                # A verb mostly without an object in English whose
+                # Japanese has a partner that takes one: after "be", a
+                # participle spelt as the past is its passive ("the file
+                # was moved" 動かされた, not 動いた); "gone", "fallen" stay
+                # states.
+                for marker, render in sorted(PASSIVE.items()):
+                    add_forms(marker, [p for p in participles
+                                       if p in spellings.get("past", ())
+                                       and adjectives.get(p, ("", 0))[1]
+                                       < participle_weight.get(p, 0)],
+                              "が" + render(passive))
             table = PASSIVE if transitive else STATE
             for marker, render in sorted(table.items()):
                 add_forms(marker, participles, "が" + render(
                     passive if transitive else verb))
+            if transitive or base in passive_verbs:
+                # "got" before a participle is the passive ("got stolen"
+                # 盗まれた), where it read 得たのは 盗まれた, "what was got
+                # is stolen"; not where the participle is mostly an
+                # adjective ("got lost", "got tired": get_verbs and the
+                # adjectives read those) or a phrasal verb ("got rid of").
+                for p in participles:
+                    if p in STATE_ADJECTIVES or p in GET_VERBS \
+                            or "get " + p in PHRASAL_VERBS \
+                            or adjectives.get(p, ("", 0))[1] \
+                            >= participle_weight.get(p, 0):
+                        continue
+                    key = "got " + p
+                    if (transitive or p in spellings.get("past", ())) \
+                            and len(key) <= KEY_WIDTH and key not in got \
+                            and not any(ph in key for ph in PHRASE_TABLE):
+                        got[key] = "が" + passive.passive_past()
         for marker, subject in sorted(NOBODY.items()):
             # After "neither" and "nor" the base form too ("neither do I").
             for form, render in (("s", lambda v: v.negative()),
@@ -1146,7 +1218,7 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
     # before the fallback that takes that one back.
     tail = sorted(FALLBACKS.items(), key=lambda kv: ("〓" not in kv[1], kv[0]))
     tail += sorted(ANY_FALLBACKS.items())
-    return head + ANY_WORDS + body + tail
+    return sorted(got.items()) + head + ANY_WORDS + body + tail
 
 
 def auxiliary_words():

@@ -297,7 +297,7 @@ def verb_readings(wordnet, verb_candidates, freedict, min_count,
             chosen[base] = (verb, transitive, forms_of, count)
         if verb is None:
             continue
-        if passive is not None and transitive:
+        if passive is not None:
             other = passive_verb(base, candidates, verb, freedict, freq)
             if other is not None:
                 passive[base] = other
