@@ -523,6 +523,21 @@ class ModalAndPassiveVerbTest(unittest.TestCase):
             ("the file was moved", ["the", "file", "が動かされた"]),
             ("the file got moved", ["the", "file", "が動かされた"]),
             ("it will move", ["it", "が動くだろう"]),
+            # A modal with "be able to", "will need to": one form, where
+            # the modal stood before が.
+            ("you might be able to write", ["you",
+                                            "が書けるかもしれないのは"]),
+            ("you must be able to write", ["you",
+                                           "が書けなければならないのは"]),
+            ("you should be able to move", ["you", "が動けるはずだ"]),
+            ("you will need to write", ["you", "が書く必要があるのは"]),
+            # Words moved out from after a modal only.
+            ("you should then write it", ["you", "それから",
+                                          "が書くべきなのは", "it"]),
+            ("you must first fix it", ["you", "まず",
+                                       "が直さなければならないのは", "it"]),
+            ("could you please write", ["あなた", "が書いてくれませんか"]),
+            ("it is first", ["it", "first"]),
         ]
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)

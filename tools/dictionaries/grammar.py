@@ -307,6 +307,12 @@ AUXILIARIES += [
     # "needs to be fixed": the passive, then the need; "is going to be
     # used" is "will be used".
     ("〓必 be", "〓需"), ("〓受 〓向", "〓向"), ("〓向 be", "〓来"),
+    # "will need to" is the need (read apart, だろうが stood before the
+    # need); "might be able to" the potential, then the guess; "must be
+    # able to" the potential as a duty (泳げなければならない); "should be
+    # able to" what is expected (泳げるはずだ).
+    ("〓将 〓必", "〓必"), ("〓恐 〓能", "〓可"), ("〓違 〓能", "〓勤"),
+    ("〓宜 〓能", "〓期"),
     ("〓推 〓被", "〓嘗"), ("〓可 〓被", "〓嘗"), ("〓義 〓被", "〓証"),
     ("〓当 〓被", "〓遺"), ("〓将 〓被", "〓曾"),
     # The same, negated: what should not, could not, would not or may
@@ -385,6 +391,20 @@ BETWEEN = {"really": "本当に", "always": "いつも", "even": "でさえ",
            "strongly": "強く", "gladly": "喜んで",
            "suddenly": "突然", "safely": "安全に", "truly": "本当に",
            "regularly": "定期的に"}
+# Words that stand between a modal and its verb, and elsewhere mean
+# something else ("is first" 最初の, "please me"): moved out after the
+# modals only. "please" asks already in "could you", and goes.
+MODAL_BETWEEN = {"then": "それから", "first": "まず", "please": ""}
+MODAL_BETWEEN_MARKERS = ("〓将", "〓能", "〓可", "〓推", "〓義", "〓当",
+                         "〓頼")
+
+
+def _modal_between():
+    return [(m + " " + word, (japanese + " " if japanese else "") + m)
+            for m in MODAL_BETWEEN_MARKERS
+            for word, japanese in sorted(MODAL_BETWEEN.items())]
+
+
 # The auxiliaries that open a question, before their subject.
 INVERTING = {"〓否", "〓昔", "〓不", "〓難", "〓拒", "〓非", "〓失", "〓未",
              "〓前", "〓将", "〓能", "〓可", "〓推", "〓義", "〓当", "〓受",
@@ -452,6 +472,7 @@ FALLBACKS = {
     # the two placeholders read apart.
     "〓嘗": "かもしれない", "〓証": "に違いない", "〓遺": "べきだった",
     "〓曾": "だろう", "〓需": "が必要なのは 〓的",
+    "〓勤": "しなければならない", "〓期": "べき",
 }
 
 
@@ -504,6 +525,10 @@ def _verb_forms():
         "〓将": (("base",), modal(lambda v: v.dictionary, "だろう",
                                   "であろうのは")),
         "〓能": (("base",), t(lambda v: v.potential())),
+        "〓勤": (("base",), t(lambda v: v.potential()[:-1]
+                              + "なければならない")),
+        "〓期": (("base",), modal(lambda v: v.potential(), "はずだ",
+                                  "はずなのは")),
         "〓可": (("base",), t(lambda v: v.potential() + "かもしれない")),
         "〓推": (("base",), t(lambda v: v.dictionary + "かもしれない")),
         "〓義": (("base",), t(lambda v: v.must())),
@@ -927,7 +952,7 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
         (m + " " + adverb, japanese + " " + m)
         for m in made_by_words
         for adverb, japanese in sorted(BETWEEN.items())
-        if len(m + " " + adverb) <= KEY_WIDTH]
+        if len(m + " " + adverb) <= KEY_WIDTH] + _modal_between()
     keyed = {}
     # "got" before a participle: keys of words alone, which go first.
     got = {}
