@@ -538,6 +538,15 @@ class ModalAndPassiveVerbTest(unittest.TestCase):
                                        "が直さなければならないのは", "it"]),
             ("could you please write", ["あなた", "が書いてくれませんか"]),
             ("it is first", ["it", "first"]),
+            # "have to be" and "had to be" before a participle; "get"
+            # after a modal as "be".
+            ("it will have to be written", ["it", "が書かれなければならない"]),
+            ("it had to be fixed", ["it", "が直されなければならなかった"]),
+            ("it will get stolen", ["it", "が盗まれるだろう"]),
+            ("it might get written", ["it", "が書かれるかもしれない"]),
+            # A participle mostly an adjective keeps "get" as it was.
+            ("it might get fixed", ["it", "かもしれない", "get", "fixed"]),
+            ("he is supposed to write it", ["he", "が書くはずなのは", "it"]),
         ]
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)

@@ -313,6 +313,10 @@ AUXILIARIES += [
     # able to" what is expected (泳げるはずだ).
     ("〓将 〓必", "〓必"), ("〓恐 〓能", "〓可"), ("〓違 〓能", "〓勤"),
     ("〓宜 〓能", "〓期"),
+    # "will have to be written": "have to be" has met first.
+    ("〓将 〓違", "〓違"),
+    # "had to be written": the passive as a past duty.
+    ("〓務 be", "〓責"),
     ("〓推 〓被", "〓嘗"), ("〓可 〓被", "〓嘗"), ("〓義 〓被", "〓証"),
     ("〓当 〓被", "〓遺"), ("〓将 〓被", "〓曾"),
     # The same, negated: what should not, could not, would not or may
@@ -473,6 +477,7 @@ FALLBACKS = {
     "〓嘗": "かもしれない", "〓証": "に違いない", "〓遺": "べきだった",
     "〓曾": "だろう", "〓需": "が必要なのは 〓的",
     "〓勤": "しなければならない", "〓期": "べき",
+    "〓責": "がしなければならなかったのは",
 }
 
 
@@ -574,7 +579,8 @@ def _verb_forms():
         "〓確": (("pp",), t(lambda v: v.past() + "に違いない")),
         "〓未": (("pp",), t(lambda v: v.te() + "いない")),
         "〓験": (("pp",), t(lambda v: v.past() + "ことがない")),
-        "〓筈": (("base",), t(lambda v: v.dictionary + "はずだ")),
+        "〓筈": (("base",), modal(lambda v: v.dictionary, "はずだ",
+                                  "はずなのは")),
         "〓際": (("base",), t(lambda v: v.dictionary + "ところだ")),
         "〓前": (("pp",), t(lambda v: v.te() + "いなかった")),
         "〓非": (("ing",), t(lambda v: v.te() + "いない")),
@@ -628,6 +634,7 @@ PASSIVE = {
     "〓遺": lambda v: v.passive() + "べきだった",
     "〓曾": lambda v: v.passive_past() + "だろう",
     "〓需": lambda v: v.passive() + "必要がある",
+    "〓責": lambda v: v.passive_negative()[:-1] + "ければならなかった",
 }
 # A modal with "be" before a verb in -ing ("must be joking", "will be
 # waiting", "might be sleeping"): what is going on, then the guess
@@ -870,6 +877,9 @@ NOTICES = {"smoking": "禁煙", "parking": "駐車禁止", "swimming": "遊泳�
 # will, may, should, must, can and going to.
 GET_MARKERS = ("〓否", "〓昔", "〓拒", "〓疑", "〓将", "〓推", "〓当", "〓義",
                "〓能", "〓不", "〓向")
+# A modal before "get" and a participle reads as before "be" and one.
+GET_PASSIVE = {"〓将": "〓来", "〓推": "〓恐", "〓当": "〓宜", "〓義": "〓違",
+               "〓能": "〓許", "〓向": "〓来"}
 # An adjective met less often in WordNet's tagged texts gets no "get" keys:
 # each is eleven lines, and "get" goes before the everyday ones.
 GET_MIN_COUNT = 30
@@ -1136,10 +1146,16 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
                             >= participle_weight.get(p, 0):
                         continue
                     key = "got " + p
-                    if (transitive or p in spellings.get("past", ())) \
-                            and len(key) <= KEY_WIDTH and key not in got \
+                    if not (transitive or p in spellings.get("past", ())):
+                        continue
+                    if len(key) <= KEY_WIDTH and key not in got \
                             and not any(ph in key for ph in PHRASE_TABLE):
                         got[key] = "が" + passive.passive_past()
+                    # "will get paid", "might get hurt": the passive
+                    # after the modal, as with "be".
+                    for marker, as_be in sorted(GET_PASSIVE.items()):
+                        add(marker + " get " + p,
+                            "が" + PASSIVE[as_be](passive))
         for marker, subject in sorted(NOBODY.items()):
             # After "neither" and "nor" the base form too ("neither do I").
             for form, render in (("s", lambda v: v.negative()),
