@@ -547,6 +547,11 @@ class ModalAndPassiveVerbTest(unittest.TestCase):
             # A participle mostly an adjective keeps "get" as it was.
             ("it might get fixed", ["it", "かもしれない", "get", "fixed"]),
             ("he is supposed to write it", ["he", "が書くはずなのは", "it"]),
+            # "done" after a modal with "be" is the passive; after "is"
+            # the state it was.
+            ("it will be done", ["it", "がされるだろう"]),
+            ("it must be done", ["it", "がされなければならない"]),
+            ("it is not done", ["it", "終わっていない"]),
         ]
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)

@@ -742,6 +742,12 @@ PARTICIPLE_SHARE = 0.2
 # "should be noted") more often than a state: there the adjective wins
 # only where WordNet meets it as often as the whole verb.
 PASSIVE_BEFORE_ADJECTIVE = ("〓許", "〓阻", "〓宜")
+# "done" and "finished" after a modal with "be" say what will, must or
+# can be done to a thing ("the work will be done tomorrow", "it must be
+# finished by Monday") more often than that someone is through (終わって
+# いる), which they say after "is" and "was".
+DONE_AFTER_MODAL = ("done", "finished")
+MODAL_BE = ("〓来", "〓恐", "〓違", "〓宜", "〓許", "〓阻", "〓没")
 # "no" and "have no" before a noun: the noun, then that there is none.
 NONE_OF = {"〓無": "がない", "〓缺": "がなかった"}
 
@@ -1005,6 +1011,14 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
             if marker in PASSIVE_BEFORE_ADJECTIVE and count \
                     < participle_weight.get(word, 0) / PARTICIPLE_SHARE:
                 continue  # "can be fixed" 直されることができる
+            if word in DONE_AFTER_MODAL and marker in MODAL_BE:
+                # "will be done tomorrow" されるだろう; "do" has no keys of
+                # its own (the built-in table reads it), so "done" is
+                # read here.
+                if word == "done":
+                    add(marker + " " + word,
+                        "が" + PASSIVE[marker](Verb("する", "vs-i")))
+                continue
             add(marker + " " + word, render(value, negatives))
         for (marker, verb), ending in sorted(APPEARANCES.items()):
             if verb + " " + word not in PHRASAL_VERBS:  # "look back"
