@@ -487,6 +487,9 @@ class ModalAndPassiveVerbTest(unittest.TestCase):
             ("you can update it", ["you", "が更新できるのは", "it"]),
             ("we must update", ["we", "が更新しなければならないのは"]),
             ("they might update", ["they", "が更新するかもしれないのは"]),
+            # "need to", "going to", "should have" with such a verb.
+            ("we need to update", ["we", "が更新する必要があるのは"]),
+            ("he should have apologized", ["he", "が謝るべきだった"]),
             # Twice is too seldom: the modal as before.
             ("they will demolish", ["they", "だろう", "demolish"]),
             ("you should carefully write it", ["you", "注意深く",

@@ -73,7 +73,11 @@ PASSIVE_MIN_COUNT = 5
 # or read as a noun ("the update"). One form for six placeholders adds
 # few words that stand second in a key.
 MODAL_MIN_COUNT = 3
-MODAL_MARKERS = ("〓将", "〓能", "〓可", "〓推", "〓義", "〓当")
+MODAL_MARKERS = ("〓将", "〓能", "〓可", "〓推", "〓義", "〓当",
+                 # going to, need to, want to, wanted to; a modal with
+                 # "have" before the participle
+                 "〓向", "〓必", "〓欲", "〓望",
+                 "〓悔", "〓然", "〓或", "〓惜", "〓確")
 # Adjectives read after "is not" with fewer tagged occurrences get no key
 # of their own.
 ADJECTIVE_MIN_COUNT = 3
@@ -1049,8 +1053,10 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
         if count < MIN_COUNT and base not in BUILT_IN_VERBS:
             if count >= MODAL_MIN_COUNT and isinstance(verb, Verb):
                 for marker in MODAL_MARKERS:
-                    add_forms(marker, dict(forms_of).get("base", ()),
-                              forms[marker][1](verb, transitive))
+                    wanted, render = forms[marker]
+                    for form in wanted:
+                        add_forms(marker, dict(forms_of).get(form, ()),
+                                  render(verb, transitive))
             # Only the passive, which needs one form of the verb.
             if count >= PASSIVE_MIN_COUNT and transitive \
                     and isinstance(verb, Verb):
