@@ -415,9 +415,11 @@ class GrammarTest(unittest.TestCase):
                                              "が書かれるべきだ"]),
             ("nothing can be written", ["何も", "が書かれることができない"]),
             ("it won't be written", ["it", "が書かれないだろう"]),
-            # A verb met six times has its passive, and nothing else.
+            # A verb met six times has its passive and the plain modals,
+            # not the negations.
             ("it was cancelled", ["it", "が取り消された"]),
-            ("i will cancel", ["i", "だろう", "cancel"]),
+            ("i will cancel", ["i", "が取り消すであろうのは"]),
+            ("i didn't cancel", ["i", "しなかった", "cancel"]),
             ("she was born", ["she", "が生まれた"]),
         ]
         for english, expected in cases:
@@ -502,6 +504,179 @@ class GrammarTest(unittest.TestCase):
                                 ("違う", None), ("まっすぐ", None)]:
             self.assertEqual(grammar.adjective_negatives(value), expected,
                              value)
+
+
+class ModalAndPassiveVerbTest(unittest.TestCase):
+    """Which verb a modal or a passive key reads: the plain modals down to
+    rarer verbs, the passive of a pair's verb that takes an object, the
+    more frequent of two verbs spelt alike, adverbs of manner between."""
+    VERBS = {
+        "write": VERBS["write"],
+        # EDICT's 変わる takes no object; its partner 変える makes the
+        # passive.
+        "change": (Verb("変わる", "v5r"), True,
+                   forms("change", "changes", "changed", "changed",
+                         "changing"), 148),
+        # Spelt "installed" too, met less often, sorted first.
+        "instal": (Verb("装着", "vs"), True,
+                   forms("instal", "instals", "installed", "installed",
+                         "installing"), 6),
+        "install": (Verb("インストール", "vs"), True,
+                    forms("install", "installs", "installed", "installed",
+                          "installing"), 100),
+        # Met three times, four, and twice.
+        "apologize": (Verb("謝る", "v5r"), False,
+                      forms("apologize", "apologizes", "apologized",
+                            "apologized", "apologizing"), 3),
+        "update": (Verb("更新", "vs"), True,
+                   forms("update", "updates", "updated", "updated",
+                         "updating"), 4),
+        "demolish": (Verb("取り壊す", "v5s"), True,
+                     forms("demolish", "demolishes", "demolished",
+                           "demolished", "demolishing"), 2),
+        # Mostly without an object in English; 動く's partner 動かす.
+        "move": (Verb("動く", "v5k"), False,
+                 forms("move", "moves", "moved", "moved", "moving"), 200),
+        "steal": (Verb("盗む", "v5m"), True,
+                  forms("steal", "steals", "stole", "stolen", "stealing"),
+                  40),
+        # "fixed" is an adjective too (所定の), met less than the verb.
+        "fix": (Verb("直す", "v5s"), True,
+                forms("fix", "fixes", "fixed", "fixed", "fixing"), 100),
+        "hear": (Verb("聞く", "v5k"), True,
+                 forms("hear", "hears", "heard", "heard", "hearing"), 300),
+    }
+    ADJECTIVES = dict(ADJECTIVES, fixed=("所定の", 30))
+
+    @classmethod
+    def setUpClass(cls):
+        cls.rules = grammar.build(cls.VERBS, cls.ADJECTIVES, NOUNS,
+                                  {"change": Verb("変える", "v1"),
+                                   "move": Verb("動かす", "v5s")})
+
+    def render(self, english):
+        return apply_noun_file(as_dictionaries_meet(english), self.rules) \
+            .replace(M, "").split()
+
+    def test_renderings(self):
+        cases = [
+            ("the rules were changed", ["the", "rules", "が変えられた"]),
+            ("it can be changed", ["it", "が変えられることができる"]),
+            ("it will change", ["it", "が変わるであろうのは"]),
+            ("it was installed", ["it", "がインストールされた"]),
+            ("it is installed", ["it", "がインストールされる"]),
+            ("he should apologize", ["he", "が謝るべきだ"]),
+            ("you can update it", ["you", "が更新できるのは", "it"]),
+            ("we must update", ["we", "が更新しなければならないのは"]),
+            ("they might update", ["they", "が更新するかもしれないのは"]),
+            # "need to", "going to", "should have" with such a verb.
+            ("we need to update", ["we", "が更新する必要があるのは"]),
+            ("he should have apologized", ["he", "が謝るべきだった"]),
+            # Twice is too seldom: the modal as before.
+            ("they will demolish", ["they", "だろう", "demolish"]),
+            ("you should carefully write it", ["you", "注意深く",
+                                            "が書くべきなのは", "it"]),
+            ("it will eventually change", ["it", "結局",
+                                           "が変わるであろうのは"]),
+            ("can you quickly write", ["あなた", "素早く", "が書けるのは"]),
+            # A question with should, must, might: the subject moves out
+            # before "be" joins the modal.
+            ("should it be written", ["それ", "が書かれるべきだ"]),
+            ("must we write", ["私たち", "が書かなければならないのは"]),
+            ("might it be stolen", ["それ", "が盗まれるかもしれない"]),
+            # A modal with "have been" and a participle.
+            ("it may have been stolen", ["it", "が盗まれたかもしれない"]),
+            ("it must have been written", ["it", "が書かれたに違いない"]),
+            ("it should have been fixed", ["it", "が直されるべきだった"]),
+            ("it would have been stolen", ["it", "が盗まれただろう"]),
+            ("it may have been good", ["it", "かもしれない", "good"]),
+            # "needs to be", "is going to be".
+            ("it needs to be fixed", ["it", "が直される必要がある"]),
+            ("it is going to be stolen", ["it", "が盗まれるだろう"]),
+            # After "can be" and "should be" the participle; after "is"
+            # the adjective met at least a fifth as often as the verb.
+            ("it can be fixed", ["it", "が直されることができる"]),
+            ("it should be fixed", ["it", "が直されるべきだ"]),
+            ("it will be fixed", ["it", "所定だろう"]),
+            # The verb of perceiving after the modals of ability only.
+            ("i can hear it", ["i", "が聞こえるのは", "it"]),
+            ("i couldn't hear", ["i", "が聞こえなかったのは"]),
+            ("i will hear", ["i", "が聞くであろうのは"]),
+            # "got" before a participle; a verb mostly without an object
+            # has the partner's passive where its participle is the past.
+            ("the car got stolen", ["the", "car", "が盗まれた"]),
+            ("the file was moved", ["the", "file", "が動かされた"]),
+            ("the file got moved", ["the", "file", "が動かされた"]),
+            ("it will move", ["it", "が動くだろう"]),
+            # A modal with "be able to", "will need to": one form, where
+            # the modal stood before が.
+            ("you might be able to write", ["you",
+                                            "が書けるかもしれないのは"]),
+            ("you must be able to write", ["you",
+                                           "が書けなければならないのは"]),
+            ("you should be able to move", ["you", "が動けるはずだ"]),
+            ("you will need to write", ["you", "が書く必要があるのは"]),
+            # Words moved out from after a modal only.
+            ("you should then write it", ["you", "それから",
+                                          "が書くべきなのは", "it"]),
+            ("you must first fix it", ["you", "まず",
+                                       "が直さなければならないのは", "it"]),
+            ("could you please write", ["あなた", "が書いてくれませんか"]),
+            ("it is first", ["it", "first"]),
+            # "have to be" and "had to be" before a participle; "get"
+            # after a modal as "be".
+            ("it will have to be written", ["it", "が書かれなければならない"]),
+            ("it had to be fixed", ["it", "が直されなければならなかった"]),
+            ("it will get stolen", ["it", "が盗まれるだろう"]),
+            ("it might get written", ["it", "が書かれるかもしれない"]),
+            # A participle mostly an adjective keeps "get" as it was.
+            ("it might get fixed", ["it", "かもしれない", "get", "fixed"]),
+            ("he is supposed to write it", ["he", "が書くはずなのは", "it"]),
+            # "done" after a modal with "be" is the passive; after "is"
+            # the state it was.
+            ("it will be done", ["it", "がされるだろう"]),
+            ("it must be done", ["it", "がされなければならない"]),
+            ("it is not done", ["it", "終わっていない"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
+
+class PassivePartnerTest(unittest.TestCase):
+    """verbs.passive_verb: the verb of the same kanji that takes an
+    object, and only that."""
+
+    def candidate(self, score, value, pos):
+        from dictionaries.choosing import Candidate
+        return Candidate(score, value, value, int(score * 10), value,
+                         pos=frozenset(pos))
+
+    def test_partner(self):
+        from dictionaries import verbs
+        c = self.candidate
+        cases = [
+            # The chosen verb takes no object; its partner does.
+            ("change", [c(1, "変わる", {"v5r", "vi"}),
+                        c(2, "変える", {"v1", "vt"})], "変わる", "変える"),
+            # No partner of the same kanji: the verb's own passive.
+            ("answer", [c(1, "答える", {"v1", "vi"}),
+                        c(2, "叶える", {"v1", "vt"})], "答える", None),
+            # The chosen verb takes an object already.
+            ("melt", [c(1, "溶かす", {"v5s", "vt"}),
+                      c(2, "溶ける", {"v1", "vi"})], "溶かす", None),
+            # EDICT says it does both.
+            ("open", [c(1, "開く", {"v5k", "vi", "vt"}),
+                      c(2, "開ける", {"v1", "vt"})], "開く", None),
+            # Written in kana: no kanji says which is the partner.
+            ("stop", [c(1, "とまる", {"v5r", "vi"}),
+                      c(2, "とめる", {"v1", "vt"})], "とまる", None),
+        ]
+        for english, candidates, chosen, expected in cases:
+            klass = sorted(p for p in candidates[0].pos
+                           if p.startswith("v") and p not in ("vi", "vt"))
+            found = verbs.passive_verb(english, candidates,
+                                       Verb(chosen, klass[0]), None)
+            self.assertEqual(found and found.dictionary, expected, english)
 
 
 if __name__ == "__main__":

@@ -66,6 +66,18 @@ MIN_COUNT = 10
 # with this at 5, the filter took 1.5 times main's time with all keys at
 # 10, 1.86 times with all at 5).
 PASSIVE_MIN_COUNT = 5
+# The plain modals (will, can, could, may, must, should) read a verb met
+# less often still, down to this count, in its base form alone: the
+# everyday verbs that WordNet's older texts meet seldom ("apologize",
+# "update", "cancel", "bake") stood after だろう or べき, "will, but ...",
+# or read as a noun ("the update"). One form for six placeholders adds
+# few words that stand second in a key.
+MODAL_MIN_COUNT = 3
+MODAL_MARKERS = ("〓将", "〓能", "〓可", "〓推", "〓義", "〓当",
+                 # going to, need to, want to, wanted to; a modal with
+                 # "have" before the participle
+                 "〓向", "〓必", "〓欲", "〓望",
+                 "〓悔", "〓然", "〓或", "〓惜", "〓確")
 # Adjectives read after "is not" with fewer tagged occurrences get no key
 # of their own.
 ADJECTIVE_MIN_COUNT = 3
@@ -314,6 +326,24 @@ AUXILIARIES += [
     # A modal with "have" before a participle: what might have been.
     ("〓当 have", "〓悔"), ("〓将 have", "〓然"), ("〓推 have", "〓或"),
     ("〓可 have", "〓惜"), ("〓義 have", "〓確"),
+    # A modal before "have been" (which its own line has made 〓被
+    # first): the passive past, then the guess ("may have been stolen"
+    # 盗まれたかもしれない, where the modal stood before が as "may, but").
+    # "needs to be fixed": the passive, then the need; "is going to be
+    # used" is "will be used".
+    ("〓必 be", "〓需"), ("〓受 〓向", "〓向"), ("〓向 be", "〓来"),
+    # "will need to" is the need (read apart, だろうが stood before the
+    # need); "might be able to" the potential, then the guess; "must be
+    # able to" the potential as a duty (泳げなければならない); "should be
+    # able to" what is expected (泳げるはずだ).
+    ("〓将 〓必", "〓必"), ("〓恐 〓能", "〓可"), ("〓違 〓能", "〓勤"),
+    ("〓宜 〓能", "〓期"),
+    # "will have to be written": "have to be" has met first.
+    ("〓将 〓違", "〓違"),
+    # "had to be written": the passive as a past duty.
+    ("〓務 be", "〓責"),
+    ("〓推 〓被", "〓嘗"), ("〓可 〓被", "〓嘗"), ("〓義 〓被", "〓証"),
+    ("〓当 〓被", "〓遺"), ("〓将 〓被", "〓曾"),
     # The same, negated: what should not, could not, would not or may
     # not have been ("shouldn't have left" 去るべきではなかった, "can't have
     # known" 知ったはずがない).
@@ -359,11 +389,18 @@ INVERTED_SUBJECTS = {("私" if subject == "i" else subject): japanese
 AUXILIARIES += [(modal + " " + subject, INVERTED_SUBJECTS[subject] + " "
                  + marker)
                 for modal, marker in (("can", "〓能"), ("could", "〓能"),
-                                      ("will", "〓将"), ("would", "〓将"))
+                                      ("will", "〓将"), ("would", "〓将"),
+                                      # "should it be removed?": made
+                                      # here, the subject's move comes
+                                      # before "be" joins the modal.
+                                      ("should", "〓当"), ("must", "〓義"),
+                                      ("may", "〓推"), ("might", "〓推"))
                 for subject in ("私", "you", "we", "he", "she", "it",
                                 "they")
                 if (modal, subject) not in (("could", "you"),
-                                            ("would", "you"))]
+                                            ("would", "you"),
+                                            # leave, asked below
+                                            ("may", "私"), ("may", "we"))]
 # A negative question written out ("did you not receive", "can we not
 # go"): the subject, then the negation's placeholder, as in "you did not
 # receive"; read apart, "not" stood alone before the verb (あなたないが受
@@ -423,7 +460,34 @@ BETWEEN = {"really": "本当に", "always": "いつも", "even": "でさえ",
            "absolutely": "絶対に", "honestly": "正直",
            "seriously": "真剣に", "initially": "最初は",
            "explicitly": "明示的に", "typically": "通常",
-           "currently": "現在", "strictly": "厳密に"}
+           "currently": "現在", "strictly": "厳密に",
+           # and the adverbs of manner and time a manual or a request
+           # puts there ("should carefully read", "will eventually
+           # fail", "can safely remove").
+           "carefully": "注意深く", "quickly": "素早く", "slowly": "ゆっくり",
+           "finally": "ついに",
+           "correctly": "正しく",
+           "successfully": "うまく",
+           "definitely": "絶対に",
+           "surely": "確かに", "eventually": "結局", "sometimes": "時々",
+           "occasionally": "たまに",
+           "strongly": "強く", "gladly": "喜んで",
+           "suddenly": "突然", "safely": "安全に", "truly": "本当に",
+           "regularly": "定期的に"}
+# Words that stand between a modal and its verb, and elsewhere mean
+# something else ("is first" 最初の, "please me"): moved out after the
+# modals only. "please" asks already in "could you", and goes.
+MODAL_BETWEEN = {"then": "それから", "first": "まず", "please": ""}
+MODAL_BETWEEN_MARKERS = ("〓将", "〓能", "〓可", "〓推", "〓義", "〓当",
+                         "〓頼")
+
+
+def _modal_between():
+    return [(m + " " + word, (japanese + " " if japanese else "") + m)
+            for m in MODAL_BETWEEN_MARKERS
+            for word, japanese in sorted(MODAL_BETWEEN.items())]
+
+
 # The auxiliaries that open a question, before their subject.
 INVERTING = {"〓否", "〓昔", "〓不", "〓難", "〓拒", "〓非", "〓失", "〓未",
              "〓前", "〓将", "〓能", "〓可", "〓推", "〓義", "〓当", "〓受",
@@ -489,6 +553,12 @@ FALLBACKS = {
     "〓悔": "が持つべきなのは", "〓然": "が持つであろうのは",
     "〓或": "が持つかもしれないのは", "〓惜": "が持てるかもしれないのは",
     "〓確": "が持たなければならないのは",
+    # A modal with "have been" and no participle after it: the modal, as
+    # the two placeholders read apart.
+    "〓嘗": "かもしれない", "〓証": "に違いない", "〓遺": "べきだった",
+    "〓曾": "だろう", "〓需": "が必要なのは 〓的",
+    "〓勤": "しなければならない", "〓期": "べき",
+    "〓責": "がしなければならなかったのは",
 }
 
 
@@ -545,6 +615,10 @@ def _verb_forms():
         "〓将": (("base",), modal(lambda v: v.dictionary, "だろう",
                                   "であろうのは")),
         "〓能": (("base",), t(lambda v: v.potential())),
+        "〓勤": (("base",), t(lambda v: v.potential()[:-1]
+                              + "なければならない")),
+        "〓期": (("base",), modal(lambda v: v.potential(), "はずだ",
+                                  "はずなのは")),
         "〓可": (("base",), t(lambda v: v.potential() + "かもしれない")),
         "〓推": (("base",), t(lambda v: v.dictionary + "かもしれない")),
         "〓義": (("base",), t(lambda v: v.must())),
@@ -590,7 +664,8 @@ def _verb_forms():
         "〓確": (("pp",), t(lambda v: v.past() + "に違いない")),
         "〓未": (("pp",), t(lambda v: v.te() + "いない")),
         "〓験": (("pp",), t(lambda v: v.past() + "ことがない")),
-        "〓筈": (("base",), t(lambda v: v.dictionary + "はずだ")),
+        "〓筈": (("base",), modal(lambda v: v.dictionary, "はずだ",
+                                  "はずなのは")),
         "〓際": (("base",), t(lambda v: v.dictionary + "ところだ")),
         "〓前": (("pp",), t(lambda v: v.te() + "いなかった")),
         "〓非": (("ing",), t(lambda v: v.te() + "いない")),
@@ -605,6 +680,13 @@ def _verb_forms():
 
 def _without_ga(value):
     return value[1:] if value.startswith("が") else value
+
+
+# "can hear", "can see": Japanese says what reaches the senses with a verb
+# of its own (聞こえる, 見える), not the potential of listening or looking
+# (聞ける "may be listened to", 見られる); after the modals of ability.
+PERCEIVING = {"hear": Verb("聞こえる", "v1"), "see": Verb("見える", "v1")}
+ABILITY_MARKERS = {"〓能", "〓可", "〓不", "〓難", "〓得", "〓叶"}
 
 
 # "nobody" and "nothing" before a verb in -s or the past.
@@ -684,6 +766,12 @@ PASSIVE = {
     "〓途": lambda v: v.passive_past()[:-1] + "ていた",
     "〓勿": lambda v: v.passive_past()[:-1] + "てはいけない",
     "〓慎": lambda v: v.passive() + "べきではない",
+    "〓嘗": lambda v: v.passive_past() + "かもしれない",
+    "〓証": lambda v: v.passive_past() + "に違いない",
+    "〓遺": lambda v: v.passive() + "べきだった",
+    "〓曾": lambda v: v.passive_past() + "だろう",
+    "〓需": lambda v: v.passive() + "必要がある",
+    "〓責": lambda v: v.passive_negative()[:-1] + "ければならなかった",
 }
 # A modal with "be" before a verb in -ing ("must be joking", "will be
 # waiting", "might be sleeping"): what is going on, then the guess
@@ -827,6 +915,17 @@ def appearance(value):
 
 # A participle's share of its verb's occurrences in running text.
 PARTICIPLE_SHARE = 0.2
+# After "can be", "can't be" and "should be" a word spelt like a
+# participle says what may or should be done to a thing ("can be fixed",
+# "should be noted") more often than a state: there the adjective wins
+# only where WordNet meets it as often as the whole verb.
+PASSIVE_BEFORE_ADJECTIVE = ("〓許", "〓阻", "〓宜")
+# "done" and "finished" after a modal with "be" say what will, must or
+# can be done to a thing ("the work will be done tomorrow", "it must be
+# finished by Monday") more often than that someone is through (終わって
+# いる), which they say after "is" and "was".
+DONE_AFTER_MODAL = ("done", "finished")
+MODAL_BE = ("〓来", "〓恐", "〓違", "〓宜", "〓許", "〓阻", "〓没")
 # "no" and "have no" before a noun: the noun, then that there is none.
 NONE_OF = {"〓無": "がない", "〓缺": "がなかった"}
 
@@ -993,6 +1092,9 @@ NOTICES = {"smoking": "禁煙", "parking": "駐車禁止", "swimming": "遊泳�
 # will, may, should, must, can and going to.
 GET_MARKERS = ("〓否", "〓昔", "〓拒", "〓疑", "〓将", "〓推", "〓当", "〓義",
                "〓能", "〓不", "〓向")
+# A modal before "get" and a participle reads as before "be" and one.
+GET_PASSIVE = {"〓将": "〓来", "〓推": "〓恐", "〓当": "〓宜", "〓義": "〓違",
+               "〓能": "〓許", "〓向": "〓来"}
 # An adjective met less often in WordNet's tagged texts gets no "get" keys:
 # each is eleven lines, and "get" goes before the everyday ones.
 GET_MIN_COUNT = 30
@@ -1046,14 +1148,16 @@ def adjective_negatives(value):
     return None
 
 
-def build(verbs, adjectives, nouns=None):
+def build(verbs, adjectives, nouns=None, passive_verbs=None):
     """The lines that go first in noun.txt, in order: the auxiliaries to
     their placeholders, the placeholders with a verb, an adjective or a
     noun, and the fallbacks.
 
     verbs: {English base: (Verb, transitive, forms {form: [spellings]},
     WordNet count)}; adjectives and nouns: {English word: (rendering,
-    WordNet count)}."""
+    WordNet count)}; passive_verbs: {English base: Verb} where the passive
+    is made of another verb than the rest (verbs.passive_verb)."""
+    passive_verbs = passive_verbs or {}
     # Auxiliaries of more words before those of fewer ("will not" before
     # "will", "is ％１０００ not" before "is ％１０００"), each group in
     # the table's order. Those that read a placeholder ("will be") come
@@ -1073,8 +1177,10 @@ def build(verbs, adjectives, nouns=None):
         (m + " " + adverb, japanese + " " + m)
         for m in made_by_words
         for adverb, japanese in sorted(BETWEEN.items())
-        if len(m + " " + adverb) <= KEY_WIDTH]
+        if len(m + " " + adverb) <= KEY_WIDTH] + _modal_between()
     keyed = {}
+    # "got" before a participle: keys of words alone, which go first.
+    got = {}
 
     def add(key, value):
         word = key.split()[-1]
@@ -1112,6 +1218,17 @@ def build(verbs, adjectives, nouns=None):
                 or count < participle_weight.get(word, 0):
             continue
         for marker, (render, _) in sorted(COPULAS.items()):
+            if marker in PASSIVE_BEFORE_ADJECTIVE and count \
+                    < participle_weight.get(word, 0) / PARTICIPLE_SHARE:
+                continue  # "can be fixed" 直されることができる
+            if word in DONE_AFTER_MODAL and marker in MODAL_BE:
+                # "will be done tomorrow" されるだろう; "do" has no keys of
+                # its own (the built-in table reads it), so "done" is
+                # read here.
+                if word == "done":
+                    add(marker + " " + word,
+                        "が" + PASSIVE[marker](Verb("する", "vs-i")))
+                continue
             add(marker + " " + word, render(value, negatives))
         for (marker, verb), ending in sorted(APPEARANCES.items()):
             if verb + " " + word not in PHRASAL_VERBS:  # "look back"
@@ -1137,10 +1254,20 @@ def build(verbs, adjectives, nouns=None):
             continue
         for marker in GET_MARKERS:
             add(marker + " get " + word, forms[marker][1](becoming, False))
-    for base, (verb, transitive, forms_of, count) in sorted(verbs.items()):
+    # Where two verbs spell a form alike, the one met more often has the
+    # key: "installed" is install's (インストールされる), not the rarer
+    # spelling "instal"'s (装着される), which sorts first.
+    for base, (verb, transitive, forms_of, count) in sorted(
+            verbs.items(), key=lambda kv: (-kv[1][3], kv[0])):
         if base in NOT_KEYED:
             continue
         if count < MIN_COUNT and base not in BUILT_IN_VERBS:
+            if count >= MODAL_MIN_COUNT and isinstance(verb, Verb):
+                for marker in MODAL_MARKERS:
+                    wanted, render = forms[marker]
+                    for form in wanted:
+                        add_forms(marker, dict(forms_of).get(form, ()),
+                                  render(verb, transitive))
             # Only the passive, which needs one form of the verb.
             if count >= PASSIVE_MIN_COUNT and transitive \
                     and isinstance(verb, Verb):
@@ -1148,9 +1275,11 @@ def build(verbs, adjectives, nouns=None):
                     add_forms(marker, [p for p in with_british(forms_of)
                                        .get("pp", ())
                                        if p not in OWN_PARTICIPLES],
-                              "が" + render(verb))
+                              "が" + render(passive_verbs.get(base, verb)))
             continue
         verb = BUILT_IN_VERBS.get(base, WEATHER_VERBS.get(base, verb))
+        passive = verb if base in BUILT_IN_VERBS \
+            else passive_verbs.get(base, verb)
         if base in BUILT_IN_VERBS:
             transitive = base in TRANSITIVE_BUILT_IN
         if base in WEATHER_VERBS:
@@ -1158,7 +1287,9 @@ def build(verbs, adjectives, nouns=None):
         spellings = with_british(forms_of)
         for marker, (wanted, render) in sorted(forms.items()):
             try:
-                value = render(verb, transitive)
+                value = render(PERCEIVING[base] if base in PERCEIVING
+                               and marker in ABILITY_MARKERS else verb,
+                               transitive)
             except AttributeError:
                 continue  # an adjectival verb has no potential, no -ing
             if base in WEATHER_VERBS and value.startswith("が"):
@@ -1218,9 +1349,45 @@ def build(verbs, adjectives, nouns=None):
         participles = [p for p in spellings.get("pp", ())
                        if p not in OWN_PARTICIPLES]
         if isinstance(verb, Verb):
+            if not transitive and base in passive_verbs:
+                # A verb mostly without an object in English whose
+                # Japanese has a partner that takes one: after "be", a
+                # participle spelt as the past is its passive ("the file
+                # was moved" 動かされた, not 動いた); "gone", "fallen" stay
+                # states.
+                for marker, render in sorted(PASSIVE.items()):
+                    add_forms(marker, [p for p in participles
+                                       if p in spellings.get("past", ())
+                                       and adjectives.get(p, ("", 0))[1]
+                                       < participle_weight.get(p, 0)],
+                              "が" + render(passive))
             table = PASSIVE if transitive else STATE
             for marker, render in sorted(table.items()):
-                add_forms(marker, participles, "が" + render(verb))
+                add_forms(marker, participles, "が" + render(
+                    passive if transitive else verb))
+            if transitive or base in passive_verbs:
+                # "got" before a participle is the passive ("got stolen"
+                # 盗まれた), where it read 得たのは 盗まれた, "what was got
+                # is stolen"; not where the participle is mostly an
+                # adjective ("got lost", "got tired": get_verbs and the
+                # adjectives read those) or a phrasal verb ("got rid of").
+                for p in participles:
+                    if p in STATE_ADJECTIVES or p in GET_VERBS \
+                            or "get " + p in PHRASAL_VERBS \
+                            or adjectives.get(p, ("", 0))[1] \
+                            >= participle_weight.get(p, 0):
+                        continue
+                    key = "got " + p
+                    if not (transitive or p in spellings.get("past", ())):
+                        continue
+                    if len(key) <= KEY_WIDTH and key not in got \
+                            and not any(ph in key for ph in PHRASE_TABLE):
+                        got[key] = "が" + passive.passive_past()
+                    # "will get paid", "might get hurt": the passive
+                    # after the modal, as with "be".
+                    for marker, as_be in sorted(GET_PASSIVE.items()):
+                        add(marker + " get " + p,
+                            "が" + PASSIVE[as_be](passive))
         for form, render in sorted(NO_SUBJECT_FORMS.items()):
             add_forms(NO_SUBJECT, [p for p in spellings.get(form, ())
                                    if p not in NO_SUBJECT_NOT_VERBS],
@@ -1361,7 +1528,7 @@ def build(verbs, adjectives, nouns=None):
     # before the fallback that takes that one back.
     tail = sorted(FALLBACKS.items(), key=lambda kv: ("〓" not in kv[1], kv[0]))
     tail += sorted(ANY_FALLBACKS.items())
-    return head + ANY_WORDS + body + tail
+    return sorted(got.items()) + head + ANY_WORDS + body + tail
 
 
 def auxiliary_words():

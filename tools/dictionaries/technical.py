@@ -213,6 +213,7 @@ download        ダウンロード vs
 upload          アップロード vs
 mount           マウント vs
 reboot          再起動 vs
+restart         再起動 vs
 enable          有効化 vs
 distribute      配布 vs
 redistribute    再配布 vs

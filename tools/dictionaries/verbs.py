@@ -82,6 +82,8 @@ NOUN_SHARE = {"singular": 0.7, "plural": 0.3}
 FORM_ORDER = ("base", "s", "past", "ing", "pp", "eth")
 
 
+KANJI_RE = re.compile("[\u4e00-\u9fff]")
+
 # The count a verb of the technical list (technical.py) weighs at least.
 TECHNICAL_COUNT = 100
 
@@ -139,6 +141,10 @@ def japanese_verb(english, candidates, transitive, freedict, freq=None):
             raise ValueError("core verb %s = %s is no EDICT candidate"
                              % (english, headword))
         return Verb(headword, klass)
+    return _best_verb(english, candidates, transitive, freedict, freq)
+
+
+def _best_verb(english, candidates, transitive, freedict, freq):
     ranked = []
     for c in candidates:
         verb = conjugable(c)
@@ -166,6 +172,31 @@ def japanese_verb(english, candidates, transitive, freedict, freq=None):
                       for s, line, dictionary, verb, c in ranked]
     ranked.sort(key=lambda r: r[:3])
     return ranked[0][3]
+
+
+def passive_verb(english, candidates, verb, freedict, freq=None):
+    """The verb a passive is made of, where the chosen one cannot take an
+    object: "the rules were changed" is 変えられた, and 変わる, the verb
+    chosen for "change" (EDICT marks it vi only), gives 変わられた, "the
+    rules suffered a change". Only the other member of a pair written
+    with the same kanji (変わる/変える, 溶ける/溶かす, 痛む/痛める): a verb
+    without an object that has no such partner makes a passive of its own
+    (答えられた, 会われた, 勝たれた), and a verb of another root is another
+    sense ("win" 射止める). None where the chosen verb takes an object (or
+    EDICT says nothing of it), or no partner is a candidate."""
+    own = [c for c in candidates if c.value == verb.dictionary
+           or c.headword == verb.dictionary
+           or c.value + "する" == verb.dictionary]
+    if not own or not all("vi" in c.pos and "vt" not in c.pos for c in own):
+        return None
+    root = verb.dictionary[0]
+    if not KANJI_RE.match(root):
+        return None
+    partners = [c for c in candidates if "vt" in c.pos
+                and c.headword.startswith(root)
+                and c.headword != verb.dictionary]
+    return _best_verb(english, partners, True, freedict, freq) \
+        if partners else None
 
 
 def renderings(verb, transitive):
@@ -235,14 +266,16 @@ def derived_candidates(wordnet, base, forms_of, vs_nouns):
 
 
 def verb_readings(wordnet, verb_candidates, freedict, min_count,
-                  freq=None, vs_nouns=None, chosen=None):
+                  freq=None, vs_nouns=None, chosen=None, passive=None):
     """Every form of every English verb WordNet has counts for (at least
     min_count tagged occurrences) and EDICT a verb for:
     {spelling: [(weight, value, base, form)]}, the weight being the verb's
     count times the share of the form (FORM_SHARE, summed over forms that
     spell alike). chosen, when given, is filled with each base's Japanese
     verb (None where EDICT has none), transitivity, forms and count, for
-    the keys that read a verb with its auxiliary (grammar.py)."""
+    the keys that read a verb with its auxiliary (grammar.py); passive,
+    when given, with the verb a passive of the base is made of where it
+    is not the chosen one (passive_verb)."""
     readings = {}
     table = english_verbs(wordnet, min_count)
     irregular = wordnet.irregular_by_base("v")
@@ -264,6 +297,10 @@ def verb_readings(wordnet, verb_candidates, freedict, min_count,
             chosen[base] = (verb, transitive, forms_of, count)
         if verb is None:
             continue
+        if passive is not None:
+            other = passive_verb(base, candidates, verb, freedict, freq)
+            if other is not None:
+                passive[base] = other
         values = renderings(verb, transitive)
         spelt = {}
         for form in FORM_ORDER:

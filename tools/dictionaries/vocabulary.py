@@ -162,9 +162,11 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
                 add(form, Reading(COMPARISON_SHARE[degree] * count,
                                   prefix + value, "adj", key))
     verb_table = {}
+    passive_verbs = {}
     verb_readings = verbs.verb_readings(wordnet, best["verbs"], freedict,
                                         VERB_MIN_COUNT, freq,
-                                        best.get("vs_nouns"), verb_table)
+                                        best.get("vs_nouns"), verb_table,
+                                        passive_verbs)
     for spelling, found in sorted(verb_readings.items()):
         for weight, value, base, form in found:
             if form in ("to", "perfect") and \
@@ -242,7 +244,7 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
     grammar_verbs = {b: t for b, t in verb_table.items()
                      if t[0] is not None or b in grammar.BUILT_IN_VERBS}
     grammar_rules = grammar.build(grammar_verbs, adjective_table,
-                                  noun_table)
+                                  noun_table, passive_verbs)
     grammar_rules = with_phrasal_verbs(grammar_rules,
                                        idioms.auxiliary_lines(forms_of))
     # The same verbs for the senses a neighbour decides ("you may go"),
