@@ -255,8 +255,18 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
         elif count < grammar.MIN_COUNT or base in grammar.NOT_KEYED:
             continue
         keyed_verbs[base] = (verb, transitive, forms, count)
+    # The adjectives and adverbs "so" is the degree of ("so happy").
+    degrees = [(key, r.value, wordnet.count(key, "a")
+                + wordnet.count(key, "r"))
+               for key, r in chosen.items()
+               if r.kind == "adj" and " " not in key]
+    degrees += [(key, value, wordnet.count(key, "a")
+                 + wordnet.count(key, "r"))
+                for key, value in core_words.parse(core_words.ADJECTIVES)
+                + core_words.parse(core_words.ADVERBS)
+                if "…" not in value]
     before_grammar, after_grammar = context_senses.build(keyed_verbs,
-                                                         forms_of)
+                                                         forms_of, degrees)
     # The relative pronouns take the place of the core's question words.
     core.update(idioms.RELATIVES)
     def plain(spelling):
