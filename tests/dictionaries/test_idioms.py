@@ -291,6 +291,26 @@ class NovelExpressionsTest(unittest.TestCase):
                 self.assertIn(wanted, got)
 
 
+class DeterminerNounTest(unittest.TestCase):
+    def test_a_verb_after_a_determiner_is_its_noun(self):
+        rules = context_senses.determiner_noun_lines(
+            {"use": "使用", "walk": "散歩", "count": "伯爵"})
+        cases = [
+            ("the use of it", "その使用of"),
+            ("the uses of it", "その使用of"),        # the line's plural
+            ("his walk", "彼の散歩"),                # "his ％１０００ walk"
+            ("this use", "この使用"),
+            ("we use it", "weuseit"),                # no determiner
+            ("her walk", "herwalk"),                 # "saw her walk"
+            ("the count", "thecount"),               # an earl, left out
+        ]
+        for english, wanted in cases:
+            with self.subTest(english=english):
+                got = shown(apply_noun_file(as_dictionaries_meet(english),
+                                            rules))
+                self.assertIn(wanted, got)
+
+
 class CountsTest(unittest.TestCase):
     def test_every_row_is_frequent(self):
         # Ten tagged occurrences in WordNet, or ten in the technical texts;
@@ -375,6 +395,10 @@ class ContextSensesTest(unittest.TestCase):
             ("it is so kind", "そんなに親切な"),
             ("so rare", "sorare"),                     # too rare a word
             ("so that it works", "sothat"),            # not the degree
+            # A verb's base after a full stop commands; a name does not.
+            ("it is. use it.", "。使ってくださいit"),
+            ("it is. sit down.", "。座ってください"),
+            ("it is. mark it.", "。markit"),
         ]
         for english, wanted in cases:
             with self.subTest(english=english):

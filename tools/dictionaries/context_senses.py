@@ -29,6 +29,9 @@ Each is a key of the neighbour and the word together:
     read お願いですが、が使うのは.
   * "so" before an adjective or an adverb is the degree (そんなに),
     not the conjunction だから.
+  * a word the vocabulary reads as a verb is its noun after an article,
+    a demonstrative or a possessive (the use 使用).
+  * a verb's base right after a full stop is a command (見てください).
   * "little" after an article, a demonstrative or a possessive is small
     (私の小さな友達), not the adverb 少し.
   * the Japanese language: after a preposition (in, into, from), before
@@ -227,20 +230,74 @@ def so_lines(adjectives, taken=()):
             for word, value in sorted(SO_MORE.items())] + lines
 
 
-def please_lines(verbs):
+# A word the vocabulary reads as a verb is a noun after an article, a
+# demonstrative or a possessive: no verb stands there, so "the use of"
+# read そのが使うのはの ("the, what ... uses is, of"), "a look" 一つのが見
+# るのは, "the test set" そのテストが設定するのは. The key is the determiner
+# and the word, read as both (その使用); the noun line takes the plural
+# too ("the uses"). Only nouns WordNet meets at least this often.
+# "her" is left out: "let her go", "saw her come" put a verb after it.
+NOUN_AFTER_DETERMINER_MIN_COUNT = 3
+DETERMINERS = {"the": "その", "a": "一つの", "an": "一つの", "this": "この",
+               "my": "私の", "your": "あなたの", "his": "彼の",
+               "our": "私たちの", "their": "彼らの", "its": "その",
+               "each": "各", "another": "別の", "every": "毎"}
+
+
+# Spellings whose noun reading is another word's sense: "the count" is
+# a number far more often than an earl (伯爵), "peer" a machine (not 貴族),
+# and the rest read no noun a reader would know there.
+NOT_NOUN_AFTER_DETERMINER = {"count", "peer", "shrug", "growing",
+                             "standing", "hearing"}
+
+
+def determiner_noun_lines(nouns):
+    """(determiner + noun, its rendering + the noun's) for each {spelling:
+    its noun's rendering}; a determiner in "s" with the plural marker."""
+    lines = []
+    for spelling, value in sorted(nouns.items()):
+        if spelling in NOT_NOUN_AFTER_DETERMINER:
+            continue
+        for word, japanese in sorted(DETERMINERS.items()):
+            key = word + (" " + PLURAL_MARKER if word.endswith("s")
+                          else "") + " " + spelling
+            if len(key) <= KEY_WIDTH:
+                lines.append((key, japanese + value))
+    return lines
+
+
+# A verb's base right after a full stop, with no subject before it,
+# is a command: "。 see the manual", "。 use this option", "Come, shake
+# hands" (見てください; word by word が見るのは, "what ... sees is"). Manual
+# pages write their options' second and later sentences so. (At a line's
+# start no key can tell: no key holds a line break.) Not the spellings
+# that are mostly a name or a month there, nor "thank" ("thank you" is
+# the core's).
+SENTENCE_START = "。 "
+NOT_COMMANDS = {"mark", "bill", "grant", "rob", "sue", "pat", "jack",
+                "harry", "march", "frank", "don", "rose", "ray", "guy",
+                "chase", "bob", "drew", "wade", "lance", "thank", "pray"}
+
+
+def please_lines(verbs, before=PLEASE):
     """"please VERB" for each verb with an EDICT verb, and "please" with
-    each phrasal verb of idioms.py: the te-form and ください."""
+    each phrasal verb of idioms.py: the te-form and ください; with before
+    SENTENCE_START, the command at a sentence's start, the full stop
+    kept."""
     from .idioms import PHRASAL_TABLE, marked
+    kept = "。" if before == SENTENCE_START else ""
     lines = []
     for english, headword, klass, _ in PHRASAL_TABLE:
-        lines.append((PLEASE + marked(english.split()),
-                      Verb(headword, klass).te() + ASK))
-    for base, (verb, _, forms, _) in sorted(verbs.items()):
+        lines.append((before + marked(english.split()),
+                      kept + Verb(headword, klass).te() + ASK))
+    for base, (verb, transitive, forms, _) in sorted(verbs.items()):
         if not isinstance(verb, Verb):
             continue
         for spelling in forms.get("base", ()):
-            if spelling.isalpha():
-                lines.append((PLEASE + spelling, verb.te() + ASK))
+            if spelling.isalpha() and not (kept
+                                           and spelling in NOT_COMMANDS):
+                lines.append((before + spelling, kept + verb.te() + ASK))
+
     unique = {}
     for key, value in lines:
         if len(key) <= KEY_WIDTH:
@@ -264,4 +321,5 @@ def build(verbs, forms_of=None, adjectives=()):
                  SO + word for word in auxiliary_words()}
     return list(PERMISSION_FIRST) + LIKE_AFTER_BE, \
         permission_lines(verbs) + language_lines(verbs) + objects + MEAN \
-        + please_lines(verbs) + LITTLE_LINES + so_lines(adjectives, taken)
+        + please_lines(verbs) + please_lines(verbs, SENTENCE_START) \
+        + LITTLE_LINES + so_lines(adjectives, taken)

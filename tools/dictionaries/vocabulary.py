@@ -213,6 +213,20 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
             continue
         chosen[key] = Reading(0, value, "name", key)
     today(chosen, verb_table, wordnet)
+    # A spelling read as a verb is a noun after an article or a
+    # possessive ("the use of" その使用, not そのが使うのは).
+    nouns_of_verbs = {}
+    for spelling, found in readings.items():
+        own = chosen.get(spelling)
+        if own is None or own.kind != "verb" or " " in spelling:
+            continue
+        noun = [r for r in found if r.kind == "noun"]
+        if noun and wordnet.count(spelling, "n") \
+                >= context_senses.NOUN_AFTER_DETERMINER_MIN_COUNT:
+            nouns_of_verbs[spelling] = noun[0].value
+    for key, value in context_senses.determiner_noun_lines(nouns_of_verbs):
+        if key not in chosen and key not in core_phrases:
+            chosen[key] = Reading(TECHNICAL_WEIGHT, value, "noun", key)
     # The auxiliaries read with the verb after them, or with an
     # adjective or a noun after "is not" (its rendering from the chosen
     # readings).
