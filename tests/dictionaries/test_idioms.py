@@ -395,6 +395,11 @@ class ContextSensesTest(unittest.TestCase):
             ("it is so kind", "そんなに親切な"),
             ("so rare", "sorare"),                     # too rare a word
             ("so that it works", "sothat"),            # not the degree
+            # Bath after a preposition is the town; the tub has an
+            # article.
+            ("we came to bath", "cameバースへ"),
+            ("they が行った所は bath", "が行った所はバース"),
+            ("a hot bath", "hotbath"),
             # A verb's base after a full stop commands; a name does not.
             ("it is. use it.", "。使ってくださいit"),
             ("it is. sit down.", "。座ってください"),
