@@ -268,6 +268,23 @@ class LikeTest(unittest.TestCase):
                     self.assertNotIn("好き", got)
 
 
+    def test_like_alone_is_the_preposition_where_the_vocabulary_is_known(self):
+        rules = idioms.build(forms_of, plain=lambda spelling: "が好むのは"
+                             if spelling == "likes" else "X")
+        cases = [
+            ("something like a dream", "somethingのような一つの"),
+            ("openssl like req", "opensslのようなreq"),
+            ("she likes it", "が好むのは"),            # not "like" + "s"
+            ("I really like it", "私本当にが好きなのは"),
+            ("we also like them", "私たちまたが好きなのは"),
+            ("as you like", "あなたが好きなのは"),
+        ]
+        for english, wanted in cases:
+            with self.subTest(english=english):
+                text = as_dictionaries_meet(english.replace("I ", "私 "))
+                self.assertIn(wanted, shown(apply_noun_file(text, rules)))
+
+
 class NovelExpressionsTest(unittest.TestCase):
     def test_two_words_of_old_spelling_and_degree(self):
         rules = idioms.build(forms_of)

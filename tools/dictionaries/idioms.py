@@ -676,10 +676,18 @@ LIKE_PREPOSITION = "のような"
 LIKE_TO = ("to like", "好むこと")
 
 
-def like_lines():
-    """The subjects with "like" first, then the preposition."""
-    lines = [(subject + " like", japanese + LIKE_VERB)
-             for subject, japanese in sorted(LIKE_SUBJECTS.items())]
+def like_lines(likes=None):
+    """The subjects with "like" first, then the preposition; with likes,
+    the rendering of "likes", "like" alone is the preposition too."""
+    from .grammar import BETWEEN
+    # An adverb between the subject and the verb ("I really like it").
+    lines = [(subject + " " + marked([adverb, "like"]),
+              japanese + between + LIKE_VERB)
+             for subject, japanese in sorted(LIKE_SUBJECTS.items())
+             for adverb, between in sorted(BETWEEN.items())]
+    lines = [(key, value) for key, value in lines if len(key) <= KEY_WIDTH]
+    lines += [(subject + " like", japanese + LIKE_VERB)
+              for subject, japanese in sorted(LIKE_SUBJECTS.items())]
     lines.append(LIKE_TO)
     # Longer words first: a line takes its key + "s" ("like it" would
     # take "like its").
@@ -694,6 +702,12 @@ def like_lines():
     # The marker goes with "like": a value holds no space but before a
     # placeholder.
     lines.append((PLURAL_MARKER + " like", LIKE_PREPOSITION))
+    if likes is not None:
+        # Whatever is left: "something like", "felt like", "openssl like
+        # req". The verb has no subject of its own left to stand after
+        # (English says "likes" after he, she and a name); "likes" first,
+        # which a line of "like" would take as its plural.
+        lines += [("likes", likes), ("like", LIKE_PREPOSITION)]
     return lines
 
 
@@ -776,7 +790,7 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
     # that "gives ％１０００ up" goes before a key it extends.
     kept.sort(key=lambda kv: (-len(kv[0].split()), kv[0] + "\U0010ffff"))
     # "like" before a noun's "that" ("things like that" is no relative).
-    for key, value in like_lines():
+    for key, value in like_lines(plain("likes") if plain else None):
         if key not in seen:
             seen.add(key)
             kept.append((key, value))
