@@ -378,6 +378,21 @@ class ContextSensesTest(unittest.TestCase):
         text = as_dictionaries_meet(english.replace("I ", "私 "))
         return shown(apply_noun_file(text, self.rules))
 
+    def test_a_command_only_of_a_spelling_read_as_a_verb(self):
+        verbs = dict(self.VERBS)
+        for base in context_senses.LANGUAGE_VERBS:
+            verbs.setdefault(base, (Verb("読む", "v5m"), True,
+                                    forms_of(base), 100))
+        before, after = context_senses.build(verbs, forms_of,
+                                             read_as_verb={"use"})
+        rules = before + grammar.build(verbs, {}) + after
+        for english, wanted in [("it is. use it.", "。使ってください"),
+                                ("the index. sit here", "。sithere")]:
+            with self.subTest(english=english):
+                got = shown(apply_noun_file(as_dictionaries_meet(english),
+                                            rules))
+                self.assertIn(wanted, got)
+
     def test_the_neighbour_decides(self):
         cases = [
             ("you may sit here", "が座ってもよい"),

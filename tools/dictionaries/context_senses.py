@@ -297,7 +297,7 @@ NOT_COMMANDS = {"mark", "bill", "grant", "rob", "sue", "pat", "jack",
                 "chase", "bob", "drew", "wade", "lance", "thank", "pray"}
 
 
-def please_lines(verbs, before=PLEASE):
+def please_lines(verbs, before=PLEASE, read_as_verb=None):
     """"please VERB" for each verb with an EDICT verb, and "please" with
     each phrasal verb of idioms.py: the te-form and ください; with before
     SENTENCE_START, the command at a sentence's start, the full stop
@@ -312,8 +312,13 @@ def please_lines(verbs, before=PLEASE):
         if not isinstance(verb, Verb):
             continue
         for spelling in forms.get("base", ()):
-            if spelling.isalpha() and not (kept
-                                           and spelling in NOT_COMMANDS):
+            # At a sentence's start, only a spelling the vocabulary reads
+            # as a verb: "Sense and ...", "Support for ..." and a file's
+            # extension after its dot ("index.sense") are nouns.
+            if spelling.isalpha() and not (kept and (
+                    spelling in NOT_COMMANDS
+                    or (read_as_verb is not None
+                        and spelling not in read_as_verb))):
                 lines.append((before + spelling, kept + verb.te() + ASK))
 
     unique = {}
@@ -324,11 +329,13 @@ def please_lines(verbs, before=PLEASE):
     return sorted(unique.items(), key=lambda kv: -len(kv[0].split()))
 
 
-def build(verbs, forms_of=None, adjectives=()):
+def build(verbs, forms_of=None, adjectives=(), read_as_verb=None):
     """(the lines before grammar.py's, the lines right after them).
 
     forms_of: as for object_lines; without it, no object lines;
-    adjectives: (word, rendering, count) for so_lines."""
+    adjectives: (word, rendering, count) for so_lines; read_as_verb: the
+    spellings the vocabulary reads as verbs, the only ones a command at a
+    sentence's start is made of (without it, every verb's base)."""
     from .idioms import EXPRESSION_TABLE
     objects = object_lines(forms_of) if forms_of else []
     from .grammar import auxiliary_words
@@ -339,5 +346,5 @@ def build(verbs, forms_of=None, adjectives=()):
                  SO + word for word in auxiliary_words()}
     return list(PERMISSION_FIRST) + LIKE_AFTER_BE, \
         permission_lines(verbs) + language_lines(verbs) + objects + MEAN \
-        + please_lines(verbs) + please_lines(verbs, SENTENCE_START) \
+        + please_lines(verbs) + please_lines(verbs, SENTENCE_START, read_as_verb) \
         + LITTLE_LINES + TOWN_LINES + so_lines(adjectives, taken)

@@ -283,8 +283,10 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
                 for key, value in core_words.parse(core_words.ADJECTIVES)
                 + core_words.parse(core_words.ADVERBS)
                 if "…" not in value]
-    before_grammar, after_grammar = context_senses.build(keyed_verbs,
-                                                         forms_of, degrees)
+    read_as_verb = {key for key, r in chosen.items() if r.kind == "verb"} \
+        | set(grammar.BUILT_IN_VERBS)
+    before_grammar, after_grammar = context_senses.build(
+        keyed_verbs, forms_of, degrees, read_as_verb)
     # The relative pronouns take the place of the core's question words.
     core.update(idioms.RELATIVES)
     def plain(spelling):
