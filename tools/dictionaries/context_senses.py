@@ -21,6 +21,20 @@ Each is a key of the neighbour and the word together:
     make the verb.
   * "run", "close", "type" and "return" before their object: 実行する,
     閉じる, 入力する, 返す (VERBS_BEFORE_OBJECT says why).
+  * "you may want to", "you may need to", "you may have to" guess, as
+    "might" does; "you may" alone still gives leave.
+  * "like" after "is", "was", "are", "were", "be", "been": the
+    preposition (のような); the rest of "like" is idioms.py's.
+  * "please" before a verb asks (使ってください), where word by word it
+    read お願いですが、が使うのは.
+  * "so" before an adjective or an adverb is the degree (そんなに),
+    not the conjunction だから.
+  * a word the vocabulary reads as a verb is its noun after an article,
+    a demonstrative or a possessive (the use 使用).
+  * a verb's base right after a full stop is a command (見てください).
+  * "Bath" after a preposition with no article is the town (バースで).
+  * "little" after an article, a demonstrative or a possessive is small
+    (私の小さな友達), not the adverb 少し.
   * the Japanese language: after a preposition (in, into, from), before
     "language", and after the verbs of speaking, learning, reading,
     writing and understanding in their plain forms; after any word in
@@ -40,8 +54,48 @@ PLURAL_MARKER = "％１０００"
 # leave in grammar.py, as a question.)
 PERMISSION_FIRST = [
     ("you may not", "あなた 〓禁"),
+    # "you may want to", "you may need to", "you may have to" guess, as
+    # "might" does (使いたいかもしれない), in manuals far more often than
+    # they would give leave to want (55 times in the tuning pages):
+    # read as leave they said "you may ... must". The built-in phrase
+    # table has made "want to" がしたい事; the placeholders are those
+    # grammar.py makes of "might want to" (〓推 〓欲 → 〓願), "might need
+    # to" (〓須) and "might have to" (〓迫), and reads with the verb.
+    ("you may がしたい事", "あなた 〓願"),
+    ("you may wish to", "あなた 〓願"),
+    ("you may need to", "あなた 〓須"),
+    ("you may have to", "あなた 〓迫"),
     ("you may", "あなた 〓認"),
 ]
+
+# "like" after the copula is the preposition: "it is like a dream" read
+# as "it likes a dream" (が好きなのは). Before grammar.py's lines, which
+# would take "is" first. The rest of "like" is idioms.py's.
+LIKE_AFTER_BE = [(be + " like", "のような")
+                 for be in ("is " + PLURAL_MARKER, "was " + PLURAL_MARKER,
+                            "are", "were", "be", "been")]
+
+# "please" and a verb ask (使ってください); word by word "please use"
+# read お願いですが、が使うのは, "please: what ... uses is". The verbs of
+# grammar.py's table whose base fits a key, and the phrasal verbs.
+PLEASE = "please "
+ASK = "ください"
+
+# "little" after an article, a demonstrative or a possessive is the
+# adjective (小さな), not the adverb 少し the word alone reads ("my
+# little friend" 私の少し友達); "a little" stays 少し (idioms.py).
+LITTLE_AFTER = {"the": "その", "that": "その", "her": "彼女の",
+                "my": "私の", "your": "あなたの", "our": "私たちの",
+                "their": "彼らの", "poor": "哀れな", "pretty": "可愛い"}
+LITTLE = "小さな"
+# A word in "s" ("his", "this") has the plural marker after it, which
+# makes the key longer than a key may be: those go without.
+LITTLE_LINES = [(key, japanese + LITTLE)
+                for key, japanese in (
+                    (word + (" " + PLURAL_MARKER if word.endswith("s")
+                             else "") + " little", japanese)
+                    for word, japanese in sorted(LITTLE_AFTER.items()))
+                if len(key) <= KEY_WIDTH]
 PERMISSION_FALLBACK = ("〓認", "してもよい")
 
 # The built-in table's rendering of "Japanese" (the capitalised-names
@@ -70,6 +124,23 @@ OBJECT_OPENERS = {"the": "その", "a": "一つの", "an": "一つの",
                   "this": "これ", "these": "これら", "your": "あなたの",
                   "my": "私の", "it": "それ", "them": "彼ら",
                   "all": "すべての"}
+
+# Bath, the town of the novels of about 1810, after a preposition with
+# no article ("at Bath", "to Bath"): a tub is "the bath" or "a bath". 30
+# of 43 "bath" in the tuning chapters of Northanger Abbey, 2 with an
+# article; word by word it read 風呂. The katakana is ENAMDICT's.
+TOWNS = {"bath": "バース"}
+TOWN_AFTER = {"in": "で", "at": "で", "to": "へ", "from": "から",
+              "of": "の", "near": "の近くに"}
+TOWN_LINES = [(preposition + " " + town, japanese
+               + (particle if preposition != "of" else "")
+               if preposition != "of" else particle + japanese)
+              for town, japanese in sorted(TOWNS.items())
+              for preposition, particle in sorted(TOWN_AFTER.items())]
+# The built-in phrase table has made "went to" が行った所は ("where ...
+# went is") before the dictionaries run.
+TOWN_LINES += [("が行った所は " + town, "が行った所は" + japanese)
+               for town, japanese in sorted(TOWNS.items())]
 
 # "mean" as the noun of an average, after an article.
 MEAN = [("the mean", "その平均"), ("a mean", "一つの平均")]
@@ -144,10 +215,136 @@ def object_lines(forms_of):
     return list(unique.items())
 
 
-def build(verbs, forms_of=None):
+# "so" before an adjective or an adverb is the degree (そんなに嬉しい, "so
+# happy"), not the conjunction だから ("therefore") the word alone reads:
+# in three novels of about 1810, 1590 of 2258 "so" stand before one ("so
+# much", "so very", "so kind"); in the manual pages "so" is mostly "so
+# that" and "so on", which are keys of their own. The adjectives and
+# adverbs met at least SO_MIN_COUNT times in WordNet's tagged texts.
+SO = "so "
+SO_DEGREE = "そんなに"
+SO_MIN_COUNT = 10
+# The words after "so" that the built-in table or the core render, or
+# whose own line reads otherwise ("kind" is 種類, the noun, alone; after
+# "so" it is always kind to someone): the most frequent after "so" in the
+# novels.
+SO_MORE = {"very": "", "well": "良く", "soon": "早く", "often": "しばしば",
+           "little": "少し", "kind": "親切な", "near": "近い",
+           "fond": "好き", "few": "少ない"}
+
+
+def so_lines(adjectives, taken=()):
+    """("so " + adjective, そんなに + its rendering) for each (adjective,
+    rendering, count) of adjectives met often enough; not the words of
+    taken, the expressions that start with "so" ("so far")."""
+    lines = []
+    for word, value, count in sorted(adjectives):
+        key = SO + word
+        if count >= SO_MIN_COUNT and word.isalpha() \
+                and len(key) <= KEY_WIDTH and key not in taken \
+                and not any(t.startswith(key + " ") for t in taken):
+            lines.append((key, SO_DEGREE + value))
+    return [(SO + word, SO_DEGREE + value)
+            for word, value in sorted(SO_MORE.items())] + lines
+
+
+# A word the vocabulary reads as a verb is a noun after an article, a
+# demonstrative or a possessive: no verb stands there, so "the use of"
+# read そのが使うのはの ("the, what ... uses is, of"), "a look" 一つのが見
+# るのは, "the test set" そのテストが設定するのは. The key is the determiner
+# and the word, read as both (その使用); the noun line takes the plural
+# too ("the uses"). Only nouns WordNet meets at least this often.
+# "her" is left out: "let her go", "saw her come" put a verb after it.
+NOUN_AFTER_DETERMINER_MIN_COUNT = 3
+DETERMINERS = {"the": "その", "a": "一つの", "an": "一つの", "this": "この",
+               "my": "私の", "your": "あなたの", "his": "彼の",
+               "our": "私たちの", "their": "彼らの", "its": "その",
+               "each": "各", "another": "別の", "every": "毎"}
+
+
+# Spellings whose noun reading is another word's sense: "the count" is
+# a number far more often than an earl (伯爵), "peer" a machine (not 貴族),
+# and the rest read no noun a reader would know there.
+NOT_NOUN_AFTER_DETERMINER = {"count", "peer", "shrug", "growing",
+                             "standing", "hearing"}
+
+
+def determiner_noun_lines(nouns):
+    """(determiner + noun, its rendering + the noun's) for each {spelling:
+    its noun's rendering}; a determiner in "s" with the plural marker."""
+    lines = []
+    for spelling, value in sorted(nouns.items()):
+        if spelling in NOT_NOUN_AFTER_DETERMINER:
+            continue
+        for word, japanese in sorted(DETERMINERS.items()):
+            key = word + (" " + PLURAL_MARKER if word.endswith("s")
+                          else "") + " " + spelling
+            if len(key) <= KEY_WIDTH:
+                lines.append((key, japanese + value))
+    return lines
+
+
+# A verb's base right after a full stop, with no subject before it,
+# is a command: "。 see the manual", "。 use this option", "Come, shake
+# hands" (見てください; word by word が見るのは, "what ... sees is"). Manual
+# pages write their options' second and later sentences so. (At a line's
+# start no key can tell: no key holds a line break.) Not the spellings
+# that are mostly a name or a month there, nor "thank" ("thank you" is
+# the core's).
+SENTENCE_START = "。 "
+NOT_COMMANDS = {"mark", "bill", "grant", "rob", "sue", "pat", "jack",
+                "harry", "march", "frank", "don", "rose", "ray", "guy",
+                "chase", "bob", "drew", "wade", "lance", "thank", "pray"}
+
+
+def please_lines(verbs, before=PLEASE, read_as_verb=None):
+    """"please VERB" for each verb with an EDICT verb, and "please" with
+    each phrasal verb of idioms.py: the te-form and ください; with before
+    SENTENCE_START, the command at a sentence's start, the full stop
+    kept."""
+    from .idioms import PHRASAL_TABLE, marked
+    kept = "。" if before == SENTENCE_START else ""
+    lines = []
+    for english, headword, klass, _ in PHRASAL_TABLE:
+        lines.append((before + marked(english.split()),
+                      kept + Verb(headword, klass).te() + ASK))
+    for base, (verb, transitive, forms, _) in sorted(verbs.items()):
+        if not isinstance(verb, Verb):
+            continue
+        for spelling in forms.get("base", ()):
+            # At a sentence's start, only a spelling the vocabulary reads
+            # as a verb: "Sense and ...", "Support for ..." and a file's
+            # extension after its dot ("index.sense") are nouns.
+            if spelling.isalpha() and not (kept and (
+                    spelling in NOT_COMMANDS
+                    or (read_as_verb is not None
+                        and spelling not in read_as_verb))):
+                lines.append((before + spelling, kept + verb.te() + ASK))
+
+    unique = {}
+    for key, value in lines:
+        if len(key) <= KEY_WIDTH:
+            unique.setdefault(key, value)
+    # Longer keys first: "please refer to" before "please refer".
+    return sorted(unique.items(), key=lambda kv: -len(kv[0].split()))
+
+
+def build(verbs, forms_of=None, adjectives=(), read_as_verb=None):
     """(the lines before grammar.py's, the lines right after them).
 
-    forms_of: as for object_lines; without it, no object lines."""
+    forms_of: as for object_lines; without it, no object lines;
+    adjectives: (word, rendering, count) for so_lines; read_as_verb: the
+    spellings the vocabulary reads as verbs, the only ones a command at a
+    sentence's start is made of (without it, every verb's base)."""
+    from .idioms import EXPRESSION_TABLE
     objects = object_lines(forms_of) if forms_of else []
-    return list(PERMISSION_FIRST), \
-        permission_lines(verbs) + language_lines(verbs) + objects + MEAN
+    from .grammar import auxiliary_words
+    # Not the expressions that start with "so", nor the words an
+    # auxiliary's line takes first ("so rarely": "rarely" negates).
+    taken = {english for english, _ in EXPRESSION_TABLE
+             if english.startswith(SO)} | {"so as", "so that"} | {
+                 SO + word for word in auxiliary_words()}
+    return list(PERMISSION_FIRST) + LIKE_AFTER_BE, \
+        permission_lines(verbs) + language_lines(verbs) + objects + MEAN \
+        + please_lines(verbs) + please_lines(verbs, SENTENCE_START, read_as_verb) \
+        + LITTLE_LINES + TOWN_LINES + so_lines(adjectives, taken)

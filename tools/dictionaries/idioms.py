@@ -123,6 +123,25 @@ all the way       ずっと                wn 14    tech 8
 a couple of       二三の                wn 26    tech 25
 subject to        に従う                wn 10    tech 230
 regarding         に関して              wn 2     tech 61
+to be sure        確かに                wn 11    tech 1
+note that         注意                  wn 0     tech 1429
+see also          参照                  wn 2     tech 101
+see below         下記                  wn 0     tech 245
+see above         上記                  wn 0     tech 174
+"""
+
+# Expressions of the novels of about 1810: counted in three of Austen's
+# novels (Emma, Mansfield Park, Sense and Sensibility), where "every
+# thing" is still two words (208 times) and "so" before "much" read as
+# the conjunction だから ("therefore"). Kept where that count reaches 20.
+NOVEL_EXPRESSIONS = """
+every thing       全て                  wn 0     tech 0     novel 208
+every body        皆                    wn 0     tech 0     novel 144
+a great deal      たくさん              wn 1     tech 3     novel 137
+in love with      恋                    wn 0     tech 0     novel 41
+in love           恋                    wn 0     tech 0     novel 96
+so much           そんなに              wn 3     tech 2     novel 259
+so many           そんなに              wn 0     tech 3     novel 74
 """
 
 # The placeholders of the heads of expressions too long for a key (a word
@@ -250,6 +269,9 @@ stand out         目立つ       v5t    i   wn 9     tech 1
 pull out          引き抜く     v5k    t   wn 9     tech 2
 put down          下ろす       v5s    t   wn 9     tech 0
 conform to        準拠         vs     i   wn 9     tech 80
+give way          譲る         v5r    i   wn 9     tech 0
+fall back         戻る         v5r    i   wn 7     tech 48
+get started       始める       v1     i   wn 5     tech 12
 """
 
 # Relative pronouns. After a noun, "who", "which" and "whom" open a
@@ -347,7 +369,8 @@ def _counted(row):
     return row[:-4]
 
 
-EXPRESSION_TABLE = [r[:2] for r in _rows(EXPRESSIONS, 5)]
+EXPRESSION_TABLE = [r[:2] for r in _rows(EXPRESSIONS, 5)] + \
+    [r[:2] for r in _rows(NOVEL_EXPRESSIONS, 7)]
 # (English, Japanese verb, class, transitive)
 PHRASAL_TABLE = [r[:3] + (r[3] == "t",) for r in _rows(PHRASAL_VERBS, 7)]
 # Each row's counts, (WordNet's, the technical texts'), to check the
@@ -355,6 +378,10 @@ PHRASAL_TABLE = [r[:3] + (r[3] == "t",) for r in _rows(PHRASAL_VERBS, 7)]
 COUNTS = {r[0]: (int(r[-3]), int(r[-1]))
           for text, n in ((EXPRESSIONS, 5), (PHRASAL_VERBS, 7))
           for r in _rows(text, n)}
+COUNTS.update({r[0]: (int(r[-5]), int(r[-3]))
+               for r in _rows(NOVEL_EXPRESSIONS, 7)})
+# The novels' counts of their rows.
+NOVEL_COUNTS = {r[0]: int(r[-1]) for r in _rows(NOVEL_EXPRESSIONS, 7)}
 
 PARTICLES = ("の", "に", "で", "を", "と")
 NEGATION = "…ない"
@@ -565,6 +592,17 @@ AGENTS = {"the": ("〓依", "その"), "a": ("〓因", "一つの"),
 AGENT_PRONOUNS = {"me": "私", "him": "彼", "them": "彼ら", "us": "私たち",
                   "you": "あなた"}
 AGENT_PARTICLE = "によって"
+# "by his", "by her" and the other possessives open an agent as the
+# articles do ("written by his mother" 彼の母によって); a placeholder of
+# each, read with a noun. "by her" with no noun after it is the pronoun
+# ("seen by her" 彼女によって), as "by him" is.
+POSSESSIVE_AGENTS = {"his": ("〓鶴", "彼の", "彼の"),
+                     "her": ("〓亀", "彼女の", "彼女"),
+                     "my": ("〓鷺", "私の", "私の"),
+                     "your": ("〓鴨", "あなたの", "あなたの"),
+                     "their": ("〓燕", "彼らの", "彼らの"),
+                     "our": ("〓雀", "私たちの", "私たちの"),
+                     "its": ("〓鷹", "その", "その")}
 # "by the" that opens no agent: a remark, or a time limit. These go
 # before "by the" itself; any other noun after it reads as the agent
 # ("stood by the door" そのドアによって, as it read によってそのドア).
@@ -580,21 +618,97 @@ def agent_lines(nouns):
     lines = sorted(NOT_AGENT.items())
     lines += [("by " + article, placeholder)
               for article, (placeholder, _) in sorted(AGENTS.items())]
+    # "his" and "its" have the plural marker after them.
+    lines += [("by " + possessive
+               + (" " + PLURAL_MARKER if possessive.endswith("s") else ""),
+               placeholder)
+              for possessive, (placeholder, _, _)
+              in sorted(POSSESSIVE_AGENTS.items())]
     lines += [("by " + pronoun, japanese + AGENT_PARTICLE)
               for pronoun, japanese in sorted(AGENT_PRONOUNS.items())]
     # Each key as if followed by the highest character, so that "news"
     # goes before "new", whose line would take it as a plural.
     reads = {(placeholder, japanese)
              for placeholder, japanese in AGENTS.values()}
+    reads |= {(placeholder, japanese)
+              for placeholder, japanese, _ in POSSESSIVE_AGENTS.values()}
     lines += sorted([(placeholder + " " + noun,
                       japanese + value + AGENT_PARTICLE)
                      for placeholder, japanese in sorted(reads)
                      for noun, value in nouns],
                     key=lambda kv: kv[0] + "\U0010ffff")
     fallbacks = sorted((placeholder, AGENT_PARTICLE + japanese)
-                       for placeholder, japanese in reads)
+                       for placeholder, japanese in AGENTS.values())
+    # A possessive with no noun read after it keeps it after the
+    # particle, as the article does ("by his own" によって彼の own).
+    fallbacks += sorted((placeholder, AGENT_PARTICLE + alone)
+                        for placeholder, _, alone
+                        in POSSESSIVE_AGENTS.values())
+    fallbacks = sorted(set(fallbacks))
     return [(key, value) for key, value in lines if len(key) <= KEY_WIDTH], \
         fallbacks
+
+
+# "like" as a preposition. The built-in table reads "like" as the verb
+# (が好きなのは, "what ... likes is"), so "a file like this" said that
+# someone liked it. Before an article, a demonstrative, a possessive or an
+# object pronoun, and after a word in "s" ("tools like grep"), "like" is
+# the preposition far more often (about 440 times in the manual pages,
+# licences and three novels of the tuning texts, against 64 of a subject
+# pronoun and "like"): のような, where the preposition stands, in the
+# built-in style. After a subject pronoun and in "to like" it stays the
+# verb; "would like", "don't like" and the other auxiliaries have taken
+# their "like" before these lines run, and "looks like" its own.
+LIKE_SUBJECTS = dict(SUBJECTS_OF_BASE, who="")
+LIKE_OBJECTS = {"the": "その", "a": "一つの", "an": "一つの",
+                "this": "こ", "that": "そ", "these": "これら",
+                "those": "それら", "it": "それ", "him": "彼",
+                "her": "彼女", "me": "私", "you": "あなた", "them": "彼ら",
+                "us": "私たち", "my": "私の", "your": "あなたの",
+                "his": "彼の", "our": "私たちの", "their": "彼らの",
+                "its": "その", "any": "どんな", "some": "いくつかの"}
+# The words that go before のような rather than after it.
+LIKE_BEFORE_PREPOSITION = ("this", "that", "it", "him", "me", "you", "them",
+                           "us")
+LIKE_VERB = "が好きなのは"
+LIKE_PREPOSITION = "のような"
+# The forms of "like" a key may keep: "to like" as verbs.py renders it.
+LIKE_TO = ("to like", "好むこと")
+
+
+def like_lines(likes=None):
+    """The subjects with "like" first, then the preposition; with likes,
+    the rendering of "likes", "like" alone is the preposition too."""
+    from .grammar import BETWEEN
+    # An adverb between the subject and the verb ("I really like it").
+    lines = [(subject + " " + marked([adverb, "like"]),
+              japanese + between + LIKE_VERB)
+             for subject, japanese in sorted(LIKE_SUBJECTS.items())
+             for adverb, between in sorted(BETWEEN.items())]
+    lines = [(key, value) for key, value in lines if len(key) <= KEY_WIDTH]
+    lines += [(subject + " like", japanese + LIKE_VERB)
+              for subject, japanese in sorted(LIKE_SUBJECTS.items())]
+    lines.append(LIKE_TO)
+    # Longer words first: a line takes its key + "s" ("like it" would
+    # take "like its").
+    for word, japanese in sorted(LIKE_OBJECTS.items(),
+                                 key=lambda kv: (-len(kv[0]), kv[0])):
+        if word in LIKE_BEFORE_PREPOSITION:
+            # このような, そのような: the demonstrative's own adjective;
+            # 彼のような: a pronoun stands before the particle.
+            lines.append(("like " + word, japanese + LIKE_PREPOSITION))
+        else:
+            lines.append(("like " + word, LIKE_PREPOSITION + japanese))
+    # The marker goes with "like": a value holds no space but before a
+    # placeholder.
+    lines.append((PLURAL_MARKER + " like", LIKE_PREPOSITION))
+    if likes is not None:
+        # Whatever is left: "something like", "felt like", "openssl like
+        # req". The verb has no subject of its own left to stand after
+        # (English says "likes" after he, she and a name); "likes" first,
+        # which a line of "like" would take as its plural.
+        lines += [("likes", likes), ("like", LIKE_PREPOSITION)]
+    return lines
 
 
 def _question_lines():
@@ -675,6 +789,11 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
     # grammar.py, each key as if followed by the highest character, so
     # that "gives ％１０００ up" goes before a key it extends.
     kept.sort(key=lambda kv: (-len(kv[0].split()), kv[0] + "\U0010ffff"))
+    # "like" before a noun's "that" ("things like that" is no relative).
+    for key, value in like_lines(plain("likes") if plain else None):
+        if key not in seen:
+            seen.add(key)
+            kept.append((key, value))
     for key, value in relative_after_noun_lines(nouns_before_relative):
         if len(key) <= KEY_WIDTH and not holds_phrase(key) \
                 and key not in seen:

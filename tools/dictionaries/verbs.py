@@ -281,6 +281,17 @@ def verb_readings(wordnet, verb_candidates, freedict, min_count,
     irregular = wordnet.irregular_by_base("v")
     for base in technical.TECHNICAL_VERBS:
         table.setdefault(base, verb_forms(base, irregular.get(base, [])))
+    # A form a technical verb shares with another verb is the technical
+    # one's: WordNet's "instal" has "installed" and "installing" too, and
+    # its keys, taken first in order, read "are installed" as 装着される.
+    technical_spellings = {spelling for base in technical.TECHNICAL_VERBS
+                           for spellings in table[base].values()
+                           for spelling in spellings}
+    for base, forms_of in list(table.items()):
+        if base not in technical.TECHNICAL_VERBS:
+            table[base] = {form: [s for s in spellings
+                                  if s not in technical_spellings]
+                           for form, spellings in forms_of.items()}
     for base, forms_of in sorted(table.items()):
         candidates = verb_candidates.get(base, []) + derived_candidates(
             wordnet, base, forms_of, vs_nouns or {})

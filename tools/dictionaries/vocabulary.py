@@ -49,11 +49,15 @@ NAME_MAX_COMMON = 2
 # be worth a line, and their counts too small to weigh against a noun.
 VERB_MIN_COUNT = 1
 # "to" + verb and "have" + participle keys for the verbs met at least
-# this often (about the 250 most frequent). Every key with a space costs
-# the filter time at each "to" and "have" of a text, the commonest words
-# there are: with all verbs of ten occurrences the filter took a quarter
-# longer on a megabyte of English; with these, a tenth.
-TWO_WORD_MIN_COUNT = 60
+# this often. Every key with a space once cost the filter time at each
+# "to" and "have" of a text (with all verbs of ten occurrences a quarter
+# longer on a megabyte of English, so the keys were kept to the 250 verbs
+# met sixty times); the engine that finds rules by their first two words
+# takes them for 1.006 to 1.05 times the CPU time of the 250 (two runs of
+# 9 and 11 on a megabyte of manual pages and Emma), and "to examine", "to
+# skip" no longer read その対象はが調べるのは ("its target is: what ...
+# examines is").
+TWO_WORD_MIN_COUNT = 10
 
 
 # A noun that takes する (訪問 "visit", 約束 "promise") weighs this many
@@ -215,6 +219,20 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
             continue
         chosen[key] = Reading(0, value, "name", key)
     today(chosen, verb_table, wordnet)
+    # A spelling read as a verb is a noun after an article or a
+    # possessive ("the use of" その使用, not そのが使うのは).
+    nouns_of_verbs = {}
+    for spelling, found in readings.items():
+        own = chosen.get(spelling)
+        if own is None or own.kind != "verb" or " " in spelling:
+            continue
+        noun = [r for r in found if r.kind == "noun"]
+        if noun and wordnet.count(spelling, "n") \
+                >= context_senses.NOUN_AFTER_DETERMINER_MIN_COUNT:
+            nouns_of_verbs[spelling] = noun[0].value
+    for key, value in context_senses.determiner_noun_lines(nouns_of_verbs):
+        if key not in chosen and key not in core_phrases:
+            chosen[key] = Reading(TECHNICAL_WEIGHT, value, "noun", key)
     # The auxiliaries read with the verb after them, or with an
     # adjective or a noun after "is not" (its rendering from the chosen
     # readings).
@@ -257,8 +275,20 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
         elif count < grammar.MIN_COUNT or base in grammar.NOT_KEYED:
             continue
         keyed_verbs[base] = (verb, transitive, forms, count)
-    before_grammar, after_grammar = context_senses.build(keyed_verbs,
-                                                         forms_of)
+    # The adjectives and adverbs "so" is the degree of ("so happy").
+    degrees = [(key, r.value, wordnet.count(key, "a")
+                + wordnet.count(key, "r"))
+               for key, r in chosen.items()
+               if r.kind == "adj" and " " not in key]
+    degrees += [(key, value, wordnet.count(key, "a")
+                 + wordnet.count(key, "r"))
+                for key, value in core_words.parse(core_words.ADJECTIVES)
+                + core_words.parse(core_words.ADVERBS)
+                if "…" not in value]
+    read_as_verb = {key for key, r in chosen.items() if r.kind == "verb"} \
+        | set(grammar.BUILT_IN_VERBS)
+    before_grammar, after_grammar = context_senses.build(
+        keyed_verbs, forms_of, degrees, read_as_verb)
     # The relative pronouns take the place of the core's question words.
     core.update(idioms.RELATIVES)
     def plain(spelling):
