@@ -118,6 +118,14 @@ LANGUAGE_VERBS = ("speak", "learn", "study", "read", "write", "understand",
 # す; "return to" stays the noun's). English verb -> EDICT headword, class.
 VERBS_BEFORE_OBJECT = {"run": ("実行", "vs"), "close": ("閉じる", "v1"),
                        "type": ("入力", "vs"), "return": ("返す", "v5s")}
+# Verbs that take an object by WordNet's count but stand without one
+# before a preposition of place or time, or at a sentence's end: "the bus
+# stopped at the station" stopped by itself (止まった), not "what the bus
+# stopped" (止めたのは). English verb -> (EDICT headword, class); the
+# words after it -> how they read there.
+VERBS_WITHOUT_OBJECT = {"stop": ("止まる", "v5r")}
+WITHOUT_OBJECT_AFTER = {"at": "で", "in": "で", "near": "の近くで",
+                        "for": "のために", "suddenly": "突然", "。": "。"}
 # The words that open an object, as the built-in table and the core
 # render them.
 OBJECT_OPENERS = {"the": "その", "a": "一つの", "an": "一つの",
@@ -208,6 +216,17 @@ def object_lines(forms_of):
                                if spelling.endswith("s") else "")
             for opener, japanese in sorted(OBJECT_OPENERS.items()):
                 lines.append((word + " " + opener, values[form] + japanese))
+    for english, (headword, klass) in sorted(VERBS_WITHOUT_OBJECT.items()):
+        values = renderings(Verb(headword, klass), False)
+        forms = forms_of(english)
+        for form, spelling in active_spellings(forms):
+            if form == "to":
+                continue
+            word = spelling + (" " + PLURAL_MARKER
+                               if spelling.endswith("s") else "")
+            for after, japanese in sorted(WITHOUT_OBJECT_AFTER.items()):
+                lines.append((word + " " + after,
+                              values[form] + " " + japanese))
     unique = {}
     for key, value in lines:
         if len(key) <= KEY_WIDTH:

@@ -848,7 +848,7 @@ begin           始める v1
 follow          従う v5u
 play            遊ぶ v5b
 consider        考える v1
-serve           仕える v1
+serve           出す v5s
 develop         育てる v1
 pass            通る v5r
 produce         作り出す v5s
@@ -945,7 +945,18 @@ sip             すする v5r
 inhibit         抑制 vs
 grumble         ぼやく v5k
 mature          熟す v5s
+trust           信頼 vs
+thank           礼を言う v5u
+cry             泣く v5k
+boil            茹でる v1
+own             持つ v5t
 """
+
+# Verbs whose passive is another Japanese verb than the one they read as
+# without an object: "return" is 帰る ("he returned home"), but "the books
+# were not returned" were not given back (返されていなかった), not "had not
+# gone home" (帰っていなかった).
+CORE_PASSIVES = {"return": ("返す", "v5s")}
 
 CORE_NOUNS = dict(parse(NOUNS) + parse(MORE_NOUNS))
 CORE_VERBS = {english: tuple(reading.split()) for english, reading in

@@ -242,6 +242,7 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
             adjective_table[key] = (r.value, wordnet.count(key, "a"))
     for key, value in core_words.parse(core_words.ADJECTIVES):
         adjective_table[key] = (value, wordnet.count(key, "a"))
+    plain_adjectives = set(adjective_table)
     # Words mostly read otherwise that are adjectives after a copula too
     # ("late" 遅い, "ready" 用意ができた): grammar.py keys those whose
     # rendering reads as an adjective.
@@ -332,10 +333,23 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
     agents = [(key, value) for key, (value, count) in noun_table.items()
               if key.isalpha() and count >= AGENT_MIN_COUNT
               and key not in core]
+    # The reviewed core's nouns too ("by a famous writer" 作家によって):
+    # no function word is among them.
+    agents += [(key, value) for key, value
+               in sorted(core_words.CORE_NOUNS.items())
+               if key.isalpha() and wordnet.count(key, "n") >= AGENT_MIN_COUNT
+               and core.get(key) == value]
+    # The adjectives that may stand between its article and its noun ("by
+    # a young musician"), by the same measure.
+    agent_adjectives = [(key, value) for key, (value, count)
+                        in adjective_table.items()
+                        if key.isalpha() and count >= AGENT_MIN_COUNT
+                        and key in plain_adjectives]
     return layout(chosen, core, core_phrases,
                   before_grammar + grammar_rules + after_grammar,
                   idioms.build(forms_of, noun_like_verbs, plain,
-                               nouns_before_relative, agents))
+                               nouns_before_relative, agents,
+                               agent_adjectives))
 
 
 # A noun this often in WordNet's tagged texts gets a line for each
