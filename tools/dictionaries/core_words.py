@@ -955,8 +955,9 @@ own             持つ v5t
 # Verbs whose passive is another Japanese verb than the one they read as
 # without an object: "return" is 帰る ("he returned home"), but "the books
 # were not returned" were not given back (返されていなかった), not "had not
-# gone home" (帰っていなかった).
-CORE_PASSIVES = {"return": ("返す", "v5s")}
+# gone home" (帰っていなかった); a meeting "is held" is 開催される, not
+# held in the hand (持たれる).
+CORE_PASSIVES = {"return": ("返す", "v5s"), "hold": ("開催", "vs")}
 
 CORE_NOUNS = dict(parse(NOUNS) + parse(MORE_NOUNS))
 CORE_VERBS = {english: tuple(reading.split()) for english, reading in

@@ -288,8 +288,26 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
                 if "…" not in value]
     read_as_verb = {key for key, r in chosen.items() if r.kind == "verb"} \
         | set(grammar.BUILT_IN_VERBS)
+    # The keys grammar.py made of the verbs whose object gives their sense
+    # ("can play"), read once with the sources' verb and once with the
+    # object's: where a value differs, the one reads as the other.
+    auxiliary_pairs = []
+    for base, (headword, klass, placeholder) in sorted(
+            context_senses.OBJECT_SENSES.items()):
+        if base not in grammar_verbs or base in grammar.BUILT_IN_VERBS:
+            continue
+        verb, transitive, forms, count = grammar_verbs[base]
+        own = dict(grammar.build({base: (verb, transitive, forms, count)},
+                                 adjective_table))
+        other = dict(grammar.build({base: (Verb(headword, klass), True,
+                                           forms, count)}, adjective_table))
+        auxiliary_pairs += sorted({(placeholder, own[k], other[k])
+                                   for k in own if k in other
+                                   and own[k] != other[k]
+                                   and not own[k].startswith("〓")})
     before_grammar, after_grammar = context_senses.build(
-        keyed_verbs, forms_of, degrees, read_as_verb)
+        keyed_verbs, forms_of, degrees, read_as_verb, auxiliary_pairs,
+        lambda noun: noun_table.get(noun, (None,))[0])
     # The relative pronouns take the place of the core's question words.
     core.update(idioms.RELATIVES)
     def plain(spelling):
