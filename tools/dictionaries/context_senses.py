@@ -179,8 +179,6 @@ def _objects(read):
             found.append(("take", count + " " + unit + ("s" if plural
                                                         else ""),
                           number + counter))
-    for unit, counter in sorted(TIME_UNITS.items()):
-        found.append(("take", unit + "s", "何" + counter))
     return found
 
 
@@ -216,7 +214,9 @@ def object_sense_lines(forms_of, auxiliary_pairs=()):
     for english, (headword, klass, placeholder) in sorted(
             OBJECT_SENSES.items()):
         values = renderings(Verb(headword, klass), True)
-        for form, spelling in active_spellings(forms_of(english)):
+        # "to play" before "play", which it holds.
+        for form, spelling in sorted(active_spellings(forms_of(english)),
+                                     key=lambda fs: fs[0] != "to"):
             word = spelling + (" " + PLURAL_MARKER
                                if spelling.endswith("s") else "")
             lines.append((word + " " + placeholder, values[form]))
