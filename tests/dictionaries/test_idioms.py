@@ -399,6 +399,11 @@ class ObjectSenseTest(unittest.TestCase):
             ("they played a game", "playedagame"),
             ("the piano is old", "そのピアノisold"),
             ("ten minutes later", "十分later"),
+            # "own" after a subject is the verb; after a possessive it
+            # is left to the adjective.
+            ("they own a house", "それらが持つのはahouse"),
+            ("私 own it", "私が持つのはit"),
+            ("their own house", "theirownhouse"),
         ]
         for english, wanted in cases:
             with self.subTest(english=english):

@@ -254,6 +254,15 @@ TOWN_LINES = [(preposition + " " + town, japanese
 TOWN_LINES += [("が行った所は " + town, "が行った所は" + japanese)
                for town, japanese in sorted(TOWNS.items())]
 
+# "own" after a subject pronoun is the verb (彼らが持つのは一つの家), where
+# the word alone reads as the adjective ("their own" 自身の) and "they own
+# a house" read それら自身の一つの家. The subjects as the built-in table
+# renders them ("I" is 私 by then).
+OWN_SUBJECTS = {"they": "それら", "we": "私たち", "you": "あなた", "私": "私"}
+OWN_VERB = Verb("持つ", "v5t")
+OWN_LINES = [(subject + " own", japanese + renderings(OWN_VERB, True)["base"])
+             for subject, japanese in sorted(OWN_SUBJECTS.items())]
+
 # "mean" as the noun of an average, after an article.
 MEAN = [("the mean", "その平均"), ("a mean", "一つの平均")]
 
@@ -471,6 +480,6 @@ def build(verbs, forms_of=None, adjectives=(), read_as_verb=None,
     senses = object_sense_lines(forms_of, auxiliary_pairs) \
         if forms_of else []
     return list(PERMISSION_FIRST) + LIKE_AFTER_BE + object_marks(read), \
-        senses + permission_lines(verbs) + language_lines(verbs) + objects + MEAN \
+        senses + OWN_LINES + permission_lines(verbs) + language_lines(verbs) + objects + MEAN \
         + please_lines(verbs) + please_lines(verbs, SENTENCE_START, read_as_verb) \
         + LITTLE_LINES + TOWN_LINES + so_lines(adjectives, taken)
