@@ -84,9 +84,10 @@ if [[ ${1:-} == --inside-x ]]; then
     return 0
   }
   # Waits for a window named NAME to show (or, with "gone", to go); $found
-  # is its id.
+  # is its id. Thirty seconds: under the sanitizers on a loaded machine a
+  # dialog of the toolkit has taken more than ten.
   dialog() {  # dialog NAME [gone]
-    for _ in $(seq 200); do
+    for _ in $(seq 600); do
       found=$(windows_named "$1" | head -n 1)
       if [[ ${2:-} == gone ]]; then [[ -z $found ]] && return 0; else [[ -n $found ]] && return 0; fi
       sleep 0.05
@@ -140,7 +141,15 @@ if [[ ${1:-} == --inside-x ]]; then
     xdotool key ctrl+o
     dialog "テキストファイルを開く"
     shoot open-ja "$found"
-    xdotool key Escape
+    # A key sent while the dialog is still taking the focus is lost (there
+    # is no window manager to hand it over): Escape again, every two
+    # seconds, until the dialog has gone.
+    for _ in $(seq 15); do
+      [[ -z $(windows_named "テキストファイルを開く" | head -n 1) ]] && break
+      xdotool windowfocus --sync "$found" 2>/dev/null || true
+      xdotool key Escape
+      sleep 2
+    done
     dialog "テキストファイルを開く" gone
     refocus
     # Qt's own words: the input box's context menu (元に戻す, 切り取り, ...),
