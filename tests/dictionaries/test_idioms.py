@@ -387,7 +387,7 @@ class ObjectSenseTest(unittest.TestCase):
         cases = [
             ("she plays the piano", "が弾くのはそのピアノ"),
             ("he played my piano", "が弾いたのは私のピアノ"),
-            ("to play piano", "弾くことピアノ"),
+            ("to play the piano", "弾くことそのピアノ"),
             ("が遊べるのは the piano", "が弾けるのはそのピアノ"),
             ("it took ten minutes", "が掛かったのは十分"),
             ("it takes an hour", "が掛かるのは一時間"),

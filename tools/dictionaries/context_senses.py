@@ -125,7 +125,7 @@ VERBS_BEFORE_OBJECT = {"run": ("実行", "vs"), "close": ("閉じる", "v1"),
 # words after it -> how they read there.
 VERBS_WITHOUT_OBJECT = {"stop": ("止まる", "v5r")}
 WITHOUT_OBJECT_AFTER = {"at": "で", "in": "で", "near": "の近くで",
-                        "for": "のために", "suddenly": "突然", "。": "。"}
+                        "for": "のために", "suddenly": "突然"}
 # Verbs whose everyday sense their object gives away, and the objects:
 # "play the piano" is 弾く, not 遊ぶ; "take two hours" かかる, not 取る;
 # "hold a meeting" 開催する, not 持つ. A key of the verb's form and its
@@ -165,7 +165,9 @@ def _objects(read):
             japanese = read(noun)
             if not japanese:
                 continue
-            found.append((verb, noun, japanese))
+            # Only after a determiner: a bare "meeting", "contest" or
+            # "debate" is as often a verb's form, which the auxiliaries'
+            # keys read later.
             for determiner, value in sorted(OBJECT_DETERMINERS.items()):
                 found.append((verb, determiner + " " + noun,
                               value + japanese))
@@ -338,8 +340,9 @@ def object_lines(forms_of):
             word = spelling + (" " + PLURAL_MARKER
                                if spelling.endswith("s") else "")
             for after, japanese in sorted(WITHOUT_OBJECT_AFTER.items()):
-                lines.append((word + " " + after,
-                              values[form] + " " + japanese))
+                # One word: a space inside a value would let a later key
+                # read into it.
+                lines.append((word + " " + after, values[form] + japanese))
     unique = {}
     for key, value in lines:
         if len(key) <= KEY_WIDTH:
