@@ -41,6 +41,11 @@ PLACEHOLDER_IN_VALUE = re.compile(PLACEHOLDER)
 
 problems = []
 
+# The words of keys that are Japanese (what a built-in table or an earlier
+# line wrote), filled from the files read: a value must not end in one
+# after a space, or a later key would read into it.
+KEY_JAPANESE = set()
+
 
 def fail(message):
     problems.append(message)
@@ -90,7 +95,15 @@ def check_word_file(name, rules):
             fail("%s: key %r is not lowercase words apart by spaces"
                  % (name, key))
         # A space may stand only before a placeholder that a later line
-        # reads ("私は 〓将" for "i'll").
+        # reads ("私は 〓将" for "i'll"), or after one that opens the value
+        # for a verb before it ("〓弾 そのピアノ" for "the piano", which
+        # "played 〓弾" reads) when what follows is no word of a key.
+        leading = re.match(r"(%s) (\S+)$" % PLACEHOLDER, value)
+        if leading and leading.group(2) in KEY_JAPANESE:
+            fail("%s: value %r of %r ends in a word a key reads"
+                 % (name, value, key))
+        if leading:
+            value = leading.group(2)
         if re.search(r"[A-Za-z]| (?!%s$)" % PLACEHOLDER, value):
             # A later key could match Latin letters or spaces in a value.
             # (An empty value is a word deleted, as the copulas are.)
@@ -183,6 +196,10 @@ def main():
     nouns = read(os.path.join(data, "noun.txt"))
     adjectives = read(os.path.join(data, "adjective.txt"))
     rome = read(os.path.join(data, "rome.txt"))
+    KEY_JAPANESE.update(
+        word for key, _ in nouns + adjectives for word in key.split()
+        if re.search("[\u3040-\u30ff\u4e00-\u9fff]", word)
+        and not re.fullmatch(PLACEHOLDER, word))
     check_word_file("noun.txt", nouns)
     check_word_file("adjective.txt", adjectives)
     check_noun_order(nouns)

@@ -678,6 +678,28 @@ class PassivePartnerTest(unittest.TestCase):
                                        Verb(chosen, klass[0]), None)
             self.assertEqual(found and found.dictionary, expected, english)
 
+    def test_core_passive_must_be_a_candidate(self):
+        # "return" reads 帰る, but its passive gives back (返される); a
+        # reviewed passive EDICT does not offer for the word is refused.
+        from dictionaries import verbs
+        c = self.candidate
+        cases = [
+            ("return", [c(1, "帰る", {"v5r", "vi"}),
+                        c(2, "返す", {"v5s", "vt"})], "返される"),
+            ("hold", [c(1, "持つ", {"v5t", "vt"}),
+                      c(2, "開催", {"vs", "n"})], "開催される"),
+            ("return", [c(1, "帰る", {"v5r", "vi"})], ValueError),
+        ]
+        for english, candidates, expected in cases:
+            with self.subTest(english=english, expected=expected):
+                if expected is ValueError:
+                    with self.assertRaises(ValueError):
+                        verbs.core_passive(english, candidates)
+                else:
+                    self.assertEqual(
+                        verbs.core_passive(english, candidates).passive(),
+                        expected)
+
 
 if __name__ == "__main__":
     unittest.main()

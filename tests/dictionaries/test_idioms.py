@@ -23,7 +23,8 @@ M = idioms.PLURAL_MARKER
 CNTLIST = "/usr/share/wordnet/cntlist.rev"
 IRREGULAR = {"give": ["gave", "given"], "find": ["found"],
              "speak": ["spoke", "spoken"], "sit": ["sat"], "run": ["ran"],
-             "fall": ["fell", "fallen"]}
+             "fall": ["fell", "fallen"], "take": ["took", "taken"],
+             "hold": ["held"], "stop": ["stopped"]}
 
 
 def forms_of(verb):
@@ -200,7 +201,8 @@ class AgentPhraseTest(unittest.TestCase):
     def setUpClass(cls):
         cls.rules = idioms.build(forms_of, agents=[
             ("police", "警察"), ("user", "利用者"), ("news", "ニュース"),
-            ("new", "新"), ("old", "老人")])
+            ("new", "新"), ("old", "老人")],
+            agent_adjectives=[("young", "若い"), ("famous", "有名な")])
 
     def render(self, english):
         return shown(apply_noun_file(as_dictionaries_meet(english),
@@ -228,6 +230,15 @@ class AgentPhraseTest(unittest.TestCase):
             # "by her" with no noun known after it is the pronoun.
             ("seen by her", "seenによって彼女"),
             ("sent by their tall user", "sentによって彼らのtalluser"),
+            # An adjective between moves the article's placeholder past
+            # it; "a" reads nothing there. An adjective in "s" has its
+            # marker after it.
+            ("written by a young user", "written若い利用者によって"),
+            ("caught by the famous police", "caughtその有名な警察によって"),
+            ("told by the young sea", "toldその若いによってsea"),
+            # "by" right before a known noun, in the plural too.
+            ("read by users", "read利用者によって"),
+            ("caught by police", "caught警察によって"),
         ]
         for english, wanted in cases:
             with self.subTest(english=english):
@@ -355,6 +366,61 @@ class CountsTest(unittest.TestCase):
                 counts[(english, "r")] + counts[(english, "a")]
             with self.subTest(english=english):
                 self.assertEqual(got, wordnet)
+
+
+class ObjectSenseTest(unittest.TestCase):
+    """An object that gives its verb's sense away: an instrument (弾く),
+    a span of time (掛かる), an event (開催する); without one, or with
+    another, the verb reads as the sources chose."""
+
+    @classmethod
+    def setUpClass(cls):
+        nouns = {"piano": "ピアノ", "meeting": "会議", "party": "パーティー"}
+        verbs = {base: (Verb("読む", "v5m"), True, forms_of(base), 100)
+                 for base in context_senses.LANGUAGE_VERBS}
+        before, after = context_senses.build(
+            verbs, forms_of, read=nouns.get,
+            auxiliary_pairs=[("〓弾", "が遊べるのは", "が弾けるのは")])
+        cls.rules = before + after
+
+    def test_object_decides(self):
+        cases = [
+            ("she plays the piano", "が弾くのはそのピアノ"),
+            ("he played my piano", "が弾いたのは私のピアノ"),
+            ("to play the piano", "弾くことそのピアノ"),
+            ("が遊べるのは the piano", "が弾けるのはそのピアノ"),
+            ("it took ten minutes", "が掛かったのは十分"),
+            ("it takes an hour", "が掛かるのは一時間"),
+            ("it takes a few days", "が掛かるのは数日"),
+            ("they held a meeting", "が開催したのは一つの会議"),
+            ("we are holding our party", "が開催しているのは私たちのパーティー"),
+            # Another object, or none: the verb is left to the rest.
+            ("he took the book", "tookthebook"),
+            ("they played a game", "playedagame"),
+            ("the piano is old", "そのピアノisold"),
+            ("ten minutes later", "十分later"),
+            # "own" after a subject is the verb; after a possessive it
+            # is left to the adjective.
+            ("they own a house", "それらが持つのはahouse"),
+            ("私 own it", "私が持つのはit"),
+            ("their own house", "theirownhouse"),
+        ]
+        for english, wanted in cases:
+            with self.subTest(english=english):
+                got = shown(apply_noun_file(as_dictionaries_meet(english),
+                                            self.rules))
+                self.assertIn(wanted, got)
+                self.assertNotIn("〓", got)
+
+    def test_stop_without_object(self):
+        for english, wanted in [("the bus stopped at the", "が止まったで"),
+                                ("it stops at home", "が止まるで"),
+                                ("they stop suddenly", "が止まる突然"),
+                                ("he stopped the car", "stoppedthecar")]:
+            with self.subTest(english=english):
+                got = shown(apply_noun_file(as_dictionaries_meet(english),
+                                            self.rules))
+                self.assertIn(wanted, got)
 
 
 class ContextSensesTest(unittest.TestCase):

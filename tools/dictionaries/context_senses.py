@@ -118,6 +118,120 @@ LANGUAGE_VERBS = ("speak", "learn", "study", "read", "write", "understand",
 # す; "return to" stays the noun's). English verb -> EDICT headword, class.
 VERBS_BEFORE_OBJECT = {"run": ("実行", "vs"), "close": ("閉じる", "v1"),
                        "type": ("入力", "vs"), "return": ("返す", "v5s")}
+# Verbs that take an object by WordNet's count but stand without one
+# before a preposition of place or time, or at a sentence's end: "the bus
+# stopped at the station" stopped by itself (止まった), not "what the bus
+# stopped" (止めたのは). English verb -> (EDICT headword, class); the
+# words after it -> how they read there.
+VERBS_WITHOUT_OBJECT = {"stop": ("止まる", "v5r")}
+WITHOUT_OBJECT_AFTER = {"at": "で", "in": "で", "near": "の近くで",
+                        "for": "のために", "suddenly": "突然"}
+# Verbs whose everyday sense their object gives away, and the objects:
+# "play the piano" is 弾く, not 遊ぶ; "take two hours" かかる, not 取る;
+# "hold a meeting" 開催する, not 持つ. A key of the verb's form and its
+# whole object is too long for most ("played the guitar"), so the object
+# is marked first, before grammar.py's lines, by a placeholder put before
+# it ("〓弾 the piano"); the verb's forms with the placeholder then read
+# the sense, and so do the keys grammar.py has made of the verb with its
+# auxiliary ("can play" 遊べる) with the placeholder after them (弾ける).
+# A placeholder no verb took reads nothing. English verb -> (EDICT
+# headword, class, placeholder, the objects).
+INSTRUMENTS = ("piano", "guitar", "violin", "drums", "drum", "flute",
+               "cello", "trumpet", "harp", "organ", "clarinet", "saxophone",
+               "viola")
+EVENTS = ("meeting", "conference", "party", "election", "concert",
+          "ceremony", "contest", "competition", "festival", "exhibition",
+          "event", "seminar", "session", "debate", "referendum")
+# The determiners before them, as the built-in table renders them.
+OBJECT_DETERMINERS = {"the": "その", "a": "一つの", "an": "一つの",
+                      "her": "彼女の", "my": "私の", "your": "あなたの",
+                      "their": "彼らの", "our": "私たちの"}
+# Spans of time: a count and a unit, as Japanese counts them (三日, 二時間).
+TIME_UNITS = {"second": "秒", "minute": "分", "hour": "時間", "day": "日",
+              "week": "週間", "month": "か月", "year": "年"}
+TIME_COUNTS = {"one": "一", "two": "二", "three": "三", "four": "四",
+               "five": "五", "six": "六", "seven": "七", "eight": "八",
+               "nine": "九", "ten": "十", "twelve": "十二", "twenty": "二十",
+               "thirty": "三十", "several": "数", "a few": "数",
+               "many": "何", "a": "一", "an": "一"}
+
+
+def _objects(read):
+    """(verb, English object, its Japanese) for OBJECT_SENSES; read: an
+    English noun -> its rendering, or None."""
+    found = []
+    for verb, nouns in (("play", INSTRUMENTS), ("hold", EVENTS)):
+        for noun in nouns:
+            japanese = read(noun)
+            if not japanese:
+                continue
+            # Only after a determiner: a bare "meeting", "contest" or
+            # "debate" is as often a verb's form, which the auxiliaries'
+            # keys read later.
+            for determiner, value in sorted(OBJECT_DETERMINERS.items()):
+                found.append((verb, determiner + " " + noun,
+                              value + japanese))
+    for count, number in sorted(TIME_COUNTS.items()):
+        for unit, counter in sorted(TIME_UNITS.items()):
+            plural = count not in ("one", "a", "an")
+            if unit == "hour" and count != "an" and not plural:
+                continue
+            if unit != "hour" and count == "an":
+                continue
+            found.append(("take", count + " " + unit + ("s" if plural
+                                                        else ""),
+                          number + counter))
+    return found
+
+
+OBJECT_SENSES = {"play": ("弾く", "v5k", "〓弾"),
+                 "take": ("掛かる", "v5r", "〓掛"),
+                 "hold": ("開催", "vs", "〓催")}
+
+
+def object_marks(read):
+    """The lines that read each object and put its verb's placeholder
+    before it, longer objects first ("a few minutes" before "minutes").
+    read: as for _objects."""
+    lines = {}
+    for verb, phrase, japanese in _objects(read):
+        placeholder = OBJECT_SENSES[verb][2]
+        words = phrase.split()
+        # A word in "s" has the plural marker after it; the last word's
+        # stays after the line.
+        key = " ".join([w + (" " + PLURAL_MARKER if w.endswith("s")
+                             else "") for w in words[:-1]] + words[-1:])
+        if len(key) <= KEY_WIDTH:
+            lines.setdefault(key, placeholder + " " + japanese)
+    return sorted(lines.items(), key=lambda kv: (-len(kv[0].split()),
+                                                  kv[0]))
+
+
+def object_sense_lines(forms_of, auxiliary_pairs=()):
+    """The verbs of OBJECT_SENSES in their plain forms, and the keys
+    grammar.py made of them (auxiliary_pairs: (the rendering with the
+    sources' verb, the rendering with the object's)), each with the
+    placeholder after them; then the placeholders' fallbacks."""
+    lines = []
+    for english, (headword, klass, placeholder) in sorted(
+            OBJECT_SENSES.items()):
+        values = renderings(Verb(headword, klass), True)
+        # "to play" before "play", which it holds.
+        for form, spelling in sorted(active_spellings(forms_of(english)),
+                                     key=lambda fs: fs[0] != "to"):
+            word = spelling + (" " + PLURAL_MARKER
+                               if spelling.endswith("s") else "")
+            lines.append((word + " " + placeholder, values[form]))
+    for placeholder, old, new in auxiliary_pairs:
+        lines.append((old + " " + placeholder, new))
+    unique = {}
+    for key, value in lines:
+        if len(key) <= KEY_WIDTH:
+            unique.setdefault(key, value)
+    return list(unique.items()) + sorted(
+        (placeholder, "") for _, _, placeholder in OBJECT_SENSES.values())
+
+
 # The words that open an object, as the built-in table and the core
 # render them.
 OBJECT_OPENERS = {"the": "その", "a": "一つの", "an": "一つの",
@@ -141,6 +255,15 @@ TOWN_LINES = [(preposition + " " + town, japanese
 # went is") before the dictionaries run.
 TOWN_LINES += [("が行った所は " + town, "が行った所は" + japanese)
                for town, japanese in sorted(TOWNS.items())]
+
+# "own" after a subject pronoun is the verb (彼らが持つのは一つの家), where
+# the word alone reads as the adjective ("their own" 自身の) and "they own
+# a house" read それら自身の一つの家. The subjects as the built-in table
+# renders them ("I" is 私 by then).
+OWN_SUBJECTS = {"they": "それら", "we": "私たち", "you": "あなた", "私": "私"}
+OWN_VERB = Verb("持つ", "v5t")
+OWN_LINES = [(subject + " own", japanese + renderings(OWN_VERB, True)["base"])
+             for subject, japanese in sorted(OWN_SUBJECTS.items())]
 
 # "mean" as the noun of an average, after an article.
 MEAN = [("the mean", "その平均"), ("a mean", "一つの平均")]
@@ -208,6 +331,18 @@ def object_lines(forms_of):
                                if spelling.endswith("s") else "")
             for opener, japanese in sorted(OBJECT_OPENERS.items()):
                 lines.append((word + " " + opener, values[form] + japanese))
+    for english, (headword, klass) in sorted(VERBS_WITHOUT_OBJECT.items()):
+        values = renderings(Verb(headword, klass), False)
+        forms = forms_of(english)
+        for form, spelling in active_spellings(forms):
+            if form == "to":
+                continue
+            word = spelling + (" " + PLURAL_MARKER
+                               if spelling.endswith("s") else "")
+            for after, japanese in sorted(WITHOUT_OBJECT_AFTER.items()):
+                # One word: a space inside a value would let a later key
+                # read into it.
+                lines.append((word + " " + after, values[form] + japanese))
     unique = {}
     for key, value in lines:
         if len(key) <= KEY_WIDTH:
@@ -329,7 +464,8 @@ def please_lines(verbs, before=PLEASE, read_as_verb=None):
     return sorted(unique.items(), key=lambda kv: -len(kv[0].split()))
 
 
-def build(verbs, forms_of=None, adjectives=(), read_as_verb=None):
+def build(verbs, forms_of=None, adjectives=(), read_as_verb=None,
+          auxiliary_pairs=(), read=lambda noun: None):
     """(the lines before grammar.py's, the lines right after them).
 
     forms_of: as for object_lines; without it, no object lines;
@@ -344,7 +480,9 @@ def build(verbs, forms_of=None, adjectives=(), read_as_verb=None):
     taken = {english for english, _ in EXPRESSION_TABLE
              if english.startswith(SO)} | {"so as", "so that"} | {
                  SO + word for word in auxiliary_words()}
-    return list(PERMISSION_FIRST) + LIKE_AFTER_BE, \
-        permission_lines(verbs) + language_lines(verbs) + objects + MEAN \
+    senses = object_sense_lines(forms_of, auxiliary_pairs) \
+        if forms_of else []
+    return list(PERMISSION_FIRST) + LIKE_AFTER_BE + object_marks(read), \
+        senses + OWN_LINES + permission_lines(verbs) + language_lines(verbs) + objects + MEAN \
         + please_lines(verbs) + please_lines(verbs, SENTENCE_START, read_as_verb) \
         + LITTLE_LINES + TOWN_LINES + so_lines(adjectives, taken)

@@ -608,13 +608,22 @@ POSSESSIVE_AGENTS = {"his": ("〓鶴", "彼の", "彼の"),
 # ("stood by the door" そのドアによって, as it read によってそのドア).
 NOT_AGENT = {"by the way": "ところで", "by the end": "その終わりまでに",
              "by the time": "その時までに"}
+# An adjective between the article and the noun ("written by a young
+# musician") moves the article's placeholder past it: the article and the
+# adjective, then a placeholder of its own that reads the noun and によって
+# (若い音楽家によって, where it read によって一つの若い音楽家). "a" and "an"
+# read nothing there: Japanese says no "one" before an agent. "by" right
+# before a noun ("by teachers", "by students") reads the noun the same way.
+AGENT_AFTER_ADJECTIVE = "〓鳩"
+AGENT_ADJECTIVE_OPENERS = {"〓依": "その", "〓因": ""}
 
 
-def agent_lines(nouns):
+def agent_lines(nouns, adjectives=()):
     """(the lines that open an agent phrase and read it, the fallbacks).
 
     nouns: (English word, rendering) pairs; a noun's plural takes its
-    line, as every noun line does."""
+    line, as every noun line does; adjectives: (English word, rendering)
+    pairs that may stand between the article and the noun."""
     lines = sorted(NOT_AGENT.items())
     lines += [("by " + article, placeholder)
               for article, (placeholder, _) in sorted(AGENTS.items())]
@@ -637,8 +646,23 @@ def agent_lines(nouns):
                      for placeholder, japanese in sorted(reads)
                      for noun, value in nouns],
                     key=lambda kv: kv[0] + "\U0010ffff")
+    # After the nouns, so that a noun spelt as an adjective ("the
+    # chemical") stays the noun it was read as.
+    # An adjective in "s" has the plural marker after it ("famous").
+    lines += [(placeholder + " " + adjective
+               + (" " + PLURAL_MARKER if adjective.endswith("s") else ""),
+               opener + value + " " + AGENT_AFTER_ADJECTIVE)
+              for placeholder, opener in sorted(AGENT_ADJECTIVE_OPENERS.items())
+              for adjective, value in sorted(adjectives)]
+    lines += sorted([(opener + " " + noun, value + AGENT_PARTICLE)
+                     for opener in (AGENT_AFTER_ADJECTIVE, "by")
+                     for noun, value in nouns],
+                    key=lambda kv: kv[0] + "\U0010ffff")
     fallbacks = sorted((placeholder, AGENT_PARTICLE + japanese)
                        for placeholder, japanese in AGENTS.values())
+    # An adjective no noun followed: the particle after it, as close as
+    # the words allow ("by the same" その同じによって).
+    fallbacks.append((AGENT_AFTER_ADJECTIVE, AGENT_PARTICLE))
     # A possessive with no noun read after it keeps it after the
     # particle, as the article does ("by his own" によって彼の own).
     fallbacks += sorted((placeholder, AGENT_PARTICLE + alone)
@@ -735,7 +759,8 @@ def relative_verb_lines(verbs):
 
 
 def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
-          plain=None, nouns_before_relative=(), agents=()):
+          plain=None, nouns_before_relative=(), agents=(),
+          agent_adjectives=()):
     """The idiom lines of noun.txt, in order: the heads of the long
     expressions to their placeholders, deepest last, with the lines that
     read them; the question words after a verb of asking; the other
@@ -799,7 +824,7 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
                 and key not in seen:
             seen.add(key)
             kept.append((key, value))
-    agent, agent_fallbacks = agent_lines(agents)
+    agent, agent_fallbacks = agent_lines(agents, agent_adjectives)
     for key, value in agent:
         if not holds_phrase(key) and key not in seen:
             seen.add(key)

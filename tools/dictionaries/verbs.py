@@ -174,6 +174,17 @@ def _best_verb(english, candidates, transitive, freedict, freq):
     return ranked[0][3]
 
 
+def core_passive(english, candidates):
+    """The verb of core_words.CORE_PASSIVES a passive of an English verb
+    is made of, which must be among its EDICT candidates."""
+    headword, klass = core_words.CORE_PASSIVES[english]
+    if not any(c.headword == headword or c.value == headword
+               for c in candidates):
+        raise ValueError("core passive %s = %s is no EDICT candidate"
+                         % (english, headword))
+    return Verb(headword, klass)
+
+
 def passive_verb(english, candidates, verb, freedict, freq=None):
     """The verb a passive is made of, where the chosen one cannot take an
     object: "the rules were changed" is 変えられた, and 変わる, the verb
@@ -310,6 +321,8 @@ def verb_readings(wordnet, verb_candidates, freedict, min_count,
             continue
         if passive is not None:
             other = passive_verb(base, candidates, verb, freedict, freq)
+            if base in core_words.CORE_PASSIVES:
+                other = core_passive(base, candidates)
             if other is not None:
                 passive[base] = other
         values = renderings(verb, transitive)

@@ -242,6 +242,7 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
             adjective_table[key] = (r.value, wordnet.count(key, "a"))
     for key, value in core_words.parse(core_words.ADJECTIVES):
         adjective_table[key] = (value, wordnet.count(key, "a"))
+    plain_adjectives = set(adjective_table)
     # Words mostly read otherwise that are adjectives after a copula too
     # ("late" 遅い, "ready" 用意ができた): grammar.py keys those whose
     # rendering reads as an adjective.
@@ -287,8 +288,26 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
                 if "…" not in value]
     read_as_verb = {key for key, r in chosen.items() if r.kind == "verb"} \
         | set(grammar.BUILT_IN_VERBS)
+    # The keys grammar.py made of the verbs whose object gives their sense
+    # ("can play"), read once with the sources' verb and once with the
+    # object's: where a value differs, the one reads as the other.
+    auxiliary_pairs = []
+    for base, (headword, klass, placeholder) in sorted(
+            context_senses.OBJECT_SENSES.items()):
+        if base not in grammar_verbs or base in grammar.BUILT_IN_VERBS:
+            continue
+        verb, transitive, forms, count = grammar_verbs[base]
+        own = dict(grammar.build({base: (verb, transitive, forms, count)},
+                                 adjective_table))
+        other = dict(grammar.build({base: (Verb(headword, klass), True,
+                                           forms, count)}, adjective_table))
+        auxiliary_pairs += sorted({(placeholder, own[k], other[k])
+                                   for k in own if k in other
+                                   and own[k] != other[k]
+                                   and not own[k].startswith("〓")})
     before_grammar, after_grammar = context_senses.build(
-        keyed_verbs, forms_of, degrees, read_as_verb)
+        keyed_verbs, forms_of, degrees, read_as_verb, auxiliary_pairs,
+        lambda noun: noun_table.get(noun, (None,))[0])
     # The relative pronouns take the place of the core's question words.
     core.update(idioms.RELATIVES)
     def plain(spelling):
@@ -332,10 +351,23 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
     agents = [(key, value) for key, (value, count) in noun_table.items()
               if key.isalpha() and count >= AGENT_MIN_COUNT
               and key not in core]
+    # The reviewed core's nouns too ("by a famous writer" 作家によって):
+    # no function word is among them.
+    agents += [(key, value) for key, value
+               in sorted(core_words.CORE_NOUNS.items())
+               if key.isalpha() and wordnet.count(key, "n") >= AGENT_MIN_COUNT
+               and core.get(key) == value]
+    # The adjectives that may stand between its article and its noun ("by
+    # a young musician"), by the same measure.
+    agent_adjectives = [(key, value) for key, (value, count)
+                        in adjective_table.items()
+                        if key.isalpha() and count >= AGENT_MIN_COUNT
+                        and key in plain_adjectives]
     return layout(chosen, core, core_phrases,
                   before_grammar + grammar_rules + after_grammar,
                   idioms.build(forms_of, noun_like_verbs, plain,
-                               nouns_before_relative, agents))
+                               nouns_before_relative, agents,
+                               agent_adjectives))
 
 
 # A noun this often in WordNet's tagged texts gets a line for each
