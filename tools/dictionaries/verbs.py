@@ -135,13 +135,20 @@ def japanese_verb(english, candidates, transitive, freedict, freq=None):
     if english in technical.TECHNICAL_VERBS:
         return Verb(*technical.TECHNICAL_VERBS[english])
     if english in core_words.CORE_VERBS:
-        headword, klass = core_words.CORE_VERBS[english]
-        if not any(c.headword == headword or c.value == headword
-                   for c in candidates):
-            raise ValueError("core verb %s = %s is no EDICT candidate"
-                             % (english, headword))
-        return Verb(headword, klass)
+        return _reviewed(core_words.CORE_VERBS, "core verb", english,
+                         candidates)
     return _best_verb(english, candidates, transitive, freedict, freq)
+
+
+def _reviewed(table, what, english, candidates):
+    """The verb a reviewed table names for an English verb, which must be
+    among its EDICT candidates: a typing slip fails the generator."""
+    headword, klass = table[english]
+    if not any(c.headword == headword or c.value == headword
+               for c in candidates):
+        raise ValueError("%s %s = %s is no EDICT candidate"
+                         % (what, english, headword))
+    return Verb(headword, klass)
 
 
 def _best_verb(english, candidates, transitive, freedict, freq):
@@ -177,12 +184,8 @@ def _best_verb(english, candidates, transitive, freedict, freq):
 def core_passive(english, candidates):
     """The verb of core_words.CORE_PASSIVES a passive of an English verb
     is made of, which must be among its EDICT candidates."""
-    headword, klass = core_words.CORE_PASSIVES[english]
-    if not any(c.headword == headword or c.value == headword
-               for c in candidates):
-        raise ValueError("core passive %s = %s is no EDICT candidate"
-                         % (english, headword))
-    return Verb(headword, klass)
+    return _reviewed(core_words.CORE_PASSIVES, "core passive", english,
+                     candidates)
 
 
 def passive_verb(english, candidates, verb, freedict, freq=None):
