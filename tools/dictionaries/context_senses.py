@@ -119,10 +119,11 @@ LANGUAGE_VERBS = ("speak", "learn", "study", "read", "write", "understand",
 VERBS_BEFORE_OBJECT = {"run": ("実行", "vs"), "close": ("閉じる", "v1"),
                        "type": ("入力", "vs"), "return": ("返す", "v5s")}
 # Verbs that take an object by WordNet's count but stand without one
-# before a preposition of place or time, or at a sentence's end: "the bus
-# stopped at the station" stopped by itself (止まった), not "what the bus
-# stopped" (止めたのは). English verb -> (EDICT headword, class); the
-# words after it -> how they read there.
+# before a preposition of place or time: "the bus stopped at the
+# station" stopped by itself (止まった), not "what the bus stopped"
+# (止めたのは). Not before a full stop: the value would hold the 。 that
+# later keys read apart ("。 see"). English verb -> (EDICT headword,
+# class); the words after it -> how they read there.
 VERBS_WITHOUT_OBJECT = {"stop": ("止まる", "v5r")}
 WITHOUT_OBJECT_AFTER = {"at": "で", "in": "で", "near": "の近くで",
                         "for": "のために", "suddenly": "突然"}
