@@ -179,6 +179,7 @@ void RuleProgram::Builder::Add(std::initializer_list<std::string_view> find,
 
 void RuleProgram::Workspace::Begin(std::size_t rules) {
   heap.clear();
+  all_stamped = false;
   if (stamps < rules) {
     // The old stamps are of earlier runs: none need be kept.
     stamp.reset(static_cast<Stamp*>(std::calloc(rules, sizeof(Stamp))));
@@ -441,8 +442,19 @@ void RuleProgram::BuildStage(Stage& stage) {
 }
 
 void RuleProgram::Queue(std::uint32_t rule, std::uint32_t first_rule, Workspace& scratch) {
-  if (rule < first_rule || scratch.stamp[rule] == scratch.generation) return;
-  scratch.stamp[rule] = scratch.generation;
+  if (rule < first_rule) return;
+  std::vector<std::uint32_t>& heap = scratch.heap;
+  if (heap.size() < Workspace::kFewQueued) {
+    if (std::find(heap.begin(), heap.end(), rule) != heap.end()) return;
+    scratch.all_stamped = false;
+  } else {
+    if (!scratch.all_stamped) {
+      for (std::uint32_t queued : heap) scratch.stamp[queued] = scratch.generation;
+      scratch.all_stamped = true;
+    }
+    if (scratch.stamp[rule] == scratch.generation) return;
+    scratch.stamp[rule] = scratch.generation;
+  }
   scratch.heap.push_back(rule);
   std::push_heap(scratch.heap.begin(), scratch.heap.end(), std::greater<>());
 }
