@@ -179,6 +179,7 @@ void RuleProgram::Builder::Add(std::initializer_list<std::string_view> find,
 
 void RuleProgram::Workspace::Begin(std::size_t rules) {
   heap.clear();
+  all_stamped = false;
   if (stamps < rules) {
     // The old stamps are of earlier runs: none need be kept.
     stamp.reset(static_cast<Stamp*>(std::calloc(rules, sizeof(Stamp))));
@@ -441,8 +442,19 @@ void RuleProgram::BuildStage(Stage& stage) {
 }
 
 void RuleProgram::Queue(std::uint32_t rule, std::uint32_t first_rule, Workspace& scratch) {
-  if (rule < first_rule || scratch.stamp[rule] == scratch.generation) return;
-  scratch.stamp[rule] = scratch.generation;
+  if (rule < first_rule) return;
+  std::vector<std::uint32_t>& heap = scratch.heap;
+  if (heap.size() < Workspace::kFewQueued) {
+    if (std::find(heap.begin(), heap.end(), rule) != heap.end()) return;
+    scratch.all_stamped = false;
+  } else {
+    if (!scratch.all_stamped) {
+      for (std::uint32_t queued : heap) scratch.stamp[queued] = scratch.generation;
+      scratch.all_stamped = true;
+    }
+    if (scratch.stamp[rule] == scratch.generation) return;
+    scratch.stamp[rule] = scratch.generation;
+  }
   scratch.heap.push_back(rule);
   std::push_heap(scratch.heap.begin(), scratch.heap.end(), std::greater<>());
 }
@@ -469,13 +481,26 @@ void RuleProgram::Collect(const Stage& stage, std::string_view text, std::size_t
          local = stage.by_word_key.Next(local)) {
       std::string_view find = Find(rules_[stage.begin + local]);
       more_words |= HoldsMoreWords(find, key);
-      // Only a rule whose whole pattern stands here now.
-      if (text.compare(at, find.size(), find) == 0) Queue(stage.begin + local, first_rule, scratch);
+      // Only a rule whose whole pattern stands here now. A whole-word
+      // pattern ends with a space, so the text must hold one where it would
+      // end: told from the text alone, without reading the pattern's bytes,
+      // which lie anywhere in the program's megabytes of text.
+      std::size_t past = at + find.size();
+      if (!find.empty() && past <= text.size() && text[past - 1] == ' ' &&
+          text.compare(at, find.size(), find) == 0) {
+        Queue(stage.begin + local, first_rule, scratch);
+      }
     }
     return more_words;
   };
-  for (std::size_t at = begin; at < end && at + 1 < text.size(); ++at) {
-    if (text[at] != ' ') continue;
+  if (text.size() < 2) return;
+  // From space to space: after a dictionary's rewrite the text is mostly
+  // the bytes of kana and kanji, three to a character.
+  const std::size_t stop = std::min(end, text.size() - 1);
+  for (std::size_t at = begin; at < stop; ++at) {
+    const void* space = std::memchr(text.data() + at, ' ', stop - at);
+    if (space == nullptr) break;
+    at = static_cast<std::size_t>(static_cast<const char*>(space) - text.data());
     std::size_t first_end = text.find(' ', at + 1);
     if (first_end == std::string_view::npos) first_end = text.size();
     if (!queue_standing(at, text.substr(at + 1, first_end - at - 1))) continue;

@@ -130,9 +130,10 @@ class RuleProgram {
   // Working memory for Run, kept by the caller from run to run (one per
   // thread, in its translation session): a min-heap of the rules still to
   // try, and a stamp per rule that says whether it is queued for the
-  // current piece. It is owned, never a thread-local static: the Windows
-  // runtime tears such objects down in an order that let a thread or the
-  // exit path read one already freed. Any program may use any workspace.
+  // current piece, read only while the heap holds many. It is owned, never
+  // a thread-local static: the Windows runtime tears such objects down in
+  // an order that let a thread or the exit path read one already freed.
+  // Any program may use any workspace.
   struct Workspace {
     std::vector<std::uint32_t> heap;
     // From calloc, not a zero-filled vector: a program holds a stamp for
@@ -148,6 +149,16 @@ class RuleProgram {
     std::unique_ptr<Stamp[], Free> stamp;
     std::size_t stamps = 0;
     Stamp generation = 0;
+    // A word's run queues a rule or two at a time: with fewer than this in
+    // the heap, a rule is looked for in the heap itself, and the stamps
+    // (a megabyte and more, one cache miss a rule) are left alone. Only
+    // the heap matters: a rule taken from it has had its turn, and every
+    // later call to Queue is for rules after it (its `first_rule`), so it
+    // is refused before any look. Once the heap holds this many, its rules
+    // are stamped (`all_stamped`) and the stamps decide until it holds
+    // fewer again.
+    static constexpr std::size_t kFewQueued = 16;
+    bool all_stamped = false;
     std::vector<std::size_t> hits;
     std::string buffer;
 

@@ -99,6 +99,54 @@ TEST(RuleProgramTest, AWorkspaceStaysRightWhenItsRunCountWraps) {
   }
 }
 
+// A rule queued twice would run twice: "x" -> "x!" would leave "x!!". A
+// run looks for a rule among those already queued in the heap itself while
+// it holds few, and by stamps once it holds many (sixteen), so each case
+// queues a number of rules around where one gives way to the other, then
+// has a rewrite ask for some of them again. Every letter is a rule
+// "c" -> "c!", in alphabetical order, and the rule "0" comes after the
+// rules of `before` letters and writes `written`.
+TEST(RuleProgramTest, ARuleAskedForAgainRunsOnce) {
+  const std::string alphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  struct QueueCase {
+    const char* text;
+    std::size_t before;
+    const char* written;
+  };
+  const QueueCase cases[] = {
+      // Few queued, then many: the letters queued while few are asked for
+      // again once many are.
+      {"0abcdefghijklmn", 0, "opqrstabc"},
+      {"0abcdefghijklmno", 0, "pqa"},
+      {"0abcdefghijklmnop", 0, "qa"},
+      // Many, then few as their rules run, then many again.
+      {"0abcdefghijklmnopqrstuvwxyz", 20, "ABCDEFGHIJKLMNOPABCuvw"},
+      {"0abcdefghijklmnopqrstuvwxyz", 10, "klmnopqrstuvwxyzA"},
+      {"0abcdefghijklmnopqrstuvwxyzABCDEFGHIJ", 30, "EFGHIJabc"},
+      // Nothing queued before, or only what is written.
+      {"0", 0, "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"},
+      {"0", 0, "aa"},
+      {"0abcde", 3, "abcdefgh"},
+  };
+  RuleProgram::Workspace workspace;
+  for (const QueueCase& c : cases) {
+    std::vector<std::pair<std::string, std::string>> rules;
+    for (std::size_t i = 0; i < alphabet.size(); ++i) {
+      if (i == c.before) rules.emplace_back("0", c.written);
+      rules.emplace_back(alphabet.substr(i, 1), alphabet.substr(i, 1) + "!");
+    }
+    RuleProgram::Builder builder;
+    for (const auto& [find, replace] : rules) builder.Add({find}, {replace});
+    RuleProgram program(std::move(builder));
+    std::string expected = c.text;
+    for (const auto& [find, replace] : rules) expected = ReplaceAll(expected, find, replace);
+    std::string run = c.text;
+    std::size_t peak = 0;
+    ASSERT_TRUE(program.Run(run, 1 << 20, &peak, workspace));
+    EXPECT_EQ(run, expected) << c.text << ", \"0\" after " << c.before << " writing " << c.written;
+  }
+}
+
 // Whole-word rules are found by their first word, or, where several share
 // a first word and hold more, by their first two: every key must still be
 // found wherever it stands, whatever rules share its words, as one
