@@ -24,7 +24,8 @@ CNTLIST = "/usr/share/wordnet/cntlist.rev"
 IRREGULAR = {"give": ["gave", "given"], "find": ["found"],
              "speak": ["spoke", "spoken"], "sit": ["sat"], "run": ["ran"],
              "fall": ["fell", "fallen"], "take": ["took", "taken"],
-             "hold": ["held"], "stop": ["stopped"]}
+             "hold": ["held"], "stop": ["stopped"], "lose": ["lost"],
+             "keep": ["kept"], "spend": ["spent"]}
 
 
 def forms_of(verb):
@@ -375,7 +376,9 @@ class ObjectSenseTest(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        nouns = {"piano": "ピアノ", "meeting": "会議", "party": "パーティー"}
+        nouns = {"piano": "ピアノ", "meeting": "会議", "party": "パーティー",
+                 "bus": "バス", "medicine": "薬", "game": "ゲーム",
+                 "promise": "約束"}
         verbs = {base: (Verb("読む", "v5m"), True, forms_of(base), 100)
                  for base in context_senses.LANGUAGE_VERBS}
         before, after = context_senses.build(
@@ -394,9 +397,19 @@ class ObjectSenseTest(unittest.TestCase):
             ("it takes a few days", "が掛かるのは数日"),
             ("they held a meeting", "が開催したのは一つの会議"),
             ("we are holding our party", "が開催しているのは私たちのパーティー"),
+            # One object, several verbs: each reads its own sense of it.
+            ("i took the bus", "が乗ったのはそのバス"),
+            ("we missed the bus", "が乗り遅れたのはそのバス"),
+            ("she takes her medicine", "が飲むのは彼女の薬"),
+            ("they lost the game", "が負けたのはそのゲーム"),
+            ("he kept her promise", "が守ったのは彼女の約束"),
+            ("we spent two weeks", "が過ごしたのは二週間"),
             # Another object, or none: the verb is left to the rest.
             ("he took the book", "tookthebook"),
-            ("they played a game", "playedagame"),
+            ("they played a game", "played一つのゲーム"),
+            ("she lost her keys", "lostherkeys"),
+            ("he kept the book", "keptthebook"),
+            ("the bus is late", "そのバスislate"),
             ("the piano is old", "そのピアノisold"),
             ("ten minutes later", "十分later"),
             # "own" after a subject is the verb; after a possessive it

@@ -135,14 +135,30 @@ WITHOUT_OBJECT_AFTER = {"at": "で", "in": "で", "near": "の近くで",
 # it ("〓弾 the piano"); the verb's forms with the placeholder then read
 # the sense, and so do the keys grammar.py has made of the verb with its
 # auxiliary ("can play" 遊べる) with the placeholder after them (弾ける).
-# A placeholder no verb took reads nothing. English verb -> (EDICT
-# headword, class, placeholder, the objects).
+# A placeholder no verb took reads nothing. The placeholder names the
+# kind of object, not the verb, since one object serves several verbs:
+# "take the bus" rides it (乗る), "miss the bus" is left behind by it
+# (乗り遅れる); "take two hours" 掛かる, "spend two weeks" 過ごす.
 INSTRUMENTS = ("piano", "guitar", "violin", "drums", "drum", "flute",
                "cello", "trumpet", "harp", "organ", "clarinet", "saxophone",
                "viola")
 EVENTS = ("meeting", "conference", "party", "election", "concert",
           "ceremony", "contest", "competition", "festival", "exhibition",
           "event", "seminar", "session", "debate", "referendum")
+# What one rides: "didn't take the bus" 乗らなかった, not 取らなかった.
+VEHICLES = ("bus", "train", "taxi", "plane", "subway", "ferry", "tram",
+            "flight")
+# What one swallows: "take her medicine" 飲む.
+MEDICINES = ("medicine", "medication", "pill", "tablet")
+# What is won or lost: "lost the game" 負けた, not 失った (keys stay
+# 失う: "lose" a thing is the more frequent sense).
+GAMES = ("game", "match", "race", "battle", "war", "fight", "tournament")
+# What is kept by keeping faith: "kept her promise" 守った, not 保った.
+PROMISES = ("promise", "appointment")
+# The kinds of object: placeholder -> the nouns (TIME is the spans).
+OBJECT_KINDS = {"〓弾": INSTRUMENTS, "〓催": EVENTS, "〓乗": VEHICLES,
+                "〓服": MEDICINES, "〓負": GAMES, "〓守": PROMISES}
+TIME = "〓掛"
 # The determiners before them, as the built-in table renders them.
 OBJECT_DETERMINERS = {"the": "その", "a": "一つの", "an": "一つの",
                       "her": "彼女の", "my": "私の", "your": "あなたの",
@@ -158,10 +174,10 @@ TIME_COUNTS = {"one": "一", "two": "二", "three": "三", "four": "四",
 
 
 def _objects(read):
-    """(verb, English object, its Japanese) for OBJECT_SENSES; read: an
-    English noun -> its rendering, or None."""
+    """(placeholder, English object, its Japanese) for OBJECT_KINDS and
+    the spans of time; read: an English noun -> its rendering, or None."""
     found = []
-    for verb, nouns in (("play", INSTRUMENTS), ("hold", EVENTS)):
+    for placeholder, nouns in sorted(OBJECT_KINDS.items()):
         for noun in nouns:
             japanese = read(noun)
             if not japanese:
@@ -170,7 +186,7 @@ def _objects(read):
             # "debate" is as often a verb's form, which the auxiliaries'
             # keys read later.
             for determiner, value in sorted(OBJECT_DETERMINERS.items()):
-                found.append((verb, determiner + " " + noun,
+                found.append((placeholder, determiner + " " + noun,
                               value + japanese))
     for count, number in sorted(TIME_COUNTS.items()):
         for unit, counter in sorted(TIME_UNITS.items()):
@@ -179,24 +195,32 @@ def _objects(read):
                 continue
             if unit != "hour" and count == "an":
                 continue
-            found.append(("take", count + " " + unit + ("s" if plural
-                                                        else ""),
+            found.append((TIME, count + " " + unit + ("s" if plural
+                                                      else ""),
                           number + counter))
     return found
 
 
-OBJECT_SENSES = {"play": ("弾く", "v5k", "〓弾"),
-                 "take": ("掛かる", "v5r", "〓掛"),
-                 "hold": ("開催", "vs", "〓催")}
+# (English verb, the kind of its object, EDICT headword, class): the
+# sense the verb reads before an object of that kind. An object kind no
+# verb here takes still reads nothing before its object.
+OBJECT_SENSES = [("play", "〓弾", "弾く", "v5k"),
+                 ("take", TIME, "掛かる", "v5r"),
+                 ("spend", TIME, "過ごす", "v5s"),
+                 ("hold", "〓催", "開催", "vs"),
+                 ("take", "〓乗", "乗る", "v5r"),
+                 ("miss", "〓乗", "乗り遅れる", "v1"),
+                 ("take", "〓服", "飲む", "v5m"),
+                 ("lose", "〓負", "負ける", "v1"),
+                 ("keep", "〓守", "守る", "v5r")]
 
 
 def object_marks(read):
-    """The lines that read each object and put its verb's placeholder
+    """The lines that read each object and put its kind's placeholder
     before it, longer objects first ("a few minutes" before "minutes").
     read: as for _objects."""
     lines = {}
-    for verb, phrase, japanese in _objects(read):
-        placeholder = OBJECT_SENSES[verb][2]
+    for placeholder, phrase, japanese in _objects(read):
         words = phrase.split()
         # A word in "s" has the plural marker after it; the last word's
         # stays after the line.
@@ -210,12 +234,11 @@ def object_marks(read):
 
 def object_sense_lines(forms_of, auxiliary_pairs=()):
     """The verbs of OBJECT_SENSES in their plain forms, and the keys
-    grammar.py made of them (auxiliary_pairs: (the rendering with the
-    sources' verb, the rendering with the object's)), each with the
-    placeholder after them; then the placeholders' fallbacks."""
+    grammar.py made of them (auxiliary_pairs: (placeholder, the rendering
+    with the sources' verb, the rendering with the object's)), each with
+    the placeholder after them; then the placeholders' fallbacks."""
     lines = []
-    for english, (headword, klass, placeholder) in sorted(
-            OBJECT_SENSES.items()):
+    for english, placeholder, headword, klass in sorted(OBJECT_SENSES):
         values = renderings(Verb(headword, klass), True)
         # "to play" before "play", which it holds.
         for form, spelling in sorted(active_spellings(forms_of(english)),
@@ -229,8 +252,9 @@ def object_sense_lines(forms_of, auxiliary_pairs=()):
     for key, value in lines:
         if len(key) <= KEY_WIDTH:
             unique.setdefault(key, value)
-    return list(unique.items()) + sorted(
-        (placeholder, "") for _, _, placeholder in OBJECT_SENSES.values())
+    return list(unique.items()) + [
+        (placeholder, "") for placeholder in sorted(set(OBJECT_KINDS)
+                                                    | {TIME})]
 
 
 # The words that open an object, as the built-in table and the core

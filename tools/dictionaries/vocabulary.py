@@ -292,8 +292,8 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
     # ("can play"), read once with the sources' verb and once with the
     # object's: where a value differs, the one reads as the other.
     auxiliary_pairs = []
-    for base, (headword, klass, placeholder) in sorted(
-            context_senses.OBJECT_SENSES.items()):
+    for base, placeholder, headword, klass in sorted(
+            context_senses.OBJECT_SENSES):
         if base not in grammar_verbs or base in grammar.BUILT_IN_VERBS:
             continue
         verb, transitive, forms, count = grammar_verbs[base]
