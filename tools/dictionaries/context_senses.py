@@ -119,14 +119,46 @@ LANGUAGE_VERBS = ("speak", "learn", "study", "read", "write", "understand",
 VERBS_BEFORE_OBJECT = {"run": ("実行", "vs"), "close": ("閉じる", "v1"),
                        "type": ("入力", "vs"), "return": ("返す", "v5s")}
 # Verbs that take an object by WordNet's count but stand without one
-# before a preposition of place or time: "the bus stopped at the
-# station" stopped by itself (止まった), not "what the bus stopped"
-# (止めたのは). Not before a full stop: the value would hold the 。 that
-# later keys read apart ("。 see"). English verb -> (EDICT headword,
-# class); the words after it -> how they read there.
-VERBS_WITHOUT_OBJECT = {"stop": ("止まる", "v5r")}
+# before a preposition of place or time or at a sentence's end: "the bus
+# stopped at the station" stopped by itself (止まった), not "what the bus
+# stopped" (止めたのは); "the door won't open" 開かない, not 開けないのは;
+# "the meeting will start at ten" 始まるだろう. So do the keys grammar.py
+# made of them with an auxiliary (intransitive_pairs). Before a full stop
+# the 。 goes back as a placeholder (FULL_STOP) that the line right after
+# these turns into 。 again: kept apart from the verb, so that the keys
+# that read a sentence's start ("。 see") still find it. English verb ->
+# (EDICT headword, class); the words after it -> how they read there.
+VERBS_WITHOUT_OBJECT = {"stop": ("止まる", "v5r"), "start": ("始まる", "v5r"),
+                        "begin": ("始まる", "v5r"), "open": ("開く", "v5k"),
+                        "boil": ("沸く", "v5k")}
 WITHOUT_OBJECT_AFTER = {"at": "で", "in": "で", "near": "の近くで",
                         "for": "のために", "suddenly": "突然"}
+FULL_STOP = "〓句"
+# "take long" is a span of time too ("won't take long" 長く掛からない),
+# read with the keys grammar.py made of "take" with an auxiliary, where
+# they fit a key; not before grammar.py's lines, which "long" would need
+# a placeholder for, and a bare "long" is mostly the adjective.
+LONG = ("take", "long", "長く")
+
+
+# After an auxiliary, only the words most often met there: every line
+# costs the filter time, and these pairs are many.
+AUXILIARY_WITHOUT_OBJECT_AFTER = {"at": "で", "in": "で"}
+
+
+def without_object_lines(pairs, after=AUXILIARY_WITHOUT_OBJECT_AFTER):
+    """The keys grammar.py made of a verb with an auxiliary, read as the
+    verb without an object before each word of after and before a full
+    stop: pairs, (the rendering with the sources' verb, the rendering
+    with the verb that takes none)."""
+    lines = []
+    for old, new in sorted(pairs):
+        for word, japanese in sorted(after.items()):
+            lines.append((old + " " + word, new + japanese))
+        lines.append((old + " 。", new + " " + FULL_STOP))
+    return lines
+
+
 # Verbs whose everyday sense their object gives away, and the objects:
 # "play the piano" is 弾く, not 遊ぶ; "take two hours" かかる, not 取る;
 # "hold a meeting" 開催する, not 持つ. A key of the verb's form and its
@@ -161,8 +193,9 @@ OBJECT_KINDS = {"〓弾": INSTRUMENTS, "〓催": EVENTS, "〓乗": VEHICLES,
 TIME = "〓掛"
 # The determiners before them, as the built-in table renders them.
 OBJECT_DETERMINERS = {"the": "その", "a": "一つの", "an": "一つの",
-                      "her": "彼女の", "my": "私の", "your": "あなたの",
-                      "their": "彼らの", "our": "私たちの"}
+                      "her": "彼女の", "his": "彼の", "my": "私の",
+                      "your": "あなたの", "their": "彼らの",
+                      "our": "私たちの"}
 # Spans of time: a count and a unit, as Japanese counts them (三日, 二時間).
 TIME_UNITS = {"second": "秒", "minute": "分", "hour": "時間", "day": "日",
               "week": "週間", "month": "か月", "year": "年"}
@@ -237,6 +270,7 @@ def object_sense_lines(forms_of, auxiliary_pairs=()):
     grammar.py made of them (auxiliary_pairs: (placeholder, the rendering
     with the sources' verb, the rendering with the object's)), each with
     the placeholder after them; then the placeholders' fallbacks."""
+    kinds = sorted(set(OBJECT_KINDS) | {TIME})
     lines = []
     for english, placeholder, headword, klass in sorted(OBJECT_SENSES):
         values = renderings(Verb(headword, klass), True)
@@ -246,15 +280,20 @@ def object_sense_lines(forms_of, auxiliary_pairs=()):
             word = spelling + (" " + PLURAL_MARKER
                                if spelling.endswith("s") else "")
             lines.append((word + " " + placeholder, values[form]))
+    # Then the plural marker that a verb in "s" left before the
+    # placeholder goes: "will miss" is a key of grammar.py's (見逃すであろう
+    # のは) that leaves it between the two, which together are too long
+    # for one key.
+    lines += [(PLURAL_MARKER + " " + placeholder, placeholder)
+              for placeholder in kinds]
     for placeholder, old, new in auxiliary_pairs:
         lines.append((old + " " + placeholder, new))
     unique = {}
     for key, value in lines:
         if len(key) <= KEY_WIDTH:
             unique.setdefault(key, value)
-    return list(unique.items()) + [
-        (placeholder, "") for placeholder in sorted(set(OBJECT_KINDS)
-                                                    | {TIME})]
+    return list(unique.items()) + [(placeholder, "")
+                                   for placeholder in kinds]
 
 
 # The words that open an object, as the built-in table and the core
@@ -342,9 +381,13 @@ def language_lines(verbs):
     return list(unique.items())
 
 
-def object_lines(forms_of):
+def object_lines(forms_of, intransitive_pairs=(), long_pairs=()):
     """Each form of the verbs of VERBS_BEFORE_OBJECT with a word that
-    opens its object, and "to" before the base.
+    opens its object, and "to" before the base; those of
+    VERBS_WITHOUT_OBJECT, and the keys grammar.py made of them
+    (intransitive_pairs, as for without_object_lines), where no object
+    follows; "take long" (long_pairs: the keys grammar.py made of "take",
+    read with 取る and with 掛かる).
 
     forms_of: an English verb -> {form: [spellings]}."""
     lines = []
@@ -368,11 +411,15 @@ def object_lines(forms_of):
                 # One word: a space inside a value would let a later key
                 # read into it.
                 lines.append((word + " " + after, values[form] + japanese))
+            lines.append((word + " 。", values[form] + " " + FULL_STOP))
+    lines += without_object_lines(intransitive_pairs)
+    lines += [(old + " " + LONG[1], "が" + LONG[2] + new[1:])
+              for old, new in sorted(long_pairs) if new.startswith("が")]
     unique = {}
     for key, value in lines:
         if len(key) <= KEY_WIDTH:
             unique.setdefault(key, value)
-    return list(unique.items())
+    return list(unique.items()) + [(FULL_STOP, "。")]
 
 
 # "so" before an adjective or an adverb is the degree (そんなに嬉しい, "so
@@ -490,7 +537,8 @@ def please_lines(verbs, before=PLEASE, read_as_verb=None):
 
 
 def build(verbs, forms_of=None, adjectives=(), read_as_verb=None,
-          auxiliary_pairs=(), read=lambda noun: None):
+          auxiliary_pairs=(), read=lambda noun: None, intransitive_pairs=(),
+          long_pairs=()):
     """(the lines before grammar.py's, the lines right after them).
 
     forms_of: as for object_lines; without it, no object lines;
@@ -498,7 +546,8 @@ def build(verbs, forms_of=None, adjectives=(), read_as_verb=None,
     spellings the vocabulary reads as verbs, the only ones a command at a
     sentence's start is made of (without it, every verb's base)."""
     from .idioms import EXPRESSION_TABLE
-    objects = object_lines(forms_of) if forms_of else []
+    objects = object_lines(forms_of, intransitive_pairs, long_pairs) \
+        if forms_of else []
     from .grammar import auxiliary_words
     # Not the expressions that start with "so", nor the words an
     # auxiliary's line takes first ("so rarely": "rarely" negates).
