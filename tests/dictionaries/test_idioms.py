@@ -24,7 +24,8 @@ CNTLIST = "/usr/share/wordnet/cntlist.rev"
 IRREGULAR = {"give": ["gave", "given"], "find": ["found"],
              "speak": ["spoke", "spoken"], "sit": ["sat"], "run": ["ran"],
              "fall": ["fell", "fallen"], "take": ["took", "taken"],
-             "hold": ["held"], "stop": ["stopped"]}
+             "hold": ["held"], "stop": ["stopped"], "lose": ["lost"],
+             "keep": ["kept"], "spend": ["spent"], "begin": ["began", "begun"]}
 
 
 def forms_of(verb):
@@ -375,12 +376,18 @@ class ObjectSenseTest(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        nouns = {"piano": "ピアノ", "meeting": "会議", "party": "パーティー"}
+        nouns = {"piano": "ピアノ", "meeting": "会議", "party": "パーティー",
+                 "bus": "バス", "train": "列車", "medicine": "薬", "pill": "錠剤", "game": "ゲーム",
+                 "promise": "約束"}
         verbs = {base: (Verb("読む", "v5m"), True, forms_of(base), 100)
                  for base in context_senses.LANGUAGE_VERBS}
         before, after = context_senses.build(
             verbs, forms_of, read=nouns.get,
-            auxiliary_pairs=[("〓弾", "が遊べるのは", "が弾けるのは")])
+            auxiliary_pairs=[("〓弾", "が遊べるのは", "が弾けるのは"),
+                             ("〓乗", "が見逃すであろうのは",
+                              "が乗り遅れるであろうのは")],
+            intransitive_pairs=[("が開けないのは", "が開かない")],
+            long_pairs=[("が取らなかったのは", "が掛からなかった")])
         cls.rules = before + after
 
     def test_object_decides(self):
@@ -394,9 +401,24 @@ class ObjectSenseTest(unittest.TestCase):
             ("it takes a few days", "が掛かるのは数日"),
             ("they held a meeting", "が開催したのは一つの会議"),
             ("we are holding our party", "が開催しているのは私たちのパーティー"),
+            # One object, several verbs: each reads its own sense of it.
+            ("i took the bus", "が乗ったのはそのバス"),
+            ("we missed the bus", "が乗り遅れたのはそのバス"),
+            ("she misses the train", "が乗り遅れるのはその列車"),
+            ("が見逃すであろうのは ％１０００ the bus",
+             "が乗り遅れるであろうのはそのバス"),
+            ("he took his pill", "が飲んだのは彼の錠剤"),
+            ("he lost his game", "が負けたのは彼のゲーム"),
+            ("she takes her medicine", "が飲むのは彼女の薬"),
+            ("they lost the game", "が負けたのはそのゲーム"),
+            ("he kept her promise", "が守ったのは彼女の約束"),
+            ("we spent two weeks", "が過ごしたのは二週間"),
             # Another object, or none: the verb is left to the rest.
             ("he took the book", "tookthebook"),
-            ("they played a game", "playedagame"),
+            ("they played a game", "played一つのゲーム"),
+            ("she lost her keys", "lostherkeys"),
+            ("he kept the book", "keptthebook"),
+            ("the bus is late", "そのバスislate"),
             ("the piano is old", "そのピアノisold"),
             ("ten minutes later", "十分later"),
             # "own" after a subject is the verb; after a possessive it
@@ -412,15 +434,27 @@ class ObjectSenseTest(unittest.TestCase):
                 self.assertIn(wanted, got)
                 self.assertNotIn("〓", got)
 
-    def test_stop_without_object(self):
+    def test_verbs_without_object(self):
         for english, wanted in [("the bus stopped at the", "が止まったで"),
                                 ("it stops at home", "が止まるで"),
                                 ("they stop suddenly", "が止まる突然"),
-                                ("he stopped the car", "stoppedthecar")]:
+                                ("he stopped the car", "stoppedthecar"),
+                                # At a sentence's end, the full stop kept
+                                # apart for the keys of the next one.
+                                ("the shop opens 。 see", "が開く。see"),
+                                ("the class started 。", "が始まった。"),
+                                ("it began in may", "が始まったでmay"),
+                                # The keys an auxiliary made, read so too.
+                                ("が開けないのは 。", "が開かない。"),
+                                ("が開けないのは at", "が開かないで"),
+                                ("が開けないのは the box", "が開けないのはthebox"),
+                                ("が取らなかったのは long", "が長く掛からなかった"),
+                                ("he opened the door", "openedthedoor")]:
             with self.subTest(english=english):
                 got = shown(apply_noun_file(as_dictionaries_meet(english),
                                             self.rules))
                 self.assertIn(wanted, got)
+                self.assertNotIn("〓", got)
 
 
 class ContextSensesTest(unittest.TestCase):

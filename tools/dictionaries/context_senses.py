@@ -119,14 +119,46 @@ LANGUAGE_VERBS = ("speak", "learn", "study", "read", "write", "understand",
 VERBS_BEFORE_OBJECT = {"run": ("実行", "vs"), "close": ("閉じる", "v1"),
                        "type": ("入力", "vs"), "return": ("返す", "v5s")}
 # Verbs that take an object by WordNet's count but stand without one
-# before a preposition of place or time: "the bus stopped at the
-# station" stopped by itself (止まった), not "what the bus stopped"
-# (止めたのは). Not before a full stop: the value would hold the 。 that
-# later keys read apart ("。 see"). English verb -> (EDICT headword,
-# class); the words after it -> how they read there.
-VERBS_WITHOUT_OBJECT = {"stop": ("止まる", "v5r")}
+# before a preposition of place or time or at a sentence's end: "the bus
+# stopped at the station" stopped by itself (止まった), not "what the bus
+# stopped" (止めたのは); "the door won't open" 開かない, not 開けないのは;
+# "the meeting will start at ten" 始まるだろう. So do the keys grammar.py
+# made of them with an auxiliary (intransitive_pairs). Before a full stop
+# the 。 goes back as a placeholder (FULL_STOP) that the line right after
+# these turns into 。 again: kept apart from the verb, so that the keys
+# that read a sentence's start ("。 see") still find it. English verb ->
+# (EDICT headword, class); the words after it -> how they read there.
+VERBS_WITHOUT_OBJECT = {"stop": ("止まる", "v5r"), "start": ("始まる", "v5r"),
+                        "begin": ("始まる", "v5r"), "open": ("開く", "v5k"),
+                        "boil": ("沸く", "v5k")}
 WITHOUT_OBJECT_AFTER = {"at": "で", "in": "で", "near": "の近くで",
                         "for": "のために", "suddenly": "突然"}
+FULL_STOP = "〓句"
+# "take long" is a span of time too ("won't take long" 長く掛からない),
+# read with the keys grammar.py made of "take" with an auxiliary, where
+# they fit a key; not before grammar.py's lines, which "long" would need
+# a placeholder for, and a bare "long" is mostly the adjective.
+LONG = ("take", "long", "長く")
+
+
+# After an auxiliary, only the words most often met there: every line
+# costs the filter time, and these pairs are many.
+AUXILIARY_WITHOUT_OBJECT_AFTER = {"at": "で", "in": "で"}
+
+
+def without_object_lines(pairs, after=AUXILIARY_WITHOUT_OBJECT_AFTER):
+    """The keys grammar.py made of a verb with an auxiliary, read as the
+    verb without an object before each word of after and before a full
+    stop: pairs, (the rendering with the sources' verb, the rendering
+    with the verb that takes none)."""
+    lines = []
+    for old, new in sorted(pairs):
+        for word, japanese in sorted(after.items()):
+            lines.append((old + " " + word, new + japanese))
+        lines.append((old + " 。", new + " " + FULL_STOP))
+    return lines
+
+
 # Verbs whose everyday sense their object gives away, and the objects:
 # "play the piano" is 弾く, not 遊ぶ; "take two hours" かかる, not 取る;
 # "hold a meeting" 開催する, not 持つ. A key of the verb's form and its
@@ -135,18 +167,35 @@ WITHOUT_OBJECT_AFTER = {"at": "で", "in": "で", "near": "の近くで",
 # it ("〓弾 the piano"); the verb's forms with the placeholder then read
 # the sense, and so do the keys grammar.py has made of the verb with its
 # auxiliary ("can play" 遊べる) with the placeholder after them (弾ける).
-# A placeholder no verb took reads nothing. English verb -> (EDICT
-# headword, class, placeholder, the objects).
+# A placeholder no verb took reads nothing. The placeholder names the
+# kind of object, not the verb, since one object serves several verbs:
+# "take the bus" rides it (乗る), "miss the bus" is left behind by it
+# (乗り遅れる); "take two hours" 掛かる, "spend two weeks" 過ごす.
 INSTRUMENTS = ("piano", "guitar", "violin", "drums", "drum", "flute",
                "cello", "trumpet", "harp", "organ", "clarinet", "saxophone",
                "viola")
 EVENTS = ("meeting", "conference", "party", "election", "concert",
           "ceremony", "contest", "competition", "festival", "exhibition",
           "event", "seminar", "session", "debate", "referendum")
+# What one rides: "didn't take the bus" 乗らなかった, not 取らなかった.
+VEHICLES = ("bus", "train", "taxi", "plane", "subway", "ferry", "tram",
+            "flight")
+# What one swallows: "take her medicine" 飲む.
+MEDICINES = ("medicine", "medication", "pill", "tablet")
+# What is won or lost: "lost the game" 負けた, not 失った (keys stay
+# 失う: "lose" a thing is the more frequent sense).
+GAMES = ("game", "match", "race", "battle", "war", "fight", "tournament")
+# What is kept by keeping faith: "kept her promise" 守った, not 保った.
+PROMISES = ("promise", "appointment")
+# The kinds of object: placeholder -> the nouns (TIME is the spans).
+OBJECT_KINDS = {"〓弾": INSTRUMENTS, "〓催": EVENTS, "〓乗": VEHICLES,
+                "〓服": MEDICINES, "〓負": GAMES, "〓守": PROMISES}
+TIME = "〓掛"
 # The determiners before them, as the built-in table renders them.
 OBJECT_DETERMINERS = {"the": "その", "a": "一つの", "an": "一つの",
-                      "her": "彼女の", "my": "私の", "your": "あなたの",
-                      "their": "彼らの", "our": "私たちの"}
+                      "her": "彼女の", "his": "彼の", "my": "私の",
+                      "your": "あなたの", "their": "彼らの",
+                      "our": "私たちの"}
 # Spans of time: a count and a unit, as Japanese counts them (三日, 二時間).
 TIME_UNITS = {"second": "秒", "minute": "分", "hour": "時間", "day": "日",
               "week": "週間", "month": "か月", "year": "年"}
@@ -158,10 +207,10 @@ TIME_COUNTS = {"one": "一", "two": "二", "three": "三", "four": "四",
 
 
 def _objects(read):
-    """(verb, English object, its Japanese) for OBJECT_SENSES; read: an
-    English noun -> its rendering, or None."""
+    """(placeholder, English object, its Japanese) for OBJECT_KINDS and
+    the spans of time; read: an English noun -> its rendering, or None."""
     found = []
-    for verb, nouns in (("play", INSTRUMENTS), ("hold", EVENTS)):
+    for placeholder, nouns in sorted(OBJECT_KINDS.items()):
         for noun in nouns:
             japanese = read(noun)
             if not japanese:
@@ -170,7 +219,7 @@ def _objects(read):
             # "debate" is as often a verb's form, which the auxiliaries'
             # keys read later.
             for determiner, value in sorted(OBJECT_DETERMINERS.items()):
-                found.append((verb, determiner + " " + noun,
+                found.append((placeholder, determiner + " " + noun,
                               value + japanese))
     for count, number in sorted(TIME_COUNTS.items()):
         for unit, counter in sorted(TIME_UNITS.items()):
@@ -179,24 +228,32 @@ def _objects(read):
                 continue
             if unit != "hour" and count == "an":
                 continue
-            found.append(("take", count + " " + unit + ("s" if plural
-                                                        else ""),
+            found.append((TIME, count + " " + unit + ("s" if plural
+                                                      else ""),
                           number + counter))
     return found
 
 
-OBJECT_SENSES = {"play": ("弾く", "v5k", "〓弾"),
-                 "take": ("掛かる", "v5r", "〓掛"),
-                 "hold": ("開催", "vs", "〓催")}
+# (English verb, the kind of its object, EDICT headword, class): the
+# sense the verb reads before an object of that kind. An object kind no
+# verb here takes still reads nothing before its object.
+OBJECT_SENSES = [("play", "〓弾", "弾く", "v5k"),
+                 ("take", TIME, "掛かる", "v5r"),
+                 ("spend", TIME, "過ごす", "v5s"),
+                 ("hold", "〓催", "開催", "vs"),
+                 ("take", "〓乗", "乗る", "v5r"),
+                 ("miss", "〓乗", "乗り遅れる", "v1"),
+                 ("take", "〓服", "飲む", "v5m"),
+                 ("lose", "〓負", "負ける", "v1"),
+                 ("keep", "〓守", "守る", "v5r")]
 
 
 def object_marks(read):
-    """The lines that read each object and put its verb's placeholder
+    """The lines that read each object and put its kind's placeholder
     before it, longer objects first ("a few minutes" before "minutes").
     read: as for _objects."""
     lines = {}
-    for verb, phrase, japanese in _objects(read):
-        placeholder = OBJECT_SENSES[verb][2]
+    for placeholder, phrase, japanese in _objects(read):
         words = phrase.split()
         # A word in "s" has the plural marker after it; the last word's
         # stays after the line.
@@ -210,12 +267,12 @@ def object_marks(read):
 
 def object_sense_lines(forms_of, auxiliary_pairs=()):
     """The verbs of OBJECT_SENSES in their plain forms, and the keys
-    grammar.py made of them (auxiliary_pairs: (the rendering with the
-    sources' verb, the rendering with the object's)), each with the
-    placeholder after them; then the placeholders' fallbacks."""
+    grammar.py made of them (auxiliary_pairs: (placeholder, the rendering
+    with the sources' verb, the rendering with the object's)), each with
+    the placeholder after them; then the placeholders' fallbacks."""
+    kinds = sorted(set(OBJECT_KINDS) | {TIME})
     lines = []
-    for english, (headword, klass, placeholder) in sorted(
-            OBJECT_SENSES.items()):
+    for english, placeholder, headword, klass in sorted(OBJECT_SENSES):
         values = renderings(Verb(headword, klass), True)
         # "to play" before "play", which it holds.
         for form, spelling in sorted(active_spellings(forms_of(english)),
@@ -223,14 +280,20 @@ def object_sense_lines(forms_of, auxiliary_pairs=()):
             word = spelling + (" " + PLURAL_MARKER
                                if spelling.endswith("s") else "")
             lines.append((word + " " + placeholder, values[form]))
+    # Then the plural marker that a verb in "s" left before the
+    # placeholder goes: "will miss" is a key of grammar.py's (見逃すであろう
+    # のは) that leaves it between the two, which together are too long
+    # for one key.
+    lines += [(PLURAL_MARKER + " " + placeholder, placeholder)
+              for placeholder in kinds]
     for placeholder, old, new in auxiliary_pairs:
         lines.append((old + " " + placeholder, new))
     unique = {}
     for key, value in lines:
         if len(key) <= KEY_WIDTH:
             unique.setdefault(key, value)
-    return list(unique.items()) + sorted(
-        (placeholder, "") for _, _, placeholder in OBJECT_SENSES.values())
+    return list(unique.items()) + [(placeholder, "")
+                                   for placeholder in kinds]
 
 
 # The words that open an object, as the built-in table and the core
@@ -318,9 +381,13 @@ def language_lines(verbs):
     return list(unique.items())
 
 
-def object_lines(forms_of):
+def object_lines(forms_of, intransitive_pairs=(), long_pairs=()):
     """Each form of the verbs of VERBS_BEFORE_OBJECT with a word that
-    opens its object, and "to" before the base.
+    opens its object, and "to" before the base; those of
+    VERBS_WITHOUT_OBJECT, and the keys grammar.py made of them
+    (intransitive_pairs, as for without_object_lines), where no object
+    follows; "take long" (long_pairs: the keys grammar.py made of "take",
+    read with 取る and with 掛かる).
 
     forms_of: an English verb -> {form: [spellings]}."""
     lines = []
@@ -344,11 +411,15 @@ def object_lines(forms_of):
                 # One word: a space inside a value would let a later key
                 # read into it.
                 lines.append((word + " " + after, values[form] + japanese))
+            lines.append((word + " 。", values[form] + " " + FULL_STOP))
+    lines += without_object_lines(intransitive_pairs)
+    lines += [(old + " " + LONG[1], "が" + LONG[2] + new[1:])
+              for old, new in sorted(long_pairs) if new.startswith("が")]
     unique = {}
     for key, value in lines:
         if len(key) <= KEY_WIDTH:
             unique.setdefault(key, value)
-    return list(unique.items())
+    return list(unique.items()) + [(FULL_STOP, "。")]
 
 
 # "so" before an adjective or an adverb is the degree (そんなに嬉しい, "so
@@ -466,7 +537,8 @@ def please_lines(verbs, before=PLEASE, read_as_verb=None):
 
 
 def build(verbs, forms_of=None, adjectives=(), read_as_verb=None,
-          auxiliary_pairs=(), read=lambda noun: None):
+          auxiliary_pairs=(), read=lambda noun: None, intransitive_pairs=(),
+          long_pairs=()):
     """(the lines before grammar.py's, the lines right after them).
 
     forms_of: as for object_lines; without it, no object lines;
@@ -474,7 +546,8 @@ def build(verbs, forms_of=None, adjectives=(), read_as_verb=None,
     spellings the vocabulary reads as verbs, the only ones a command at a
     sentence's start is made of (without it, every verb's base)."""
     from .idioms import EXPRESSION_TABLE
-    objects = object_lines(forms_of) if forms_of else []
+    objects = object_lines(forms_of, intransitive_pairs, long_pairs) \
+        if forms_of else []
     from .grammar import auxiliary_words
     # Not the expressions that start with "so", nor the words an
     # auxiliary's line takes first ("so rarely": "rarely" negates).

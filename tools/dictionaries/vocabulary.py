@@ -292,8 +292,8 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
     # ("can play"), read once with the sources' verb and once with the
     # object's: where a value differs, the one reads as the other.
     auxiliary_pairs = []
-    for base, (headword, klass, placeholder) in sorted(
-            context_senses.OBJECT_SENSES.items()):
+    for base, placeholder, headword, klass in sorted(
+            context_senses.OBJECT_SENSES):
         if base not in grammar_verbs or base in grammar.BUILT_IN_VERBS:
             continue
         verb, transitive, forms, count = grammar_verbs[base]
@@ -305,9 +305,30 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
                                    for k in own if k in other
                                    and own[k] != other[k]
                                    and not own[k].startswith("〓")})
+    # The same keys read once with the sources' verb and once with the
+    # one that takes no object ("won't open" 開けないのは, 開かない): only
+    # the active forms, whose rendering ends in のは; the passive keeps
+    # the sources' verb.
+    def pairs(base, headword, klass, transitive):
+        if base not in grammar_verbs or base in grammar.BUILT_IN_VERBS:
+            return []
+        verb, own_transitive, forms, count = grammar_verbs[base]
+        own = dict(grammar.build({base: (verb, own_transitive, forms,
+                                         count)}, adjective_table))
+        other = dict(grammar.build({base: (Verb(headword, klass),
+                                           transitive, forms, count)},
+                                   adjective_table))
+        return sorted({(own[k], other[k]) for k in own if k in other
+                       and own[k] != other[k] and own[k].endswith("のは")})
+    intransitive_pairs = []
+    for base, (headword, klass) in sorted(
+            context_senses.VERBS_WITHOUT_OBJECT.items()):
+        intransitive_pairs += pairs(base, headword, klass, False)
+    long_pairs = pairs(context_senses.LONG[0], "掛かる", "v5r", False)
     before_grammar, after_grammar = context_senses.build(
         keyed_verbs, forms_of, degrees, read_as_verb, auxiliary_pairs,
-        lambda noun: noun_table.get(noun, (None,))[0])
+        lambda noun: noun_table.get(noun, (None,))[0], intransitive_pairs,
+        long_pairs)
     # The relative pronouns take the place of the core's question words.
     core.update(idioms.RELATIVES)
     def plain(spelling):
