@@ -45,7 +45,9 @@ pages and the licences, against 32 in three novels, where it is to hold
 back: EDICT's first verb, 食い止める, misled in every manual), "entry"
 エントリ (1600 times, 入口 "an entrance" before), "Python" the language
 (300 times, にしきへび "the snake" before), "shutdown" シャットダウン
-(270, 閉鎖 "a closure"), "manually" 手動 (110, spelt out in katakana).
+(270, 閉鎖 "a closure"), "manually" 手動 (110, spelt out in katakana),
+"window" ウィンドウ (1790 times with its plural, against 64 in the three
+novels, where 窓 is lost).
 
 Every value must be an EDICT headword (the generator checks), so nothing
 here is invented; only the choice among EDICT's entries is ours.
@@ -209,6 +211,7 @@ types           種類
 python          パイソン
 entry           エントリ
 shutdown        シャットダウン
+window          ウィンドウ
 """
 
 # Adverbs of manuals whose spelling no source renders (it came out in

@@ -79,6 +79,25 @@ def verbal_noun(key, value, best):
 EVERYDAY_SCORE = 4.0
 
 
+# A count and a noun ("two groups", "ten thousand") are an EDICT gloss of
+# a word that writes a number (二部 "two copies", 万 "ten thousand", 両面
+# "two sides"); one that writes none is a later sense of another word (紅白
+# "red and white" for "two groups"), and reads better word by word (二
+# グループ), which says what the text says.
+NUMERAL_WORDS = {"one", "two", "three", "four", "five", "six", "seven",
+                 "eight", "nine", "ten", "hundred", "thousand"}
+NUMERAL_CHARACTERS = set("一二三四五六七八九十百千万億兆割両双１２３４５６７８９０")
+
+
+def counts_its_number(spelling, value):
+    """False for a count and a noun whose rendering writes no number
+    ("two groups" 紅白); True for any other key."""
+    words = spelling.split()
+    if len(words) < 2 or words[0] not in NUMERAL_WORDS:
+        return True
+    return any(c in NUMERAL_CHARACTERS for c in value)
+
+
 class Reading:
     def __init__(self, weight, value, kind, word):
         self.weight, self.value, self.kind, self.word = \
@@ -110,6 +129,8 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
             return
         if any(w in BUILT_IN for w in spelling.split()) \
                 and not spelling.startswith(("to ", "have ", "had ")):
+            return
+        if not counts_its_number(spelling, reading.value):
             return
         readings.setdefault(spelling, []).append(reading)
 
