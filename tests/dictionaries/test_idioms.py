@@ -327,6 +327,9 @@ class NovelExpressionsTest(unittest.TestCase):
             ("for more information, see", "詳細、"),
             ("for more details see", "詳細see"),
             ("for more than one", "のためにもっとthanone"),
+            ("i dare say it is", "i多分it"),
+            ("nothing as to the money", "に関してthe"),
+            ("if any body came", "誰でもcame"),
         ]
         for english, wanted in cases:
             with self.subTest(english=english):
