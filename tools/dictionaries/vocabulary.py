@@ -448,6 +448,14 @@ def today(chosen, verb_table, wordnet):
                 if len(key) <= KEY_WIDTH:
                     chosen[key] = Reading(TECHNICAL_WEIGHT, values[form],
                                           "verb", head)
+        # "to log in", "to connect to": the infinitive, as "to" + a verb
+        # reads (接続すること), before the phrase's own line takes the
+        # words after "to".
+        for spelling in forms_of["base"]:
+            key = "to %s %s" % (spelling, particle)
+            if len(key) <= KEY_WIDTH:
+                chosen[key] = Reading(TECHNICAL_WEIGHT, values["to"],
+                                      "verb", head)
 
 
 def everyday(key, best):
@@ -573,7 +581,10 @@ def layout(chosen, core, core_phrases, grammar_rules=(), idiom_rules=()):
     for s, r in chosen.items():
         if " " in s:
             spaced[s] = r.value
-    first = [(k, spaced[k]) for k in sorted(spaced)]
+    # More words first: a key before any key it holds ("to connect to"
+    # before "connect to").
+    first = [(k, spaced[k]) for k in sorted(spaced,
+                                            key=lambda k: (-len(k.split()), k))]
     value_of = dict((k, r.value) for k, r in chosen.items())
     value_of.update(core)
     guards = [(k, value_of[k]) for k in sorted(stolen)]
