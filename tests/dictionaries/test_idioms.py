@@ -25,7 +25,10 @@ IRREGULAR = {"give": ["gave", "given"], "find": ["found"],
              "speak": ["spoke", "spoken"], "sit": ["sat"], "run": ["ran"],
              "fall": ["fell", "fallen"], "take": ["took", "taken"],
              "hold": ["held"], "stop": ["stopped"], "lose": ["lost"],
-             "keep": ["kept"], "spend": ["spent"], "begin": ["began", "begun"]}
+             "keep": ["kept"], "spend": ["spent"], "begin": ["began", "begun"],
+             "go": ["went", "gone"], "bring": ["brought"],
+             "write": ["wrote", "written"],
+             "submit": ["submitted", "submitting"]}
 
 
 def forms_of(verb):
@@ -78,7 +81,7 @@ class IdiomLinesTest(unittest.TestCase):
             ("giving up", "が諦めているのは"),
             ("to give up", "諦めること"),
             ("we have given up", "が諦めたのは"),
-            ("she found out", "が突き止めたのは"),
+            ("she found out", "が知ったのは"),
             ("we ran out of time", "が使い果たしたのは"),
             ("turn off the light", "が消すのは"),
         ]
@@ -312,12 +315,46 @@ class NovelExpressionsTest(unittest.TestCase):
             ("( see below )", "(下記)"),
             ("it fell back to", "が戻った"),
             ("the ice gave way", "が譲った"),
+            # Phrasal verbs and expressions of the manual pages n-z, their
+            # READMEs and the novels, in their several forms; a head that
+            # nothing followed reads as its words did.
+            ("they print out the list", "が出力するのはthe"),
+            ("she went away", "が立ち去った"),
+            ("he had gone away", "が立ち去った"),
+            ("they called on her", "が訪ねたのはher"),
+            ("she brought up two sons", "が育てたのはtwo"),
+            ("to write out the file", "書き出すことthe"),
+            ("we hold on", "が待つ"),
+            ("for more information, see", "詳細、"),
+            ("for more details see", "詳細see"),
+            ("for more than one", "のためにもっとthanone"),
+            ("i dare say it is", "i多分it"),
+            ("nothing as to the money", "に関してthe"),
+            ("if any body came", "誰でもcame"),
         ]
         for english, wanted in cases:
             with self.subTest(english=english):
                 got = shown(apply_noun_file(as_dictionaries_meet(english),
                                             rules))
                 self.assertIn(wanted, got)
+
+
+class CountAndNounTest(unittest.TestCase):
+    def test_a_count_keeps_a_rendering_that_writes_a_number(self):
+        cases = [
+            ("two groups", "紅白", False),    # red and white: another word
+            ("two sexes", "雌雄", False),
+            ("two people", "二人", True),
+            ("ten thousand", "万", True),
+            ("two sides", "両面", True),
+            ("ten percent", "１割", True),
+            ("group", "グループ", True),     # one word: no count
+            ("twin beds", "ツインベッド", True),
+        ]
+        for key, value, kept in cases:
+            with self.subTest(key=key):
+                self.assertEqual(vocabulary.counts_its_number(key, value),
+                                 kept)
 
 
 class DeterminerNounTest(unittest.TestCase):
@@ -510,6 +547,10 @@ class ContextSensesTest(unittest.TestCase):
             ("close the door", "が閉じるのはその"),
             ("close to the house", "close"),       # the adjective stays
             ("the function returns a value", "が返すのは一つの"),
+            ("submit the form", "が送信するのはその"),
+            ("submitted a patch", "が送信したのは一つの"),
+            ("she submitted to him", "submittedto"),   # the novels' sense
+
             # "you may" with a wish, a need or a duty guesses, as
             # "might" does; the built-in table has made "want to"
             # がしたい事.

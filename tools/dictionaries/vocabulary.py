@@ -79,6 +79,25 @@ def verbal_noun(key, value, best):
 EVERYDAY_SCORE = 4.0
 
 
+# A count and a noun ("two groups", "ten thousand") are an EDICT gloss of
+# a word that writes a number (二部 "two copies", 万 "ten thousand", 両面
+# "two sides"); one that writes none is a later sense of another word (紅白
+# "red and white" for "two groups"), and reads better word by word (二
+# グループ), which says what the text says.
+NUMERAL_WORDS = {"one", "two", "three", "four", "five", "six", "seven",
+                 "eight", "nine", "ten", "hundred", "thousand"}
+NUMERAL_CHARACTERS = set("一二三四五六七八九十百千万億兆割両双１２３４５６７８９０")
+
+
+def counts_its_number(spelling, value):
+    """False for a count and a noun whose rendering writes no number
+    ("two groups" 紅白); True for any other key."""
+    words = spelling.split()
+    if len(words) < 2 or words[0] not in NUMERAL_WORDS:
+        return True
+    return any(c in NUMERAL_CHARACTERS for c in value)
+
+
 class Reading:
     def __init__(self, weight, value, kind, word):
         self.weight, self.value, self.kind, self.word = \
@@ -110,6 +129,8 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
             return
         if any(w in BUILT_IN for w in spelling.split()) \
                 and not spelling.startswith(("to ", "have ", "had ")):
+            return
+        if not counts_its_number(spelling, reading.value):
             return
         readings.setdefault(spelling, []).append(reading)
 
@@ -448,6 +469,14 @@ def today(chosen, verb_table, wordnet):
                 if len(key) <= KEY_WIDTH:
                     chosen[key] = Reading(TECHNICAL_WEIGHT, values[form],
                                           "verb", head)
+        # "to log in", "to connect to": the infinitive, as "to" + a verb
+        # reads (接続すること), before the phrase's own line takes the
+        # words after "to".
+        for spelling in forms_of["base"]:
+            key = "to %s %s" % (spelling, particle)
+            if len(key) <= KEY_WIDTH:
+                chosen[key] = Reading(TECHNICAL_WEIGHT, values["to"],
+                                      "verb", head)
 
 
 def everyday(key, best):
@@ -573,7 +602,10 @@ def layout(chosen, core, core_phrases, grammar_rules=(), idiom_rules=()):
     for s, r in chosen.items():
         if " " in s:
             spaced[s] = r.value
-    first = [(k, spaced[k]) for k in sorted(spaced)]
+    # More words first: a key before any key it holds ("to connect to"
+    # before "connect to").
+    first = [(k, spaced[k]) for k in sorted(spaced,
+                                            key=lambda k: (-len(k.split()), k))]
     value_of = dict((k, r.value) for k, r in chosen.items())
     value_of.update(core)
     guards = [(k, value_of[k]) for k in sorted(stolen)]
