@@ -721,10 +721,14 @@ class EverydayConstructionTest(unittest.TestCase):
                                forms("laugh", "laughs", "laughed",
                                      "laughed", "laughing"), 50),
                  help=(None, True, forms("help", "helps", "helped",
-                                         "helped", "helping"), 500))
+                                         "helped", "helping"), 500),
+                 feel=(Verb("感じる", "v1"), True,
+                       forms("feel", "feels", "felt", "felt", "feeling"),
+                       500))
     ADJECTIVES = dict(ADJECTIVES, dark=("暗い", 100), new=("新しい", 500),
                       red=("赤い", 50), bad=("悪い", 300),
-                      famous=("有名な", 40), true=("真の", 100))
+                      famous=("有名な", 40), true=("真の", 100),
+                      lonely=("寂しい", 50))
 
     @classmethod
     def setUpClass(cls):
@@ -770,6 +774,23 @@ class EverydayConstructionTest(unittest.TestCase):
             # "help" the verb keeps its own readings.
             ("i can't help you.", ["i", "が助けられないのは", "you", "。"]),
             ("i can't help anyone.", ["i", "は誰も助けられない", "。"]),
+            # How someone must or may feel: a guess at the feeling; a
+            # noun after "feel" keeps the verb.
+            ("she must feel lonely.", ["she", "寂しいに違いない", "。"]),
+            ("you might feel tired.", ["you", "疲れているかもしれない", "。"]),
+            ("you'll feel good.", ["あなた", "気分がいいだろう", "。"]),
+            ("i must feel it.", ["i", "が感じなければならないのは", "it", "。"]),
+            # Doing it together, or offering to; "let's" alone as before.
+            ("let's go.", ["行きましょう", "。"]),
+            ("shall we write?", ["書きましょう", "？"]),
+            ("why don't we go?", ["行きましょう", "？"]),
+            ("we shall go.", ["we", "が行くだろう", "。"]),
+            ("let's not.", ["しよう", "not", "。"]),
+            # "didn't use to" is the past negative; "don't ever" never,
+            # where another adverb still moves before the negation.
+            ("he didn't use to write.", ["he", "が書かなかったのは", "。"]),
+            ("don't ever go.", ["が決して行かない", "。"]),
+            ("i don't really go.", ["i", "本当に", "が行かない", "。"]),
             # A person through; a thing done to.
             ("i'll be done.", ["私が終わるだろう", "。"]),
             ("you might be finished.", ["あなたが終わるかもしれない", "。"]),

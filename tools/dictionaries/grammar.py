@@ -252,6 +252,12 @@ AUXILIARIES += [("could " + subject + " be", japanese + " 〓恐")
 # (座ったらどう), where "why" and the negative read as a question why one
 # does not (なぜあなたが座らない).
 AUXILIARIES += [("why do not you", "あなた 〓勧"), ("why not", "〓勧")]
+# "let's go", "shall we dance?", "shall I open it?", "why don't we ask?":
+# doing it together, or offering to, said with ましょう after the verb's
+# stem (行きましょう); "let's" alone read しよう before the verb's topic
+# phrase, "let's, but it goes" (しようが帰る).
+AUXILIARIES += [("let の", "〓誘"), ("shall we", "〓誘"), ("shall 私", "〓誘"),
+                ("why do not we", "〓誘")]
 AUXILIARIES += [("supposed to", "〓筈"), ("likely to", "〓筈"),
                 ("about to", "〓際")]
 # Wanting, needing and being able, which Japanese says after the verb
@@ -380,6 +386,12 @@ AUXILIARIES += [
     ("〓何 to", "〓乏"), ("〓誰 to", "〓孤"),
     # "has got to" (the placeholder of "has got" above).
     ("〓獲 to", "〓義"),
+    # "didn't use to smoke": what one did not do then, the past negative
+    # (吸わなかった); read apart, "use" was the verb (使わなかった).
+    ("〓昔 use to", "〓昔"), ("〓昔 used to", "〓昔"),
+    # "don't ever do that", "I don't ever eat meat": never (決して…ない);
+    # read apart, "ever" was かつて before a negative.
+    ("〓否 ever", "〓絶"),
 ]
 # After 誰も, 何も and どちらも the verb takes no が of its own: 誰もが泳げ
 # ない reads "everyone cannot swim", 誰も泳げない "nobody can swim". The
@@ -553,6 +565,7 @@ FALLBACKS = {
     # As "don't want to" reads したくない: the wish or need, the guess.
     "〓願": "したいかもしれない", "〓須": "必要があるかもしれない",
     "〓頼": "できる", "〓勧": "なぜ…ない", "〓獲": "が持っているのは",
+    "〓誘": "しよう",
     # "can't help" and "couldn't help" before anything but a verb in -ing
     # is the verb "help" ("I can't help you"), as its own keys read it.
     "〓堪": "が助けられないのは", "〓忍": "が助けられなかったのは",
@@ -663,6 +676,7 @@ def _verb_forms():
                               + "必要があるかもしれない")),
         "〓頼": (("base",), lambda v, tr: "が" + v.te() + "くれませんか"),
         "〓勧": (("base",), lambda v, tr: "が" + v.past() + "らどう"),
+        "〓誘": (("base",), lambda v, tr: v.continuative() + "ましょう"),
         "〓得": (("base",), t(lambda v: v.potential_past())),
         "〓叶": (("base",), modal(lambda v: v.potential(), "だろう",
                                   "であろうのは")),
@@ -924,6 +938,29 @@ APPEARANCES = {("〓否", "look"): "ようには見えない",
                ("〓昔", "seem"): "ようには思えなかった",
                ("〓否", "feel"): "とは感じない",
                ("〓昔", "feel"): "とは感じなかった"}
+
+# "she must feel lonely", "you might feel tired", "you'll feel better":
+# a guess at how someone feels, which Japanese says of the feeling
+# (寂しいに違いない); read as the verb, "must feel" was a duty to feel
+# (感じなければならない) and the adjective stood outside it. The
+# feelings and states one is said to feel, as the adjectives render them,
+# or as Japanese says how one feels where the adjective alone says
+# something else ("feel good" 気分がいい, not いい).
+FEELINGS = ("lonely", "tired", "sad", "happy", "sick", "cold", "hot",
+            "hungry", "bad", "good", "better", "worse", "sorry", "guilty",
+            "nervous", "angry", "scared", "afraid", "proud", "safe",
+            "strange", "bored", "excited", "upset", "ashamed", "alone",
+            "great", "fine", "weak", "sleepy", "lucky", "free", "old",
+            "young", "thirsty", "worried")
+FEELING_VALUES = {"good": "気分がいい", "bad": "気分が悪い",
+                  "better": "気分が良くなる", "worse": "気分が悪くなる",
+                  "sick": "気分が悪い", "sorry": "すまなく思っている",
+                  "guilty": "罪悪感がある", "nervous": "緊張している",
+                  "great": "気分がいい", "fine": "元気な", "hot": "暑い",
+                  "alone": "一人だと感じている", "free": "自由な",
+                  "old": "年を取った", "lucky": "幸運な"}
+FEELING_MARKERS = {"〓義": "に違いない", "〓推": "かもしれない",
+                   "〓可": "かもしれない", "〓将": "だろう"}
 
 # The phrasal verbs, whose particle may be spelt as an adjective ("look
 # back"): their own keys read them.
@@ -1297,7 +1334,9 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
         (m + " " + adverb, japanese + " " + m)
         for m in made_by_words
         for adverb, japanese in sorted(BETWEEN.items())
-        if len(m + " " + adverb) <= KEY_WIDTH] + _modal_between()
+        if len(m + " " + adverb) <= KEY_WIDTH
+        # an adverb an auxiliary reads with it ("don't ever" 〓絶)
+        and m + " " + adverb not in dict(AUXILIARIES)] + _modal_between()
     keyed = {}
     # "got" before a participle: keys of words alone, which go first.
     got = {}
@@ -1356,6 +1395,12 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
                     appearance(value) + ending)
         for marker in COPULA_NEVER:
             add(marker + " " + word, "決して" + negatives[0])
+    for word in FEELINGS:
+        value = FEELING_VALUES.get(word, adjectives.get(word, ("",))[0])
+        if not value or value.startswith("が"):
+            continue
+        for marker, ending in sorted(FEELING_MARKERS.items()):
+            add(marker + " feel " + word, _plain(value) + ending)
     for word, verb in sorted(PLACES.items()):
         for marker, render in sorted(PLACE_FORMS.items()):
             add(marker + " " + word, render(verb))
