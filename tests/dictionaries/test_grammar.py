@@ -728,7 +728,7 @@ class EverydayConstructionTest(unittest.TestCase):
     ADJECTIVES = dict(ADJECTIVES, dark=("暗い", 100), new=("新しい", 500),
                       red=("赤い", 50), bad=("悪い", 300),
                       famous=("有名な", 40), true=("真の", 100),
-                      lonely=("寂しい", 50))
+                      lonely=("寂しい", 50), late=("遅い", 100))
 
     @classmethod
     def setUpClass(cls):
@@ -791,6 +791,9 @@ class EverydayConstructionTest(unittest.TestCase):
             ("he didn't use to write.", ["he", "が書かなかったのは", "。"]),
             ("don't ever go.", ["が決して行かない", "。"]),
             ("i don't really go.", ["i", "本当に", "が行かない", "。"]),
+            # Told not to be late: behind time; the hour is not late.
+            ("don't be late.", ["遅れてはいけない", "。"]),
+            ("it is not late.", ["it", "遅くない", "。"]),
             # A person through; a thing done to.
             ("i'll be done.", ["私が終わるだろう", "。"]),
             ("you might be finished.", ["あなたが終わるかもしれない", "。"]),

@@ -916,7 +916,15 @@ COPULA_ADJECTIVES = {"kind": "親切な", "easy": "簡単な", "alone": "一人�
 # Where one is, after a copula ("is not here" ここにいない, "will be
 # there" そこにいるだろう), read as the verb いる.
 PLACES = {"here": Verb("ここにいる", "v1"), "there": Verb("そこにいる", "v1")}
+# "be late" said to someone is being behind time, which Japanese says
+# with a verb (遅れる): "don't be late" 遅れてはいけない, "you shouldn't be
+# late" 遅れるべきではない, where the adjective read 遅くてはいけない, "must
+# not be slow". Only after those placeholders: "it's not late" is the
+# hour (遅くない). Read as the places are, before the adjectives' keys.
+COPULA_VERBS = {"late": Verb("遅れる", "v1")}
+COPULA_VERB_MARKERS = ("〓勿", "〓慎")
 PLACE_FORMS = {
+    "〓勿": lambda v: v.te() + "はいけない",
     "〓非": lambda v: v.negative(), "〓失": lambda v: v.past_negative(),
     "〓欠": lambda v: v.past_negative(),
     "〓没": lambda v: v.negative() + "だろう",
@@ -1371,6 +1379,9 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
         adjectives[word] = (value, max(adjectives.get(word, (0, 0))[1],
                                        ADJECTIVE_MIN_COUNT))
         participle_weight.pop(word, None)
+    for word, verb in sorted(COPULA_VERBS.items()):
+        for marker in COPULA_VERB_MARKERS:
+            add(marker + " " + word, PLACE_FORMS[marker](verb))
     for word, (value, count) in sorted(adjectives.items()):
         negatives = adjective_negatives(value)
         if count < ADJECTIVE_MIN_COUNT or negatives is None \
