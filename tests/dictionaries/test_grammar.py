@@ -215,7 +215,8 @@ class GrammarTest(unittest.TestCase):
             ("would you go", ["あなた", "が行ってくれませんか"]),
             ("can you write", ["あなた", "が書けるのは"]),
             ("would you be quiet", ["あなた", "静かだろう"]),
-            ("could it be good", ["それ", "良いこともある"]),
+            # "could it be" guesses, as "it could be" does.
+            ("could it be good", ["それ", "良いかもしれない"]),
             # Where one must or should be.
             ("he must be at home", ["he", "がいるに違いないのは", "home"]),
             ("it will be in the box", ["it", "があるだろうのは", "the", "box"]),
@@ -452,8 +453,19 @@ class GrammarTest(unittest.TestCase):
         body = body[words:-len(grammar.ANY_FALLBACKS)]
         self.assertEqual(set(body[-len(grammar.FALLBACKS):]),
                          set(grammar.FALLBACKS))
-        self.assertTrue(all(k.startswith("〓") and " " in k
-                            for k in body[:-len(grammar.FALLBACKS)]))
+        # Only the verbs of becoming ("got dark") read without a
+        # placeholder, and last, after every key that reads "get" after
+        # one.
+        keys = body[:-len(grammar.FALLBACKS)]
+        becoming = {spelling for forms in grammar.BECOMING_FORMS.values()
+                    for spelling in forms.values()}
+        bare = [i for i, k in enumerate(keys) if "〓" not in k]
+        self.assertTrue(bare)
+        self.assertEqual(bare, list(range(bare[0], len(keys))))
+        self.assertTrue(all(keys[i].split()[0] in becoming for i in bare))
+        self.assertTrue(all(" " in k for k in keys))
+        # "get quiet" is read after the modals' "get".
+        self.assertLess(keys.index("〓将 get quiet"), keys.index("get quiet"))
         for longer, shorter in [("is " + M + " not", "is " + M),
                                 ("will not", "will"), ("will never", "never"),
                                 ("will", "〓将 be"),
@@ -699,6 +711,110 @@ class PassivePartnerTest(unittest.TestCase):
                     self.assertEqual(
                         verbs.core_passive(english, candidates).passive(),
                         expected)
+
+
+class EverydayConstructionTest(unittest.TestCase):
+    """Becoming so without a modal, tag questions, "has got to", "could
+    it be", "why don't you", "can't help -ing" and "I'll be done": each as
+    the sentence reads, and where a like sentence must read otherwise."""
+    VERBS = dict(VERBS, laugh=(Verb("笑う", "v5u"), False,
+                               forms("laugh", "laughs", "laughed",
+                                     "laughed", "laughing"), 50),
+                 help=(None, True, forms("help", "helps", "helped",
+                                         "helped", "helping"), 500),
+                 feel=(Verb("感じる", "v1"), True,
+                       forms("feel", "feels", "felt", "felt", "feeling"),
+                       500))
+    ADJECTIVES = dict(ADJECTIVES, dark=("暗い", 100), new=("新しい", 500),
+                      red=("赤い", 50), bad=("悪い", 300),
+                      famous=("有名な", 40), true=("真の", 100),
+                      lonely=("寂しい", 50), late=("遅い", 100))
+
+    @classmethod
+    def setUpClass(cls):
+        cls.rules = grammar.build(cls.VERBS, cls.ADJECTIVES, NOUNS)
+
+    def render(self, english):
+        return apply_noun_file(as_dictionaries_meet(english), self.rules) \
+            .replace(M, "").split()
+
+    def test_sentences(self):
+        cases = [
+            # Becoming so, in the verb's tense; a modal's or a negation's
+            # key still reads its own.
+            ("it got dark.", ["it", "が暗くなった", "。"]),
+            ("it is getting dark.", ["it", "が暗くなっている", "。"]),
+            ("it was getting dark.", ["it", "が暗くなっていた", "。"]),
+            ("it gets dark.", ["it", "が暗くなる", "。"]),
+            ("the leaves turn red.", ["the", "leaves", "が赤くなる", "。"]),
+            ("she became famous.", ["she", "が有名になった", "。"]),
+            ("it went bad.", ["it", "が悪くなった", "。"]),
+            ("it will turn bad.", ["it", "が悪くなるだろう", "。"]),
+            ("it didn't get dark.", ["it", "が暗くならなかった", "。"]),
+            # A noun phrase after "got": not becoming, as before; nor an
+            # adjective "turn" or "go" are not read with.
+            ("i got new shoes.", ["i", "got", "new", "shoes", "。"]),
+            ("it went famous.", ["it", "went", "famous", "。"]),
+            # A tag after a comma asks to be agreed with; without the
+            # comma the question stays.
+            ("it's good, isn't it?", ["it", "の", "good", "ね？"]),
+            ("you write, don't you?", ["you", "write", "ね？"]),
+            ("isn't it good?", ["それ", "良くない", "？"]),
+            ("he has got to go.", ["he", "が行かなければならない", "。"]),
+            ("he's got to write.", ["彼", "が書かなければならないのは", "。"]),
+            ("he has got a book.", ["he", "が持っているのは", "a", "book",
+                                    "。"]),
+            ("could it be true?", ["それ", "本当かもしれない", "？"]),
+            ("it is not true.", ["it", "本当ではない", "。"]),
+            ("why don't you go?", ["あなた", "が行ったらどう", "？"]),
+            ("why not write?", ["が書いたらどう", "？"]),
+            ("i can't help laughing.", ["i", "が笑わずにはいられない", "。"]),
+            ("she couldn't help laughing.",
+             ["she", "が笑わずにはいられなかった", "。"]),
+            # "help" the verb keeps its own readings.
+            ("i can't help you.", ["i", "が助けられないのは", "you", "。"]),
+            ("i can't help anyone.", ["i", "は誰も助けられない", "。"]),
+            # How someone must or may feel: a guess at the feeling; a
+            # noun after "feel" keeps the verb.
+            ("she must feel lonely.", ["she", "寂しいに違いない", "。"]),
+            ("you might feel tired.", ["you", "疲れているかもしれない", "。"]),
+            ("you'll feel good.", ["あなた", "気分がいいだろう", "。"]),
+            ("i must feel it.", ["i", "が感じなければならないのは", "it", "。"]),
+            # Doing it together, or offering to; "let's" alone as before.
+            ("let's go.", ["行きましょう", "。"]),
+            ("shall we write?", ["書きましょう", "？"]),
+            ("why don't we go?", ["行きましょう", "？"]),
+            ("we shall go.", ["we", "が行くだろう", "。"]),
+            ("let's not.", ["しよう", "not", "。"]),
+            # "didn't use to" is the past negative; "don't ever" never,
+            # where another adverb still moves before the negation.
+            ("he didn't use to write.", ["he", "が書かなかったのは", "。"]),
+            ("don't ever go.", ["が決して行かない", "。"]),
+            ("i don't really go.", ["i", "本当に", "が行かない", "。"]),
+            # Told not to be late: behind time; the hour is not late.
+            ("don't be late.", ["遅れてはいけない", "。"]),
+            ("it is not late.", ["it", "遅くない", "。"]),
+            # A person through; a thing done to.
+            ("i'll be done.", ["私が終わるだろう", "。"]),
+            ("you might be finished.", ["あなたが終わるかもしれない", "。"]),
+            ("it will be done.", ["it", "がされるだろう", "。"]),
+        ]
+        for english, expected in cases:
+            with self.subTest(english=english):
+                self.assertEqual(self.render(english), expected)
+
+    def test_help_fallbacks_read_as_the_verb_keys_did(self):
+        # The placeholder of "can't help" falls back to what "can't help"
+        # read as a verb key before it was made.
+        # read as a verb key ("I can't help you"), whatever verb the
+        # built-in table gives "help".
+        forms_of = grammar._verb_forms()
+        plain = dict(grammar.build({"help": self.VERBS["help"]}, {}))
+        for negative, (placeholder, _) in grammar.CANNOT_HELP.items():
+            read = forms_of[negative][1](grammar.BUILT_IN_VERBS["help"],
+                                         True)
+            self.assertEqual(grammar.FALLBACKS[placeholder], read)
+            self.assertEqual(plain[negative + " help"], placeholder)
 
 
 if __name__ == "__main__":

@@ -58,7 +58,6 @@ here の         ここに
 there の        そこにあるのは
 he の           彼は
 she の          彼女は
-let の          しよう
 """
 
 WORDS = """

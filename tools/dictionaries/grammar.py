@@ -232,6 +232,32 @@ AUXILIARIES += [(subject + " の never", japanese + " 〓験")
 AUXILIARIES += [("have got to", "〓義")]
 AUXILIARIES += [(subject + "'ve got to", SUBJECTS[subject] + " 〓義")
                 for subject in ("i", "we", "you", "they")]
+# "has got to" is one word too long for a key with the plural marker
+# after "has": "has got" becomes a placeholder of its own, which "to"
+# makes the duty ("he has got to stop" 止めなければならない) and which
+# alone is what "has got" says, that one has it (持っている). "he's got
+# to" is the same, with the "'s" the phrase stage made の.
+AUXILIARIES += [("has " + M + " got", "〓獲")]
+AUXILIARIES += [(subject + " の got to", japanese + " 〓義")
+                for subject, japanese in (("he", "彼"), ("she", "彼女"),
+                                          ("it", "それ"))]
+# "could it be true?", "could that be him?": a guess, as "it could be"
+# reads (本当かもしれない), not whether it is able (それできる).
+AUXILIARIES += [("could " + subject + " be", japanese + " 〓恐")
+                for subject, japanese in (("it", "それ"), ("that", "それ"),
+                                          ("he", "彼"),
+                                          ("she", "彼女"),
+                                          ("they", "彼ら"))]
+# "why don't you sit down?" and "why not ask her?" suggest doing it
+# (座ったらどう), where "why" and the negative read as a question why one
+# does not (なぜあなたが座らない).
+AUXILIARIES += [("why do not you", "あなた 〓勧"), ("why not", "〓勧")]
+# "let's go", "shall we dance?", "shall I open it?", "why don't we ask?":
+# doing it together, or offering to, said with ましょう after the verb's
+# stem (行きましょう); "let's" alone read しよう before the verb's topic
+# phrase, "let's, but it goes" (しようが帰る).
+AUXILIARIES += [("let の", "〓誘"), ("shall we", "〓誘"), ("shall 私", "〓誘"),
+                ("why do not we", "〓誘")]
 AUXILIARIES += [("supposed to", "〓筈"), ("likely to", "〓筈"),
                 ("about to", "〓際")]
 # Wanting, needing and being able, which Japanese says after the verb
@@ -358,6 +384,14 @@ AUXILIARIES += [
     ("〓寧 not", "〓避"), ("〓善 not", "〓避"),
     # "nothing to eat", "nobody to ask": what there is none of to do.
     ("〓何 to", "〓乏"), ("〓誰 to", "〓孤"),
+    # "has got to" (the placeholder of "has got" above).
+    ("〓獲 to", "〓義"),
+    # "didn't use to smoke": what one did not do then, the past negative
+    # (吸わなかった); read apart, "use" was the verb (使わなかった).
+    ("〓昔 use to", "〓昔"), ("〓昔 used to", "〓昔"),
+    # "don't ever do that", "I don't ever eat meat": never (決して…ない);
+    # read apart, "ever" was かつて before a negative.
+    ("〓否 ever", "〓絶"),
 ]
 # After 誰も, 何も and どちらも the verb takes no が of its own: 誰もが泳げ
 # ない reads "everyone cannot swim", 誰も泳げない "nobody can swim". The
@@ -530,7 +564,11 @@ FALLBACKS = {
     "〓迫": "しなければならないかもしれない",
     # As "don't want to" reads したくない: the wish or need, the guess.
     "〓願": "したいかもしれない", "〓須": "必要があるかもしれない",
-    "〓頼": "できる",
+    "〓頼": "できる", "〓勧": "なぜ…ない", "〓獲": "が持っているのは",
+    "〓誘": "しよう",
+    # "can't help" and "couldn't help" before anything but a verb in -ing
+    # is the verb "help" ("I can't help you"), as its own keys read it.
+    "〓堪": "が助けられないのは", "〓忍": "が助けられなかったのは",
     "〓稀": "めったに…ない", "〓殆": "ほとんど…ない", "〓零": "一つも…ない", "〓缺": "無かった",
     "〓双": "どちらも…ない", "〓並": "どちらも…ない", "〓亦": "も…ない",
     "〓全": "無い", "〓亡": "がない",
@@ -637,6 +675,8 @@ def _verb_forms():
         "〓須": (("base",), t(lambda v: v.dictionary
                               + "必要があるかもしれない")),
         "〓頼": (("base",), lambda v, tr: "が" + v.te() + "くれませんか"),
+        "〓勧": (("base",), lambda v, tr: "が" + v.past() + "らどう"),
+        "〓誘": (("base",), lambda v, tr: v.continuative() + "ましょう"),
         "〓得": (("base",), t(lambda v: v.potential_past())),
         "〓叶": (("base",), modal(lambda v: v.potential(), "だろう",
                                   "であろうのは")),
@@ -872,11 +912,19 @@ STATE_ADJECTIVES = {"open": "開いている", "closed": "閉まっている",
 # kind of"); "isn't easy" 簡単ではない (易くない is seldom said); "I'm not
 # alone" 一人ではない; "isn't well" 元気ではない.
 COPULA_ADJECTIVES = {"kind": "親切な", "easy": "簡単な", "alone": "一人の",
-                     "well": "元気な"}
+                     "well": "元気な", "true": "本当の"}
 # Where one is, after a copula ("is not here" ここにいない, "will be
 # there" そこにいるだろう), read as the verb いる.
 PLACES = {"here": Verb("ここにいる", "v1"), "there": Verb("そこにいる", "v1")}
+# "be late" said to someone is being behind time, which Japanese says
+# with a verb (遅れる): "don't be late" 遅れてはいけない, "you shouldn't be
+# late" 遅れるべきではない, where the adjective read 遅くてはいけない, "must
+# not be slow". Only after those placeholders: "it's not late" is the
+# hour (遅くない). Read as the places are, before the adjectives' keys.
+COPULA_VERBS = {"late": Verb("遅れる", "v1")}
+COPULA_VERB_MARKERS = ("〓勿", "〓慎")
 PLACE_FORMS = {
+    "〓勿": lambda v: v.te() + "はいけない",
     "〓非": lambda v: v.negative(), "〓失": lambda v: v.past_negative(),
     "〓欠": lambda v: v.past_negative(),
     "〓没": lambda v: v.negative() + "だろう",
@@ -898,6 +946,29 @@ APPEARANCES = {("〓否", "look"): "ようには見えない",
                ("〓昔", "seem"): "ようには思えなかった",
                ("〓否", "feel"): "とは感じない",
                ("〓昔", "feel"): "とは感じなかった"}
+
+# "she must feel lonely", "you might feel tired", "you'll feel better":
+# a guess at how someone feels, which Japanese says of the feeling
+# (寂しいに違いない); read as the verb, "must feel" was a duty to feel
+# (感じなければならない) and the adjective stood outside it. The
+# feelings and states one is said to feel, as the adjectives render them,
+# or as Japanese says how one feels where the adjective alone says
+# something else ("feel good" 気分がいい, not いい).
+FEELINGS = ("lonely", "tired", "sad", "happy", "sick", "cold", "hot",
+            "hungry", "bad", "good", "better", "worse", "sorry", "guilty",
+            "nervous", "angry", "scared", "afraid", "proud", "safe",
+            "strange", "bored", "excited", "upset", "ashamed", "alone",
+            "great", "fine", "weak", "sleepy", "lucky", "free", "old",
+            "young", "thirsty", "worried")
+FEELING_VALUES = {"good": "気分がいい", "bad": "気分が悪い",
+                  "better": "気分が良くなる", "worse": "気分が悪くなる",
+                  "sick": "気分が悪い", "sorry": "すまなく思っている",
+                  "guilty": "罪悪感がある", "nervous": "緊張している",
+                  "great": "気分がいい", "fine": "元気な", "hot": "暑い",
+                  "alone": "一人だと感じている", "free": "自由な",
+                  "old": "年を取った", "lucky": "幸運な"}
+FEELING_MARKERS = {"〓義": "に違いない", "〓推": "かもしれない",
+                   "〓可": "かもしれない", "〓将": "だろう"}
 
 # The phrasal verbs, whose particle may be spelt as an adjective ("look
 # back"): their own keys read them.
@@ -1081,6 +1152,96 @@ GET_VERBS = {"angry": Verb("怒る", "v5r"), "better": Verb("良くなる", "v5r
              "nervous": Verb("緊張", "vs"), "excited": Verb("興奮", "vs"),
              "used": Verb("慣れる", "v1"), "started": Verb("始める", "v1"),
              "involved": Verb("関わる", "v5r"), "killed": Verb("死ぬ", "v5n")}
+# "get", "turn", "become" and "go" before an adjective without a modal
+# or a negation ("it got dark", "the leaves turn red", "she became
+# famous", "the milk went bad"): becoming so, in the verb's tense
+# (暗くなった); read apart, "got" was 得たのは and the adjective stood
+# after it. Unlike the keys after a placeholder, these read text with no
+# auxiliary before it, where "got" and an adjective as often start a noun
+# phrase ("got new shoes", "became good friends"): so only adjectives that
+# mostly stand alone after such a verb are read, those of the weather,
+# the body, the mood and colours. Japanese says some with a verb of its
+# own (お腹が空く, 太る, 青ざめる).
+BECOMING_ADJECTIVES = (
+    "angry", "better", "worse", "tired", "sick", "ill", "hungry", "thirsty",
+    "dark", "cold", "warm", "hot", "cool", "late", "busy", "quiet", "loud",
+    "rich", "fat", "thin", "dry", "wet", "dirty", "old", "nervous", "bored",
+    "worried", "scared", "excited", "upset", "mad", "drunk", "crazy",
+    "famous", "popular", "serious", "dangerous", "difficult", "easier",
+    "harder", "bigger", "smaller", "colder", "warmer", "stronger", "weaker",
+    "red", "green", "yellow", "blue", "white", "black", "brown", "gray",
+    "grey", "pale", "sour", "bad", "wrong", "strange", "heavy", "missing",
+    "light", "bright", "clear")
+BECOMING_VERBS = {"hungry": Verb("お腹が空く", "v5k"),
+                  "thirsty": Verb("喉が渇く", "v5k"),
+                  "fat": Verb("太る", "v5r"), "thin": Verb("痩せる", "v1"),
+                  "rich": Verb("金持ちになる", "v5r"),
+                  "ill": Verb("病気になる", "v5r"),
+                  "dry": Verb("乾く", "v5k"),
+                  "crazy": Verb("おかしくなる", "v5r"),
+                  "wrong": Verb("おかしくなる", "v5r"),
+                  "pale": Verb("青ざめる", "v1"),
+                  "popular": Verb("人気が出る", "v1"),
+                  "missing": Verb("行方不明になる", "v5r"),
+                  "light": Verb("明るくなる", "v5r"),
+                  "green": Verb("緑になる", "v5r"),
+                  "brown": Verb("茶色になる", "v5r"),
+                  "gray": Verb("灰色になる", "v5r"),
+                  "grey": Verb("灰色になる", "v5r"),
+                  "loud": Verb("うるさくなる", "v5r")}
+# The verbs of becoming and their forms, with the adjectives each takes:
+# "get" and "become" every one above; "turn" the colours and what food
+# and weather turn; "go" what goes bad or wrong. The forms in "s" carry
+# the plural marker, so they read only the shorter adjectives.
+BECOMING_FORMS = {
+    "get": {"base": "get", "s": "gets", "past": "got", "ing": "getting"},
+    "become": {"base": "become", "s": "becomes", "past": "became",
+               "ing": "becoming"},
+    "turn": {"base": "turn", "s": "turns", "past": "turned",
+             "ing": "turning"},
+    "go": {"base": "go", "s": "goes", "past": "went", "ing": "going"},
+}
+BECOMING_ONLY = {
+    "turn": ("red", "green", "yellow", "blue", "white", "black", "brown",
+             "gray", "grey", "pale", "sour", "bad", "cold", "warm", "dark",
+             "colder", "warmer", "nasty", "serious", "dangerous"),
+    "go": ("bad", "wrong", "crazy", "mad", "missing", "quiet", "dark",
+           "cold", "pale"),
+}
+BECOMING_RENDER = {"base": lambda v: v.dictionary, "s": lambda v: v.dictionary,
+                   "past": lambda v: v.past(),
+                   "ing": lambda v: v.te() + "いる"}
+# "turn", "become" and "go" with an adjective after the placeholders
+# "get" is read after most: will, won't, may, don't and didn't ("the light
+# will turn green" 緑になるだろう).
+BECOMING_MARKERS = ("〓将", "〓拒", "〓推", "〓否", "〓昔")
+# "was getting dark": the past of what was coming about (暗くなっていた).
+BECOMING_PAST_PROGRESSIVE = "〓被"
+# A tag question after a comma ("it's cold, isn't it?", "you like it,
+# don't you?"): the speaker asks to be agreed with, ね, where the
+# auxiliary and its subject read as a question of their own (それではない？).
+TAG_MARKERS = ("〓否", "〓昔", "〓非", "〓失", "〓未", "〓拒", "〓不", "〓難",
+               "〓受", "〓被", "〓将", "〓能")
+TAG_SUBJECTS = ("私", "you", "we", "he", "she", "it", "they", "there")
+# "I'll be done soon", "we might be finished by noon": with a person for
+# subject, "done" and "finished" say that one is through (終わる), not
+# what is done to a thing (されるだろう, which they say after a modal and
+# "be" elsewhere: "the work will be done").
+DONE_SUBJECTS = ("私", "あなた", "彼", "彼女", "私たち", "彼ら",
+                 "you", "he", "she", "we", "they")
+DONE_PERSON = {"〓来": "だろう", "〓恐": "かもしれない"}
+
+# "can't help laughing", "couldn't help thinking": one cannot keep from
+# doing it (笑わずにはいられない); read as the verb "help" it was 助けられ
+# ないのは and the -ing after it. "can't help" becomes a placeholder of its
+# own before the verb keys (its fallback is what "can't help" read, and
+# the keys that read more after it are copied to it), which meets the
+# verb in -ing; only verbs met at least HELP_MIN_COUNT times, as the
+# placeholder adds a line for each.
+CANNOT_HELP = {"〓不": ("〓堪", "はいられない"),
+               "〓難": ("〓忍", "はいられなかった")}
+HELP_MIN_COUNT = 30
+
 # "No smoking", "no parking": a notice that forbids, which Japanese says
 # with its own words (禁煙, 駐車禁止), not that there is no smoking. Only
 # the notices met on signs: "no" before another gerund ("no turning back")
@@ -1105,6 +1266,10 @@ def becoming_verb(word, value, count):
     寒くなる, 静かな → 静かになる, 病気 → 病気になる), or None."""
     if word in GET_VERBS:
         return GET_VERBS[word]
+    if word in BECOMING_VERBS:
+        return BECOMING_VERBS[word]
+    if word in BECOMING_ADJECTIVES:
+        count = max(count, GET_MIN_COUNT)
     if count < GET_MIN_COUNT or not value or value.startswith("が"):
         return None
     if value.endswith("い") and not value.endswith("ない") and len(value) > 1:
@@ -1177,7 +1342,9 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
         (m + " " + adverb, japanese + " " + m)
         for m in made_by_words
         for adverb, japanese in sorted(BETWEEN.items())
-        if len(m + " " + adverb) <= KEY_WIDTH] + _modal_between()
+        if len(m + " " + adverb) <= KEY_WIDTH
+        # an adverb an auxiliary reads with it ("don't ever" 〓絶)
+        and m + " " + adverb not in dict(AUXILIARIES)] + _modal_between()
     keyed = {}
     # "got" before a participle: keys of words alone, which go first.
     got = {}
@@ -1212,6 +1379,9 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
         adjectives[word] = (value, max(adjectives.get(word, (0, 0))[1],
                                        ADJECTIVE_MIN_COUNT))
         participle_weight.pop(word, None)
+    for word, verb in sorted(COPULA_VERBS.items()):
+        for marker in COPULA_VERB_MARKERS:
+            add(marker + " " + word, PLACE_FORMS[marker](verb))
     for word, (value, count) in sorted(adjectives.items()):
         negatives = adjective_negatives(value)
         if count < ADJECTIVE_MIN_COUNT or negatives is None \
@@ -1236,6 +1406,12 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
                     appearance(value) + ending)
         for marker in COPULA_NEVER:
             add(marker + " " + word, "決して" + negatives[0])
+    for word in FEELINGS:
+        value = FEELING_VALUES.get(word, adjectives.get(word, ("",))[0])
+        if not value or value.startswith("が"):
+            continue
+        for marker, ending in sorted(FEELING_MARKERS.items()):
+            add(marker + " feel " + word, _plain(value) + ending)
     for word, verb in sorted(PLACES.items()):
         for marker, render in sorted(PLACE_FORMS.items()):
             add(marker + " " + word, render(verb))
@@ -1248,12 +1424,42 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
     no_subject = [("〓全 " + word, notice)
                   for word, notice in sorted(NOTICES.items())]
     forms = _verb_forms()
-    for word, (value, count) in sorted(adjectives.items()):
+    becoming_of = {}
+    for word, (value, count) in sorted(adjectives.items()) + [
+            (word, ("", 0)) for word in sorted(BECOMING_VERBS)
+            if word not in adjectives]:
         becoming = becoming_verb(word, value, count)
         if becoming is None:
             continue
+        becoming_of[word] = becoming
         for marker in GET_MARKERS:
             add(marker + " get " + word, forms[marker][1](becoming, False))
+    # Without a placeholder before them, these run last of all (below):
+    # a modal's or a negation's key reads its own "get" first.
+    becoming_bare = []
+    for verb, spellings in sorted(BECOMING_FORMS.items()):
+        for word in BECOMING_ONLY.get(verb, BECOMING_ADJECTIVES):
+            becoming = becoming_of.get(word)
+            if becoming is None or verb + " " + word in PHRASAL_VERBS:
+                continue  # "go wrong" is an idiom's (失敗する)
+            if verb != "get":
+                for marker in BECOMING_MARKERS:
+                    add(marker + " " + verb + " " + word,
+                        forms[marker][1](becoming, False))
+            for form, spelling in sorted(spellings.items()):
+                key = spelling + (" " + M if form == "s" else "") + " " \
+                    + word
+                value = "が" + BECOMING_RENDER[form](becoming)
+                if form == "ing":
+                    becoming_bare.append(
+                        (BECOMING_PAST_PROGRESSIVE + " " + key,
+                         "が" + becoming.te() + "いた"))
+                becoming_bare.append((key, value))
+    becoming_bare = [(k, v) for k, v in becoming_bare
+                     if len(k) <= KEY_WIDTH
+                     and not any(p in k for p in PHRASE_TABLE)]
+    # The past progressive before the bare -ing form it holds.
+    becoming_bare.sort(key=lambda kv: not kv[0].startswith("〓"))
     # Where two verbs spell a form alike, the one met more often has the
     # key: "installed" is install's (インストールされる), not the rarer
     # spelling "instal"'s (装着される), which sorts first.
@@ -1341,6 +1547,10 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
                   "が決して" + verb.negative() + _topic(transitive))
         if isinstance(verb, Verb) and verb.without():
             add_forms("〓抜", spellings.get("ing", ()), verb.without())
+            if count >= HELP_MIN_COUNT:
+                for placeholder, ending in CANNOT_HELP.values():
+                    add_forms(placeholder, spellings.get("ing", ()),
+                              "が" + verb.without() + ending)
         for marker, ending in sorted(PROGRESSIVE.items()):
             if isinstance(verb, Verb):
                 add_forms(marker, spellings.get("ing", ()),
@@ -1464,7 +1674,17 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
                         moving.append((plural, nouns_read[plural]))
                     moving.append((marker + " " + word,
                                    value + " " + marker))
-    between = []
+    between = [("、 " + marker + " " + subject, "ね？")
+               for marker in TAG_MARKERS for subject in TAG_SUBJECTS]
+    between = [(k + " ？", v) for k, v in between]
+    between += [(subject + " " + marker + " " + word,
+                 subject_japanese + "が終わる" + ending)
+                for subject in DONE_SUBJECTS
+                for marker, ending in sorted(DONE_PERSON.items())
+                for word in DONE_AFTER_MODAL
+                for subject_japanese in [INVERTED_SUBJECTS.get(
+                    subject, subject)]
+                if len(subject + " " + marker + " " + word) <= KEY_WIDTH]
     for marker in sorted(set(FALLBACKS) - set(NOUN_PHRASE.values())):
         for adverb, japanese in sorted(BETWEEN.items()):
             if len(marker + " " + adverb) <= KEY_WIDTH:
@@ -1521,9 +1741,22 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
     no_subject += [(NO_SUBJECT + " " + aux, negated) for aux, negated in
                    sorted(NO_SUBJECT_AUXILIARIES.items())]
     moved |= {k for k, _ in no_subject}
+    # "can't help" (see CANNOT_HELP): its placeholder before the keys
+    # that read the verb "help", with a copy of each that reads more.
+    helps = []
+    for negative, (placeholder, _) in sorted(CANNOT_HELP.items()):
+        if negative + " help" in keyed:
+            helps.append((negative + " help", placeholder))
+            keyed.update({placeholder + k[len(negative + " help"):]: v
+                          for k, v in list(keyed.items())
+                          if k.startswith(negative + " help ")})
+            keyed.pop(negative + " help")
+    between = helps + between
     body = between + no_subject + sorted(
         ((k, v) for k, v in keyed.items() if k not in moved),
         key=lambda kv: kv[0] + "\U0010ffff")
+    body += [(k, v) for k, v in becoming_bare
+             if k not in moved and k not in keyed]
     # A fallback that leaves a placeholder ("wanted to" が欲したのは 〓的)
     # before the fallback that takes that one back.
     tail = sorted(FALLBACKS.items(), key=lambda kv: ("〓" not in kv[1], kv[0]))
