@@ -9,15 +9,19 @@
 #   tools/build-windows.sh [-DMIKAWASE_PUBLISHER="Name"]
 #
 # Arguments go to CMake's configure step; MIKAWASE_PUBLISHER is the
-# installer's publisher.
+# installer's publisher. MIKAWASE_WINDOWS_PRESET names the build to pack
+# (windows-release unless it says otherwise): the test run packs the
+# windows-ci build it has just tested, which compiles the programs with the
+# same flags, warnings as errors besides, and installs only the programs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+preset=${MIKAWASE_WINDOWS_PRESET:-windows-release}
 tools/windows/install-deps.sh
-cmake --preset windows-release "$@"
-cmake --build --preset windows-release
+cmake --preset "$preset" "$@"
+cmake --build --preset "$preset"
 
-build=build/windows/release
+build=build/windows/${preset#windows-}
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 publisher=$(sed -n 's/^MIKAWASE_PUBLISHER:STRING=//p' "$build/CMakeCache.txt")
 stage=build/windows/package

@@ -28,6 +28,12 @@
 //   window_probe dialog-pick ID N picks line N of its list box ID
 //   window_probe drop FILE        drops FILE on the window as Explorer would
 //   window_probe drop-many FILE FILE   drops two files at once
+//   window_probe serve            reads commands from stdin, one a line,
+//                                 the words split by tabs (UTF-8); after
+//                                 each one's output a line "--done STATUS"
+//
+// A test makes a few hundred of these calls, and under wine each program
+// start costs more than the call itself: serve makes them in one process.
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -36,6 +42,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
+#include <optional>
+#include <fcntl.h>
+#include <io.h>
 #include <string>
 #include <vector>
 
@@ -215,14 +224,21 @@ int Tooltip() {
   return 0;
 }
 
-int SetText(const char* path) {
-  std::FILE* file = std::fopen(path, "rb");
-  if (!file) return 1;
+// A file's bytes, named in UTF-8; none when it cannot be read.
+std::optional<std::string> ReadFileText(const std::string& path) {
+  std::FILE* file = _wfopen(mikawase::WideFromUtf8(path).c_str(), L"rb");
+  if (!file) return std::nullopt;
   std::string text;
   char block[4096];
   for (std::size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;) text.append(block, got);
   std::fclose(file);
-  std::wstring wide = mikawase::WideFromUtf8(text);
+  return text;
+}
+
+int SetText(const std::string& path) {
+  std::optional<std::string> text = ReadFileText(path);
+  if (!text) return 1;
+  std::wstring wide = mikawase::WideFromUtf8(*text);
   SendMessageW(GetDlgItem(Form1(), kText1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
   return 0;
 }
@@ -243,16 +259,6 @@ int Press(int times) {
     std::printf("%.3f\n", (end.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart);
   }
   return 0;
-}
-
-std::string ReadFileText(const char* path) {
-  std::FILE* file = std::fopen(path, "rb");
-  if (!file) return {};
-  std::string text;
-  char block[4096];
-  for (std::size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;) text.append(block, got);
-  std::fclose(file);
-  return text;
 }
 
 // The enabled, visible dialog of the window's process: a modal dialog
@@ -348,51 +354,52 @@ std::vector<std::wstring> WideArguments() {
   return wide;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  // Pixels as the window has them, not scaled for a program that knows
-  // nothing of DPI.
-  SetProcessDPIAware();
-  std::string command = argc > 1 ? argv[1] : "";
-  if (command == "wait" && argc == 3) return Wait(std::atof(argv[2]));
+// One command, its words as given (UTF-8): its output on stdout, its
+// exit status returned.
+int Run(const std::vector<std::string>& words) {
+  std::size_t argc = words.size();
+  std::string command = argc > 0 ? words[0] : "";
+  auto number = [&](std::size_t i) { return std::atoi(words[i].c_str()); };
+  if (command == "wait" && argc == 2) return Wait(std::atof(words[1].c_str()));
   if (command == "state") return State();
-  if (command == "resize" && argc == 4) return Resize(std::atoi(argv[2]), std::atoi(argv[3]));
+  if (command == "resize" && argc == 3) return Resize(number(1), number(2));
   if (command == "maximize") return ShowWindow(Form1(), SW_MAXIMIZE), 0;
   if (command == "restore") return ShowWindow(Form1(), SW_RESTORE), 0;
   if (command == "tooltip") return Tooltip();
-  if (command == "set-text" && argc == 3) return SetText(argv[2]);
-  if (command == "press" && argc == 3) return Press(std::atoi(argv[2]));
-  if (command == "command" && argc == 3) {
-    return PostMessageW(Form1(), WM_COMMAND, MAKEWPARAM(300 + std::atoi(argv[2]), 0), 0) ? 0 : 1;
+  if (command == "set-text" && argc == 2) return SetText(words[1]);
+  if (command == "press" && argc == 2) return Press(number(1));
+  if (command == "command" && argc == 2) {
+    return PostMessageW(Form1(), WM_COMMAND, MAKEWPARAM(300 + number(1), 0), 0) ? 0 : 1;
   }
-  if (command == "select" && argc == 4) {
-    SendMessageW(GetDlgItem(Form1(), kText1), EM_SETSEL, std::atoi(argv[2]), std::atoi(argv[3]));
+  if (command == "select" && argc == 3) {
+    SendMessageW(GetDlgItem(Form1(), kText1), EM_SETSEL, number(1), number(2));
     return 0;
   }
   if (command == "dialog") return Dialog();
-  if (command == "dialog-set" && argc == 4) {
-    std::wstring text = mikawase::WideFromUtf8(ReadFileText(argv[3]));
-    HWND control = GetDlgItem(ActiveDialog(), std::atoi(argv[2]));
+  if (command == "dialog-set" && argc == 3) {
+    std::wstring text = mikawase::WideFromUtf8(ReadFileText(words[2]).value_or(""));
+    HWND control = GetDlgItem(ActiveDialog(), number(1));
     return control && SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()))
                ? 0
                : 1;
   }
-  if (command == "dialog-click" && argc == 3) {
+  if (command == "dialog-click" && argc == 2) {
     HWND dialog = ActiveDialog();
-    int id = std::atoi(argv[2]);
+    int id = number(1);
     return dialog && PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                                   reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)))
                ? 0
                : 1;
   }
-  if (command == "dialog-items" && argc == 3) return DialogItems(std::atoi(argv[2]));
-  if (command == "dialog-pick" && argc == 4) {
-    HWND list = GetDlgItem(ActiveDialog(), std::atoi(argv[2]));
-    return list && SendMessageW(list, LB_SETCURSEL, std::atoi(argv[3]), 0) >= 0 ? 0 : 1;
+  if (command == "dialog-items" && argc == 2) return DialogItems(number(1));
+  if (command == "dialog-pick" && argc == 3) {
+    HWND list = GetDlgItem(ActiveDialog(), number(1));
+    return list && SendMessageW(list, LB_SETCURSEL, number(2), 0) >= 0 ? 0 : 1;
   }
-  if (command == "drop" && argc == 3) return Drop({WideArguments()[2]});
-  if (command == "drop-many" && argc == 4) return Drop({WideArguments()[2], WideArguments()[3]});
+  if (command == "drop" && argc == 2) return Drop({mikawase::WideFromUtf8(words[1])});
+  if (command == "drop-many" && argc == 3) {
+    return Drop({mikawase::WideFromUtf8(words[1]), mikawase::WideFromUtf8(words[2])});
+  }
   if (command == "dismiss") {
     HWND box = MessageBoxOf(Form1());
     return box && PostMessageW(box, WM_COMMAND, IDOK, 0) ? 0 : 1;
@@ -400,7 +407,47 @@ int main(int argc, char** argv) {
   std::fputs("usage: window_probe wait SECONDS | state | resize W H | maximize | restore |"
              " dismiss | tooltip | set-text FILE | press N | command N | select A B |"
              " dialog | dialog-set ID FILE | dialog-click ID | dialog-items ID |"
-             " dialog-pick ID N | drop FILE | drop-many FILE FILE\n",
+             " dialog-pick ID N | drop FILE | drop-many FILE FILE | serve\n",
              stderr);
   return 2;
+}
+
+int Serve() {
+  // Lines end in LF alone, as the reader on the other side splits them.
+  _setmode(_fileno(stdout), _O_BINARY);
+  std::string line;
+  char block[4096];
+  while (std::fgets(block, sizeof block, stdin)) {
+    line += block;
+    if (line.back() != '\n') continue;
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+    std::vector<std::string> words;
+    for (std::size_t start = 0;;) {
+      std::size_t tab = line.find('\t', start);
+      words.push_back(line.substr(start, tab == std::string::npos ? tab : tab - start));
+      if (tab == std::string::npos) break;
+      start = tab + 1;
+    }
+    int status = Run(words);
+    std::fflush(stderr);
+    std::printf("--done %d\n", status);
+    std::fflush(stdout);
+    line.clear();
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main() {
+  // Pixels as the window has them, not scaled for a program that knows
+  // nothing of DPI.
+  SetProcessDPIAware();
+  // The words as typed, in UTF-16: main's are in the ANSI code page, which
+  // cannot hold every file name.
+  std::vector<std::wstring> wide = WideArguments();
+  if (wide.size() == 2 && wide[1] == L"serve") return Serve();
+  std::vector<std::string> words;
+  for (std::size_t i = 1; i < wide.size(); ++i) words.push_back(mikawase::Utf8FromWide(wide[i]));
+  return Run(words);
 }

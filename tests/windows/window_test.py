@@ -12,6 +12,8 @@ with its data folder beside it, as from the zip.
 import argparse
 import json
 import os
+import re
+import select
 import shutil
 import subprocess
 import sys
@@ -39,15 +41,56 @@ def check(what, got, expected):
 
 
 class Session:
+    """Talks to one window_probe.exe that serves every call: under wine a
+    program's start costs more than most calls do. The probe is started
+    afresh with each start of the window, as it would see that start's
+    settings."""
+
     def __init__(self, args, display, environment):
         self.args, self.display, self.env = args, display, environment
+        self.server, self.pending = None, b""
+
+    def stop_probe(self):
+        if self.server is not None:
+            self.server.stdin.close()
+            try:
+                self.server.wait(timeout=30)
+            except subprocess.TimeoutExpired:
+                self.server.kill()
+                self.server.wait()
+            self.server, self.pending = None, b""
+
+    def call(self, *arguments, timeout=60):
+        """(status, output) of one probe command, within timeout seconds."""
+        if self.server is None:
+            self.server = subprocess.Popen([self.args.wine, self.args.probe, "serve"], env=self.env,
+                                           stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+        self.server.stdin.write(("\t".join(arguments) + "\n").encode("utf-8"))
+        self.server.stdin.flush()
+        deadline = time.monotonic() + timeout
+        done = re.compile(rb"(?:^|\n)--done (-?[0-9]+)\n")
+        while not (found := done.search(self.pending)):
+            left = deadline - time.monotonic()
+            if left <= 0 or not select.select([self.server.stdout], [], [], left)[0]:
+                self.server.kill()
+                self.server.wait()
+                self.server, self.pending = None, b""
+                raise RuntimeError(f"window_probe {' '.join(arguments)}: no answer in {timeout} s")
+            chunk = os.read(self.server.stdout.fileno(), 65536)
+            if not chunk:
+                self.server.wait()
+                self.server, self.pending = None, b""
+                raise RuntimeError(f"window_probe {' '.join(arguments)}: the probe ended")
+            self.pending += chunk
+        output = self.pending[:found.start() + (1 if found.group(0).startswith(b"\n") else 0)]
+        self.pending = self.pending[found.end():]
+        return int(found.group(1)), output.decode("utf-8")
 
     def probe(self, *arguments, timeout=60):
-        p = subprocess.run([self.args.wine, self.args.probe, *arguments], env=self.env,
-                           capture_output=True, timeout=timeout)
-        if p.returncode != 0:
-            raise RuntimeError(f"window_probe {' '.join(arguments)}: {p.stderr.decode(errors='replace')}")
-        return p.stdout.decode("utf-8")
+        status, output = self.call(*arguments, timeout=timeout)
+        if status != 0:
+            raise RuntimeError(f"window_probe {' '.join(arguments)}: status {status}")
+        return output
 
     def state(self):
         return json.loads(self.probe("state"))
@@ -56,9 +99,8 @@ class Session:
         """Until the system has taken down the window of a killed process."""
         deadline = time.monotonic() + seconds
         while time.monotonic() < deadline:
-            p = subprocess.run([self.args.wine, self.args.probe, "state"], env=self.env,
-                               capture_output=True, timeout=60)
-            if p.returncode != 0:
+            if self.call("state")[0] != 0:
+                self.stop_probe()
                 return
             time.sleep(0.2)
         raise RuntimeError("the window outlived its process")
@@ -103,9 +145,27 @@ class Session:
     def type(self, text):
         self.xdotool("type", "--delay", "15", text)
 
+    def move(self, x, y, *then):
+        """The pointer to x, y, kept on the screen as the server keeps it,
+        then xdotool's commands `then` there. --sync waits until the pointer
+        has moved, which it never does when it is there already: xdotool
+        would wait 15 s for nothing before it goes on."""
+        p = subprocess.run(["xdotool", "getdisplaygeometry", "getmouselocation", "--shell"],
+                           env=self.env, check=True, capture_output=True, text=True, timeout=60)
+        width, height, values = *map(int, p.stdout.split("\n", 1)[0].split()), {}
+        for line in p.stdout.split("\n", 1)[1].split():
+            name, _, value = line.partition("=")
+            values[name] = value
+        x, y = min(max(x, 0), width - 1), min(max(y, 0), height - 1)
+        if (int(values["X"]), int(values["Y"])) == (x, y):
+            if then:
+                self.xdotool(*then)
+        else:
+            self.xdotool("mousemove", "--sync", str(x), str(y), *then)
+
     def click(self, control):
         x, y = self.state()[control]["centre"]
-        self.xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
+        self.move(x, y, "click", "1")
 
 
 def start_display():
@@ -181,9 +241,9 @@ def splitter_checks(s, text_file):
         ox, oy = st["client_origin"]
         x = ox + (st["Text1"]["rect"][0] + st["Text1"]["rect"][2]) // 2
         y = oy + (st["Text1"]["rect"][3] + st["Text2"]["rect"][1]) // 2
-        s.xdotool("mousemove", "--sync", str(x), str(y), "mousedown", "1")
-        s.xdotool("mousemove", "--sync", str(x), str(y + moved // 2))
-        s.xdotool("mousemove", "--sync", str(x), str(y + moved), "mouseup", "1")
+        s.move(x, y, "mousedown", "1")
+        s.move(x, y + moved // 2)
+        s.move(x, y + moved, "mouseup", "1")
 
     for moved, text1, text2 in ((60, 125, 305), (-20, 105, 325), (-500, 65, 365), (500, 205, 225)):
         drag(moved)
@@ -362,7 +422,7 @@ def run(args, folder):
 
         # The tooltip on the button.
         x, y = s.state()["Command1"]["centre"]
-        s.xdotool("mousemove", "--sync", str(x - 3), str(y - 3))
+        s.move(x - 3, y - 3)
         tip = ""
         for _ in range(30):
             tip = json.loads(s.probe("tooltip"))
@@ -550,6 +610,7 @@ def run(args, folder):
         s.settle(lambda st: st["message_box"] is None)
         write_data()
     finally:
+        s.stop_probe()
         s.set_dpi(96)
         shutil.rmtree(personal, ignore_errors=True)
         if window is not None and window.poll() is None:
