@@ -68,16 +68,21 @@ NOUNS = {"doctor": ("医者", 80), "money": ("金", 50), "book": ("本", 90),
 
 
 
-class GrammarTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.rules = grammar.build(VERBS, ADJECTIVES, NOUNS)
-        cls.keys = [k for k, _ in cls.rules]
+class RendersThroughRules:
+    """A sentence through the generated rules (self.rules), as words."""
 
     def render(self, english):
         # (The plural markers left are removed by a later built-in table.)
         return apply_noun_file(as_dictionaries_meet(english), self.rules) \
             .replace(M, "").split()
+
+
+class GrammarTest(RendersThroughRules, unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.rules = grammar.build(VERBS, ADJECTIVES, NOUNS)
+        cls.keys = [k for k, _ in cls.rules]
+
 
     def test_auxiliary_and_verb_read_as_one_form(self):
         cases = [
@@ -518,7 +523,7 @@ class GrammarTest(unittest.TestCase):
                              value)
 
 
-class ModalAndPassiveVerbTest(unittest.TestCase):
+class ModalAndPassiveVerbTest(RendersThroughRules, unittest.TestCase):
     """Which verb a modal or a passive key reads: the plain modals down to
     rarer verbs, the passive of a pair's verb that takes an object, the
     more frequent of two verbs spelt alike, adverbs of manner between."""
@@ -565,10 +570,6 @@ class ModalAndPassiveVerbTest(unittest.TestCase):
         cls.rules = grammar.build(cls.VERBS, cls.ADJECTIVES, NOUNS,
                                   {"change": Verb("変える", "v1"),
                                    "move": Verb("動かす", "v5s")})
-
-    def render(self, english):
-        return apply_noun_file(as_dictionaries_meet(english), self.rules) \
-            .replace(M, "").split()
 
     def test_renderings(self):
         cases = [
@@ -654,7 +655,7 @@ class ModalAndPassiveVerbTest(unittest.TestCase):
             self.assertEqual(self.render(english), expected, english)
 
 
-class PassivePartnerTest(unittest.TestCase):
+class PassivePartnerTest(RendersThroughRules, unittest.TestCase):
     """verbs.passive_verb: the verb of the same kanji that takes an
     object, and only that."""
 
@@ -713,7 +714,7 @@ class PassivePartnerTest(unittest.TestCase):
                         expected)
 
 
-class EverydayConstructionTest(unittest.TestCase):
+class EverydayConstructionTest(RendersThroughRules, unittest.TestCase):
     """Becoming so without a modal, tag questions, "has got to", "could
     it be", "why don't you", "can't help -ing" and "I'll be done": each as
     the sentence reads, and where a like sentence must read otherwise."""
@@ -733,10 +734,6 @@ class EverydayConstructionTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.rules = grammar.build(cls.VERBS, cls.ADJECTIVES, NOUNS)
-
-    def render(self, english):
-        return apply_noun_file(as_dictionaries_meet(english), self.rules) \
-            .replace(M, "").split()
 
     def test_sentences(self):
         cases = [
