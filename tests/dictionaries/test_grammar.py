@@ -126,7 +126,7 @@ class GrammarTest(RendersThroughRules, unittest.TestCase):
             ("it is not main", ["it", "主ではない"]),
             ("it wasn't the books", ["it", "その", "本ではなかった"]),
             ("she will be a doctor", ["she", "医者だろう"]),
-            ("he must be a doctor", ["he", "医者に違いない"]),
+            ("he must be a doctor", ["he", "医者のはずだ"]),
             # A state come about, not yet come about; the adjective wins
             # over a participle met as seldom.
             ("I'm not ready", ["私", "用意ができていない"]),
@@ -399,7 +399,7 @@ class GrammarTest(RendersThroughRules, unittest.TestCase):
             # A state come about, as the state before a guess.
             ("she might be tired", ["she", "疲れているかもしれない"]),
             ("it will be ready", ["it", "用意ができているだろう"]),
-            ("he must be tired", ["he", "疲れているに違いない"]),
+            ("he must be tired", ["he", "疲れているはずだ"]),
             ("it will be quiet", ["it", "静かだろう"]),
             # What goes on, then the guess; a wish or need, then the guess.
             ("he must be writing", ["he", "が書いているに違いないのは"]),

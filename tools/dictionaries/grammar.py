@@ -854,7 +854,11 @@ COPULAS = {
     "〓没": (lambda a, n: n[0] + "だろう", "ではないだろう"),
     "〓来": (lambda a, n: _plain(a) + "だろう", "だろう"),
     "〓恐": (lambda a, n: _plain(a) + "かもしれない", "かもしれない"),
-    "〓違": (lambda a, n: _plain(a) + "に違いない", "に違いない"),
+    # "must be" with an adjective or a noun is a guess in talk ("you must
+    # be tired") and a requirement in manuals ("the value must be a
+    # number"); に違いない said the guess only and turned every requirement
+    # into a claim. はず (what is to be expected) reads right in both.
+    "〓違": (lambda a, n: _state(a) + "はずだ", "のはずだ"),
     "〓阻": (lambda a, n: _state(a) + "はずがない", "のはずがない"),
     "〓宜": (lambda a, n: _state(a) + "はずだ", "のはずだ"),
     "〓許": (lambda a, n: _state(a) + "こともある", "であることもある"),
