@@ -1678,9 +1678,8 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
                         moving.append((plural, nouns_read[plural]))
                     moving.append((marker + " " + word,
                                    value + " " + marker))
-    between = [("、 " + marker + " " + subject, "ね？")
+    between = [("、 " + marker + " " + subject + " ？", "ね？")
                for marker in TAG_MARKERS for subject in TAG_SUBJECTS]
-    between = [(k + " ？", v) for k, v in between]
     between += [(subject + " " + marker + " " + word,
                  subject_japanese + "が終わる" + ending)
                 for subject in DONE_SUBJECTS

@@ -309,28 +309,10 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
                 if "…" not in value]
     read_as_verb = {key for key, r in chosen.items() if r.kind == "verb"} \
         | set(grammar.BUILT_IN_VERBS)
-    # The keys grammar.py made of the verbs whose object gives their sense
-    # ("can play"), read once with the sources' verb and once with the
-    # object's: where a value differs, the one reads as the other.
-    auxiliary_pairs = []
-    for base, placeholder, headword, klass in sorted(
-            context_senses.OBJECT_SENSES):
-        if base not in grammar_verbs or base in grammar.BUILT_IN_VERBS:
-            continue
-        verb, transitive, forms, count = grammar_verbs[base]
-        own = dict(grammar.build({base: (verb, transitive, forms, count)},
-                                 adjective_table))
-        other = dict(grammar.build({base: (Verb(headword, klass), True,
-                                           forms, count)}, adjective_table))
-        auxiliary_pairs += sorted({(placeholder, own[k], other[k])
-                                   for k in own if k in other
-                                   and own[k] != other[k]
-                                   and not own[k].startswith("〓")})
-    # The same keys read once with the sources' verb and once with the
-    # one that takes no object ("won't open" 開けないのは, 開かない): only
-    # the active forms, whose rendering ends in のは; the passive keeps
-    # the sources' verb.
-    def pairs(base, headword, klass, transitive):
+    def pairs(base, headword, klass, transitive, keep):
+        """The keys grammar.py made of a verb, read once with the sources'
+        verb and once with headword: (the one value, the other) wherever
+        they differ and keep(the sources' value) holds."""
         if base not in grammar_verbs or base in grammar.BUILT_IN_VERBS:
             return []
         verb, own_transitive, forms, count = grammar_verbs[base]
@@ -340,12 +322,27 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
                                            transitive, forms, count)},
                                    adjective_table))
         return sorted({(own[k], other[k]) for k in own if k in other
-                       and own[k] != other[k] and own[k].endswith("のは")})
+                       and own[k] != other[k] and keep(own[k])})
+    # The verbs whose object gives their sense ("can play"): where a value
+    # differs, the one reads as the other before the object's placeholder.
+    auxiliary_pairs = []
+    for base, placeholder, headword, klass in sorted(
+            context_senses.OBJECT_SENSES):
+        auxiliary_pairs += [
+            (placeholder, old, new) for old, new in pairs(
+                base, headword, klass, True,
+                lambda value: not value.startswith("〓"))]
+    # The verbs that take no object ("won't open" 開けないのは, 開かない):
+    # only the active forms, whose rendering ends in のは; the passive
+    # keeps the sources' verb.
+    def active(value):
+        return value.endswith("のは")
     intransitive_pairs = []
     for base, (headword, klass) in sorted(
             context_senses.VERBS_WITHOUT_OBJECT.items()):
-        intransitive_pairs += pairs(base, headword, klass, False)
-    long_pairs = pairs(context_senses.LONG[0], "掛かる", "v5r", False)
+        intransitive_pairs += pairs(base, headword, klass, False, active)
+    long_pairs = pairs(context_senses.LONG[0], "掛かる", "v5r", False,
+                       active)
     before_grammar, after_grammar = context_senses.build(
         keyed_verbs, forms_of, degrees, read_as_verb, auxiliary_pairs,
         lambda noun: noun_table.get(noun, (None,))[0], intransitive_pairs,
