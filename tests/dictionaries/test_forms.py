@@ -197,5 +197,48 @@ class EnglishFormsTest(unittest.TestCase):
                              {"er": er, "est": est}, base)
 
 
+class EverydayVerbTest(unittest.TestCase):
+    """core_words.EVERYDAY_VERBS: a reviewed verb that is no candidate of
+    its English word, in the class EDICT gives it, found among the
+    candidates of any word; one that is no EDICT verb is refused."""
+
+    def test_everyday_verb(self):
+        from dictionaries import core_words, verbs
+        from dictionaries.choosing import Candidate
+
+        def c(value, pos):
+            return Candidate(1.0, value, value, 1, value,
+                             pos=frozenset(pos))
+        # 買う is a candidate of "buy" only, 掛かる of "take" only, a
+        # noun taking する of "telephone call"; "afford" offers 与える.
+        index = verbs.everyday_verbs_index(
+            {"buy": [c("買う", {"v5u", "vt"})],
+             "take": [c("掛かる", {"v5r", "vi"}), c("取る", {"v5r"})],
+             "afford": [c("与える", {"v1", "vt"})]},
+            {"telephone call": [c("電話", {"n", "vs", "adj-no"})]})
+        cases = [("afford", {"afford": "買う"}, "買えない"),
+                 ("cost", {"cost": "掛かる"}, "掛からない"),
+                 ("call", {"call": "電話"}, "電話しない"),
+                 ("afford", {"afford": "賄う"}, ValueError)]
+        for english, table, expected in cases:
+            with self.subTest(english=english, table=table):
+                saved = core_words.EVERYDAY_VERBS
+                core_words.EVERYDAY_VERBS = table
+                try:
+                    if expected is ValueError:
+                        with self.assertRaises(ValueError):
+                            verbs.japanese_verb(english, [], True, None,
+                                                edict_verbs=index)
+                        continue
+                    verb = verbs.japanese_verb(
+                        english, [c("与える", {"v1", "vt"})], True, None,
+                        edict_verbs=index)
+                    got = verb.potential_negative() \
+                        if english == "afford" else verb.negative()
+                    self.assertEqual(got, expected)
+                finally:
+                    core_words.EVERYDAY_VERBS = saved
+
+
 if __name__ == "__main__":
     unittest.main()

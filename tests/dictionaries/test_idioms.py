@@ -28,7 +28,8 @@ IRREGULAR = {"give": ["gave", "given"], "find": ["found"],
              "keep": ["kept"], "spend": ["spent"], "begin": ["began", "begun"],
              "go": ["went", "gone"], "bring": ["brought"],
              "write": ["wrote", "written"],
-             "submit": ["submitted", "submitting"]}
+             "submit": ["submitted", "submitting"], "leave": ["left"],
+             "get": ["got", "gotten"]}
 
 
 def forms_of(verb):
@@ -415,7 +416,8 @@ class ObjectSenseTest(unittest.TestCase):
     def setUpClass(cls):
         nouns = {"piano": "ピアノ", "meeting": "会議", "party": "パーティー",
                  "bus": "バス", "train": "列車", "medicine": "薬", "pill": "錠剤", "game": "ゲーム",
-                 "promise": "約束"}
+                 "promise": "約束", "phone": "電話", "battery": "電池",
+                 "umbrella": "傘", "message": "メッセージ"}
         verbs = {base: (Verb("読む", "v5m"), True, forms_of(base), 100)
                  for base in context_senses.LANGUAGE_VERBS}
         before, after = context_senses.build(
@@ -450,7 +452,13 @@ class ObjectSenseTest(unittest.TestCase):
             ("they lost the game", "が負けたのはそのゲーム"),
             ("he kept her promise", "が守ったのは彼女の約束"),
             ("we spent two weeks", "が過ごしたのは二週間"),
+            ("i charged my phone", "が充電したのは私の電話"),
+            ("to charge the battery", "充電することその電池"),
             # Another object, or none: the verb is left to the rest.
+            ("they charged a fee", "chargedafee"),
+            ("he left her umbrella", "が置いたのは彼女の傘"),
+            ("she left the room", "lefttheroom"),
+            ("i got your message", "が受け取ったのはあなたのメッセージ"),
             ("he took the book", "tookthebook"),
             ("they played a game", "played一つのゲーム"),
             ("she lost her keys", "lostherkeys"),
@@ -584,6 +592,53 @@ class ContextSensesTest(unittest.TestCase):
                 got = self.render(text)
                 self.assertIn(wanted, got)
                 self.assertNotIn("〓", got)
+
+
+class CallTest(unittest.TestCase):
+    """"call" before a person or a time is a phone call, with and without
+    an auxiliary; before anything else, and in the passive, the built-in
+    verb stays. "help" after a possessive is the noun."""
+
+    @classmethod
+    def setUpClass(cls):
+        verbs = {base: (Verb("読む", "v5m"), True, forms_of(base), 100)
+                 for base in context_senses.LANGUAGE_VERBS}
+        verbs["call"] = (grammar.BUILT_IN_VERBS["call"], True,
+                         forms_of("call"), 300)
+        before, after = context_senses.build(verbs, forms_of)
+        cls.rules = before + grammar.build(verbs, {}) + after
+
+    def test_call(self):
+        cases = [
+            ("I will call you tomorrow", "が電話するであろうのはあなた"),
+            ("she called her mother", "が電話したのは彼女mother"),
+            ("he didn't call his mother", "が電話しなかったのは彼の"),
+            ("she hasn't called yet", "電話していないのはまだ"),
+            ("can you call me", "が電話できるのは私"),
+            ("I want to call them", "が電話したいのは彼ら"),
+            ("calls me", "が電話するのは私"),
+            # The doctor is summoned, a name is given, the passive stays.
+            ("call the doctor", "callthedoctor"),
+            ("we will call the police", "が呼ぶであろうのはthe"),
+            ("it is called", "が呼ばれる"),
+        ]
+        for english, wanted in cases:
+            with self.subTest(english=english):
+                text = as_dictionaries_meet(english.replace("I ", "私 "))
+                got = shown(apply_noun_file(text, self.rules))
+                self.assertIn(wanted, got)
+                self.assertNotIn("〓", got)
+                if "電話" not in wanted:
+                    self.assertNotIn("電話", got)
+
+    def test_help_after_a_possessive_is_the_noun(self):
+        for english, wanted in [("thanks for your help", "あなたの助け"),
+                                ("with the help of", "その助け"),
+                                ("let her help", "herhelp")]:
+            with self.subTest(english=english):
+                got = shown(apply_noun_file(as_dictionaries_meet(english),
+                                            self.rules))
+                self.assertIn(wanted, got)
 
 
 if __name__ == "__main__":

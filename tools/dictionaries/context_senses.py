@@ -32,6 +32,9 @@ Each is a key of the neighbour and the word together:
   * a word the vocabulary reads as a verb is its noun after an article,
     a demonstrative or a possessive (the use 使用).
   * a verb's base right after a full stop is a command (見てください).
+  * "call" before a person, a possessive or a time is a phone call
+    (電話する), with an auxiliary too; "help" after an article or a
+    possessive is the noun (あなたの助け).
   * "Bath" after a preposition with no article is the town (バースで).
   * "little" after an article, a demonstrative or a possessive is small
     (私の小さな友達), not the adverb 少し.
@@ -190,9 +193,40 @@ MEDICINES = ("medicine", "medication", "pill", "tablet")
 GAMES = ("game", "match", "race", "battle", "war", "fight", "tournament")
 # What is kept by keeping faith: "kept her promise" 守った, not 保った.
 PROMISES = ("promise", "appointment")
+# What is charged with power: "charged my phone" 充電した, not 請求した
+# (the bill's "charge").
+DEVICES = ("phone", "battery", "batteries", "laptop", "camera", "device")
+# What one carries and leaves somewhere: "left his umbrella on the
+# train" 置いた, not 去った ("left the room"). Not "keys", which "lose"
+# and "find" take far more often than "leave" does.
+BELONGINGS = ("umbrella", "bag", "wallet", "purse", "coat", "jacket",
+              "luggage", "suitcase")
+# What one is sent: "didn't get your message" 受け取らなかった, not 得なか
+# った.
+MESSAGES = ("message", "letter", "email", "parcel", "package",
+            "invitation", "postcard")
 # The kinds of object: placeholder -> the nouns (TIME is the spans).
 OBJECT_KINDS = {"〓弾": INSTRUMENTS, "〓催": EVENTS, "〓乗": VEHICLES,
-                "〓服": MEDICINES, "〓負": GAMES, "〓守": PROMISES}
+                "〓服": MEDICINES, "〓負": GAMES, "〓守": PROMISES,
+                "〓機": DEVICES, "〓置": BELONGINGS, "〓届": MESSAGES}
+# A person "called" is phoned far more often than named or summoned in
+# everyday text: "I'll call you tomorrow" 電話するだろう, "he didn't call
+# his mother" 電話しなかった, and so is a call with no object before
+# "yet" or a time ("she hasn't called yet"). A person is too often the
+# object of other verbs for every "her" or "mother" to be marked, and a
+# value may hold no English for grammar.py's keys to read on, so the
+# keys are those forms of "call" and grammar.py's renderings of it with
+# an auxiliary (が呼ぶであろうのは), each with the word after it, read
+# with 電話する and the word's own rendering. "call the doctor", "call
+# the police" keep 呼ぶ (summoning them is the sense), and so does the
+# passive ("what is it called"), which no object follows.
+CALL = "call"
+CALL_VERB = Verb("電話", "vs")
+CALL_BEFORE = {"me": "私", "you": "あなた", "him": "彼", "her": "彼女",
+               "us": "私たち", "them": "彼ら", "my": "私の",
+               "your": "あなたの", "his": "彼の", "our": "私たちの",
+               "their": "彼らの", "yet": "まだ", "tomorrow": "明日",
+               "tonight": "今夜", "later": "後で"}
 TIME = "〓掛"
 # The determiners before them, as the built-in table renders them.
 OBJECT_DETERMINERS = {"the": "その", "a": "一つの", "an": "一つの",
@@ -241,6 +275,9 @@ def _objects(read):
 # sense the verb reads before an object of that kind. An object kind no
 # verb here takes still reads nothing before its object.
 OBJECT_SENSES = [("play", "〓弾", "弾く", "v5k"),
+                 ("charge", "〓機", "充電", "vs"),
+                 ("leave", "〓置", "置く", "v5k"),
+                 ("get", "〓届", "受け取る", "v5r"),
                  ("take", TIME, "掛かる", "v5r"),
                  ("spend", TIME, "過ごす", "v5s"),
                  ("hold", "〓催", "開催", "vs"),
@@ -266,6 +303,47 @@ def object_marks(read):
             lines.setdefault(key, placeholder + " " + japanese)
     return sorted(lines.items(), key=lambda kv: (-len(kv[0].split()),
                                                   kv[0]))
+
+
+def built_in_pairs(verbs, english, other):
+    """The keys grammar.py made of a verb of the built-in word table, as
+    (its rendering, the rendering with the Verb other): grammar.py keys
+    such a verb with its own verb whatever it is given, so the keys are
+    made twice here, once as grammar.py makes them and once under a name
+    it has no verb of its own for. Only the active forms whose rendering
+    ends in のは, which an object follows. verbs: as for
+    permission_lines."""
+    from . import grammar
+    if english not in verbs:
+        return []
+    verb, transitive, forms, count = verbs[english]
+    count = max(count, grammar.MIN_COUNT)
+    own = dict(grammar.build({english: (verb, transitive, forms, count)},
+                             {}))
+    made = dict(grammar.build({english + "#": (other, transitive, forms,
+                                               count)}, {}))
+    return sorted({(own[k], made[k]) for k in own
+                   if k in made and own[k] != made[k]
+                   and own[k].endswith("のは")})
+
+
+def call_lines(verbs, forms_of):
+    """The forms of "call" and grammar.py's renderings of it, each with a
+    word of CALL_BEFORE after it, read with CALL_VERB."""
+    values = renderings(CALL_VERB, True)
+    pairs = []
+    for form, spelling in active_spellings(forms_of(CALL)):
+        pairs.append((spelling + (" " + PLURAL_MARKER
+                                  if spelling.endswith("s") else ""),
+                       values[form]))
+    pairs += built_in_pairs(verbs, CALL, CALL_VERB)
+    lines = []
+    for old, new in pairs:
+        for after, japanese in sorted(CALL_BEFORE.items()):
+            key = old + " " + after
+            if len(key) <= KEY_WIDTH:
+                lines.append((key, new + japanese))
+    return lines
 
 
 def object_sense_lines(forms_of, auxiliary_pairs=()):
@@ -482,6 +560,12 @@ NOT_NOUN_AFTER_DETERMINER = {"count", "peer", "shrug", "growing",
                              "standing", "hearing"}
 
 
+# The verbs of the built-in word table that are nouns as often, which
+# the vocabulary has no line of its own for: "your help" read あなたのが
+# 助けたのは ("your, what ... helped").
+BUILT_IN_NOUNS = {"help": "助け"}
+
+
 def determiner_noun_lines(nouns):
     """(determiner + noun, its rendering + the noun's) for each {spelling:
     its noun's rendering}; a determiner in "s" with the plural marker."""
@@ -561,8 +645,8 @@ def build(verbs, forms_of=None, adjectives=(), read_as_verb=None,
              if english.startswith(SO)} | {"so as", "so that"} | {
                  SO + word for word in auxiliary_words()}
     senses = object_sense_lines(forms_of, auxiliary_pairs) \
-        if forms_of else []
+        + call_lines(verbs, forms_of) if forms_of else []
     return list(PERMISSION_FIRST) + LIKE_AFTER_BE + object_marks(read), \
-        senses + OWN_LINES + permission_lines(verbs) + language_lines(verbs) + objects + MEAN \
+        senses + determiner_noun_lines(BUILT_IN_NOUNS) + OWN_LINES + permission_lines(verbs) + language_lines(verbs) + objects + MEAN \
         + please_lines(verbs) + please_lines(verbs, SENTENCE_START, read_as_verb) \
         + LITTLE_LINES + TOWN_LINES + so_lines(adjectives, taken)

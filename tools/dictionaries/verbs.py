@@ -128,12 +128,17 @@ def written_frequency(freq, verb, candidate):
     return freq.of(written, reading)
 
 
-def japanese_verb(english, candidates, transitive, freedict, freq=None):
+def japanese_verb(english, candidates, transitive, freedict, freq=None,
+                  edict_verbs=None):
     """The best conjugable EDICT verb for an English verb, or None; for
     the verbs of the reviewed core, the one it names, which must be among
-    the candidates."""
+    the candidates; for those of core_words.EVERYDAY_VERBS, the EDICT verb
+    it names whatever its glosses (edict_verbs, as everyday_verbs_index
+    makes it)."""
     if english in technical.TECHNICAL_VERBS:
         return Verb(*technical.TECHNICAL_VERBS[english])
+    if english in core_words.EVERYDAY_VERBS:
+        return everyday_verb(english, edict_verbs or {})
     if english in core_words.CORE_VERBS:
         return _reviewed(core_words.CORE_VERBS, "core verb", english,
                          candidates)
@@ -149,6 +154,32 @@ def _reviewed(table, what, english, candidates):
         raise ValueError("%s %s = %s is no EDICT candidate"
                          % (what, english, headword))
     return Verb(headword, klass)
+
+
+def everyday_verbs_index(verb_candidates, vs_nouns=None):
+    """Headword -> the conjugation classes EDICT gives it, for every verb
+    entry the generator reads: each is a candidate of some English verb,
+    or, a noun that takes する, of some English noun."""
+    index = {}
+    for table in (verb_candidates, vs_nouns or {}):
+        for candidates in table.values():
+            for c in candidates:
+                classes = {p for p in c.pos if p in CLASSES}
+                if classes:
+                    index.setdefault(c.headword, set()).update(classes)
+    return index
+
+
+def everyday_verb(english, edict_verbs):
+    """The verb core_words.EVERYDAY_VERBS names for an English verb, in
+    the class EDICT gives its headword (the first, where it gives
+    several); a headword that is no EDICT verb fails the generator."""
+    headword = core_words.EVERYDAY_VERBS[english]
+    classes = edict_verbs.get(headword)
+    if not classes:
+        raise ValueError("everyday verb %s = %s is no EDICT verb"
+                         % (english, headword))
+    return Verb(headword, sorted(classes)[0])
 
 
 def _best_verb(english, candidates, transitive, freedict, freq):
@@ -306,6 +337,7 @@ def verb_readings(wordnet, verb_candidates, freedict, min_count,
             table[base] = {form: [s for s in spellings
                                   if s not in technical_spellings]
                            for form, spellings in forms_of.items()}
+    edict_verbs = everyday_verbs_index(verb_candidates, vs_nouns)
     for base, forms_of in sorted(table.items()):
         candidates = verb_candidates.get(base, []) + derived_candidates(
             wordnet, base, forms_of, vs_nouns or {})
@@ -316,8 +348,10 @@ def verb_readings(wordnet, verb_candidates, freedict, min_count,
             # of the list gets the keys of the frequent ones.
             count = max(count, TECHNICAL_COUNT)
             transitive = True
-        verb = japanese_verb(base, candidates, transitive, freedict, freq) \
-            if candidates or base in technical.TECHNICAL_VERBS else None
+        verb = japanese_verb(base, candidates, transitive, freedict, freq,
+                             edict_verbs) \
+            if candidates or base in technical.TECHNICAL_VERBS \
+            or base in core_words.EVERYDAY_VERBS else None
         if chosen is not None:
             chosen[base] = (verb, transitive, forms_of, count)
         if verb is None:
