@@ -127,6 +127,7 @@ class GrammarTest(RendersThroughRules, unittest.TestCase):
             # states; "don't you" asks; a tag after a comma agrees.
             ("cats don't write.", ["cats", "が書かないのは", "。"]),
             ("people don't go.", ["人々", "が行かない", "。"]),
+            ("the police don't go.", ["the", "警察", "が行かない", "。"]),
             ("things that don't go.", ["things", "が行かない", "。"]),
             ("we still don't know.", ["we", "まだ", "が知らないのは", "。"]),
             ("don't you like it?", ["あなた", "が好きではないのは", "it",

@@ -142,7 +142,8 @@ STATEMENT_BEFORE_DO_NOT = {
     M: M, "people": "人々", "children": "子供たち", "men": "男たち",
     "women": "女たち", "these": "これら", "those": "それら",
     "some": "いくつか", "many": "多く", "most": "ほとんど",
-    "both": "両方", "all": "皆",
+    "both": "両方", "all": "皆", "police": "警察", "staff": "スタッフ",
+    "data": "データ",
     # a relative goes before its verb, as in "that acts" (が行動する)
     "who": "", "that": "", "which": ""}
 INVERTED_SUBJECTS_OF_DO = {"you": "あなた", "we": "私たち", "they": "彼ら"}
