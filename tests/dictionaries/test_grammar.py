@@ -86,7 +86,7 @@ class GrammarTest(RendersThroughRules, unittest.TestCase):
 
     def test_auxiliary_and_verb_read_as_one_form(self):
         cases = [
-            ("i don't like tea", ["i", "が好きではないのは", "tea"]),
+            ("i don't like tea", ["私", "が好きではないのは", "tea"]),
             ("she doesn't write", ["she", "が書かないのは"]),
             ("we didn't go", ["we", "が行かなかった"]),
             ("he can't write", ["he", "が書けないのは"]),
@@ -107,9 +107,43 @@ class GrammarTest(RendersThroughRules, unittest.TestCase):
             ("it will be written", ["it", "が書かれるだろう"]),
             ("i'll go", ["私", "が行くだろう"]),
             ("nobody wrote", ["誰も書かなかったのは"]),
-            ("i don't really like tea", ["i", "本当に", "が好きではないのは",
+            ("i don't really like tea", ["私", "本当に", "が好きではないのは",
                                          "tea"]),
             ("it is also written", ["it", "また", "が書かれる"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
+    def test_prohibitions_offers_and_the_statements_beside_them(self):
+        cases = [
+            # A bare "don't" forbids, also after a full stop; with an
+            # object, what not to do is named after it.
+            ("don't go.", ["行かないで", "。"]),
+            ("wait. don't go.", ["wait", "。", "行かないで", "。"]),
+            ("don't write it.", ["書かないでほしいのは", "it", "。"]),
+            ("don't write anything.", ["何も書かないで", "。"]),
+            ("don't be late.", ["遅れてはいけない", "。"]),
+            # With a subject, a relative or an adverb before it, "don't"
+            # states; "don't you" asks; a tag after a comma agrees.
+            ("cats don't write.", ["cats", "が書かないのは", "。"]),
+            ("people don't go.", ["人々", "が行かない", "。"]),
+            ("the police don't go.", ["the", "警察", "が行かない", "。"]),
+            ("things that don't go.", ["things", "が行かない", "。"]),
+            ("we still don't know.", ["we", "まだ", "が知らないのは", "。"]),
+            ("don't you like it?", ["あなた", "が好きではないのは", "it",
+                                    "？"]),
+            ("you write, don't you?", ["you", "write", "ね？"]),
+            # "shall" offers or asks (か); "let's" proposes.
+            ("shall we go?", ["行きましょうか", "？"]),
+            ("shall I write it?", ["書きましょうか", "it", "？"]),
+            ("let's go.", ["行きましょう", "。"]),
+            # The opinion, the state left, and the verbs Japanese says
+            # with an adjective in the forms it has none of.
+            ("i don't think so.", ["私", "がそう思わない", "。"]),
+            ("the door was left open.", ["the", "door", "が開いたままだった",
+                                        "。"]),
+            ("she is liked by all.", ["she", "が好かれる", "by", "all", "。"]),
+            ("she can't like it.", ["she", "が好きになれないのは", "it", "。"]),
         ]
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)
@@ -144,10 +178,10 @@ class GrammarTest(RendersThroughRules, unittest.TestCase):
     def test_wanting_needing_and_being_able(self):
         cases = [
             ("i want to write", ["i", "が書きたいのは"]),
-            ("i don't want to go", ["i", "が行きたくない"]),
+            ("i don't want to go", ["私", "が行きたくない"]),
             ("she wanted to go", ["she", "が行きたかった"]),
             ("we need to go", ["we", "が行く必要がある"]),
-            ("you don't have to go", ["you", "が行く必要はない"]),
+            ("you don't have to go", ["あなた", "が行く必要はない"]),
             ("you will not need to go", ["you", "が行く必要はない"]),
             ("you won't have to go", ["you", "が行く必要はない"]),
             ("she won't want to go", ["she", "が行きたくない"]),
@@ -203,7 +237,7 @@ class GrammarTest(RendersThroughRules, unittest.TestCase):
             ("she doesn't look good", ["she", "良いようには見えない"]),
             ("he didn't seem tired", ["he", "疲れたようには思えなかった"]),
             ("it doesn't look quiet", ["it", "静かなようには見えない"]),
-            ("i don't feel good", ["i", "良いとは感じない"]),
+            ("i don't feel good", ["私", "良いとは感じない"]),
             # A verb that says ability itself has no potential of its own.
             ("we couldn't understand", ["we", "が分からなかったのは"]),
             ("i can understand", ["i", "が分かるのは"]),
@@ -286,17 +320,17 @@ class GrammarTest(RendersThroughRules, unittest.TestCase):
         cases = [
             # A verb of a state reads ている in the simple tenses and
             # with will and may; its potential stays the verb's own.
-            ("i don't remember", ["i", "が覚えていないのは"]),
+            ("i don't remember", ["私", "が覚えていないのは"]),
             ("he didn't live", ["he", "が住んでいなかった"]),
             ("she may remember", ["she", "が覚えているかもしれないのは"]),
             ("he won't remember", ["he", "が覚えていないであろうのは"]),
             ("i can remember", ["i", "が覚えられるのは"]),
-            ("i don't know", ["i", "が知らないのは"]),
+            ("i don't know", ["私", "が知らないのは"]),
             ("she will know", ["she", "が知っているであろうのは"]),
             # None of what is done, before the verb; elsewhere as before.
             ("she didn't write anything", ["she", "は何も書かなかった"]),
-            ("i don't know anyone", ["i", "は誰も知らない"]),
-            ("we don't know anybody", ["we", "は誰も知らない"]),
+            ("i don't know anyone", ["私", "は誰も知らない"]),
+            ("we don't know anybody", ["私たち", "は誰も知らない"]),
             ("i haven't written anything", ["i", "は何も書いていない"]),
             ("i can't remember anything", ["i", "は何も覚えられない"]),
             ("i'll write anything", ["私", "が書くであろうのは", "何でも"]),
@@ -779,15 +813,15 @@ class EverydayConstructionTest(RendersThroughRules, unittest.TestCase):
             ("i must feel it.", ["i", "が感じなければならないのは", "it", "。"]),
             # Doing it together, or offering to; "let's" alone as before.
             ("let's go.", ["行きましょう", "。"]),
-            ("shall we write?", ["書きましょう", "？"]),
+            ("shall we write?", ["書きましょうか", "？"]),
             ("why don't we go?", ["行きましょう", "？"]),
             ("we shall go.", ["we", "が行くだろう", "。"]),
             ("let's not.", ["しよう", "not", "。"]),
             # "didn't use to" is the past negative; "don't ever" never,
             # where another adverb still moves before the negation.
             ("he didn't use to write.", ["he", "が書かなかったのは", "。"]),
-            ("don't ever go.", ["が決して行かない", "。"]),
-            ("i don't really go.", ["i", "本当に", "が行かない", "。"]),
+            ("don't ever go.", ["決して", "行かないで", "。"]),
+            ("i don't really go.", ["私", "本当に", "が行かない", "。"]),
             # Told not to be late: behind time; the hour is not late.
             ("don't be late.", ["遅れてはいけない", "。"]),
             ("it is not late.", ["it", "遅くない", "。"]),

@@ -93,8 +93,8 @@ NOUN_MIN_COUNT = 10
 # stands. Chosen as the auxiliaries English puts before a verb, with every
 # spelling the contraction rule leaves.
 AUXILIARIES = [
-    # negation
-    ("do not", "〓否"), ("does " + M + " not", "〓否"),
+    # negation; a bare "do not" forbids (STATEMENT_BEFORE_DO_NOT below)
+    ("do not", "〓止"), ("does " + M + " not", "〓否"),
     ("did not", "〓昔"),
     ("ca not", "〓不"), ("can not", "〓不"), ("cannot", "〓不"),
     ("could not", "〓難"),
@@ -126,6 +126,35 @@ AUXILIARIES = [
     ("was " + M, "〓被"), ("were", "〓被"), ("been", "〓被"),
 ]
 
+# "Don't touch that", "Do not remove the cover": a "do not" with no
+# subject before it tells someone not to (触らないで), where it read as a
+# statement with no subject (が触らないのは, "the one who does not touch").
+# No key can see the start of a line, where most prohibitions stand, so a
+# bare "do not" is the prohibition, and the words that stand before a
+# statement's "do not" keep it one: the pronouns ("I" is 私 already),
+# the plural marker of a subject in -s, the plurals without -s, the
+# relatives, and the adverbs met between a subject and its "do not"
+# ("I still don't know"). "does not" and "did not" never forbid.
+# (each as the word table renders it alone, or as a pronoun where that
+# is a determiner: "some" いくつか)
+STATEMENT_BEFORE_DO_NOT = {
+    "私": "私", "i": "私", "you": "あなた", "we": "私たち", "they": "それら",
+    M: M, "people": "人々", "children": "子供たち", "men": "男たち",
+    "women": "女たち", "these": "これら", "those": "それら",
+    "some": "いくつか", "many": "多く", "most": "ほとんど",
+    "both": "両方", "all": "皆", "police": "警察", "staff": "スタッフ",
+    "data": "データ",
+    # a relative goes before its verb, as in "that acts" (が行動する)
+    "who": "", "that": "", "which": ""}
+INVERTED_SUBJECTS_OF_DO = {"you": "あなた", "we": "私たち", "they": "彼ら"}
+STATEMENT_ADVERBS = ("still", "really", "just", "also", "often", "usually",
+                     "simply", "actually", "probably", "even", "normally",
+                     "typically")
+# (the adverbs' keys are made after BETWEEN, which renders them)
+# "Don't you like it?", "don't they know?": a question, not a
+# prohibition; the subject, then the statement's negation.
+AUXILIARIES += [("do not " + subject, INVERTED_SUBJECTS_OF_DO[subject]
+                 + " 〓否") for subject in ("you", "we", "they")]
 # A subject with "'ll" or "'d" (the contraction rule leaves them): the
 # subject as the built-in table renders a pronoun (私, without は: the verb
 # key brings its が, 私が行くだろう), then the placeholder of "will" ("I'd"
@@ -252,12 +281,14 @@ AUXILIARIES += [("could " + subject + " be", japanese + " 〓恐")
 # (座ったらどう), where "why" and the negative read as a question why one
 # does not (なぜあなたが座らない).
 AUXILIARIES += [("why do not you", "あなた 〓勧"), ("why not", "〓勧")]
-# "let's go", "shall we dance?", "shall I open it?", "why don't we ask?":
-# doing it together, or offering to, said with ましょう after the verb's
+# "let's go", "why don't we ask?":
+# doing it together, said with ましょう after the verb's
 # stem (行きましょう); "let's" alone read しよう before the verb's topic
 # phrase, "let's, but it goes" (しようが帰る).
-AUXILIARIES += [("let の", "〓誘"), ("shall we", "〓誘"), ("shall 私", "〓誘"),
-                ("why do not we", "〓誘")]
+AUXILIARIES += [("let の", "〓誘"), ("why do not we", "〓誘")]
+# "shall I open it?", "shall we go?" offer or ask, and say so with か
+# (開けましょうか): read as "let's", 開けましょう said the offer as a plan.
+AUXILIARIES += [("shall we", "〓伺"), ("shall 私", "〓伺")]
 AUXILIARIES += [("supposed to", "〓筈"), ("likely to", "〓筈"),
                 ("about to", "〓際")]
 # Wanting, needing and being able, which Japanese says after the verb
@@ -322,6 +353,11 @@ AUXILIARIES += [
     ("〓受 〓久", "〓久"), ("〓被 〓久", "〓久"),
     ("〓来 〓能", "〓叶"), ("〓否 be", "〓勿"), ("〓禁 be", "〓勿"),
     ("〓戒 be", "〓慎"), ("〓験 〓被", "〓欠"),
+] + [
+    # "Don't be late" forbids as "must not be" does; "don't want to",
+    # "don't need to" read as the statement's.
+    ("〓止 be", "〓勿"), ("〓止 〓欲", "〓厭"), ("〓止 〓必", "〓要"),
+    ("〓止 〓義", "〓要"),
 ] + [
     (subject + " " + marker, japanese + " " + marker)
     for subject, japanese in sorted(BE_SUBJECTS.items())
@@ -392,6 +428,8 @@ AUXILIARIES += [
     # "don't ever do that", "I don't ever eat meat": never (決して…ない);
     # read apart, "ever" was かつて before a negative.
     ("〓否 ever", "〓絶"),
+    # and as a prohibition, never to do it (決して行かないで)
+    ("〓止 ever", "決して 〓止"),
 ]
 # After 誰も, 何も and どちらも the verb takes no が of its own: 誰もが泳げ
 # ない reads "everyone cannot swim", 誰も泳げない "nobody can swim". The
@@ -508,6 +546,15 @@ BETWEEN = {"really": "本当に", "always": "いつも", "even": "でさえ",
            "strongly": "強く", "gladly": "喜んで",
            "suddenly": "突然", "safely": "安全に", "truly": "本当に",
            "regularly": "定期的に"}
+# (The marker's line goes first of all: the lines are ordered by their
+# words but for the marker, and "do not" of as many stands first.)
+AUXILIARIES[:0] = [(M + " do not", M + " 〓否")]
+AUXILIARIES += [(word + " do not", (japanese + " " if japanese else "")
+                 + "〓否")
+                for word, japanese in sorted(STATEMENT_BEFORE_DO_NOT.items())
+                if word != M] + [(adverb + " do not", BETWEEN[adverb] + " 〓否")
+                     for adverb in STATEMENT_ADVERBS
+                     if len(adverb + " do not") <= KEY_WIDTH]
 # Words that stand between a modal and its verb, and elsewhere mean
 # something else ("is first" 最初の, "please me"): moved out after the
 # modals only. "please" asks already in "could you", and goes.
@@ -546,7 +593,7 @@ NOUN_PHRASE = {"〓非": "〓名", "〓失": "〓旧"}
 # the auxiliary had before (the core's word, or nothing for the copulas
 # the built-in table deletes), so that nothing reads worse than it did.
 FALLBACKS = {
-    "〓否": "しない", "〓昔": "しなかった", "〓不": "できない",
+    "〓否": "しない", "〓止": "しないで", "〓昔": "しなかった", "〓不": "できない",
     "〓難": "できなかった", "〓拒": "しないだろう", "〓禁": "してはならない",
     "〓要": "必要はない", "〓疑": "ないかもしれない",
     "〓戒": "がすべきでないことは", "〓非": "ではない", "〓失": "ではなかった",
@@ -565,7 +612,7 @@ FALLBACKS = {
     # As "don't want to" reads したくない: the wish or need, the guess.
     "〓願": "したいかもしれない", "〓須": "必要があるかもしれない",
     "〓頼": "できる", "〓勧": "なぜ…ない", "〓獲": "が持っているのは",
-    "〓誘": "しよう",
+    "〓誘": "しよう", "〓伺": "しましょうか",
     # "can't help" and "couldn't help" before anything but a verb in -ing
     # is the verb "help" ("I can't help you"), as its own keys read it.
     "〓堪": "が助けられないのは", "〓忍": "が助けられなかったのは",
@@ -640,6 +687,10 @@ def _verb_forms():
 
     forms = {
         "〓否": (("base",), t(lambda v: v.negative())),
+        # A prohibition: 触らないで, and with an object "what not to
+        # touch is": 触らないでほしいのは その.
+        "〓止": (("base",), lambda v, tr: v.negative() + "で"
+                 + ("ほしいのは" if tr else "")),
         "〓昔": (("base",), t(lambda v: v.past_negative())),
         "〓不": (("base",), t(lambda v: v.potential_negative())),
         "〓難": (("base",), t(lambda v: v.potential_negative()[:-1]
@@ -677,6 +728,7 @@ def _verb_forms():
         "〓頼": (("base",), lambda v, tr: "が" + v.te() + "くれませんか"),
         "〓勧": (("base",), lambda v, tr: "が" + v.past() + "らどう"),
         "〓誘": (("base",), lambda v, tr: v.continuative() + "ましょう"),
+        "〓伺": (("base",), lambda v, tr: v.continuative() + "ましょうか"),
         "〓得": (("base",), t(lambda v: v.potential_past())),
         "〓叶": (("base",), modal(lambda v: v.potential(), "だろう",
                                   "であろうのは")),
@@ -1015,9 +1067,20 @@ class Adjectival:
     好き (好きではない), "want" 欲しい (欲しくない). Only the forms that read
     well are given; the rest are None and get no key."""
 
-    def __init__(self, plain, negative, past_negative):
+    # The forms an adjective has none of, which its becoming verb (好き
+    # になる) says: "can't like" 好きになれない, "must not hate" 嫌いになっては
+    # いけない, "want to like" 好きになりたい; read apart, the modal stood
+    # before が as "..., but" (彼女できないが嫌いなのは).
+    BECOMING = ("potential", "potential_negative", "potential_past", "must",
+                "te", "continuative")
+
+    def __init__(self, plain, negative, past_negative, becoming=None,
+                 passive=None):
         self.dictionary = plain
         self._neg, self._past_neg = negative, past_negative
+        self._becoming = becoming
+        # "is liked by everyone" 好かれる: the verb its passive is made of.
+        self.passive_verb = passive
 
     def negative(self):
         return self._neg
@@ -1026,6 +1089,8 @@ class Adjectival:
         return self._past_neg
 
     def __getattr__(self, name):
+        if name in Adjectival.BECOMING and self.__dict__.get("_becoming"):
+            return getattr(self._becoming, name)
         raise AttributeError(name)
 
 
@@ -1034,9 +1099,12 @@ class Adjectival:
 # A verb of EDICT where one reads right; 好き, 嫌い and 欲しい where
 # Japanese uses an adjective.
 BUILT_IN_VERBS = {
-    "like": Adjectival("好き", "好きではない", "好きではなかった"),
-    "hate": Adjectival("嫌い", "嫌いではない", "嫌いではなかった"),
-    "want": Adjectival("欲しい", "欲しくない", "欲しくなかった"),
+    "like": Adjectival("好き", "好きではない", "好きではなかった",
+                       Verb("好きになる", "v5r"), Verb("好く", "v5k")),
+    "hate": Adjectival("嫌い", "嫌いではない", "嫌いではなかった",
+                       Verb("嫌いになる", "v5r"), Verb("嫌う", "v5u")),
+    "want": Adjectival("欲しい", "欲しくない", "欲しくなかった",
+                       Verb("欲しくなる", "v5r"), Verb("求める", "v1")),
     "need": Verb("必要とする", "vs-i"),
     "have": Verb("持つ", "v5t"),
     "know": Verb("知る", "v5r"),
@@ -1224,7 +1292,7 @@ BECOMING_PAST_PROGRESSIVE = "〓被"
 # A tag question after a comma ("it's cold, isn't it?", "you like it,
 # don't you?"): the speaker asks to be agreed with, ね, where the
 # auxiliary and its subject read as a question of their own (それではない？).
-TAG_MARKERS = ("〓否", "〓昔", "〓非", "〓失", "〓未", "〓拒", "〓不", "〓難",
+TAG_MARKERS = ("〓否", "〓止", "〓昔", "〓非", "〓失", "〓未", "〓拒", "〓不", "〓難",
                "〓受", "〓被", "〓将", "〓能")
 TAG_SUBJECTS = ("私", "you", "we", "he", "she", "it", "they", "there")
 # "I'll be done soon", "we might be finished by noon": with a person for
@@ -1255,7 +1323,7 @@ NOTICES = {"smoking": "禁煙", "parking": "駐車禁止", "swimming": "遊泳�
            "entry": "立入禁止", "photography": "撮影禁止"}
 # The placeholders "get" and an adjective are read after: the negatives,
 # will, may, should, must, can and going to.
-GET_MARKERS = ("〓否", "〓昔", "〓拒", "〓疑", "〓将", "〓推", "〓当", "〓義",
+GET_MARKERS = ("〓否", "〓止", "〓昔", "〓拒", "〓疑", "〓将", "〓推", "〓当", "〓義",
                "〓能", "〓不", "〓向")
 # A modal before "get" and a participle reads as before "be" and one.
 GET_PASSIVE = {"〓将": "〓来", "〓推": "〓恐", "〓当": "〓宜", "〓義": "〓違",
@@ -1263,6 +1331,18 @@ GET_PASSIVE = {"〓将": "〓来", "〓推": "〓恐", "〓当": "〓宜", "〓�
 # An adjective met less often in WordNet's tagged texts gets no "get" keys:
 # each is eleven lines, and "get" goes before the everyday ones.
 GET_MIN_COUNT = 30
+
+
+# "I don't think so", "I didn't think so", "I'd think so": the opinion,
+# そう思わない; "think" alone reads 考える, and "so" after it だから.
+THINK_SO = Verb("思う", "v5u")
+THINK_SO_MARKERS = ("〓否", "〓昔", "〓拒", "〓将", "〓推", "〓疑")
+# "The door was left open": how it stayed (開いたままだった), where "left"
+# read as going away (去られたが開く).
+LEFT_AS_IT_WAS = {("〓被", "left open"): "が開いたままだった",
+                  ("〓受", "left open"): "が開いたままだ",
+                  ("〓被", "left alone"): "が放っておかれた",
+                  ("〓受", "left alone"): "が放っておかれる"}
 
 
 def becoming_verb(word, value, count):
@@ -1428,6 +1508,13 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
     no_subject = [("〓全 " + word, notice)
                   for word, notice in sorted(NOTICES.items())]
     forms = _verb_forms()
+    # Before the verb keys, which would take "think" alone (考えない).
+    for marker in THINK_SO_MARKERS:
+        value = forms[marker][1](THINK_SO, False)
+        add(marker + " think so", value[:1] + "そう" + value[1:]
+            if value.startswith("が") else "そう" + value)
+    for (marker, words), value in sorted(LEFT_AS_IT_WAS.items()):
+        add(marker + " " + words, value)
     becoming_of = {}
     for word, (value, count) in sorted(adjectives.items()) + [
             (word, ("", 0)) for word in sorted(BECOMING_VERBS)
@@ -1490,6 +1577,7 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
         verb = BUILT_IN_VERBS.get(base, WEATHER_VERBS.get(base, verb))
         passive = verb if base in BUILT_IN_VERBS \
             else passive_verbs.get(base, verb)
+        passive = getattr(passive, "passive_verb", None) or passive
         if base in BUILT_IN_VERBS:
             transitive = base in TRANSITIVE_BUILT_IN
         if base in WEATHER_VERBS:
@@ -1533,6 +1621,13 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
                         add_forms(marker, [s + " any" for s in
                                            spellings.get(form, ())
                                            if not s.endswith("s")], value)
+            if marker == "〓止" and transitive and isinstance(verb, Verb):
+                # "Don't tell anyone" 誰も言わないで.
+                for placeholder, pronoun in sorted(ANY_OBJECTS.items()):
+                    for spelling in spellings.get("base", ()):
+                        if spelling.isalpha() and not spelling.endswith("s"):
+                            add(marker + " " + spelling + " " + placeholder,
+                                pronoun + verb.negative() + "で")
         for form, render in sorted(NEVER.items()):
             for marker, adverb in sorted(NEGATING_ADVERBS.items()):
                 add_forms(marker, spellings.get(form, ()),
@@ -1562,7 +1657,7 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
                           + _topic(transitive))
         participles = [p for p in spellings.get("pp", ())
                        if p not in OWN_PARTICIPLES]
-        if isinstance(verb, Verb):
+        if isinstance(passive, Verb):
             if not transitive and base in passive_verbs:
                 # A verb mostly without an object in English whose
                 # Japanese has a partner that takes one: after "be", a
@@ -1680,6 +1775,9 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
                                    value + " " + marker))
     between = [("、 " + marker + " " + subject + " ？", "ね？")
                for marker in TAG_MARKERS for subject in TAG_SUBJECTS]
+    # "..., don't you?", whose "don't you" was made a question above
+    between += [("、 " + japanese + " 〓否 ？", "ね？")
+                for japanese in sorted(INVERTED_SUBJECTS_OF_DO.values())]
     between += [(subject + " " + marker + " " + word,
                  subject_japanese + "が終わる" + ending)
                 for subject in DONE_SUBJECTS
