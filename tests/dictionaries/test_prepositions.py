@@ -36,7 +36,8 @@ class PrepositionTest(unittest.TestCase):
             lambda verb: verb_forms(verb, []),
             agents=[("house", "家"), ("file", "ファイル"), ("mother", "母"),
                     ("sister", "姉妹"), ("morning", "朝"), ("news", "ニュース"),
-                    ("new", "新")],
+                    ("new", "新"), ("warning", "警告"),
+                    ("message", "メッセージ")],
             agent_adjectives=[("old", "古い"), ("famous", "有名な")],
             nouns_before_relative=[("directory", "ディレクトリ"),
                                    ("something", "何か")],
@@ -63,6 +64,9 @@ class PrepositionTest(unittest.TestCase):
             ("lives in the old house", "その古い家で"),
             ("written to the famous old file", "その有名な古いファイルに"),
             ("stored in the directory file", "そのディレクトリファイルで"),
+            ("printed with a warning message", "一つの警告メッセージで"),
+            # After a noun, only the head of a compound goes on.
+            ("kept in the file house", "そのファイルでhouse"),
             ("in the same house", "その同じ家で"),
             # A noun of time and a person have their own particle; a
             # person's "'s" goes on to what is owned.
@@ -112,7 +116,7 @@ class PrepositionTest(unittest.TestCase):
         self.assertTrue(all(len(k) <= KEY_WIDTH for k in keys))
         self.assertEqual(len(keys), len(set(keys)))
         mine = prepositions.placeholders()
-        self.assertEqual(len(mine), len(prepositions.PREPOSITIONS))
+        self.assertEqual(len(mine), 2 * len(prepositions.PREPOSITIONS))
         others = set(re.findall("〓.", "".join(
             k + v for k, v in idioms.build(lambda verb: verb_forms(verb, []))
             if not any(p in k + v for p in mine))))

@@ -29,7 +29,8 @@ from .edict import KEY_WIDTH
 
 PLURAL_MARKER = "％１０００"
 
-# The reviewed choices, one row a preposition: its placeholder, how it read
+# The reviewed choices, one row a preposition: its placeholder, the one
+# a noun leaves after it (see HEADS), how it read
 # word by word (the built-in table's "in" and "to", the dictionaries' the
 # rest), the particle after an ordinary noun, after a noun of time, after
 # a person. Chosen by reading examples of the manual pages n to z, their
@@ -51,24 +52,31 @@ PLURAL_MARKER = "％１０００"
 # 2767/1296, on 2134/985, from 1566/708, at 697/875, into 564/286, about
 # 244/174, under 239/91.
 TABLE = """
-in      〓在  それがあるのは  で        に        で
-at      〓於  で              で        に        で
-on      〓載  の上に          の上に    に        の上に
-to      〓至  その対象は      に        に        に
-from    〓自  から            から      から      から
-with    〓共  と一緒に        で        で        と
-for     〓為  のために        のために  の間      のために
-about   〓就  について        について  について  について
-into    〓入  の中へ          に        に        に
-under   〓底  の下に          の下に    の下に    の下に
+in      〓在 〓内  それがあるのは  で        に        で
+at      〓於 〓辺  で              で        に        で
+on      〓載 〓面  の上に          の上に    に        の上に
+to      〓至 〓到  その対象は      に        に        に
+from    〓自 〓発  から            から      から      から
+with    〓共 〓具  と一緒に        で        で        と
+for     〓為 〓用  のために        のために  の間      のために
+about   〓就 〓題  について        について  について  について
+into    〓入 〓込  の中へ          に        に        に
+under   〓底 〓陰  の下に          の下に    の下に    の下に
 """
+
+
+# The second placeholder of each, which a noun leaves after it: only the
+# heads of compounds (HEADS) carry it on.
+AFTER_NOUN = {}
 
 
 def _table(text):
     rows = {}
     for line in text.strip("\n").split("\n"):
-        english, placeholder, before, particle, time, person = line.split()
+        english, placeholder, after_noun, before, particle, time, person \
+            = line.split()
         rows[english] = (placeholder, before, particle, time, person)
+        AFTER_NOUN[placeholder] = after_noun
     return rows
 
 
@@ -125,6 +133,22 @@ CARRIED = {"same": "同じ", "first": "最初の", "next": "次の",
 # WordNet met at all and today's technical nouns ("in the directory",
 # "on the server"); the others the nouns met ten times.
 FREQUENT = ("in", "to", "for", "with", "on", "from")
+
+# The second nouns of compounds: after a noun, the placeholder goes on only
+# to one of these ("the config file" 設定ファイルに, "a warning message"
+# 警告メッセージで), where any noun after any other would take the next
+# phrase's words. The words met most as the second of two nouns after a
+# preposition and a determiner in the manual pages n to z (file 563 times,
+# line 559, name 181, directory 158, output 127, system 108, value 94),
+# in that order but a modifier before its head ("file name", "command
+# line", "error message"): one pass a line reads them left to right.
+HEADS = ("database", "server", "directory", "file", "filename", "output",
+         "input", "system", "table", "archive", "library", "window",
+         "session", "command", "name", "line", "value", "code", "variable",
+         "host", "section", "object", "key", "string", "number", "list",
+         "chain", "type", "error", "option", "manual", "stream", "path",
+         "manager", "group", "size", "script", "message", "version",
+         "program", "page", "tree", "mode", "license")
 
 WORDNET_DIR = "/usr/share/wordnet"
 LEX_TIME, LEX_PERSON = 28, 18
@@ -255,7 +279,7 @@ def build(nouns, adjectives=(), later=(), kinds=None, more_nouns=()):
                 else particle
             if own == particle:
                 words_lines.append((_word_key(placeholder, noun),
-                                    value + " " + placeholder))
+                                    value + " " + AFTER_NOUN[placeholder]))
                 continue
             # A person's "'s" (which the phrase table made " の "): the
             # phrase goes on to the noun it owns ("with his sister's
@@ -289,6 +313,14 @@ def build(nouns, adjectives=(), later=(), kinds=None, more_nouns=()):
             key=lambda kv: kv[0] + "\U0010ffff")
         lines += sorted(noun_lines[preposition],
                         key=lambda kv: kv[0] + "\U0010ffff")
+        # After a noun, a head of a compound, in the order of HEADS.
+        second = AFTER_NOUN[placeholder]
+        lines += [(_word_key(second, head), value)
+                  for head in HEADS
+                  for key, value in [(_word_key(placeholder, head),
+                                      nouns_here.get(_word_key(placeholder,
+                                                               head)))]
+                  if value is not None and value.endswith(" " + second)]
     unique = {}
     for key, value in lines:
         if len(key) <= KEY_WIDTH:
@@ -309,6 +341,9 @@ def build(nouns, adjectives=(), later=(), kinds=None, more_nouns=()):
     # Last, the placeholder that a word moved: the particle after it.
     fallbacks += sorted((placeholder, particle) for placeholder, _, particle,
                         _, _ in PREPOSITIONS.values())
+    fallbacks += sorted((AFTER_NOUN[placeholder], particle)
+                        for placeholder, _, particle, _, _
+                        in PREPOSITIONS.values())
     return guards + openers + words_lines, fallbacks
 
 
@@ -320,4 +355,5 @@ def _clean(value):
 
 
 def placeholders():
-    return {placeholder for placeholder, *_ in PREPOSITIONS.values()}
+    return {placeholder for placeholder, *_ in PREPOSITIONS.values()} \
+        | set(AFTER_NOUN.values())
