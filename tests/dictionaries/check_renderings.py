@@ -48,8 +48,8 @@ PINNED = [
     # glosses alike (振る, not 揺さぶる); prepositions as the postposition
     # they stand for; a disk is no discus.
     ("You swing at the Sun. He hits you with a disk!",
-     "あなたが振るのはでその太陽。彼が打つのはあなたと一緒に一つのディスク！"),
-    ("My wife looked at the sky.", "私の妻が見たでその空。"),
+     "あなたが振るのはその太陽で。彼が打つのはあなた一つのディスクで！"),
+    ("My wife looked at the sky.", "私の妻が見たその空で。"),
     # Verbs EDICT glosses only with a preposition after them (着く "to
     # arrive at", 属する "to belong to"), or only through their noun (無視
     # "ignoring", a noun that takes する).

@@ -28,6 +28,8 @@ The sources and what each decides:
                        (WordNet's multi-word lemmas by tagged count, and
                        the technical texts' counts), reviewed; relative
                        pronouns
+  prepositions.py      prepositions read after their noun, as particles
+                       ("in the house" その家で), for the nouns above
   core_words.py        English's closed-class words, which no source
                        decides, and the EDICT entry to use for the most
                        frequent nouns and verbs where the sources choose
@@ -208,7 +210,8 @@ placeholder of permission with a verb, "speak Japanese", "the mean"),
 then the idioms and phrasal verbs (idioms.py: "after all", "gave up",
 "as ％１０００ well" to a placeholder and on, a relative pronoun with
 its verb, a noun with the relative pronoun after it, "by the" and its
-noun), then every other key that holds a
+noun, "in the" and its noun with the particle after it: prepositions.py),
+then every other key that holds a
 space ("to go", "ice cream"), before the single words they
 contain would be replaced; then the spellings that look like a noun's
 plural but are read otherwise ("does" before "doe", "leaves" before

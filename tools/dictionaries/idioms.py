@@ -812,7 +812,7 @@ def relative_verb_lines(verbs):
 
 def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
           plain=None, nouns_before_relative=(), agents=(),
-          agent_adjectives=()):
+          agent_adjectives=(), later=(), kinds=None):
     """The idiom lines of noun.txt, in order: the heads of the long
     expressions to their placeholders, deepest last, with the lines that
     read them; the question words after a verb of asking; the other
@@ -829,7 +829,10 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
     nouns_before_relative: (noun, rendering) of the singular nouns after
     which "that", "who", "which" and "whom" are left out; agents: the
     (noun, rendering) pairs that an agent phrase reads ("by the
-    police")."""
+    police"), which a prepositional phrase reads too ("in the house",
+    prepositions.py); later: the (key, value) of the vocabulary's keys of
+    several words, which go after these lines; kinds: the nouns' WordNet
+    files, for prepositions.build."""
     heads = s_form_heads(forms_of) if plain is not None else {}
     chained, body = [], []
     for english, value in EXPRESSION_TABLE:
@@ -881,10 +884,32 @@ def build(forms_of=lambda verb: verb_forms(verb, []), noun_like_verbs=(),
         if not holds_phrase(key) and key not in seen:
             seen.add(key)
             kept.append((key, value))
-    fallbacks = agent_fallbacks + sorted(HEADS.values()) + sorted(
+    # The prepositions after every other idiom: "according to", "log in"
+    # and the phrasal verbs keep their preposition.
+    from . import prepositions, technical
+    phrase_nouns = list(agents) + sorted(
+        (key, value) for key, value in technical.TECHNICAL_NOUNS.items()
+        if key not in dict(agents))
+    phrase, phrase_fallbacks = prepositions.build(
+        phrase_nouns, agent_adjectives, later, kinds,
+        [(key, value) for key, value in nouns_before_relative
+         if key not in relative_pronoun_antecedents()])
+    for key, value in phrase:
+        if not holds_phrase(key) and key not in seen:
+            seen.add(key)
+            kept.append((key, value))
+    fallbacks = agent_fallbacks + phrase_fallbacks \
+        + sorted(HEADS.values()) + sorted(
         (placeholder, plain(spelling))
         for spelling, placeholder in heads.items())
     return first + kept + fallbacks
+
+
+def relative_pronoun_antecedents():
+    """The pronouns vocabulary.py lists among the nouns a relative clause
+    follows ("something", "those"): no noun of a prepositional phrase."""
+    from .vocabulary import PRONOUNS_BEFORE_RELATIVE
+    return set(PRONOUNS_BEFORE_RELATIVE)
 
 
 def keys():

@@ -406,7 +406,8 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
                   before_grammar + grammar_rules + after_grammar,
                   idioms.build(forms_of, noun_like_verbs, plain,
                                nouns_before_relative, agents,
-                               agent_adjectives))
+                               agent_adjectives, [(k, r.value) for k, r
+                                                  in chosen.items() if " " in k]))
 
 
 # A noun this often in WordNet's tagged texts gets a line for each
