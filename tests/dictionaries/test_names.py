@@ -114,6 +114,31 @@ class LanguageTest(unittest.TestCase):
         self.assertIsNone(vocabulary.language_of("klingon", self.FREEDICT))
 
 
+class FreeDictNamesTest(unittest.TestCase):
+    class FakeWordNet:
+        NOUNS = {"brussels": True, "shanghai": True, "amoy": True,
+                 "bill": False, "elbe": True}
+
+        def has(self, key, pos):
+            return key in self.NOUNS
+
+        def only_names(self, key):
+            return self.NOUNS[key]
+
+    def test_names_taken(self):
+        freedict = FakeFreeDict({
+            "Brussels": {"name": [["ブリュッセル"]]},
+            "Shanghai": {"name": [["上海", "シャンハイ"]]},
+            "Amoy": {"name": [["アモイ語"]]},        # neither script alone
+            "Bill": {"name": [["ビル"]]},            # a word as well
+            "Elbe": {"name": [["エルベ・ライン"]]},   # not a single name
+            "Nowhere": {"name": [["ノーウェア"]]},    # not in WordNet
+        })
+        self.assertEqual(
+            vocabulary.freedict_names(freedict, self.FakeWordNet()),
+            {"brussels": "ブリュッセル", "shanghai": "上海"})
+
+
 def read_first(path):
     table = {}
     with open(path, "rb") as f:
@@ -138,6 +163,7 @@ class ShippedFilesTest(unittest.TestCase):
         for key, expected in [
                 ("tokyo", "東京"),          # a surname in ENAMDICT too
                 ("germany", "ドイツ"),
+                ("brussels", "ブリュッセル"),  # FreeDict's alone
                 ("italy", "イタリア"),       # not ENAMDICT's イタリー
                 ("moscow", "モスクワ"),
                 ("window", "窓"),

@@ -25,10 +25,12 @@ a noun's plural that is mostly something else ("does", "leaves") gets a
 line of its own at the top of noun.txt, which runs before the noun's.
 """
 
+import re
+
 from . import context_senses, core_words, grammar, idioms, technical, verbs
 from .choosing import MAX_SCORE
 from .conjugate import Verb
-from .edict import KEY_WIDTH
+from .edict import KEY_WIDTH, encodable
 from .english import comparison_forms, plural, verb_forms
 from .exclusions import BUILT_IN, NUMBER_WORDS, holds_phrase
 from .names import choose_name, demonyms
@@ -239,6 +241,16 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
                                 places.get(key, ()))
         if value and value not in slang:
             chosen[key] = Reading(0, value, "name", key)
+    # Places and the like that ENAMDICT lacks but FreeDict names and WordNet
+    # knows only as names (Brussels ブリュッセル, Beijing 北京, Scotland),
+    # where nothing else reads the word: FreeDict's first translation, in
+    # katakana or a short kanji name.
+    for key, value in sorted(freedict_names(freedict, wordnet).items()):
+        if key in chosen or key in names or key in core or key in BUILT_IN \
+                or not 3 <= len(key) <= KEY_WIDTH or value in slang \
+                or common_count(wordnet, key) > NAME_MAX_COMMON:
+            continue
+        chosen[key] = Reading(0, value, "name", key)
     # The adjectives of peoples and places (american, roman), which EDICT
     # glosses only with a capital, under the same conditions.
     for key, value in sorted(demonyms(freedict).items()):
@@ -558,6 +570,26 @@ def languages(chosen, verb_table, freedict):
         for k, value in lines:
             if len(k) <= KEY_WIDTH:
                 chosen[k] = Reading(TECHNICAL_WEIGHT, value, "noun", k)
+
+
+FREEDICT_NAME_RE = re.compile(r"^(?:[\u30a1-\u30fa\u30fc]+|[\u4e00-\u9fff]{1,3})$")
+
+
+def freedict_names(freedict, wordnet):
+    """Lowercased name -> FreeDict's first translation of it, for the
+    capitalised headwords that WordNet has only as names."""
+    found = {}
+    for headword in sorted(freedict.entries):
+        senses = freedict.entries[headword].get("name")
+        if not senses or not senses[0] \
+                or not re.fullmatch(r"[A-Z][a-z]+", headword):
+            continue
+        key = headword.lower()
+        if wordnet.has(key, "n") and wordnet.only_names(key) \
+                and FREEDICT_NAME_RE.match(senses[0][0]) \
+                and encodable(senses[0][0]):
+            found[key] = senses[0][0]
+    return found
 
 
 def edict_place(key, nouns, best):
