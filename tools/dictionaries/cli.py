@@ -230,7 +230,7 @@ from .edict import DEFAULT_PATH as DEFAULT_EDICT, parse_edict, slang_headwords
 from . import freedict, idioms, technical, verbs, vocabulary
 from .kkc import DEFAULT_DIR as DEFAULT_KKC, WordFrequency, import_marisa
 from .names import (DEFAULT_PATH as DEFAULT_ENAMDICT, read_names,
-                    read_person_names)
+                    read_person_names, read_place_names)
 from .wordnet import DEFAULT_DIR as DEFAULT_WORDNET, WordNet
 from .writing import write
 
@@ -312,6 +312,7 @@ def main(argv=None):
     wordnet = WordNet(args.wordnet)
     gerunds = gerund_nouns(wordnet)
     best = best_candidates(entries, freq, english_first, gerunds)
+    people = read_person_names(args.enamdict)
     nouns, adjectives = choose(best, verbs.inflected_spellings(
         wordnet, vocabulary.VERB_MIN_COUNT), english_first,
         # Only adverbs met in WordNet's tagged texts: each line costs the
@@ -319,10 +320,12 @@ def main(argv=None):
         [a for a in wordnet.lemmas("r") if a.isalpha() and a.endswith("ly")
          and wordnet.count(a, "r") >= 1],
         lambda key: any(wordnet.count(key, p) for p in "nvar"), gerunds,
-        proper_noun(wordnet, read_person_names(args.enamdict)))
+        proper_noun(wordnet, people))
     noun_rules, adj_rules = vocabulary.build(
         nouns, adjectives, best, wordnet, english_first,
-        read_names(args.enamdict), slang_headwords(entries), freq)
+        read_names(args.enamdict), slang_headwords(entries), freq,
+        {key: spellings for key, spellings
+         in read_place_names(args.enamdict).items() if key not in people})
     os.makedirs(args.out_dir, exist_ok=True)
     write(os.path.join(args.out_dir, "noun.txt"), noun_rules)
     write(os.path.join(args.out_dir, "adjective.txt"), adj_rules)

@@ -15,6 +15,8 @@ everyday word: "bill", "rose").
 import functools
 import re
 
+from .kkc import FREQ_FLOOR
+
 DEFAULT_PATH = "/usr/share/edict/enamdict"
 
 # The kinds of name, and how much an entry of each kind costs: places and
@@ -71,15 +73,25 @@ def read_names(path=DEFAULT_PATH):
             for key, heads in sorted(best.items())}
 
 
-def choose_name(key, spellings, freedict):
-    """The katakana for a name: the first of ENAMDICT's spellings that
-    FreeDict also gives for it, else FreeDict's first, else ENAMDICT's
-    first. FreeDict, written from the English side, gives the usual
-    exonym where ENAMDICT's spellings of a foreign name miss it: ローマ for
-    "Rome" (ENAMDICT ロマ, ローム), ベトナム for "Vietnam" (アンナン), ナポリ for
-    "Naples" (ネープルス)."""
+def choose_name(key, spellings, freedict, freq=None, place=()):
+    """The katakana for a name. Given freq and ENAMDICT's spellings of
+    the name as a place (read_place_names), the one of those and of
+    FreeDict's that Japanese text writes most (libkkc's word
+    frequencies): イタリア, not ENAMDICT's shorter イタリー; モスクワ, not
+    FreeDict's first, モスコー; ローマ, not ENAMDICT's ロマ. Else the first of
+    ENAMDICT's spellings that FreeDict also gives, else FreeDict's first,
+    else ENAMDICT's first. FreeDict, written from the English side, gives
+    the usual exonym where ENAMDICT's spellings of a foreign name miss it:
+    ローマ for "Rome" (ENAMDICT ロマ, ローム), ベトナム for "Vietnam"
+    (アンナン), ナポリ for "Naples" (ネープルス)."""
     given = [t for sense in freedict.senses(key, "name") for t in sense
              if KATAKANA_NAME_RE.match(t)] if freedict else []
+    if freq is not None and place:
+        written = [(freq.of(s, s), s)
+                   for s in [s for s in spellings if s in place] + given]
+        known = [pair for pair in written if pair[0] > FREQ_FLOOR]
+        if known:
+            return max(known, key=lambda pair: pair[0])[1]
     for s in spellings:
         if s in given:
             return s
@@ -108,16 +120,44 @@ def demonyms(freedict):
     return found
 
 
-# ENAMDICT's kinds for people: given names (male, female or either),
-# surnames and persons unclassified.
-PERSON_KINDS = {"g", "m", "f", "s", "u"}
+# ENAMDICT's kinds for people: given names (male, female or either) and
+# surnames.
+PERSON_KINDS = {"g", "m", "f", "s"}
 
 
 def read_person_names(path=DEFAULT_PATH):
-    """The lowercased English names that ENAMDICT has for a person, in any
-    script: "Jordan" is a given name as well as a country, so EDICT's
-    ヨルダン must not take "jordan"."""
+    """The lowercased English names that ENAMDICT has for a person bearing
+    a foreign name, written in katakana: a place that is also such a
+    name ("Florence", "Victoria") takes no EDICT proper noun's key. A
+    name in kanji is a Japanese name whose romanisation only happens to
+    be spelt like a place (ちな "China", 東京 "Tokyo" as a
+    surname), and an entry of unclassified kind is no person's name
+    (ジャーマニー "Germany"): neither keeps a place from its key."""
     return frozenset(gloss.lower()
-                     for _, _, kinds, names in name_entries(path)
+                     for _, head, kinds, names in name_entries(path)
                      if set(kinds) & PERSON_KINDS
+                     and KATAKANA_NAME_RE.match(head)
                      for gloss in names if GLOSS_RE.match(gloss))
+
+
+# ENAMDICT's kinds for places: place names and railway stations.
+PLACE_KINDS = {"p", "st"}
+
+
+def read_place_names(path=DEFAULT_PATH):
+    """Lowercased English name of a place -> the katakana spellings
+    ENAMDICT gives for it as a place (イタリア, イタリー for "italy"): those
+    that Japanese text's frequencies may choose among. Not a person's
+    spellings, since the one Japanese writes most is often another word:
+    シイラ (a fish) for "Sheila". Only a name that some place entry gives
+    first is a place's: マルタ is "Malta/Marta/Martha", and "Martha"
+    stays マーサ."""
+    places, first = {}, set()
+    for _, head, kinds, names in name_entries(path):
+        if set(kinds) & PLACE_KINDS and KATAKANA_NAME_RE.match(head):
+            for position, gloss in enumerate(names):
+                if GLOSS_RE.match(gloss):
+                    places.setdefault(gloss.lower(), set()).add(head)
+                    if position == 0:
+                        first.add(gloss.lower())
+    return {key: heads for key, heads in places.items() if key in first}

@@ -25,10 +25,12 @@ a noun's plural that is mostly something else ("does", "leaves") gets a
 line of its own at the top of noun.txt, which runs before the noun's.
 """
 
+import re
+
 from . import context_senses, core_words, grammar, idioms, technical, verbs
 from .choosing import MAX_SCORE
 from .conjugate import Verb
-from .edict import KEY_WIDTH
+from .edict import KEY_WIDTH, encodable
 from .english import comparison_forms, plural, verb_forms
 from .exclusions import BUILT_IN, NUMBER_WORDS, holds_phrase
 from .names import choose_name, demonyms
@@ -115,9 +117,13 @@ def common_count(wordnet, word):
 
 
 def build(nouns, adjectives, best, wordnet, freedict, names,
-          slang=frozenset(), freq=None):
+          slang=frozenset(), freq=None, places={}):
     """The rules of noun.txt and adjective.txt, in file order, as lists of
-    (key, value)."""
+    (key, value). places maps the names of places and of no person to
+    their spellings as places, among which Japanese text's frequencies
+    choose (names.choose_name); a
+    person's keeps the sources' order: Japanese text writes the Mary of
+    the Bible (マリア) far more than an English Mary (メアリー)."""
     check_core_nouns(best["nouns"])
     core = dict(core_words.CORE_WORDS)
     core_phrases = dict(core_words.CORE_PHRASES)
@@ -225,9 +231,26 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
             # entry (りんご, 獅子) says it is a word. Names still take
             # words that EDICT has only as slang or rare ("john").
             continue
-        value = choose_name(key, spellings, freedict)
+        if edict_place(key, nouns, best):
+            # EDICT's common entry spells the place as Japanese writes it
+            # (東京, not ENAMDICT's トウキョウ).
+            value = nouns[key]
+        else:
+            value = choose_name(key, spellings, freedict,
+                                freq if key in places else None,
+                                places.get(key, ()))
         if value and value not in slang:
             chosen[key] = Reading(0, value, "name", key)
+    # Places and the like that ENAMDICT lacks but FreeDict names and WordNet
+    # knows only as names (Brussels ブリュッセル, Beijing 北京, Scotland),
+    # where nothing else reads the word: FreeDict's first translation, in
+    # katakana or a short kanji name.
+    for key, value in sorted(freedict_names(freedict, wordnet).items()):
+        if key in chosen or key in names or key in core or key in BUILT_IN \
+                or not 3 <= len(key) <= KEY_WIDTH or value in slang \
+                or common_count(wordnet, key) > NAME_MAX_COMMON:
+            continue
+        chosen[key] = Reading(0, value, "name", key)
     # The adjectives of peoples and places (american, roman), which EDICT
     # glosses only with a capital, under the same conditions.
     for key, value in sorted(demonyms(freedict).items()):
@@ -239,6 +262,7 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
                 and other.weight > NAME_MAX_COMMON):
             continue
         chosen[key] = Reading(0, value, "name", key)
+    languages(chosen, verb_table, freedict)
     today(chosen, verb_table, wordnet)
     # A spelling read as a verb is a noun after an article or a
     # possessive ("the use of" その使用, not そのが使うのは).
@@ -429,6 +453,10 @@ def today(chosen, verb_table, wordnet):
     and the computing phrases ("log in", "logged in", "logs in")."""
     nouns = dict(technical.TECHNICAL_ACRONYMS)
     nouns.update(technical.TECHNICAL_NOUNS)
+    # The everyday senses, and the technical one where a neighbour gives
+    # it ("new window" 新しいウィンドウ, "window" 窓).
+    nouns.update(technical.EVERYDAY_NOUNS)
+    nouns.update(technical.TECHNICAL_CONTEXT_NOUNS)
     for key, value in sorted(nouns.items()):
         chosen[key] = Reading(TECHNICAL_WEIGHT, value, "noun", key)
         form = plural(key)
@@ -475,6 +503,102 @@ def today(chosen, verb_table, wordnet):
             if len(key) <= KEY_WIDTH:
                 chosen[key] = Reading(TECHNICAL_WEIGHT, values["to"],
                                       "verb", head)
+
+
+# The languages met in the manual pages (names n to z), their packages'
+# READMEs and three of Austen's novels, written with a capital, that
+# FreeDict gives an adjective of a people for (French フランスの): after a
+# verb of speaking or learning, "in", "into" or before "language" they are
+# the language (フランス語). "English" is 英語 everywhere already, and
+# "Japanese" is the built-in table's (context_senses.py).
+LANGUAGES = ("arabic", "czech", "dutch", "estonian", "french", "german",
+             "hebrew", "irish", "italian", "latin", "polish", "portuguese",
+             "russian", "serbian", "spanish")
+LANGUAGE_VERBS = ("speak", "learn", "study", "read", "write", "understand",
+                  "teach")
+LANGUAGE_AFTER = {"in": "で", "into": "に"}
+LANGUAGE_SUFFIX = "語"
+
+
+def language_of(key, freedict):
+    """The Japanese name of the language that the adjective of a people
+    names, or None: FreeDict's translation in 語 that is the place's name
+    and 語 (フランス語, not the short 仏語), else none."""
+    adjective = demonyms(freedict).get(key)
+    if adjective is None:
+        return None
+    place = adjective[:-1]
+    entry = freedict.entries.get(key.capitalize(), {})
+    given = {t for senses in entry.values() for sense in senses
+             for t in sense}
+    language = place + LANGUAGE_SUFFIX
+    return language if language in given else None
+
+
+def language_keys(verb_table):
+    """(English words before a language, their Japanese): the language
+    verbs' forms that grammar.py leaves to the dictionaries (without a
+    pronoun before them, and not in "s", whose plural marker would make
+    the key too long), and the prepositions."""
+    before = dict(LANGUAGE_AFTER)
+    for base in LANGUAGE_VERBS:
+        if base not in verb_table:
+            continue
+        verb, _, forms, _ = verb_table[base]
+        values = verbs.renderings(verb, True)
+        for form in ("base", "past", "ing"):
+            for spelling in forms.get(form, ()):
+                # "read" is its own past: the present's line.
+                if spelling.isalpha() and not spelling.endswith("s"):
+                    before.setdefault(spelling, values[form])
+    return sorted(before.items())
+
+
+def languages(chosen, verb_table, freedict):
+    """The keys that read a language as the language where a neighbour
+    says so ("speak french" 話すフランス語, "in french" フランス語で,
+    "french language" フランス語)."""
+    for key in LANGUAGES:
+        language = language_of(key, freedict)
+        if language is None:
+            continue
+        lines = [(key + " language", language)]
+        for word, japanese in language_keys(verb_table):
+            if word in LANGUAGE_AFTER:
+                lines.append((word + " " + key, language + japanese))
+            else:
+                lines.append((word + " " + key, japanese + language))
+        for k, value in lines:
+            if len(k) <= KEY_WIDTH:
+                chosen[k] = Reading(TECHNICAL_WEIGHT, value, "noun", k)
+
+
+FREEDICT_NAME_RE = re.compile(r"^(?:[\u30a1-\u30fa\u30fc]+|[\u4e00-\u9fff]{1,3})$")
+
+
+def freedict_names(freedict, wordnet):
+    """Lowercased name -> FreeDict's first translation of it, for the
+    capitalised headwords that WordNet has only as names."""
+    found = {}
+    for headword in sorted(freedict.entries):
+        senses = freedict.entries[headword].get("name")
+        if not senses or not senses[0] \
+                or not re.fullmatch(r"[A-Z][a-z]+", headword):
+            continue
+        key = headword.lower()
+        if wordnet.has(key, "n") and wordnet.only_names(key) \
+                and FREEDICT_NAME_RE.match(senses[0][0]) \
+                and encodable(senses[0][0]):
+            found[key] = senses[0][0]
+    return found
+
+
+def edict_place(key, nouns, best):
+    """True when the key's noun is the proper noun of an EDICT common
+    entry ("Tokyo" 東京), which choosing.choose let through as a place,
+    a faith or the like."""
+    proper = best.get("proper", {}).get(key)
+    return proper is not None and nouns.get(key) == proper.value
 
 
 def everyday(key, best):
