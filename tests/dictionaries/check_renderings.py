@@ -73,7 +73,7 @@ PINNED = [
     # after it a verb; the question word after a full stop; the senses a
     # neighbour decides.
     ("She gave up the piano.", "彼女が諦めたのはそのピアノ。"),
-    ("Call me as soon as possible.", "が呼ぶのは私できるだけ早く。"),
+    ("Call me as soon as possible.", "が電話するのは私できるだけ早く。"),
     ("It depends on the weather.", "それが依存するその天気。"),
     ("The woman who lives next door is a doctor.",
      "その女が住む次のドア一つの医者。"),
