@@ -875,6 +875,16 @@ PROGRESSIVE = {"〓来": "だろう", "〓恐": "かもしれない", "〓違": 
 # says a state that has not come about ("is not gone" 行っていない).
 STATE = {"〓非": lambda v: v.te() + "いない",
          "〓失": lambda v: v.te() + "いなかった"}
+# "Programs not using the library", "files not opened for a year": a
+# noun with "not" and an -ing or a participle after it, which says which
+# of them is meant. A bare "not" read ない and the -ing form its own が
+# (プログラムないが使っているのは, "programs aren't, but what uses is"), so
+# the verb takes the negation after it: 使っていない, 開かれていない. Keys
+# without a placeholder, among the last (with the verbs of becoming): every
+# auxiliary with "not" ("is not using", "not to") has become its
+# placeholder by then, so only a bare "not" is left. A participle mostly
+# met as an adjective ("not tired") keeps its reading.
+LOOSE_NOT = "not"
 # Participles whose verb English no longer feels: "born" is not "borne",
 # and reads as 生まれる, never as the passive of 耐える ("bear").
 OWN_PARTICIPLES = {"born": ("生まれる", "v1")}
@@ -1551,6 +1561,7 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
                      and not any(p in k for p in PHRASE_TABLE)]
     # The past progressive before the bare -ing form it holds.
     becoming_bare.sort(key=lambda kv: not kv[0].startswith("〓"))
+    loose_not = {}
     # Where two verbs spell a form alike, the one met more often has the
     # key: "installed" is install's (インストールされる), not the rarer
     # spelling "instal"'s (装着される), which sorts first.
@@ -1657,6 +1668,19 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
                           + _topic(transitive))
         participles = [p for p in spellings.get("pp", ())
                        if p not in OWN_PARTICIPLES]
+        if isinstance(verb, Verb) and base not in WEATHER_VERBS:
+            for spelling in spellings.get("ing", ()):
+                loose_not.setdefault(
+                    LOOSE_NOT + " " + spelling,
+                    verb.negative() if base in STATE_KEEPS_NEGATIVE
+                    else verb.te() + "いない")
+            if transitive and isinstance(passive, Verb):
+                for p in participles:
+                    if p not in STATE_ADJECTIVES and adjectives.get(
+                            p, ("", 0))[1] < participle_weight.get(p, 0):
+                        loose_not.setdefault(LOOSE_NOT + " " + p,
+                                             passive.passive()[:-1]
+                                             + "ていない")
         if isinstance(passive, Verb):
             if not transitive and base in passive_verbs:
                 # A verb mostly without an object in English whose
@@ -1858,6 +1882,11 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
         key=lambda kv: kv[0] + "\U0010ffff")
     body += [(k, v) for k, v in becoming_bare
              if k not in moved and k not in keyed]
+    body += [(k, v) for k, v in sorted(loose_not.items())
+             if len(k) <= KEY_WIDTH and k.replace(" ", "").isalpha()
+             and not k.endswith("s") and k not in keyed
+             and k.split()[-1] not in AUXILIARY_WORDS
+             and not any(p in k for p in PHRASE_TABLE)]
     # A fallback that leaves a placeholder ("wanted to" が欲したのは 〓的)
     # before the fallback that takes that one back.
     tail = sorted(FALLBACKS.items(), key=lambda kv: ("〓" not in kv[1], kv[0]))
