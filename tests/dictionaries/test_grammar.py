@@ -486,6 +486,30 @@ class GrammarTest(RendersThroughRules, unittest.TestCase):
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)
 
+    def test_too_much_to_do_something(self):
+        # "too ... to": the adjective's excessive form, the verb's
+        # potential negative after it; without a verb, the plain form. An
+        # adjective or a verb too rare for keys reads as before.
+        rules = grammar.build(VERBS, dict(ADJECTIVES, heavy=("重い", 40)),
+                              NOUNS)
+        cases = [
+            ("it is too heavy to write", ["it", "重すぎ", "て書けない"]),
+            ("it was too quiet to go", ["it", "静かすぎ", "て行けない"]),
+            ("it is too heavy", ["it", "重すぎ", "る"]),
+            ("too heavy to swim", ["重すぎ", "る", "to", "swim"]),
+            ("too rare to write", ["too", "rare", "to", "write"]),
+            ("me too", ["me", "too"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(apply_noun_file(as_dictionaries_meet(english),
+                                             rules).replace(M, "").split(),
+                             expected, english)
+        for value, stem in [("重い", "重すぎ"), ("静かな", "静かすぎ"),
+                            ("疲れた", "疲れすぎ"), ("危ない", "危なすぎ"),
+                            ("いい", "良すぎ"), ("用意ができた", None),
+                            ("主な", None), ("木製の", None), ("ない", None)]:
+            self.assertEqual(grammar.excessive(value), stem, value)
+
     def test_what_no_verb_key_takes_reads_as_before(self):
         # "swim" is too rare for keys, "rare" too; "is" before a noun is the
         # copula the built-in table deletes, and "will" stays だろう.
@@ -516,7 +540,11 @@ class GrammarTest(RendersThroughRules, unittest.TestCase):
         # Only the verbs of becoming ("got dark") and a bare "not" before
         # a verb ("not using") read without a placeholder, and last, after
         # every key that reads "get" or "not" as part of an auxiliary.
+        # "too heavy" goes before all, so that its placeholder meets "to".
         keys = body[:-len(grammar.FALLBACKS)]
+        too = [i for i, k in enumerate(keys) if k.startswith("too ")]
+        self.assertEqual(too, list(range(len(too))))
+        keys = keys[len(too):]
         becoming = {spelling for forms in grammar.BECOMING_FORMS.values()
                     for spelling in forms.values()}
         bare = [i for i, k in enumerate(keys) if "〓" not in k]
