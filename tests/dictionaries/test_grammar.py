@@ -465,6 +465,51 @@ class GrammarTest(RendersThroughRules, unittest.TestCase):
         for english, expected in cases:
             self.assertEqual(self.render(english), expected, english)
 
+    def test_a_noun_with_not_and_a_verb_after_it(self):
+        # A reduced relative: the negation goes after the verb, with no
+        # が that would read "not ..., but"; an auxiliary with "not"
+        # keeps its own reading, and so does a participle mostly met as
+        # an adjective, or a verb too rare for keys.
+        cases = [
+            ("people not writing letters", ["people", "書いていない",
+                                            "letters"]),
+            ("a book not written by him", ["a", "book", "書かれていない",
+                                           "by", "him"]),
+            ("anyone not knowing it", ["誰でも", "知らない", "it"]),
+            ("she is not writing", ["she", "が書いていないのは"]),
+            ("she has not written", ["she", "が書いていないのは"]),
+            ("i am not tired", ["i", "疲れていない"]),
+            ("people not tired", ["people", "not", "tired"]),
+            ("people not swimming", ["people", "not", "swimming"]),
+            ("not raining", ["not", "raining"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(self.render(english), expected, english)
+
+    def test_too_much_to_do_something(self):
+        # "too ... to": the adjective's excessive form, the verb's
+        # potential negative after it; without a verb, the plain form. An
+        # adjective or a verb too rare for keys reads as before.
+        rules = grammar.build(VERBS, dict(ADJECTIVES, heavy=("重い", 40)),
+                              NOUNS)
+        cases = [
+            ("it is too heavy to write", ["it", "重すぎ", "て書けない"]),
+            ("it was too quiet to go", ["it", "静かすぎ", "て行けない"]),
+            ("it is too heavy", ["it", "重すぎ", "る"]),
+            ("too heavy to swim", ["重すぎ", "る", "to", "swim"]),
+            ("too rare to write", ["too", "rare", "to", "write"]),
+            ("me too", ["me", "too"]),
+        ]
+        for english, expected in cases:
+            self.assertEqual(apply_noun_file(as_dictionaries_meet(english),
+                                             rules).replace(M, "").split(),
+                             expected, english)
+        for value, stem in [("重い", "重すぎ"), ("静かな", "静かすぎ"),
+                            ("疲れた", "疲れすぎ"), ("危ない", "危なすぎ"),
+                            ("いい", "良すぎ"), ("用意ができた", None),
+                            ("主な", None), ("木製の", None), ("ない", None)]:
+            self.assertEqual(grammar.excessive(value), stem, value)
+
     def test_what_no_verb_key_takes_reads_as_before(self):
         # "swim" is too rare for keys, "rare" too; "is" before a noun is the
         # copula the built-in table deletes, and "will" stays だろう.
@@ -492,16 +537,21 @@ class GrammarTest(RendersThroughRules, unittest.TestCase):
         body = body[words:-len(grammar.ANY_FALLBACKS)]
         self.assertEqual(set(body[-len(grammar.FALLBACKS):]),
                          set(grammar.FALLBACKS))
-        # Only the verbs of becoming ("got dark") read without a
-        # placeholder, and last, after every key that reads "get" after
-        # one.
+        # Only the verbs of becoming ("got dark") and a bare "not" before
+        # a verb ("not using") read without a placeholder, and last, after
+        # every key that reads "get" or "not" as part of an auxiliary.
+        # "too heavy" goes before all, so that its placeholder meets "to".
         keys = body[:-len(grammar.FALLBACKS)]
+        too = [i for i, k in enumerate(keys) if k.startswith("too ")]
+        self.assertEqual(too, list(range(len(too))))
+        keys = keys[len(too):]
         becoming = {spelling for forms in grammar.BECOMING_FORMS.values()
                     for spelling in forms.values()}
         bare = [i for i, k in enumerate(keys) if "〓" not in k]
         self.assertTrue(bare)
         self.assertEqual(bare, list(range(bare[0], len(keys))))
-        self.assertTrue(all(keys[i].split()[0] in becoming for i in bare))
+        self.assertTrue(all(keys[i].split()[0] in becoming
+                            | {grammar.LOOSE_NOT} for i in bare))
         self.assertTrue(all(" " in k for k in keys))
         # "get quiet" is read after the modals' "get".
         self.assertLess(keys.index("〓将 get quiet"), keys.index("get quiet"))

@@ -627,7 +627,7 @@ FALLBACKS = {
     "〓避": "むしろない", "〓乏": "何も…ない 〓的",
     "〓孤": "誰も…ない 〓的", "〓違": "に違いない",
     "〓宜": "べき", "〓許": "できる", "〓没": "ないだろう", "〓阻": "できない",
-    "〓欠": "ない", "〓進": "", "〓途": "",
+    "〓欠": "ない", "〓進": "", "〓途": "", "〓過": "る",
     "〓名": "ではない", "〓旧": "ではなかった", "〓験": "ない",
     "〓勿": "てはいけない", "〓慎": "べきではない",
     "〓筈": "はず 〓的", "〓際": "について 〓的",
@@ -875,6 +875,44 @@ PROGRESSIVE = {"〓来": "だろう", "〓恐": "かもしれない", "〓違": 
 # says a state that has not come about ("is not gone" 行っていない).
 STATE = {"〓非": lambda v: v.te() + "いない",
          "〓失": lambda v: v.te() + "いなかった"}
+# "Programs not using the library", "files not opened for a year": a
+# noun with "not" and an -ing or a participle after it, which says which
+# of them is meant. A bare "not" read ない and the -ing form its own が
+# (プログラムないが使っているのは, "programs aren't, but what uses is"), so
+# the verb takes the negation after it: 使っていない, 開かれていない. Keys
+# without a placeholder, among the last (with the verbs of becoming): every
+# auxiliary with "not" ("is not using", "not to") has become its
+# placeholder by then, so only a bare "not" is left. A participle mostly
+# met as an adjective ("not tired") keeps its reading.
+LOOSE_NOT = "not"
+# "too heavy to lift", "too tired to walk": what is too much stops the
+# verb after it, 重すぎて持ち上げられない; read word by word, あまりに重い
+# 持ち上げること lost the "cannot". "too" and the adjective become its
+# excessive form and a placeholder (重すぎ 〓過), the placeholder with "to"
+# and a verb its potential negative (て持ち上げられない), and a placeholder
+# no verb took is the plain form's ending (重すぎる: "it is too heavy").
+# For the adjectives met at least TOO_MIN_COUNT times, whose rendering
+# ends in い or な (a state in た with a verb's stem before it, 疲れた, too):
+# few keys, since "too" stands first in each.
+TOO = "〓過"
+TOO_MIN_COUNT = 10
+
+
+def excessive(value):
+    """The stem that takes すぎ (重い → 重すぎ, 静かな → 静かすぎ, 疲れた →
+    疲れすぎ), or None."""
+    if value == "いい":
+        return "良すぎ"
+    if value.endswith("い") and len(value) > 2 or value.endswith(
+            "い") and value[0] != "な" and len(value) == 2:
+        return value[:-1] + "すぎ"
+    if value.endswith("な") and len(value) > 2:
+        return value[:-1] + "すぎ"
+    if value.endswith("た") and 2 < len(value) <= 4 \
+            and value[-2] in "えけせてねべめれ" and "\u4e00" <= value[0] \
+            <= "\u9fff":
+        return value[:-1] + "すぎ"
+    return None
 # Participles whose verb English no longer feels: "born" is not "borne",
 # and reads as 生まれる, never as the passive of 耐える ("bear").
 OWN_PARTICIPLES = {"born": ("生まれる", "v1")}
@@ -1551,6 +1589,7 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
                      and not any(p in k for p in PHRASE_TABLE)]
     # The past progressive before the bare -ing form it holds.
     becoming_bare.sort(key=lambda kv: not kv[0].startswith("〓"))
+    loose_not = {}
     # Where two verbs spell a form alike, the one met more often has the
     # key: "installed" is install's (インストールされる), not the rarer
     # spelling "instal"'s (装着される), which sorts first.
@@ -1657,6 +1696,23 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
                           + _topic(transitive))
         participles = [p for p in spellings.get("pp", ())
                        if p not in OWN_PARTICIPLES]
+        if isinstance(verb, Verb) and base not in WEATHER_VERBS:
+            able = PERCEIVING.get(base, verb)
+            add_forms(TOO + " to", [s for s in spellings.get("base", ())
+                                    if not s.endswith("s")],
+                      "て" + able.potential_negative())
+            for spelling in spellings.get("ing", ()):
+                loose_not.setdefault(
+                    LOOSE_NOT + " " + spelling,
+                    verb.negative() if base in STATE_KEEPS_NEGATIVE
+                    else verb.te() + "いない")
+            if transitive and isinstance(passive, Verb):
+                for p in participles:
+                    if p not in STATE_ADJECTIVES and adjectives.get(
+                            p, ("", 0))[1] < participle_weight.get(p, 0):
+                        loose_not.setdefault(LOOSE_NOT + " " + p,
+                                             passive.passive()[:-1]
+                                             + "ていない")
         if isinstance(passive, Verb):
             if not transitive and base in passive_verbs:
                 # A verb mostly without an object in English whose
@@ -1853,11 +1909,22 @@ def build(verbs, adjectives, nouns=None, passive_verbs=None):
                           if k.startswith(negative + " help ")})
             keyed.pop(negative + " help")
     between = helps + between
-    body = between + no_subject + sorted(
+    too = [("too " + word, stem + " " + TOO)
+           for word, (value, count) in sorted(adjectives.items())
+           for stem in [excessive(value)]
+           if stem and count >= TOO_MIN_COUNT
+           and len("too " + word) <= KEY_WIDTH and word.isalpha()
+           and not word.endswith("s") and word not in AUXILIARY_WORDS]
+    body = too + between + no_subject + sorted(
         ((k, v) for k, v in keyed.items() if k not in moved),
         key=lambda kv: kv[0] + "\U0010ffff")
     body += [(k, v) for k, v in becoming_bare
              if k not in moved and k not in keyed]
+    body += [(k, v) for k, v in sorted(loose_not.items())
+             if len(k) <= KEY_WIDTH and k.replace(" ", "").isalpha()
+             and not k.endswith("s") and k not in keyed
+             and k.split()[-1] not in AUXILIARY_WORDS
+             and not any(p in k for p in PHRASE_TABLE)]
     # A fallback that leaves a placeholder ("wanted to" が欲したのは 〓的)
     # before the fallback that takes that one back.
     tail = sorted(FALLBACKS.items(), key=lambda kv: ("〓" not in kv[1], kv[0]))
