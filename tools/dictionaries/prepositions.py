@@ -154,31 +154,8 @@ HEADS = ("database", "server", "directory", "file", "filename", "output",
          "manager", "group", "size", "script", "message", "version",
          "program", "page", "tree", "mode", "license")
 
-WORDNET_DIR = "/usr/share/wordnet"
+# WordNet's lexicographer files of nouns of time and of people.
 LEX_TIME, LEX_PERSON = 28, 18
-
-
-def first_sense_files(words, folder=WORDNET_DIR):
-    """{word: the lexicographer file number of its first noun sense} for
-    the words WordNet has as nouns."""
-    import os
-    first = {}
-    wanted = set(words)
-    with open(os.path.join(folder, "index.noun"), encoding="latin-1") as f:
-        for line in f:
-            if line.startswith(" "):
-                continue
-            fields = line.split()
-            if fields[0] in wanted:
-                first[fields[0]] = fields[-int(fields[2])]
-    offsets = set(first.values())
-    files = {}
-    with open(os.path.join(folder, "data.noun"), encoding="latin-1") as f:
-        for line in f:
-            if line[:8] in offsets:
-                files[line[:8]] = int(line.split()[1])
-    return {word: files[offset] for word, offset in first.items()
-            if offset in files}
 
 
 def opener_key(preposition, determiner):
@@ -201,7 +178,8 @@ def build(nouns, adjectives=(), later=(), kinds=None, more_nouns=()):
     (key, value) of the keys of several words that the vocabulary puts
     after the idioms ("according to", "the use"), which the preposition's
     keys would take a word of; kinds: {noun: WordNet's lexicographer file
-    of its first sense}, read from WordNet when None; more_nouns: the
+    of its first sense} (WordNet.first_noun_files; without it no noun
+    ends the phrase by its kind); more_nouns: the
     nouns that only the FREQUENT prepositions read."""
     # The reviewed core's phrases go after the idioms as well.
     from .core_words import CORE_PHRASES
@@ -243,8 +221,7 @@ def build(nouns, adjectives=(), later=(), kinds=None, more_nouns=()):
                      for english, (_, before, _, _, _)
                      in sorted(PREPOSITIONS.items())]
     guards += sorted((k, v) for k, v in kept if len(k) <= KEY_WIDTH)
-    if kinds is None:
-        kinds = first_sense_files(w for w, _ in nouns + more_nouns)
+    kinds = kinds or {}
     # Today's technical nouns are neither ("client", "server" are a
     # person's first).
     from .technical import TECHNICAL_NOUNS

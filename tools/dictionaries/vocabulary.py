@@ -431,7 +431,8 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
                   idioms.build(forms_of, noun_like_verbs, plain,
                                nouns_before_relative, agents,
                                agent_adjectives, [(k, r.value) for k, r
-                                                  in chosen.items() if " " in k]))
+                                                  in chosen.items() if " " in k],
+                               wordnet.first_noun_files()))
 
 
 # A noun this often in WordNet's tagged texts gets a line for each

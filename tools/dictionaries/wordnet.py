@@ -51,6 +51,7 @@ class WordNet:
         # (pos, offset) -> the derivationally related nouns of its words
         self.derivations = {}
         self.gloss_words = set()  # every word of the glosses and examples
+        self.noun_files = {}   # noun offset -> its lexicographer file
         for pos, name in POS_FILES.items():
             with open(os.path.join(folder, "data." + name),
                       encoding="latin-1") as f:
@@ -58,6 +59,8 @@ class WordNet:
                     if line.startswith(" "):
                         continue
                     self.synsets[pos, line[:8]] = parse_synset(line)
+                    if pos == "n":
+                        self.noun_files[line[:8]] = int(line.split(None, 2)[1])
                     if pos == "v":
                         self.derivations[pos, line[:8]] = \
                             parse_derivations(line)
@@ -90,6 +93,13 @@ class WordNet:
                                         1):
             words, frames = self.synsets[pos, offset]
             yield counts.get(number, 0), words, frames
+
+    def first_noun_files(self):
+        """{noun: the lexicographer file of its first sense} (18 people,
+        28 time: see lexnames(5WN))."""
+        return {lemma: self.noun_files[offsets[0]]
+                for (lemma, pos), offsets in self.offsets.items()
+                if pos == "n" and offsets}
 
     def count(self, lemma, pos):
         """Tagged occurrences of the word as a common word of the part of
