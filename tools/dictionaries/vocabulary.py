@@ -117,7 +117,7 @@ def common_count(wordnet, word):
 
 
 def build(nouns, adjectives, best, wordnet, freedict, names,
-          slang=frozenset(), freq=None, places={}):
+          slang=frozenset(), freq=None, places=None):
     """The rules of noun.txt and adjective.txt, in file order, as lists of
     (key, value). places maps the names of places and of no person to
     their spellings as places, among which Japanese text's frequencies
@@ -237,8 +237,8 @@ def build(nouns, adjectives, best, wordnet, freedict, names,
             value = nouns[key]
         else:
             value = choose_name(key, spellings, freedict,
-                                freq if key in places else None,
-                                places.get(key, ()))
+                                freq if places and key in places else None,
+                                (places or {}).get(key, ()))
         if value and value not in slang:
             chosen[key] = Reading(0, value, "name", key)
     # Places and the like that ENAMDICT lacks but FreeDict names and WordNet
